@@ -1,0 +1,48 @@
+# Sourced by run.sh and test.sh: build, Wine prefix, virtual display and Wine server.
+# shellcheck source=/dev/null
+. "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+build_all() {
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake" >/dev/null
+  cmake --build "$BUILD_DIR"
+}
+
+# The prefix is made once per build tree: 32-bit, unmanaged windows (without a window manager Wine
+# otherwise waits ~2 s whenever a top-level window hides), Marlett for the caption buttons.
+make_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  echo "Making the Wine prefix in $WINEPREFIX ..."
+  mkdir -p "$WINEPREFIX"
+  DISPLAY= wineboot -i >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  wineserver -w
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY; XVFB_PID names it.
+start_display() {
+  local n=$((90 + RANDOM % 400))
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do
+    xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+start_wineserver() {
+  wineserver -p 9>&- >/dev/null 2>&1 </dev/null
+}
+
+stop_all() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null || true
+}

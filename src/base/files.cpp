@@ -1,0 +1,160 @@
+#include "base/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "base/handles.h"
+#include "base/text.h"
+
+namespace base {
+
+std::string programPath() {
+  std::vector<wchar_t> buf(MAX_PATH);
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n < buf.size()) return cp932(std::wstring_view(buf.data(), n));
+    buf.resize(buf.size() * 2);
+  }
+}
+
+std::string programFolder() { return extractFolder(programPath()); }
+
+static size_t lastSeparator(std::string_view path) {
+  size_t last = std::string_view::npos;
+  for (size_t i = 0; i < path.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(path[i]);
+    if (isLeadByte(c) && i + 1 < path.size()) {
+      ++i;
+      continue;
+    }
+    if (c == '\\' || c == '/' || c == ':') last = i;
+  }
+  return last;
+}
+
+std::string extractFolder(std::string_view path) {
+  size_t p = lastSeparator(path);
+  return p == std::string_view::npos ? std::string() : std::string(path.substr(0, p + 1));
+}
+
+std::string extractFileName(std::string_view path) {
+  size_t p = lastSeparator(path);
+  return std::string(p == std::string_view::npos ? path : path.substr(p + 1));
+}
+
+std::string changeExtension(std::string_view path, std::string_view ext) {
+  size_t sep = lastSeparator(path);
+  size_t start = sep == std::string_view::npos ? 0 : sep + 1;
+  size_t dot = std::string_view::npos;
+  for (size_t i = start; i < path.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(path[i]);
+    if (isLeadByte(c) && i + 1 < path.size()) {
+      ++i;
+      continue;
+    }
+    if (c == '.') dot = i;
+  }
+  std::string out(path.substr(0, dot == std::string_view::npos ? path.size() : dot));
+  out.append(ext);
+  return out;
+}
+
+bool fileExists(std::string_view path) {
+  DWORD a = GetFileAttributesW(wide(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool folderExists(std::string_view path) {
+  DWORD a = GetFileAttributesW(wide(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool deleteFile(std::string_view path) { return DeleteFileW(wide(path).c_str()) != 0; }
+
+std::optional<std::string> readFile(std::string_view path) {
+  FileHandle f(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(f.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
+  std::string data(static_cast<size_t>(size.QuadPart), '\0');
+  size_t done = 0;
+  while (done < data.size()) {
+    DWORD got = 0;
+    if (!ReadFile(f.get(), data.data() + done, static_cast<DWORD>(data.size() - done), &got, nullptr))
+      return std::nullopt;
+    if (got == 0) break;
+    done += got;
+  }
+  data.resize(done);
+  return data;
+}
+
+bool writeFileAtomic(std::string_view path, std::string_view bytes) {
+  std::wstring target = wide(path);
+  std::wstring temp = target + L".~tmp";
+  {
+    FileHandle f(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+      DWORD put = 0;
+      DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+      if (!WriteFile(f.get(), bytes.data() + done, chunk, &put, nullptr) || put == 0) {
+        f.reset();
+        DeleteFileW(temp.c_str());
+        return false;
+      }
+      done += put;
+    }
+    if (!FlushFileBuffers(f.get())) {
+      f.reset();
+      DeleteFileW(temp.c_str());
+      return false;
+    }
+  }
+  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::string makeTempFolder(std::string_view prefix) {
+  wchar_t tmp[MAX_PATH];
+  GetTempPathW(MAX_PATH, tmp);
+  static unsigned counter = 0;
+  for (;;) {
+    std::wstring name = std::wstring(tmp) + wide(prefix) + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                        std::to_wstring(GetTickCount()) + L"_" + std::to_wstring(++counter);
+    if (CreateDirectoryW(name.c_str(), nullptr)) return cp932(name) + "\\";
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  }
+}
+
+void removeTree(std::string_view folder) {
+  std::wstring dir = wide(folder);
+  while (!dir.empty() && (dir.back() == L'\\' || dir.back() == L'/')) dir.pop_back();
+  if (dir.empty()) return;
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = fd.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring full = dir + L"\\" + name;
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        removeTree(cp932(full));
+      } else {
+        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(full.c_str());
+      }
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
+}  // namespace base

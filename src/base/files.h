@@ -1,0 +1,37 @@
+// Whole-file reads and the one way a user's data is rewritten: atomically.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace base {
+
+// The folder of the running program, with a trailing backslash (CP932).
+std::string programFolder();
+// The full path of the running program (CP932).
+std::string programPath();
+// path with its extension (from the last '.' after the last '\') replaced by ext (".hlp").
+std::string changeExtension(std::string_view path, std::string_view ext);
+// The folder part of path, with its trailing backslash ("" when there is none).
+std::string extractFolder(std::string_view path);
+// The file-name part of path.
+std::string extractFileName(std::string_view path);
+
+bool fileExists(std::string_view path);
+bool folderExists(std::string_view path);
+bool deleteFile(std::string_view path);
+
+// The whole file, or nothing when it cannot be opened or read.
+std::optional<std::string> readFile(std::string_view path);
+
+// Writes bytes to a temporary file in the same folder, flushes it and moves it over path.
+// On failure the old file is untouched and the temporary file removed.
+bool writeFileAtomic(std::string_view path, std::string_view bytes);
+
+// A fresh empty folder under the system's temporary folder (for tests and scratch work).
+std::string makeTempFolder(std::string_view prefix);
+// Deletes a folder with everything in it.
+void removeTree(std::string_view folder);
+
+}  // namespace base

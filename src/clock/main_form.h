@@ -1,0 +1,96 @@
+// The clock's main window: one borderless, always-on-top window that shows the clock face and
+// carries every timer of the program. Start-up and tick live in main_form.cpp, the settings'
+// application in main_form_settings.cpp, the cursor-driven transparency and hiding in
+// main_form_hover.cpp.
+#pragma once
+
+#include <string>
+
+#include "base/datetime.h"
+#include "clock/clock_face.h"
+#include "clock/clock_settings.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+namespace tockle {
+
+// Titles other instances and the memo program search for.
+inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
+inline constexpr char kAppTitle[] = "Tockle 3 for Windows 9x/NT";
+inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
+
+// Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
+inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
+
+class TfrmMain : public ui::Form {
+ public:
+  TfrmMain();
+  ~TfrmMain() override;
+
+  // Where the program keeps its data files (its own folder, with a trailing backslash).
+  std::string ProgramFolder;
+  // The first command-line argument ("/delayed-icon:N").
+  std::string FirstArgument;
+
+  // Creates the window; FormCreate runs the whole start-up.
+  bool Create();
+
+  // Components.
+  ui::Timer tmrClock{500, true};
+  ui::Timer tmrMessage{2000, false};
+  ui::Timer tmrDelayedTrayIcon{0, false};
+  ui::Timer tmrControlTransparent{3000, false};
+  ui::Timer tmrCheckCursorPos{100, false};
+  ui::Timer tmrShowAgain{5000, false};
+  // Never shown: carries the clock's font and background colour as settings.
+  struct {
+    ui::Font Font{"MS UI Gothic", 9};
+    ui::Color Color = ui::systemColor(COLOR_BTNFACE);
+  } lblClock;
+  TTimeClock tmeMain;
+
+  TClockSettings Settings;
+
+  // Run-time state.
+  std::string StatusText;
+  std::string BatteryText;
+  ui::Bitmap OffscreenBitmap;
+  bool LauncherMenuDirty = false;
+  int HoldX = 0, HoldY = 0;
+  int HoldCount = 0;
+  uint8_t ConfigMode = 0;
+  // Set when start-up found another running clock: nothing further starts, nothing is saved.
+  bool SecondInstance = false;
+
+  void ShowClockMessage(bool show, bool persistent, const std::string& text);
+  void UpdateClock();
+  void ApplySettings(bool launcherChanged);
+  std::string FormatClockText(const std::string& format, base::DateTime time) const;
+  // Alpha value for a transparency in percent (0 = opaque).
+  static BYTE AlphaFor(int transparentPercent);
+
+  // Handlers.
+  void FormCreate();
+  void FormShow();
+  void FormPaint();
+  void FormResize();
+  void FormMouseMove(ui::ShiftState shift, int x, int y);
+  void FormDestroy();
+  void tmrMessageTimer();
+  void tmeMainClockResize(TTimeClock& sender, int& width, int& height);
+  void tmrDelayedTrayIconTimer();
+  void tmrControlTransparentTimer();
+  void tmrCheckCursorPosTimer();
+  void tmrShowAgainTimer();
+
+ protected:
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void PaintTo(HDC target);
+  void CheckAlarms();
+  void AskToClosePreviousVersion();
+  bool alarmCheckPosted_ = false;
+};
+
+}  // namespace tockle

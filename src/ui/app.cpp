@@ -1,0 +1,118 @@
+#include "ui/app.h"
+
+#include <exception>
+
+#include "base/text.h"
+
+namespace ui {
+
+namespace {
+const wchar_t kAppClass[] = L"TockleApplication";
+
+LRESULT CALLBACK appWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_CLOSE) {
+    Application::instance().terminate();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+void reportException(const char* where) noexcept {
+  try {
+    std::string text = std::string("exception in ") + where;
+    try {
+      throw;
+    } catch (const std::exception& e) {
+      text += std::string(": ") + e.what();
+    } catch (...) {
+    }
+    OutputDebugStringA(text.c_str());
+  } catch (...) {
+  }
+}
+
+Application& Application::instance() {
+  static Application app;
+  return app;
+}
+
+HINSTANCE Application::hinstance() const { return GetModuleHandleW(nullptr); }
+
+void Application::initialize(std::string_view title, bool toolWindow) {
+  if (handle_) return;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = appWndProc;
+  wc.hInstance = hinstance();
+  wc.lpszClassName = kAppClass;
+  wc.hIcon = LoadIconW(hinstance(), MAKEINTRESOURCEW(1));
+  RegisterClassW(&wc);
+  handle_ = CreateWindowExW(toolWindow ? WS_EX_TOOLWINDOW : 0, kAppClass, base::wide(title).c_str(),
+                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
+                            hinstance(), nullptr);
+}
+
+void Application::setTitle(std::string_view title) {
+  if (handle_) SetWindowTextW(handle_, base::wide(title).c_str());
+}
+
+std::string Application::title() const {
+  if (!handle_) return {};
+  wchar_t buf[512];
+  int n = GetWindowTextW(handle_, buf, 512);
+  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n)));
+}
+
+void Application::dispatch(MSG& msg) {
+  bool handled = false;
+  if (onMessage) {
+    try {
+      handled = onMessage(msg);
+    } catch (...) {
+      reportException("application message hook");
+    }
+  }
+  if (!handled) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+bool Application::handleMessage() {
+  MSG msg;
+  BOOL r = GetMessageW(&msg, nullptr, 0, 0);
+  if (r == 0 || r == -1) {
+    terminated_ = true;
+    if (r == 0) exitCode_ = static_cast<int>(msg.wParam);
+    return false;
+  }
+  dispatch(msg);
+  return true;
+}
+
+int Application::run() {
+  while (!terminated_ && handleMessage()) {
+  }
+  return exitCode_;
+}
+
+void Application::terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+bool Application::processMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      exitCode_ = static_cast<int>(msg.wParam);
+      return false;
+    }
+    dispatch(msg);
+  }
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+// The application object: the hidden owner window of every form (it carries the application
+// title and keeps the program off the task bar), the message loop and the application-wide hook.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+class Application {
+ public:
+  static Application& instance();
+
+  // Creates the hidden owner window. With toolWindow the program gets no task-bar button.
+  void initialize(std::string_view title, bool toolWindow);
+  HWND handle() const { return handle_; }
+  HINSTANCE hinstance() const;
+
+  void setTitle(std::string_view title);
+  std::string title() const;
+
+  // Called with every message taken from the queue before it is dispatched, also inside the modal
+  // loops of our dialogs. Return true when the message was handled and must not be dispatched.
+  std::function<bool(MSG&)> onMessage;
+
+  // Runs the message loop until terminate() or WM_QUIT; returns the exit code.
+  int run();
+  // Asks the message loop to end (the current handler runs to its end first).
+  void terminate();
+  bool terminated() const { return terminated_; }
+  // Dispatches every message waiting in the queue; returns false when WM_QUIT was seen.
+  bool processMessages();
+  // Takes one message (waiting for it) and dispatches it; false on WM_QUIT.
+  bool handleMessage();
+
+  std::string helpFile;
+
+ private:
+  Application() = default;
+  void dispatch(MSG& msg);
+  HWND handle_ = nullptr;
+  bool terminated_ = false;
+  int exitCode_ = 0;
+};
+
+// Runs f and swallows every exception: no exception may cross a Win32 frame (window procedures,
+// timer callbacks, thread entries). What was caught is written to the debugger output.
+template <typename F>
+void guarded(F&& f) noexcept;
+
+void reportException(const char* where) noexcept;
+
+template <typename F>
+void guarded(F&& f) noexcept {
+  try {
+    f();
+  } catch (...) {
+    reportException("handler");
+  }
+}
+
+}  // namespace ui
