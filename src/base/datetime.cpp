@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/text.h"
+
 namespace base {
 
 namespace {
@@ -107,6 +109,82 @@ std::string formatDateTime(std::string_view f, DateTime t) {
     }
   }
   return out;
+}
+
+std::string dateToStr(DateTime t) {
+  SYSTEMTIME st = toSystemTime(t);
+  wchar_t buf[128];
+  int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, 128);
+  return n > 0 ? cp932(std::wstring_view(buf, static_cast<size_t>(n - 1))) : std::string();
+}
+
+std::string timeToStr(DateTime t) {
+  SYSTEMTIME st = toSystemTime(t);
+  wchar_t buf[128];
+  int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buf, 128);
+  return n > 0 ? cp932(std::wstring_view(buf, static_cast<size_t>(n - 1))) : std::string();
+}
+
+std::string dateTimeToStr(DateTime t) { return dateToStr(t) + " " + timeToStr(t); }
+
+namespace {
+// Reads up to three numbers separated by one separator character each.
+int readNumbers(std::string_view s, char sep, int (&out)[3]) {
+  int count = 0;
+  size_t i = 0;
+  while (count < 3) {
+    size_t start = i;
+    long v = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9' && i - start < 6) v = v * 10 + (s[i++] - '0');
+    if (i == start) return -1;
+    out[count++] = static_cast<int>(v);
+    if (i == s.size()) break;
+    if (s[i] != sep) return -1;
+    ++i;
+  }
+  return i == s.size() ? count : -1;
+}
+}  // namespace
+
+bool tryStrToDate(std::string_view text, DateTime& out) {
+  std::string s = trim(text);
+  int n[3];
+  if (readNumbers(s, '/', n) != 3) return false;
+  if (n[1] < 1 || n[1] > 12 || n[2] < 1 || n[2] > 31 || n[0] < 1 || n[0] > 9999) return false;
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(n[0]);
+  st.wMonth = static_cast<WORD>(n[1]);
+  st.wDay = static_cast<WORD>(n[2]);
+  DateTime d = fromSystemTime(st);
+  if (toSystemTime(d).wDay != st.wDay) return false;  // 2月30日 and the like
+  out = d;
+  return true;
+}
+
+bool tryStrToTime(std::string_view text, DateTime& out) {
+  std::string s = trim(text);
+  int n[3] = {0, 0, 0};
+  int c = readNumbers(s, ':', n);
+  if (c < 2) return false;
+  if (n[0] > 23 || n[1] > 59 || n[2] > 59) return false;
+  out = (n[0] * 3600 + n[1] * 60 + n[2]) / 86400.0;
+  return true;
+}
+
+bool tryStrToDateTime(std::string_view text, DateTime& out) {
+  std::string s = trim(text);
+  size_t blank = s.find(' ');
+  DateTime d = 0, t = 0;
+  if (blank == std::string::npos) {
+    if (tryStrToDate(s, d)) {
+      out = d;
+      return true;
+    }
+    return false;
+  }
+  if (!tryStrToDate(s.substr(0, blank), d) || !tryStrToTime(s.substr(blank + 1), t)) return false;
+  out = d + t;
+  return true;
 }
 
 }  // namespace base
