@@ -74,8 +74,8 @@ bool folderExists(std::string_view path) {
 bool deleteFile(std::string_view path) { return DeleteFileW(wide(path).c_str()) != 0; }
 
 std::optional<std::string> readFile(std::string_view path) {
-  FileHandle f(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle f(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(f.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;

@@ -37,7 +37,10 @@ TfrmMain::~TfrmMain() { destroy(); }
 bool TfrmMain::Create() {
   ui::FormParams p;
   p.style = WS_POPUP;
-  p.exStyle = WS_EX_TOPMOST;
+  // Not owned by the application's window: Wine keeps an owned window above its owner and then
+  // cannot take it out of the top-most band. The tool-window style keeps it off the task bar.
+  p.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+  p.unowned = true;
   p.left = 0;
   p.top = 0;
   p.clientWidth = kDesignWidth;
