@@ -179,8 +179,11 @@ class ViewerBelow {
   HWND next_ = nullptr;
 };
 
-void writeClipHistory(int letterFrom, int letterTo, int lineFrom, int lineTo, int maxCount, int dayLimit) {
+void writeClipHistory(int letterFrom, int letterTo, int lineFrom, int lineTo, int maxCount, int dayLimit,
+                      bool unuseHis = false, bool clearWhenExit = false) {
   unsigned char record[28] = {};
+  record[24] = unuseHis;
+  record[25] = clearWhenExit;
   int32_t fields[6] = {letterFrom, letterTo, lineFrom, lineTo, maxCount, dayLimit};
   for (int f = 0; f < 6; ++f)
     for (int b = 0; b < 4; ++b)
@@ -272,6 +275,28 @@ TEST_F(ClipboardCapture, DISABLED_LetterAndLineFilters) {
   copyFromHelper("abc\r\n\r\nd");          // 9 bytes, 3 lines
   ASSERT_TRUE(copyAndWait("ab\r\ncdef"));  // 8 bytes, 2 lines
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"あいう"_sj, "ab\r\ncdef"}));
+}
+
+// Needs the clock to read its settings from the registry at start.
+TEST_F(ClipboardCapture, DISABLED_NotRecordingKeepsTheClockOutOfTheChain) {
+  writeClipHistory(0, 0, 0, 0, 30, 15, true, false);
+  ViewerBelow below;
+  ASSERT_TRUE(clock.start());
+  int start = below.draws;
+  copyFromHelper("not recorded");
+  // The viewer hears of it straight from the system: the chain holds no clock.
+  EXPECT_TRUE(waitUntil([&] { return below.draws == start + 1; }));
+  waitUntil([] { return false; }, 500);
+  EXPECT_FALSE(base::fileExists(clock.history()));
+}
+
+// Needs the clock to read its settings from the registry at start.
+TEST_F(ClipboardCapture, DISABLED_HistoryClearedAtExitWhenAsked) {
+  writeClipHistory(0, 0, 0, 0, 30, 15, false, true);
+  ASSERT_TRUE(clock.start());
+  ASSERT_TRUE(copyAndWait("gone at exit"));
+  clock.stop();
+  EXPECT_FALSE(base::fileExists(clock.history()));
 }
 
 }  // namespace
