@@ -116,7 +116,9 @@ std::string writeTempBeside(std::string_view path, std::string_view bytes) {
 bool replaceWithTemp(std::string_view temp, std::string_view path) {
   std::wstring t = wide(temp);
   if (!MoveFileExW(t.c_str(), wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD code = GetLastError();
     DeleteFileW(t.c_str());
+    SetLastError(code);
     return false;
   }
   return true;

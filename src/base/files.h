@@ -30,7 +30,8 @@ std::optional<std::string> readFile(std::string_view path);
 bool writeFileAtomic(std::string_view path, std::string_view bytes);
 // The two halves of writeFileAtomic, for a caller that writes the new content while it still holds
 // the old file open: the flushed temporary file beside path ("" on failure, nothing left behind),
-// then its move over path (on failure the temporary file is removed and path untouched).
+// then its move over path (on failure the temporary file is removed, path untouched and the
+// move's error left for GetLastError).
 std::string writeTempBeside(std::string_view path, std::string_view bytes);
 bool replaceWithTemp(std::string_view temp, std::string_view path);
 

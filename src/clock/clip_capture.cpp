@@ -75,7 +75,8 @@ std::optional<std::string> readClipboardText(HWND owner) {
   return text;
 }
 
-void recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits) {
+namespace {
+void appendAndTrim(const std::string& path, const std::string& text, const TClipHistory& limits) {
   shared::TKzHistoryFile history(path);
   history.SetAppendMode(true);
   history.SetAddText(text);
@@ -85,6 +86,21 @@ void recordClipText(const std::string& path, const std::string& text, const TCli
   for (int rounds = history.GetCount(); rounds > 0; --rounds) {
     if (!(history.GetFirstDate() < base::now() - limits.DayLimit)) break;
     history.DeleteOldest(1);
+  }
+}
+}  // namespace
+
+bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits) {
+  // The memo program opens the file only for a moment when it reads it.
+  constexpr int kTries = 5;
+  for (int attempt = 1;; ++attempt) {
+    try {
+      appendAndTrim(path, text, limits);
+      return true;
+    } catch (const shared::EFOpenError&) {
+      if (attempt == kTries) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    }
   }
 }
 

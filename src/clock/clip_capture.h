@@ -48,8 +48,9 @@ bool clipboardHasText();
 std::optional<std::string> readClipboardText(HWND owner);
 
 // Appends text to the history file at path as its newest record (an equal older one goes), then
-// drops the oldest records beyond MaxCount and those older than DayLimit days. File errors are
-// raised (EFOpenError while another program holds the file).
-void recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits);
+// drops the oldest records beyond MaxCount and those older than DayLimit days. While another
+// program holds the file it tries a few times within a fraction of a second and then answers
+// false, the file as it was; other file errors are raised.
+bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits);
 
 }  // namespace tockle

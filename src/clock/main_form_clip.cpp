@@ -2,7 +2,6 @@
 #include "base/text.h"
 #include "clock/clip_capture.h"
 #include "clock/main_form.h"
-#include "shared/KzHistoryFile.h"
 #include "ui/msgbox.h"
 
 namespace tockle {
@@ -34,11 +33,7 @@ void TfrmMain::ClipboardChanged(TNkClipDetector&) {
   // 4.-6.
   if (!passesClipFilters(Settings.ClipHistory, text)) return;
   // 7.-9. While another program (the memo) holds the file this text is not recorded.
-  try {
-    recordClipText(ProgramFolder + "_history3", text, Settings.ClipHistory);
-  } catch (const shared::EFOpenError&) {
-    return;
-  }
+  if (!recordClipText(ProgramFolder + "_history3", text, Settings.ClipHistory)) return;
   // 10.
   if (edits && IsWindow(historyWindow)) edits->LoadHistory();
 }

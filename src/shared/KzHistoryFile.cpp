@@ -83,7 +83,13 @@ class OpenHistory {
     std::string temp = base::writeTempBeside(path_, bytes);
     if (temp.empty()) throw EWriteError("Stream write error");
     file_.reset();
-    if (!base::replaceWithTemp(temp, path_)) throw EWriteError("Cannot replace file \"" + path_ + "\"");
+    if (!base::replaceWithTemp(temp, path_)) {
+      // Another program opened the file in the moment it was free: the old content stays.
+      DWORD code = GetLastError();
+      std::string text = "Cannot replace file \"" + path_ + "\". " + systemMessage(code);
+      if (code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED) throw EFOpenError(text);
+      throw EWriteError(text);
+    }
     bytes_ = std::move(bytes);
   }
 

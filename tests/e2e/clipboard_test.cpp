@@ -12,6 +12,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "shared/KzStretchable.h"
+#include "support/clipboard.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -137,48 +138,6 @@ class ClockRun {
   HWND main_ = nullptr;
 };
 
-// A plain clipboard viewer of the test itself, joined before the clock so that it lies further
-// down the chain: it hears of a change only when the clock hands the notification on.
-class ViewerBelow {
- public:
-  ViewerBelow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"E2eViewerBelow";
-    RegisterClassW(&wc);
-    hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    next_ = SetClipboardViewer(hwnd_);
-  }
-  ~ViewerBelow() {
-    ChangeClipboardChain(hwnd_, next_);
-    DestroyWindow(hwnd_);
-  }
-  int draws = 0;
-
- private:
-  static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<ViewerBelow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(h, msg, wp, lp);
-    if (msg == WM_DRAWCLIPBOARD) {
-      ++self->draws;
-      if (self->next_) SendMessageW(self->next_, msg, wp, lp);
-      return 0;
-    }
-    if (msg == WM_CHANGECBCHAIN) {
-      if (reinterpret_cast<HWND>(wp) == self->next_)
-        self->next_ = reinterpret_cast<HWND>(lp);
-      else if (self->next_)
-        return SendMessageW(self->next_, msg, wp, lp);
-      return 0;
-    }
-    return DefWindowProcW(h, msg, wp, lp);
-  }
-  HWND hwnd_ = nullptr;
-  HWND next_ = nullptr;
-};
-
 void writeClipHistory(int letterFrom, int letterTo, int lineFrom, int lineTo, int maxCount, int dayLimit,
                       bool unuseHis = false, bool clearWhenExit = false) {
   unsigned char record[28] = {};
@@ -236,7 +195,7 @@ TEST_F(ClipboardCapture, TheThirtyFirstTextDropsTheOldest) {
 }
 
 TEST_F(ClipboardCapture, AViewerFurtherDownHearsEveryChangeAlsoWhileTheFileIsHeld) {
-  ViewerBelow below;
+  test::ClipboardViewer below;
   ASSERT_TRUE(clock.start());
   waitUntil([] { return false; }, 300);
   int start = below.draws;
@@ -280,7 +239,7 @@ TEST_F(ClipboardCapture, DISABLED_LetterAndLineFilters) {
 // Needs the clock to read its settings from the registry at start.
 TEST_F(ClipboardCapture, DISABLED_NotRecordingKeepsTheClockOutOfTheChain) {
   writeClipHistory(0, 0, 0, 0, 30, 15, true, false);
-  ViewerBelow below;
+  test::ClipboardViewer below;
   ASSERT_TRUE(clock.start());
   int start = below.draws;
   copyFromHelper("not recorded");

@@ -37,4 +37,39 @@ bool setClipboardCp932(std::string_view text) {
   return setClipboard(CF_TEXT, s.c_str(), s.size() + 1);
 }
 
+ClipboardViewer::ClipboardViewer() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TestClipboardViewer";
+  RegisterClassW(&wc);
+  hwnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  next = SetClipboardViewer(hwnd);
+}
+
+ClipboardViewer::~ClipboardViewer() {
+  ChangeClipboardChain(hwnd, next);
+  DestroyWindow(hwnd);
+}
+
+LRESULT CALLBACK ClipboardViewer::proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<ClipboardViewer*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(h, msg, wp, lp);
+  if (msg == WM_DRAWCLIPBOARD) {
+    ++self->draws;
+    if (self->next) SendMessageW(self->next, msg, wp, lp);
+    return 0;
+  }
+  if (msg == WM_CHANGECBCHAIN) {
+    self->chainChanges.emplace_back(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
+    if (reinterpret_cast<HWND>(wp) == self->next)
+      self->next = reinterpret_cast<HWND>(lp);
+    else if (self->next)
+      return SendMessageW(self->next, msg, wp, lp);
+    return 0;
+  }
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
 }  // namespace test

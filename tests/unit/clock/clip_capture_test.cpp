@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 
 #include "base/datetime.h"
 #include "base/files.h"
+#include "base/handles.h"
 #include "base/text.h"
 #include "shared/KzHistoryFile.h"
 #include "support/clipboard.h"
@@ -133,14 +135,29 @@ TEST_F(Capture, AgeTrimEndsWhateverTheLimitsAndTimes) {
   EXPECT_EQ(texts(), (std::vector<std::string>{"kept", "y"}));
 }
 
-TEST_F(Capture, FileHeldByAnotherProgramRaisesOpenErrorAndKeepsIt) {
+TEST_F(Capture, FileHeldByAnotherProgramIsLeftAsItWas) {
   tockle::recordClipText(path, "a", TClipHistory{});
   std::string before = base::readFile(path).value();
   base::FileHandle other(CreateFileW(base::wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(other);
-  EXPECT_THROW(tockle::recordClipText(path, "b", TClipHistory{}), shared::EFOpenError);
+  EXPECT_FALSE(tockle::recordClipText(path, "b", TClipHistory{}));
   other.reset();
   EXPECT_EQ(base::readFile(path), before);
+}
+
+TEST_F(Capture, FileHeldOnlyForAMomentStillGetsTheText) {
+  tockle::recordClipText(path, "a", TClipHistory{});
+  base::FileHandle other(CreateFileW(base::wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(other);
+  HANDLE h = other.get();
+  std::thread reader([h] {
+    Sleep(50);
+    CloseHandle(h);
+  });
+  other.release();
+  EXPECT_TRUE(tockle::recordClipText(path, "b", TClipHistory{}));
+  reader.join();
+  EXPECT_EQ(texts(), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST(ClipboardText, ReadAsUnicodeAndKeptAsCp932) {

@@ -30,47 +30,7 @@ void pumpFor(DWORD ms) {
   pumpUntil([] { return false; }, ms);
 }
 
-// A plain viewer further down the chain: counts its notifications and records chain changes.
-class PlainViewer {
- public:
-  PlainViewer() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TestPlainViewer";
-    RegisterClassW(&wc);
-    hwnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    next = SetClipboardViewer(hwnd);
-  }
-  ~PlainViewer() {
-    ChangeClipboardChain(hwnd, next);
-    DestroyWindow(hwnd);
-  }
-  HWND hwnd = nullptr;
-  HWND next = nullptr;
-  int draws = 0;
-  std::vector<std::pair<HWND, HWND>> chainChanges;
-
- private:
-  static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<PlainViewer*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (self && msg == WM_DRAWCLIPBOARD) {
-      ++self->draws;
-      if (self->next) SendMessageW(self->next, msg, wp, lp);
-      return 0;
-    }
-    if (self && msg == WM_CHANGECBCHAIN) {
-      self->chainChanges.emplace_back(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
-      if (reinterpret_cast<HWND>(wp) == self->next)
-        self->next = reinterpret_cast<HWND>(lp);
-      else if (self->next)
-        SendMessageW(self->next, msg, wp, lp);
-      return 0;
-    }
-    return DefWindowProcW(h, msg, wp, lp);
-  }
-};
+using PlainViewer = test::ClipboardViewer;
 
 TEST(ClipWatcher, JoiningSkipsTheCurrentTextUnlessAsked) {
   ASSERT_TRUE(test::setClipboardUnicode(L"already there"));
