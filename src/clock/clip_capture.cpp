@@ -11,6 +11,27 @@ namespace tockle {
 
 std::string clipWindowTitle() { return "クリップボード履歴 - Tockle 3"_sj; }
 
+IClipHistoryWindow* openHistoryWindow(IClipHistoryWindow* last) {
+  if (!last) return nullptr;
+  HWND found = FindWindowW(nullptr, base::wide(clipWindowTitle()).c_str());
+  return found && found == last->WindowHandle() ? last : nullptr;
+}
+
+void settlePendingEdits(HWND owner, IClipHistoryWindow& window, AskFunction ask) {
+  if (!window.ApplyEnabled()) return;
+  window.SetBusy(true);
+  struct ClearBusy {
+    IClipHistoryWindow& window;
+    ~ClearBusy() { window.SetBusy(false); }
+  } clearBusy{window};
+  int answer = ask(owner, "履歴が更新されました\r\n反映する前に変更内容を保存しますか？"_sj, "履歴更新の確認"_sj,
+                   MB_YESNO | MB_ICONQUESTION);
+  if (answer == IDYES)
+    window.ApplyEdits();
+  else
+    window.DropEdits();
+}
+
 std::string adjustLineBreaks(std::string_view s) {
   // CR and LF never occur inside a double-byte character (trail bytes are 0x40 and above).
   std::string out;

@@ -62,7 +62,8 @@ class TfrmMain : public ui::Form {
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
   uint8_t ConfigMode = 0;
-  // The last history window opened (the capture refreshes it).
+  // The last history window opened (the capture settles its edits and refreshes it); the window
+  // clears it when it is freed.
   IClipHistoryWindow* frmClip = nullptr;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <thread>
 
 #include "base/datetime.h"
@@ -174,6 +175,88 @@ TEST(ClipboardText, NothingWithoutText) {
   CloseClipboard();
   EXPECT_FALSE(tockle::clipboardHasText());
   EXPECT_EQ(tockle::readClipboardText(nullptr), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+// A history window stand-in with a real top-level window of the given title.
+class FakeHistoryWindow : public tockle::IClipHistoryWindow {
+ public:
+  explicit FakeHistoryWindow(const std::string& title) {
+    hwnd_ = CreateWindowExW(0, L"STATIC", base::wide(title).c_str(), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+  }
+  ~FakeHistoryWindow() override { DestroyWindow(hwnd_); }
+  HWND WindowHandle() const override { return hwnd_; }
+  bool ApplyEnabled() const override { return applyEnabled; }
+  void SetBusy(bool b) override { busy = b; }
+  void ApplyEdits() override {
+    applied = true;
+    busyWhileApplying = busy;
+    if (failApply) throw std::runtime_error("write failed");
+  }
+  void DropEdits() override {
+    dropped = true;
+    applyEnabled = false;
+  }
+  void LoadHistory() override {}
+
+  bool applyEnabled = true, busy = false, applied = false, dropped = false, busyWhileApplying = false;
+  bool failApply = false;
+
+ private:
+  HWND hwnd_;
+};
+
+int answer = IDYES;
+int asked = 0;
+bool busyWhileAsking = false;
+FakeHistoryWindow* current = nullptr;
+int fakeAsk(HWND, std::string_view text, std::string_view caption, UINT flags) {
+  ++asked;
+  busyWhileAsking = current && current->busy;
+  EXPECT_EQ(caption, "履歴更新の確認"_sj);
+  EXPECT_EQ(text, "履歴が更新されました\r\n反映する前に変更内容を保存しますか？"_sj);
+  EXPECT_EQ(flags & MB_YESNO, static_cast<UINT>(MB_YESNO));
+  return answer;
+}
+
+TEST(HistoryWindowEdits, FoundOnlyByItsTitle) {
+  FakeHistoryWindow open(tockle::clipWindowTitle());
+  EXPECT_EQ(tockle::openHistoryWindow(&open), &open);
+  EXPECT_EQ(tockle::openHistoryWindow(nullptr), nullptr);
+  FakeHistoryWindow other("another window");
+  EXPECT_EQ(tockle::openHistoryWindow(&other), nullptr);
+}
+
+TEST(HistoryWindowEdits, YesWritesNoDropsAndTheWindowIsBusyMeanwhile) {
+  FakeHistoryWindow w(tockle::clipWindowTitle());
+  current = &w;
+  asked = 0;
+  answer = IDYES;
+  tockle::settlePendingEdits(nullptr, w, fakeAsk);
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(busyWhileAsking);
+  EXPECT_TRUE(w.applied);
+  EXPECT_TRUE(w.busyWhileApplying);
+  EXPECT_FALSE(w.busy);
+  answer = IDNO;
+  tockle::settlePendingEdits(nullptr, w, fakeAsk);
+  EXPECT_TRUE(w.dropped);
+  // Nothing pending: no question.
+  tockle::settlePendingEdits(nullptr, w, fakeAsk);
+  EXPECT_EQ(asked, 2);
+  current = nullptr;
+}
+
+TEST(HistoryWindowEdits, BusyEndsEvenWhenWritingFails) {
+  FakeHistoryWindow w(tockle::clipWindowTitle());
+  w.failApply = true;
+  answer = IDYES;
+  EXPECT_THROW(tockle::settlePendingEdits(nullptr, w, fakeAsk), std::runtime_error);
+  EXPECT_FALSE(w.busy);
 }
 
 }  // namespace
