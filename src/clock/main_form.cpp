@@ -67,6 +67,8 @@ void TfrmMain::FormCreate() {
   AskToClosePreviousVersion();
   // 6. OffscreenBitmap is a member; it is sized at each paint.
   // 7.-9. Settings, clipboard watcher and alarm manager join here as they arrive.
+  // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
+  ClipDetector.IgnoreFirst = true;
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
