@@ -30,6 +30,7 @@ TfrmMain::TfrmMain() {
   onMouseMove = [this](ui::ShiftState s, int x, int y) { FormMouseMove(s, x, y); };
   onDestroy = [this] { FormDestroy(); };
   tmeMain.SetClockKind(1);
+  hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
 }
 
 TfrmMain::~TfrmMain() { destroy(); }
@@ -50,7 +51,8 @@ bool TfrmMain::Create() {
 
 void TfrmMain::FormCreate() {
   auto& app = ui::Application::instance();
-  // 1. The application-wide hook for mouse commands arrives with the command handling.
+  // 1. Mouse buttons on the clock run their commands from the application-wide hook.
+  app.onMessage = [this](MSG& msg) { return AppMessage(msg); };
   // 2.
   app.helpFile = base::changeExtension(base::programPath(), ".hlp");
   // 3. Another clock may have come up since the program's own check: hand over to it and start
@@ -169,6 +171,7 @@ void TfrmMain::FormResize() {
 }
 
 void TfrmMain::FormDestroy() {
+  ui::Application::instance().onMessage = nullptr;
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
   // The alarm manager is freed and the settings saved here once they exist.
@@ -179,6 +182,8 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHECK_ALARMS:
       CheckAlarms();
       return 0;
+    case WM_COPYDATA:
+      return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
     case WM_PRINTCLIENT:
       PaintTo(reinterpret_cast<HDC>(wp));
       return 0;

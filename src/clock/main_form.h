@@ -4,13 +4,20 @@
 // main_form_hover.cpp, the clipboard capture in main_form_clip.cpp.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "base/datetime.h"
+#include "clock/app_message.h"
 #include "clock/clip_capture.h"
 #include "clock/clip_watcher.h"
 #include "clock/clock_face.h"
 #include "clock/clock_settings.h"
+#include "clock/commands.h"
+#include "clock/execute_apps.h"
+#include "clock/hot_key.h"
+#include "clock/power.h"
+#include "clock/system_menu.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
@@ -51,6 +58,13 @@ class TfrmMain : public ui::Form {
   } lblClock;
   TTimeClock tmeMain;
   TNkClipDetector ClipDetector;
+  THookHotKey hkHotKey{this};
+  // The pop-up system menu, built from "_system3".
+  TMenuItem ppmSystem;
+  // Seams before the calls that would act on the machine: power operations and shell starts.
+  IPowerControl* Power = &systemPowerControl();
+  std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
+      ShellOpen = shellOpen;
 
   TClockSettings Settings;
 
@@ -65,6 +79,8 @@ class TfrmMain : public ui::Form {
   // The last history window opened (the capture settles its edits and refreshes it); the window
   // clears it when it is freed.
   IClipHistoryWindow* frmClip = nullptr;
+  // The text of the last alarm request, for the new alarm's message box of the settings dialog.
+  std::string AlarmRequestText;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
 
@@ -74,6 +90,19 @@ class TfrmMain : public ui::Form {
   std::string FormatClockText(const std::string& format, base::DateTime time) const;
   // Alpha value for a transparency in percent (0 = opaque).
   static BYTE AlphaFor(int transparentPercent);
+
+  // Commands and input.
+  void ExecuteCommand(int command);
+  void OpenConfig(uint8_t mode, const std::string& alarmMessage = {});
+  void PowerOperation(int kind);
+  void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
+  void LoadSystemMenu();
+  void LoadHotKeys();
+  void ppmSystemPopup();
+  bool AppMessage(MSG& msg);
+  void triIconMouseDown(TrayMouseButton button);
+  void hkHotKeyHotKey(THookHotKey& sender, int index);
+  LRESULT WMCopyData(const COPYDATASTRUCT* data);
 
   // Handlers.
   void FormCreate();
@@ -98,6 +127,13 @@ class TfrmMain : public ui::Form {
   void CheckAlarms();
   void AskToClosePreviousVersion();
   bool alarmCheckPosted_ = false;
+  // Commands and input.
+  void PopupSystemMenu();
+  void DragWindow();
+  void FitWindowAgain();
+  void RunTimeSync();
+  void SetAlarmsActive(bool active);
+  bool powerQuestionOpen_ = false;
 };
 
 }  // namespace tockle

@@ -52,11 +52,15 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   setTopMost(Settings.AlwaysOnTop);
   // 10.
   if (launcherChanged) LauncherMenuDirty = true;
+  // 11.
+  LoadSystemMenu();
   // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
   if (Settings.ClipHistory.UnuseHis)
     ClipDetector.SetOnClipChange(nullptr);
   else
     ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
+  // 13.
+  LoadHotKeys();
 }
 
 void TfrmMain::tmrDelayedTrayIconTimer() {

@@ -4,6 +4,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "shared/KzStretchable.h"
 #include "support/png.h"
 
 namespace test {
@@ -80,9 +81,25 @@ std::string captureWindow(HWND hwnd, const std::string& pngName) {
   return writePng(path, static_cast<const uint32_t*>(bits), w, h) ? path : std::string();
 }
 
+std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries) {
+  using shared::TKzStretchableFileOperation;
+  shared::TMemoryStream stream;
+  for (const auto& e : entries) {
+    int icon = e.command > 0 ? 1 : e.command == 0 ? 0 : 2;
+    TKzStretchableFileOperation::WriteString(stream, e.parent);
+    TKzStretchableFileOperation::WriteString(stream, e.caption);
+    TKzStretchableFileOperation::WriteInteger(stream, icon);
+    TKzStretchableFileOperation::WriteInteger(stream, icon);
+    TKzStretchableFileOperation::WriteInteger(stream, e.command);
+  }
+  return stream.Bytes();
+}
+
 ProgramRun::ProgramRun(const std::string& exeName) : exe_(exeName) {
   std::string from = base::programFolder() + exeName;
   CopyFileW(base::wide(from).c_str(), base::wide(folder_.file(exeName)).c_str(), FALSE);
+  // The clock stops its start-up at an error box without a system menu file.
+  writeFile("_system3", systemMenuFile({{"nil", "環境設定(&O)"_sj, 8}, {"nil", "-", -1}, {"nil", "終了(&X)"_sj, 22}}));
 }
 
 ProgramRun::~ProgramRun() {

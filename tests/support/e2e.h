@@ -28,7 +28,17 @@ void deleteUserKey(const std::string& path);
 // file's path, or "" when the capture failed.
 std::string captureWindow(HWND hwnd, const std::string& pngName);
 
-// A program under test, run from its own temporary folder.
+// A system menu file ("_system3") of top-level entries and submenus: command number above 0,
+// 0 for a submenu, -1 for a separator (caption "-"); parent "nil" for the top level.
+struct SystemMenuEntry {
+  std::string parent;
+  std::string caption;
+  int command;
+};
+std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries);
+
+// A program under test, run from its own temporary folder. The folder starts with a small
+// system menu file, so that the clock starts without its error box.
 class ProgramRun {
  public:
   // Copies exeName from the folder of the test programs into a fresh temporary folder.

@@ -16,6 +16,8 @@ class MainForm : public testing::Test {
   void SetUp() override {
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     form.ProgramFolder = folder.path();
+    // Without a system menu file the start-up stops at an error box.
+    base::writeFileAtomic(folder.file("_system3"), tockle::encodeSystemMenu({{"nil", "x", 1, 1, 22}}));
     ASSERT_TRUE(form.Create());
   }
   test::TempFolder folder;

@@ -1,0 +1,22 @@
+// Text files read as lists of lines, and the name=value lines some of them hold. A line ends at
+// CR LF, a lone CR or a lone LF; a NUL byte ends the text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace base {
+
+std::vector<std::string> splitLines(std::string_view text);
+
+// The name of a line is the text before its first "=", the value the text after it; a line
+// without "=" is all name and has an empty value.
+std::string lineName(std::string_view line);
+std::string lineValue(std::string_view line);
+
+// The value of the first line whose name equals name, letter case ignored; "" when none has it.
+// Every line of a name thus carries the value of the first line of that name.
+std::string valueOfName(const std::vector<std::string>& lines, std::string_view name);
+
+}  // namespace base

@@ -1,0 +1,173 @@
+// Commands on the clock window: the dispatcher, the system menu from "_system3", hot keys from
+// "_hot3", the mouse hook and the alarm request.
+#include "clock/commands.h"
+
+#include <gtest/gtest.h>
+
+#include "clock_fixture.h"
+#include "support/e2e.h"
+#include "ui/timer.h"
+
+namespace {
+
+using Commands = test::ClockFixture;
+
+constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
+
+TEST_F(Commands, ShowHideTogglesOnlyWithTheTrayIcon) {
+  form.Settings.InTray = true;
+  form.ExecuteCommand(7);
+  EXPECT_FALSE(form.visible());
+  EXPECT_TRUE(tockle::FindItemByTag(7, form.ppmSystem)->Checked);
+  form.ExecuteCommand(7);
+  EXPECT_TRUE(form.visible());
+  EXPECT_FALSE(tockle::FindItemByTag(7, form.ppmSystem)->Checked);
+  form.Settings.InTray = false;
+  form.ExecuteCommand(7);
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, AlwaysOnTopTogglesTheWindowAndTheCheckMark) {
+  ASSERT_TRUE(form.topMost());
+  form.ExecuteCommand(5);
+  EXPECT_FALSE(form.Settings.AlwaysOnTop);
+  EXPECT_FALSE(form.topMost());
+  EXPECT_FALSE(tockle::FindItemByTag(5, form.ppmSystem)->Checked);
+  form.ExecuteCommand(5);
+  EXPECT_TRUE(form.topMost());
+  EXPECT_TRUE(tockle::FindItemByTag(5, form.ppmSystem)->Checked);
+}
+
+TEST_F(Commands, MemoStartsFromTheProgramFolderAndUnknownNumbersDoNothing) {
+  form.ExecuteCommand(1);
+  ASSERT_EQ(shell.size(), 1u);
+  EXPECT_EQ(shell[0].file, folder.file("Memo.exe"));
+  EXPECT_EQ(shell[0].params, "");
+  EXPECT_EQ(shell[0].folder, folder.path());
+  for (int n : {0, 9, 14, 18, 101, -1}) form.ExecuteCommand(n);
+  EXPECT_EQ(shell.size(), 1u);
+  EXPECT_EQ(power.calls(), 0u);
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, PowerCommandsRunTheirKinds) {
+  form.Settings.TimeRemain = -1;
+  form.ExecuteCommand(10);
+  form.ExecuteCommand(11);
+  form.ExecuteCommand(12);
+  form.ExecuteCommand(17);
+  EXPECT_EQ(power.exitFlags, (std::vector<UINT>{EWX_SHUTDOWN | EWX_POWEROFF, EWX_REBOOT}));
+  ASSERT_EQ(power.powerStates.size(), 2u);
+  EXPECT_TRUE(power.powerStates[0].suspend);
+  EXPECT_FALSE(power.powerStates[1].suspend);
+}
+
+TEST_F(Commands, FitWindowLetsTheTextRefitTheWindow) {
+  form.Settings.AutoResize = false;
+  form.setBounds(0, 0, 600, 200);
+  form.ExecuteCommand(16);
+  EXPECT_TRUE(test::waitUntil([&] { return form.width() < 600 && form.width() > 0; }, 3000));
+  EXPECT_LT(form.height(), 200);
+}
+
+TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
+  auto& menu = form.ppmSystem;
+  ASSERT_EQ(menu.Items.size(), 8u);
+  EXPECT_TRUE(tockle::FindItemByTag(10, menu)->Bound);
+  EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, 4);
+  EXPECT_EQ(tockle::FindItemByTag(22, menu)->ImageIndex, 6);
+  form.Settings.AutoResize = true;
+  form.ppmSystemPopup();
+  EXPECT_FALSE(tockle::FindItemByTag(15, menu)->Visible);
+  EXPECT_FALSE(tockle::FindItemByTag(16, menu)->Visible);
+  EXPECT_TRUE(tockle::FindItemByTag(5, menu)->Checked);
+  EXPECT_FALSE(tockle::FindItemByTag(7, menu)->Checked);
+  form.Settings.AutoResize = false;
+  form.Settings.AlwaysOnTop = false;
+  form.ppmSystemPopup();
+  EXPECT_TRUE(tockle::FindItemByTag(15, menu)->Visible);
+  EXPECT_FALSE(tockle::FindItemByTag(5, menu)->Checked);
+  // Each apply rebuilds the menu instead of adding to it; without icons no image is set.
+  form.Settings.SystemIcon = false;
+  form.ApplySettings(false);
+  EXPECT_EQ(menu.Items.size(), 8u);
+  EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, -1);
+}
+
+TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheMenuIsEmpty) {
+  base::deleteFile(folder.file("_system3"));
+  std::string seen;
+  ui::Timer closer(50, true);
+  closer.onTimer = [&] {
+    if (HWND box = test::findWindow("システムメニュー設定エラー"_sj)) {
+      HWND text = FindWindowExW(box, nullptr, L"Static", nullptr);
+      while (text && test::windowTitle(text).empty()) text = FindWindowExW(box, text, L"Static", nullptr);
+      if (text) seen = test::windowTitle(text);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+  };
+  form.ApplySettings(false);
+  EXPECT_NE(seen.find("重要なファイル "_sj + folder.file("_system3") + " が見つかりません"_sj), std::string::npos)
+      << seen;
+  EXPECT_NE(seen.find("環境設定を開きます"_sj), std::string::npos);
+  EXPECT_TRUE(form.ppmSystem.Items.empty());
+}
+
+TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {
+  form.Settings.InTray = true;
+  writeFile("_hot3", "-1=0\r\nbad line\r\n7=" + std::to_string(kCtrlShiftF11) + "\r\n5=0\r\n");
+  form.LoadHotKeys();
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return !form.visible(); }, 2000));
+  EXPECT_EQ(form.hkHotKey.Tag, 7);
+  test::pressShortcut(kCtrlShiftF11);
+  EXPECT_TRUE(test::waitUntil([&] { return form.visible(); }, 2000));
+  // A code of 0 unregisters the command's keys.
+  writeFile("_hot3", "7=0\r\n");
+  form.LoadHotKeys();
+  test::pressShortcut(kCtrlShiftF11);
+  test::waitUntil([] { return false; }, 300);
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, AHotKeyDoesNothingForShowHideWithoutTheTrayIcon) {
+  form.Settings.InTray = false;
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 7; }, 2000));
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
+  form.Settings.MouseOperation1 = 1;
+  MSG other{form.hkHotKey.handle(), WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {}};
+  EXPECT_FALSE(form.AppMessage(other));
+  EXPECT_TRUE(shell.empty());
+  MSG middle{form.handle(), WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {}};
+  EXPECT_FALSE(form.AppMessage(middle));
+  EXPECT_EQ(shell.size(), 1u);
+  MSG shiftLeft{form.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 0, 0, {}};
+  EXPECT_TRUE(form.AppMessage(shiftLeft));
+  EXPECT_EQ(shell.size(), 2u);
+  // The tray's left and middle buttons follow the settings too.
+  form.Settings.MouseOperation0 = 1;
+  form.triIconMouseDown(tockle::TrayMouseButton::Left);
+  EXPECT_EQ(shell.size(), 3u);
+}
+
+TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
+  std::string text = "  " + std::string(254, 'x');
+  while (text.size() < 300) text += "会"_sj;
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
+  EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
+  EXPECT_EQ(form.AlarmRequestText, std::string(254, 'x'));
+  EXPECT_EQ(form.ConfigMode, 3);
+  // The clock is back after the dialog's "Loading...".
+  EXPECT_TRUE(form.tmrClock.enabled());
+  COPYDATASTRUCT empty{1, 0, text.data()};
+  SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty));
+  EXPECT_EQ(form.AlarmRequestText, std::string(254, 'x'));
+}
+
+}  // namespace
