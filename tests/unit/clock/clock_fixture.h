@@ -10,6 +10,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/main_form.h"
+#include "support/keys.h"
 #include "support/temp_folder.h"
 #include "ui/app.h"
 
@@ -77,34 +78,5 @@ class ClockFixture : public testing::Test {
   std::vector<ShellCall> shell;
   tockle::TfrmMain form;
 };
-
-}  // namespace test
-
-namespace test {
-
-// Presses and releases a shortcut code's keys (0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt) with
-// SendInput.
-inline void pressShortcut(int shortcut) {
-  std::vector<WORD> keys;
-  if (shortcut & 0x4000) keys.push_back(VK_CONTROL);
-  if (shortcut & 0x2000) keys.push_back(VK_SHIFT);
-  if (shortcut & 0x8000) keys.push_back(VK_MENU);
-  keys.push_back(static_cast<WORD>(shortcut & 0xFF));
-  std::vector<INPUT> in;
-  for (WORD k : keys) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = k;
-    in.push_back(i);
-  }
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = *it;
-    i.ki.dwFlags = KEYEVENTF_KEYUP;
-    in.push_back(i);
-  }
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
 
 }  // namespace test

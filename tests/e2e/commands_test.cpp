@@ -1,0 +1,123 @@
+// The real clock's commands from outside: a hot key listed in "_hot3", the alarm request by
+// WM_COPYDATA, the system menu on the right button, and the missing system menu file.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "support/e2e.h"
+#include "support/keys.h"
+
+namespace {
+
+const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
+const std::string kKey = "Software\\Quorvane\\Tockle3";
+constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
+
+// Visible pop-up menus of a process.
+struct MenuSearch {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK findMenu(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<MenuSearch*>(lp);
+  wchar_t cls[32];
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 32) && std::wstring(cls) == L"#32768") {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+HWND visibleMenuOf(DWORD pid) {
+  MenuSearch s{pid, nullptr};
+  EnumWindows(findMenu, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+class Commands : public testing::Test {
+ protected:
+  void SetUp() override { test::deleteUserKey(kKey); }
+  void TearDown() override {
+    SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", nullptr);
+    test::deleteUserKey(kKey);
+  }
+  HWND startClock() {
+    if (!clock.start()) return nullptr;
+    HWND hwnd = clock.waitForWindow(kTitle);
+    if (hwnd) test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; });
+    return hwnd;
+  }
+  void stopClock(HWND hwnd) {
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(clock.waitExit(10000));
+  }
+  test::ProgramRun clock{"Tockle.exe"};
+};
+
+TEST_F(Commands, AHotKeyFromTheFileTogglesTheClockWindow) {
+  clock.writeFile("_hot3", "-1=0\r\n7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  // The hot keys are registered by the first apply of the settings, before the window shows.
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
+  EXPECT_TRUE(test::waitUntil([&] { return !IsWindowVisible(hwnd); }, 3000));
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
+  EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }, 3000));
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, AnAlarmRequestKeepsTheFirst256BytesOnACharacterBoundary) {
+  std::string echo = clock.path("request.txt");
+  SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", base::wide(echo).c_str());
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  // 255 single bytes, then double-byte characters: the one on bytes 256 and 257 is left out.
+  std::string text(255, 'm');
+  while (text.size() < 300) text += "予"_sj;
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
+  DWORD_PTR result = 99;
+  ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
+  EXPECT_EQ(result, 0u);
+  EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
+  // A request without data is ignored.
+  COPYDATASTRUCT empty{1, 0, nullptr};
+  SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty), SMTO_NORMAL, 5000, &result);
+  EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, TheRightButtonOpensTheSystemMenuWhoseLastItemEndsTheClock) {
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  SetCursorPos(r.left + 10, r.top + 10);
+  PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  HWND menu = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
+  test::waitUntil([] { return false; }, 300);
+  test::captureWindow(menu, "system_menu.png");
+  // The default test menu ends with the exit command.
+  test::pressKeys({VK_UP});
+  test::pressKeys({VK_RETURN});
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
+TEST_F(Commands, AMissingSystemMenuFileIsReportedBeforeTheClockShows) {
+  base::deleteFile(clock.path("_system3"));
+  ASSERT_TRUE(clock.start());
+  HWND box = clock.waitForWindow("システムメニュー設定エラー"_sj);
+  ASSERT_NE(box, nullptr);
+  HWND hwnd = test::findWindow(kTitle);
+  EXPECT_TRUE(hwnd == nullptr || !IsWindowVisible(hwnd));
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
+  stopClock(hwnd);
+}
+
+}  // namespace

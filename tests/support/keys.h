@@ -1,0 +1,16 @@
+// Keyboard input for tests: keys pressed in order and released in reverse, through SendInput
+// (Wine raises hot keys for it).
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace test {
+
+void pressKeys(const std::vector<WORD>& keys);
+// The keys of a 16-bit shortcut code: virtual key in the low byte, 0x2000 Shift, 0x4000 Ctrl,
+// 0x8000 Alt.
+void pressShortcut(int shortcut);
+
+}  // namespace test
