@@ -98,6 +98,9 @@ std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries) {
 ProgramRun::ProgramRun(const std::string& exeName) : exe_(exeName) {
   std::string from = base::programFolder() + exeName;
   CopyFileW(base::wide(from).c_str(), base::wide(folder_.file(exeName)).c_str(), FALSE);
+  // The command list the build puts beside the programs goes along.
+  CopyFileW(base::wide(base::programFolder() + "_command").c_str(), base::wide(folder_.file("_command")).c_str(),
+            FALSE);
   // The clock stops its start-up at an error box without a system menu file.
   writeFile("_system3", systemMenuFile({{"nil", "環境設定(&O)"_sj, 8}, {"nil", "-", -1}, {"nil", "終了(&X)"_sj, 22}}));
 }

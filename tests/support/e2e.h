@@ -37,8 +37,8 @@ struct SystemMenuEntry {
 };
 std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries);
 
-// A program under test, run from its own temporary folder. The folder starts with a small
-// system menu file, so that the clock starts without its error box.
+// A program under test, run from its own temporary folder. The folder starts with the shipped
+// command list and a small system menu file, so that the clock starts without its error box.
 class ProgramRun {
  public:
   // Copies exeName from the folder of the test programs into a fresh temporary folder.

@@ -6,6 +6,7 @@
 
 #include "clock_fixture.h"
 #include "support/e2e.h"
+#include "ui/form.h"
 #include "ui/timer.h"
 
 namespace {
@@ -168,6 +169,62 @@ TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
   COPYDATASTRUCT empty{1, 0, text.data()};
   SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty));
   EXPECT_EQ(form.AlarmRequestText, std::string(254, 'x'));
+}
+
+}  // namespace
+
+namespace {
+
+using HotKeyActivation = test::ClockFixture;
+
+// A plain window of this process that holds the foreground while the hot key is pressed.
+class OtherWindow : public ui::Form {
+ public:
+  OtherWindow() {
+    ui::FormParams p;
+    p.caption = "other";
+    create(p);
+    ShowWindow(handle(), SW_SHOW);
+    SetForegroundWindow(handle());
+  }
+  ~OtherWindow() override { destroy(); }
+};
+
+TEST_F(HotKeyActivation, ActivateDecidesWhetherTheClockComesToTheForeground) {
+  form.Settings.InTray = false;  // command 7 then runs without changing anything
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  OtherWindow other;
+  form.hkHotKey.Activate = false;
+  form.hkHotKey.Tag = 0;
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 7; }, 2000));
+  EXPECT_EQ(GetForegroundWindow(), other.handle());
+  form.hkHotKey.Activate = true;
+  form.hkHotKey.Tag = 0;
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 7; }, 2000));
+  EXPECT_EQ(GetForegroundWindow(), form.handle());
+}
+
+TEST_F(HotKeyActivation, HotKeysArriveWhileTheClocksModalQuestionIsOpen) {
+  form.Settings.InTray = true;
+  form.Settings.TimeRemain = 0;
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  bool hidden = false;
+  ui::Timer driver(50, true);
+  driver.onTimer = [&] {
+    HWND dlg = test::findWindow("確認 - Tockle 3"_sj);
+    if (!dlg || !IsWindowVisible(dlg)) return;
+    driver.setEnabled(false);
+    test::pressShortcut(kCtrlShiftF11);
+    hidden = test::waitUntil([&] { return !form.visible(); }, 2000);
+    PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+  };
+  form.PowerOperation(0);
+  EXPECT_TRUE(hidden);
+  EXPECT_EQ(power.calls(), 0u);
 }
 
 }  // namespace
