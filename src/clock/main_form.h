@@ -9,6 +9,9 @@
 #include "base/datetime.h"
 #include "clock/clock_face.h"
 #include "clock/clock_settings.h"
+#include "clock/net_time.h"
+#include "clock/tray_frames.h"
+#include "clock/tray_icon.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
@@ -48,6 +51,10 @@ class TfrmMain : public ui::Form {
     ui::Color Color = ui::systemColor(COLOR_BTNFACE);
   } lblClock;
   TTimeClock tmeMain;
+  // The animation frames outlive the tray icon that shows them.
+  TrayFrames iglAnimate;
+  TTrayIcon triIcon{this};
+  TKzNetTime2 ntNetTime;
 
   TClockSettings Settings;
 
@@ -68,6 +75,9 @@ class TfrmMain : public ui::Form {
   std::string FormatClockText(const std::string& format, base::DateTime time) const;
   // Alpha value for a transparency in percent (0 = opaque).
   static BYTE AlphaFor(int transparentPercent);
+  // One time synchronisation with the given server, time-out and ignore range (ms); its progress
+  // and outcome show in place of the clock.
+  void SynchronizeTime(const std::string& server, int timeOut, int range);
 
   // Handlers.
   void FormCreate();
@@ -82,6 +92,7 @@ class TfrmMain : public ui::Form {
   void tmrControlTransparentTimer();
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
+  void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -90,6 +101,8 @@ class TfrmMain : public ui::Form {
   void PaintTo(HDC target);
   void CheckAlarms();
   void AskToClosePreviousVersion();
+  // Shows or removes the tray icon; a failure is reported in a message box.
+  void SetTrayIconVisible(bool visible);
   bool alarmCheckPosted_ = false;
 };
 
