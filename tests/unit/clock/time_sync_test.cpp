@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/handles.h"
+#include "base/text.h"
 #include "clock/net_time.h"
 #include "clock/time_sync.h"
 #include "sntp_responder.h"
@@ -111,6 +113,33 @@ TEST(TimeSync, FailureTextTakesTheSecondLineOfATwoLineError) {
 
 TEST(Privilege, UnknownPrivilegeNameFails) {
   EXPECT_FALSE(tockle::TKzNetTimeSync::EnablePrivilege("SeNoSuchPrivilege"));
+}
+
+TEST(Privilege, PrivilegeTheTokenLacksIsNotReportedAsEnabled) {
+  // AdjustTokenPrivileges succeeds for a privilege the token does not hold; only its last error
+  // says that nothing was granted.
+  HANDLE raw = nullptr;
+  ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw));
+  base::KernelHandle token(raw);
+  DWORD size = 0;
+  GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
+  std::vector<BYTE> buffer(size);
+  ASSERT_TRUE(GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size));
+  const auto* held = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
+  for (const wchar_t* name : {L"SeCreateTokenPrivilege", L"SeTcbPrivilege", L"SeTrustedCredManAccessPrivilege",
+                              L"SeRelabelPrivilege", L"SeAssignPrimaryTokenPrivilege", L"SeLockMemoryPrivilege"}) {
+    LUID luid;
+    if (!LookupPrivilegeValueW(nullptr, name, &luid)) continue;
+    bool inToken = false;
+    for (DWORD i = 0; i < held->PrivilegeCount; ++i) {
+      const LUID& l = held->Privileges[i].Luid;
+      if (l.LowPart == luid.LowPart && l.HighPart == luid.HighPart) inToken = true;
+    }
+    if (inToken) continue;
+    EXPECT_FALSE(tockle::TKzNetTimeSync::EnablePrivilege(base::cp932(name))) << base::cp932(name);
+    return;
+  }
+  GTEST_SKIP() << "the token holds every privilege tried";
 }
 
 TEST(Privilege, HeldPrivilegeIsEnabled) { EXPECT_TRUE(tockle::TKzNetTimeSync::EnablePrivilege("SeShutdownPrivilege")); }
