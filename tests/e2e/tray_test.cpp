@@ -12,6 +12,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "support/png.h"
+#include "support/tray_window.h"
 
 namespace {
 
@@ -39,23 +40,8 @@ bool clockInTray() {
 }
 
 void saveTrayShot(const std::string& name) {
-  HWND tray = FindWindowW(nullptr, L"Wine System Tray");
-  if (!tray) return;
-  RECT r;
-  GetWindowRect(tray, &r);
-  int w = r.right - r.left, h = r.bottom - r.top;
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  base::MemDc mem(CreateCompatibleDC(screen));
-  base::GdiBitmap bmp(CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  {
-    base::SelectGuard select(mem.get(), bmp.get());
-    BitBlt(mem.get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  }
-  ReleaseDC(nullptr, screen);
-  test::writePng(test::resultsFolder() + name, static_cast<const uint32_t*>(bits), w, h);
+  test::TrayShot shot = test::trayShot();
+  if (!shot.pixels.empty()) test::writePng(test::resultsFolder() + name, shot.pixels.data(), shot.width, shot.height);
 }
 
 class Clock {
