@@ -303,16 +303,27 @@ TEST_F(TrayIcon, ContinuousAnimationRunsUntilStopped) {
   icon.StopAnimate();
 }
 
-TEST_F(TrayIcon, StepAnimationShowsAFramePerCall) {
+// An icon with a static icon that has no transparent pixels (it covers whatever frame the tray
+// showed before) and the clock's frames, in the tray; `still` is the tray with the static icon.
+class TrayIconOnScreen : public TrayIcon {
+ protected:
+  void SetUp() override {
+    icon.SetIcon(solid.get());
+    icon.SetAnimateIcons(frames.handle());
+    icon.SetAnimateRate(100);
+    icon.SetVisible(true);
+    pumpFor(200);
+    still = trayPixels();
+    if (still.empty()) GTEST_SKIP() << "no stand-alone tray window to look at";
+  }
+  // The frames go before the icon (a member of the base): no animation may outlive them.
+  void TearDown() override { icon.StopAnimate(); }
   base::Icon solid = solidIcon();
-  icon.SetIcon(solid.get());
   tockle::TrayFrames frames;
-  icon.SetAnimateIcons(frames.handle());
-  icon.SetAnimateRate(100);
-  icon.SetVisible(true);
-  pumpFor(200);
-  std::vector<uint32_t> still = trayPixels();
-  if (still.empty()) GTEST_SKIP() << "no stand-alone tray window to look at";
+  std::vector<uint32_t> still;
+};
+
+TEST_F(TrayIconOnScreen, StepAnimationShowsAFramePerCall) {
   icon.StartAnimate(1);
   EXPECT_TRUE(icon.Animating());
   std::vector<uint32_t> first;
@@ -343,18 +354,7 @@ TEST_F(TrayIcon, DestroyedWhileAnimating) {
   SUCCEED();
 }
 
-}  // namespace
-
-TEST_F(TrayIcon, AnimationChangesTheIconInTheTray) {
-  base::Icon solid = solidIcon();
-  icon.SetIcon(solid.get());
-  tockle::TrayFrames frames;
-  icon.SetAnimateIcons(frames.handle());
-  icon.SetAnimateRate(100);
-  icon.SetVisible(true);
-  pumpFor(200);
-  std::vector<uint32_t> still = trayPixels();
-  if (still.empty()) GTEST_SKIP() << "no stand-alone tray window to look at";
+TEST_F(TrayIconOnScreen, AnimationChangesTheIconInTheTray) {
   icon.StartAnimate(0);
   std::vector<std::vector<uint32_t>> seen;
   for (int i = 0; i < 6; ++i) {
@@ -373,3 +373,5 @@ TEST_F(TrayIcon, AnimationChangesTheIconInTheTray) {
   EXPECT_GE(changes, 3);
   EXPECT_EQ(after, still);
 }
+
+}  // namespace
