@@ -175,7 +175,7 @@ TEST_F(TrayIcon, SingleClickComesAfterTheDoubleClickTime) {
   ULONGLONG after = e.clickAt - released;
   // Tick counts step by up to 16 ms.
   EXPECT_GE(after + 16, GetDoubleClickTime() + 50);
-  EXPECT_LE(after, GetDoubleClickTime() + 300);
+  EXPECT_LE(after, GetDoubleClickTime() + 500);
 }
 
 TEST_F(TrayIcon, MouseUpHandlerTakesTheReleaseInsteadOfTheClick) {
@@ -283,7 +283,7 @@ TEST_F(TrayIcon, ContinuousAnimationRunsUntilStopped) {
   tockle::TrayFrames frames;
   ASSERT_EQ(ImageList_GetImageCount(frames.handle()), tockle::kTrayFrameCount);
   icon.SetAnimateIcons(frames.handle());
-  icon.SetAnimateRate(100);
+  icon.SetAnimateRate(1000);
   icon.SetVisible(true);
   icon.StartAnimate(0);
   EXPECT_TRUE(icon.Animating());
@@ -295,7 +295,7 @@ TEST_F(TrayIcon, ContinuousAnimationRunsUntilStopped) {
   icon.StopAnimate();
   EXPECT_FALSE(icon.Animating());
   // Stopping does not wait for the pause between frames to run out.
-  EXPECT_LT(GetTickCount64() - before, 90u);
+  EXPECT_LT(GetTickCount64() - before, 500u);
   EXPECT_TRUE(inTray(icon));
   // And it can run again.
   icon.StartAnimate(0);
