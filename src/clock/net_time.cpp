@@ -4,6 +4,7 @@
 
 #include "clock/net_time.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "clock/tray_icon.h"
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <thread>
 #include <utility>
