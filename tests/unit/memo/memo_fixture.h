@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "memo/memo_manager.h"
 #include "support/temp_folder.h"
 
