@@ -60,6 +60,8 @@ void TKzMemoManager::error(std::string_view text, std::string_view caption) {
   if (ShowError) ShowError(text, caption);
 }
 
+bool TKzMemoManager::writeDocument(Lines lines) { return document_.write(FileName, std::move(lines)); }
+
 std::string TKzMemoManager::folder() const { return base::extractFolder(FileName); }
 
 std::string TKzMemoManager::BackupPath() const {
@@ -81,17 +83,17 @@ void TKzMemoManager::RememberFileAges() {
   if (!CurrentTabFile.empty() && base::fileExists(CurrentTabFile)) TabAge = fileAge(CurrentTabFile);
 }
 
-std::optional<Lines> TKzMemoManager::readDocument(DocFormat& format, bool reportUnknown) {
+const Lines* TKzMemoManager::readDocument(DocFormat& format, bool reportUnknown) {
   if (!base::fileExists(FileName)) {
     notFound();
-    return std::nullopt;
+    return nullptr;
   }
-  auto lines = readLines(FileName);
-  if (!lines) return std::nullopt;
+  const Lines* lines = document_.read(FileName);
+  if (!lines) return nullptr;
   format = recognise(*lines);
   if (format == DocFormat::Unknown) {
     if (reportUnknown) error(kUnknownFormat, kCriticalError);
-    return std::nullopt;
+    return nullptr;
   }
   DocumentType = documentTypeOf(format);
   return lines;
@@ -160,9 +162,10 @@ bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
   AgesOnExit ages{*this};
   DocFormat format{};
   // A document that vanished is reported, never recreated with this one tab.
-  auto lines = readDocument(format, true);
-  if (!lines || !isValidTabName(name, format)) return false;
-  return format == DocFormat::TypeIII ? saveSplitTab(*lines, name, stream) : saveSingleTab(*lines, name, stream);
+  const Lines* doc = readDocument(format, true);
+  if (!doc || !isValidTabName(name, format)) return false;
+  Lines lines = *doc;
+  return format == DocFormat::TypeIII ? saveSplitTab(lines, name, stream) : saveSingleTab(lines, name, stream);
 }
 
 bool TKzMemoManager::saveSplitTab(Lines& lines, std::string_view name, std::string_view stream) {
@@ -195,7 +198,7 @@ bool TKzMemoManager::saveSplitTab(Lines& lines, std::string_view name, std::stri
   } else {
     lines.push_back(std::string(name) + "=" + file);
   }
-  if (!writeLines(FileName, lines)) {
+  if (!writeDocument(lines)) {
     base::deleteFile(path);
     return false;
   }
@@ -216,10 +219,10 @@ bool TKzMemoManager::saveSingleTab(Lines& lines, std::string_view name, std::str
   auto at = findTypeIITab(lines, *body, name);
   if (at) {
     lines[*at] = std::move(line);
-    return writeLines(FileName, lines);
+    return writeDocument(std::move(lines));
   }
   lines.insert(lines.begin() + static_cast<ptrdiff_t>(body->end), std::move(line));
-  if (!writeLines(FileName, lines)) return false;
+  if (!writeDocument(std::move(lines))) return false;
   TabList.emplace_back(name);
   tabListChanged(false);
   return true;
@@ -228,8 +231,9 @@ bool TKzMemoManager::saveSingleTab(Lines& lines, std::string_view name, std::str
 bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newName) {
   AgesOnExit ages{*this};
   DocFormat format{};
-  auto lines = readDocument(format, false);
-  if (!lines || !isValidTabName(newName, format)) return false;
+  const Lines* doc = readDocument(format, false);
+  if (!doc || !isValidTabName(newName, format)) return false;
+  std::optional<Lines> lines = *doc;
   if (format == DocFormat::TypeIII) {
     auto at = findTypeIIIEntry(*lines, oldName);
     if (!at) return false;
@@ -247,7 +251,7 @@ bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newNam
     std::string& line = (*lines)[*at];
     line = std::string(newName) + line.substr(base::find(line, kTabSeparator));
   }
-  if (!writeLines(FileName, *lines)) return false;
+  if (!writeDocument(std::move(*lines))) return false;
   for (auto& tab : TabList)
     if (base::equalsNoCase(tab, oldName)) {
       tab = std::string(newName);
@@ -260,9 +264,10 @@ bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newNam
 bool TKzMemoManager::DeleteTab(std::string_view name) {
   AgesOnExit ages{*this};
   DocFormat format{};
-  auto lines = readDocument(format, false);
-  if (!lines) return false;
-  const Lines oldIndex = *lines;
+  const Lines* doc = readDocument(format, false);
+  if (!doc) return false;
+  const Lines oldIndex = *doc;
+  std::optional<Lines> lines = *doc;
   std::optional<size_t> at;
   if (format == DocFormat::TypeIII) {
     at = findTypeIIIEntry(*lines, name);
@@ -271,7 +276,7 @@ bool TKzMemoManager::DeleteTab(std::string_view name) {
   }
   if (!at) return false;
   lines->erase(lines->begin() + static_cast<ptrdiff_t>(*at));
-  if (!writeLines(FileName, *lines)) return false;
+  if (!writeDocument(*lines)) return false;
   if (format == DocFormat::TypeIII) deleteUnreferenced(folder(), oldIndex, *lines);
   eraseNoCase(TabList, name);
   tabListChanged(false);
@@ -286,14 +291,15 @@ bool TKzMemoManager::ApplyTabList(const std::vector<std::string>& list) {
     if (!base::fileExists(FileName)) return false;
   }
   DocFormat format{};
-  auto lines = readDocument(format, true);
-  if (!lines) return false;
+  const Lines* doc = readDocument(format, true);
+  if (!doc) return false;
+  const Lines lines = *doc;  // the old document, still needed after the new one is written
   for (size_t i = 0; i < list.size(); ++i) {
     if (!isValidTabName(list[i], format)) return false;
     for (size_t j = 0; j < i; ++j)
       if (format == DocFormat::TypeIII ? base::equalsNoCase(list[i], list[j]) : list[i] == list[j]) return false;
   }
-  if (!(format == DocFormat::TypeIII ? applySplit(*lines, list) : applySingle(*lines, list))) return false;
+  if (!(format == DocFormat::TypeIII ? applySplit(lines, list) : applySingle(lines, list))) return false;
   TabList = list;
   tabListChanged(false);
   return true;
@@ -321,7 +327,7 @@ bool TKzMemoManager::applySplit(const Lines& lines, const std::vector<std::strin
     index.push_back(entry);
     known.push_back(entry);
   }
-  if (!writeLines(FileName, index)) return undo();
+  if (!writeDocument(index)) return undo();
   deleteUnreferenced(dir, lines, index);
   return true;
 }
@@ -339,7 +345,7 @@ bool TKzMemoManager::applySingle(const Lines& lines, const std::vector<std::stri
   for (size_t i = body->begin + 1; i < body->end; ++i)
     if (!decodeTabLine(lines[i], ignored, nullptr)) out.push_back(lines[i]);
   out.insert(out.end(), lines.begin() + static_cast<ptrdiff_t>(body->end), lines.end());
-  return writeLines(FileName, out);
+  return writeDocument(std::move(out));
 }
 
 bool TKzMemoManager::CreateDocument() {
@@ -354,7 +360,7 @@ bool TKzMemoManager::CreateDocument() {
       if (!writeLines(dir + file, {kWelcomeText})) return false;
       lines = typeIIIHeader();
       lines.push_back(std::string(kWelcomeTabName) + "=" + file);
-      if (!writeLines(FileName, lines)) {
+      if (!writeDocument(lines)) {
         base::deleteFile(dir + file);
         return false;
       }
@@ -363,7 +369,7 @@ bool TKzMemoManager::CreateDocument() {
       lines = typeIIHeader();
       lines.push_back(encodeTabLine(kWelcomeTabName, &welcome));
       lines.push_back(kEndDocument);
-      if (!writeLines(FileName, lines)) return false;
+      if (!writeDocument(lines)) return false;
     }
   }
   TabList.clear();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "memo/doc_format.h"
+#include "memo/document_cache.h"
 #include "memo/text_lines.h"
 
 namespace memo {
@@ -67,7 +68,10 @@ class TKzMemoManager {
   };
   // The document's lines and format, or nothing (with the events and boxes an operation on a
   // missing or unknown document gives).
-  std::optional<Lines> readDocument(DocFormat& format, bool reportUnknown);
+  // The lines stay valid until the next read or write of the document.
+  const Lines* readDocument(DocFormat& format, bool reportUnknown);
+  // Writes the document file atomically.
+  bool writeDocument(Lines lines);
   std::string folder() const;
   // Full path of the tab file an index entry names, or nothing when the entry names no bare file.
   std::optional<std::string> tabPath(std::string_view folder, std::string_view entryLine) const;
@@ -85,6 +89,8 @@ class TKzMemoManager {
   void tabListChanged(bool critical);
   void status(const std::string& text);
   void error(std::string_view text, std::string_view caption);
+
+  DocumentCache document_;
 };
 
 // Rich text test of a tab's content ("{\rtf1" at its start).

@@ -1,5 +1,8 @@
 #include "memo/text_lines.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "base/files.h"
 
 namespace memo {
@@ -9,16 +12,23 @@ Lines splitLines(std::string_view text) {
   size_t nul = text.find('\0');
   if (nul != std::string_view::npos) text = text.substr(0, nul);
   Lines lines;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t eol = text.find_first_of("\r\n", pos);
-    if (eol == std::string_view::npos) {
-      lines.emplace_back(text.substr(pos));
-      break;
-    }
-    lines.emplace_back(text.substr(pos, eol - pos));
-    pos = eol + 1;
-    if (text[eol] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  // The next CR and the next LF, each found with one memchr and looked for again only once passed.
+  auto next = [end](const char* from, char c) {
+    const void* hit = std::memchr(from, c, static_cast<size_t>(end - from));
+    return hit ? static_cast<const char*>(hit) : end;
+  };
+  const char* cr = next(p, '\r');
+  const char* lf = next(p, '\n');
+  while (p < end) {
+    if (cr < p) cr = next(p, '\r');
+    if (lf < p) lf = next(p, '\n');
+    const char* eol = std::min(cr, lf);
+    lines.emplace_back(p, static_cast<size_t>(eol - p));
+    if (eol == end) break;
+    p = eol + 1;
+    if (*eol == '\r' && p < end && *p == '\n') ++p;
   }
   return lines;
 }

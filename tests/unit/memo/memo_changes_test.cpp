@@ -88,6 +88,30 @@ TEST_F(MemoFixture, AnOutsideChangeToTheShownTabFileIsReportedOnce) {
   EXPECT_FALSE(m.IsChangedOutside());
 }
 
+TEST_F(MemoFixture, EveryOperationSeesWhatIsOnDiskNow) {
+  makeDocument(kTypeII, {{"A", "one"}, {"B", "two"}});
+  EXPECT_EQ(loadTab("A"), "one\r\n");
+  // Another program replaces the file with one of the same size, and another writes into it
+  // where it stands: both are read afresh.
+  std::string doc = read(m.FileName);
+  write(m.FileName, base::replaceAll(doc, "A/*!/one", "A/*!/uno"));
+  EXPECT_EQ(loadTab("A"), "uno\r\n");
+  {
+    base::FileHandle f(
+        CreateFileW(base::wide(m.FileName).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(f);
+    std::string more = "C/*!/three\\CrLf%\r\n<!--End Document-->\r\n";
+    LARGE_INTEGER back{};
+    back.QuadPart = -static_cast<LONGLONG>(strlen("<!--End Document-->\r\n"));
+    ASSERT_TRUE(SetFilePointerEx(f.get(), back, nullptr, FILE_END));
+    DWORD put = 0;
+    ASSERT_TRUE(WriteFile(f.get(), more.data(), static_cast<DWORD>(more.size()), &put, nullptr));
+  }
+  EXPECT_EQ(loadTab("C"), "three\r\n");
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(m.TabList, (std::vector<std::string>{"A", "B", "C"}));
+}
+
 TEST_F(MemoFixture, TheFirstCheckOnlyRemembers) {
   write(m.FileName, "<!--Tavelo Document Type II-->\r\n<!--Begin Document-->\r\n<!--End Document-->\r\n");
   EXPECT_EQ(m.DocAge, 0);
