@@ -233,25 +233,25 @@ bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newNam
   DocFormat format{};
   const Lines* doc = readDocument(format, false);
   if (!doc || !isValidTabName(newName, format)) return false;
-  std::optional<Lines> lines = *doc;
+  Lines lines = *doc;
   if (format == DocFormat::TypeIII) {
-    auto at = findTypeIIIEntry(*lines, oldName);
+    auto at = findTypeIIIEntry(lines, oldName);
     if (!at) return false;
     // The new name must not be another tab's already.
-    auto taken = findTypeIIIEntry(*lines, newName);
+    auto taken = findTypeIIIEntry(lines, newName);
     if (taken && *taken != *at) return false;
-    (*lines)[*at] = std::string(newName) + "=" + entryFile((*lines)[*at]);
+    lines[*at] = std::string(newName) + "=" + entryFile(lines[*at]);
   } else {
-    auto body = findTypeIIBody(*lines);
+    auto body = findTypeIIBody(lines);
     if (!body) return false;
-    auto at = findTypeIITab(*lines, *body, oldName);
+    auto at = findTypeIITab(lines, *body, oldName);
     if (!at) return false;
-    auto taken = findTypeIITab(*lines, *body, newName);
+    auto taken = findTypeIITab(lines, *body, newName);
     if (taken && *taken != *at) return false;
-    std::string& line = (*lines)[*at];
+    std::string& line = lines[*at];
     line = std::string(newName) + line.substr(base::find(line, kTabSeparator));
   }
-  if (!writeDocument(std::move(*lines))) return false;
+  if (!writeDocument(std::move(lines))) return false;
   for (auto& tab : TabList)
     if (base::equalsNoCase(tab, oldName)) {
       tab = std::string(newName);
@@ -267,17 +267,17 @@ bool TKzMemoManager::DeleteTab(std::string_view name) {
   const Lines* doc = readDocument(format, false);
   if (!doc) return false;
   const Lines oldIndex = *doc;
-  std::optional<Lines> lines = *doc;
+  Lines lines = *doc;
   std::optional<size_t> at;
   if (format == DocFormat::TypeIII) {
-    at = findTypeIIIEntry(*lines, name);
-  } else if (auto body = findTypeIIBody(*lines)) {
-    at = findTypeIITab(*lines, *body, name);
+    at = findTypeIIIEntry(lines, name);
+  } else if (auto body = findTypeIIBody(lines)) {
+    at = findTypeIITab(lines, *body, name);
   }
   if (!at) return false;
-  lines->erase(lines->begin() + static_cast<ptrdiff_t>(*at));
-  if (!writeDocument(*lines)) return false;
-  if (format == DocFormat::TypeIII) deleteUnreferenced(folder(), oldIndex, *lines);
+  lines.erase(lines.begin() + static_cast<ptrdiff_t>(*at));
+  if (!writeDocument(lines)) return false;
+  if (format == DocFormat::TypeIII) deleteUnreferenced(folder(), oldIndex, lines);
   eraseNoCase(TabList, name);
   tabListChanged(false);
   return true;

@@ -6,9 +6,7 @@
 
 namespace {
 
-using memo::kTypeII;
-using memo::kTypeIII;
-using memotest::MemoFixture;
+using namespace memotest;
 
 const std::string kChanged = "メモファイルが外部で更新されています -> 再読み込み推奨"_sj;
 

@@ -3,10 +3,7 @@
 
 namespace {
 
-using memo::kTypeII;
-using memo::kTypeIII;
-using memotest::MemoFixture;
-using Names = std::vector<std::string>;
+using namespace memotest;
 
 const std::string kRtf = "{\\rtf1 rich\r\n}";
 

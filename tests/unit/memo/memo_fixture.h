@@ -15,6 +15,13 @@
 
 namespace memotest {
 
+using memo::kTypeII;
+using memo::kTypeIII;
+using Names = std::vector<std::string>;
+
+// The header of the split documents the fixture makes.
+inline const std::string kIndexHead = "[Tavelo Document Type III]\r\n;c\r\n";
+
 class MemoFixture : public ::testing::Test {
  protected:
   MemoFixture() {

@@ -3,9 +3,7 @@
 
 namespace {
 
-using memo::kTypeII;
-using memo::kTypeIII;
-using memotest::MemoFixture;
+using namespace memotest;
 
 const std::string kIIHead = "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n";
 const std::string kIIEnd = "<!--End Document-->\r\n";
@@ -46,7 +44,7 @@ TEST_F(MemoFixture, TypeIIKeepsEveryTabOnOneLine) {
 
 TEST_F(MemoFixture, TypeIIISavesEveryTabByteForByte) {
   makeDocument(kTypeIII, {});
-  std::string index = "[Tavelo Document Type III]\r\n;c\r\n";
+  std::string index = kIndexHead;
   for (const auto& c : cases()) {
     ASSERT_TRUE(m.SaveTab(c.tab, c.content)) << c.tab;
     std::string file = std::string(c.tab) + (c.content.starts_with("{\\rtf1") ? ".rtf" : ".txt");
@@ -95,13 +93,13 @@ TEST_F(MemoFixture, TypeIITabNamesMatchExactlyTypeIIIIgnoringCase) {
   EXPECT_EQ(loadTab("Memo"), "two\r\n");
   EXPECT_EQ(loadTab("memo"), "lower\r\n");
 
-  write(m.FileName, "[Tavelo Document Type III]\r\n;c\r\nMemo=Memo.txt\r\n");
+  write(m.FileName, kIndexHead + "Memo=Memo.txt\r\n");
   write(file("Memo.txt"), "three");
   ASSERT_TRUE(m.LoadTabList());
   EXPECT_EQ(loadTab("MEMO"), "three");
   ASSERT_TRUE(m.SaveTab("memo", "again"));
   EXPECT_EQ(read(file("Memo.txt")), "again");
-  EXPECT_EQ(read(m.FileName), "[Tavelo Document Type III]\r\n;c\r\nMemo=Memo.txt\r\n");
+  EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.txt\r\n");
 }
 
 TEST_F(MemoFixture, TurningAPlainTabRichMovesItToAnRtfFile) {
@@ -111,7 +109,7 @@ TEST_F(MemoFixture, TurningAPlainTabRichMovesItToAnRtfFile) {
   ASSERT_TRUE(m.SaveTab("Memo", kRtf));
   EXPECT_FALSE(base::fileExists(file("Memo.txt")));
   EXPECT_EQ(read(file("Memo.rtf")), kRtf);
-  EXPECT_EQ(read(m.FileName), "[Tavelo Document Type III]\r\n;c\r\nMemo=Memo.rtf\r\n");
+  EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.rtf\r\n");
   // The shown tab's file follows the move, so outside changes to it are still seen.
   EXPECT_EQ(m.CurrentTabFile, file("Memo.rtf"));
   ASSERT_TRUE(m.SaveTab("Memo", "plain again"));
@@ -125,7 +123,7 @@ TEST_F(MemoFixture, ChangingKindNeverOverwritesAStrayFile) {
   ASSERT_TRUE(m.SaveTab("Memo", kRtf));
   EXPECT_EQ(read(file("Memo.rtf")), "someone else's");
   EXPECT_EQ(read(file("Memo2.rtf")), kRtf);
-  EXPECT_EQ(read(m.FileName), "[Tavelo Document Type III]\r\n;c\r\nMemo=Memo2.rtf\r\n");
+  EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo2.rtf\r\n");
   EXPECT_FALSE(base::fileExists(file("Memo.txt")));
 }
 
@@ -135,7 +133,7 @@ TEST_F(MemoFixture, NewTypeIIITabFilesTakePrefixAndNumbers) {
   ASSERT_TRUE(m.SaveTab("a:b", "1"));
   ASSERT_TRUE(m.SaveTab("ab", "{\\rtf1 2}"));
   ASSERT_TRUE(m.SaveTab("AB:", "3"));
-  EXPECT_EQ(read(m.FileName), "[Tavelo Document Type III]\r\n;c\r\na:b=x_ab.txt\r\nab=x_ab2.rtf\r\nAB:=x_AB3.txt\r\n");
+  EXPECT_EQ(read(m.FileName), kIndexHead + "a:b=x_ab.txt\r\nab=x_ab2.rtf\r\nAB:=x_AB3.txt\r\n");
 }
 
 }  // namespace

@@ -4,12 +4,7 @@
 
 namespace {
 
-using memo::kTypeII;
-using memo::kTypeIII;
-using memotest::MemoFixture;
-using Names = std::vector<std::string>;
-
-const std::string kIndexHead = "[Tavelo Document Type III]\r\n;c\r\n";
+using namespace memotest;
 
 class HostileIndex : public MemoFixture {
  protected:

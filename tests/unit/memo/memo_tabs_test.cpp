@@ -3,12 +3,7 @@
 
 namespace {
 
-using memo::kTypeII;
-using memo::kTypeIII;
-using memotest::MemoFixture;
-using Names = std::vector<std::string>;
-
-const std::string kIndexHead = "[Tavelo Document Type III]\r\n;c\r\n";
+using namespace memotest;
 
 TEST_F(MemoFixture, RenamingATypeIIITabKeepsItsFile) {
   makeDocument(kTypeIII, {{"Memo", "m"}, {"Other", "o"}});
