@@ -1,7 +1,8 @@
-// The memo document manager: the only code that reads or writes memo documents. It keeps no
-// content in memory; every operation reads the file it needs and writes back what it changed,
-// always through a temporary file moved over the old one, and deletes a file only after what
-// replaces it is on disk. Tab contents go in and out as byte strings, as the editor streams them.
+// The memo document manager: the only code that reads or writes memo documents. Every operation
+// reads the files it needs as they are on disk now (an unchanged document file is not split into
+// lines twice) and writes back what it changed, always through a temporary file moved over the
+// old one; a file is deleted only after what replaces it is on disk. Tab contents go in and out as
+// byte strings, as the editor streams them.
 #pragma once
 
 #include <cstdint>
@@ -92,8 +93,5 @@ class TKzMemoManager {
 
   DocumentCache document_;
 };
-
-// Rich text test of a tab's content ("{\rtf1" at its start).
-inline bool IsRtfStream(std::string_view stream) { return isRtfText(stream); }
 
 }  // namespace memo

@@ -49,7 +49,7 @@ std::string makeTabFileName(const Lines& index, std::string_view tabName, std::s
   if (name.empty()) name = "Taveloタブファイル"_sj;
   // "con.txt" or "con.log.txt" would open a device whatever number follows: such a name is moved
   // off the device's name instead.
-  if (isDeviceName(name)) name.insert(0, "_");
+  if (isDeviceName(name)) name = "_" + name;
   return unusedTabBase(index, name, folder);
 }
 

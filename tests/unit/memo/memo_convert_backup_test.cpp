@@ -140,6 +140,18 @@ TEST_F(MemoFixture, RestoreReplacesASingleDocument) {
   EXPECT_EQ(after.find("backup of"), std::string::npos);
 }
 
+TEST_F(MemoFixture, ABackupThatNamesNoDocumentIsRestored) {
+  makeDocument(kTypeIII, {{"A", "a"}});
+  write(m.BackupPath(),
+        "<!--Tavelo Document Type II-->\r\n<!--x-->\r\n<!--Begin Document-->\r\nOld/*!/o\\CrLf%\r\n"
+        "<!--End Document-->\r\n");
+  ASSERT_TRUE(m.RestoreBackup());
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(m.TabList, Names{"Old"});
+  EXPECT_EQ(loadTab("Old"), "o\r\n");
+  EXPECT_FALSE(base::fileExists(file("A.txt")));
+}
+
 TEST_F(MemoFixture, RestoreWithoutBackupChangesNothing) {
   makeDocument(kTypeIII, {{"A", "a"}});
   std::string before = read(m.FileName);
