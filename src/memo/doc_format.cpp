@@ -34,11 +34,28 @@ bool decodeTabLine(std::string_view line, std::string& name, Lines* lines) {
   return true;
 }
 
-std::string encodeTabLine(std::string_view name, const Lines* lines) {
+std::string encodeTabContent(std::string_view name, std::string_view content) {
+  size_t nul = content.find('\0');
+  if (nul != std::string_view::npos) content = content.substr(0, nul);
   std::string out(name);
+  out.reserve(name.size() + 4 + content.size() + content.size() / 8);
   out.append(kTabSeparator);
-  if (lines) out.append(base::replaceAll(joinLines(*lines), "\r\n", kLineBreakMark));
+  // Every line end (CR LF, lone CR, lone LF) becomes the mark, the last line's too. A byte scan:
+  // CR and LF are never part of a double-byte character, and even text that ends a line on a
+  // lone lead byte cannot put a line break into the document this way.
+  size_t run = 0;
+  for (size_t i = 0; i < content.size(); ++i) {
+    if (content[i] != '\r' && content[i] != '\n') continue;
+    out.append(content.substr(run, i - run)).append(kLineBreakMark);
+    if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+    run = i + 1;
+  }
+  if (run < content.size()) out.append(content.substr(run)).append(kLineBreakMark);
   return out;
+}
+
+std::string encodeTabLine(std::string_view name, const Lines* lines) {
+  return encodeTabContent(name, lines ? joinLines(*lines) : std::string());
 }
 
 std::string tabLineContent(std::string_view line) {

@@ -37,6 +37,8 @@ const char* tabFileExt(bool rich);
 // A Type II tab line: name, separator, the content's lines with each CR LF written as "\CrLf%".
 bool decodeTabLine(std::string_view line, std::string& name, Lines* lines);
 std::string encodeTabLine(std::string_view name, const Lines* lines);
+// The same for a tab's content as the editor streams it (read as lines).
+std::string encodeTabContent(std::string_view name, std::string_view content);
 // The content a Type II tab line reads back as (its lines, each followed by CR LF).
 std::string tabLineContent(std::string_view line);
 

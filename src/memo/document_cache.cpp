@@ -1,5 +1,6 @@
 #include "memo/document_cache.h"
 
+#include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
 
@@ -40,6 +41,26 @@ bool DocumentCache::write(std::string_view path, Lines lines) {
   path_ = std::string(path);
   stamp_ = stampOf(path);
   lines_ = std::move(lines);
+  return true;
+}
+
+bool DocumentCache::writeEdited(std::string_view path, size_t at, std::string line, bool insert) {
+  if (path_ != path || at > lines_.size() || (!insert && at == lines_.size())) return false;
+  std::string bytes;
+  size_t size = line.size() + 2;
+  for (const auto& l : lines_) size += l.size() + 2;
+  bytes.reserve(size);
+  for (size_t i = 0; i <= lines_.size(); ++i) {
+    if (i == at) bytes.append(line).append("\r\n");
+    if (i < lines_.size() && !(i == at && !insert)) bytes.append(lines_[i]).append("\r\n");
+  }
+  if (!base::writeFileAtomic(path, bytes)) return false;
+  if (insert) {
+    lines_.insert(lines_.begin() + static_cast<ptrdiff_t>(at), std::move(line));
+  } else {
+    lines_[at] = std::move(line);
+  }
+  stamp_ = stampOf(path);
   return true;
 }
 

@@ -164,8 +164,9 @@ bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
   // A document that vanished is reported, never recreated with this one tab.
   const Lines* doc = readDocument(format, true);
   if (!doc || !isValidTabName(name, format)) return false;
+  if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream);
   Lines lines = *doc;
-  return format == DocFormat::TypeIII ? saveSplitTab(lines, name, stream) : saveSingleTab(lines, name, stream);
+  return saveSplitTab(lines, name, stream);
 }
 
 bool TKzMemoManager::saveSplitTab(Lines& lines, std::string_view name, std::string_view stream) {
@@ -211,20 +212,17 @@ bool TKzMemoManager::saveSplitTab(Lines& lines, std::string_view name, std::stri
   return true;
 }
 
-bool TKzMemoManager::saveSingleTab(Lines& lines, std::string_view name, std::string_view stream) {
+bool TKzMemoManager::saveSingleTab(const Lines& lines, std::string_view name, std::string_view stream) {
   auto body = findTypeIIBody(lines);
   if (!body) return false;
-  Lines content = splitLines(stream);
-  std::string line = encodeTabLine(name, &content);
+  std::string line = encodeTabContent(name, stream);
   auto at = findTypeIITab(lines, *body, name);
-  if (at) {
-    lines[*at] = std::move(line);
-    return writeDocument(std::move(lines));
+  // lines is the document cache's own copy, which the edited write changes with the file.
+  if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return false;
+  if (!at) {
+    TabList.emplace_back(name);
+    tabListChanged(false);
   }
-  lines.insert(lines.begin() + static_cast<ptrdiff_t>(body->end), std::move(line));
-  if (!writeDocument(std::move(lines))) return false;
-  TabList.emplace_back(name);
-  tabListChanged(false);
   return true;
 }
 

@@ -83,7 +83,7 @@ class TKzMemoManager {
   bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs, const Lines& oldIndex) const;
   void deleteUnreferenced(std::string_view folder, const Lines& oldIndex, const Lines& newIndex) const;
   bool saveSplitTab(Lines& lines, std::string_view name, std::string_view stream);
-  bool saveSingleTab(Lines& lines, std::string_view name, std::string_view stream);
+  bool saveSingleTab(const Lines& lines, std::string_view name, std::string_view stream);
   bool applySplit(const Lines& lines, const std::vector<std::string>& list);
   bool applySingle(const Lines& lines, const std::vector<std::string>& list);
   void notFound();

@@ -56,6 +56,18 @@ TEST(MemoFormat, TabLinesEncodeLineBreaksAsMarks) {
   EXPECT_EQ(lines, (Lines{"b/*!/x", "y"}));
 }
 
+TEST(MemoFormat, ContentEncodesAsItsLines) {
+  for (std::string content : {"", "a", "a\r\n", "a\r\nb", "a\rb\n\nc", "\r\n\r\n", "x\\CrLf%y"}) {
+    Lines lines = splitLines(content);
+    EXPECT_EQ(encodeTabContent("t", content), encodeTabLine("t", &lines)) << content;
+  }
+  EXPECT_EQ(encodeTabContent("t", std::string("a\0\r\nb", 5)), "t/*!/a\\CrLf%");
+  // A line that ends on a lone lead byte still leaves no line break in the document.
+  std::string line = encodeTabContent("t", "a\x82\r\nb");
+  EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+  EXPECT_EQ(line, "t/*!/a\x82\\CrLf%b\\CrLf%");
+}
+
 TEST(MemoFormat, LineBreakMarkIsNotFoundInsideADoubleByteCharacter) {
   // The second byte of "表" is 0x5C: "表CrLf%" holds no line-break mark.
   std::string hyou = "\x95\x5C";
