@@ -26,12 +26,10 @@ const Lines* DocumentCache::read(std::string_view path) {
   stamp_.reset();
   auto lines = readLines(path);
   if (!lines) return nullptr;
-  // A file that changed while it was read is not kept: the next read reads it again.
-  if (stamp && stampOf(path) == stamp) {
-    path_ = std::string(path);
-    stamp_ = stamp;
-  }
+  path_ = std::string(path);
   lines_ = std::move(*lines);
+  // A file that changed while it was read is not trusted: the next read reads it again.
+  if (stamp && stampOf(path) == stamp) stamp_ = stamp;
   return &lines_;
 }
 
