@@ -40,18 +40,31 @@ class TKzMemoManager {
   // The manager's error boxes (text, caption); a modal box with an error icon and no owner.
   std::function<void(std::string_view text, std::string_view caption)> ShowError;
 
+  // Every operation answers false and leaves the files as they were when it cannot finish. A
+  // missing document raises OnNotFound and is never written into being (only CreateDocument
+  // makes one); an unknown one is never written. Names are checked by isValidTabName.
   bool LoadTabList();
   bool LoadTab(std::string_view name, std::string& stream);
+  // Writes the tab's content, adding the tab when new.
   bool SaveTab(std::string_view name, std::string_view stream);
+  // Refuses a new name that another tab has already.
   bool RenameTab(std::string_view oldName, std::string_view newName);
   bool DeleteTab(std::string_view name);
+  // Makes the document's tabs exactly list, in its order: kept tabs move, new ones are created
+  // empty, the others are removed. A list with a bad or repeated name is refused.
   bool ApplyTabList(const std::vector<std::string>& list);
+  // A new document of DocumentType with a welcome tab, or the existing one at FileName read.
   bool CreateDocument();
   // Converts the document at path in place; false when it is missing, not in the source format,
   // or a step fails (then nothing of the old document is changed).
   bool ConvertFormat(std::string_view path, bool toTypeII, bool moveFiles);
+  // True once for each change of the document file or the shown tab file by someone else.
   bool IsChangedOutside();
+  // Writes every tab in one-file form to BackupPath(), marked with the document's path; the
+  // document itself is only read.
   bool UpdateBackup();
+  // Puts the backup's tabs back into the document in its present format; refuses a backup that
+  // was taken from another document.
   bool RestoreBackup();
   // The base name (no extension) for a new tab file of tabName beside the document.
   std::string MakeTabFileName(const Lines& indexLines, std::string_view tabName) const;
@@ -68,8 +81,8 @@ class TKzMemoManager {
     ~AgesOnExit() { manager.RememberFileAges(); }
   };
   // The document's lines and format, or nothing (with the events and boxes an operation on a
-  // missing or unknown document gives).
-  // The lines stay valid until the next read or write of the document.
+  // missing or unknown document gives). The lines stay valid until the document's next read or
+  // write.
   const Lines* readDocument(DocFormat& format, bool reportUnknown);
   // Writes the document file atomically.
   bool writeDocument(Lines lines);
