@@ -43,7 +43,10 @@ bool TKzMemoManager::UpdateBackup() {
   AgesOnExit ages{*this};
   const std::string bak = BackupPath();
   std::optional<Lines> single;
-  if (auto lines = readLines(FileName)) {
+  // A document that is itself named like its backup (x.bak in the program's folder) is never
+  // overwritten by it.
+  const bool isItself = base::equalsNoCase(bak, FileName);
+  if (auto lines = isItself ? std::nullopt : readLines(FileName)) {
     switch (recognise(*lines)) {
       case DocFormat::TypeII:
         single = canonicalSingle(*lines, originLine(FileName));

@@ -109,6 +109,14 @@ TEST_F(MemoFixture, AFailedBackupIsReportedAsOne) {
   EXPECT_TRUE(statuses.empty());
 }
 
+TEST_F(MemoFixture, ADocumentNamedLikeItsBackupIsNotOverwritten) {
+  m.FileName = programDir.file("memo.bak");
+  makeDocument(kTypeIII, {{"A", "a"}});
+  std::string before = read(m.FileName);
+  EXPECT_FALSE(m.UpdateBackup());
+  EXPECT_EQ(read(m.FileName), before);
+}
+
 TEST_F(MemoFixture, RestoreBringsBackADeletedTabFile) {
   makeDocument(kTypeIII, {{"A", "a\r\n"}, {"B", "b\r\n"}});
   ASSERT_TRUE(m.UpdateBackup());
