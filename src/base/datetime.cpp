@@ -90,13 +90,28 @@ std::string formatDateTime(std::string_view f, DateTime t) {
     size_t n = (c >= 'a' && c <= 'z') ? count(i, c) : 1;
     int v = -1;
     switch (c) {
-      case 'y': v = n > 2 ? st.wYear : st.wYear % 100; n = n > 2 ? 4 : 2; break;
-      case 'm': v = afterHour ? st.wMinute : st.wMonth; break;
-      case 'd': v = st.wDay; break;
-      case 'h': v = st.wHour; afterHour = true; break;
-      case 'n': v = st.wMinute; break;
-      case 's': v = st.wSecond; break;
-      default: break;
+      case 'y':
+        v = n > 2 ? st.wYear : st.wYear % 100;
+        n = n > 2 ? 4 : 2;
+        break;
+      case 'm':
+        v = afterHour ? st.wMinute : st.wMonth;
+        break;
+      case 'd':
+        v = st.wDay;
+        break;
+      case 'h':
+        v = st.wHour;
+        afterHour = true;
+        break;
+      case 'n':
+        v = st.wMinute;
+        break;
+      case 's':
+        v = st.wSecond;
+        break;
+      default:
+        break;
     }
     if (c != 'h' && v >= 0) afterHour = false;
     if (v >= 0) {

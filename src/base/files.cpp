@@ -74,8 +74,8 @@ bool folderExists(std::string_view path) {
 bool deleteFile(std::string_view path) { return DeleteFileW(wide(path).c_str()) != 0; }
 
 std::optional<std::string> readFile(std::string_view path) {
-  FileHandle f(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle f(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(f.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
@@ -92,34 +92,41 @@ std::optional<std::string> readFile(std::string_view path) {
   return data;
 }
 
-bool writeFileAtomic(std::string_view path, std::string_view bytes) {
-  std::wstring target = wide(path);
-  std::wstring temp = target + L".~tmp";
-  {
-    FileHandle f(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!f) return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-      DWORD put = 0;
-      DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-      if (!WriteFile(f.get(), bytes.data() + done, chunk, &put, nullptr) || put == 0) {
-        f.reset();
-        DeleteFileW(temp.c_str());
-        return false;
-      }
-      done += put;
-    }
-    if (!FlushFileBuffers(f.get())) {
-      f.reset();
-      DeleteFileW(temp.c_str());
-      return false;
-    }
+std::string writeTempBeside(std::string_view path, std::string_view bytes) {
+  std::wstring temp = wide(path) + L".~tmp";
+  FileHandle f(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!f) return {};
+  size_t done = 0;
+  bool ok = true;
+  while (ok && done < bytes.size()) {
+    DWORD put = 0;
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    ok = WriteFile(f.get(), bytes.data() + done, chunk, &put, nullptr) && put != 0;
+    done += put;
   }
-  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  ok = ok && FlushFileBuffers(f.get());
+  f.reset();
+  if (!ok) {
     DeleteFileW(temp.c_str());
+    return {};
+  }
+  return cp932(temp);
+}
+
+bool replaceWithTemp(std::string_view temp, std::string_view path) {
+  std::wstring t = wide(temp);
+  if (!MoveFileExW(t.c_str(), wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD code = GetLastError();
+    DeleteFileW(t.c_str());
+    SetLastError(code);
     return false;
   }
   return true;
+}
+
+bool writeFileAtomic(std::string_view path, std::string_view bytes) {
+  std::string temp = writeTempBeside(path, bytes);
+  return !temp.empty() && replaceWithTemp(temp, path);
 }
 
 std::string makeTempFolder(std::string_view prefix) {

@@ -28,6 +28,12 @@ std::optional<std::string> readFile(std::string_view path);
 // Writes bytes to a temporary file in the same folder, flushes it and moves it over path.
 // On failure the old file is untouched and the temporary file removed.
 bool writeFileAtomic(std::string_view path, std::string_view bytes);
+// The two halves of writeFileAtomic, for a caller that writes the new content while it still holds
+// the old file open: the flushed temporary file beside path ("" on failure, nothing left behind),
+// then its move over path (on failure the temporary file is removed, path untouched and the
+// move's error left for GetLastError).
+std::string writeTempBeside(std::string_view path, std::string_view bytes);
+bool replaceWithTemp(std::string_view temp, std::string_view path);
 
 // A fresh empty folder under the system's temporary folder (for tests and scratch work).
 std::string makeTempFolder(std::string_view prefix);

@@ -67,8 +67,8 @@ struct MenuTraits {
   static void close(HMENU h) { DestroyMenu(h); }
 };
 
-using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;       // CreateFile
-using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;   // threads, events, processes
+using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;      // CreateFile
+using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;  // threads, events, processes
 using GdiBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using GdiFont = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
 using GdiPen = UniqueHandle<HPEN, GdiObjectTraits<HPEN>>;

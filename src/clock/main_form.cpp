@@ -37,7 +37,10 @@ TfrmMain::~TfrmMain() { destroy(); }
 bool TfrmMain::Create() {
   ui::FormParams p;
   p.style = WS_POPUP;
-  p.exStyle = WS_EX_TOPMOST;
+  // Not owned by the application's window: Wine keeps an owned window above its owner and then
+  // cannot take it out of the top-most band. The tool-window style keeps it off the task bar.
+  p.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+  p.unowned = true;
   p.left = 0;
   p.top = 0;
   p.clientWidth = kDesignWidth;
@@ -64,6 +67,8 @@ void TfrmMain::FormCreate() {
   AskToClosePreviousVersion();
   // 6. OffscreenBitmap is a member; it is sized at each paint.
   // 7.-9. Settings, clipboard watcher and alarm manager join here as they arrive.
+  // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
+  ClipDetector.IgnoreFirst = true;
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.

@@ -1,12 +1,14 @@
 // The clock's main window: one borderless, always-on-top window that shows the clock face and
 // carries every timer of the program. Start-up and tick live in main_form.cpp, the settings'
 // application in main_form_settings.cpp, the cursor-driven transparency and hiding in
-// main_form_hover.cpp.
+// main_form_hover.cpp, the clipboard capture in main_form_clip.cpp.
 #pragma once
 
 #include <string>
 
 #include "base/datetime.h"
+#include "clock/clip_capture.h"
+#include "clock/clip_watcher.h"
 #include "clock/clock_face.h"
 #include "clock/clock_settings.h"
 #include "ui/form.h"
@@ -48,6 +50,7 @@ class TfrmMain : public ui::Form {
     ui::Color Color = ui::systemColor(COLOR_BTNFACE);
   } lblClock;
   TTimeClock tmeMain;
+  TNkClipDetector ClipDetector;
 
   TClockSettings Settings;
 
@@ -59,6 +62,9 @@ class TfrmMain : public ui::Form {
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
   uint8_t ConfigMode = 0;
+  // The last history window opened (the capture settles its edits and refreshes it); the window
+  // clears it when it is freed.
+  IClipHistoryWindow* frmClip = nullptr;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
 
@@ -82,6 +88,7 @@ class TfrmMain : public ui::Form {
   void tmrControlTransparentTimer();
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
+  void ClipboardChanged(TNkClipDetector& sender);
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

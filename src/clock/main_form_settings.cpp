@@ -52,6 +52,11 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   setTopMost(Settings.AlwaysOnTop);
   // 10.
   if (launcherChanged) LauncherMenuDirty = true;
+  // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
+  if (Settings.ClipHistory.UnuseHis)
+    ClipDetector.SetOnClipChange(nullptr);
+  else
+    ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
 }
 
 void TfrmMain::tmrDelayedTrayIconTimer() {

@@ -73,6 +73,10 @@ void Application::dispatch(MSG& msg) {
     }
   }
   if (!handled) {
+    // A copy: a dialog may close while its message is handled.
+    std::vector<HWND> dialogs = dialogs_;
+    for (HWND d : dialogs)
+      if (IsWindow(d) && IsDialogMessageW(d, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -95,6 +99,10 @@ int Application::run() {
   }
   return exitCode_;
 }
+
+void Application::addDialog(HWND dialog) { dialogs_.push_back(dialog); }
+
+void Application::removeDialog(HWND dialog) { std::erase(dialogs_, dialog); }
 
 void Application::terminate() {
   if (terminated_) return;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -36,12 +37,17 @@ class Application {
   // Takes one message (waiting for it) and dispatches it; false on WM_QUIT.
   bool handleMessage();
 
+  // Modeless dialogs get keyboard navigation through IsDialogMessage.
+  void addDialog(HWND dialog);
+  void removeDialog(HWND dialog);
+
   std::string helpFile;
 
  private:
   Application() = default;
   void dispatch(MSG& msg);
   HWND handle_ = nullptr;
+  std::vector<HWND> dialogs_;
   bool terminated_ = false;
   int exitCode_ = 0;
 };

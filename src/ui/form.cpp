@@ -7,7 +7,7 @@ namespace ui {
 bool Form::create(const FormParams& p) {
   RECT r{0, 0, p.clientWidth, p.clientHeight};
   AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
-  HWND owner = p.owner ? p.owner : Application::instance().handle();
+  HWND owner = p.unowned ? nullptr : p.owner ? p.owner : Application::instance().handle();
   return createWindow(L"TockleForm", p.exStyle, p.style & ~WS_VISIBLE, p.caption, p.left, p.top, r.right - r.left,
                       r.bottom - r.top, owner);
 }
@@ -90,8 +90,7 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (onResize) onResize();
       return 0;
     case WM_MOUSEMOVE:
-      if (onMouseMove)
-        onMouseMove(wp, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      if (onMouseMove) onMouseMove(wp, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
       return 0;
     case WM_DESTROY:
       if (onDestroy) onDestroy();

@@ -19,6 +19,7 @@ struct FormParams {
   DWORD exStyle = 0;
   int left = CW_USEDEFAULT, top = CW_USEDEFAULT, clientWidth = 300, clientHeight = 200;
   HWND owner = nullptr;  // nullptr: the application's hidden window
+  bool unowned = false;  // a window of its own (keep it off the task bar with WS_EX_TOOLWINDOW)
 };
 
 class Form : public Window {

@@ -13,8 +13,8 @@ Window::~Window() {
   hwnd_ = nullptr;
 }
 
-bool Window::createWindow(const wchar_t* className, DWORD exStyle, DWORD style, std::string_view caption, int x,
-                          int y, int w, int h, HWND owner, UINT classStyle) {
+bool Window::createWindow(const wchar_t* className, DWORD exStyle, DWORD style, std::string_view caption, int x, int y,
+                          int w, int h, HWND owner, UINT classStyle) {
   HINSTANCE inst = Application::instance().hinstance();
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
@@ -30,8 +30,8 @@ bool Window::createWindow(const wchar_t* className, DWORD exStyle, DWORD style, 
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
   }
-  HWND hwnd = CreateWindowExW(exStyle, className, base::wide(caption).c_str(), style, x, y, w, h, owner, nullptr, inst,
-                              this);
+  HWND hwnd =
+      CreateWindowExW(exStyle, className, base::wide(caption).c_str(), style, x, y, w, h, owner, nullptr, inst, this);
   return hwnd != nullptr;
 }
 

@@ -41,8 +41,8 @@ class Window {
 
  protected:
   // Registers the class once (idempotent) and creates the window.
-  bool createWindow(const wchar_t* className, DWORD exStyle, DWORD style, std::string_view caption, int x, int y,
-                    int w, int h, HWND owner, UINT classStyle = CS_DBLCLKS);
+  bool createWindow(const wchar_t* className, DWORD exStyle, DWORD style, std::string_view caption, int x, int y, int w,
+                    int h, HWND owner, UINT classStyle = CS_DBLCLKS);
   // Handles one message; the default passes it to DefWindowProc.
   virtual LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT defaultHandle(UINT msg, WPARAM wp, LPARAM lp);

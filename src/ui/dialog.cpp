@@ -1,0 +1,143 @@
+#include "ui/dialog.h"
+
+#include "base/text.h"
+#include "ui/app.h"
+
+namespace ui {
+
+Dialog::Dialog(HWND owner, int templateId) : owner_(owner), templateId_(templateId) {}
+
+Dialog::~Dialog() {
+  if (hwnd_ && IsWindow(hwnd_)) {
+    Application::instance().removeDialog(hwnd_);
+    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+bool Dialog::create() {
+  if (hwnd_) return true;
+  HWND owner = owner_ ? owner_ : Application::instance().handle();
+  hwnd_ = CreateDialogParamW(Application::instance().hinstance(), MAKEINTRESOURCEW(templateId_), owner, dialogProc,
+                             reinterpret_cast<LPARAM>(this));
+  if (hwnd_) Application::instance().addDialog(hwnd_);
+  return hwnd_ != nullptr;
+}
+
+int Dialog::showModal() {
+  modal_ = true;
+  ended_ = false;
+  result_ = 0;
+  if (!create()) return IDCANCEL;
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  auto& app = Application::instance();
+  while (!ended_ && IsWindow(hwnd_)) {
+    if (!app.handleMessage()) {
+      PostQuitMessage(0);  // let the outer loop see it too
+      break;
+    }
+  }
+  // The owner gets the activation back before the dialog disappears.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (IsWindow(hwnd_)) {
+    app.removeDialog(hwnd_);
+    DestroyWindow(hwnd_);
+  }
+  hwnd_ = nullptr;
+  modal_ = false;
+  return result_ ? result_ : IDCANCEL;
+}
+
+void Dialog::close(int result) {
+  if (onCloseQuery && !onCloseQuery()) return;
+  result_ = result;
+  if (onClose) onClose();
+  if (modal_) {
+    ended_ = true;
+    ShowWindow(hwnd_, SW_HIDE);
+  } else if (hwnd_) {
+    HWND h = hwnd_;
+    Application::instance().removeDialog(h);
+    DestroyWindow(h);
+  }
+}
+
+void Dialog::setCaption(std::string_view text) {
+  if (hwnd_) SetWindowTextW(hwnd_, base::wide(text).c_str());
+}
+
+std::string Dialog::caption() const {
+  if (!hwnd_) return {};
+  wchar_t buf[512];
+  int n = GetWindowTextW(hwnd_, buf, 512);
+  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
+}
+
+bool Dialog::handleMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+
+INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Dialog* self = nullptr;
+  if (msg == WM_INITDIALOG) {
+    self = reinterpret_cast<Dialog*>(lp);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  INT_PTR r = FALSE;
+  try {
+    r = self->dispatch(msg, wp, lp);
+  } catch (...) {
+    reportException("dialog procedure");
+  }
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+    if (self->hwnd_ == hwnd) self->hwnd_ = nullptr;
+  }
+  return r;
+}
+
+INT_PTR Dialog::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+  INT_PTR result = FALSE;
+  if (handleMessage(msg, wp, lp, result)) return result;
+  switch (msg) {
+    case WM_INITDIALOG:
+      if (onCreate) onCreate();
+      return TRUE;
+    case WM_SHOWWINDOW:
+      if (wp && !shown_) {
+        shown_ = true;
+        if (onShow) onShow();
+      }
+      return FALSE;
+    case WM_COMMAND:
+      if (routeCommand(wp, lp)) return TRUE;
+      if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) {
+        close(LOWORD(wp));
+        return TRUE;
+      }
+      return FALSE;
+    case WM_NOTIFY: {
+      LRESULT r = 0;
+      if (routeNotify(lp, r)) {
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, r);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_CLOSE:
+      close(IDCANCEL);
+      return TRUE;
+    case WM_DESTROY:
+      if (onDestroy) onDestroy();
+      return FALSE;
+  }
+  return FALSE;
+}
+
+}  // namespace ui

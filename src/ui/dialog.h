@@ -1,0 +1,58 @@
+// A form laid out by a dialog template in the program's resources. showModal() runs its own
+// message loop (the application-wide hook still sees every message), disables the owner while it
+// runs and answers the modal result; create() makes it modeless.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/controls.h"
+
+namespace ui {
+
+class Dialog : public ControlHost {
+ public:
+  Dialog(HWND owner, int templateId);
+  ~Dialog() override;
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  HWND handle() const { return hwnd_; }
+  HWND hostHandle() const override { return hwnd_; }
+
+  int showModal();
+  bool create();
+  bool modal() const { return modal_; }
+  // Ends the dialog with this result (IDOK, IDCANCEL, ...), unless onCloseQuery refuses.
+  void close(int result);
+  int modalResult() const { return result_; }
+
+  void setCaption(std::string_view text);
+  std::string caption() const;
+
+  std::function<void()> onCreate;      // controls exist, window not yet shown
+  std::function<void()> onShow;        // first time the dialog becomes visible
+  std::function<bool()> onCloseQuery;  // false keeps the dialog open
+  std::function<void()> onClose;       // about to end
+  std::function<void()> onDestroy;
+
+ protected:
+  // Messages not handled by the controls; return true with result set when handled.
+  virtual bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result);
+
+ private:
+  static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR dispatch(UINT msg, WPARAM wp, LPARAM lp);
+  HWND owner_;
+  int templateId_;
+  HWND hwnd_ = nullptr;
+  bool modal_ = false;
+  bool ended_ = false;
+  bool shown_ = false;
+  int result_ = 0;
+};
+
+}  // namespace ui

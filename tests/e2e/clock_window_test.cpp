@@ -1,0 +1,93 @@
+// The real Tockle.exe: one borderless, top-most window without a task-bar button that shows
+// "Starting..." and then the clock; a second start hands over to the first and ends.
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "support/e2e.h"
+
+namespace {
+
+const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
+const std::string kKey = "Software\\Quorvane\\Tockle3";
+
+class ClockWindow : public testing::Test {
+ protected:
+  void SetUp() override { test::deleteUserKey(kKey); }
+  void TearDown() override { test::deleteUserKey(kKey); }
+};
+
+// The dominant non-background colour count in a window: a cheap sign that something was drawn.
+int distinctColours(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  HDC screen = GetDC(nullptr);
+  int distinct = 0;
+  COLORREF first = GetPixel(screen, r.left + 3, r.top + 3);
+  for (int y = r.top + 2; y < r.bottom - 2; y += 2)
+    for (int x = r.left + 2; x < r.right - 2; x += 2)
+      if (GetPixel(screen, x, y) != first) ++distinct;
+  ReleaseDC(nullptr, screen);
+  return distinct;
+}
+
+TEST_F(ClockWindow, StartsAsOneBorderlessTopMostWindow) {
+  test::ProgramRun clock("Tockle.exe");
+  ASSERT_TRUE(clock.start());
+  HWND hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
+
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
+  EXPECT_TRUE(ex & WS_EX_TOPMOST);
+  EXPECT_FALSE(ex & WS_EX_APPWINDOW);
+  // No task-bar button: a tool window, as is the application's hidden window.
+  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+  HWND app = clock.waitForWindow("Tockle 3 for Windows 9x/NT");
+  ASSERT_NE(app, nullptr);
+  EXPECT_TRUE(GetWindowLongW(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(IsWindowVisible(app));
+
+  // "Starting..." first; then, about 2 s after, the clock text, which is wider than the status.
+  RECT r0;
+  GetWindowRect(hwnd, &r0);
+  EXPECT_GT(distinctColours(hwnd), 10);
+  test::captureWindow(hwnd, "clock_starting.png");
+  ASSERT_TRUE(test::waitUntil(
+      [&] {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        return (r.right - r.left) > (r0.right - r0.left);
+      },
+      6000));
+  EXPECT_GT(distinctColours(hwnd), 10);
+  EXPECT_FALSE(test::captureWindow(hwnd, "clock_window.png").empty());
+
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  DWORD code = 99;
+  EXPECT_TRUE(clock.waitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(test::windowsTitled(kTitle).empty());
+}
+
+TEST_F(ClockWindow, SecondStartHandsOverAndEnds) {
+  test::ProgramRun clock("Tockle.exe");
+  ASSERT_TRUE(clock.start());
+  HWND hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+
+  DWORD code = 99;
+  DWORD t0 = GetTickCount();
+  ASSERT_TRUE(test::runAndWait(clock.path("Tockle.exe"), "", 10000, &code));
+  EXPECT_LT(GetTickCount() - t0, 5000u);
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
+  EXPECT_EQ(test::windowsTitled("Tockle 3 for Windows 9x/NT").size(), 1u);
+  EXPECT_TRUE(clock.running());
+
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+#include "support/e2e.h"
+
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "support/png.h"
+
+namespace test {
+
+bool waitUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (cond()) return true;
+    if (GetTickCount() - start >= timeoutMs) return cond();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(20);
+  }
+}
+
+std::string windowTitle(HWND hwnd) {
+  wchar_t buf[512];
+  int n = GetWindowTextW(hwnd, buf, 512);
+  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
+}
+
+namespace {
+struct TitleSearch {
+  std::string title;
+  std::vector<HWND> found;
+};
+BOOL CALLBACK collectTitled(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<TitleSearch*>(lp);
+  if (windowTitle(hwnd) == s->title) s->found.push_back(hwnd);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> windowsTitled(const std::string& title) {
+  TitleSearch s{title, {}};
+  EnumWindows(collectTitled, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+HWND findWindow(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
+
+void deleteUserKey(const std::string& path) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, base::wide(path).c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, base::wide(path).c_str());
+}
+
+std::string captureWindow(HWND hwnd, const std::string& pngName) {
+  RECT r{};
+  if (!GetWindowRect(hwnd, &r)) return {};
+  int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return {};
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  base::MemDc mem(CreateCompatibleDC(screen));
+  base::GdiBitmap bmp(CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  bool ok = false;
+  {
+    base::SelectGuard sel(mem.get(), bmp.get());
+    ok = BitBlt(mem.get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY) != 0;
+  }
+  ReleaseDC(nullptr, screen);
+  if (!ok || !bits) return {};
+  GdiFlush();
+  std::string path = resultsFolder() + pngName;
+  return writePng(path, static_cast<const uint32_t*>(bits), w, h) ? path : std::string();
+}
+
+ProgramRun::ProgramRun(const std::string& exeName) : exe_(exeName) {
+  std::string from = base::programFolder() + exeName;
+  CopyFileW(base::wide(from).c_str(), base::wide(folder_.file(exeName)).c_str(), FALSE);
+}
+
+ProgramRun::~ProgramRun() {
+  if (running()) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+void ProgramRun::writeFile(const std::string& name, const std::string& bytes) const {
+  base::writeFileAtomic(folder_.file(name), bytes);
+}
+
+bool ProgramRun::start(const std::string& arguments) {
+  std::wstring cmd = L"\"" + base::wide(folder_.file(exe_)) + L"\"";
+  if (!arguments.empty()) cmd += L" " + base::wide(arguments);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::wstring dir = base::wide(folder_.path());
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) return false;
+  CloseHandle(pi.hThread);
+  process_.reset(pi.hProcess);
+  pid_ = pi.dwProcessId;
+  return true;
+}
+
+HWND ProgramRun::waitForWindow(const std::string& title, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  waitUntil(
+      [&] {
+        for (HWND h : windowsTitled(title)) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(h, &pid);
+          if (pid == pid_) {
+            found = h;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return found;
+}
+
+bool ProgramRun::running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+
+bool ProgramRun::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
+  if (!process_) return false;
+  if (!waitUntil([&] { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }, timeoutMs)) return false;
+  if (exitCode) GetExitCodeProcess(process_.get(), exitCode);
+  return true;
+}
+
+bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode) {
+  std::wstring cmd = L"\"" + base::wide(exePath) + L"\"";
+  if (!arguments.empty()) cmd += L" " + base::wide(arguments);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::wstring dir = base::wide(base::extractFolder(exePath));
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) return false;
+  CloseHandle(pi.hThread);
+  base::KernelHandle process(pi.hProcess);
+  if (!waitUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, timeoutMs)) {
+    TerminateProcess(process.get(), 1);
+    return false;
+  }
+  if (exitCode) GetExitCodeProcess(process.get(), exitCode);
+  return true;
+}
+
+}  // namespace test

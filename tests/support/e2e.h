@@ -1,0 +1,61 @@
+// End-to-end helpers: start a real program copied into a fresh folder, find its windows by their
+// exact titles, wait for conditions, capture windows to PNG, clean registry keys.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/handles.h"
+#include "support/temp_folder.h"
+
+namespace test {
+
+// Polls cond every 20 ms (pumping this thread's messages) until it holds or timeoutMs passed.
+bool waitUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
+
+// Top-level windows with exactly this title (CP932).
+std::vector<HWND> windowsTitled(const std::string& title);
+HWND findWindow(const std::string& title);
+std::string windowTitle(HWND hwnd);
+
+// Deletes a registry key under HKEY_CURRENT_USER with everything below it.
+void deleteUserKey(const std::string& path);
+
+// Copies the window's pixels from the screen into a PNG in the test-results folder; returns the
+// file's path, or "" when the capture failed.
+std::string captureWindow(HWND hwnd, const std::string& pngName);
+
+// A program under test, run from its own temporary folder.
+class ProgramRun {
+ public:
+  // Copies exeName from the folder of the test programs into a fresh temporary folder.
+  explicit ProgramRun(const std::string& exeName);
+  ~ProgramRun();  // ends the program if it still runs
+
+  const std::string& folder() const { return folder_.path(); }
+  std::string path(const std::string& name) const { return folder_.file(name); }
+  // Puts a file beside the program.
+  void writeFile(const std::string& name, const std::string& bytes) const;
+
+  bool start(const std::string& arguments = "");
+  // Waits for a top-level window with this title that belongs to the program.
+  HWND waitForWindow(const std::string& title, DWORD timeoutMs = 15000) const;
+  bool running() const;
+  // Waits for the program to end; its exit code when it did.
+  bool waitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+  DWORD processId() const { return pid_; }
+
+ private:
+  TempFolder folder_;
+  std::string exe_;
+  base::KernelHandle process_;
+  DWORD pid_ = 0;
+};
+
+// Starts a second process of a program already copied somewhere and waits for it to end.
+bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode);
+
+}  // namespace test
