@@ -58,6 +58,8 @@ class WizardHost {
   virtual bool askYesNo(std::string_view text, std::string_view caption) = 0;
   // The full path the user chose in the save-file dialog, or nothing.
   virtual std::optional<std::string> chooseFile(std::string_view current) = 0;
+  // The help file at a context: a page's topic, or with popup a control's short help.
+  virtual void showHelp(int context, bool popup) = 0;
 };
 
 // The chosen document when the wizard closes with OK.

@@ -6,9 +6,11 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "scripted_wizard_host.h"
 #include "support/temp_folder.h"
 
 using namespace memo;
+using memotest::ScriptedHost;
 
 namespace {
 
@@ -48,25 +50,6 @@ TEST(NewWizardRules, PlanForEachPage) {
   plan = planWizardNext("C:\\a\\notes.ntd", true, {true, true}, {false, true});
   EXPECT_EQ(plan.fileToDelete, "");
 }
-
-// Answers the wizard's questions from a script and records every box.
-class ScriptedHost : public WizardHost {
- public:
-  std::deque<bool> answers;
-  std::vector<std::string> asked, errors;
-  std::optional<std::string> chosen;
-  void showError(std::string_view text, std::string_view caption) override {
-    errors.push_back(std::string(caption) + "|" + std::string(text));
-  }
-  bool askYesNo(std::string_view, std::string_view caption) override {
-    asked.emplace_back(caption);
-    EXPECT_FALSE(answers.empty());
-    bool a = !answers.empty() && answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return a;
-  }
-  std::optional<std::string> chooseFile(std::string_view) override { return chosen; }
-};
 
 class NewWizard : public ::testing::Test {
  protected:
