@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/files.h"
 #include "base/text.h"
 #include "scripted_wizard_host.h"
@@ -17,6 +19,14 @@ using memotest::ScriptedHost;
 namespace {
 
 bool shown(HWND dialog, int id) { return (GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+// Runs the wizard modally; act(step) runs on each tick of a 30 ms timer while it is open.
+std::optional<NewDocumentChoice> runModal(TfrmNewWizard& w, const std::function<void(int step)>& act) {
+  ui::Timer driver(30, true);
+  int step = 0;
+  driver.onTimer = [&] { act(++step); };
+  return w.Execute();
+}
 
 class NewWizardWindow : public ::testing::Test {
  protected:
@@ -110,19 +120,14 @@ TEST_F(NewWizardWindow, ControlsGiveTheirShortHelp) {
 TEST_F(NewWizardWindow, ModalRunEndsWithTheChosenDocument) {
   TfrmNewWizard w(nullptr, &host);
   w.State.FileName = dir.file("memo");
-  ui::Timer driver(30, true);
-  int step = 0;
-  driver.onTimer = [&] {
-    ++step;
+  auto chosen = runModal(w, [&](int step) {
     if (step == 2) SendMessageW(w.btnNext.handle(), BM_CLICK, 0, 0);
     if (step == 3) {
       SendMessageW(w.rdbSeparated.handle(), BM_CLICK, 0, 0);
       // Enter presses the default button, Next.
-      SendMessageW(w.handle(), WM_COMMAND, MAKEWPARAM(IDC_WIZ_NEXT, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(w.btnNext.handle()));
+      PostMessageW(w.rdbSeparated.handle(), WM_KEYDOWN, VK_RETURN, 0);
     }
-  };
-  auto chosen = w.Execute();
+  });
   ASSERT_TRUE(chosen);
   EXPECT_EQ(chosen->path, dir.file("memo.ntd"));
   EXPECT_FALSE(chosen->typeII);
@@ -132,21 +137,15 @@ TEST_F(NewWizardWindow, CancelOnEitherPageGivesNoDocument) {
   for (int page : {1, 2}) {
     TfrmNewWizard w(nullptr, &host);
     w.State.FileName = dir.file("memo");
-    ui::Timer driver(30, true);
-    int step = 0;
-    driver.onTimer = [&] {
-      ++step;
+    EXPECT_FALSE(runModal(w, [&](int step) {
       if (step == 2 && page == 2) SendMessageW(w.btnNext.handle(), BM_CLICK, 0, 0);
       if (step == 3) SendMessageW(w.btnCancel.handle(), BM_CLICK, 0, 0);
-    };
-    EXPECT_FALSE(w.Execute()) << page;
+    })) << page;
     EXPECT_EQ(w.State.OnPage2(), page == 2);
   }
   // Closing the window is the same as Cancel.
   TfrmNewWizard w(nullptr, &host);
-  ui::Timer driver(30, true);
-  driver.onTimer = [&] { PostMessageW(w.handle(), WM_CLOSE, 0, 0); };
-  EXPECT_FALSE(w.Execute());
+  EXPECT_FALSE(runModal(w, [&](int) { PostMessageW(w.handle(), WM_CLOSE, 0, 0); }));
 }
 
 }  // namespace
