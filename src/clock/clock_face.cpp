@@ -40,8 +40,7 @@ void TCoord::Setup(float angleDeg, float scale, float centreX, float centreY) {
 
 POINT TCoord::Transform(POINT p) const {
   float x = static_cast<float>(p.x), y = static_cast<float>(p.y);
-  return POINT{static_cast<LONG>(std::trunc(x * c_ - y * s_ + cx_)),
-               static_cast<LONG>(std::trunc(x * s_ + y * c_ + cy_))};
+  return POINT{static_cast<LONG>(std::trunc(x * c_ - y * s_ + cx_)), static_cast<LONG>(std::trunc(x * s_ + y * c_ + cy_))};
 }
 
 void TTimeCount::Update() {
