@@ -1,5 +1,7 @@
 #include "clock/settings_store.h"
 
+#include <type_traits>
+
 namespace tockle {
 
 namespace {
@@ -7,19 +9,18 @@ namespace {
 using shared::ERegistryException;
 using shared::TKzRegEx;
 
-void read(TKzRegEx& r, const char* name, bool& field) {
-  const bool def = field;
+// Reads one value with what the field holds as its default: a value stored with another type
+// reads as that default too.
+template <typename T>
+void read(TKzRegEx& r, const char* name, T& field) {
+  const T def = field;
   try {
-    r.TryReadBool(name, field, def);
-  } catch (const ERegistryException&) {
-    field = def;
-  }
-}
-
-void read(TKzRegEx& r, const char* name, int& field) {
-  const int def = field;
-  try {
-    r.TryReadInteger(name, field, def);
+    if constexpr (std::is_same_v<T, bool>)
+      r.TryReadBool(name, field, def);
+    else if constexpr (std::is_same_v<T, int>)
+      r.TryReadInteger(name, field, def);
+    else
+      r.TryReadString(name, field, def);
   } catch (const ERegistryException&) {
     field = def;
   }
@@ -29,15 +30,6 @@ void read(TKzRegEx& r, const char* name, ui::Color& field) {
   int v = static_cast<int>(field);
   read(r, name, v);
   field = static_cast<ui::Color>(v);
-}
-
-void read(TKzRegEx& r, const char* name, std::string& field) {
-  const std::string def = field;
-  try {
-    r.TryReadString(name, field, def);
-  } catch (const ERegistryException&) {
-    field = def;
-  }
 }
 
 // A one-byte binary value (the clock kind, the font style).

@@ -19,30 +19,15 @@ bool TKzRegEx::TryReadBinaryData(std::string_view name, void* buffer, int bufSiz
 }
 
 bool TKzRegEx::TryReadBool(std::string_view name, bool& value, bool def) {
-  if (!ValueExists(name)) {
-    value = def;
-    return false;
-  }
-  value = ReadBool(name);
-  return true;
+  return TryRead(name, value, def, [&] { return ReadBool(name); });
 }
 
 bool TKzRegEx::TryReadInteger(std::string_view name, int& value, int def) {
-  if (!ValueExists(name)) {
-    value = def;
-    return false;
-  }
-  value = ReadInteger(name);
-  return true;
+  return TryRead(name, value, def, [&] { return ReadInteger(name); });
 }
 
 bool TKzRegEx::TryReadString(std::string_view name, std::string& value, std::string_view def) {
-  if (!ValueExists(name)) {
-    value = std::string(def);
-    return false;
-  }
-  value = ReadString(name);
-  return true;
+  return TryRead(name, value, std::string(def), [&] { return ReadString(name); });
 }
 
 }  // namespace shared

@@ -4,6 +4,8 @@
 // raises ERegistryException to the caller. No read opens, closes or creates keys.
 #pragma once
 
+#include <utility>
+
 #include "shared/Registry.h"
 
 namespace shared {
@@ -21,6 +23,17 @@ class TKzRegEx : public TRegistry {
   bool TryReadBool(std::string_view name, bool& value, bool def);
   bool TryReadInteger(std::string_view name, int& value, int def);
   bool TryReadString(std::string_view name, std::string& value, std::string_view def);
+
+ private:
+  template <typename T, typename Read>
+  bool TryRead(std::string_view name, T& value, T def, Read read) {
+    if (!ValueExists(name)) {
+      value = std::move(def);
+      return false;
+    }
+    value = read();
+    return true;
+  }
 };
 
 }  // namespace shared

@@ -13,6 +13,7 @@
 #include "base/text.h"
 #include "shared/KzRegEx.h"
 #include "support/temp_folder.h"
+#include "support/test_key.h"
 
 namespace {
 
@@ -90,21 +91,10 @@ class Clock {
   DWORD pid_ = 0;
 };
 
-// Every value of a key: name -> type and bytes.
-using Dump = std::map<std::string, std::pair<DWORD, std::vector<BYTE>>>;
+using Dump = test::KeyDump;
 Dump dump(const char* path) {
-  Dump d;
   shared::TRegistry r;
-  if (!r.OpenKeyReadOnly(path)) return d;
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256];
-    DWORD nameLen = 256, type = 0, size = 4096;
-    std::vector<BYTE> data(size);
-    if (RegEnumValueW(r.CurrentKey(), i, name, &nameLen, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) break;
-    data.resize(size);
-    d[base::cp932(name)] = {type, data};
-  }
-  return d;
+  return r.OpenKeyReadOnly(path) ? test::dumpKey(r.CurrentKey()) : Dump{};
 }
 
 std::string dialogText(HWND box) {
@@ -142,8 +132,11 @@ class ClockSettingsE2E : public testing::Test {
   static void answer(const Clock& clock, int button) {
     HWND box = clock.waitForWindow("設定の継承"_sj);
     ASSERT_NE(box, nullptr);
-    EXPECT_NE(dialogText(box).find("旧バージョンのレジストリ設定が見つかりました"_sj), std::string::npos);
-    ASSERT_TRUE(waitUntil([&] { return GetDlgItem(box, button) != nullptr; }));
+    // The box has its title before its text and buttons.
+    EXPECT_TRUE(waitUntil([&] {
+      return dialogText(box).find("旧バージョンのレジストリ設定が見つかりました"_sj) != std::string::npos &&
+             GetDlgItem(box, button) != nullptr;
+    }));
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   }
 };

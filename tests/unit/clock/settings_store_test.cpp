@@ -15,21 +15,8 @@ using tockle::TClockSettings;
 using tockle::TComponentSettings;
 using tockle::WriteClockSettings;
 
-// Every value of a key: name -> type and bytes.
-using Dump = std::map<std::wstring, std::pair<DWORD, std::vector<BYTE>>>;
-
-Dump dump(HKEY key) {
-  Dump d;
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256];
-    DWORD nameLen = 256, type = 0, size = 4096;
-    std::vector<BYTE> data(size);
-    if (RegEnumValueW(key, i, name, &nameLen, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) break;
-    data.resize(size);
-    d[name] = {type, data};
-  }
-  return d;
-}
+using Dump = test::KeyDump;
+Dump dump(HKEY key) { return test::dumpKey(key); }
 
 // Settings that differ from the defaults in every value.
 void changeAll(TClockSettings& s, TComponentSettings& c) {
@@ -93,14 +80,14 @@ class SettingsStore : public testing::Test {
     ReadClockSettings(reg, s, c);
     shared::TRegistry out;
     out.OpenKey(other.path(), true);
-    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(base::cp932(name));
+    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
     WriteClockSettings(out, s, c);
     return dump(out.CurrentKey());
   }
   Dump written(const TClockSettings& s, const TComponentSettings& c) {
     shared::TRegistry out;
     out.OpenKey(other.path(), true);
-    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(base::cp932(name));
+    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
     WriteClockSettings(out, s, c);
     return dump(out.CurrentKey());
   }
@@ -113,59 +100,59 @@ TEST_F(SettingsStore, AnEmptyKeyGivesEveryDefault) {
 TEST_F(SettingsStore, WritesEveryValueWithItsType) {
   WriteClockSettings(reg, TClockSettings{}, TComponentSettings{});
   Dump d = dump(reg.CurrentKey());
-  const std::map<std::wstring, DWORD> types = {{L"DrawIcon", REG_DWORD},
-                                               {L"DrawIconSize", REG_DWORD},
-                                               {L"DiableAccessKey", REG_DWORD},
-                                               {L"AlwaysOnTop", REG_DWORD},
-                                               {L"InTray", REG_DWORD},
-                                               {L"FixClock", REG_DWORD},
-                                               {L"TimeRemain", REG_DWORD},
-                                               {L"MouseOperation0", REG_DWORD},
-                                               {L"MouseOperation1", REG_DWORD},
-                                               {L"MouseOperation2", REG_DWORD},
-                                               {L"ClockType", REG_BINARY},
-                                               {L"DialUp", REG_DWORD},
-                                               {L"ShowLikeFrame", REG_DWORD},
-                                               {L"SystemIcon", REG_DWORD},
-                                               {L"AutoResize", REG_DWORD},
-                                               {L"AutoHeight", REG_DWORD},
-                                               {L"AutoWidth", REG_DWORD},
-                                               {L"FrameWidth", REG_DWORD},
-                                               {L"HandWidth", REG_DWORD},
-                                               {L"DisplayType", REG_SZ},
-                                               {L"NTPServer", REG_SZ},
-                                               {L"AnalogColor0", REG_DWORD},
-                                               {L"AnalogColor1", REG_DWORD},
-                                               {L"AnalogColor2", REG_DWORD},
-                                               {L"AnalogColor3", REG_DWORD},
-                                               {L"ClockFontColor", REG_DWORD},
-                                               {L"ClockFontName", REG_SZ},
-                                               {L"ClockFontSize", REG_DWORD},
-                                               {L"ClockFontStyle", REG_BINARY},
-                                               {L"BackColor", REG_DWORD},
-                                               {L"ClockHeight", REG_DWORD},
-                                               {L"ClockLeft", REG_DWORD},
-                                               {L"ClockTop", REG_DWORD},
-                                               {L"ClockWidth", REG_DWORD},
-                                               {L"TimeOut", REG_DWORD},
-                                               {L"IgnoreErrorRange", REG_DWORD},
-                                               {L"ClockTransparent", REG_DWORD},
-                                               {L"AutooffTransparent", REG_DWORD},
-                                               {L"MouseHoldInvisible", REG_DWORD},
-                                               {L"MouseHoldInvisibleRestore", REG_DWORD},
-                                               {L"ClipHistory", REG_BINARY},
-                                               {L"HistoryHint", REG_DWORD},
-                                               {L"HotKey", REG_DWORD},
-                                               {L"ForceIfHung", REG_DWORD}};
+  const std::map<std::string, DWORD> types = {{"DrawIcon", REG_DWORD},
+                                              {"DrawIconSize", REG_DWORD},
+                                              {"DiableAccessKey", REG_DWORD},
+                                              {"AlwaysOnTop", REG_DWORD},
+                                              {"InTray", REG_DWORD},
+                                              {"FixClock", REG_DWORD},
+                                              {"TimeRemain", REG_DWORD},
+                                              {"MouseOperation0", REG_DWORD},
+                                              {"MouseOperation1", REG_DWORD},
+                                              {"MouseOperation2", REG_DWORD},
+                                              {"ClockType", REG_BINARY},
+                                              {"DialUp", REG_DWORD},
+                                              {"ShowLikeFrame", REG_DWORD},
+                                              {"SystemIcon", REG_DWORD},
+                                              {"AutoResize", REG_DWORD},
+                                              {"AutoHeight", REG_DWORD},
+                                              {"AutoWidth", REG_DWORD},
+                                              {"FrameWidth", REG_DWORD},
+                                              {"HandWidth", REG_DWORD},
+                                              {"DisplayType", REG_SZ},
+                                              {"NTPServer", REG_SZ},
+                                              {"AnalogColor0", REG_DWORD},
+                                              {"AnalogColor1", REG_DWORD},
+                                              {"AnalogColor2", REG_DWORD},
+                                              {"AnalogColor3", REG_DWORD},
+                                              {"ClockFontColor", REG_DWORD},
+                                              {"ClockFontName", REG_SZ},
+                                              {"ClockFontSize", REG_DWORD},
+                                              {"ClockFontStyle", REG_BINARY},
+                                              {"BackColor", REG_DWORD},
+                                              {"ClockHeight", REG_DWORD},
+                                              {"ClockLeft", REG_DWORD},
+                                              {"ClockTop", REG_DWORD},
+                                              {"ClockWidth", REG_DWORD},
+                                              {"TimeOut", REG_DWORD},
+                                              {"IgnoreErrorRange", REG_DWORD},
+                                              {"ClockTransparent", REG_DWORD},
+                                              {"AutooffTransparent", REG_DWORD},
+                                              {"MouseHoldInvisible", REG_DWORD},
+                                              {"MouseHoldInvisibleRestore", REG_DWORD},
+                                              {"ClipHistory", REG_BINARY},
+                                              {"HistoryHint", REG_DWORD},
+                                              {"HotKey", REG_DWORD},
+                                              {"ForceIfHung", REG_DWORD}};
   ASSERT_EQ(d.size(), types.size());
   for (const auto& [name, type] : types) {
-    ASSERT_EQ(d.count(name), 1u) << base::toUtf8(base::cp932(name));
-    EXPECT_EQ(d[name].first, type) << base::toUtf8(base::cp932(name));
+    ASSERT_EQ(d.count(name), 1u) << name;
+    EXPECT_EQ(d[name].first, type) << name;
   }
-  EXPECT_EQ(d[L"ClockType"].second, std::vector<BYTE>{1});
-  EXPECT_EQ(d[L"ClipHistory"].second.size(), 28u);
-  EXPECT_EQ(d[L"BackColor"].second, (std::vector<BYTE>{0x0F, 0, 0, 0xFF}));
-  EXPECT_EQ(d.count(L"NoPoweroff"), 0u);
+  EXPECT_EQ(d["ClockType"].second, std::vector<BYTE>{1});
+  EXPECT_EQ(d["ClipHistory"].second.size(), 28u);
+  EXPECT_EQ(d["BackColor"].second, (std::vector<BYTE>{0x0F, 0, 0, 0xFF}));
+  EXPECT_EQ(d.count("NoPoweroff"), 0u);
 }
 
 TEST_F(SettingsStore, StoredValuesReadBackAsStored) {
@@ -192,13 +179,13 @@ TEST_F(SettingsStore, AValueOfTheWrongTypeSpoilsOnlyItself) {
   const Dump changed = written(s, c);
   const Dump defaults = written(TClockSettings{}, TComponentSettings{});
   for (const auto& [name, value] : changed) {
-    SCOPED_TRACE(base::toUtf8(base::cp932(name)));
+    SCOPED_TRACE(name);
     WriteClockSettings(reg, s, c);
     // A string where a number or a byte block belongs, a number where a string belongs.
     if (value.first == REG_SZ)
-      reg.WriteInteger(base::cp932(name), 7);
+      reg.WriteInteger(name, 7);
     else
-      reg.WriteString(base::cp932(name), "7");
+      reg.WriteString(name, "7");
     Dump expected = changed;
     expected[name] = defaults.at(name);
     EXPECT_EQ(readBack(), expected);
