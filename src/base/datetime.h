@@ -56,6 +56,10 @@ struct FormatSettings {
 // before/after-noon texts, separators, and the eras of the Japanese calendar the system knows
 // when the locale offers that calendar.
 const FormatSettings& localeFormatSettings();
+// The eras stored under a registry key in the system's form for the Japanese calendar: values
+// named by the first day ("1989 01 08") holding the name, "_" and further forms ("平成_平_...");
+// newest first, empty when the key is missing.
+std::vector<Era> erasFromRegistry(HKEY root, std::string_view keyPath);
 // A Windows locale date or time pattern ("yyyy/M/d", "H:mm:ss tt") in the format language.
 std::string fromLocalePattern(std::wstring_view pattern);
 

@@ -1,5 +1,7 @@
 // The system locale's names, forms and eras for the date-time format language.
 #include <algorithm>
+#include <cwchar>
+#include <tuple>
 
 #include "base/datetime.h"
 #include "base/text.h"
@@ -34,18 +36,27 @@ std::vector<std::wstring> calendarInfo(CALID calendar, CALTYPE type) {
   return texts;
 }
 
-// The eras of the Japanese calendar as the system gives them: names with the years they start
-// in, newest first. The system tells the first year only, so an era counts from its January.
+void newestFirst(std::vector<Era>& eras) {
+  std::sort(eras.begin(), eras.end(), [](const Era& a, const Era& b) {
+    return std::tie(a.startYear, a.startMonth, a.startDay) > std::tie(b.startYear, b.startMonth, b.startDay);
+  });
+}
+
+// The eras of the Japanese calendar as the system gives them, newest first: from the system's
+// era table with each era's first day where it has one, otherwise from the calendar information,
+// which tells the first year only (an era then counts from its January).
 std::vector<Era> japaneseEras() {
-  std::vector<Era> eras;
-  if (_wtoi(localeInfo(LOCALE_IOPTIONALCALENDAR).c_str()) != CAL_JAPAN) return eras;
+  if (_wtoi(localeInfo(LOCALE_IOPTIONALCALENDAR).c_str()) != CAL_JAPAN) return {};
+  std::vector<Era> eras =
+      erasFromRegistry(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Nls\\Calendars\\Japanese\\Eras");
+  if (!eras.empty()) return eras;
   std::vector<std::wstring> names = calendarInfo(CAL_JAPAN, CAL_SERASTRING);
   std::vector<std::wstring> years = calendarInfo(CAL_JAPAN, CAL_IYEAROFFSETRANGE);
   for (size_t i = 0; i < names.size() && i < years.size(); ++i) {
     int year = _wtoi(years[i].c_str());
     if (year > 0 && !names[i].empty()) eras.push_back(Era{cp932(names[i]), year, 1, 1});
   }
-  std::sort(eras.begin(), eras.end(), [](const Era& a, const Era& b) { return a.startYear > b.startYear; });
+  newestFirst(eras);
   return eras;
 }
 
@@ -88,6 +99,29 @@ FormatSettings readLocale() {
   return fs;
 }
 }  // namespace
+
+std::vector<Era> erasFromRegistry(HKEY root, std::string_view keyPath) {
+  std::vector<Era> eras;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, wide(keyPath).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return eras;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[64];
+    wchar_t data[256] = {};
+    DWORD nameLen = 64, type = 0, size = sizeof data - sizeof(wchar_t);
+    LONG rc = RegEnumValueW(key, i, name, &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    if (rc == ERROR_NO_MORE_ITEMS) break;
+    if (rc != ERROR_SUCCESS || type != REG_SZ) continue;
+    // "1989 01 08" = "平成_平_Heisei_H": the first day, then the name before the first "_".
+    int y = 0, m = 0, d = 0;
+    if (swscanf(name, L"%d %d %d", &y, &m, &d) != 3 || y < 1 || m < 1 || m > 12 || d < 1 || d > 31) continue;
+    std::wstring_view text(data);
+    text = text.substr(0, text.find(L'_'));
+    if (!text.empty()) eras.push_back(Era{cp932(text), y, m, d});
+  }
+  RegCloseKey(key);
+  newestFirst(eras);
+  return eras;
+}
 
 std::string fromLocalePattern(std::wstring_view p) {
   std::wstring out;

@@ -2,6 +2,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
+#include "support/test_key.h"
 
 namespace {
 
@@ -107,6 +108,28 @@ TEST(DateTimeFormat, ErasStartOnTheirFirstDay) {
   EXPECT_EQ(formatDateTime("g ee", encodeDateTime(1989, 1, 8), fs), "H 01");
   // Before the first known era: no name, the plain year.
   EXPECT_EQ(formatDateTime("[gg] e", encodeDateTime(1989, 1, 7), fs), "[] 1989");
+}
+
+TEST(DateTimeFormat, ErasFromTheSystemsEraTable) {
+  test::TestKey key("Eras");
+  shared::TRegistry r;
+  ASSERT_TRUE(r.OpenKey(key.path(), true));
+  r.WriteString("1989 01 08", "平成_平_Heisei_H"_sj);
+  r.WriteString("2019 05 01", "令和_令_Reiwa_R"_sj);
+  r.WriteString("1926 12 25", "昭和_昭_Showa_S"_sj);
+  r.WriteString("not a date", "x_x_x_x");
+  r.WriteInteger("1868 01 01", 5);
+  std::vector<base::Era> eras = base::erasFromRegistry(HKEY_CURRENT_USER, key.path());
+  ASSERT_EQ(eras.size(), 3u);
+  EXPECT_EQ(eras[0].name, "令和"_sj);
+  EXPECT_EQ(eras[2].startYear, 1926);
+  EXPECT_EQ(eras[2].startDay, 25);
+  base::FormatSettings fs = madeUp();
+  fs.eras = eras;
+  EXPECT_EQ(formatDateTime("gge", encodeDateTime(2019, 4, 30), fs), "平成31"_sj);
+  EXPECT_EQ(formatDateTime("gge", encodeDateTime(2019, 5, 1), fs), "令和1"_sj);
+  EXPECT_EQ(formatDateTime("gge", encodeDateTime(1989, 1, 7), fs), "昭和64"_sj);
+  EXPECT_TRUE(base::erasFromRegistry(HKEY_CURRENT_USER, key.path() + "\\Missing").empty());
 }
 
 TEST(DateTimeFormat, NamesFormsAndSeparatorsComeFromTheSettings) {
