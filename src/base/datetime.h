@@ -52,10 +52,11 @@ struct FormatSettings {
   std::vector<Era> eras;  // newest first; empty when the locale has no era calendar
 };
 
-// The system locale's settings, read once: names, short and long date and time forms, the
-// before/after-noon texts, separators, and the eras of the Japanese calendar the system knows
-// when the locale offers that calendar.
-const FormatSettings& localeFormatSettings();
+// The system locale's settings as they are now (a change of the user's regional settings shows
+// at the next formatting): names, short and long date and time forms, the before/after-noon
+// texts, separators, and the eras of the Japanese calendar the system knows when the locale
+// offers that calendar (read once).
+FormatSettings localeFormatSettings();
 // The eras stored under a registry key in the system's form for the Japanese calendar: values
 // named by the first day ("1989 01 08") holding the name, "_" and further forms ("平成_平_...");
 // newest first, empty when the key is missing.

@@ -21,7 +21,7 @@ std::string localeText(LCTYPE type, std::string_view fallback) {
 }
 
 // EnumCalendarInfoW hands its texts to a plain callback; the one reading in progress collects
-// them here (the settings are read once, under the static initialisation's lock).
+// them here (the eras are read once, under the static initialisation's lock).
 std::vector<std::wstring>* collected = nullptr;
 BOOL CALLBACK collect(LPWSTR text) {
   collected->emplace_back(text);
@@ -95,7 +95,9 @@ FormatSettings readLocale() {
   fs.longDateFormat = longDate.empty() ? fs.shortDateFormat : fromLocalePattern(longDate);
   fs.longTimeFormat = longTime.empty() ? "h:nn:ss" : fromLocalePattern(longTime);
   fs.shortTimeFormat = shortTime.empty() ? "h:nn" : fromLocalePattern(shortTime);
-  fs.eras = japaneseEras();
+  // The era table changes with a new era only: read once.
+  static const std::vector<Era> eras = japaneseEras();
+  fs.eras = eras;
   return fs;
 }
 }  // namespace
@@ -181,9 +183,6 @@ std::string fromLocalePattern(std::wstring_view p) {
   return cp932(out);
 }
 
-const FormatSettings& localeFormatSettings() {
-  static const FormatSettings settings = readLocale();
-  return settings;
-}
+FormatSettings localeFormatSettings() { return readLocale(); }
 
 }  // namespace base

@@ -97,3 +97,39 @@ TEST(DateTimeParse, ReadsJapaneseLiteralsOfALongForm) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sets the user's short date form for the test's span.
+class ShortDateForm {
+ public:
+  explicit ShortDateForm(const wchar_t* form) {
+    wchar_t old[80] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, old, 80);
+    old_ = old;
+    ok_ = SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, form) != 0;
+  }
+  ~ShortDateForm() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, old_.c_str()); }
+  bool ok() const { return ok_; }
+
+ private:
+  std::wstring old_;
+  bool ok_;
+};
+
+TEST(DateTimeParse, FollowsAChangeOfTheRegionalSettingsAtOnce) {
+  DateTime t = encodeDateTime(2026, 1, 2, 3, 4, 5);
+  {
+    ShortDateForm form(L"dd.MM.yyyy");
+    ASSERT_TRUE(form.ok());
+    EXPECT_EQ(base::dateTimeToStr(t), "02.01.2026 3:04:05");
+    DateTime back = 0;
+    ASSERT_TRUE(base::tryStrToDateTime("02.01.2026 3:04:05", back));
+    EXPECT_NEAR(back, t, 1e-9);
+    // The plain form is still read.
+    ASSERT_TRUE(base::tryStrToDate("2026/1/2", back));
+  }
+  EXPECT_EQ(base::dateToStr(t), "2026/1/2");
+}
+
+}  // namespace
