@@ -12,7 +12,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "shared/KzRegEx.h"
-#include "support/temp_folder.h"
+#include "support/e2e.h"
 #include "support/test_key.h"
 
 namespace {
@@ -21,90 +21,31 @@ const char kKey[] = "Software\\Quorvane\\Tockle3";
 const char kOldKey[] = "Software\\Quorvane\\Tockle2";
 const char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
 
-// Polls cond every 20 ms until it holds or timeoutMs passed.
-template <typename Cond>
-bool waitUntil(Cond cond, DWORD timeoutMs = 15000) {
-  DWORD start = GetTickCount();
-  while (!cond()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-// A top-level window of the given process with exactly this title.
-HWND windowOf(DWORD pid, const std::string& title) {
-  std::wstring w = base::wide(title);
-  for (HWND h = FindWindowExW(nullptr, nullptr, nullptr, w.c_str()); h;
-       h = FindWindowExW(nullptr, h, nullptr, w.c_str())) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(h, &owner);
-    if (owner == pid) return h;
-  }
-  return nullptr;
-}
-
 // Tockle.exe copied into a folder of its own and run from there.
 class Clock {
  public:
-  Clock() {
-    std::string exe = folder_.file("Tockle.exe");
-    EXPECT_TRUE(CopyFileW(base::wide(base::programFolder() + "Tockle.exe").c_str(), base::wide(exe).c_str(), FALSE));
-    std::wstring cmd = L"\"" + base::wide(exe) + L"\"";
-    STARTUPINFOW si{sizeof si};
-    PROCESS_INFORMATION pi{};
-    EXPECT_TRUE(CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               base::wide(folder_.path()).c_str(), &si, &pi));
-    process_.reset(pi.hProcess);
-    CloseHandle(pi.hThread);
-    pid_ = pi.dwProcessId;
-  }
-  ~Clock() {
-    if (running()) {
-      TerminateProcess(process_.get(), 1);
-      WaitForSingleObject(process_.get(), 5000);
-    }
-  }
-  HWND waitForWindow(const std::string& title) const {
-    HWND h = nullptr;
-    waitUntil([&] { return (h = windowOf(pid_, title)) != nullptr || !running(); });
-    return h;
-  }
-  HWND find(const std::string& title) const { return windowOf(pid_, title); }
+  Clock() { EXPECT_TRUE(run_.start()); }
+  HWND waitForWindow(const std::string& title) const { return run_.waitForWindow(title); }
+  HWND find(const std::string& title) const { return run_.waitForWindow(title, 0); }
   // The main window once start-up has ended (it shows itself last).
   HWND waitUntilShown() const {
     HWND h = waitForWindow(kMainTitle);
-    if (!h || !waitUntil([&] { return IsWindowVisible(h) != FALSE; })) return nullptr;
+    if (!h || !test::waitUntil([&] { return IsWindowVisible(h) != FALSE; })) return nullptr;
     return h;
   }
-  bool running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
-  bool close() const {
-    HWND h = find(kMainTitle);
-    if (!h) return false;
-    PostMessageW(h, WM_CLOSE, 0, 0);
-    return WaitForSingleObject(process_.get(), 15000) == WAIT_OBJECT_0;
+  bool close() {
+    run_.close(kMainTitle);
+    return !run_.running();
   }
 
  private:
-  test::TempFolder folder_;
-  base::KernelHandle process_;
-  DWORD pid_ = 0;
+  test::ProgramRun run_{"Tockle.exe"};
 };
 
 using Dump = test::KeyDump;
 Dump dump(const char* path) {
   shared::TRegistry r;
   return r.OpenKeyReadOnly(path) ? test::dumpKey(r.CurrentKey()) : Dump{};
-}
-
-std::string dialogText(HWND box) {
-  std::string all;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t text[512] = {};
-    GetWindowTextW(c, text, 512);
-    all += base::cp932(text) + "|";
-  }
-  return all;
 }
 
 class ClockSettingsE2E : public testing::Test {
@@ -133,8 +74,8 @@ class ClockSettingsE2E : public testing::Test {
     HWND box = clock.waitForWindow("設定の継承"_sj);
     ASSERT_NE(box, nullptr);
     // The box has its title before its text and buttons.
-    EXPECT_TRUE(waitUntil([&] {
-      return dialogText(box).find("旧バージョンのレジストリ設定が見つかりました"_sj) != std::string::npos &&
+    EXPECT_TRUE(test::waitUntil([&] {
+      return test::dialogText(box).find("旧バージョンのレジストリ設定が見つかりました"_sj) != std::string::npos &&
              GetDlgItem(box, button) != nullptr;
     }));
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
