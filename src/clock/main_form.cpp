@@ -69,6 +69,8 @@ void TfrmMain::FormCreate() {
   // 7.-9. Settings, clipboard watcher and alarm manager join here as they arrive.
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
   ClipDetector.IgnoreFirst = true;
+  // 9.
+  CreateAlarmManager();
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
@@ -79,6 +81,8 @@ void TfrmMain::FormCreate() {
   show();
   invalidate();
   app.processMessages();
+  // 14.
+  if (AlarmManager) AlarmManager->Resume();
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
@@ -124,7 +128,7 @@ void TfrmMain::PaintTo(HDC target) {
 
 void TfrmMain::CheckAlarms() {
   alarmCheckPosted_ = false;
-  // The alarm manager asks for due alarms here once it exists.
+  NotifyAlarms();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -171,6 +175,7 @@ void TfrmMain::FormResize() {
 void TfrmMain::FormDestroy() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
+  AlarmManager.reset();
   // The alarm manager is freed and the settings saved here once they exist.
 }
 

@@ -1,0 +1,84 @@
+#include "clock/alarm_form.h"
+
+#include <cmath>
+
+#include "base/datetime.h"
+#include "base/text.h"
+#include "clock/alarm_ids.h"
+
+namespace tockle {
+
+namespace {
+constexpr int kClientWidth = 387;
+constexpr int kClientHeight = 249;
+
+std::string timeOfDayText() {
+  base::DateTime t = base::now();
+  return base::timeToStr(t - std::floor(t));
+}
+}  // namespace
+
+TfrmAlarm::TfrmAlarm(HWND owner)
+    : Dialog(owner, IDD_ALARM),
+      edtSetTime(this, IDC_ALARM_SETTIME),
+      edtNowTime(this, IDC_ALARM_NOWTIME),
+      edtMessage(this, IDC_ALARM_MESSAGE),
+      chkNotRingAlarm(this, IDC_ALARM_NOTRING),
+      chkEraseAlarm(this, IDC_ALARM_ERASE),
+      chkStartApps(this, IDC_ALARM_STARTAPPS),
+      btnOk(this, IDOK),
+      btnReCall(this, IDC_ALARM_RECALL) {
+  onCreate = [this] { FormCreate(); };
+  onShow = [this] { FormShow(); };
+  onClose = [this] {
+    Closed = {chkNotRingAlarm.checked(), chkEraseAlarm.checked(), chkStartApps.checked()};
+    FormHide();
+  };
+  onDestroy = [this] { FormHide(); };
+  btnOk.onClick = [this] { close(IDOK); };
+  btnReCall.onClick = [this] { close(IDRETRY); };
+  tmrNowTime.onTimer = [this] { tmrNowTimeTimer(); };
+}
+
+void TfrmAlarm::FormCreate() {
+  FlashState = true;
+  // The client area has a fixed size in pixels, whatever the dialog units come to.
+  RECT r{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(handle(), GWL_EXSTYLE)));
+  int w = r.right - r.left, h = r.bottom - r.top;
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(handle(), nullptr, work.left + (work.right - work.left - w) / 2,
+               work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  messageFont_.reset(CreateFontW(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic"));
+  edtMessage.send(WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), TRUE);
+}
+
+void TfrmAlarm::FormShow() {
+  edtNowTime.setText(timeOfDayText());
+  tmrNowTime.setEnabled(true);
+}
+
+void TfrmAlarm::FormHide() { tmrNowTime.setEnabled(false); }
+
+void TfrmAlarm::tmrNowTimeTimer() {
+  if (!handle()) return;
+  edtNowTime.setText(timeOfDayText());
+  FlashWindow(handle(), FlashState);
+  FlashState = !FlashState;
+  SetForegroundWindow(handle());
+}
+
+bool TfrmAlarm::handleMessage(UINT msg, WPARAM wp, LPARAM, INT_PTR& result) {
+  // Esc (the dialog's cancel command) closes with OK, never with a re-notification.
+  if (msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) {
+    close(IDOK);
+    result = TRUE;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tockle
