@@ -115,7 +115,10 @@ TKzAlarmTockle MakeReNotification(const TKzAlarmTockle& fired, int minutes, base
 void NotifyDueAlarms(TKzManagerTockle& manager, const AlarmFiringHooks& hooks) {
   if (!manager.Active()) return;
   int index = 0;
-  while (manager.CheckAlarms(index)) notifyOne(manager, hooks, index);
+  while (manager.CheckAlarms(index)) {
+    notifyOne(manager, hooks, index);
+    if (hooks.goOn && !hooks.goOn()) break;
+  }
 }
 
 }  // namespace tockle

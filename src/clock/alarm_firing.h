@@ -40,6 +40,8 @@ struct AlarmFiringHooks {
   std::function<void(bool on)> trayAnimation;
   // The short status text shown in place of the clock.
   std::function<void(const std::string& text)> showStatus;
+  // Whether to look for the next due alarm after a notification (none: always).
+  std::function<bool()> goOn;
 };
 
 // Notifies every due item, one after the other, while the manager is active.

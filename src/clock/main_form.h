@@ -78,7 +78,9 @@ class TfrmMain : public ui::Form {
 
   // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
   // the window is shown; whoever opens a modal window pauses it for that time.
-  std::unique_ptr<TKzManagerTockle> AlarmManager;
+  // Shared with a running notification, so that closing the clock meanwhile frees it only when
+  // the notification has ended.
+  std::shared_ptr<TKzManagerTockle> AlarmManager;
   std::function<void(const std::string& programs)> AlarmProgramStart = StartProgramsSimply;
   std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
   void CreateAlarmManager();

@@ -59,7 +59,7 @@ void PlayAlarmSound(const std::string& path, UINT flags) {
 
 void TfrmMain::CreateAlarmManager() {
   // Created paused: checks begin once the window is shown.
-  AlarmManager = std::make_unique<TKzManagerTockle>(ProgramFolder + "_alarm3");
+  AlarmManager = std::make_shared<TKzManagerTockle>(ProgramFolder + "_alarm3");
   AlarmManager->AllocItems(true);
 }
 
@@ -69,7 +69,8 @@ void TfrmMain::AlarmAnimation(bool on) {
 }
 
 void TfrmMain::NotifyAlarms() {
-  if (!AlarmManager || !AlarmManager->Active()) return;
+  std::shared_ptr<TKzManagerTockle> manager = AlarmManager;
+  if (!manager || !manager->Active()) return;
   AlarmFiringHooks hooks;
   hooks.showWindow = showAlarmWindow;
   hooks.askMinutes = [](const std::string& caption, const std::string& prompt) {
@@ -79,7 +80,9 @@ void TfrmMain::NotifyAlarms() {
   hooks.startPrograms = AlarmProgramStart;
   hooks.trayAnimation = [this](bool on) { AlarmAnimation(on); };
   hooks.showStatus = [this](const std::string& text) { ShowClockMessage(true, false, text); };
-  NotifyDueAlarms(*AlarmManager, hooks);
+  // Once the clock is closing, no further alarm is notified.
+  hooks.goOn = [this, manager] { return AlarmManager == manager; };
+  NotifyDueAlarms(*manager, hooks);
 }
 
 }  // namespace tockle
