@@ -15,20 +15,7 @@ constexpr DWORD kBufferChars = 32768;
 bool AlarmFile::exists() const { return base::fileExists(path_); }
 
 std::string AlarmFile::flattenLineBreaks(const std::string& value) {
-  std::string out;
-  out.reserve(value.size());
-  for (size_t i = 0; i < value.size(); ++i) {
-    char c = value[i];
-    if (c == '\r') {
-      if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
-      out += ' ';
-    } else if (c == '\n') {
-      out += ' ';
-    } else {
-      out += c;
-    }
-  }
-  return out;
+  return base::replaceAll(base::replaceAll(base::replaceAll(value, "\r\n", " "), "\r", " "), "\n", " ");
 }
 
 std::string AlarmFile::read(const std::string& section, const std::string& key, bool* found) const {

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "base/datetime.h"
+#include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm_ids.h"
+#include "ui/app.h"
 
 namespace tockle {
 
@@ -54,6 +56,10 @@ void TfrmAlarm::FormCreate() {
   messageFont_.reset(CreateFontW(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic"));
   edtMessage.send(WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), TRUE);
+  SetWindowContextHelpId(chkNotRingAlarm.handle(), 112);
+  SetWindowContextHelpId(chkEraseAlarm.handle(), 113);
+  SetWindowContextHelpId(chkStartApps.handle(), 114);
+  SetWindowContextHelpId(btnReCall.handle(), 115);
 }
 
 void TfrmAlarm::FormShow() {
@@ -71,7 +77,16 @@ void TfrmAlarm::tmrNowTimeTimer() {
   SetForegroundWindow(handle());
 }
 
-bool TfrmAlarm::handleMessage(UINT msg, WPARAM wp, LPARAM, INT_PTR& result) {
+bool TfrmAlarm::handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
+  // The title bar's help button, then a click on a control: its topic of the help file.
+  if (msg == WM_HELP) {
+    auto* info = reinterpret_cast<HELPINFO*>(lp);
+    const std::string& helpFile = ui::Application::instance().helpFile;
+    if (info && info->dwContextId && !helpFile.empty() && base::fileExists(helpFile))
+      WinHelpW(handle(), base::wide(helpFile).c_str(), HELP_CONTEXTPOPUP, info->dwContextId);
+    result = TRUE;
+    return true;
+  }
   // Esc (the dialog's cancel command) closes with OK, never with a re-notification.
   if (msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) {
     close(IDOK);

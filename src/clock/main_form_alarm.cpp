@@ -42,7 +42,7 @@ int showAlarmWindow(AlarmNotice& notice) {
 void StartProgramsSimply(const std::string& programs) {
   size_t from = 0;
   while (from <= programs.size()) {
-    size_t end = programs.find(';', from);
+    size_t end = base::find(programs, ";", from);
     if (end == std::string::npos) end = programs.size();
     std::string entry = base::trim(programs.substr(from, end - from));
     if (!entry.empty()) ShellExecuteW(nullptr, L"open", base::wide(entry).c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -122,6 +122,7 @@ TEST_F(Alarm, ReNotificationAsksForMinutesAndAppendsADeleteAfterNotificationAlar
   // Out of range: asked again, with the last entry kept.
   SetWindowTextW(GetDlgItem(prompt, IDC_MINUTES_EDIT), L"1440");
   click(prompt, IDOK);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(prompt); }));
   HWND again = nullptr;
   ASSERT_TRUE(test::waitUntil([&] {
     again = clock.waitForWindow("再通知時間の設定"_sj, 100);

@@ -25,6 +25,13 @@ TEST(AlarmWindow, HasItsLayoutAndEscapeClosesWithOk) {
   EXPECT_EQ(rc.bottom, 249);
   EXPECT_TRUE(GetWindowLongW(frm.handle(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
   EXPECT_EQ(frm.chkEraseAlarm.text(), "このアイテムを削除する(&E)"_sj);
+  EXPECT_EQ(GetWindowContextHelpId(frm.chkNotRingAlarm.handle()), 112u);
+  EXPECT_EQ(GetWindowContextHelpId(frm.chkEraseAlarm.handle()), 113u);
+  EXPECT_EQ(GetWindowContextHelpId(frm.chkStartApps.handle()), 114u);
+  EXPECT_EQ(GetWindowContextHelpId(frm.btnReCall.handle()), 115u);
+  // Tab order: OK, re-notification, then the three boxes.
+  EXPECT_EQ(GetNextDlgTabItem(frm.handle(), frm.btnOk.handle(), FALSE), frm.btnReCall.handle());
+  EXPECT_EQ(GetNextDlgTabItem(frm.handle(), frm.btnReCall.handle(), FALSE), frm.chkNotRingAlarm.handle());
   EXPECT_FALSE(GetWindowLongW(frm.edtMessage.handle(), GWL_STYLE) & WS_TABSTOP);
   EXPECT_TRUE(GetWindowLongW(frm.edtMessage.handle(), GWL_STYLE) & ES_READONLY);
   frm.chkNotRingAlarm.setChecked(true);
