@@ -16,22 +16,12 @@
 
 namespace {
 
+using alarm_test::alarm;
 using alarm_test::at;
 using alarm_test::tod;
 using tockle::AlarmNotice;
 using tockle::TKzAlarmTockle;
 using tockle::TKzManagerTockle;
-
-TKzAlarmTockle alarm(const std::string& message, base::DateTime start, base::DateTime end) {
-  TKzAlarmTockle item;
-  item.Enabled = true;
-  item.WeekDay.fill(true);
-  item.StartTime = start;
-  item.EndTime = end;
-  item.MessageString = message;
-  item.ShowMessage = !message.empty();
-  return item;
-}
 
 class AlarmFiring : public testing::Test {
  protected:
@@ -56,6 +46,14 @@ class AlarmFiring : public testing::Test {
     hooks.showStatus = [this](const std::string& t) { status.push_back(t); };
   }
   void add(const TKzAlarmTockle& item) { manager->AddItem(item); }
+  // A 09:00-09:07 alarm with a looping sound, and its (existing) wave file.
+  TKzAlarmTockle sounding(const std::string& message) {
+    EXPECT_TRUE(base::writeFileAtomic(wav, "RIFF"));
+    TKzAlarmTockle item = alarm(message, tod(9, 0), tod(9, 7));
+    item.RingSound = item.LoopSound = true;
+    item.SoundPath = wav;
+    return item;
+  }
   void run() {
     manager->AllocItems(true);
     manager->Resume();
@@ -68,6 +66,7 @@ class AlarmFiring : public testing::Test {
   }
 
   test::TempFolder folder;
+  std::string wav = folder.file("bell.wav");
   alarm_test::ErrorBoxes boxes;
   base::DateTime now = at(2026, 12, 9, 9, 2);
   std::unique_ptr<TKzManagerTockle> manager;
@@ -124,16 +123,8 @@ TEST_F(AlarmFiring, WindowIsFilledFromTheItem) {
 }
 
 TEST_F(AlarmFiring, LoopingSoundStopsWhenTheWindowCloses) {
-  std::string wav = folder.file("bell.wav");
-  ASSERT_TRUE(base::writeFileAtomic(wav, "RIFF"));
-  TKzAlarmTockle item = alarm("loop", tod(9, 0), tod(9, 7));
-  item.RingSound = item.LoopSound = true;
-  item.SoundPath = wav;
-  add(item);
-  TKzAlarmTockle once = alarm("", tod(9, 0), tod(9, 7));  // no message: plays once, no loop
-  once.RingSound = once.LoopSound = true;
-  once.SoundPath = wav;
-  add(once);
+  add(sounding("loop"));
+  add(sounding(""));  // no message: plays once, no loop
   TKzAlarmTockle missing = alarm("missing", tod(9, 0), tod(9, 7));
   missing.RingSound = true;
   missing.SoundPath = folder.file("none.wav");
@@ -261,12 +252,7 @@ TEST_F(AlarmFiring, BoxesDeleteOrDisableTheFiredItemEvenAfterTheListChanged) {
 }
 
 TEST_F(AlarmFiring, CleanUpRunsWhenTheSequenceThrows) {
-  std::string wav = folder.file("bell.wav");
-  ASSERT_TRUE(base::writeFileAtomic(wav, "RIFF"));
-  TKzAlarmTockle item = alarm("loop", tod(9, 0), tod(9, 7));
-  item.RingSound = item.LoopSound = true;
-  item.SoundPath = wav;
-  add(item);
+  add(sounding("loop"));
   duringWindow = [](AlarmNotice&) { throw std::runtime_error("window failed"); };
   EXPECT_THROW(run(), std::runtime_error);
   EXPECT_EQ(sounds, (std::vector<std::string>{wav + "|11", "|0"}));

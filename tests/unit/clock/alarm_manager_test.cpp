@@ -14,23 +14,12 @@
 
 namespace {
 
+using alarm_test::alarm;
 using alarm_test::at;
 using alarm_test::tod;
 using tockle::AlarmFile;
 using tockle::TKzAlarmTockle;
 using tockle::TKzManagerTockle;
-
-TKzAlarmTockle alarm(const std::string& message, base::DateTime start, base::DateTime end, bool reCall = false) {
-  TKzAlarmTockle item;
-  item.Enabled = true;
-  item.WeekDay.fill(true);
-  item.StartTime = start;
-  item.EndTime = end;
-  item.MessageString = message;
-  item.ShowMessage = true;
-  item.ReCall = reCall;
-  return item;
-}
 
 class AlarmManager : public testing::Test {
  protected:

@@ -23,6 +23,20 @@ inline base::DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 }
 inline base::DateTime tod(int h, int mi, int s = 0) { return (h * 3600 + mi * 60 + s) / 86400.0; }
 
+// An enabled alarm on every weekday; it shows its message when it has one.
+inline tockle::TKzAlarmTockle alarm(const std::string& message, base::DateTime start, base::DateTime end,
+                                    bool reCall = false) {
+  tockle::TKzAlarmTockle item;
+  item.Enabled = true;
+  item.WeekDay.fill(true);
+  item.StartTime = start;
+  item.EndTime = end;
+  item.MessageString = message;
+  item.ShowMessage = !message.empty();
+  item.ReCall = reCall;
+  return item;
+}
+
 // Replaces the error boxes with a recorder for the lifetime of the object.
 class ErrorBoxes {
  public:
