@@ -3,6 +3,8 @@
 // whether to be reminded again (IDRETRY) or not (IDOK; Enter, Esc and the title bar close alike).
 #pragma once
 
+#include <string>
+
 #include "base/handles.h"
 #include "ui/dialog.h"
 #include "ui/timer.h"
@@ -23,6 +25,8 @@ class TfrmAlarm : public ui::Dialog {
   ui::Button btnReCall;
   ui::Timer tmrNowTime{500, false};
   bool FlashState = false;
+  // The hint of btnReCall.
+  HWND Hint = nullptr;
 
   // The boxes as they were when the window closed.
   struct Boxes {
@@ -38,6 +42,7 @@ class TfrmAlarm : public ui::Dialog {
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
  private:
+  void addHint(HWND control, const std::string& text);
   base::GdiFont messageFont_;
 };
 

@@ -1,6 +1,7 @@
 // The notification window and the minutes prompt, driven by a timer inside their modal loops.
 #include "clock/alarm_form.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "base/text.h"
@@ -29,6 +30,16 @@ TEST(AlarmWindow, HasItsLayoutAndEscapeClosesWithOk) {
   EXPECT_EQ(GetWindowContextHelpId(frm.chkEraseAlarm.handle()), 113u);
   EXPECT_EQ(GetWindowContextHelpId(frm.chkStartApps.handle()), 114u);
   EXPECT_EQ(GetWindowContextHelpId(frm.btnReCall.handle()), 115u);
+  // The re-notification button's hint.
+  ASSERT_NE(frm.Hint, nullptr);
+  wchar_t hint[128] = {};
+  TTTOOLINFOW ti{};
+  ti.cbSize = TTTOOLINFOW_V2_SIZE;
+  ti.hwnd = frm.handle();
+  ti.uId = reinterpret_cast<UINT_PTR>(frm.btnReCall.handle());
+  ti.lpszText = hint;
+  SendMessageW(frm.Hint, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&ti));
+  EXPECT_EQ(base::cp932(hint), "再度知らせて欲しいときに押す"_sj);
   // Tab order: OK, re-notification, then the three boxes.
   EXPECT_EQ(GetNextDlgTabItem(frm.handle(), frm.btnOk.handle(), FALSE), frm.btnReCall.handle());
   EXPECT_EQ(GetNextDlgTabItem(frm.handle(), frm.btnReCall.handle(), FALSE), frm.chkNotRingAlarm.handle());

@@ -287,3 +287,20 @@ TEST_F(AlarmFileItem, AssignCopiesEveryField) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AlarmFileWrite, RefusedWriteRaisesAnErrorNamingTheFile) {
+  test::TempFolder folder;
+  std::string path = folder.file("missing\\_alarm3");
+  TKzAlarmTockle item = windowItem(tod(9, 0), tod(9, 7));
+  item.FileName = path;
+  try {
+    item.SaveData();
+    FAIL() << "no error";
+  } catch (const tockle::EAlarmWriteError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+  }
+}
+
+}  // namespace
