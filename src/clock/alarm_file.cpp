@@ -37,8 +37,8 @@ void AlarmFile::write(const std::string& section, const std::string& key, const 
     throw EAlarmWriteError("Cannot write to " + path_);
 }
 
-std::vector<std::pair<std::string, std::string>> AlarmFile::readSection(const std::string& section) const {
-  std::vector<std::pair<std::string, std::string>> pairs;
+AlarmFile::Pairs AlarmFile::readSection(const std::string& section) const {
+  Pairs pairs;
   if (!exists()) return pairs;
   std::wstring buf(kBufferChars, L'\0');
   DWORD n = GetPrivateProfileSectionW(base::wide(section).c_str(), buf.data(), kBufferChars, base::wide(path_).c_str());
@@ -54,6 +54,30 @@ std::vector<std::pair<std::string, std::string>> AlarmFile::readSection(const st
     pos = end + 1;
   }
   return pairs;
+}
+
+std::string AlarmFile::valueOf(const Pairs& section, const std::string& key, bool* found) {
+  for (const auto& [k, v] : section) {
+    if (!base::equalsNoCase(k, key)) continue;
+    if (found) *found = true;
+    std::string value = base::trim(v);
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+      value = value.substr(1, value.size() - 2);
+    return base::cut(value, kMaxValue);
+  }
+  if (found) *found = false;
+  return {};
+}
+
+void AlarmFile::writeSection(const std::string& section, const Pairs& pairs) const {
+  std::wstring block;
+  for (const auto& [k, v] : pairs) {
+    block += base::wide(k + "=" + flattenLineBreaks(v));
+    block += L'\0';
+  }
+  block += L'\0';
+  if (!WritePrivateProfileSectionW(base::wide(section).c_str(), block.c_str(), base::wide(path_).c_str()))
+    throw EAlarmWriteError("Cannot write to " + path_);
 }
 
 bool AlarmFile::hasSection(const std::string& section) const { return !readSection(section).empty(); }

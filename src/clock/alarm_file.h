@@ -21,6 +21,8 @@ class AlarmFile {
   explicit AlarmFile(std::string path) : path_(std::move(path)) {}
   const std::string& path() const { return path_; }
 
+  using Pairs = std::vector<std::pair<std::string, std::string>>;
+
   bool exists() const;
   // The value of a key; found tells whether the key is there. At most 2,047 bytes come back.
   std::string read(const std::string& section, const std::string& key, bool* found = nullptr) const;
@@ -29,8 +31,13 @@ class AlarmFile {
   void write(const std::string& section, const std::string& key, const std::string& value) const;
   // A section with no keys counts as missing.
   bool hasSection(const std::string& section) const;
-  // Every key and value of a section, in file order.
-  std::vector<std::pair<std::string, std::string>> readSection(const std::string& section) const;
+  // Every key and value of a section, in file order, as stored (one call for a whole item).
+  Pairs readSection(const std::string& section) const;
+  // A key's value in a section read whole, as read() gives it: the first key of that name in
+  // any letter case, a pair of quotes around it removed, at most 2,047 bytes.
+  static std::string valueOf(const Pairs& section, const std::string& key, bool* found = nullptr);
+  // Replaces a section with these keys and values, in their order.
+  void writeSection(const std::string& section, const Pairs& pairs) const;
   void eraseSection(const std::string& section) const;
 
   // The longest value a read gives back, in bytes.

@@ -27,8 +27,8 @@ long long toMs(base::DateTime t) { return std::llround(t * static_cast<double>(k
 
 // A Boolean of the file: a decimal or "0x" hexadecimal integer, non-zero = true; anything else
 // (also a missing key) gives the default.
-bool readBool(const AlarmFile& f, const std::string& section, const char* key, bool def) {
-  std::string v = base::trim(f.read(section, key));
+bool readBool(const AlarmFile::Pairs& section, const char* key, bool def) {
+  std::string v = base::trim(AlarmFile::valueOf(section, key));
   long long n = 0;
   if (base::parseInt(v, n)) return n != 0;
   bool negative = !v.empty() && v[0] == '-';
@@ -48,9 +48,9 @@ void writeBool(const AlarmFile& f, const std::string& section, const char* key, 
 
 // A time text: empty gives the default; a text that cannot be read keeps the default value and
 // is remembered in kept, so it is written back as it was.
-void readTime(const AlarmFile& f, const std::string& section, const char* key, base::DateTime def, bool withDate,
-              base::DateTime& out, std::string& kept) {
-  std::string v = base::trim(f.read(section, key));
+void readTime(const AlarmFile::Pairs& section, const char* key, base::DateTime def, bool withDate, base::DateTime& out,
+              std::string& kept) {
+  std::string v = base::trim(AlarmFile::valueOf(section, key));
   kept.clear();
   out = def;
   if (v.empty()) return;
@@ -112,14 +112,14 @@ void TKzBasicAlarmItem::ApplySpanRule() {
 }
 
 void TKzBasicAlarmItem::LoadBase(const AlarmFile& f) {
-  std::string sec = Section();
+  AlarmFile::Pairs sec = f.readSection(Section());
   base::DateTime now = base::now();
   base::DateTime timeOfDay = now - std::floor(now);
-  Enabled = readBool(f, sec, "Enabled", false);
-  readTime(f, sec, "StartTime", timeOfDay, false, StartTime, Kept.StartTime);
-  readTime(f, sec, "EndTime", timeOfDay + 0.005, false, EndTime, Kept.EndTime);
-  readTime(f, sec, "Previous", now - 1, true, Previous, Kept.Previous);
-  for (int d = 0; d < 7; ++d) WeekDay[d] = readBool(f, sec, ("WeekDay" + std::to_string(d + 1)).c_str(), true);
+  Enabled = readBool(sec, "Enabled", false);
+  readTime(sec, "StartTime", timeOfDay, false, StartTime, Kept.StartTime);
+  readTime(sec, "EndTime", timeOfDay + 0.005, false, EndTime, Kept.EndTime);
+  readTime(sec, "Previous", now - 1, true, Previous, Kept.Previous);
+  for (int d = 0; d < 7; ++d) WeekDay[d] = readBool(sec, ("WeekDay" + std::to_string(d + 1)).c_str(), true);
 }
 
 void TKzBasicAlarmItem::SaveBase(const AlarmFile& f) {
@@ -169,15 +169,16 @@ bool TKzAlarmTockle::IsRingTime(base::DateTime t) const {
 bool TKzAlarmTockle::LoadData() {
   AlarmFile f(FileName);
   if (!f.exists()) return false;
-  std::string sec = Section();
-  RingSound = readBool(f, sec, "RingSound", false);
-  ShowMessage = readBool(f, sec, "ShowMessage", false);
-  LoopSound = readBool(f, sec, "LoopSound", false);
-  MessageString = f.read(sec, "MessageString");
-  SoundPath = f.read(sec, "SoundPath");
-  ExecuteApps = f.read(sec, "ExecuteApps");
-  RingEveryHour = readBool(f, sec, "RingEveryHour", false);
-  ReCall = readBool(f, sec, "ReCall", false);
+  // The section is read whole: one call instead of one per key.
+  AlarmFile::Pairs sec = f.readSection(Section());
+  RingSound = readBool(sec, "RingSound", false);
+  ShowMessage = readBool(sec, "ShowMessage", false);
+  LoopSound = readBool(sec, "LoopSound", false);
+  MessageString = AlarmFile::valueOf(sec, "MessageString");
+  SoundPath = AlarmFile::valueOf(sec, "SoundPath");
+  ExecuteApps = AlarmFile::valueOf(sec, "ExecuteApps");
+  RingEveryHour = readBool(sec, "RingEveryHour", false);
+  ReCall = readBool(sec, "ReCall", false);
   return TKzBasicAlarmItem::LoadData();
 }
 

@@ -116,8 +116,7 @@ bool TKzManagerTockle::DeleteItem(int n) {
     auto pairs = file.readSection(from);
     if (pairs.empty()) continue;
     file.eraseSection(from);
-    std::string to = std::to_string(k - 1);
-    for (const auto& [key, value] : pairs) file.write(to, key, value);
+    file.writeSection(std::to_string(k - 1), pairs);
   }
   WriteCount(Count - 1);
   --Count;

@@ -304,3 +304,29 @@ TEST(AlarmFileWrite, RefusedWriteRaisesAnErrorNamingTheFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// A section read whole gives every value as the profile function reads that key alone.
+TEST(AlarmFileSection, WholeSectionReadsLikeSingleKeys) {
+  test::TempFolder folder;
+  std::string path = folder.file("_alarm3");
+  std::string longText(3000, 'x');
+  ASSERT_TRUE(base::writeFileAtomic(path,
+                                    "[0]\r\n  MessageString =  \"quoted\"  \r\nmessagestring=second\r\n"
+                                    "SoundPath='single'\r\nExecuteApps=\"open\r\nRingSound=\r\n"
+                                    "LoopSound=" +
+                                        longText + "\r\n[1]\r\nEnabled=1\r\n"));
+  tockle::AlarmFile f(path);
+  auto pairs = f.readSection("0");
+  for (const char* key :
+       {"MessageString", "MESSAGESTRING", "SoundPath", "ExecuteApps", "RingSound", "LoopSound", "Enabled", "Missing"}) {
+    bool foundOne = false, foundWhole = false;
+    std::string one = f.read("0", key, &foundOne);
+    EXPECT_EQ(tockle::AlarmFile::valueOf(pairs, key, &foundWhole), one) << key;
+    EXPECT_EQ(foundWhole, foundOne) << key;
+  }
+  EXPECT_EQ(tockle::AlarmFile::valueOf(pairs, "LoopSound").size(), 2047u);
+}
+
+}  // namespace
