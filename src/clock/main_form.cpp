@@ -74,7 +74,8 @@ void TfrmMain::FormCreate() {
   LoadSettings();
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
   ClipDetector.IgnoreFirst = true;
-  // 9. The alarm manager joins here.
+  // 9.
+  CreateAlarmManager();
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
@@ -85,6 +86,8 @@ void TfrmMain::FormCreate() {
   show();
   invalidate();
   app.processMessages();
+  // 14.
+  if (AlarmManager) AlarmManager->Resume();
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
@@ -130,7 +133,7 @@ void TfrmMain::PaintTo(HDC target) {
 
 void TfrmMain::CheckAlarms() {
   alarmCheckPosted_ = false;
-  // The alarm manager asks for due alarms here once it exists.
+  NotifyAlarms();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -177,7 +180,7 @@ void TfrmMain::FormResize() {
 void TfrmMain::FormDestroy() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
-  // The alarm manager is freed here once it exists.
+  AlarmManager.reset();
   SaveSettings();
 }
 

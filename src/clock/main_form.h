@@ -5,11 +5,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "base/datetime.h"
 #include "clock/battery.h"
+#include "clock/alarm_manager.h"
 #include "clock/clip_capture.h"
 #include "clock/clip_watcher.h"
 #include "clock/clock_face.h"
@@ -31,6 +33,11 @@ inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
 
 // Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
 inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
+
+// The plain program start of alarms: ShellExecute for each ";"-separated entry.
+void StartProgramsSimply(const std::string& programs);
+// sndPlaySound with CP932 path; an empty path stops the sound.
+void PlayAlarmSound(const std::string& path, UINT flags);
 
 class TfrmMain : public ui::Form {
  public:
@@ -90,6 +97,18 @@ class TfrmMain : public ui::Form {
   IClipHistoryWindow* frmClip = nullptr;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
+
+  // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
+  // the window is shown; whoever opens a modal window pauses it for that time.
+  // Shared with a running notification, so that closing the clock meanwhile frees it only when
+  // the notification has ended.
+  std::shared_ptr<TKzManagerTockle> AlarmManager;
+  std::function<void(const std::string& programs)> AlarmProgramStart = StartProgramsSimply;
+  std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
+  void CreateAlarmManager();
+  void NotifyAlarms();
+  // The tray icon's animation while a notification runs.
+  void AlarmAnimation(bool on);
 
   void ShowClockMessage(bool show, bool persistent, const std::string& text);
   void UpdateClock();
