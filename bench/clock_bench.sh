@@ -19,15 +19,15 @@ wine reg delete 'HKCU\Software\Quorvane\Tockle3' /f >/dev/null 2>&1 || true
 sleep 8  # start-up, "Starting..." and the first clock minutes' warm-up
 
 pid_of() { pgrep -f "$1" | head -n 1; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# CPU time in ns of every thread of the process (schedstat is exact where stat counts 10 ms ticks).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s}'; }
 private_kib() { awk '/^Private_(Clean|Dirty):/ {s += $2} END {print s}' "/proc/$1/smaps_rollup"; }
 
 tockle=$(pid_of 'Tockle.exe') bare=$(pid_of 'bare_window.exe')
-t0=$(cpu_ticks "$tockle") b0=$(cpu_ticks "$bare")
+t0=$(cpu_ns "$tockle") b0=$(cpu_ns "$bare")
 sleep "$secs"
-t1=$(cpu_ticks "$tockle") b1=$(cpu_ticks "$bare")
-hz=$(getconf CLK_TCK)
-python3 - "$t0" "$t1" "$b0" "$b1" "$hz" "$secs" "$(private_kib "$tockle")" "$(private_kib "$bare")" <<'PY'
+t1=$(cpu_ns "$tockle") b1=$(cpu_ns "$bare")
+python3 - "$t0" "$t1" "$b0" "$b1" 1e9 "$secs" "$(private_kib "$tockle")" "$(private_kib "$bare")" <<'PY'
 import sys
 t0, t1, b0, b1, hz, secs, tp, bp = map(float, sys.argv[1:])
 tc = (t1 - t0) / hz * 60 / secs

@@ -16,7 +16,7 @@ HWND findTitle(const char* title) { return FindWindowW(nullptr, base::wide(title
 
 TfrmMain::TfrmMain() {
   ProgramFolder = base::programFolder();
-  tmrClock.onTimer = [this] { FormPaint(); };
+  tmrClock.onTimer = [this] { tmrClockTimer(); };
   tmrMessage.onTimer = [this] { tmrMessageTimer(); };
   tmrDelayedTrayIcon.onTimer = [this] { tmrDelayedTrayIconTimer(); };
   tmrControlTransparent.onTimer = [this] { tmrControlTransparentTimer(); };
@@ -105,9 +105,16 @@ void TfrmMain::FormShow() { setTopMost(Settings.AlwaysOnTop); }
 
 void TfrmMain::FormPaint() { UpdateClock(); }
 
-void TfrmMain::UpdateClock() { PaintTo(nullptr); }
+void TfrmMain::UpdateClock() { PaintTo(nullptr, true); }
 
-void TfrmMain::PaintTo(HDC target) {
+// A timer message is no paint: the alarm check runs right after the clock is drawn, which spares
+// the tick a posted message.
+void TfrmMain::tmrClockTimer() {
+  PaintTo(nullptr, false);
+  CheckAlarms();
+}
+
+void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
   if (!handle()) return;
   RECT wr = bounds();
   OffscreenBitmap.setSize(wr.right - wr.left, wr.bottom - wr.top);
@@ -119,7 +126,14 @@ void TfrmMain::PaintTo(HDC target) {
     text = StatusText;
   }
   tmeMain.SetText(text);
-  tmeMain.Paint(OffscreenBitmap.canvas());
+  // Most ticks of a digital clock draw the very frame the bitmap already holds: keep it.
+  auto key = tmeMain.DigitalFrameKey(OffscreenBitmap.width(), OffscreenBitmap.height());
+  if (!key || key != lastFrame_) {
+    tmeMain.Paint(OffscreenBitmap.canvas());
+    // The face may have refitted the window while it painted: the next tick then paints anew.
+    lastFrame_ = tmeMain.DigitalFrameKey(OffscreenBitmap.width(), OffscreenBitmap.height());
+    if (lastFrame_ && (width() != OffscreenBitmap.width() || height() != OffscreenBitmap.height())) lastFrame_.reset();
+  }
   HDC dc = target ? target : GetDC(handle());
   if (!BitBlt(dc, 0, 0, OffscreenBitmap.width(), OffscreenBitmap.height(), OffscreenBitmap.dc(), 0, 0, SRCCOPY)) {
     // A failing blit falls back to a plain draw of the bitmap.
@@ -127,8 +141,8 @@ void TfrmMain::PaintTo(HDC target) {
                OffscreenBitmap.width(), OffscreenBitmap.height(), SRCCOPY);
   }
   if (!target) ReleaseDC(handle(), dc);
-  // The alarm check runs once the paint has ended.
-  if (!alarmCheckPosted_ && PostMessageW(handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
+  // Elsewhere the alarm check runs once the paint (or whatever called) has ended.
+  if (postAlarmCheck && !alarmCheckPosted_ && PostMessageW(handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
 }
 
 void TfrmMain::CheckAlarms() {
@@ -193,7 +207,7 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       WMPowerBroadcast();
       break;
     case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
+      PaintTo(reinterpret_cast<HDC>(wp), true);
       return 0;
     case WM_NCDESTROY: {
       LRESULT r = Form::handleMessage(msg, wp, lp);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -133,6 +134,7 @@ class TfrmMain : public ui::Form {
   void FormResize();
   void FormMouseMove(ui::ShiftState shift, int x, int y);
   void FormDestroy();
+  void tmrClockTimer();
   void tmrMessageTimer();
   void tmeMainClockResize(TTimeClock& sender, int& width, int& height);
   void tmrDelayedTrayIconTimer();
@@ -147,12 +149,13 @@ class TfrmMain : public ui::Form {
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void PaintTo(HDC target);
+  void PaintTo(HDC target, bool postAlarmCheck);
   void CheckAlarms();
   void AskToClosePreviousVersion();
   // Shows or removes the tray icon; a failure is reported in a message box.
   void SetTrayIconVisible(bool visible);
   bool alarmCheckPosted_ = false;
+  std::optional<TTimeClock::FrameKey> lastFrame_;
 };
 
 }  // namespace tockle

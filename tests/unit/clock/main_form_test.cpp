@@ -164,3 +164,47 @@ TEST_F(MainForm, AlwaysOnTopIsSetAndClearedDirectly) {
 }
 
 }  // namespace
+
+namespace {
+
+bool bitmapHas(const ui::Bitmap& bmp, COLORREF c) {
+  for (int y = 0; y < bmp.height(); ++y)
+    for (int x = 0; x < bmp.width(); ++x)
+      if (bmp.pixelRgb(x, y) == c) return true;
+  return false;
+}
+
+TEST_F(MainForm, AKeptFrameIsRedrawnWhenAnythingItShowsChanges) {
+  form.ShowClockMessage(false, false, "");
+  form.UpdateClock();
+  const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0);
+  EXPECT_FALSE(bitmapHas(form.OffscreenBitmap, red));
+  form.lblClock.Font.setColor(0x0000FF);
+  form.UpdateClock();
+  EXPECT_TRUE(bitmapHas(form.OffscreenBitmap, red));
+  form.tmeMain.SetBackColor(0x00FF00);
+  form.UpdateClock();
+  EXPECT_TRUE(bitmapHas(form.OffscreenBitmap, green));
+  // A status text replaces the kept clock frame at once.
+  form.ShowClockMessage(true, true, "Loading...");
+  form.UpdateClock();
+  EXPECT_EQ(form.tmeMain.Text, "Loading...");
+}
+
+TEST(FrameKey, OnlyDigitalFramesCanBeKept) {
+  tockle::TTimeClock face;
+  ui::Font font;
+  face.SetFont(&font);
+  face.SetClockKind(1);
+  face.SetText("12:00");
+  auto a = face.DigitalFrameKey(100, 30);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a, face.DigitalFrameKey(100, 30));
+  EXPECT_NE(a, face.DigitalFrameKey(101, 30));
+  font.setStyle(ui::kBold);
+  EXPECT_NE(a, face.DigitalFrameKey(100, 30));
+  face.SetClockKind(3);
+  EXPECT_FALSE(face.DigitalFrameKey(100, 30));
+}
+
+}  // namespace
