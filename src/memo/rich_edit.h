@@ -35,6 +35,8 @@ class RichEdit {
   void setModified(bool on);
   bool canUndo() const;
   void clearUndo();
+  // The default character attributes: face name (CP932) and size in points.
+  void setDefaultFont(std::string_view face, int sizePt);
   void setReadOnly(bool on);
   bool readOnly() const;
 
