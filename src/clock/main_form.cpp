@@ -23,6 +23,10 @@ TfrmMain::TfrmMain() {
   tmrCheckCursorPos.onTimer = [this] { tmrCheckCursorPosTimer(); };
   tmrShowAgain.onTimer = [this] { tmrShowAgainTimer(); };
   tmeMain.OnClockResize = [this](TTimeClock& s, int& w, int& h) { tmeMainClockResize(s, w, h); };
+  triIcon.SetAnimateRate(350);
+  triIcon.SetTipHelp("Starting...");
+  triIcon.SetAnimateIcons(iglAnimate.handle());
+  triIcon.OnMouseMove = [this](TTrayIcon& t, ui::ShiftState s, int x, int y) { triIconMouseMove(t, s, x, y); };
   onCreate = [this] { FormCreate(); };
   onShow = [this] { FormShow(); };
   onPaint = [this] { FormPaint(); };

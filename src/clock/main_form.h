@@ -11,6 +11,9 @@
 #include "clock/clip_watcher.h"
 #include "clock/clock_face.h"
 #include "clock/clock_settings.h"
+#include "clock/net_time.h"
+#include "clock/tray_frames.h"
+#include "clock/tray_icon.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
@@ -51,6 +54,10 @@ class TfrmMain : public ui::Form {
   } lblClock;
   TTimeClock tmeMain;
   TNkClipDetector ClipDetector;
+  // The animation frames outlive the tray icon that shows them.
+  TrayFrames iglAnimate;
+  TTrayIcon triIcon{this};
+  TKzNetTime2 ntNetTime;
 
   TClockSettings Settings;
 
@@ -74,6 +81,9 @@ class TfrmMain : public ui::Form {
   std::string FormatClockText(const std::string& format, base::DateTime time) const;
   // Alpha value for a transparency in percent (0 = opaque).
   static BYTE AlphaFor(int transparentPercent);
+  // One time synchronisation with the given server, time-out and ignore range (ms); its progress
+  // and outcome show in place of the clock.
+  void SynchronizeTime(const std::string& server, int timeOut, int range);
 
   // Handlers.
   void FormCreate();
@@ -89,6 +99,7 @@ class TfrmMain : public ui::Form {
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
   void ClipboardChanged(TNkClipDetector& sender);
+  void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -97,6 +108,8 @@ class TfrmMain : public ui::Form {
   void PaintTo(HDC target);
   void CheckAlarms();
   void AskToClosePreviousVersion();
+  // Shows or removes the tray icon; a failure is reported in a message box.
+  void SetTrayIconVisible(bool visible);
   bool alarmCheckPosted_ = false;
 };
 

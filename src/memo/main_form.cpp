@@ -1,6 +1,9 @@
 #include "memo/main_form.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
+
 #include <imm.h>
 #include <richedit.h>
 

@@ -1,4 +1,7 @@
 // The memo window's commands: menus, actions, tool buttons and shortcuts meet here.
+
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "base/text.h"

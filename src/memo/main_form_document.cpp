@@ -1,5 +1,8 @@
 // The memo window and its document: the only place that calls the document manager. The tab
 // strip shows the document's tabs, the editor the selected one.
+
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "base/files.h"

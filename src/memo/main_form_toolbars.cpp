@@ -1,5 +1,8 @@
 // The rebar of the memo window: the menu bar, the standard tool bar and the format tool bar with
 // its font boxes.
+
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "base/text.h"

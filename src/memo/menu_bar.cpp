@@ -1,5 +1,7 @@
 #include "memo/menu_bar.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <cwctype>

@@ -1,6 +1,8 @@
 // The images of the memo window's tool buttons, drawn at start-up into one image list.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 namespace memo {

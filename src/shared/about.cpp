@@ -1,6 +1,9 @@
 #include "shared/about.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
+
 #include <shellapi.h>
 
 #include <vector>

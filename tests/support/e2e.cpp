@@ -137,6 +137,33 @@ bool ProgramRun::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
   return true;
 }
 
+namespace {
+struct OthersSearch {
+  DWORD pid;
+  HWND except;
+  int count;
+};
+BOOL CALLBACK countOthers(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<OthersSearch*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  if (owner == s->pid && w != s->except && IsWindowVisible(w)) ++s->count;
+  return TRUE;
+}
+}  // namespace
+
+int ProgramRun::visibleWindowsBesides(HWND except) const {
+  OthersSearch s{pid_, except, 0};
+  EnumWindows(countOthers, reinterpret_cast<LPARAM>(&s));
+  return s.count;
+}
+
+void ProgramRun::close(const std::string& mainTitle) {
+  if (!running()) return;
+  if (HWND w = waitForWindow(mainTitle, 0)) PostMessageW(w, WM_CLOSE, 0, 0);
+  if (!waitExit(10000)) TerminateProcess(process_.get(), 1);
+}
+
 bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode) {
   std::wstring cmd = L"\"" + base::wide(exePath) + L"\"";
   if (!arguments.empty()) cmd += L" " + base::wide(arguments);

@@ -47,6 +47,10 @@ class ProgramRun {
   // Waits for the program to end; its exit code when it did.
   bool waitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
   DWORD processId() const { return pid_; }
+  // Visible top-level windows of the program other than `except` (error boxes and the like).
+  int visibleWindowsBesides(HWND except) const;
+  // Closes the window with this title and waits for the program to end (ends it after 10 s).
+  void close(const std::string& mainTitle);
 
  private:
   TempFolder folder_;

@@ -2,7 +2,10 @@
 // first item in menu order with a key wins.
 #include "memo/menu_bar.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "base/text.h"
