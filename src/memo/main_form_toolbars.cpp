@@ -78,12 +78,12 @@ SIZE toolBarSize(HWND bar) {
   return size;
 }
 
-void addBand(HWND rebar, HWND child, const std::string& text, int minHeight, SIZE ideal) {
+void addBand(HWND rebar, HWND child, const std::string& text, int minHeight, SIZE ideal, bool newRow) {
   std::wstring w = base::wide(text);
   REBARBANDINFOW band{};
   band.cbSize = REBARBANDINFOW_V6_SIZE;
   band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE | RBBIM_TEXT;
-  band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS;
+  band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS | (newRow ? RBBS_BREAK : 0);
   band.lpText = w.data();
   band.hwndChild = child;
   band.cxMinChild = 0;
@@ -153,9 +153,10 @@ void TfrmMain::createToolBars() {
               {0, 0},
               {actBullets, imgBullets}});
 
-  addBand(clbToolBar, MenuBar1.handle(), "", 20, MenuBar1.idealSize());
-  addBand(clbToolBar, ToolBar1, "標準"_sj, 22, toolBarSize(ToolBar1));
-  addBand(clbToolBar, ToolBar2, "書式"_sj, 22, toolBarSize(ToolBar2));
+  // One row each at the design width: the menu, then the two tool bars.
+  addBand(clbToolBar, MenuBar1.handle(), "", 20, MenuBar1.idealSize(), false);
+  addBand(clbToolBar, ToolBar1, "標準"_sj, 22, toolBarSize(ToolBar1), true);
+  addBand(clbToolBar, ToolBar2, "書式"_sj, 22, toolBarSize(ToolBar2), true);
   for (int band = 1; band <= 2; ++band) SendMessageW(clbToolBar, RB_SHOWBAND, static_cast<WPARAM>(band), ToolBar);
 }
 

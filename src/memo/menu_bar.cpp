@@ -135,6 +135,7 @@ void TMenuBar::DropDown(int index, bool byKeyboard) {
     tracking_ = current;
     pendingNext_ = -1;
     pendingByKeyboard_ = false;
+    GetCursorPos(&cursorAtStart_);
     trackingBar = this;
     filterHook = SetWindowsHookExW(WH_MSGFILTER, menuFilter, nullptr, GetCurrentThreadId());
     if (byKeyboard) PostMessageW(notify_, WM_KEYDOWN, VK_DOWN, 0);
@@ -174,8 +175,10 @@ bool TMenuBar::filter(MSG& msg) {
     return true;
   }
   if (msg.message == WM_MOUSEMOVE) {
+    // Only a real move counts: a menu that opens under a resting cursor gets a move message too.
     POINT cursor;
     GetCursorPos(&cursor);
+    if (cursor.x == cursorAtStart_.x && cursor.y == cursorAtStart_.y) return false;
     ScreenToClient(hwnd_, &cursor);
     int hit = static_cast<int>(SendMessageW(hwnd_, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&cursor)));
     if (hit >= 0 && hit < n && hit != tracking_) {

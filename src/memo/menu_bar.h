@@ -49,6 +49,7 @@ class TMenuBar {
   int tracking_ = -1;
   int pendingNext_ = -1;
   bool pendingByKeyboard_ = false;
+  POINT cursorAtStart_{};
 };
 
 }  // namespace memo
