@@ -165,7 +165,7 @@ void TfrmMain::ShowStatusMessage(const std::string& text) {
 std::string TfrmMain::StatusText() const {
   if (!stbMemo) return {};
   wchar_t buf[1024] = {};
-  SendMessageW(stbMemo, SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(buf));
+  SendMessageW(stbMemo, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buf));
   return base::cp932(buf);
 }
 
@@ -253,7 +253,7 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DESTROY:
       FormDestroy();
-      ui::Application::instance().terminate();
+      if (QuitOnDestroy) ui::Application::instance().terminate();
       return 0;
   }
   return ui::Form::handleMessage(msg, wp, lp);

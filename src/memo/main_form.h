@@ -34,6 +34,9 @@ class TfrmMain : public ui::Form {
   // Creates the window (FormCreate), shows it (FormShow); false when the window could not be made.
   bool Create();
 
+  // The program ends when this window is destroyed (tests keep their message loop).
+  bool QuitOnDestroy = true;
+
   // State of this window.
   bool BackupOnExit = true;
   std::string MemoFile;

@@ -116,6 +116,8 @@ void TfrmMain::mnuFileParentClick() {
 
 void TfrmMain::rceMemoChange() {
   if (filling_) return;
+  // What the user writes into a tab that could not be loaded becomes its content.
+  tabUnavailable_ = false;
   rceMemo.setModified(true);
   setActionEnabled(actUndo, rceMemo.canUndo());
 }
