@@ -9,6 +9,7 @@
 #include "memo/commands.h"
 #include "memo/main_form.h"
 #include "memo/tool_images.h"
+#include "shared/hints.h"
 
 namespace memo {
 
@@ -196,16 +197,7 @@ void TfrmMain::createFontBoxes() {
   if (!tips) return;
   const std::pair<HWND, const char*> hints[] = {{cmbFontName, "選択箇所のフォントを変更・表示する"},
                                                 {speFontSize, "選択箇所のフォントサイズを変更・表示する"}};
-  for (const auto& [control, hint] : hints) {
-    std::wstring w = base::wide(base::fromUtf8(hint));
-    TTTOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = ToolBar2;
-    ti.uId = reinterpret_cast<UINT_PTR>(control);
-    ti.lpszText = w.data();
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  }
+  for (const auto& [control, hint] : hints) shared::addControlHint(tips, ToolBar2, control, base::fromUtf8(hint));
 }
 
 }  // namespace memo

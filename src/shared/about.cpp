@@ -11,6 +11,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "shared/about_ids.h"
+#include "shared/hints.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -107,16 +108,7 @@ void TfrmAbout::addHints() {
       {IDC_ABOUT_USERS_SITE, "USERS' SITE (サポート専用のサイト)へジャンプ"_sj},
       {IDOK, "閉じる"_sj},
   };
-  for (const auto& [id, text] : hints) {
-    std::wstring w = base::wide(text);
-    TTTOOLINFOW ti{};
-    ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = handle();
-    ti.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(handle(), id));
-    ti.lpszText = w.data();
-    SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  }
+  for (const auto& [id, text] : hints) addControlHint(hints_, handle(), GetDlgItem(handle(), id), text);
 }
 
 void TfrmAbout::FormShow() {

@@ -73,6 +73,16 @@ void click(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// Starts the program on a document written beside it; the main window once it is shown.
+HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::string& bytes) {
+  memo.writeFile(docName, bytes);
+  setMemoFile(memo.path(docName));
+  if (!memo.start()) return nullptr;
+  HWND main = memo.waitForWindow(kTitle);
+  if (!main || !test::waitUntil([&] { return IsWindowVisible(main) != 0; })) return nullptr;
+  return main;
+}
+
 class MemoProgram : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
@@ -81,11 +91,7 @@ class MemoProgram : public testing::Test {
 
 TEST_F(MemoProgram, ASecondStartActivatesTheFirstAndEnds) {
   test::ProgramRun memo("Memo.exe");
-  memo.writeFile("one.ntd", typeIIDocument("メモ/*!/一行目\\CrLf%\r\n"_sj));
-  setMemoFile(memo.path("one.ntd"));
-  ASSERT_TRUE(memo.start());
-  HWND main = memo.waitForWindow(kTitle);
-  ASSERT_NE(main, nullptr);
+  ASSERT_NE(startOn(memo, "one.ntd", typeIIDocument("メモ/*!/一行目\\CrLf%\r\n"_sj)), nullptr);
   DWORD exitCode = 99;
   ASSERT_TRUE(test::runAndWait(memo.path("Memo.exe"), "", 10000, &exitCode));
   EXPECT_EQ(exitCode, 0u);
@@ -101,6 +107,8 @@ TEST_F(MemoProgram, TheFirstStartRunsTheWizardAndClosingWritesTheTabAndTheBackup
   HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
   ASSERT_NE(wizard, nullptr);
   const std::string doc = memo.path("notes.ntd");
+  // The wizard fills its path box while it is created: type the path once it is shown.
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(wizard) != 0; }));
   SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(doc).c_str());
   click(wizard, IDC_WIZ_NEXT);  // to the format page
   ASSERT_TRUE(test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; }));
@@ -129,12 +137,8 @@ TEST_F(MemoProgram, TheFirstStartRunsTheWizardAndClosingWritesTheTabAndTheBackup
 
 TEST_F(MemoProgram, ClosingWithoutBackupStillSavesTheTabButWritesNoBackup) {
   test::ProgramRun memo("Memo.exe");
-  memo.writeFile("two.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
-  setMemoFile(memo.path("two.ntd"));
-  ASSERT_TRUE(memo.start());
-  HWND main = memo.waitForWindow(kTitle);
+  HWND main = startOn(memo, "two.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != 0; }));
   HWND editor = editorOf(main);
   SendMessageW(editor, EM_SETSEL, 0, 0);
   typeInto(editor, L"\u3042x");  // あx
@@ -160,13 +164,9 @@ TEST_F(MemoProgram, AMissingDocumentBringsTheWizardAndCancelEndsWithoutWritingAn
 
 TEST_F(MemoProgram, AMissingTabFileConcernsThatTabOnly) {
   test::ProgramRun memo("Memo.exe");
-  memo.writeFile("split.ntd", "[Tavelo Document Type III]\r\n;test\r\nA=a.txt\r\nB=b.txt\r\n");
   memo.writeFile("b.txt", "second tab\r\n");
-  setMemoFile(memo.path("split.ntd"));
-  ASSERT_TRUE(memo.start());
-  HWND main = memo.waitForWindow(kTitle);
+  HWND main = startOn(memo, "split.ntd", "[Tavelo Document Type III]\r\n;test\r\nA=a.txt\r\nB=b.txt\r\n");
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != 0; }));
   // No wizard: the program goes on with the document.
   EXPECT_EQ(memo.waitForWindow("新規作成ウィザード"_sj, 1500), nullptr);
   EXPECT_EQ(textLength(editorOf(main)), 0);
