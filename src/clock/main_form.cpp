@@ -70,9 +70,12 @@ void TfrmMain::FormCreate() {
   // 5.
   AskToClosePreviousVersion();
   // 6. OffscreenBitmap is a member; it is sized at each paint.
-  // 7.-9. Settings, clipboard watcher and alarm manager join here as they arrive.
+  // 7.
+  LoadSettings();
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
   ClipDetector.IgnoreFirst = true;
+  // 9.
+  CreateAlarmManager();
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
@@ -83,6 +86,8 @@ void TfrmMain::FormCreate() {
   show();
   invalidate();
   app.processMessages();
+  // 14.
+  if (AlarmManager) AlarmManager->Resume();
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
@@ -128,7 +133,7 @@ void TfrmMain::PaintTo(HDC target) {
 
 void TfrmMain::CheckAlarms() {
   alarmCheckPosted_ = false;
-  // The alarm manager asks for due alarms here once it exists.
+  NotifyAlarms();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -175,7 +180,8 @@ void TfrmMain::FormResize() {
 void TfrmMain::FormDestroy() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
-  // The alarm manager is freed and the settings saved here once they exist.
+  AlarmManager.reset();
+  SaveSettings();
 }
 
 LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -183,6 +189,9 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHECK_ALARMS:
       CheckAlarms();
       return 0;
+    case WM_POWERBROADCAST:
+      WMPowerBroadcast();
+      break;
     case WM_PRINTCLIENT:
       PaintTo(reinterpret_cast<HDC>(wp));
       return 0;
@@ -193,12 +202,6 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
   }
   return Form::handleMessage(msg, wp, lp);
-}
-
-std::string TfrmMain::FormatClockText(const std::string& format, base::DateTime time) const {
-  std::string f = base::trim(format);
-  if (f.empty()) f = "c";
-  return base::formatDateTime(f, time);
 }
 
 }  // namespace tockle

@@ -4,17 +4,24 @@
 // main_form_hover.cpp, the clipboard capture in main_form_clip.cpp.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "base/datetime.h"
+#include "clock/battery.h"
+#include "clock/alarm_manager.h"
 #include "clock/clip_capture.h"
 #include "clock/clip_watcher.h"
 #include "clock/clock_face.h"
 #include "clock/clock_settings.h"
 #include "clock/net_time.h"
+#include "clock/settings_store.h"
 #include "clock/tray_frames.h"
 #include "clock/tray_icon.h"
 #include "ui/form.h"
+#include "ui/msgbox.h"
 #include "ui/timer.h"
 
 namespace tockle {
@@ -26,6 +33,11 @@ inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
 
 // Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
 inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
+
+// The plain program start of alarms: ShellExecute for each ";"-separated entry.
+void StartProgramsSimply(const std::string& programs);
+// sndPlaySound with CP932 path; an empty path stops the sound.
+void PlayAlarmSound(const std::string& path, UINT flags);
 
 class TfrmMain : public ui::Form {
  public:
@@ -60,6 +72,17 @@ class TfrmMain : public ui::Form {
   TKzNetTime2 ntNetTime;
 
   TClockSettings Settings;
+  // Where the settings are stored, and the previous version's key they can be taken over from
+  // (tests point both at keys of their own).
+  std::string RegistryKey = "Software\\Quorvane\\Tockle3";
+  std::string PreviousRegistryKey = "Software\\Quorvane\\Tockle2";
+  // The questions start-up asks (tests answer them).
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser = ui::messageBox;
+  // The battery state shown by "#b" (tests choose it).
+  PowerStatusSource ReadPowerStatus = SystemPowerStatus;
+  // The clock text's font while "#b" colours it: the label's font in the battery's colour, so the
+  // user's own font colour is never replaced.
+  ui::Font BatteryFont;
 
   // Run-time state.
   std::string StatusText;
@@ -75,9 +98,27 @@ class TfrmMain : public ui::Form {
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
 
+  // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
+  // the window is shown; whoever opens a modal window pauses it for that time.
+  // Shared with a running notification, so that closing the clock meanwhile frees it only when
+  // the notification has ended.
+  std::shared_ptr<TKzManagerTockle> AlarmManager;
+  std::function<void(const std::string& programs)> AlarmProgramStart = StartProgramsSimply;
+  std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
+  void CreateAlarmManager();
+  void NotifyAlarms();
+  // The tray icon's animation while a notification runs.
+  void AlarmAnimation(bool on);
+
   void ShowClockMessage(bool show, bool persistent, const std::string& text);
   void UpdateClock();
   void ApplySettings(bool launcherChanged);
+  void LoadSettings();
+  void SaveSettings();
+  void MigrateLauncherSettings(const shared::TKzRegEx& previous);
+  // The stored values held by components and the window, gathered and given back.
+  TComponentSettings ComponentSettings() const;
+  void SetComponentSettings(const TComponentSettings& c);
   std::string FormatClockText(const std::string& format, base::DateTime time) const;
   // Alpha value for a transparency in percent (0 = opaque).
   static BYTE AlphaFor(int transparentPercent);
@@ -100,6 +141,7 @@ class TfrmMain : public ui::Form {
   void tmrShowAgainTimer();
   void ClipboardChanged(TNkClipDetector& sender);
   void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
+  void WMPowerBroadcast();
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "base/datetime.h"
+#include "base/text.h"
 #include "clock/delayed_icon.h"
 #include "clock/main_form.h"
 
@@ -52,6 +53,8 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   }
   // 8. Top-most is set or cleared directly on the window.
   setTopMost(Settings.AlwaysOnTop);
+  // 9.
+  if (base::find(Settings.DisplayType, "#b") != std::string::npos) WMPowerBroadcast();
   // 10.
   if (launcherChanged) LauncherMenuDirty = true;
   // 12. The clock is in the clipboard viewer chain only while it records the clipboard.

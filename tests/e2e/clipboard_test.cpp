@@ -153,8 +153,7 @@ TEST_F(ClipboardCapture, AViewerFurtherDownHearsEveryChangeAlsoWhileTheFileIsHel
   EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + 7; }));
 }
 
-// Needs the clock to read its settings from the registry at start.
-TEST_F(ClipboardCapture, DISABLED_LetterAndLineFilters) {
+TEST_F(ClipboardCapture, LetterAndLineFilters) {
   writeClipHistory(1, 10, 1, 2, 30, 15);
   ASSERT_TRUE(clock.start());
   copyFromHelper("12345678901");           // 11 bytes
@@ -165,8 +164,7 @@ TEST_F(ClipboardCapture, DISABLED_LetterAndLineFilters) {
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"あいう"_sj, "ab\r\ncdef"}));
 }
 
-// Needs the clock to read its settings from the registry at start.
-TEST_F(ClipboardCapture, DISABLED_NotRecordingKeepsTheClockOutOfTheChain) {
+TEST_F(ClipboardCapture, NotRecordingKeepsTheClockOutOfTheChain) {
   writeClipHistory(0, 0, 0, 0, 30, 15, true, false);
   test::ClipboardViewer below;
   ASSERT_TRUE(clock.start());
@@ -178,8 +176,7 @@ TEST_F(ClipboardCapture, DISABLED_NotRecordingKeepsTheClockOutOfTheChain) {
   EXPECT_FALSE(base::fileExists(clock.history()));
 }
 
-// Needs the clock to read its settings from the registry at start.
-TEST_F(ClipboardCapture, DISABLED_HistoryClearedAtExitWhenAsked) {
+TEST_F(ClipboardCapture, HistoryClearedAtExitWhenAsked) {
   writeClipHistory(0, 0, 0, 0, 30, 15, false, true);
   ASSERT_TRUE(clock.start());
   ASSERT_TRUE(copyAndWait("gone at exit"));

@@ -46,6 +46,12 @@ std::vector<HWND> windowsTitled(const std::string& title) {
   return s.found;
 }
 
+std::string dialogText(HWND dialog) {
+  std::string all;
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all += windowTitle(c) + "|";
+  return all;
+}
+
 HWND findWindow(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 
 void deleteUserKey(const std::string& path) {

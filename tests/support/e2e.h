@@ -21,6 +21,9 @@ std::vector<HWND> windowsTitled(const std::string& title);
 HWND findWindow(const std::string& title);
 std::string windowTitle(HWND hwnd);
 
+// The texts of a dialog's children (a message box's text and buttons), each followed by '|'.
+std::string dialogText(HWND dialog);
+
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);
 

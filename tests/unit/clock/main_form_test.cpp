@@ -5,6 +5,7 @@
 
 #include "support/e2e.h"
 #include "support/temp_folder.h"
+#include "support/test_key.h"
 #include "ui/app.h"
 
 namespace {
@@ -16,9 +17,13 @@ class MainForm : public testing::Test {
   void SetUp() override {
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     form.ProgramFolder = folder.path();
+    form.RegistryKey = key.path();
+    form.PreviousRegistryKey = oldKey.path();
     ASSERT_TRUE(form.Create());
   }
   test::TempFolder folder;
+  test::TestKey key{"MainForm"};
+  test::TestKey oldKey{"MainFormOld"};
   TfrmMain form;
 };
 
