@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "memo/commands.h"
 #include "memo/new_wizard_ids.h"
+#include "shared/about_ids.h"
 #include "support/e2e.h"
 
 namespace {
@@ -96,6 +97,7 @@ TEST_F(MemoProgram, ASecondStartActivatesTheFirstAndEnds) {
   ASSERT_TRUE(test::runAndWait(memo.path("Memo.exe"), "", 10000, &exitCode));
   EXPECT_EQ(exitCode, 0u);
   EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
+  EXPECT_EQ(test::windowsTitled("Tavelo for Windows 9x/NT").size(), 1u);  // the application's title
   EXPECT_TRUE(memo.running());
   memo.close(kTitle);
   EXPECT_FALSE(memo.running());
@@ -181,6 +183,31 @@ TEST_F(MemoProgram, AMissingTabFileConcernsThatTabOnly) {
   EXPECT_EQ(base::readFile(memo.path("b.txt")).value_or(""), "second tab\r\n");
   EXPECT_EQ(base::readFile(memo.path("split.ntd")).value_or(""),
             "[Tavelo Document Type III]\r\n;test\r\nA=a.txt\r\nB=b.txt\r\n");
+}
+
+TEST_F(MemoProgram, TheVersionDialogShowsTheMemosOwnVersionResource) {
+  test::ProgramRun memo("Memo.exe");
+  HWND main = startOn(memo, "about.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
+  ASSERT_NE(main, nullptr);
+  PostMessageW(main, WM_COMMAND, memo::mnuAbout, 0);
+  HWND about = memo.waitForWindow("バージョン情報"_sj);
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(about) != 0; }));
+  auto text = [&](int id) {
+    wchar_t buf[256] = {};
+    GetDlgItemTextW(about, id, buf, 256);
+    return base::cp932(buf);
+  };
+  EXPECT_EQ(text(IDC_ABOUT_PRODUCT), "Tavelo for Windows 9x/NT");
+  EXPECT_EQ(text(IDC_ABOUT_VERSION), "Version 3.51  (Build 330)");
+  // The shipped build is marked non-support: the notice instead of the contact group.
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, IDC_ABOUT_NOTICE)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(about, IDC_ABOUT_CONTACT)));
+  test::waitUntil([] { return false; }, 300);  // let it paint
+  test::captureWindow(about, "memo_about.png");
+  PostMessageW(about, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(test::waitUntil([&] { return !IsWindow(about); }));
+  memo.close(kTitle);
 }
 
 }  // namespace
