@@ -78,7 +78,10 @@ void TfrmMain::FormCreate() {
   rceMemo.setDefaultFont(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif", shiftJis ? 9 : 8);
   if (cmbFontName) {
     std::wstring face = base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif");
-    SendMessageW(cmbFontName, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str()));
+    // A face known only by its substitute is not listed: the box shows its name all the same.
+    if (SendMessageW(cmbFontName, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str())) ==
+        CB_ERR)
+      SetWindowTextW(cmbFontName, face.c_str());
   }
   if (speFontSize) SetWindowTextW(speFontSize, shiftJis ? L"9" : L"8");
   layout();

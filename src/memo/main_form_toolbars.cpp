@@ -175,7 +175,7 @@ void TfrmMain::createFontBoxes() {
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL, 2, 0,
                                 150, 300, ToolBar2, nullptr, hi, nullptr);
   SendMessageW(cmbFontName, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
-  speFontSize = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"9", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 156, 1, 30,
+  speFontSize = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"9", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 156, 1, 46,
                                 20, ToolBar2, nullptr, hi, nullptr);
   SendMessageW(speFontSize, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
   HWND spin =

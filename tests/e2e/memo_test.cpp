@@ -185,6 +185,29 @@ TEST_F(MemoProgram, AMissingTabFileConcernsThatTabOnly) {
             "[Tavelo Document Type III]\r\n;test\r\nA=a.txt\r\nB=b.txt\r\n");
 }
 
+TEST_F(MemoProgram, ANewDocumentFromTheWizardSavesTheShownTabFirst) {
+  test::ProgramRun memo("Memo.exe");
+  HWND main = startOn(memo, "old.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
+  ASSERT_NE(main, nullptr);
+  HWND editor = editorOf(main);
+  SendMessageW(editor, EM_SETSEL, 0, 0);
+  typeInto(editor, L"\u3044z");  // いz
+  test::waitUntil([] { return false; }, 300);
+  PostMessageW(main, WM_COMMAND, memo::mnuNewFile, 0);
+  HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
+  ASSERT_NE(wizard, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(wizard) != 0; }));
+  const std::string next = memo.path("new.ntd");
+  SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(next).c_str());
+  click(wizard, IDC_WIZ_NEXT);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; }));
+  click(wizard, IDC_WIZ_NEXT);
+  ASSERT_TRUE(test::waitUntil([&] { return base::fileExists(next); }));
+  EXPECT_NE(base::readFile(memo.path("old.ntd")).value_or("").find("いzabc"_sj), std::string::npos);
+  memo.close(kTitle);
+  EXPECT_FALSE(memo.running());
+}
+
 TEST_F(MemoProgram, TheVersionDialogShowsTheMemosOwnVersionResource) {
   test::ProgramRun memo("Memo.exe");
   HWND main = startOn(memo, "about.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
