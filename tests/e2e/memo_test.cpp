@@ -37,9 +37,11 @@ std::string typeIIDocument(const std::string& tabs) {
 
 HWND editorOf(HWND main) { return FindWindowExW(main, nullptr, L"RichEdit20W", nullptr); }
 
-// Types text into the editor as key presses would.
-void typeInto(HWND editor, const std::wstring& text) {
+// Types text at the start of the editor as key presses would, and lets it arrive.
+void typeAtStart(HWND editor, const std::wstring& text) {
+  SendMessageW(editor, EM_SETSEL, 0, 0);
   for (wchar_t c : text) PostMessageW(editor, WM_CHAR, c, 1);
+  test::waitUntil([] { return false; }, 300);
 }
 
 std::vector<std::string> filesIn(const std::string& folder) {
@@ -74,6 +76,19 @@ void click(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// Answers the new-document wizard of the program with path and Type II; false when it does not
+// come or does not move on.
+bool answerWizard(const test::ProgramRun& memo, const std::string& path) {
+  HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
+  // The wizard fills its path box while it is created: type the path once it is shown.
+  if (!wizard || !test::waitUntil([&] { return IsWindowVisible(wizard) != 0; })) return false;
+  SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(path).c_str());
+  click(wizard, IDC_WIZ_NEXT);  // to the format page
+  if (!test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; })) return false;
+  click(wizard, IDC_WIZ_NEXT);  // Type II, done
+  return true;
+}
+
 // Starts the program on a document written beside it; the main window once it is shown.
 HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::string& bytes) {
   memo.writeFile(docName, bytes);
@@ -106,24 +121,15 @@ TEST_F(MemoProgram, ASecondStartActivatesTheFirstAndEnds) {
 TEST_F(MemoProgram, TheFirstStartRunsTheWizardAndClosingWritesTheTabAndTheBackup) {
   test::ProgramRun memo("Memo.exe");
   ASSERT_TRUE(memo.start());
-  HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
-  ASSERT_NE(wizard, nullptr);
   const std::string doc = memo.path("notes.ntd");
-  // The wizard fills its path box while it is created: type the path once it is shown.
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(wizard) != 0; }));
-  SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(doc).c_str());
-  click(wizard, IDC_WIZ_NEXT);  // to the format page
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; }));
-  click(wizard, IDC_WIZ_NEXT);  // Type II, done
+  ASSERT_TRUE(answerWizard(memo, doc));
 
   HWND main = memo.waitForWindow(kTitle);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(test::waitUntil([&] { return base::fileExists(doc) && IsWindowVisible(main); }));
   HWND editor = editorOf(main);
   ASSERT_NE(editor, nullptr);
-  SendMessageW(editor, EM_SETSEL, 0, 0);
-  typeInto(editor, L"\u65e5\u672c\u8a9e\u306e\u30e1\u30e2");  // 日本語のメモ
-  test::waitUntil([] { return false; }, 500);
+  typeAtStart(editor, L"\u65e5\u672c\u8a9e\u306e\u30e1\u30e2");  // 日本語のメモ
   test::captureWindow(main, "memo_window.png");
   memo.close(kTitle);
   ASSERT_FALSE(memo.running());
@@ -141,10 +147,7 @@ TEST_F(MemoProgram, ClosingWithoutBackupStillSavesTheTabButWritesNoBackup) {
   test::ProgramRun memo("Memo.exe");
   HWND main = startOn(memo, "two.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
   ASSERT_NE(main, nullptr);
-  HWND editor = editorOf(main);
-  SendMessageW(editor, EM_SETSEL, 0, 0);
-  typeInto(editor, L"\u3042x");  // あx
-  test::waitUntil([] { return false; }, 300);
+  typeAtStart(editorOf(main), L"\u3042x");  // あx
   PostMessageW(main, WM_COMMAND, memo::mnuExitWithoutSave, 0);
   ASSERT_TRUE(memo.waitExit(10000));
   EXPECT_NE(base::readFile(memo.path("two.ntd")).value_or("").find("あxabc"_sj), std::string::npos);
@@ -189,19 +192,10 @@ TEST_F(MemoProgram, ANewDocumentFromTheWizardSavesTheShownTabFirst) {
   test::ProgramRun memo("Memo.exe");
   HWND main = startOn(memo, "old.ntd", typeIIDocument("メモ/*!/abc\\CrLf%\r\n"_sj));
   ASSERT_NE(main, nullptr);
-  HWND editor = editorOf(main);
-  SendMessageW(editor, EM_SETSEL, 0, 0);
-  typeInto(editor, L"\u3044z");  // いz
-  test::waitUntil([] { return false; }, 300);
+  typeAtStart(editorOf(main), L"\u3044z");  // いz
   PostMessageW(main, WM_COMMAND, memo::mnuNewFile, 0);
-  HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
-  ASSERT_NE(wizard, nullptr);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(wizard) != 0; }));
   const std::string next = memo.path("new.ntd");
-  SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(next).c_str());
-  click(wizard, IDC_WIZ_NEXT);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; }));
-  click(wizard, IDC_WIZ_NEXT);
+  ASSERT_TRUE(answerWizard(memo, next));
   ASSERT_TRUE(test::waitUntil([&] { return base::fileExists(next); }));
   EXPECT_NE(base::readFile(memo.path("old.ntd")).value_or("").find("いzabc"_sj), std::string::npos);
   memo.close(kTitle);
