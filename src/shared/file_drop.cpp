@@ -30,7 +30,10 @@ std::vector<std::string> dropFileNames(HDROP drop) {
 }
 
 TFileDrop::TFileDrop(HWND owner) : owner_(owner) {
-  ShowError = [](std::string_view message) { ui::messageBox(nullptr, message, "Error", MB_OK | MB_ICONERROR); };
+  // As the application shows any error: a box under the application's title.
+  ShowError = [](std::string_view message) {
+    ui::messageBox(nullptr, message, ui::Application::instance().title(), MB_OK | MB_ICONERROR);
+  };
 }
 
 TFileDrop::~TFileDrop() {
