@@ -9,6 +9,7 @@
 #include "memo/commands.h"
 #include "support/temp_folder.h"
 #include "ui/app.h"
+#include "ui/timer.h"
 
 namespace {
 
@@ -136,6 +137,24 @@ TEST_F(MainFormTest, TheNoBackupCloseIsGreyedWhileBackupsAreOff) {
   form->NeedBackup = true;
   SendMessageW(form->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
   EXPECT_FALSE(GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(MainFormTest, AltWithAMenusLetterDropsThatMenuDown) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->NeedBackup = false;
+  HMENU file = GetSubMenu(form->mainMenu(), 0);
+  EnableMenuItem(file, memo::mnuExitWithoutSave, MF_BYCOMMAND | MF_ENABLED);
+  // The menu runs its own loop: leave it from a timer once it is open.
+  bool wasOpen = false;
+  ui::Timer closer(100, true);
+  closer.onTimer = [&] {
+    wasOpen = GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED;
+    EndMenu();
+  };
+  EXPECT_TRUE(form->MenuBar1.DropDownMnemonic(L'f'));
+  EXPECT_TRUE(wasOpen);  // the File menu was opened and brought up to date
+  EXPECT_FALSE(form->MenuBar1.DropDownMnemonic(L'z'));
 }
 
 TEST_F(MainFormTest, ATabThatCannotBeLoadedNeverKeepsThePreviousTabsTextAndIsNotSaved) {
