@@ -3,6 +3,14 @@
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# Packages, build and Wine prefix: what both the run and the test command begin with.
+prepare() {
+  # The Japanese locale may not exist yet while the packages install.
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 bash "$ROOT/scripts/setup.sh"
+  build_all
+  make_prefix
+}
+
 build_all() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake" >/dev/null

@@ -3,10 +3,8 @@
 # display, saves a screenshot after a few seconds and ends the clock.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-bash "$here/setup.sh"
 . "$here/lib.sh"
-build_all
-make_prefix
+prepare
 bin="$BUILD_DIR/bin"
 if [ -n "${DISPLAY:-}" ]; then
   cd "$bin" && exec wine ./Tockle.exe "$@"

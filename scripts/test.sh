@@ -2,10 +2,8 @@
 # Builds everything and runs every test (unit and end-to-end) under Wine on a virtual display.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-bash "$here/setup.sh"
 . "$here/lib.sh"
-build_all
-make_prefix
+prepare
 trap stop_all EXIT
 start_display
 start_wineserver

@@ -1,9 +1,6 @@
 #include "base/datetime.h"
 
 #include <cmath>
-#include <cstdio>
-
-#include "base/text.h"
 
 namespace base {
 
@@ -20,9 +17,7 @@ long long daysFromCivil(int y, unsigned m, unsigned d) {
 }  // namespace
 
 DateTime fromSystemTime(const SYSTEMTIME& st) {
-  double days = static_cast<double>(daysFromCivil(st.wYear, st.wMonth, st.wDay));
-  double frac = (st.wHour * 3600000.0 + st.wMinute * 60000.0 + st.wSecond * 1000.0 + st.wMilliseconds) / 86400000.0;
-  return days + frac;
+  return encodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
 }
 
 SYSTEMTIME toSystemTime(DateTime t) {
@@ -60,146 +55,15 @@ DateTime now() {
   return fromSystemTime(st);
 }
 
-// A first, partial form of the language (year, month, day, hour, minute, second, quoted text);
-// the whole language with the locale's names and eras replaces it.
-std::string formatDateTime(std::string_view f, DateTime t) {
-  SYSTEMTIME st = toSystemTime(t);
-  std::string out;
-  char buf[16];
-  auto count = [&](size_t i, char c) {
-    size_t n = 0;
-    while (i + n < f.size() && (f[i + n] | 0x20) == c) ++n;
-    return n;
-  };
-  bool afterHour = false;
-  for (size_t i = 0; i < f.size();) {
-    unsigned char ch = static_cast<unsigned char>(f[i]);
-    if ((ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC)) {
-      out.append(f.substr(i, 2));
-      i += 2;
-      continue;
-    }
-    char c = static_cast<char>(ch | 0x20);
-    if (ch == '"' || ch == '\'') {
-      size_t end = f.find(static_cast<char>(ch), i + 1);
-      if (end == std::string_view::npos) end = f.size();
-      out.append(f.substr(i + 1, end - i - 1));
-      i = end + 1;
-      continue;
-    }
-    size_t n = (c >= 'a' && c <= 'z') ? count(i, c) : 1;
-    int v = -1;
-    switch (c) {
-      case 'y':
-        v = n > 2 ? st.wYear : st.wYear % 100;
-        n = n > 2 ? 4 : 2;
-        break;
-      case 'm':
-        v = afterHour ? st.wMinute : st.wMonth;
-        break;
-      case 'd':
-        v = st.wDay;
-        break;
-      case 'h':
-        v = st.wHour;
-        afterHour = true;
-        break;
-      case 'n':
-        v = st.wMinute;
-        break;
-      case 's':
-        v = st.wSecond;
-        break;
-      default:
-        break;
-    }
-    if (c != 'h' && v >= 0) afterHour = false;
-    if (v >= 0) {
-      std::snprintf(buf, sizeof buf, n >= 2 ? (c == 'y' && n == 4 ? "%04d" : "%02d") : "%d", v);
-      out += buf;
-      i += c == 'y' ? count(i, 'y') : n;
-    } else {
-      out.append(f.substr(i, n));
-      i += n;
-    }
-  }
-  return out;
+DateTime encodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec) {
+  double days = static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)));
+  return days + (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + msec) / 86400000.0;
 }
 
-std::string dateToStr(DateTime t) {
-  SYSTEMTIME st = toSystemTime(t);
-  wchar_t buf[128];
-  int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, 128);
-  return n > 0 ? cp932(std::wstring_view(buf, static_cast<size_t>(n - 1))) : std::string();
-}
+std::string dateToStr(DateTime t) { return formatDateTime("ddddd", t); }
 
-std::string timeToStr(DateTime t) {
-  SYSTEMTIME st = toSystemTime(t);
-  wchar_t buf[128];
-  int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buf, 128);
-  return n > 0 ? cp932(std::wstring_view(buf, static_cast<size_t>(n - 1))) : std::string();
-}
+std::string timeToStr(DateTime t) { return formatDateTime("tt", t); }
 
 std::string dateTimeToStr(DateTime t) { return dateToStr(t) + " " + timeToStr(t); }
-
-namespace {
-// Reads up to three numbers separated by one separator character each.
-int readNumbers(std::string_view s, char sep, int (&out)[3]) {
-  int count = 0;
-  size_t i = 0;
-  while (count < 3) {
-    size_t start = i;
-    long v = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9' && i - start < 6) v = v * 10 + (s[i++] - '0');
-    if (i == start) return -1;
-    out[count++] = static_cast<int>(v);
-    if (i == s.size()) break;
-    if (s[i] != sep) return -1;
-    ++i;
-  }
-  return i == s.size() ? count : -1;
-}
-}  // namespace
-
-bool tryStrToDate(std::string_view text, DateTime& out) {
-  std::string s = trim(text);
-  int n[3];
-  if (readNumbers(s, '/', n) != 3) return false;
-  if (n[1] < 1 || n[1] > 12 || n[2] < 1 || n[2] > 31 || n[0] < 1 || n[0] > 9999) return false;
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(n[0]);
-  st.wMonth = static_cast<WORD>(n[1]);
-  st.wDay = static_cast<WORD>(n[2]);
-  DateTime d = fromSystemTime(st);
-  if (toSystemTime(d).wDay != st.wDay) return false;  // 2月30日 and the like
-  out = d;
-  return true;
-}
-
-bool tryStrToTime(std::string_view text, DateTime& out) {
-  std::string s = trim(text);
-  int n[3] = {0, 0, 0};
-  int c = readNumbers(s, ':', n);
-  if (c < 2) return false;
-  if (n[0] > 23 || n[1] > 59 || n[2] > 59) return false;
-  out = (n[0] * 3600 + n[1] * 60 + n[2]) / 86400.0;
-  return true;
-}
-
-bool tryStrToDateTime(std::string_view text, DateTime& out) {
-  std::string s = trim(text);
-  size_t blank = s.find(' ');
-  DateTime d = 0, t = 0;
-  if (blank == std::string::npos) {
-    if (tryStrToDate(s, d)) {
-      out = d;
-      return true;
-    }
-    return false;
-  }
-  if (!tryStrToDate(s.substr(0, blank), d) || !tryStrToTime(s.substr(blank + 1), t)) return false;
-  out = d + t;
-  return true;
-}
 
 }  // namespace base

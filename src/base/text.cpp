@@ -87,16 +87,21 @@ size_t find(std::string_view s, std::string_view needle, size_t from) {
 
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {
   if (from.empty()) return std::string(s);
+  // One pass over the characters: long texts with many hits (a memo tab's line breaks) stay linear.
   std::string out;
-  size_t pos = 0;
-  for (;;) {
-    size_t hit = find(s, from, pos);
-    if (hit == std::string_view::npos) break;
-    out.append(s.substr(pos, hit - pos));
-    out.append(to);
-    pos = hit + from.size();
+  out.reserve(s.size());
+  size_t copied = 0, i = 0;
+  while (i + from.size() <= s.size()) {
+    if (s[i] == from[0] && s.compare(i, from.size(), from) == 0) {
+      out.append(s.substr(copied, i - copied));
+      out.append(to);
+      i += from.size();
+      copied = i;
+      continue;
+    }
+    i += (isLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
   }
-  out.append(s.substr(pos));
+  out.append(s.substr(copied));
   return out;
 }
 

@@ -18,13 +18,13 @@ MouseAction clockMouseAction(UINT message, WPARAM wParam, bool fixClock, const M
   return {};
 }
 
-int trayCommand(TrayMouseButton button, const MouseOperations& ops) {
+int trayCommand(TrayButton button, const MouseOperations& ops) {
   switch (button) {
-    case TrayMouseButton::Left:
+    case TrayButton::Left:
       return ops.left;
-    case TrayMouseButton::Middle:
+    case TrayButton::Middle:
       return ops.middle;
-    case TrayMouseButton::Right:
+    case TrayButton::Right:
       break;
   }
   return kSystemMenuCommand;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "clock/tray_icon.h"
+
 namespace tockle {
 
 // The command the tray icon's right button always runs: the system menu.
@@ -35,8 +37,6 @@ struct MouseAction {
 
 MouseAction clockMouseAction(UINT message, WPARAM wParam, bool fixClock, const MouseOperations& ops);
 
-enum class TrayMouseButton { Left, Middle, Right };
-
-int trayCommand(TrayMouseButton button, const MouseOperations& ops);
+int trayCommand(TrayButton button, const MouseOperations& ops);
 
 }  // namespace tockle

@@ -98,6 +98,27 @@ void TTimeClock::Paint(ui::Canvas& canvas) {
   Canvas = nullptr;
 }
 
+std::optional<TTimeClock::FrameKey> TTimeClock::DigitalFrameKey(int width, int height) const {
+  if (ClockKind & 2) return std::nullopt;
+  FrameKey k;
+  k.text = Text;
+  if (Font) {
+    k.fontName = Font->name();
+    k.fontSize = Font->size();
+    k.fontStyle = Font->style();
+    k.fontColor = Font->color();
+  }
+  k.borderWidth = BorderWidth;
+  k.width = width;
+  k.height = height;
+  k.kind = ClockKind;
+  k.back = BackColor;
+  k.highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+  k.shadow = GetSysColor(COLOR_BTNSHADOW);
+  k.doubleBorder = DoubleBorder;
+  return k;
+}
+
 void TTimeClock::FillBackground() {
   Canvas->brush.style = ui::BrushStyle::Solid;
   Canvas->brush.color = BackColor;

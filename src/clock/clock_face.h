@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/graphics.h"
@@ -70,6 +71,21 @@ class TTimeClock {
   void SetClockArea(POINT centre, float radius);
 
   void Paint(ui::Canvas& canvas);
+
+  // Everything a digital-only frame depends on besides the canvas: two equal keys paint the same
+  // pixels on canvases of the same size, so an owner may keep the last frame instead.
+  struct FrameKey {
+    std::string text, fontName;
+    int fontSize = 0, borderWidth = 0, width = 0, height = 0;
+    uint8_t fontStyle = 0, kind = 0;
+    ui::Color fontColor = 0, back = 0;
+    COLORREF highlight = 0, shadow = 0;
+    bool doubleBorder = false;
+    bool operator==(const FrameKey&) const = default;
+  };
+  // The key of the frame Paint would draw now on a canvas of this size; empty (never equal to a
+  // painted one) while the analog face is shown, as its hands move on every paint.
+  std::optional<FrameKey> DigitalFrameKey(int width, int height) const;
 
   TTimeCount TimeCount;
   ui::Color HourColor = 0x0000FF;

@@ -11,7 +11,6 @@
 #include "clock/hot_keys_file.h"
 #include "clock/main_form.h"
 #include "ui/app.h"
-#include "ui/msgbox.h"
 
 namespace tockle {
 
@@ -117,13 +116,14 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
 }
 
 void TfrmMain::SetAlarmsActive(bool active) {
-  // The alarm manager's Active flag follows here once the manager exists.
-  (void)active;
+  if (!AlarmManager) return;
+  if (active)
+    AlarmManager->Resume();
+  else
+    AlarmManager->Pause();
 }
 
-void TfrmMain::RunTimeSync() {
-  // The time synchronisation with NTPServer, TimeOut and IgnoreErrorRange runs here once it exists.
-}
+void TfrmMain::RunTimeSync() { SynchronizeTime(Settings.NTPServer, Settings.TimeOut, Settings.IgnoreErrorRange); }
 
 bool TfrmMain::AppMessage(MSG& msg) {
   if (!handle() || msg.hwnd != handle()) return false;
@@ -156,12 +156,16 @@ void TfrmMain::DragWindow() {
   SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandDragMove, 0);
 }
 
-void TfrmMain::triIconMouseDown(TrayMouseButton button) {
+void TfrmMain::triIconMouseDown(TTrayIcon& sender, TrayButton button) {
+  // An alarm notification animates the icon; clicks wait until it is over.
+  if (sender.Animating()) return;
   MouseOperations ops{Settings.MouseOperation0, Settings.MouseOperation1, Settings.MouseOperation2};
   ExecuteCommand(trayCommand(button, ops));
 }
 
 void TfrmMain::LoadHotKeys() {
+  // The HotKey setting decides whether a hot key first brings the clock to the foreground.
+  hkHotKey.Activate = Settings.HotKey;
   auto text = base::readFile(ProgramFolder + "_hot3");
   if (!text) return;
   for (const HotKeyEntry& e : parseHotKeys(*text)) hkHotKey.SetHotKey(e.id, e.shortcut, e.shortcut != 0);
@@ -175,8 +179,8 @@ void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {
 void TfrmMain::LoadSystemMenu() {
   std::string file = ProgramFolder + "_system3";
   if (!base::fileExists(file)) {
-    ui::messageBox(handle(), "重要なファイル "_sj + file + " が見つかりません\r\n環境設定を開きます"_sj,
-                   "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
+    AskUser(handle(), "重要なファイル "_sj + file + " が見つかりません\r\n環境設定を開きます"_sj,
+            "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
     ExecuteCommand(cmdSettings);
   }
   ppmSystem.Items.clear();

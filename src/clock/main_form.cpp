@@ -16,13 +16,17 @@ HWND findTitle(const char* title) { return FindWindowW(nullptr, base::wide(title
 
 TfrmMain::TfrmMain() {
   ProgramFolder = base::programFolder();
-  tmrClock.onTimer = [this] { FormPaint(); };
+  tmrClock.onTimer = [this] { tmrClockTimer(); };
   tmrMessage.onTimer = [this] { tmrMessageTimer(); };
   tmrDelayedTrayIcon.onTimer = [this] { tmrDelayedTrayIconTimer(); };
   tmrControlTransparent.onTimer = [this] { tmrControlTransparentTimer(); };
   tmrCheckCursorPos.onTimer = [this] { tmrCheckCursorPosTimer(); };
   tmrShowAgain.onTimer = [this] { tmrShowAgainTimer(); };
   tmeMain.OnClockResize = [this](TTimeClock& s, int& w, int& h) { tmeMainClockResize(s, w, h); };
+  triIcon.SetAnimateRate(350);
+  triIcon.SetTipHelp("Starting...");
+  triIcon.SetAnimateIcons(iglAnimate.handle());
+  triIcon.OnMouseMove = [this](TTrayIcon& t, ui::ShiftState s, int x, int y) { triIconMouseMove(t, s, x, y); };
   onCreate = [this] { FormCreate(); };
   onShow = [this] { FormShow(); };
   onPaint = [this] { FormPaint(); };
@@ -31,6 +35,8 @@ TfrmMain::TfrmMain() {
   onDestroy = [this] { FormDestroy(); };
   tmeMain.SetClockKind(1);
   hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
+  triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
+  AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
 }
 
 TfrmMain::~TfrmMain() { destroy(); }
@@ -68,9 +74,12 @@ void TfrmMain::FormCreate() {
   // 5.
   AskToClosePreviousVersion();
   // 6. OffscreenBitmap is a member; it is sized at each paint.
-  // 7.-9. Settings, clipboard watcher and alarm manager join here as they arrive.
+  // 7.
+  LoadSettings();
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
   ClipDetector.IgnoreFirst = true;
+  // 9.
+  CreateAlarmManager();
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
@@ -81,6 +90,8 @@ void TfrmMain::FormCreate() {
   show();
   invalidate();
   app.processMessages();
+  // 14.
+  if (AlarmManager) AlarmManager->Resume();
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
@@ -98,9 +109,16 @@ void TfrmMain::FormShow() { setTopMost(Settings.AlwaysOnTop); }
 
 void TfrmMain::FormPaint() { UpdateClock(); }
 
-void TfrmMain::UpdateClock() { PaintTo(nullptr); }
+void TfrmMain::UpdateClock() { PaintTo(nullptr, true); }
 
-void TfrmMain::PaintTo(HDC target) {
+// A timer message is no paint: the alarm check runs right after the clock is drawn, which spares
+// the tick a posted message.
+void TfrmMain::tmrClockTimer() {
+  PaintTo(nullptr, false);
+  CheckAlarms();
+}
+
+void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
   if (!handle()) return;
   RECT wr = bounds();
   OffscreenBitmap.setSize(wr.right - wr.left, wr.bottom - wr.top);
@@ -112,7 +130,14 @@ void TfrmMain::PaintTo(HDC target) {
     text = StatusText;
   }
   tmeMain.SetText(text);
-  tmeMain.Paint(OffscreenBitmap.canvas());
+  // Most ticks of a digital clock draw the very frame the bitmap already holds: keep it.
+  auto key = tmeMain.DigitalFrameKey(OffscreenBitmap.width(), OffscreenBitmap.height());
+  if (!key || key != lastFrame_) {
+    tmeMain.Paint(OffscreenBitmap.canvas());
+    // The face may have refitted the window while it painted: the next tick then paints anew.
+    lastFrame_ = tmeMain.DigitalFrameKey(OffscreenBitmap.width(), OffscreenBitmap.height());
+    if (lastFrame_ && (width() != OffscreenBitmap.width() || height() != OffscreenBitmap.height())) lastFrame_.reset();
+  }
   HDC dc = target ? target : GetDC(handle());
   if (!BitBlt(dc, 0, 0, OffscreenBitmap.width(), OffscreenBitmap.height(), OffscreenBitmap.dc(), 0, 0, SRCCOPY)) {
     // A failing blit falls back to a plain draw of the bitmap.
@@ -120,13 +145,13 @@ void TfrmMain::PaintTo(HDC target) {
                OffscreenBitmap.width(), OffscreenBitmap.height(), SRCCOPY);
   }
   if (!target) ReleaseDC(handle(), dc);
-  // The alarm check runs once the paint has ended.
-  if (!alarmCheckPosted_ && PostMessageW(handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
+  // Elsewhere the alarm check runs once the paint (or whatever called) has ended.
+  if (postAlarmCheck && !alarmCheckPosted_ && PostMessageW(handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
 }
 
 void TfrmMain::CheckAlarms() {
   alarmCheckPosted_ = false;
-  // The alarm manager asks for due alarms here once it exists.
+  NotifyAlarms();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -174,7 +199,8 @@ void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
-  // The alarm manager is freed and the settings saved here once they exist.
+  AlarmManager.reset();
+  SaveSettings();
 }
 
 LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -184,8 +210,11 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_COPYDATA:
       return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_POWERBROADCAST:
+      WMPowerBroadcast();
+      break;
     case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
+      PaintTo(reinterpret_cast<HDC>(wp), true);
       return 0;
     case WM_NCDESTROY: {
       LRESULT r = Form::handleMessage(msg, wp, lp);
@@ -194,12 +223,6 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
   }
   return Form::handleMessage(msg, wp, lp);
-}
-
-std::string TfrmMain::FormatClockText(const std::string& format, base::DateTime time) const {
-  std::string f = base::trim(format);
-  if (f.empty()) f = "c";
-  return base::formatDateTime(f, time);
 }
 
 }  // namespace tockle

@@ -5,10 +5,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/datetime.h"
 #include "clock/app_message.h"
+#include "clock/battery.h"
+#include "clock/alarm_manager.h"
 #include "clock/clip_capture.h"
 #include "clock/clip_watcher.h"
 #include "clock/clock_face.h"
@@ -18,7 +23,12 @@
 #include "clock/hot_key.h"
 #include "clock/power.h"
 #include "clock/system_menu.h"
+#include "clock/net_time.h"
+#include "clock/settings_store.h"
+#include "clock/tray_frames.h"
+#include "clock/tray_icon.h"
 #include "ui/form.h"
+#include "ui/msgbox.h"
 #include "ui/timer.h"
 
 namespace tockle {
@@ -30,6 +40,9 @@ inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
 
 // Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
 inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
+
+// sndPlaySound with CP932 path; an empty path stops the sound.
+void PlayAlarmSound(const std::string& path, UINT flags);
 
 class TfrmMain : public ui::Form {
  public:
@@ -65,8 +78,23 @@ class TfrmMain : public ui::Form {
   IPowerControl* Power = &systemPowerControl();
   std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
       ShellOpen = shellOpen;
+  // The animation frames outlive the tray icon that shows them.
+  TrayFrames iglAnimate;
+  TTrayIcon triIcon{this};
+  TKzNetTime2 ntNetTime;
 
   TClockSettings Settings;
+  // Where the settings are stored, and the previous version's key they can be taken over from
+  // (tests point both at keys of their own).
+  std::string RegistryKey = "Software\\Quorvane\\Tockle3";
+  std::string PreviousRegistryKey = "Software\\Quorvane\\Tockle2";
+  // The questions start-up asks (tests answer them).
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser = ui::messageBox;
+  // The battery state shown by "#b" (tests choose it).
+  PowerStatusSource ReadPowerStatus = SystemPowerStatus;
+  // The clock text's font while "#b" colours it: the label's font in the battery's colour, so the
+  // user's own font colour is never replaced.
+  ui::Font BatteryFont;
 
   // Run-time state.
   std::string StatusText;
@@ -84,12 +112,34 @@ class TfrmMain : public ui::Form {
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
 
+  // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
+  // the window is shown; whoever opens a modal window pauses it for that time.
+  // Shared with a running notification, so that closing the clock meanwhile frees it only when
+  // the notification has ended.
+  std::shared_ptr<TKzManagerTockle> AlarmManager;
+  // Starts an alarm's program list (ExecuteApps; tests replace it).
+  std::function<void(const std::string& programs)> AlarmProgramStart;
+  std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
+  void CreateAlarmManager();
+  void NotifyAlarms();
+  // The tray icon's animation while a notification runs.
+  void AlarmAnimation(bool on);
+
   void ShowClockMessage(bool show, bool persistent, const std::string& text);
   void UpdateClock();
   void ApplySettings(bool launcherChanged);
+  void LoadSettings();
+  void SaveSettings();
+  void MigrateLauncherSettings(const shared::TKzRegEx& previous);
+  // The stored values held by components and the window, gathered and given back.
+  TComponentSettings ComponentSettings() const;
+  void SetComponentSettings(const TComponentSettings& c);
   std::string FormatClockText(const std::string& format, base::DateTime time) const;
   // Alpha value for a transparency in percent (0 = opaque).
   static BYTE AlphaFor(int transparentPercent);
+  // One time synchronisation with the given server, time-out and ignore range (ms); its progress
+  // and outcome show in place of the clock.
+  void SynchronizeTime(const std::string& server, int timeOut, int range);
 
   // Commands and input.
   void ExecuteCommand(int command);
@@ -100,7 +150,7 @@ class TfrmMain : public ui::Form {
   void LoadHotKeys();
   void ppmSystemPopup();
   bool AppMessage(MSG& msg);
-  void triIconMouseDown(TrayMouseButton button);
+  void triIconMouseDown(TTrayIcon& sender, TrayButton button);
   void hkHotKeyHotKey(THookHotKey& sender, int index);
   LRESULT WMCopyData(const COPYDATASTRUCT* data);
 
@@ -111,6 +161,7 @@ class TfrmMain : public ui::Form {
   void FormResize();
   void FormMouseMove(ui::ShiftState shift, int x, int y);
   void FormDestroy();
+  void tmrClockTimer();
   void tmrMessageTimer();
   void tmeMainClockResize(TTimeClock& sender, int& width, int& height);
   void tmrDelayedTrayIconTimer();
@@ -118,14 +169,18 @@ class TfrmMain : public ui::Form {
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
   void ClipboardChanged(TNkClipDetector& sender);
+  void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
+  void WMPowerBroadcast();
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void PaintTo(HDC target);
+  void PaintTo(HDC target, bool postAlarmCheck);
   void CheckAlarms();
   void AskToClosePreviousVersion();
+  // Shows or removes the tray icon; a failure is reported in a message box.
+  void SetTrayIconVisible(bool visible);
   bool alarmCheckPosted_ = false;
   // Commands and input.
   void PopupSystemMenu();
@@ -134,6 +189,7 @@ class TfrmMain : public ui::Form {
   void RunTimeSync();
   void SetAlarmsActive(bool active);
   bool powerQuestionOpen_ = false;
+  std::optional<TTimeClock::FrameKey> lastFrame_;
 };
 
 }  // namespace tockle

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "base/datetime.h"
+#include "base/text.h"
 #include "clock/delayed_icon.h"
 #include "clock/main_form.h"
 
@@ -37,19 +38,23 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   // 6.
   tmeMain.SetText(FormatClockText(Settings.DisplayType, base::now()));
   UpdateClock();
-  // 7. The tray icon's visibility follows InTray once the start-up decision was taken; the icon
-  //    itself joins the window with its own component.
-  if (tmrDelayedTrayIcon.interval() == 0) {
+  // 7. The tray icon follows InTray once the start-up decision about it was taken.
+  if (tmrDelayedTrayIcon.interval() != 0) {
+    SetTrayIconVisible(Settings.InTray);
+  } else {
     unsigned seconds = delayedIconSeconds(FirstArgument);
     if (seconds != 0) {
       tmrDelayedTrayIcon.setInterval(seconds * 1000);
       tmrDelayedTrayIcon.setEnabled(true);
     } else {
       tmrDelayedTrayIcon.setInterval(1);
+      SetTrayIconVisible(Settings.InTray);
     }
   }
   // 8. Top-most is set or cleared directly on the window.
   setTopMost(Settings.AlwaysOnTop);
+  // 9.
+  if (base::find(Settings.DisplayType, "#b") != std::string::npos) WMPowerBroadcast();
   // 10.
   if (launcherChanged) LauncherMenuDirty = true;
   // 11.
@@ -64,6 +69,7 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
 }
 
 void TfrmMain::tmrDelayedTrayIconTimer() {
+  SetTrayIconVisible(Settings.InTray);
   tmrDelayedTrayIcon.setInterval(1);
   tmrDelayedTrayIcon.setEnabled(false);
 }

@@ -63,7 +63,6 @@ void Edit::command(WORD code) {
 void Edit::setMaxLength(int n) { send(EM_LIMITTEXT, static_cast<WPARAM>(n)); }
 void Edit::selectAll() { send(EM_SETSEL, 0, -1); }
 
-namespace {
 std::string itemText(const Control& c, UINT lenMsg, UINT textMsg, int index) {
   LRESULT n = c.send(lenMsg, static_cast<WPARAM>(index));
   if (n < 0) return {};
@@ -72,32 +71,21 @@ std::string itemText(const Control& c, UINT lenMsg, UINT textMsg, int index) {
   w.resize(static_cast<size_t>(n > 0 ? n : 0));
   return base::cp932(w);
 }
-}  // namespace
+
+template <typename Messages>
+int ItemList<Messages>::add(std::string_view item) {
+  std::wstring w = base::wide(item);
+  return static_cast<int>(send(Messages::add, 0, reinterpret_cast<LPARAM>(w.c_str())));
+}
+template class ItemList<ComboBoxMessages>;
+template class ItemList<ListBoxMessages>;
 
 void ComboBox::command(WORD code) {
   if ((code == CBN_SELCHANGE || code == CBN_EDITCHANGE) && onChange) onChange();
 }
-void ComboBox::clear() { send(CB_RESETCONTENT); }
-int ComboBox::add(std::string_view item) {
-  std::wstring w = base::wide(item);
-  return static_cast<int>(send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str())));
-}
-int ComboBox::count() const { return static_cast<int>(send(CB_GETCOUNT)); }
-std::string ComboBox::item(int index) const { return itemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
-int ComboBox::itemIndex() const { return static_cast<int>(send(CB_GETCURSEL)); }
-void ComboBox::setItemIndex(int index) { send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 void ListBox::command(WORD code) {
   if (code == LBN_SELCHANGE && onChange) onChange();
 }
-void ListBox::clear() { send(LB_RESETCONTENT); }
-int ListBox::add(std::string_view item) {
-  std::wstring w = base::wide(item);
-  return static_cast<int>(send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str())));
-}
-int ListBox::count() const { return static_cast<int>(send(LB_GETCOUNT)); }
-std::string ListBox::item(int index) const { return itemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index); }
-int ListBox::itemIndex() const { return static_cast<int>(send(LB_GETCURSEL)); }
-void ListBox::setItemIndex(int index) { send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
 
 }  // namespace ui

@@ -88,30 +88,41 @@ class Edit : public Control {
   void selectAll();
 };
 
-class ComboBox : public Control {
- public:
-  using Control::Control;
-  std::function<void()> onChange;
-  void command(WORD code) override;
-  void clear();
-  int add(std::string_view item);
-  int count() const;
-  std::string item(int index) const;
-  int itemIndex() const;
-  void setItemIndex(int index);
+// A list of text items (combo box or list box), told apart by their messages.
+struct ComboBoxMessages {
+  static constexpr UINT reset = CB_RESETCONTENT, add = CB_ADDSTRING, count = CB_GETCOUNT, textLength = CB_GETLBTEXTLEN,
+                        text = CB_GETLBTEXT, getSelection = CB_GETCURSEL, setSelection = CB_SETCURSEL;
+};
+struct ListBoxMessages {
+  static constexpr UINT reset = LB_RESETCONTENT, add = LB_ADDSTRING, count = LB_GETCOUNT, textLength = LB_GETTEXTLEN,
+                        text = LB_GETTEXT, getSelection = LB_GETCURSEL, setSelection = LB_SETCURSEL;
 };
 
-class ListBox : public Control {
+std::string itemText(const Control& c, UINT lengthMessage, UINT textMessage, int index);
+
+template <typename Messages>
+class ItemList : public Control {
  public:
   using Control::Control;
   std::function<void()> onChange;
-  void command(WORD code) override;
-  void clear();
+  void clear() { send(Messages::reset); }
   int add(std::string_view item);
-  int count() const;
-  std::string item(int index) const;
-  int itemIndex() const;
-  void setItemIndex(int index);
+  int count() const { return static_cast<int>(send(Messages::count)); }
+  std::string item(int index) const { return itemText(*this, Messages::textLength, Messages::text, index); }
+  int itemIndex() const { return static_cast<int>(send(Messages::getSelection)); }
+  void setItemIndex(int index) { send(Messages::setSelection, static_cast<WPARAM>(index)); }
+};
+
+class ComboBox : public ItemList<ComboBoxMessages> {
+ public:
+  using ItemList::ItemList;
+  void command(WORD code) override;
+};
+
+class ListBox : public ItemList<ListBoxMessages> {
+ public:
+  using ItemList::ItemList;
+  void command(WORD code) override;
 };
 
 }  // namespace ui

@@ -21,47 +21,13 @@ namespace {
 const char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
 const wchar_t kSettingsKey[] = L"Software\\Quorvane\\Tockle3";
 
-// Waits for cond, dispatching this thread's messages meanwhile (the test's own clipboard viewer
-// must answer the clock at once).
-bool waitUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (cond()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-}
-
-bool waitForProcess(HANDLE process, DWORD timeoutMs) {
-  return waitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
-}
-
-base::KernelHandle startProgram(const std::string& exe, const std::string& arguments, DWORD* pid = nullptr) {
-  std::wstring cmd = L"\"" + base::wide(exe) + L"\" " + base::wide(arguments);
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  std::wstring folder = base::wide(base::extractFolder(exe));
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return {};
-  CloseHandle(pi.hThread);
-  if (pid) *pid = pi.dwProcessId;
-  return base::KernelHandle(pi.hProcess);
-}
-
 // Copies text from another process: the helper puts the CP932 bytes on the clipboard as CF_TEXT.
 void copyFromHelper(const std::string& cp932) {
   test::TempFolder dir;
   std::string file = dir.file("text.bin");
   ASSERT_TRUE(base::writeFileAtomic(file, cp932));
-  base::KernelHandle helper = startProgram(base::programFolder() + "clip_set.exe", "\"" + file + "\"");
-  ASSERT_TRUE(helper);
-  ASSERT_TRUE(waitForProcess(helper.get(), 10000));
   DWORD code = 99;
-  GetExitCodeProcess(helper.get(), &code);
+  ASSERT_TRUE(test::runAndWait(base::programFolder() + "clip_set.exe", "\"" + file + "\"", 10000, &code));
   ASSERT_EQ(code, 0u);
 }
 
@@ -83,61 +49,21 @@ std::vector<std::string> historyTexts(const std::string& path) {
 // The clock, run from its own temporary folder.
 class ClockRun {
  public:
-  ClockRun() {
-    exe_ = folder_.file("Tockle.exe");
-    CopyFileW(base::wide(base::programFolder() + "Tockle.exe").c_str(), base::wide(exe_).c_str(), FALSE);
-    // Without a system menu file the clock's start-up stops at an error box.
-    base::writeFileAtomic(folder_.file("_system3"), test::systemMenuFile({{"nil", "終了"_sj, 22}}));
-  }
-  ~ClockRun() { stop(); }
-
-  std::string history() const { return folder_.file("_history3"); }
+  std::string history() const { return run_.path("_history3"); }
 
   // Starts the clock and waits until its window shows (it is then in the clipboard viewer chain).
   bool start() {
-    process_ = startProgram(exe_, "", &pid_);
-    if (!process_) return false;
-    return waitUntil([&] {
-      HWND w = FindWindowW(nullptr, base::wide(kMainTitle).c_str());
-      DWORD owner = 0;
-      if (w) GetWindowThreadProcessId(w, &owner);
-      main_ = owner == pid_ && IsWindowVisible(w) ? w : nullptr;
-      return main_ != nullptr;
-    });
+    if (!run_.start()) return false;
+    main_ = run_.waitForWindow(kMainTitle);
+    return main_ && test::waitUntil([&] { return IsWindowVisible(main_) != 0; });
   }
-
-  bool running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
-
+  bool running() const { return run_.running(); }
   // Visible top-level windows of the clock besides its main window (error boxes and the like).
-  int otherWindows() const {
-    Search s{pid_, main_, 0};
-    EnumWindows(countOthers, reinterpret_cast<LPARAM>(&s));
-    return s.count;
-  }
-
-  void stop() {
-    if (!running()) return;
-    PostMessageW(main_, WM_CLOSE, 0, 0);
-    if (!waitForProcess(process_.get(), 10000)) TerminateProcess(process_.get(), 1);
-  }
+  int otherWindows() const { return run_.visibleWindowsBesides(main_); }
+  void stop() { run_.close(kMainTitle); }
 
  private:
-  struct Search {
-    DWORD pid;
-    HWND main;
-    int count;
-  };
-  static BOOL CALLBACK countOthers(HWND w, LPARAM lp) {
-    auto* s = reinterpret_cast<Search*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == s->pid && w != s->main && IsWindowVisible(w)) ++s->count;
-    return TRUE;
-  }
-  test::TempFolder folder_;
-  std::string exe_;
-  base::KernelHandle process_;
-  DWORD pid_ = 0;
+  test::ProgramRun run_{"Tockle.exe"};
   HWND main_ = nullptr;
 };
 
@@ -166,7 +92,7 @@ class ClipboardCapture : public ::testing::Test {
   // Copies text and waits until the clock has recorded it.
   bool copyAndWait(const std::string& text) {
     copyFromHelper(text);
-    return waitUntil([&] {
+    return test::waitUntil([&] {
       auto t = historyTexts(clock.history());
       return !t.empty() && t.back() == text;
     });
@@ -182,7 +108,7 @@ TEST_F(ClipboardCapture, RecordsCopiedTextButNotWhatWasThereAtStart) {
   EXPECT_EQ(historyTexts(clock.history()), std::vector<std::string>{japanese});
   // Blanks and line breaks at the ends go; inner line breaks become CR LF.
   copyFromHelper("  one\ntwo\n\n");
-  EXPECT_TRUE(waitUntil([&] { return historyTexts(clock.history()).back() == "one\r\ntwo"; }));
+  EXPECT_TRUE(test::waitUntil([&] { return historyTexts(clock.history()).back() == "one\r\ntwo"; }));
   // A copied text already in the history moves to the newest place.
   ASSERT_TRUE(copyAndWait(japanese));
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"one\r\ntwo", japanese}));
@@ -200,11 +126,11 @@ TEST_F(ClipboardCapture, TheThirtyFirstTextDropsTheOldest) {
 TEST_F(ClipboardCapture, AViewerFurtherDownHearsEveryChangeAlsoWhileTheFileIsHeld) {
   test::ClipboardViewer below;
   ASSERT_TRUE(clock.start());
-  waitUntil([] { return false; }, 300);
+  test::waitUntil([] { return false; }, 300);
   int start = below.draws;
   for (int i = 1; i <= 3; ++i) {
     ASSERT_TRUE(copyAndWait("seen " + std::to_string(i)));
-    EXPECT_TRUE(waitUntil([&] { return below.draws == start + i; })) << below.draws - start;
+    EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + i; })) << below.draws - start;
   }
   std::string before = base::readFile(clock.history()).value();
   {
@@ -215,20 +141,19 @@ TEST_F(ClipboardCapture, AViewerFurtherDownHearsEveryChangeAlsoWhileTheFileIsHel
     ASSERT_TRUE(held);
     for (int i = 4; i <= 6; ++i) {
       copyFromHelper("while held " + std::to_string(i));
-      EXPECT_TRUE(waitUntil([&] { return below.draws == start + i; })) << below.draws - start;
+      EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + i; })) << below.draws - start;
     }
-    waitUntil([] { return false; }, 500);
+    test::waitUntil([] { return false; }, 500);
     EXPECT_EQ(clock.otherWindows(), 0);
     EXPECT_TRUE(clock.running());
   }
   EXPECT_EQ(base::readFile(clock.history()), before);
   ASSERT_TRUE(copyAndWait("after release"));
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"seen 1", "seen 2", "seen 3", "after release"}));
-  EXPECT_TRUE(waitUntil([&] { return below.draws == start + 7; }));
+  EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + 7; }));
 }
 
-// Needs the clock to read its settings from the registry at start.
-TEST_F(ClipboardCapture, DISABLED_LetterAndLineFilters) {
+TEST_F(ClipboardCapture, LetterAndLineFilters) {
   writeClipHistory(1, 10, 1, 2, 30, 15);
   ASSERT_TRUE(clock.start());
   copyFromHelper("12345678901");           // 11 bytes
@@ -239,21 +164,19 @@ TEST_F(ClipboardCapture, DISABLED_LetterAndLineFilters) {
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"あいう"_sj, "ab\r\ncdef"}));
 }
 
-// Needs the clock to read its settings from the registry at start.
-TEST_F(ClipboardCapture, DISABLED_NotRecordingKeepsTheClockOutOfTheChain) {
+TEST_F(ClipboardCapture, NotRecordingKeepsTheClockOutOfTheChain) {
   writeClipHistory(0, 0, 0, 0, 30, 15, true, false);
   test::ClipboardViewer below;
   ASSERT_TRUE(clock.start());
   int start = below.draws;
   copyFromHelper("not recorded");
   // The viewer hears of it straight from the system: the chain holds no clock.
-  EXPECT_TRUE(waitUntil([&] { return below.draws == start + 1; }));
-  waitUntil([] { return false; }, 500);
+  EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + 1; }));
+  test::waitUntil([] { return false; }, 500);
   EXPECT_FALSE(base::fileExists(clock.history()));
 }
 
-// Needs the clock to read its settings from the registry at start.
-TEST_F(ClipboardCapture, DISABLED_HistoryClearedAtExitWhenAsked) {
+TEST_F(ClipboardCapture, HistoryClearedAtExitWhenAsked) {
   writeClipHistory(0, 0, 0, 0, 30, 15, false, true);
   ASSERT_TRUE(clock.start());
   ASSERT_TRUE(copyAndWait("gone at exit"));

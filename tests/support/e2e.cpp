@@ -47,6 +47,12 @@ std::vector<HWND> windowsTitled(const std::string& title) {
   return s.found;
 }
 
+std::string dialogText(HWND dialog) {
+  std::string all;
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) all += windowTitle(c) + "|";
+  return all;
+}
+
 HWND findWindow(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 
 void deleteUserKey(const std::string& path) {
@@ -155,6 +161,33 @@ bool ProgramRun::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
   if (!waitUntil([&] { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }, timeoutMs)) return false;
   if (exitCode) GetExitCodeProcess(process_.get(), exitCode);
   return true;
+}
+
+namespace {
+struct OthersSearch {
+  DWORD pid;
+  HWND except;
+  int count;
+};
+BOOL CALLBACK countOthers(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<OthersSearch*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  if (owner == s->pid && w != s->except && IsWindowVisible(w)) ++s->count;
+  return TRUE;
+}
+}  // namespace
+
+int ProgramRun::visibleWindowsBesides(HWND except) const {
+  OthersSearch s{pid_, except, 0};
+  EnumWindows(countOthers, reinterpret_cast<LPARAM>(&s));
+  return s.count;
+}
+
+void ProgramRun::close(const std::string& mainTitle) {
+  if (!running()) return;
+  if (HWND w = waitForWindow(mainTitle, 0)) PostMessageW(w, WM_CLOSE, 0, 0);
+  if (!waitExit(10000)) TerminateProcess(process_.get(), 1);
 }
 
 bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode) {

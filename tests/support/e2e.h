@@ -21,6 +21,9 @@ std::vector<HWND> windowsTitled(const std::string& title);
 HWND findWindow(const std::string& title);
 std::string windowTitle(HWND hwnd);
 
+// The texts of a dialog's children (a message box's text and buttons), each followed by '|'.
+std::string dialogText(HWND dialog);
+
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);
 
@@ -57,6 +60,10 @@ class ProgramRun {
   // Waits for the program to end; its exit code when it did.
   bool waitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
   DWORD processId() const { return pid_; }
+  // Visible top-level windows of the program other than `except` (error boxes and the like).
+  int visibleWindowsBesides(HWND except) const;
+  // Closes the window with this title and waits for the program to end (ends it after 10 s).
+  void close(const std::string& mainTitle);
 
  private:
   TempFolder folder_;

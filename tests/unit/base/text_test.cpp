@@ -35,6 +35,9 @@ TEST(Text, FindsOnlyOnCharacterBoundaries) {
   EXPECT_EQ(base::find(kHyou + "\\", "\\"), 2u);
   EXPECT_EQ(base::find(kHyou, "\\"), std::string::npos);
   EXPECT_EQ(base::replaceAll("a#rb#r", "#r", "|"), "a|b|");
+  EXPECT_EQ(base::replaceAll(kHyou + "\\" + kHyou, "\\", "/"), kHyou + "/" + kHyou);
+  EXPECT_EQ(base::replaceAll("aaa", "aa", "b"), "ba");
+  EXPECT_EQ(base::replaceAll("abc", "", "x"), "abc");
 }
 
 TEST(Text, ComparesLettersWithoutCase) {

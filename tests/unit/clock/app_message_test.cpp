@@ -8,7 +8,7 @@ namespace {
 using tockle::clockMouseAction;
 using tockle::MouseActionKind;
 using tockle::MouseOperations;
-using tockle::TrayMouseButton;
+using tockle::TrayButton;
 
 const MouseOperations kOps{31, 32, 33};
 
@@ -72,10 +72,10 @@ TEST(MouseTable, OtherMessagesAreLeftAlone) {
 }
 
 TEST(TrayButtons, LeftAndMiddleFollowTheSettingsRightIsAlwaysTheSystemMenu) {
-  EXPECT_EQ(tockle::trayCommand(TrayMouseButton::Left, kOps), 31);
-  EXPECT_EQ(tockle::trayCommand(TrayMouseButton::Middle, kOps), 32);
-  EXPECT_EQ(tockle::trayCommand(TrayMouseButton::Right, kOps), 100);
-  EXPECT_EQ(tockle::trayCommand(TrayMouseButton::Right, MouseOperations{99, 1, 8}), 100);
+  EXPECT_EQ(tockle::trayCommand(TrayButton::Left, kOps), 31);
+  EXPECT_EQ(tockle::trayCommand(TrayButton::Middle, kOps), 32);
+  EXPECT_EQ(tockle::trayCommand(TrayButton::Right, kOps), 100);
+  EXPECT_EQ(tockle::trayCommand(TrayButton::Right, MouseOperations{99, 1, 8}), 100);
 }
 
 }  // namespace

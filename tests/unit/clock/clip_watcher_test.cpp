@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/e2e.h"
+
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -12,22 +14,8 @@ namespace {
 
 using tockle::TNkClipDetector;
 
-// Dispatches this thread's messages until cond holds or ms passed.
-bool pumpUntil(const std::function<bool()>& cond, DWORD ms = 3000) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (cond()) return true;
-    if (GetTickCount() - start > ms) return false;
-    Sleep(10);
-  }
-}
 void pumpFor(DWORD ms) {
-  pumpUntil([] { return false; }, ms);
+  test::waitUntil([] { return false; }, ms);
 }
 
 using PlainViewer = test::ClipboardViewer;
@@ -43,13 +31,13 @@ TEST(ClipWatcher, JoiningSkipsTheCurrentTextUnlessAsked) {
     pumpFor(200);
     EXPECT_EQ(calls, 0);
     ASSERT_TRUE(test::setClipboardUnicode(L"new text"));
-    EXPECT_TRUE(pumpUntil([&] { return calls == 1; }));
+    EXPECT_TRUE(test::waitUntil([&] { return calls == 1; }));
   }
   TNkClipDetector d;
   d.IgnoreFirst = false;
   calls = 0;
   d.SetOnClipChange([&](TNkClipDetector&) { ++calls; });
-  EXPECT_TRUE(pumpUntil([&] { return calls == 1; }));
+  EXPECT_TRUE(test::waitUntil([&] { return calls == 1; }));
 }
 
 TEST(ClipWatcher, PassesEveryNotificationOnEvenWhenTheHandlerFails) {
@@ -65,9 +53,9 @@ TEST(ClipWatcher, PassesEveryNotificationOnEvenWhenTheHandlerFails) {
   for (int i = 0; i < 3; ++i) {
     ASSERT_TRUE(test::setClipboardUnicode(L"text " + std::to_wstring(i)));
     // The next viewer hears of the change before the handler ran.
-    EXPECT_TRUE(pumpUntil([&] { return below.draws == before + i + 1; }));
+    EXPECT_TRUE(test::waitUntil([&] { return below.draws == before + i + 1; }));
   }
-  EXPECT_TRUE(pumpUntil([&] { return calls == 3; }));
+  EXPECT_TRUE(test::waitUntil([&] { return calls == 3; }));
 }
 
 TEST(ClipWatcher, FollowsChangesOfTheChain) {
@@ -103,7 +91,7 @@ TEST(ClipWatcher, AnEmptyHandlerLeavesTheChain) {
   EXPECT_EQ(GetClipboardViewer(), below.hwnd);
   int before = below.draws;
   ASSERT_TRUE(test::setClipboardUnicode(L"after leaving"));
-  EXPECT_TRUE(pumpUntil([&] { return below.draws == before + 1; }));
+  EXPECT_TRUE(test::waitUntil([&] { return below.draws == before + 1; }));
   pumpFor(100);
   EXPECT_EQ(calls, 0);
 }
@@ -122,7 +110,7 @@ TEST(ClipWatcher, NeverReentersTheHandler) {
     --depth;
   });
   ASSERT_TRUE(test::setClipboardUnicode(L"first"));
-  EXPECT_TRUE(pumpUntil([&] { return calls == 2; }));
+  EXPECT_TRUE(test::waitUntil([&] { return calls == 2; }));
   pumpFor(100);
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(maxDepth, 1);

@@ -12,6 +12,7 @@
 #include "clock/main_form.h"
 #include "support/keys.h"
 #include "support/temp_folder.h"
+#include "support/test_key.h"
 #include "ui/app.h"
 
 namespace test {
@@ -61,12 +62,18 @@ class ClockFixture : public testing::Test {
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     drainQuit();
     form.ProgramFolder = folder.path();
+    form.RegistryKey = key.path();
+    form.PreviousRegistryKey = oldKey.path();
     writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
     form.Power = &power;
     form.ShellOpen = [this](HWND, const std::string& f, const std::string& p, const std::string& d) {
       shell.push_back({f, p, d});
     };
     ASSERT_TRUE(form.Create());
+    // A time synchronisation asks a port on this machine where nobody answers.
+    form.Settings.NTPServer = "127.0.0.1";
+    form.Settings.TimeOut = 100;
+    form.ntNetTime.Port = 9;
   }
   void TearDown() override {
     form.destroy();
@@ -74,6 +81,8 @@ class ClockFixture : public testing::Test {
   }
   void writeFile(const std::string& name, const std::string& bytes) { base::writeFileAtomic(folder.file(name), bytes); }
   TempFolder folder;
+  TestKey key{"Commands"};
+  TestKey oldKey{"CommandsOld"};
   FakePower power;
   std::vector<ShellCall> shell;
   tockle::TfrmMain form;

@@ -51,6 +51,15 @@ TEST_F(Commands, MemoStartsFromTheProgramFolderAndUnknownNumbersDoNothing) {
   EXPECT_TRUE(form.visible());
 }
 
+TEST_F(Commands, SynchronisationAsksTheConfiguredServer) {
+  form.ExecuteCommand(6);
+  EXPECT_EQ(form.StatusText.rfind("Failed", 0), 0u) << form.StatusText;
+  form.Settings.NTPServer = "";
+  form.StatusText = "unchanged";
+  form.ExecuteCommand(6);
+  EXPECT_EQ(form.StatusText, "unchanged");
+}
+
 TEST_F(Commands, PowerCommandsRunTheirKinds) {
   form.Settings.TimeRemain = -1;
   form.ExecuteCommand(10);
@@ -97,20 +106,20 @@ TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
 
 TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheMenuIsEmpty) {
   base::deleteFile(folder.file("_system3"));
-  std::string seen;
-  ui::Timer closer(50, true);
-  closer.onTimer = [&] {
-    if (HWND box = test::findWindow("システムメニュー設定エラー"_sj)) {
-      HWND text = FindWindowExW(box, nullptr, L"Static", nullptr);
-      while (text && test::windowTitle(text).empty()) text = FindWindowExW(box, text, L"Static", nullptr);
-      if (text) seen = test::windowTitle(text);
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
+  std::string text, caption;
+  UINT flags = 0;
+  form.AskUser = [&](HWND, std::string_view t, std::string_view c, UINT f) {
+    text = t;
+    caption = c;
+    flags = f;
+    return IDOK;
   };
   form.ApplySettings(false);
-  EXPECT_NE(seen.find("重要なファイル "_sj + folder.file("_system3") + " が見つかりません"_sj), std::string::npos)
-      << seen;
-  EXPECT_NE(seen.find("環境設定を開きます"_sj), std::string::npos);
+  EXPECT_EQ(caption, "システムメニュー設定エラー"_sj);
+  EXPECT_EQ(text, "重要なファイル "_sj + folder.file("_system3") + " が見つかりません\r\n環境設定を開きます"_sj);
+  EXPECT_EQ(flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  // The settings dialog was asked for (all pages) before the menu was read.
+  EXPECT_EQ(form.ConfigMode, 0);
   EXPECT_TRUE(form.ppmSystem.Items.empty());
 }
 
@@ -153,7 +162,7 @@ TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
   EXPECT_EQ(shell.size(), 2u);
   // The tray's left and middle buttons follow the settings too.
   form.Settings.MouseOperation0 = 1;
-  form.triIconMouseDown(tockle::TrayMouseButton::Left);
+  form.triIconMouseDown(form.triIcon, tockle::TrayButton::Left);
   EXPECT_EQ(shell.size(), 3u);
 }
 

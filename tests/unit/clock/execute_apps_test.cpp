@@ -75,6 +75,12 @@ TEST_F(ExecuteApps, SpecialNamesRunTheirOperationsAndOthersGoToTheShell) {
   EXPECT_EQ(shell[1].folder, "C:\\Q");
 }
 
+TEST_F(ExecuteApps, TheSynchronisationNameAsksTheTimeServer) {
+  form.ExecuteApps("#NTPSynchronize", "", "");
+  EXPECT_EQ(form.StatusText.rfind("Failed", 0), 0u) << form.StatusText;
+  EXPECT_TRUE(shell.empty());
+}
+
 TEST_F(ExecuteApps, EachPowerNameRunsItsKind) {
   form.Settings.TimeRemain = -1;
   form.ExecuteApps("#RestartWindows;#SuspendWindows;#HibernateWindows", "", "");

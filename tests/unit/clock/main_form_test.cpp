@@ -5,6 +5,7 @@
 
 #include "support/e2e.h"
 #include "support/temp_folder.h"
+#include "support/test_key.h"
 #include "ui/app.h"
 
 namespace {
@@ -17,10 +18,14 @@ class MainForm : public testing::Test {
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     form.ProgramFolder = folder.path();
     // Without a system menu file the start-up stops at an error box.
-    base::writeFileAtomic(folder.file("_system3"), tockle::encodeSystemMenu({{"nil", "x", 1, 1, 22}}));
+    base::writeFileAtomic(folder.file("_system3"), test::systemMenuFile({{"nil", "x", 22}}));
+    form.RegistryKey = key.path();
+    form.PreviousRegistryKey = oldKey.path();
     ASSERT_TRUE(form.Create());
   }
   test::TempFolder folder;
+  test::TestKey key{"MainForm"};
+  test::TestKey oldKey{"MainFormOld"};
   TfrmMain form;
 };
 
@@ -158,6 +163,50 @@ TEST_F(MainForm, AlwaysOnTopIsSetAndClearedDirectly) {
   form.Settings.AlwaysOnTop = true;
   form.ApplySettings(false);
   EXPECT_TRUE(form.topMost());
+}
+
+}  // namespace
+
+namespace {
+
+bool bitmapHas(const ui::Bitmap& bmp, COLORREF c) {
+  for (int y = 0; y < bmp.height(); ++y)
+    for (int x = 0; x < bmp.width(); ++x)
+      if (bmp.pixelRgb(x, y) == c) return true;
+  return false;
+}
+
+TEST_F(MainForm, AKeptFrameIsRedrawnWhenAnythingItShowsChanges) {
+  form.ShowClockMessage(false, false, "");
+  form.UpdateClock();
+  const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0);
+  EXPECT_FALSE(bitmapHas(form.OffscreenBitmap, red));
+  form.lblClock.Font.setColor(0x0000FF);
+  form.UpdateClock();
+  EXPECT_TRUE(bitmapHas(form.OffscreenBitmap, red));
+  form.tmeMain.SetBackColor(0x00FF00);
+  form.UpdateClock();
+  EXPECT_TRUE(bitmapHas(form.OffscreenBitmap, green));
+  // A status text replaces the kept clock frame at once.
+  form.ShowClockMessage(true, true, "Loading...");
+  form.UpdateClock();
+  EXPECT_EQ(form.tmeMain.Text, "Loading...");
+}
+
+TEST(FrameKey, OnlyDigitalFramesCanBeKept) {
+  tockle::TTimeClock face;
+  ui::Font font;
+  face.SetFont(&font);
+  face.SetClockKind(1);
+  face.SetText("12:00");
+  auto a = face.DigitalFrameKey(100, 30);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a, face.DigitalFrameKey(100, 30));
+  EXPECT_NE(a, face.DigitalFrameKey(101, 30));
+  font.setStyle(ui::kBold);
+  EXPECT_NE(a, face.DigitalFrameKey(100, 30));
+  face.SetClockKind(3);
+  EXPECT_FALSE(face.DigitalFrameKey(100, 30));
 }
 
 }  // namespace

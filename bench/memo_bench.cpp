@@ -1,0 +1,120 @@
+// Times the memo document manager on a large document: opening the tab list and loading every
+// tab, and saving one large tab, in both formats. Prints one line per measurement.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/memo_manager.h"
+
+namespace {
+
+constexpr int kTabs = 100;
+constexpr size_t kDocumentBytes = 10u << 20;
+constexpr size_t kSavedTabBytes = 1u << 20;
+constexpr int kRuns = 7;
+
+// Memo-like text: lines of mixed ASCII and Japanese, about bytes long.
+std::string memoText(size_t bytes, int seed) {
+  const std::string japanese = "今日の買い物メモ：牛乳、パン、卵。表示の確認も忘れずに。"_sj;
+  std::string out;
+  for (int line = 0; out.size() < bytes; ++line)
+    out += "Line " + std::to_string(seed) + "-" + std::to_string(line) + " " + japanese + " http://example.com/\r\n";
+  return out;
+}
+
+double millis(const std::function<void()>& work) {
+  LARGE_INTEGER f, a, b;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&a);
+  work();
+  QueryPerformanceCounter(&b);
+  return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+struct Figures {
+  double best, median;
+};
+Figures measure(const std::function<void()>& work) {
+  std::vector<double> t;
+  for (int i = 0; i < kRuns; ++i) t.push_back(millis(work));
+  std::sort(t.begin(), t.end());
+  return {t.front(), t[t.size() / 2]};
+}
+
+void report(const char* what, Figures f, double target) {
+  std::printf("%-44s best %8.1f ms  median %8.1f ms  (target <= %.0f ms)%s\n", what, f.best, f.median, target,
+              f.median <= target ? "" : "  OVER");
+}
+
+bool openAll(memo::TKzMemoManager& m, size_t& total) {
+  if (!m.LoadTabList()) return false;
+  total = 0;
+  std::string stream;
+  for (const auto& name : m.TabList) {
+    if (!m.LoadTab(name, stream)) return false;
+    total += stream.size();
+  }
+  return true;
+}
+
+int run() {
+  std::string folder = base::makeTempFolder("memo_bench_");
+  if (folder.empty()) return 1;
+  memo::TKzMemoManager m;
+  m.BackupFolder = folder;
+  m.ShowError = [](std::string_view text, std::string_view) { std::printf("error: %s\n", base::toUtf8(text).c_str()); };
+
+  // The split document, built through the manager.
+  m.FileName = folder + "split.ntd";
+  m.DocumentType = memo::kTypeIII;
+  if (!base::writeFileAtomic(m.FileName, "[Tavelo Document Type III]\r\n;bench\r\n") || !m.LoadTabList()) return 1;
+  for (int i = 0; i < kTabs; ++i)
+    if (!m.SaveTab("Tab " + std::to_string(i), memoText(kDocumentBytes / kTabs, i))) return 1;
+  // The same tabs in one file.
+  std::string single = folder + "single.ntd";
+  if (!base::writeFileAtomic(single, *base::readFile(m.FileName))) return 1;
+  for (int i = 0; i < kTabs; ++i) {
+    std::string file = folder + "Tab " + std::to_string(i) + ".txt";
+    CopyFileW(base::wide(file).c_str(), base::wide(file + ".copy").c_str(), FALSE);
+  }
+  if (!m.ConvertFormat(single, true, true)) return 1;
+  for (int i = 0; i < kTabs; ++i) {
+    std::string file = folder + "Tab " + std::to_string(i) + ".txt";
+    MoveFileW(base::wide(file + ".copy").c_str(), base::wide(file).c_str());
+  }
+  std::printf("documents: %d tabs; split %zu bytes of tab files, single file %zu bytes\n", kTabs,
+              kDocumentBytes / kTabs * kTabs, base::readFile(single)->size());
+
+  const std::string big = memoText(kSavedTabBytes, 999);
+  for (auto [path, name] : {std::pair{m.FileName, "Type III"}, std::pair{single, "Type II"}}) {
+    memo::TKzMemoManager doc;
+    doc.FileName = path;
+    doc.BackupFolder = folder;
+    size_t total = 0;
+    bool ok = true;
+    Figures open = measure([&] { ok = ok && openAll(doc, total); });
+    if (!ok) return 1;
+    report((std::string(name) + ": open tab list + load all tabs").c_str(), open, 500);
+    std::printf("%-44s %zu bytes loaded\n", "", total);
+    Figures save = measure([&] { ok = ok && doc.SaveTab("Tab 50", big); });
+    if (!ok) return 1;
+    report((std::string(name) + ": save one 1 MB tab").c_str(), save, 20);
+  }
+  // What any one-file save costs at least: the whole document written and flushed once.
+  std::string whole = *base::readFile(single);
+  Figures floor = measure([&] { base::writeFileAtomic(folder + "floor.ntd", whole); });
+  std::printf("%-44s best %8.1f ms  median %8.1f ms\n", "atomic write of the one-file document", floor.best,
+              floor.median);
+  base::removeTree(folder);
+  return 0;
+}
+
+}  // namespace
+
+int main() { return run(); }

@@ -1,0 +1,77 @@
+// Alarm items: a time window of the day, weekdays, and what to do when the window is reached. Each
+// item reads and writes its own section (its Index) of the alarm file.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "base/datetime.h"
+
+namespace tockle {
+
+class AlarmFile;
+
+// The error boxes of the alarm code (no owner window). Tests put a recorder here.
+extern std::function<void(const std::string& text, const std::string& caption)> AlarmErrorBox;
+
+class TKzBasicAlarmItem {
+ public:
+  virtual ~TKzBasicAlarmItem() = default;
+
+  bool Enabled = false;
+  base::DateTime Previous = 0;    // when it last rang
+  base::DateTime EndTime = 0;     // only the time of day counts
+  base::DateTime StartTime = 0;   // only the time of day counts
+  std::array<bool, 7> WeekDay{};  // [0] Sunday .. [6] Saturday
+  int Index = 0;                  // its section in the file
+  std::string FileName;
+
+  // Time texts of the file that could not be read back (after a change of the locale's time
+  // format, say). They are written back unchanged, and an item holding one never rings.
+  struct KeptTexts {
+    std::string StartTime, EndTime, Previous;
+    bool any() const { return !StartTime.empty() || !EndTime.empty() || !Previous.empty(); }
+  } Kept;
+
+  virtual void Assign(const TKzBasicAlarmItem& source);
+  virtual bool IsRingTime(base::DateTime t) const;
+  virtual bool LoadData();
+  virtual bool SaveData();
+
+  // Milliseconds of the time of day of t (0 .. 86,399,999).
+  static long long msOfDay(base::DateTime t);
+  // Length of the window from start to end in milliseconds, past midnight when end < start.
+  static long long windowLength(base::DateTime start, base::DateTime end);
+  // Whether the time of day of t lies in the window (start inclusive, end exclusive).
+  static bool inWindow(base::DateTime start, base::DateTime end, base::DateTime t);
+
+ protected:
+  void LoadBase(const AlarmFile& file);
+  void SaveBase(const AlarmFile& file);
+  // A window longer than half a day is reported and its end set to start + 7 min 12 s.
+  void ApplySpanRule();
+  std::string Section() const;
+};
+
+class TKzAlarmTockle : public TKzBasicAlarmItem {
+ public:
+  TKzAlarmTockle() = default;
+  explicit TKzAlarmTockle(std::string fileName) { FileName = std::move(fileName); }
+
+  bool LoopSound = false;
+  bool RingSound = false;
+  bool ShowMessage = false;
+  std::string MessageString;
+  std::string SoundPath;
+  std::string ExecuteApps;
+  bool ReCall = false;
+  bool RingEveryHour = false;
+
+  void Assign(const TKzBasicAlarmItem& source) override;
+  bool IsRingTime(base::DateTime t) const override;
+  bool LoadData() override;
+  bool SaveData() override;
+};
+
+}  // namespace tockle

@@ -1,0 +1,63 @@
+// Makes one window accept files dragged from the shell: the window's procedure is replaced
+// (subclassed) and the window registered with DragAcceptFiles; each drop becomes one OnFileDrop
+// call with the full names in the shell's order and the drop point in client coordinates.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shared {
+
+class TFileDrop {
+ public:
+  // Files: CP932 full names, valid for the call only (handlers copy what they keep).
+  using TFileDropEvent =
+      std::function<void(TFileDrop& sender, int Num, const std::vector<std::string>& Files, int X, int Y)>;
+
+  // owner: the form watched when no Control is set.
+  explicit TFileDrop(HWND owner);
+  virtual ~TFileDrop();
+  TFileDrop(const TFileDrop&) = delete;
+  TFileDrop& operator=(const TFileDrop&) = delete;
+
+  bool Accept() const { return accept_; }
+  void SetAccept(bool on);
+  HWND Control() const { return control_; }
+  // Unhooks, takes the new window (nullptr: the owner form) and hooks it.
+  void SetControl(HWND control);
+  // The owner form is ready: with no Control set, watch the owner.
+  void Loaded();
+  // The hooked window while one is hooked.
+  HWND Hooked() const { return hooked_; }
+
+  TFileDropEvent OnFileDrop;
+  // The application's error display for a handler that failed; a message box by default.
+  std::function<void(std::string_view message)> ShowError;
+
+ protected:
+  virtual void DoDropFiles(HDROP drop);
+  virtual void Hook();
+  virtual void Unhook();
+
+ private:
+  static LRESULT CALLBACK thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // The watched window is going away: forget it without calling it again.
+  void Notification();
+  HWND target() const { return control_ ? control_ : owner_; }
+
+  HWND owner_;
+  HWND control_ = nullptr;
+  bool accept_ = true;
+  HWND hooked_ = nullptr;
+  WNDPROC previous_ = nullptr;
+};
+
+// The names an HDROP carries, each read whole whatever its length (CP932).
+std::vector<std::string> dropFileNames(HDROP drop);
+
+}  // namespace shared
