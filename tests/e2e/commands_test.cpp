@@ -69,6 +69,39 @@ TEST_F(Commands, AHotKeyFromTheFileTogglesTheClockWindow) {
   stopClock(hwnd);
 }
 
+TEST_F(Commands, ShowHideDoesNothingWithoutTheTrayIcon) {
+  HKEY key = nullptr;
+  ASSERT_EQ(
+      RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(kKey).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+      0);
+  DWORD off = 0;
+  RegSetValueExW(key, L"InTray", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof off);
+  RegCloseKey(key);
+  clock.writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
+  test::waitUntil([] { return false; }, 1000);
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, TheTrayIconsRightButtonOpensTheSystemMenu) {
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  HWND tray = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return (tray = test::findWindow("Wine System Tray")) != nullptr; }, 5000));
+  HWND icon = GetWindow(tray, GW_CHILD);
+  ASSERT_NE(icon, nullptr);
+  PostMessageW(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+  PostMessageW(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+  HWND menu = nullptr;
+  EXPECT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
+  test::pressKeys({VK_ESCAPE});
+  EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) == nullptr; }, 3000));
+  stopClock(hwnd);
+}
+
 TEST_F(Commands, AnAlarmRequestKeepsTheFirst256BytesOnACharacterBoundary) {
   std::string echo = clock.path("request.txt");
   SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", base::wide(echo).c_str());
