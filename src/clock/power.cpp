@@ -1,7 +1,7 @@
 #include "clock/power.h"
 
-#include "base/handles.h"
 #include "clock/main_form.h"
+#include "clock/net_time.h"
 #include "clock/query_form.h"
 #include "ui/app.h"
 
@@ -11,18 +11,7 @@ namespace {
 
 class SystemPowerControl : public IPowerControl {
  public:
-  bool EnableShutdownPrivilege() override {
-    HANDLE raw = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return false;
-    base::KernelHandle token(raw);
-    TOKEN_PRIVILEGES tp{};
-    if (!LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &tp.Privileges[0].Luid)) return false;
-    tp.PrivilegeCount = 1;
-    tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    // The call succeeds also when the token lacks the privilege; only the last error tells.
-    if (!AdjustTokenPrivileges(token.get(), FALSE, &tp, 0, nullptr, nullptr)) return false;
-    return GetLastError() != ERROR_NOT_ALL_ASSIGNED;
-  }
+  bool EnableShutdownPrivilege() override { return TKzNetTimeSync::EnablePrivilege("SeShutdownPrivilege"); }
   bool ExitWindowsNow(UINT flags) override { return ExitWindowsEx(flags, 0) != 0; }
   bool SetPowerState(bool suspend, bool force) override {
     return ::SetSystemPowerState(suspend ? TRUE : FALSE, force ? TRUE : FALSE) != 0;

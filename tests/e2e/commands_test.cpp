@@ -37,6 +37,35 @@ HWND visibleMenuOf(DWORD pid) {
   return s.found;
 }
 
+void setDword(const std::string& key, const wchar_t* name, DWORD value) {
+  HKEY k = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr))
+    return;
+  RegSetValueExW(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegCloseKey(k);
+}
+
+// Left button down at (x, y) on the screen, moved by (dx, dy), released.
+void leftDrag(int x, int y, int dx, int dy) {
+  SetCursorPos(x, y);
+  test::waitUntil([] { return false; }, 100);
+  INPUT down{}, move{}, up{};
+  down.type = move.type = up.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &down, sizeof down);
+  test::waitUntil([] { return false; }, 200);
+  if (dx || dy) {
+    for (int i = 1; i <= 5; ++i) {
+      SetCursorPos(x + dx * i / 5, y + dy * i / 5);
+      move.mi.dwFlags = MOUSEEVENTF_MOVE;
+      SendInput(1, &move, sizeof move);
+      test::waitUntil([] { return false; }, 50);
+    }
+  }
+  SendInput(1, &up, sizeof up);
+}
+
 class Commands : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
@@ -99,6 +128,32 @@ TEST_F(Commands, TheTrayIconsRightButtonOpensTheSystemMenu) {
   EXPECT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
   test::pressKeys({VK_ESCAPE});
   EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) == nullptr; }, 3000));
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, ALeftClickRunsTheLeftButtonsCommandALeftDragOnlyMovesTheClock) {
+  setDword(kKey, L"MouseOperation0", 100);
+  setDword(kKey, L"ClockLeft", 100);
+  setDword(kKey, L"ClockTop", 100);
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  RECT r0;
+  GetWindowRect(hwnd, &r0);
+  leftDrag(r0.left + 10, r0.top + 10, 60, 40);
+  RECT r1{};
+  EXPECT_TRUE(test::waitUntil(
+      [&] {
+        GetWindowRect(hwnd, &r1);
+        return r1.left != r0.left;
+      },
+      3000));
+  EXPECT_EQ(r1.left - r0.left, 60);
+  EXPECT_EQ(r1.top - r0.top, 40);
+  test::waitUntil([] { return false; }, 300);
+  EXPECT_EQ(visibleMenuOf(clock.processId()), nullptr);
+  leftDrag(r1.left + 10, r1.top + 10, 0, 0);
+  EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) != nullptr; }, 3000));
+  test::pressKeys({VK_ESCAPE});
   stopClock(hwnd);
 }
 
