@@ -80,6 +80,16 @@ TEST_F(Commands, FitWindowLetsTheTextRefitTheWindow) {
   EXPECT_LT(form.height(), 200);
 }
 
+TEST_F(Commands, FitWindowGivesAnAnalogFaceAloneItsStartingSize) {
+  form.Settings.AutoResize = false;
+  form.tmeMain.SetClockKind(2);
+  form.setBounds(0, 0, 600, 200);
+  form.ExecuteCommand(16);
+  int unit = GetSystemMetrics(SM_CXSCREEN) / 13;
+  EXPECT_EQ(form.width(), unit + form.Settings.AutoWidth);
+  EXPECT_EQ(form.height(), unit + form.Settings.AutoHeight);
+}
+
 TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
   auto& menu = form.ppmSystem;
   ASSERT_EQ(menu.Items.size(), 8u);
