@@ -94,6 +94,11 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // Saves the shown tab, selects its neighbour with wrap-around and shows it; true when it wrapped.
   bool MoveToAdjacentTab(bool forward);
 
+  // Makes the document's tabs exactly names (the new-tab and move commands, and the settings
+  // dialog's tab order); the shown tab is saved first, then the strip is refilled from the
+  // document.
+  bool ApplyTabList(const std::vector<std::string>& names);
+
   // The tab commands.
   void actNewTabExecute();
   void actTabNameChangeExecute();

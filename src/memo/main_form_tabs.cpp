@@ -46,6 +46,11 @@ void TfrmMain::bindTabActions() {
   ActionList1.find(actPrevious)->onExecute = [this] { MoveToAdjacentTab(false); };
 }
 
+bool TfrmMain::ApplyTabList(const std::vector<std::string>& names) {
+  saveShownTab();
+  return MemoMan.ApplyTabList(names);
+}
+
 bool TfrmMain::MoveToAdjacentTab(bool forward) {
   int n = tabCount();
   if (n == 0) return false;
@@ -73,8 +78,7 @@ void TfrmMain::actNewTabExecute() {
     name = defaultName;
   }
   names.push_back(name);
-  saveShownTab();
-  MemoMan.ApplyTabList(names);
+  ApplyTabList(names);
 }
 
 void TfrmMain::actTabNameChangeExecute() {
@@ -114,8 +118,7 @@ void TfrmMain::TabMoveClick(int tag) {
     default:
       return;
   }
-  saveShownTab();
-  MemoMan.ApplyTabList(names);
+  ApplyTabList(names);
 }
 
 void TfrmMain::actSaveTabExecute() {

@@ -88,6 +88,7 @@ class MainFormTest : public ::testing::Test {
   std::string documentTab(const std::string& name, const std::string& tab) {
     memo::TKzMemoManager check;
     check.FileName = dir.file(name);
+    check.ShowError = [](std::string_view, std::string_view) {};  // a tab that is not there: "<missing>"
     std::string content;
     if (!check.LoadTab(tab, content)) return "<missing>";
     return content;

@@ -87,6 +87,18 @@ TEST_F(MemoTabs, MovingATabReordersTheDocumentAndKeepsItShown) {
   EXPECT_EQ(stripNames(), (Names{"一"_sj, "三"_sj, "二"_sj}));
 }
 
+TEST_F(MemoTabs, ANewTabOrderFromOutsideTheStripSavesTheShownTabFirst) {
+  startWith(kThree, "二"_sj);
+  type("q");
+  ASSERT_TRUE(form->ApplyTabList({"三"_sj, "二"_sj, "四"_sj}));
+  EXPECT_EQ(stripNames(), (Names{"三"_sj, "二"_sj, "四"_sj}));
+  EXPECT_EQ(form->tabName(form->selectedTab()), "二"_sj);
+  EXPECT_EQ(form->rceMemo.text(), "qsecond\r\n");
+  EXPECT_EQ(documentTabs("memo.ntd"), (Names{"三"_sj, "二"_sj, "四"_sj}));
+  EXPECT_EQ(documentTab("memo.ntd", "二"_sj), "qsecond\r\n");
+  EXPECT_FALSE(form->rceMemo.modified());
+}
+
 TEST_F(MemoTabs, NextAndPreviousWrapAroundAndSaveTheTabTheyLeave) {
   startWith(kThree, "三"_sj);
   type("z");
