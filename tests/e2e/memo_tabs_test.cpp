@@ -12,7 +12,7 @@
 #include "base/text.h"
 #include "memo/commands.h"
 #include "memo/input_box_ids.h"
-#include "shared/Registry.h"
+#include "shared/KzRegEx.h"
 #include "support/e2e.h"
 #include "support/memo_e2e.h"
 
@@ -138,6 +138,50 @@ TEST_F(MemoTabsProgram, APlainTabSwitchedToRichTextIsSavedAsRtf) {
   EXPECT_NE(doc.find("A/*!/{\\rtf1"), std::string::npos) << doc;
   EXPECT_NE(doc.find("B/*!/second"), std::string::npos) << doc;
   memo.close(kTitle);
+}
+
+TEST_F(MemoTabsProgram, ThePreviousVersionsSettingsAreTakenOverOnceWithABox) {
+  const char previous[] = "Software\\Quorvane\\Tavelo2";
+  test::deleteUserKey(previous);
+  test::ProgramRun memo("Memo.exe");
+  memo.writeFile("memo.ntd", kThreeTabs);
+  {
+    shared::TRegistry r;
+    ASSERT_TRUE(r.OpenKey(previous, true));
+    r.WriteString("MemoFile", memo.path("memo.ntd"));
+    r.WriteString("LastTab", "B");
+    r.WriteInteger("FromWidth", 640);
+  }
+  ASSERT_TRUE(memo.start());
+  HWND box = memo.waitForWindow("設定データの継承"_sj);
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(test::dialogText(box).find("旧バージョンのデータを自動的に継承します"_sj), std::string::npos);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  HWND main = memo.waitForWindow(kTitle);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return selectedTab(main) == 1; }));
+  RECT rc{};
+  GetWindowRect(main, &rc);
+  EXPECT_EQ(rc.right - rc.left, 640);
+  {
+    shared::TKzRegEx r;
+    ASSERT_TRUE(r.OpenKeyReadOnly(kKey));  // written at once
+    EXPECT_EQ(r.SafeReadInteger("FromWidth"), 640);
+  }
+  memo.close(kTitle);
+
+  // The next start asks nothing.
+  ASSERT_TRUE(memo.start());
+  main = memo.waitForWindow(kTitle);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != 0; }));
+  test::waitUntil([] { return false; }, 500);
+  EXPECT_TRUE(test::windowsTitled("設定データの継承"_sj).empty());
+  EXPECT_EQ(selectedTab(main), 1);
+  memo.close(kTitle);
+  shared::TRegistry r;
+  EXPECT_TRUE(r.KeyExists(previous));
+  test::deleteUserKey(previous);
 }
 
 }  // namespace
