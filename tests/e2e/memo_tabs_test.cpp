@@ -140,6 +140,31 @@ TEST_F(MemoTabsProgram, APlainTabSwitchedToRichTextIsSavedAsRtf) {
   memo.close(kTitle);
 }
 
+TEST_F(MemoTabsProgram, TheStoredTabSideIsAppliedAtStart) {
+  for (int side : {0, 2, 3}) {
+    test::deleteUserKey(kKey);
+    {
+      shared::TRegistry r;
+      ASSERT_TRUE(r.OpenKey(kKey, true));
+      r.WriteInteger("TabPosition", side);
+    }
+    test::ProgramRun memo("Memo.exe");
+    HWND main = startOn(memo, "memo.ntd", kThreeTabs);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(test::waitUntil([&] { return tabNames(main).size() == 3; }));  // settings read by then
+    RECT tabs{}, editor{};
+    GetWindowRect(tabsOf(main), &tabs);
+    GetWindowRect(editorOf(main), &editor);
+    // The editor leaves room for the tabs on their side only.
+    EXPECT_EQ(editor.top - tabs.top > 10, side == 0) << side;
+    EXPECT_EQ(editor.left - tabs.left > 10, side == 2) << side;
+    EXPECT_EQ(tabs.right - editor.right > 10, side == 3) << side;
+    EXPECT_EQ(tabs.bottom - editor.bottom > 10, false) << side;
+    test::captureWindow(main, "memo_tabs_side" + std::to_string(side) + ".png");
+    memo.close(kTitle);
+  }
+}
+
 TEST_F(MemoTabsProgram, ThePreviousVersionsSettingsAreTakenOverOnceWithABox) {
   const char previous[] = "Software\\Quorvane\\Tavelo2";
   test::deleteUserKey(previous);
