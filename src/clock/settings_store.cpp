@@ -1,5 +1,7 @@
 #include "clock/settings_store.h"
 
+#include "shared/settings_read.h"
+
 #include <type_traits>
 
 namespace tockle {
@@ -9,36 +11,17 @@ namespace {
 using shared::ERegistryException;
 using shared::TKzRegEx;
 
-// Reads one value with what the field holds as its default: a value stored with another type
-// reads as that default too.
+using shared::readSetting;
+
 template <typename T>
 void read(TKzRegEx& r, const char* name, T& field) {
-  const T def = field;
-  try {
-    if constexpr (std::is_same_v<T, bool>)
-      r.TryReadBool(name, field, def);
-    else if constexpr (std::is_same_v<T, int>)
-      r.TryReadInteger(name, field, def);
-    else
-      r.TryReadString(name, field, def);
-  } catch (const ERegistryException&) {
-    field = def;
-  }
+  readSetting(r, name, field);
 }
 
 void read(TKzRegEx& r, const char* name, ui::Color& field) {
   int v = static_cast<int>(field);
-  read(r, name, v);
+  readSetting(r, name, v);
   field = static_cast<ui::Color>(v);
-}
-
-// A one-byte binary value (the clock kind, the font style).
-void read(TKzRegEx& r, const char* name, uint8_t& field) {
-  uint8_t v = field;
-  try {
-    if (r.SafeReadBinaryData(name, &v, 1) == 1) field = v;
-  } catch (const ERegistryException&) {
-  }
 }
 
 int32_t int32At(const uint8_t* p) {

@@ -10,6 +10,9 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/commands.h"
+#include "memo/input_box.h"
+#include "memo/memo_file_dialog.h"
+#include "ui/msgbox.h"
 #include "ui/app.h"
 
 namespace memo {
@@ -20,7 +23,15 @@ constexpr int kEditorId = 51;
 constexpr int kStatusBarId = 52;
 }  // namespace
 
-TfrmMain::TfrmMain() : MemoFontName("ＭＳ ゴシック"_sj), ActionList1(memoActions()) {
+TfrmMain::TfrmMain() : ActionList1(memoActions()) {
+  AskUser = ui::messageBox;
+  InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
+    return memo::InputQuery(handle(), caption, prompt, value);
+  };
+  ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
+                          const std::string& defExt) {
+    return chooseSaveFile(handle(), title, filter, fileName, defExt);
+  };
   onCreate = [this] { FormCreate(); };
   tmrMessage.onTimer = [this] { tmrMessageTimer(); };
   connectDocument();
@@ -89,8 +100,6 @@ void TfrmMain::FormCreate() {
 
 void TfrmMain::FormShow() {
   LoadSettings();
-  fldDrop->SetAccept(DropAccept);
-  rceMemo.setDefaultFont(MemoFontName, MemoFontSize);
   ReloadDocument();
   if (FEPOnWhenStart) {
     if (HIMC imc = ImmGetContext(rceMemo.handle())) {

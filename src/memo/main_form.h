@@ -8,12 +8,15 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/handles.h"
 #include "memo/actions.h"
 #include "memo/memo_manager.h"
+#include "memo/memo_settings.h"
 #include "memo/menu_bar.h"
 #include "memo/rich_edit.h"
 #include "shared/file_drop.h"
@@ -24,9 +27,9 @@ namespace memo {
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
-inline constexpr char kSettingsKey[] = "Software\\Quorvane\\Tavelo3";
 
-class TfrmMain : public ui::Form {
+// The settings are fields of the window while it runs (read at start, written at exit).
+class TfrmMain : public ui::Form, public TMemoSettings {
  public:
   TfrmMain();
   ~TfrmMain() override;
@@ -39,23 +42,21 @@ class TfrmMain : public ui::Form {
 
   // State of this window.
   bool BackupOnExit = true;
-  std::string MemoFile;
   bool PlainMode = false;
   bool ClockConnected = false;
 
-  // Settings, at their defaults until the settings are loaded.
+  // Where the settings are kept, and the previous version's key they are taken over from once.
   std::string SettingsKey = kSettingsKey;
-  int FormLeft = 309, FormTop = 182, FormWidth = 574, FormHeight = 479;
-  bool ToolBar = true;
-  bool StatusBar = true;
-  int TabPosition = 1;
-  std::string MemoFontName;  // "ＭＳ ゴシック"
-  int MemoFontSize = 9;
-  bool DropAccept = true;
-  bool FEPOnWhenStart = true;
-  bool NeedBackup = true;
-  bool HotLink = true;
-  std::string LastTab;
+  std::string PreviousSettingsKey = kPreviousSettingsKey;
+
+  // The boxes this window asks with (tests answer them): message boxes as ui::messageBox, the
+  // input box as InputQuery, the save dialog (title, filter with '|' separators, proposed name,
+  // default extension) answering the chosen path.
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
+  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
+  std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
+                                           const std::string& fileName, const std::string& defExt)>
+      ChooseSaveFile;
 
   TKzMemoManager MemoMan;
 
@@ -90,6 +91,23 @@ class TfrmMain : public ui::Form {
   int selectedTab() const;
   std::string tabName(int index) const;
   int tabCount() const;
+  // Saves the shown tab, selects its neighbour with wrap-around and shows it; true when it wrapped.
+  bool MoveToAdjacentTab(bool forward);
+
+  // Makes the document's tabs exactly names (the new-tab and move commands, and the settings
+  // dialog's tab order); the shown tab is saved first, then the strip is refilled from the
+  // document.
+  bool ApplyTabList(const std::vector<std::string>& names);
+
+  // The tab commands.
+  void actNewTabExecute();
+  void actTabNameChangeExecute();
+  void TabMoveClick(int tag);
+  void actSaveTabExecute();
+  void actDeleteTabExecute();
+  void mnuRichTextClick();
+  void TabPositionClick(int tag);
+  std::vector<std::string> tabNames() const;
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -113,6 +131,19 @@ class TfrmMain : public ui::Form {
   // Settings kept in the registry.
   void LoadSettings();
   void SaveSettings();
+  // The window's state into the settings fields, and the fields onto the window.
+  void captureSettings();
+  void applySettings();
+  void applyTabPosition();
+  void applyBands();
+  void keepOnScreen();
+  // Check marks of the Format menu and of the tab-position submenu as it opens.
+  void S2Click(HMENU format);
+  void mnuShowDefaultClick(HMENU positions);
+  void bindTabActions();
+  void enableFormatActions(bool on);
+  // Shows the box through AskUser.
+  int ask(std::string_view text, std::string_view caption, UINT flags);
 
   // Commands of this window.
   void mnuCloseClick();

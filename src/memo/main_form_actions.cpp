@@ -22,6 +22,7 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::bindActions() {
+  bindTabActions();
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 
@@ -64,6 +65,21 @@ bool TfrmMain::ExecuteCommand(int id) {
     case mnuUpdateBackup:
       updateBackup();
       return true;
+    case mnuRichText:
+      mnuRichTextClick();
+      return true;
+    case mnuTabTop:
+    case mnuTabBottom:
+    case mnuTabLeft:
+    case mnuTabRight:
+      TabPositionClick(id - mnuTabTop);
+      return true;
+    case mnuTabMoveTop:
+    case mnuTabMovePrevious:
+    case mnuTabMoveNext:
+    case mnuTabMoveLast:
+      TabMoveClick(id - mnuTabMoveTop);
+      return true;
   }
   if (Action* a = ActionList1.find(id)) {
     if (!a->enabled || !a->onExecute) return false;
@@ -101,6 +117,8 @@ bool TfrmMain::onAppMessage(MSG& msg) {
 
 void TfrmMain::initMenuPopup(HMENU popup) {
   if (popup == GetSubMenu(MainMenu1.get(), 0)) mnuFileParentClick();
+  if (popup == GetSubMenu(MainMenu1.get(), 4)) S2Click(popup);
+  if (GetMenuItemID(popup, 0) == mnuTabTop) mnuShowDefaultClick(popup);
 }
 
 void TfrmMain::mnuCloseClick() { PostMessageW(handle(), WM_CLOSE, 0, 0); }

@@ -15,11 +15,6 @@
 
 namespace memo {
 
-namespace {
-constexpr int kFormatActions[] = {actBold,        actItalic,     actUnderline, actLeftAlign,
-                                  actCenterAlign, actRightAlign, actColor};
-}
-
 void TfrmMain::connectDocument() {
   MemoMan.BackupFolder = base::programFolder();
   MemoMan.OnNotFound = [this] { MemoManNotFound(); };
@@ -73,8 +68,8 @@ void TfrmMain::tbcMemoChanging() {
   if (!rceMemo.modified() || tabUnavailable_) return;
   std::string content = rceMemo.saveContent(!PlainMode);
   int index = selectedTab();
-  if (index >= 0) MemoMan.SaveTab(tabName(index), content);
-  ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
+  // With no tab selected nothing was saved, and nothing says so.
+  if (index >= 0 && MemoMan.SaveTab(tabName(index), content)) ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
 }
 
 void TfrmMain::tbcMemoChange() {
@@ -98,11 +93,12 @@ void TfrmMain::tbcMemoChange() {
     loadingTab_ = false;
     if (loaded && !tabMissing_) {
       rceMemo.clear();
-      rceMemo.setDefaultFont(MemoFontName, MemoFontSize);
+      rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
       PlainMode = !isRichContent(content);
+      // Plain tabs load as lines; links are not highlighted until the link converter exists.
       rceMemo.loadContent(content);
       rceMemo.setSelection(0, 0);
-      for (int id : kFormatActions) setActionEnabled(id, !PlainMode);
+      enableFormatActions(!PlainMode);
       tabUnavailable_ = false;
       SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
     } else {

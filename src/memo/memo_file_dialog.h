@@ -1,4 +1,4 @@
-// The save-file dialog in which the user names a memo document.
+// The save-file dialogs of the memo: naming a memo document, and saving a tab to a file.
 #pragma once
 
 #include <windows.h>
@@ -12,5 +12,11 @@ namespace memo {
 // "メモファイルの指定", memo files (*.ntd) only, ".ntd" added when the name has no extension.
 // The chosen full path, or nothing when the user cancelled.
 std::optional<std::string> chooseMemoFile(HWND owner, std::string_view current);
+
+// A save dialog with title, filter ("text|pattern|..." pairs), a proposed file name and a default
+// extension (without the dot); it asks before an existing file is overwritten. The chosen full
+// path, or nothing when the user cancelled.
+std::optional<std::string> chooseSaveFile(HWND owner, const std::string& title, const std::string& filter,
+                                          const std::string& fileName, const std::string& defExt);
 
 }  // namespace memo

@@ -119,16 +119,19 @@ void RichEdit::clearUndo() { SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
 void RichEdit::setReadOnly(bool on) { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
 bool RichEdit::readOnly() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
-void RichEdit::setDefaultFont(std::string_view face, int sizePt) {
+void RichEdit::setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color) {
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
-  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET;
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | (color ? CFM_COLOR : 0);
+  if (color) cf.crTextColor = *color;
   cf.yHeight = sizePt * 20;
   cf.bCharSet = SHIFTJIS_CHARSET;
   std::wstring w = base::wide(face);
   lstrcpynW(cf.szFaceName, w.c_str(), LF_FACESIZE);
   SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
 }
+
+void RichEdit::setBackColor(COLORREF color) { SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, color); }
 
 std::string RichEdit::saveContent(bool rich) const {
   if (!rich) return text();

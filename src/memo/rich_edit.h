@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,8 +36,9 @@ class RichEdit {
   void setModified(bool on);
   bool canUndo() const;
   void clearUndo();
-  // The default character attributes: face name (CP932) and size in points.
-  void setDefaultFont(std::string_view face, int sizePt);
+  // The default character attributes: face name (CP932), size in points and, when given, colour.
+  void setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
+  void setBackColor(COLORREF color);
   void setReadOnly(bool on);
   bool readOnly() const;
 

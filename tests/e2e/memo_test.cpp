@@ -13,36 +13,11 @@
 #include "memo/new_wizard_ids.h"
 #include "shared/about_ids.h"
 #include "support/e2e.h"
+#include "support/memo_e2e.h"
 
 namespace {
 
-const std::string kTitle = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
-const char kKey[] = "Software\\Quorvane\\Tavelo3";
-
-void setMemoFile(const std::string& path) {
-  HKEY raw = nullptr;
-  ASSERT_EQ(
-      RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(kKey).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &raw, nullptr),
-      ERROR_SUCCESS);
-  base::RegKey key(raw);
-  std::wstring w = base::wide(path);
-  RegSetValueExW(raw, L"MemoFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(w.c_str()),
-                 static_cast<DWORD>((w.size() + 1) * sizeof(wchar_t)));
-}
-
-std::string typeIIDocument(const std::string& tabs) {
-  return "<!--Tavelo Document Type II-->\r\n<!--test-->\r\n<!--Begin Document-->\r\n" + tabs +
-         "<!--End Document-->\r\n";
-}
-
-HWND editorOf(HWND main) { return FindWindowExW(main, nullptr, L"RichEdit20W", nullptr); }
-
-// Types text at the start of the editor as key presses would, and lets it arrive.
-void typeAtStart(HWND editor, const std::wstring& text) {
-  SendMessageW(editor, EM_SETSEL, 0, 0);
-  for (wchar_t c : text) PostMessageW(editor, WM_CHAR, c, 1);
-  test::waitUntil([] { return false; }, 300);
-}
+using namespace memoe2e;
 
 std::vector<std::string> filesIn(const std::string& folder) {
   std::vector<std::string> names;
@@ -71,33 +46,6 @@ std::string rtfEscaped(const std::string& cp932) {
 
 // The text length of a control of the program (GetWindowTextLength does not ask another process).
 LRESULT textLength(HWND control) { return SendMessageW(control, WM_GETTEXTLENGTH, 0, 0); }
-
-void click(HWND dialog, int id) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-// Answers the new-document wizard of the program with path and Type II; false when it does not
-// come or does not move on.
-bool answerWizard(const test::ProgramRun& memo, const std::string& path) {
-  HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
-  // The wizard fills its path box while it is created: type the path once it is shown.
-  if (!wizard || !test::waitUntil([&] { return IsWindowVisible(wizard) != 0; })) return false;
-  SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(path).c_str());
-  click(wizard, IDC_WIZ_NEXT);  // to the format page
-  if (!test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; })) return false;
-  click(wizard, IDC_WIZ_NEXT);  // Type II, done
-  return true;
-}
-
-// Starts the program on a document written beside it; the main window once it is shown.
-HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::string& bytes) {
-  memo.writeFile(docName, bytes);
-  setMemoFile(memo.path(docName));
-  if (!memo.start()) return nullptr;
-  HWND main = memo.waitForWindow(kTitle);
-  if (!main || !test::waitUntil([&] { return IsWindowVisible(main) != 0; })) return nullptr;
-  return main;
-}
 
 class MemoProgram : public testing::Test {
  protected:

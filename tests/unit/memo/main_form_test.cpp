@@ -7,65 +7,13 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/commands.h"
-#include "support/temp_folder.h"
+#include "main_form_fixture.h"
 #include "ui/app.h"
 #include "ui/timer.h"
 
 namespace {
 
-const char kTestKey[] = "Software\\TockleTest\\MemoMainForm";
-
-class MainFormTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
-    RegDeleteTreeW(HKEY_CURRENT_USER, base::wide(kTestKey).c_str());
-  }
-  void TearDown() override {
-    form.reset();
-    RegDeleteTreeW(HKEY_CURRENT_USER, base::wide(kTestKey).c_str());
-  }
-
-  void setting(const wchar_t* name, const std::string& value) {
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(kTestKey).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-    std::wstring w = base::wide(value);
-    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(w.c_str()),
-                   static_cast<DWORD>((w.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-  }
-  std::string readSetting(const wchar_t* name) {
-    wchar_t buf[1024] = {};
-    DWORD bytes = sizeof buf;
-    RegGetValueW(HKEY_CURRENT_USER, base::wide(kTestKey).c_str(), name, RRF_RT_REG_SZ, nullptr, buf, &bytes);
-    return base::cp932(buf);
-  }
-
-  void start(const std::string& doc, const std::string& lastTab = "") {
-    setting(L"MemoFile", doc);
-    if (!lastTab.empty()) setting(L"LastTab", lastTab);
-    form = std::make_unique<memo::TfrmMain>();
-    form->SettingsKey = kTestKey;
-    form->QuitOnDestroy = false;
-    form->MemoMan.BackupFolder = programDir.path();
-    form->MemoMan.ShowError = [this](std::string_view text, std::string_view) { errors.emplace_back(text); };
-    ASSERT_TRUE(form->Create());
-  }
-
-  std::string typeII(const std::string& tabLines) {
-    return "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n" + tabLines +
-           "<!--End Document-->\r\n";
-  }
-  std::string read(const std::string& name) { return base::readFile(dir.file(name)).value_or("<missing>"); }
-  void write(const std::string& name, const std::string& bytes) {
-    ASSERT_TRUE(base::writeFileAtomic(dir.file(name), bytes));
-  }
-
-  test::TempFolder dir;
-  test::TempFolder programDir;
-  std::unique_ptr<memo::TfrmMain> form;
-  std::vector<std::string> errors;
-};
+using memotest::MainFormTest;
 
 TEST_F(MainFormTest, ShortcutsTakeTheMainMenuFirstThenTheActions) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
@@ -112,8 +60,8 @@ TEST_F(MainFormTest, ClosingSavesTheModifiedTabWritesTheBackupAndRemembersTheDoc
   form->destroy();
   EXPECT_NE(read("memo.ntd").find("メモ/*!/新しい内容"_sj), std::string::npos);
   EXPECT_NE(base::readFile(programDir.file("memo.bak")).value_or("").find("新しい内容"_sj), std::string::npos);
-  EXPECT_EQ(readSetting(L"MemoFile"), dir.file("memo.ntd"));
-  EXPECT_EQ(readSetting(L"LastTab"), "メモ"_sj);
+  EXPECT_EQ(readSetting("MemoFile"), dir.file("memo.ntd"));
+  EXPECT_EQ(readSetting("LastTab"), "メモ"_sj);
 }
 
 TEST_F(MainFormTest, ClosingWithoutBackupSavesTheTabOnly) {

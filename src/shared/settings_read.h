@@ -1,0 +1,37 @@
+// Reading one setting with what its field holds as the default: a missing value, and a value
+// stored with another type, leave the field as it was, so that every later value is still read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+#include "shared/KzRegEx.h"
+
+namespace shared {
+
+template <typename T>
+void readSetting(TKzRegEx& r, const char* name, T& field) {
+  const T def = field;
+  try {
+    if constexpr (std::is_same_v<T, bool>)
+      r.TryReadBool(name, field, def);
+    else if constexpr (std::is_same_v<T, int>)
+      r.TryReadInteger(name, field, def);
+    else
+      r.TryReadString(name, field, def);
+  } catch (const ERegistryException&) {
+    field = def;
+  }
+}
+
+// A one-byte binary value: anything but exactly one stored byte keeps the field.
+inline void readSetting(TKzRegEx& r, const char* name, uint8_t& field) {
+  uint8_t v = field;
+  try {
+    if (r.SafeReadBinaryData(name, &v, 1) == 1) field = v;
+  } catch (const ERegistryException&) {
+  }
+}
+
+}  // namespace shared

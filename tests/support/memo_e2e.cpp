@@ -1,0 +1,108 @@
+#include "support/memo_e2e.h"
+
+#include <commctrl.h>
+
+#include "base/handles.h"
+#include "base/text.h"
+#include "memo/new_wizard_ids.h"
+#include "shared/Registry.h"
+
+namespace memoe2e {
+
+void setMemoFile(const std::string& path) { setSetting("MemoFile", path); }
+
+std::string typeIIDocument(const std::string& tabs) {
+  return "<!--Tavelo Document Type II-->\r\n<!--test-->\r\n<!--Begin Document-->\r\n" + tabs +
+         "<!--End Document-->\r\n";
+}
+
+HWND editorOf(HWND main) { return FindWindowExW(main, nullptr, L"RichEdit20W", nullptr); }
+
+void typeAtStart(HWND editor, const std::wstring& text) {
+  SendMessageW(editor, EM_SETSEL, 0, 0);
+  for (wchar_t c : text) PostMessageW(editor, WM_CHAR, c, 1);
+  test::waitUntil([] { return false; }, 300);
+}
+
+void click(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool answerWizard(const test::ProgramRun& memo, const std::string& path) {
+  HWND wizard = memo.waitForWindow("新規作成ウィザード"_sj);
+  // The wizard fills its path box while it is created: type the path once it is shown.
+  if (!wizard || !test::waitUntil([&] { return IsWindowVisible(wizard) != 0; })) return false;
+  SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(path).c_str());
+  click(wizard, IDC_WIZ_NEXT);  // to the format page
+  if (!test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; })) return false;
+  click(wizard, IDC_WIZ_NEXT);  // Type II, done
+  return true;
+}
+
+HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::string& bytes) {
+  memo.writeFile(docName, bytes);
+  setMemoFile(memo.path(docName));
+  if (!memo.start()) return nullptr;
+  HWND main = memo.waitForWindow(kTitle);
+  if (!main || !test::waitUntil([&] { return IsWindowVisible(main) != 0; })) return nullptr;
+  return main;
+}
+
+void setSetting(const std::string& name, const std::string& value) {
+  shared::TRegistry r;
+  if (r.OpenKey(kKey, true)) r.WriteString(name, value);
+}
+
+HWND tabsOf(HWND main) { return FindWindowExW(main, nullptr, WC_TABCONTROLW, nullptr); }
+
+std::vector<std::string> tabNames(HWND main) {
+  // The strip lives in another process: each item is asked for into a buffer made there.
+  std::vector<std::string> names;
+  HWND tabs = tabsOf(main);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tabs, &pid);
+  base::KernelHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process) return names;
+  const SIZE_T size = sizeof(TCITEMW) + 512 * sizeof(wchar_t);
+  void* remote = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) return names;
+  int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(TCITEMW));
+    item.cchTextMax = 512;
+    WriteProcessMemory(process.get(), remote, &item, sizeof item, nullptr);
+    SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+    wchar_t text[512] = {};
+    ReadProcessMemory(process.get(), item.pszText, text, sizeof text - sizeof(wchar_t), nullptr);
+    names.push_back(base::cp932(text));
+  }
+  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  return names;
+}
+
+int selectedTab(HWND main) { return static_cast<int>(SendMessageW(tabsOf(main), TCM_GETCURSEL, 0, 0)); }
+
+void pressKeys(HWND window, const std::vector<WORD>& keys) {
+  SetForegroundWindow(window);
+  test::waitUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  std::vector<INPUT> inputs;
+  for (WORD k : keys) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = k;
+    inputs.push_back(in);
+  }
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = *it;
+    in.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(in);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  test::waitUntil([] { return false; }, 300);
+}
+
+}  // namespace memoe2e

@@ -1,0 +1,115 @@
+// The memo window in-process on documents in a temp folder, with its settings under test keys
+// and every box it asks with answered by the test.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/main_form.h"
+#include "support/temp_folder.h"
+#include "support/test_key.h"
+#include "ui/app.h"
+
+namespace memotest {
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false); }
+  void TearDown() override { form.reset(); }
+
+  void setting(const char* name, const std::string& value) {
+    shared::TRegistry r;
+    ASSERT_TRUE(r.OpenKey(key.path(), true));
+    r.WriteString(name, value);
+  }
+  std::string readSetting(const char* name) {
+    shared::TRegistry r;
+    if (!r.OpenKeyReadOnly(key.path()) || !r.ValueExists(name)) return "<missing>";
+    return r.ReadString(name);
+  }
+
+  // A window on the document; its boxes are recorded as "caption|text" and answered from
+  // answers (IDOK when none is left), its input boxes from inputs (Cancel when none is left).
+  void start(const std::string& doc, const std::string& lastTab = "") {
+    if (!doc.empty()) setting("MemoFile", doc);
+    if (!lastTab.empty()) setting("LastTab", lastTab);
+    form = std::make_unique<memo::TfrmMain>();
+    form->SettingsKey = key.path();
+    form->PreviousSettingsKey = previousKey.path();
+    form->QuitOnDestroy = false;
+    form->MemoMan.BackupFolder = programDir.path();
+    form->MemoMan.ShowError = [this](std::string_view text, std::string_view) { errors.emplace_back(text); };
+    form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+      boxes.push_back(std::string(caption) + "|" + std::string(text));
+      if (answers.empty()) return IDOK;
+      int a = answers.front();
+      answers.pop_front();
+      return a;
+    };
+    form->InputQuery = [this](const std::string& caption, const std::string&, std::string& value) {
+      prompts.push_back(caption + "|" + value);
+      if (inputs.empty()) return false;
+      value = inputs.front();
+      inputs.pop_front();
+      return true;
+    };
+    form->ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
+                                  const std::string&) -> std::optional<std::string> {
+      prompts.push_back(title + "|" + filter + "|" + fileName);
+      return savePath;
+    };
+    ASSERT_TRUE(form->Create());
+  }
+
+  std::string typeII(const std::string& tabLines) {
+    return "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n" + tabLines +
+           "<!--End Document-->\r\n";
+  }
+  std::string read(const std::string& name) { return base::readFile(dir.file(name)).value_or("<missing>"); }
+  void write(const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(base::writeFileAtomic(dir.file(name), bytes));
+  }
+  // The tabs of the document on disk, and one tab's content, as a fresh manager reads them.
+  std::vector<std::string> documentTabs(const std::string& name) {
+    memo::TKzMemoManager check;
+    check.FileName = dir.file(name);
+    check.LoadTabList();
+    return check.TabList;
+  }
+  std::string documentTab(const std::string& name, const std::string& tab) {
+    memo::TKzMemoManager check;
+    check.FileName = dir.file(name);
+    check.ShowError = [](std::string_view, std::string_view) {};  // a tab that is not there: "<missing>"
+    std::string content;
+    if (!check.LoadTab(tab, content)) return "<missing>";
+    return content;
+  }
+  std::vector<std::string> stripNames() {
+    std::vector<std::string> names;
+    for (int i = 0; i < form->tabCount(); ++i) names.push_back(form->tabName(i));
+    return names;
+  }
+
+  test::TestKey key{"MemoMainForm"};
+  test::TestKey previousKey{"MemoMainFormPrevious"};
+  test::TempFolder dir;
+  test::TempFolder programDir;
+  std::unique_ptr<memo::TfrmMain> form;
+  std::vector<std::string> errors;
+  std::vector<std::string> boxes;
+  std::deque<int> answers;
+  std::vector<std::string> prompts;
+  std::deque<std::string> inputs;
+  std::optional<std::string> savePath;
+};
+
+}  // namespace memotest
