@@ -10,6 +10,7 @@
 #include "clock/app_message.h"
 #include "clock/hot_keys_file.h"
 #include "clock/main_form.h"
+#include "shared/about.h"
 #include "ui/app.h"
 
 namespace tockle {
@@ -74,7 +75,7 @@ void TfrmMain::ExecuteCommand(int command) {
       WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), HELP_FINDER, 0);
       break;
     case cmdAbout:
-      // The about box opens here once it exists.
+      shared::showAbout(handle());
       break;
     case cmdExit:
       PostMessageW(handle(), WM_CLOSE, 0, 0);

@@ -11,6 +11,7 @@
 #include "clock/main_form.h"
 #include "support/e2e.h"
 #include "support/temp_folder.h"
+#include "support/test_key.h"
 #include "ui/app.h"
 #include "ui/timer.h"
 #include "unit/clock/alarm_test_util.h"
@@ -40,15 +41,23 @@ class MainFormAlarm : public testing::Test {
     f.write("0", "StartTime", base::timeToStr(tod - 1.0 / 1440));
     f.write("0", "EndTime", base::timeToStr(tod + 5.0 / 1440));
   }
+  // The form works in the test's folder and on test keys, never on the program's own key.
+  void prepare(TfrmMain& form) {
+    form.ProgramFolder = folder.path();
+    form.RegistryKey = key.path();
+    form.PreviousRegistryKey = oldKey.path();
+  }
   HWND notification() { return test::findWindow("アラームのお知らせ - Tockle 3"_sj); }
 
   test::TempFolder folder;
+  test::TestKey key{"MainFormAlarm"};
+  test::TestKey oldKey{"MainFormAlarmOld"};
   alarm_test::ErrorBoxes boxes;
 };
 
 TEST_F(MainFormAlarm, ManagerStartsPausedAndIsActiveOnceShown) {
   TfrmMain form;
-  form.ProgramFolder = folder.path();
+  prepare(form);
   ASSERT_TRUE(form.Create());
   ASSERT_TRUE(form.AlarmManager);
   EXPECT_EQ(form.AlarmManager->FileName, folder.file("_alarm3"));
@@ -60,7 +69,7 @@ TEST_F(MainFormAlarm, ManagerStartsPausedAndIsActiveOnceShown) {
 TEST_F(MainFormAlarm, DueAlarmIsNotifiedAfterAPaintAndOkEndsIt) {
   writeDueAlarm("テスト"_sj, true);
   TfrmMain form;
-  form.ProgramFolder = folder.path();
+  prepare(form);
   std::vector<std::string> started;
   form.AlarmProgramStart = [&](const std::string& p) { started.push_back(p); };
   std::string seenMessage;
@@ -87,7 +96,7 @@ TEST_F(MainFormAlarm, DueAlarmIsNotifiedAfterAPaintAndOkEndsIt) {
 TEST_F(MainFormAlarm, ClosingTheClockDuringANotificationFreesTheManagerAfterIt) {
   writeDueAlarm("閉じる"_sj, false);
   auto form = std::make_unique<TfrmMain>();
-  form->ProgramFolder = folder.path();
+  prepare(*form);
   std::weak_ptr<tockle::TKzManagerTockle> watched;
   bool aliveAfterClose = false;
   int step = 0;

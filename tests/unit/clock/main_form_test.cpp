@@ -210,3 +210,24 @@ TEST(FrameKey, OnlyDigitalFramesCanBeKept) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainForm, CommandTwentyOneShowsTheVersionOfTheClock) {
+  std::string seen;
+  ui::Timer closer(100, true);
+  closer.onTimer = [&] {
+    for (HWND box : test::windowsTitled("バージョン情報"_sj)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(box, &pid);
+      if (pid != GetCurrentProcessId()) continue;
+      seen = test::dialogText(box);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+  };
+  form.ExecuteCommand(21);
+  EXPECT_NE(seen.find("Version 3.51  (Build 631)"), std::string::npos) << seen;
+  EXPECT_NE(seen.find("Tockle for Windows 9x/NT"), std::string::npos) << seen;
+}
+
+}  // namespace
