@@ -9,6 +9,8 @@
 namespace base {
 
 std::vector<std::string> splitLines(std::string_view text);
+// Each line followed by CR LF.
+std::string joinLines(const std::vector<std::string>& lines);
 
 // The name of a line is the text before its first "=", the value the text after it; a line
 // without "=" is all name and has an empty value.

@@ -7,13 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text_lines.h"
+
 namespace memo {
 
 using Lines = std::vector<std::string>;
 
-Lines splitLines(std::string_view text);
-// Each line followed by CR LF.
-std::string joinLines(const Lines& lines);
+using base::joinLines;
+using base::splitLines;
 // The text as it reads back through a list of lines: line breaks made CR LF, a final one added,
 // everything from a NUL byte on dropped.
 std::string normalizeText(std::string_view text);
