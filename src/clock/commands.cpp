@@ -6,6 +6,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "base/text_lines.h"
 #include "clock/alarm_request.h"
 #include "clock/app_message.h"
 #include "clock/hot_keys_file.h"
@@ -110,10 +111,28 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
   ConfigMode = mode;
   ShowClockMessage(true, true, "Loading...");
   // The settings dialog is created here once it exists; with mode 3 its alarm message box gets
-  // alarmMessage before it shows.
+  // alarmMessage before it shows. What its creation on all pages does to the files is done
+  // already: a missing system menu file is made from the command list's default menu.
+  if (mode == cfgAllPages) MakeDefaultSystemMenuFile();
   AlarmRequestText = alarmMessage;
   ShowClockMessage(false, false, "");
   SetAlarmsActive(true);
+}
+
+void TfrmMain::MakeDefaultSystemMenuFile() {
+  const std::string menuFile = ProgramFolder + "_system3";
+  if (base::fileExists(menuFile)) return;
+  auto commands = base::readFile(ProgramFolder + "_command");
+  if (!commands) {
+    // Without the command list the clock cannot work: the program ends.
+    AskUser(handle(),
+            "重要なコマンドファイル _command が見つかりません\r\n\r\nこのファイルがないと，Tockleは動作できません\r\n"
+            "もし，間違って消してしまった場合は，再度Tockleを入手して下さい"_sj,
+            "クリティカルエラー"_sj, MB_OK | MB_ICONERROR);
+    ui::Application::instance().terminate();
+    return;
+  }
+  base::writeFileAtomic(menuFile, encodeSystemMenu(defaultSystemMenu(base::splitLines(*commands))));
 }
 
 void TfrmMain::SetAlarmsActive(bool active) {

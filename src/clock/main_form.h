@@ -147,6 +147,7 @@ class TfrmMain : public ui::Form {
   void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
   void LoadSystemMenu();
+  void MakeDefaultSystemMenuFile();
   void LoadHotKeys();
   void ppmSystemPopup();
   bool AppMessage(MSG& msg);

@@ -2,6 +2,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "base/text_lines.h"
 #include "shared/KzStretchable.h"
 
 namespace tockle {
@@ -97,6 +98,45 @@ base::Menu BuildPopupMenu(const TMenuItem& root) {
     }
   }
   return menu;
+}
+
+namespace {
+// Reads the lines from `at` into the submenu called parent ("nil" at the top); returns the index
+// after the line that closed it, or lines.size() at the end of the file. An "end" at the top ends
+// the reading too.
+size_t addDefaultMenuLines(const std::vector<std::string>& lines, size_t at, const std::string& parent,
+                           std::vector<SystemMenuRecord>& out) {
+  while (at < lines.size()) {
+    const std::string name = base::lineName(lines[at]);
+    const std::string value = base::valueOfName(lines, name);
+    ++at;
+    if (base::equalsNoCase(value, "end")) return at;
+    if (name.empty()) continue;
+    if (base::equalsNoCase(value, "begin")) {
+      out.push_back(SystemMenuRecord{parent, name, 0, 0, 0});
+      at = addDefaultMenuLines(lines, at, name, out);
+      continue;
+    }
+    if (name == "-") {
+      out.push_back(SystemMenuRecord{parent, "-", 2, 2, -1});
+      continue;
+    }
+    long long command = 0;
+    if (!base::parseInt(base::trim(value), command) || command <= 0 || command > 0x7FFFFFFF) continue;
+    out.push_back(SystemMenuRecord{parent, name, 1, 1, static_cast<int32_t>(command)});
+  }
+  return at;
+}
+}  // namespace
+
+std::vector<SystemMenuRecord> defaultSystemMenu(const std::vector<std::string>& lines) {
+  std::vector<SystemMenuRecord> records;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].find("[Default]") == std::string::npos) continue;
+    addDefaultMenuLines(lines, i + 1, "nil", records);
+    break;
+  }
+  return records;
 }
 
 }  // namespace tockle

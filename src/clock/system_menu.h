@@ -29,6 +29,13 @@ struct SystemMenuRecord {
 std::vector<SystemMenuRecord> decodeSystemMenu(std::string_view bytes);
 std::string encodeSystemMenu(const std::vector<SystemMenuRecord>& records);
 
+// The default system menu from the lines of the command list (its section after the line
+// containing "[Default]"): "name=begin" opens a submenu, "name=end" closes it, "-=..." is a
+// separator, "name=number" a command; each line's value is that of the first line of the whole
+// file with its name (letter case ignored). Lines without a name or with a value that is no
+// number are passed over. The records come in tree order, ready for "_system3".
+std::vector<SystemMenuRecord> defaultSystemMenu(const std::vector<std::string>& commandLines);
+
 struct TMenuItem {
   std::string Caption;
   int Tag = 0;

@@ -114,8 +114,9 @@ TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
   EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, -1);
 }
 
-TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheMenuIsEmpty) {
+TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
   base::deleteFile(folder.file("_system3"));
+  writeFile("_command", "[System]\r\n[HotKey]\r\n[Default]\r\n設定(&O)=8\r\n-=-1\r\n終了(&X)=22\r\n"_sj);
   std::string text, caption;
   UINT flags = 0;
   form.AskUser = [&](HWND, std::string_view t, std::string_view c, UINT f) {
@@ -128,9 +129,27 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheMenuIsEmpty) {
   EXPECT_EQ(caption, "システムメニュー設定エラー"_sj);
   EXPECT_EQ(text, "重要なファイル "_sj + folder.file("_system3") + " が見つかりません\r\n環境設定を開きます"_sj);
   EXPECT_EQ(flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
-  // The settings dialog was asked for (all pages) before the menu was read.
+  // The settings dialog was asked for (all pages) before the menu was read, and what it makes
+  // on its creation, the system menu file, is there.
   EXPECT_EQ(form.ConfigMode, 0);
-  EXPECT_TRUE(form.ppmSystem.Items.empty());
+  ASSERT_EQ(form.ppmSystem.Items.size(), 3u);
+  EXPECT_EQ(form.ppmSystem.Items.front().Caption, "設定(&O)"_sj);
+  EXPECT_EQ(form.ppmSystem.Items.back().Tag, 22);
+  EXPECT_TRUE(base::fileExists(folder.file("_system3")));
+}
+
+TEST_F(Commands, WithoutTheCommandListTheProgramEnds) {
+  base::deleteFile(folder.file("_system3"));
+  base::deleteFile(folder.file("_command"));
+  std::string caption;
+  form.AskUser = [&](HWND, std::string_view, std::string_view c, UINT) {
+    caption = c;
+    return IDOK;
+  };
+  form.ApplySettings(false);
+  EXPECT_EQ(caption, "クリティカルエラー"_sj);
+  EXPECT_TRUE(ui::Application::instance().terminated());
+  EXPECT_FALSE(base::fileExists(folder.file("_system3")));
 }
 
 TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {

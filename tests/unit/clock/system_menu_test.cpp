@@ -131,3 +131,48 @@ TEST(CommandFile, ShipsEveryCommandWithUniqueNamesAndADefaultMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DefaultSystemMenu, FollowsTheDefaultSectionInTreeOrder) {
+  std::vector<std::string> lines = {
+      "[System]",       "メモ帳=1",    "[HotKey]",   "[Default]",  "メモ帳(&M)=1",     "-=-1",
+      "電源(&P)=begin", "終了(&U)=10", "内側=begin", "再起動=11",  "内側の終わり=end", "電源の終わり=END",
+      "-=-1",           "x=abc",       "=5",         "終了(&X)=22"};
+  for (auto& l : lines) l = base::fromUtf8(l);
+  auto r = tockle::defaultSystemMenu(lines);
+  ASSERT_EQ(r.size(), 8u);
+  EXPECT_EQ(r[0].ParentText, "nil");
+  EXPECT_EQ(r[0].StateIndex, 1);
+  EXPECT_EQ(r[0].ImageIndex, 1);
+  EXPECT_EQ(r[1].Text, "-");
+  EXPECT_EQ(r[1].StateIndex, -1);
+  EXPECT_EQ(r[1].ImageIndex, 2);
+  EXPECT_EQ(r[2].Text, "電源(&P)"_sj);
+  EXPECT_EQ(r[2].StateIndex, 0);
+  EXPECT_EQ(r[3].ParentText, "電源(&P)"_sj);
+  EXPECT_EQ(r[3].StateIndex, 10);
+  EXPECT_EQ(r[4].ParentText, "電源(&P)"_sj);
+  EXPECT_EQ(r[5].ParentText, "内側"_sj);
+  EXPECT_EQ(r[5].StateIndex, 11);
+  EXPECT_EQ(r[6].ParentText, "nil");  // the separator after the submenu's end
+  EXPECT_EQ(r[7].StateIndex, 22);     // "x=abc" and "=5" are passed over
+}
+
+TEST(DefaultSystemMenu, AnEndAtTheTopEndsTheReading) {
+  auto r = tockle::defaultSystemMenu({"[Default]", "a=1", "stop=end", "b=2"});
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_TRUE(tockle::defaultSystemMenu({"a=1"}).empty());
+}
+
+TEST(DefaultSystemMenu, TheShippedCommandListGivesAMenuWithSettingsAndExit) {
+  auto bytes = base::readFile(base::programFolder() + "_command");
+  ASSERT_TRUE(bytes);
+  tockle::TMenuItem root;
+  tockle::LoadRecordsToMenu(tockle::defaultSystemMenu(base::splitLines(*bytes)), root);
+  EXPECT_TRUE(tockle::FindItemByTag(8, root));
+  EXPECT_TRUE(tockle::FindItemByTag(22, root));
+  EXPECT_TRUE(tockle::FindItemByTag(10, root));  // inside the power submenu
+}
+
+}  // namespace
