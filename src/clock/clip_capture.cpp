@@ -77,9 +77,10 @@ bool passesClipFilters(const TClipHistory& limits, std::string_view text) {
 bool clipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT); }
 
 std::optional<std::string> readClipboardText(HWND owner) {
-  // The program that just set the clipboard may still hold it for a moment.
+  // The program that just set the clipboard may still hold it for a moment, and so may the
+  // system's own clipboard manager, which reads every change (under load for longer than 200 ms).
   bool open = false;
-  for (int attempt = 0; attempt < 10 && !(open = OpenClipboard(owner)); ++attempt)
+  for (int attempt = 0; attempt < 50 && !(open = OpenClipboard(owner)); ++attempt)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   if (!open) return std::nullopt;
   std::optional<std::string> text;
