@@ -21,11 +21,26 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  apt-get update -q
-  # chrony's service must not start and touch the host clock: block service starts while installing.
+  # A mirror in the middle of a sync can fail one index; try again, then go on with what was fetched
+  # (the install below says clearly if a package is then really missing).
+  for _ in 1 2 3; do apt-get update -q && break; sleep 5; done || true
+  # chrony's service must not start and touch the host clock: block service starts while installing,
+  # and put back whatever policy the machine had before.
+  saved_policy=
+  if [ -e /usr/sbin/policy-rc.d ]; then
+    saved_policy=$(mktemp) && cp -a /usr/sbin/policy-rc.d "$saved_policy"
+  fi
+  restore_policy() {
+    if [ -n "$saved_policy" ]; then mv -f "$saved_policy" /usr/sbin/policy-rc.d; else rm -f /usr/sbin/policy-rc.d; fi
+  }
+  trap restore_policy EXIT
   printf '#!/bin/sh\nexit 101\n' > /usr/sbin/policy-rc.d && chmod +x /usr/sbin/policy-rc.d
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-  rm -f /usr/sbin/policy-rc.d
+  install() { DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"; }
+  # A mirror caught mid-sync can miss one architecture's security index; the multi-arch libraries
+  # then agree only at the release's own versions, which -t bookworm selects.
+  install "${missing[@]}" || install -t bookworm "${missing[@]}"
+  restore_policy
+  trap - EXIT
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
