@@ -11,6 +11,8 @@
 #include "clock/app_message.h"
 #include "clock/hot_keys_file.h"
 #include "clock/main_form.h"
+#include "clock/settings/config_dialog.h"
+#include "clock/settings/pages/alarm_page.h"
 #include "shared/about.h"
 #include "ui/app.h"
 
@@ -106,16 +108,28 @@ void TfrmMain::FitWindowAgain() {
 }
 
 void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
-  if (findWindowTitled(settingsDialogTitle())) return;
+  if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
+  configOpen_ = true;
   SetAlarmsActive(false);
   ConfigMode = mode;
   ShowClockMessage(true, true, "Loading...");
-  // The settings dialog is created here once it exists; with mode 3 its alarm message box gets
-  // alarmMessage before it shows. What its creation on all pages does to the files is done
-  // already: a missing system menu file is made from the command list's default menu.
-  if (mode == cfgAllPages) MakeDefaultSystemMenuFile();
-  AlarmRequestText = alarmMessage;
-  ShowClockMessage(false, false, "");
+  try {
+    TfrmConfig dialog(*this);
+    bool created = dialog.create();
+    if (created && mode == cfgNewAlarm) dialog.AlarmPage().SetAlarmMessage(alarmMessage);
+    ShowClockMessage(false, false, "");
+    if (created) {
+      if (ShowConfig)
+        ShowConfig(dialog);
+      else
+        dialog.showModal();
+    }
+  } catch (...) {
+    configOpen_ = false;
+    SetAlarmsActive(true);
+    throw;
+  }
+  configOpen_ = false;
   SetAlarmsActive(true);
 }
 
@@ -233,13 +247,17 @@ void TfrmMain::PopupSystemMenu() {
 
 LRESULT TfrmMain::WMCopyData(const COPYDATASTRUCT* data) {
   if (!data || !data->lpData || data->cbData == 0) return 0;
+  // The text belongs to the sender only until the reply.
   std::string text = alarmRequestText(data);
-  if (findWindowTitled(settingsDialogTitle())) return 0;
-  OpenConfig(cfgNewAlarm, text);
-  // Lets an end-to-end test read what arrived until the dialog shows it.
+  if (configOpen_ || findWindowTitled(settingsDialogTitle())) return 0;
+  AlarmRequestText = text;
+  // Lets an end-to-end test read what arrived.
   wchar_t echo[MAX_PATH];
   DWORD n = GetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", echo, MAX_PATH);
   if (n > 0 && n < MAX_PATH) base::writeFileAtomic(base::cp932(echo), AlarmRequestText);
+  // The sender is not kept waiting while the user works in the dialog.
+  if (InSendMessage()) ReplyMessage(0);
+  OpenConfig(cfgNewAlarm, text);
   return 0;
 }
 

@@ -33,6 +33,8 @@
 
 namespace tockle {
 
+class TfrmConfig;
+
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
 inline constexpr char kAppTitle[] = "Tockle 3 for Windows 9x/NT";
@@ -129,7 +131,8 @@ class TfrmMain : public ui::Form {
   void UpdateClock();
   void ApplySettings(bool launcherChanged);
   void LoadSettings();
-  void SaveSettings();
+  // False when a value could not be written (what was written before it stays).
+  bool SaveSettings();
   void MigrateLauncherSettings(const shared::TKzRegEx& previous);
   // The stored values held by components and the window, gathered and given back.
   TComponentSettings ComponentSettings() const;
@@ -143,7 +146,11 @@ class TfrmMain : public ui::Form {
 
   // Commands and input.
   void ExecuteCommand(int command);
+  // Opens the settings dialog in a mode unless it is open already; with mode 3 for an alarm
+  // request its new alarm gets alarmMessage.
   void OpenConfig(uint8_t mode, const std::string& alarmMessage = {});
+  // Shows the created settings dialog modally (unit tests look at it instead).
+  std::function<void(TfrmConfig&)> ShowConfig;
   void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
   void LoadSystemMenu();
@@ -190,6 +197,7 @@ class TfrmMain : public ui::Form {
   void RunTimeSync();
   void SetAlarmsActive(bool active);
   bool powerQuestionOpen_ = false;
+  bool configOpen_ = false;
   std::optional<TTimeClock::FrameKey> lastFrame_;
 };
 

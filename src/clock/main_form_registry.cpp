@@ -83,14 +83,16 @@ void TfrmMain::MigrateLauncherSettings(const shared::TKzRegEx& previous) {
   }
 }
 
-void TfrmMain::SaveSettings() {
+bool TfrmMain::SaveSettings() {
   shared::TRegistry reg;
-  if (!reg.OpenKey(RegistryKey, true)) return;
+  if (!reg.OpenKey(RegistryKey, true)) return false;
   try {
     WriteClockSettings(reg, Settings, ComponentSettings());
   } catch (const shared::ERegistryException&) {
     // What was written before the failing value stays.
+    return false;
   }
+  return true;
 }
 
 }  // namespace tockle

@@ -1,0 +1,25 @@
+#include "clock/settings/config_page.h"
+
+#include "clock/settings/config_dialog.h"
+#include "clock/settings/config_ids.h"
+
+namespace tockle {
+
+TConfigPage::TConfigPage(TfrmConfig& config, int tab, int templateId)
+    : ui::Page(config.pgcConfig, templateId, configTabCaption(tab)), Config(config), Tab(tab) {}
+
+TfrmMain& TConfigPage::Main() const { return Config.Main; }
+
+void TConfigPage::SetChanged(uint8_t flag) const { Config.SetChanged(flag); }
+
+bool TConfigPage::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
+  // The "?" help of a control: its context number, set with SetWindowContextHelpId.
+  if (msg != WM_HELP) return false;
+  const auto* info = reinterpret_cast<const HELPINFO*>(lp);
+  if (info && info->iContextType == HELPINFO_WINDOW && info->dwContextId != 0)
+    Config.HelpPopup(static_cast<int>(info->dwContextId));
+  result = TRUE;
+  return true;
+}
+
+}  // namespace tockle

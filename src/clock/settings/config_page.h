@@ -1,0 +1,55 @@
+// One page of the settings dialog: a child dialog template of its own shown under its tab, and a
+// class behind the small interface the dialog drives. The dialog loads every page of its open
+// mode step by step, writes the flagged ones back step by step, and asks each page at OK whether
+// it holds an edit group that is still open.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "clock/settings/config_rules.h"
+#include "ui/page_host.h"
+
+namespace tockle {
+
+class TfrmConfig;
+class TfrmMain;
+
+class TConfigPage : public ui::Page {
+ public:
+  // Adds the page to the dialog's page control under its tab caption; pages are declared in tab
+  // order, so the page index is the tab index.
+  TConfigPage(TfrmConfig& config, int tab, int templateId);
+
+  TfrmConfig& Config;
+  const int Tab;
+
+  // Fills the page's controls for one load step (the dialog calls every page for every step of
+  // its open mode, in the order of loadSteps). Flags that the controls' change events set while
+  // loading are cleared by the dialog afterwards.
+  virtual void Load(ConfigStep step) { (void)step; }
+  // Writes the page back for one step of the apply procedure (the dialog calls every page for
+  // every step that runs, in the order of applySteps). False when it failed: the page has told
+  // the user in a box; the dialog stops applying and stays open.
+  virtual bool Save(ConfigStep step) {
+    (void)step;
+    return true;
+  }
+
+  // An edit group still open at OK: the question's first line, for example
+  // "ランチャのアイテム <name> がまだ未確定です"; empty when no group is open.
+  virtual std::string PendingEdit() const { return {}; }
+  // Yes to the question: register as the group's register button does. False when the entry was
+  // refused (the page has told why); the dialog then stays open with the edit.
+  virtual bool RegisterPendingEdit() { return true; }
+  // No to the question: drop the edit as the group's cancel button does.
+  virtual void DropPendingEdit() {}
+
+ protected:
+  bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+  TfrmMain& Main() const;
+  // Marks this page's data as changed (a ChangedPage flag); Apply becomes enabled.
+  void SetChanged(uint8_t flag) const;
+};
+
+}  // namespace tockle
