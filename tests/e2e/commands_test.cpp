@@ -1,5 +1,6 @@
 // The real clock's commands from outside: a hot key listed in "_hot3", the alarm request by
-// WM_COPYDATA, the system menu on the right button, and the missing system menu file.
+// WM_COPYDATA and the settings dialog it opens, the system menu on the right button and its
+// settings entry, and the missing system menu file.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -13,6 +14,8 @@ namespace {
 
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
+const std::string kSettingsTitle = "環境設定 - Tockle 3"_sj;
+constexpr int kTabsId = 4001;  // the settings dialog's page control
 constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
 
 // Visible pop-up menus of a process.
@@ -157,7 +160,7 @@ TEST_F(Commands, ALeftClickRunsTheLeftButtonsCommandALeftDragOnlyMovesTheClock) 
   stopClock(hwnd);
 }
 
-TEST_F(Commands, AnAlarmRequestKeepsTheFirst256BytesOnACharacterBoundary) {
+TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst256Bytes) {
   std::string echo = clock.path("request.txt");
   SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", base::wide(echo).c_str());
   HWND hwnd = startClock();
@@ -167,13 +170,48 @@ TEST_F(Commands, AnAlarmRequestKeepsTheFirst256BytesOnACharacterBoundary) {
   while (text.size() < 300) text += "予"_sj;
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
   DWORD_PTR result = 99;
+  // The send returns while the dialog it opens is still to come or open.
   ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(result, 0u);
   EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
+  HWND dialog = clock.waitForWindow(kSettingsTitle);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
+  // A second request while the dialog is open returns at once and is dropped.
+  std::string second = "second";
+  COPYDATASTRUCT cds2{1, static_cast<DWORD>(second.size()), second.data()};
+  ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds2), SMTO_NORMAL, 5000, &result));
+  EXPECT_EQ(test::windowsTitled(kSettingsTitle).size(), 1u);
+  EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
   // A request without data is ignored.
   COPYDATASTRUCT empty{1, 0, nullptr};
   SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty), SMTO_NORMAL, 5000, &result);
   EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
+  EXPECT_EQ(test::findWindow(kSettingsTitle), nullptr);
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, TheSystemMenusSettingsEntryOpensAllPagesAndOkKeepsTheClock) {
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  SetCursorPos(r.left + 10, r.top + 10);
+  PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  ASSERT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) != nullptr; }, 5000));
+  // The test menu's first entry is the settings command.
+  test::pressKeys({VK_DOWN});
+  test::pressKeys({VK_RETURN});
+  HWND dialog = clock.waitForWindow(kSettingsTitle);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 9);
+  test::captureWindow(dialog, "settings_dialog.png");
+  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  EXPECT_TRUE(clock.running());
   stopClock(hwnd);
 }
 
@@ -194,7 +232,7 @@ TEST_F(Commands, TheRightButtonOpensTheSystemMenuWhoseLastItemEndsTheClock) {
   EXPECT_TRUE(clock.waitExit(10000));
 }
 
-TEST_F(Commands, AMissingSystemMenuFileIsReportedBeforeTheClockShows) {
+TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheSettingsDialogMakesItBeforeTheClockShows) {
   base::deleteFile(clock.path("_system3"));
   ASSERT_TRUE(clock.start());
   HWND box = clock.waitForWindow("システムメニュー設定エラー"_sj);
@@ -202,6 +240,11 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedBeforeTheClockShows) {
   HWND hwnd = test::findWindow(kTitle);
   EXPECT_TRUE(hwnd == nullptr || !IsWindowVisible(hwnd));
   PostMessageW(box, WM_COMMAND, IDOK, 0);
+  HWND dialog = clock.waitForWindow(kSettingsTitle);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 9);
+  EXPECT_TRUE(base::fileExists(clock.path("_system3")));
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
   hwnd = clock.waitForWindow(kTitle);
   ASSERT_NE(hwnd, nullptr);
   EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));

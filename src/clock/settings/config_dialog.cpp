@@ -63,8 +63,8 @@ TfrmConfig::TfrmConfig(TfrmMain& main)
 }
 
 TfrmConfig::~TfrmConfig() {
-  auto& app = ui::Application::instance();
-  if (previousHook_ || app.onMessage) app.onMessage = previousHook_;
+  // The destroy step needs the pages and their lists: the window goes before they do.
+  if (handle() && IsWindow(handle())) close(IDCANCEL);
 }
 
 TLauncherPage& TfrmConfig::LauncherPage() const { return static_cast<TLauncherPage&>(*Pages[tabLaunch]); }
@@ -78,6 +78,7 @@ void TfrmConfig::FormCreate() {
   // Enter and Esc are looked at before the dialog's own keyboard handling (edit groups).
   auto& app = ui::Application::instance();
   previousHook_ = app.onMessage;
+  hooked_ = true;
   app.onMessage = [this](MSG& msg) { return previewKey(msg) || (previousHook_ && previousHook_(msg)); };
   // 2. The tabs of the mode, then its pages' data step by step.
   std::vector<int> shown = shownTabs(ConfigMode);
@@ -109,9 +110,8 @@ void TfrmConfig::FormCreate() {
 }
 
 void TfrmConfig::FormDestroy() {
-  auto& app = ui::Application::instance();
-  app.onMessage = previousHook_;
-  previousHook_ = nullptr;
+  if (hooked_) ui::Application::instance().onMessage = previousHook_;
+  hooked_ = false;
   // The column widths are kept however the dialog closes.
   shared::TRegistry reg;
   if (!reg.OpenKey(RegistryKey, true)) return;
@@ -246,19 +246,11 @@ void TfrmConfig::btnApplyClick() { ApplySettings(false); }
 void TfrmConfig::btnOkClick() {
   // An edit in progress ends when its field loses the focus.
   btnOk.setFocus();
-  for (TConfigPage* page : {static_cast<TConfigPage*>(&LauncherPage()), static_cast<TConfigPage*>(&AlarmPage())}) {
-    std::string pending = page->PendingEdit();
-    if (pending.empty()) continue;
-    int answer = AskUser(handle(), pending + "\r\n確定しますか？"_sj, "未確定アイテムの確定"_sj,
-                         MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDYES) {
-      if (!page->RegisterPendingEdit()) return;
-    } else if (answer == IDNO) {
-      page->DropPendingEdit();
-    } else {
-      return;
-    }
-  }
+  std::vector<IPendingEdit*> edits{&LauncherPage(), &AlarmPage()};
+  if (!SettlePendingEdits(edits, [this](std::string_view text, std::string_view caption, UINT flags) {
+        return AskUser(handle(), text, caption, flags);
+      }))
+    return;
   ApplySettings(true);
 }
 

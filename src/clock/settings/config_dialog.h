@@ -95,6 +95,7 @@ class TfrmConfig : public ui::Dialog {
   ui::Button* cancelButton_ = nullptr;
   bool inPlaceEdit_ = false;
   std::function<bool(MSG&)> previousHook_;
+  bool hooked_ = false;
 };
 
 }  // namespace tockle

@@ -12,9 +12,9 @@ TfrmMain& TConfigPage::Main() const { return Config.Main; }
 
 void TConfigPage::SetChanged(uint8_t flag) const { Config.SetChanged(flag); }
 
-bool TConfigPage::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
+bool TConfigPage::handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
   // The "?" help of a control: its context number, set with SetWindowContextHelpId.
-  if (msg != WM_HELP) return false;
+  if (msg != WM_HELP) return ui::Page::handleMessage(msg, wp, lp, result);
   const auto* info = reinterpret_cast<const HELPINFO*>(lp);
   if (info && info->iContextType == HELPINFO_WINDOW && info->dwContextId != 0)
     Config.HelpPopup(static_cast<int>(info->dwContextId));

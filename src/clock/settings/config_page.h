@@ -1,13 +1,14 @@
 // One page of the settings dialog: a child dialog template of its own shown under its tab, and a
 // class behind the small interface the dialog drives. The dialog loads every page of its open
 // mode step by step, writes the flagged ones back step by step, and asks each page at OK whether
-// it holds an edit group that is still open.
+// it holds an edit group that is still open (IPendingEdit: the launcher and alarm pages answer).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "clock/settings/config_rules.h"
+#include "clock/settings/pending_edit.h"
 #include "ui/page_host.h"
 
 namespace tockle {
@@ -15,7 +16,7 @@ namespace tockle {
 class TfrmConfig;
 class TfrmMain;
 
-class TConfigPage : public ui::Page {
+class TConfigPage : public ui::Page, public IPendingEdit {
  public:
   // Adds the page to the dialog's page control under its tab caption; pages are declared in tab
   // order, so the page index is the tab index.
@@ -35,15 +36,6 @@ class TConfigPage : public ui::Page {
     (void)step;
     return true;
   }
-
-  // An edit group still open at OK: the question's first line, for example
-  // "ランチャのアイテム <name> がまだ未確定です"; empty when no group is open.
-  virtual std::string PendingEdit() const { return {}; }
-  // Yes to the question: register as the group's register button does. False when the entry was
-  // refused (the page has told why); the dialog then stays open with the edit.
-  virtual bool RegisterPendingEdit() { return true; }
-  // No to the question: drop the edit as the group's cancel button does.
-  virtual void DropPendingEdit() {}
 
  protected:
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;

@@ -77,16 +77,17 @@ bool TKzDnDListView::DeleteItem(int row, bool selectPrevious) {
   return true;
 }
 
-void TKzDnDListView::InitDrag() { lastPress_ = GetTickCount(); }
+void TKzDnDListView::InitDrag() { lastPress_ = TickCount(); }
 
 bool TKzDnDListView::listMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      // The list selects the row first; the drag then takes the mouse.
-      result = subclass_.callNext(msg, wp, lp);
-      MouseDown(at, msg == WM_LBUTTONDBLCLK);
+      // A drag takes the press from the list (which would otherwise wait for the mouse itself);
+      // every other press, a click on a row's check box among them, is the list's own.
+      if (!MouseDown(at, msg == WM_LBUTTONDBLCLK)) return false;
+      result = 0;
       return true;
     case WM_MOUSEMOVE:
       if (pending_ && !(wp & MK_LBUTTON)) {
@@ -96,7 +97,6 @@ bool TKzDnDListView::listMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
                  (std::abs(at.x - pressAt_.x) >= DnDThreshold || std::abs(at.y - pressAt_.y) >= DnDThreshold)) {
         pending_ = false;
         dragging_ = true;
-        SetCapture(handle());
       }
       if (!dragging_) return false;
       if (!(wp & MK_LBUTTON)) {
@@ -118,7 +118,7 @@ bool TKzDnDListView::listMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
       result = 0;
       return true;
     case WM_CAPTURECHANGED:
-      if (dragging_ && reinterpret_cast<HWND>(lp) != handle()) EndDrag();
+      if ((dragging_ || pending_) && reinterpret_cast<HWND>(lp) != handle()) EndDrag();
       return false;
     case WM_KEYDOWN:
       if ((dragging_ || pending_) && wp == VK_ESCAPE) {
@@ -134,25 +134,31 @@ bool TKzDnDListView::listMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
   return false;
 }
 
-void TKzDnDListView::MouseDown(POINT at, bool doubleClick) {
-  if (!AcceptDnD || count() < 2) return;
-  if (itemAt(at) >= 0) {
-    DWORD now = GetTickCount();
-    if (doubleClick || now - lastPress_ < GetDoubleClickTime()) {
-      // The second press of a double-click opens the row rather than dragging it.
-      EndDrag();
-    } else {
-      pressAt_ = at;
-      if (DnDThreshold > 0) {
-        pending_ = true;
-      } else {
-        dragging_ = true;
-        SetCapture(handle());
-      }
-      scrollTimer_.setEnabled(scrollTimer_.interval() > 0);
-    }
+bool TKzDnDListView::MouseDown(POINT at, bool doubleClick) {
+  if (!AcceptDnD || count() < 2) return false;
+  LVHITTESTINFO hit{};
+  hit.pt = at;
+  int row = static_cast<int>(send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  DWORD now = TickCount();
+  DWORD sincePress = now - lastPress_;
+  lastPress_ = now;
+  if (row < 0 || (hit.flags & LVHT_ONITEMSTATEICON)) return false;
+  if (doubleClick || sincePress < GetDoubleClickTime()) {
+    // The second press of a double-click opens the row rather than dragging it.
+    EndDrag();
+    return false;
   }
-  lastPress_ = GetTickCount();
+  SetFocus(handle());
+  setSelectedIndex(row);
+  pressAt_ = at;
+  if (DnDThreshold > 0) {
+    pending_ = true;
+  } else {
+    dragging_ = true;
+  }
+  SetCapture(handle());
+  scrollTimer_.setEnabled(scrollTimer_.interval() > 0);
+  return true;
 }
 
 void TKzDnDListView::DragOver(POINT at) {
@@ -180,15 +186,13 @@ void TKzDnDListView::DragDrop(POINT at) {
 
 void TKzDnDListView::EndDrag() {
   pending_ = false;
+  dragging_ = false;
   scrollTimer_.setEnabled(false);
   if (highlighted_ >= 0) {
     setDropHighlight(highlighted_, false);
     highlighted_ = -1;
   }
-  if (dragging_) {
-    dragging_ = false;
-    if (GetCapture() == handle()) ReleaseCapture();
-  }
+  if (GetCapture() == handle()) ReleaseCapture();
 }
 
 void TKzDnDListView::ScrollTimer() {

@@ -43,6 +43,8 @@ class TKzDnDListView : public ui::ListView {
   std::function<void()> OnDnDSuccess;
   // The question at a drop on the last row; true puts the row after it. Tests answer it.
   std::function<bool(HWND owner)> AskAfterLast;
+  // The tick count that times presses (tests step it).
+  std::function<DWORD()> TickCount = GetTickCount;
 
   // Moves row `from` in front of row `to` (count: to the end) and answers the row now holding it;
   // a refused move answers the selected row.
@@ -61,7 +63,8 @@ class TKzDnDListView : public ui::ListView {
 
  private:
   bool listMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-  void MouseDown(POINT at, bool doubleClick);
+  // True when the press began a drag (the list does not see it).
+  bool MouseDown(POINT at, bool doubleClick);
   void DragOver(POINT at);
   void DragDrop(POINT at);
   void EndDrag();

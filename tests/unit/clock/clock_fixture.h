@@ -66,6 +66,8 @@ class ClockFixture : public testing::Test {
     form.PreviousRegistryKey = oldKey.path();
     writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
     form.Power = &power;
+    // The settings dialog is created and loaded but not shown modally.
+    form.ShowConfig = [](tockle::TfrmConfig&) {};
     form.ShellOpen = [this](HWND, const std::string& f, const std::string& p, const std::string& d) {
       shell.push_back({f, p, d});
     };
