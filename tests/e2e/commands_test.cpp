@@ -3,6 +3,10 @@
 // settings entry, and the missing system menu file.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <vector>
 
 #include "base/files.h"
