@@ -230,6 +230,8 @@ bool TfrmConfig::ApplySettings(bool close) {
     }
   }
   if (!Main.SaveSettings()) {
+    // The clock holds settings it could not store: Apply stays on for another try.
+    ChangedPages |= cpGeneral;
     AskUser(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
     updateApply();
     return false;

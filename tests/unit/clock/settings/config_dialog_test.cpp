@@ -53,21 +53,31 @@ TEST_F(ConfigDialog, EachModeShowsItsTabsWithApplyDisabled) {
 TEST_F(ConfigDialog, ApplyWithoutFlagsStillSavesAndAppliesTheClocksSettings) {
   auto d = open(1);
   form.Settings.AlwaysOnTop = false;
+  ASSERT_TRUE(d->ApplySettings(false));
+  EXPECT_EQ(storedInt("AlwaysOnTop"), 0);
+  EXPECT_FALSE(form.topMost());
+  // A changed launcher: its icon cache goes and its menu is built again; the flags clear.
   writeFile("_cache3", "x");
   d->SetChanged(tockle::cpLauncher);
   EXPECT_TRUE(d->btnApply.enabled());
   ASSERT_TRUE(d->ApplySettings(false));
   EXPECT_EQ(d->ChangedPages, 0);
   EXPECT_FALSE(d->btnApply.enabled());
-  EXPECT_EQ(storedInt("AlwaysOnTop"), 0);
-  EXPECT_FALSE(form.topMost());
-  // The launcher changed: its icon cache goes and its menu is built again.
   EXPECT_FALSE(base::fileExists(folder.file("_cache3")));
   EXPECT_TRUE(form.LauncherMenuDirty);
   // Cancel keeps what Apply wrote.
   form.Settings.AlwaysOnTop = true;
   d->close(IDCANCEL);
   EXPECT_EQ(storedInt("AlwaysOnTop"), 0);
+}
+
+TEST_F(ConfigDialog, ASettingsKeyThatCannotBeWrittenIsSaidAndTheDialogStaysOpen) {
+  auto d = open(0);
+  form.RegistryKey = key.path() + "\\" + std::string(300, 'k');  // no such key can be made
+  EXPECT_FALSE(d->ApplySettings(true));
+  EXPECT_EQ(boxes, std::vector<std::string>{"設定保存エラー:設定をレジストリに保存できませんでした"_sj});
+  EXPECT_TRUE(IsWindow(d->handle()));
+  EXPECT_TRUE(d->btnApply.enabled());
 }
 
 TEST_F(ConfigDialog, ColumnWidthsAreKeptOnCancelAndOpenSoInAnotherMode) {
