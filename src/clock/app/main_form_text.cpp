@@ -2,9 +2,9 @@
 // formatted in the date-time format language.
 #include "base/datetime.h"
 #include "base/text.h"
-#include "clock/power/battery.h"
-#include "clock/face/internet_time.h"
 #include "clock/app/main_form.h"
+#include "clock/face/internet_time.h"
+#include "clock/power/battery.h"
 
 namespace tockle {
 

@@ -1,6 +1,6 @@
 // Recording the clipboard: the handler of the clipboard watcher.
-#include "clock/clipboard/clip_capture.h"
 #include "clock/app/main_form.h"
+#include "clock/clipboard/clip_capture.h"
 #include "ui/msgbox.h"
 
 namespace tockle {

@@ -8,9 +8,9 @@
 #include "base/text.h"
 #include "base/text_lines.h"
 #include "clock/alarm/alarm_request.h"
+#include "clock/app/main_form.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/hot_keys_file.h"
-#include "clock/app/main_form.h"
 #include "shared/about.h"
 #include "ui/app.h"
 

@@ -1,8 +1,8 @@
 #include "clock/power/power.h"
 
 #include "clock/app/main_form.h"
-#include "clock/timesync/net_time.h"
 #include "clock/power/query_form.h"
+#include "clock/timesync/net_time.h"
 #include "ui/app.h"
 
 namespace tockle {

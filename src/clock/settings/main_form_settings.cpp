@@ -3,8 +3,8 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "clock/tray/delayed_icon.h"
 #include "clock/app/main_form.h"
+#include "clock/tray/delayed_icon.h"
 
 namespace tockle {
 

@@ -12,8 +12,8 @@
 #include "memo/chrome/commands.h"
 #include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
-#include "ui/msgbox.h"
 #include "ui/app.h"
+#include "ui/msgbox.h"
 
 namespace memo {
 
@@ -74,7 +74,7 @@ void TfrmMain::FormCreate() {
   buildMenus();
   createToolBars();
   createStatusAndTabs();
-  bindActions();
+  bindCommands();
 
   fldDrop = std::make_unique<shared::TFileDrop>(handle());
   fldDrop->OnFileDrop = [this](shared::TFileDrop&, int num, const std::vector<std::string>& files, int x, int y) {
@@ -269,6 +269,10 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
   }
   return ui::Form::handleMessage(msg, wp, lp);
+}
+
+void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>&, int, int) {
+  // What a drop does (open as tabs or insert) comes with the insert commands.
 }
 
 }  // namespace memo

@@ -15,10 +15,11 @@
 
 #include "base/handles.h"
 #include "memo/chrome/actions.h"
-#include "memo/document/memo_manager.h"
-#include "memo/settings/memo_settings.h"
+#include "memo/chrome/command_table.h"
 #include "memo/chrome/menu_bar.h"
+#include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
+#include "memo/settings/memo_settings.h"
 #include "shared/file_drop.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -117,7 +118,17 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void FormShow();
   void FormDestroy();
   void buildMenus();
-  void bindActions();
+  // Each area of commands binds its handlers in its own file; memo/chrome/command_areas.h lists
+  // the areas.
+  void bindCommands();
+#define MEMO_COMMAND_AREA(area) void bind##area##Commands();
+#include "memo/chrome/command_areas.h"
+#undef MEMO_COMMAND_AREA
+  // For the areas: a handler of a command (an action's when the id is an action's), of a range of
+  // menu commands with their offset, and a hook for every menu as it opens.
+  void onCommand(int id, std::function<void()> run);
+  void onCommandRange(int first, int last, std::function<void(int offset)> run);
+  void onMenuPopup(std::function<void(HMENU)> hook);
   void createToolBars();
   void createFontBoxes();
   void createStatusAndTabs();
@@ -140,7 +151,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // Check marks of the Format menu and of the tab-position submenu as it opens.
   void S2Click(HMENU format);
   void mnuShowDefaultClick(HMENU positions);
-  void bindTabActions();
   void enableFormatActions(bool on);
   // Shows the box through AskUser.
   int ask(std::string_view text, std::string_view caption, UINT flags);
@@ -174,6 +184,7 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   base::Menu ppmTime;
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
+  CommandTable commands_;
   ui::Timer tmrSave{2000, true};
   ui::Timer tmrMessage{3000, false};
   base::GdiFont uiFont_;

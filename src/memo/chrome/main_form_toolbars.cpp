@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 #include "base/text.h"
-#include "memo/chrome/commands.h"
 #include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
 #include "memo/chrome/tool_images.h"
 #include "shared/hints.h"
 

@@ -7,8 +7,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/chrome/commands.h"
 #include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/dialogs/new_wizard.h"
 #include "ui/app.h"
@@ -177,5 +177,28 @@ void TfrmMain::mnuSetMemoFileClick() {
 }
 
 void TfrmMain::updateBackup() { MemoMan.UpdateBackup(); }
+
+void TfrmMain::bindDocumentCommands() {
+  onCommand(mnuNewFile, [this] { mnuNewFileClick(); });
+  onCommand(mnuSetMemoFile, [this] { mnuSetMemoFileClick(); });
+  onCommand(mnuReload, [this] { ReloadDocument(); });
+  onCommand(mnuUpdateBackup, [this] { updateBackup(); });
+  onCommand(mnuExitWithoutSave, [this] { mnuExitWithoutSaveClick(); });
+  onCommand(mnuClose, [this] { mnuCloseClick(); });
+  onMenuPopup([this](HMENU popup) {
+    if (popup == GetSubMenu(MainMenu1.get(), 0)) mnuFileParentClick();
+  });
+}
+
+void TfrmMain::mnuCloseClick() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
+
+void TfrmMain::mnuExitWithoutSaveClick() {
+  BackupOnExit = false;
+  mnuCloseClick();
+}
+
+void TfrmMain::mnuFileParentClick() {
+  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (NeedBackup ? MF_ENABLED : MF_GRAYED));
+}
 
 }  // namespace memo

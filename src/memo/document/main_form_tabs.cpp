@@ -1,6 +1,6 @@
 // The tab commands of the memo window: new, rename, move, save to a file, delete, previous and
-// next, plain or rich form. Every change of the tab list goes through the document manager, whose
-// change event refills the strip; the shown tab is saved first so that no edit is lost.
+// next. Every change of the tab list goes through the document manager, whose change event
+// refills the strip; the shown tab is saved first so that no edit is lost.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,15 +11,12 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/chrome/commands.h"
 #include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
 
 namespace memo {
 
 namespace {
-
-constexpr int kFormatActions[] = {actBold,        actItalic,     actUnderline, actLeftAlign,
-                                  actCenterAlign, actRightAlign, actColor};
 
 bool containsName(const std::vector<std::string>& names, const std::string& name) {
   return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return base::equalsNoCase(n, name); });
@@ -33,17 +30,14 @@ std::vector<std::string> TfrmMain::tabNames() const {
   return names;
 }
 
-void TfrmMain::enableFormatActions(bool on) {
-  for (int id : kFormatActions) setActionEnabled(id, on);
-}
-
-void TfrmMain::bindTabActions() {
-  ActionList1.find(actNewTab)->onExecute = [this] { actNewTabExecute(); };
-  ActionList1.find(actTabNameChange)->onExecute = [this] { actTabNameChangeExecute(); };
-  ActionList1.find(actSaveTab)->onExecute = [this] { actSaveTabExecute(); };
-  ActionList1.find(actDeleteTab)->onExecute = [this] { actDeleteTabExecute(); };
-  ActionList1.find(actNext)->onExecute = [this] { MoveToAdjacentTab(true); };
-  ActionList1.find(actPrevious)->onExecute = [this] { MoveToAdjacentTab(false); };
+void TfrmMain::bindTabCommands() {
+  onCommand(actNewTab, [this] { actNewTabExecute(); });
+  onCommand(actTabNameChange, [this] { actTabNameChangeExecute(); });
+  onCommand(actSaveTab, [this] { actSaveTabExecute(); });
+  onCommand(actDeleteTab, [this] { actDeleteTabExecute(); });
+  onCommand(actNext, [this] { MoveToAdjacentTab(true); });
+  onCommand(actPrevious, [this] { MoveToAdjacentTab(false); });
+  onCommandRange(mnuTabMoveTop, mnuTabMoveLast, [this](int tag) { TabMoveClick(tag); });
 }
 
 bool TfrmMain::ApplyTabList(const std::vector<std::string>& names) {
@@ -148,19 +142,6 @@ void TfrmMain::actDeleteTabExecute() {
     return;
   saveShownTab();
   MemoMan.DeleteTab(name);
-}
-
-void TfrmMain::mnuRichTextClick() {
-  PlainMode = !PlainMode;
-  CheckMenuItem(MainMenu1.get(), mnuRichText, MF_BYCOMMAND | (PlainMode ? MF_UNCHECKED : MF_CHECKED));
-  rceMemo.setModified(true);
-  enableFormatActions(!PlainMode);
-}
-
-void TfrmMain::S2Click(HMENU format) {
-  CheckMenuItem(format, mnuRichText, MF_BYCOMMAND | (PlainMode ? MF_UNCHECKED : MF_CHECKED));
-  EnableMenuItem(format, mnuHotLink, MF_BYCOMMAND | (PlainMode ? MF_ENABLED : MF_GRAYED));
-  CheckMenuItem(format, mnuHotLink, MF_BYCOMMAND | (HotLink ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace memo

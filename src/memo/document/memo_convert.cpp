@@ -7,7 +7,8 @@
 
 namespace memo {
 
-void TKzMemoManager::deleteUnreferenced(std::string_view dir, const base::Lines& oldIndex, const base::Lines& newIndex) const {
+void TKzMemoManager::deleteUnreferenced(std::string_view dir, const base::Lines& oldIndex,
+                                        const base::Lines& newIndex) const {
   for (size_t i = kFirstEntry; i < oldIndex.size(); ++i) {
     auto path = tabPath(dir, oldIndex[i]);
     if (!path) continue;

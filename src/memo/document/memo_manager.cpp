@@ -4,9 +4,9 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "memo/dialogs/welcome.h"
 #include "memo/document/file_age.h"
 #include "memo/document/tab_file_name.h"
-#include "memo/dialogs/welcome.h"
 #include "ui/msgbox.h"
 
 namespace memo {

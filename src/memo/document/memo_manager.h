@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text_lines.h"
 #include "memo/document/doc_format.h"
 #include "memo/document/document_cache.h"
-#include "base/text_lines.h"
 
 namespace memo {
 
@@ -93,7 +93,8 @@ class TKzMemoManager {
   std::optional<base::Lines> typeIIFromIndex(std::string_view folder, const base::Lines& index) const;
   // Writes the tabs as new files and the index over path; then removes the files of oldIndex
   // that the new index no longer names. Nothing changes when a write fails.
-  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs, const base::Lines& oldIndex) const;
+  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs,
+                          const base::Lines& oldIndex) const;
   void deleteUnreferenced(std::string_view folder, const base::Lines& oldIndex, const base::Lines& newIndex) const;
   bool saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream);
   bool saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream);

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "memo/chrome/commands.h"
 #include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
 #include "shared/reg_ex.h"
 #include "ui/app.h"
 
@@ -157,6 +157,13 @@ void TfrmMain::SaveSettings() {
     } catch (const shared::ERegistryException&) {
       // What was written before the failing value stays.
     }
+  });
+}
+
+void TfrmMain::bindSettingsCommands() {
+  onCommandRange(mnuTabTop, mnuTabRight, [this](int tag) { TabPositionClick(tag); });
+  onMenuPopup([this](HMENU popup) {
+    if (GetMenuItemID(popup, 0) == mnuTabTop) mnuShowDefaultClick(popup);
   });
 }
 

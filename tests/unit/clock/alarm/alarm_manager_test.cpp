@@ -9,8 +9,8 @@
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_list.h"
 #include "support/temp_folder.h"
-#include "unit/clock/alarm/alarm_test_util.h"
 #include "ui/app.h"
+#include "unit/clock/alarm/alarm_test_util.h"
 
 namespace {
 

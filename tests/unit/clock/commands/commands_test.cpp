@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/clock/clock_fixture.h"
 #include "support/e2e.h"
 #include "ui/form.h"
 #include "ui/timer.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 

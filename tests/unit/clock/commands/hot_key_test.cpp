@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/clock/clock_fixture.h"
 #include "support/e2e.h"
 #include "ui/app.h"
 #include "ui/form.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 

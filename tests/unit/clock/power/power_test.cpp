@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "clock/power/query_form.h"
-#include "unit/clock/clock_fixture.h"
 #include "support/e2e.h"
 #include "ui/timer.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/chrome/commands.h"
-#include "unit/memo/main_form_fixture.h"
 #include "ui/app.h"
 #include "ui/timer.h"
+#include "unit/memo/main_form_fixture.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "unit/memo/dialogs/scripted_wizard_host.h"
 #include "support/temp_folder.h"
+#include "unit/memo/dialogs/scripted_wizard_host.h"
 
 using namespace memo;
 using memotest::ScriptedHost;

@@ -7,11 +7,11 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "unit/memo/dialogs/scripted_wizard_host.h"
 #include "support/e2e.h"
 #include "support/temp_folder.h"
 #include "ui/app.h"
 #include "ui/timer.h"
+#include "unit/memo/dialogs/scripted_wizard_host.h"
 
 using namespace memo;
 using memotest::ScriptedHost;

@@ -7,8 +7,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "unit/memo/main_form_fixture.h"
 #include "memo/chrome/commands.h"
+#include "unit/memo/main_form_fixture.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "unit/memo/main_form_fixture.h"
 #include "support/test_key.h"
+#include "unit/memo/main_form_fixture.h"
 
 namespace {
 

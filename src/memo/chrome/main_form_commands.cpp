@@ -1,13 +1,13 @@
-// The memo window's commands: menus, actions, tool buttons and shortcuts meet here.
+// The memo window's commands: menus, actions, tool buttons and shortcuts meet here; the areas
+// of commands bind their handlers in their own files.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "base/text.h"
-#include "memo/chrome/commands.h"
 #include "memo/app/main_form.h"
-#include "shared/about.h"
+#include "memo/chrome/commands.h"
 #include "ui/app.h"
 
 namespace memo {
@@ -21,10 +21,26 @@ void TfrmMain::buildMenus() {
   ppmTime = buildMenu(insertTimeItems(), false);
 }
 
-void TfrmMain::bindActions() {
-  bindTabActions();
+void TfrmMain::bindCommands() {
+#define MEMO_COMMAND_AREA(area) bind##area##Commands();
+#include "memo/chrome/command_areas.h"
+#undef MEMO_COMMAND_AREA
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
+
+void TfrmMain::onCommand(int id, std::function<void()> run) {
+  // An action's handler also runs for its tool buttons and shortcut, and only while it is enabled.
+  if (Action* a = ActionList1.find(id))
+    a->onExecute = std::move(run);
+  else
+    commands_.on(id, std::move(run));
+}
+
+void TfrmMain::onCommandRange(int first, int last, std::function<void(int offset)> run) {
+  commands_.onRange(first, last, std::move(run));
+}
+
+void TfrmMain::onMenuPopup(std::function<void(HMENU)> hook) { commands_.onMenuPopup(std::move(hook)); }
 
 void TfrmMain::updateAction(int id) {
   const Action* a = ActionList1.find(id);
@@ -43,44 +59,7 @@ void TfrmMain::setActionEnabled(int id, bool on) {
 }
 
 bool TfrmMain::ExecuteCommand(int id) {
-  switch (id) {
-    case mnuClose:
-      mnuCloseClick();
-      return true;
-    case mnuExitWithoutSave:
-      mnuExitWithoutSaveClick();
-      return true;
-    case mnuAbout:
-      mnuAboutClick();
-      return true;
-    case mnuNewFile:
-      mnuNewFileClick();
-      return true;
-    case mnuSetMemoFile:
-      mnuSetMemoFileClick();
-      return true;
-    case mnuReload:
-      ReloadDocument();
-      return true;
-    case mnuUpdateBackup:
-      updateBackup();
-      return true;
-    case mnuRichText:
-      mnuRichTextClick();
-      return true;
-    case mnuTabTop:
-    case mnuTabBottom:
-    case mnuTabLeft:
-    case mnuTabRight:
-      TabPositionClick(id - mnuTabTop);
-      return true;
-    case mnuTabMoveTop:
-    case mnuTabMovePrevious:
-    case mnuTabMoveNext:
-    case mnuTabMoveLast:
-      TabMoveClick(id - mnuTabMoveTop);
-      return true;
-  }
+  if (commands_.run(id)) return true;
   if (Action* a = ActionList1.find(id)) {
     if (!a->enabled || !a->onExecute) return false;
     a->onExecute();
@@ -115,35 +94,6 @@ bool TfrmMain::onAppMessage(MSG& msg) {
   return false;
 }
 
-void TfrmMain::initMenuPopup(HMENU popup) {
-  if (popup == GetSubMenu(MainMenu1.get(), 0)) mnuFileParentClick();
-  if (popup == GetSubMenu(MainMenu1.get(), 4)) S2Click(popup);
-  if (GetMenuItemID(popup, 0) == mnuTabTop) mnuShowDefaultClick(popup);
-}
-
-void TfrmMain::mnuCloseClick() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
-
-void TfrmMain::mnuExitWithoutSaveClick() {
-  BackupOnExit = false;
-  mnuCloseClick();
-}
-
-void TfrmMain::mnuFileParentClick() {
-  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (NeedBackup ? MF_ENABLED : MF_GRAYED));
-}
-
-void TfrmMain::rceMemoChange() {
-  if (filling_) return;
-  // What the user writes into a tab that could not be loaded becomes its content.
-  tabUnavailable_ = false;
-  rceMemo.setModified(true);
-  setActionEnabled(actUndo, rceMemo.canUndo());
-}
-
-void TfrmMain::mnuAboutClick() { shared::showAbout(handle()); }
-
-void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>&, int, int) {
-  // What a drop does (open as tabs or insert) comes with the insert commands.
-}
+void TfrmMain::initMenuPopup(HMENU popup) { commands_.menuOpening(popup); }
 
 }  // namespace memo
