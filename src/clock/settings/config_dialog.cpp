@@ -2,8 +2,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/commands.h"
-#include "clock/main_form.h"
+#include "clock/app/main_form.h"
+#include "clock/commands/commands.h"
 #include "clock/settings/config_ids.h"
 #include "clock/settings/pages/alarm_page.h"
 #include "clock/settings/pages/clip_his_page.h"

@@ -1,7 +1,7 @@
 #include "clock/settings/config_rules.h"
 
 #include "base/text.h"
-#include "clock/commands.h"
+#include "clock/commands/commands.h"
 
 namespace tockle {
 

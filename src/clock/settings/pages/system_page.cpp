@@ -1,6 +1,6 @@
 #include "clock/settings/pages/system_page.h"
 
-#include "clock/main_form.h"
+#include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/system_page_ids.h"
 
