@@ -14,7 +14,7 @@
 #include "clock/settings/pages/hot_key_page.h"
 #include "clock/settings/pages/launcher_page.h"
 #include "clock/settings/pages/system_page.h"
-#include "shared/KzRegEx.h"
+#include "shared/reg_ex.h"
 #include "ui/app.h"
 
 namespace tockle {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "shared/KzRegEx.h"
+#include "shared/reg_ex.h"
 
 namespace tockle {
 

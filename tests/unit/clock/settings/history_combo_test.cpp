@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "clock/settings/history_combo.h"
-#include "shared/Registry.h"
+#include "shared/registry.h"
 #include "support/test_key.h"
 #include "ui/app.h"
 #include "ui/form.h"
