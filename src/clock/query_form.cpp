@@ -23,10 +23,6 @@ TfrmQuery::TfrmQuery(HWND owner, int kind, int timeRemain, bool forceIfHung)
     selectedKind_ = cmbQueryMessage.itemIndex();
     force_ = chkForceExit.checked();
   };
-  onDestroy = [this] {
-    if (hints_) DestroyWindow(hints_);
-    hints_ = nullptr;
-  };
 }
 
 TfrmQuery::~TfrmQuery() = default;
@@ -38,7 +34,7 @@ void TfrmQuery::FormCreate() {
                            "Windows を サスペンド しますか？", "Windows を 休止状態 にしますか？"})
     cmbQueryMessage.add(base::fromUtf8(item));
   cmbQueryMessage.setItemIndex(kind_);
-  AddHint(chkForceExit, "緊急時に御利用ください"_sj);
+  hints_.add(chkForceExit.handle(), "緊急時に御利用ください"_sj);
   if (timeRemain_ > 0) {
     btnStop.setEnabled(true);
     prgQuery.setEnabled(true);
@@ -48,21 +44,6 @@ void TfrmQuery::FormCreate() {
     tmrRemain.setEnabled(true);
     chkForceExit.setEnabled(forceIfHung_);
   }
-}
-
-void TfrmQuery::AddHint(const ui::Control& control, const std::string& text) {
-  if (!hints_)
-    hints_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, nullptr, nullptr);
-  if (!hints_) return;
-  std::wstring wtext = base::wide(text);
-  TTTOOLINFOW ti{};
-  ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  ti.hwnd = handle();
-  ti.uId = reinterpret_cast<UINT_PTR>(control.handle());
-  ti.lpszText = wtext.data();
-  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void TfrmQuery::tmrRemainTimer() {

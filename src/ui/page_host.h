@@ -24,6 +24,11 @@ class Page : public Dialog {
   const std::string& title() const { return title_; }
   int index() const { return index_; }
 
+ protected:
+  // OK and Cancel (Enter, Esc) belong to the dialog around the page. A page class that overrides
+  // this passes on what it does not handle.
+  bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+
  private:
   friend class PageHost;
   PageHost& pages_;

@@ -1,6 +1,7 @@
 // Watches the messages of a window made elsewhere (a control, another form) before its own
 // procedure runs, through the common controls' window subclassing. The handler runs inside the
-// exception guard; the subclass ends with the object or when the window is destroyed.
+// exception guard; the subclass ends with the object or when the window is destroyed (the handler
+// still sees WM_NCDESTROY, whatever it answers).
 #pragma once
 
 #include <windows.h>
