@@ -11,7 +11,6 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "shared/about_ids.h"
-#include "shared/hints.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -93,9 +92,6 @@ TfrmAbout::TfrmAbout(HWND owner) : ui::Dialog(owner, IDD_ABOUT) {
 }
 
 void TfrmAbout::addHints() {
-  hints_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, ui::Application::instance().hinstance(),
-                           nullptr);
   const std::pair<int, std::string> hints[] = {
       {IDC_ABOUT_PRODUCT, "ソフトウエアの名称"_sj},
       {IDC_ABOUT_VERSION, "バージョン情報"_sj},
@@ -108,7 +104,7 @@ void TfrmAbout::addHints() {
       {IDC_ABOUT_USERS_SITE, "USERS' SITE (サポート専用のサイト)へジャンプ"_sj},
       {IDOK, "閉じる"_sj},
   };
-  for (const auto& [id, text] : hints) addControlHint(hints_, handle(), GetDlgItem(handle(), id), text);
+  for (const auto& [id, text] : hints) hints_.add(GetDlgItem(handle(), id), text);
 }
 
 void TfrmAbout::FormShow() {

@@ -11,6 +11,7 @@
 
 #include "ui/dialog.h"
 #include "ui/graphics.h"
+#include "ui/tooltip.h"
 
 namespace shared {
 
@@ -72,7 +73,7 @@ class TfrmAbout : public ui::Dialog {
   ui::Button cmdOK{this, IDOK};
   base::GdiFont productFont_;
   base::GdiFont linkFont_;
-  HWND hints_ = nullptr;
+  ui::Tooltip hints_;
 };
 
 // Shows the version dialog modally over owner.

@@ -11,10 +11,6 @@
 
 namespace shared {
 
-namespace {
-const wchar_t kSelfProp[] = L"TFileDrop.self";
-}
-
 std::vector<std::string> dropFileNames(HDROP drop) {
   std::vector<std::string> names;
   UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
@@ -63,29 +59,18 @@ void TFileDrop::Hook() {
   HWND hwnd = target();
   if (!hwnd || !IsWindow(hwnd)) throw std::runtime_error("Invalidate Window Handle in FileDrop");
   hooked_ = hwnd;
-  SetPropW(hwnd, kSelfProp, this);
-  previous_ =
-      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFileDrop::thunk)));
+  subclass_.attach(hwnd,
+                   [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) { return windowProc(msg, wp, lp, result); });
   DragAcceptFiles(hwnd, accept_);
 }
 
 void TFileDrop::Unhook() {
   if (!hooked_) return;
-  // Only our own procedure is taken out again; a window that was re-created meanwhile (or
-  // subclassed after us) runs what it runs now.
-  if (hooked_ == target() && IsWindow(hooked_) &&
-      GetWindowLongPtrW(hooked_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TFileDrop::thunk)) {
-    SetWindowLongPtrW(hooked_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    RemovePropW(hooked_, kSelfProp);
-  }
+  subclass_.detach();
   hooked_ = nullptr;
 }
 
 void TFileDrop::Notification() {
-  if (hooked_ && IsWindow(hooked_)) {
-    SetWindowLongPtrW(hooked_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    RemovePropW(hooked_, kSelfProp);
-  }
   if (hooked_ == control_) {
     control_ = nullptr;
     accept_ = false;
@@ -93,32 +78,27 @@ void TFileDrop::Notification() {
   hooked_ = nullptr;
 }
 
-LRESULT CALLBACK TFileDrop::thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<TFileDrop*>(GetPropW(hwnd, kSelfProp));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  return self->windowProc(hwnd, msg, wp, lp);
-}
-
-LRESULT TFileDrop::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DROPFILES) {
-    auto drop = reinterpret_cast<HDROP>(wp);
-    try {
-      DoDropFiles(drop);
-    } catch (const std::exception& e) {
-      ui::guarded([&] {
-        if (ShowError) ShowError(e.what());
-      });
-    } catch (...) {
-      ui::guarded([&] {
-        if (ShowError) ShowError("Error in file drop");
-      });
-    }
-    DragFinish(drop);
-    return 0;
+bool TFileDrop::windowProc(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  if (msg == WM_NCDESTROY) {
+    Notification();
+    return false;
   }
-  WNDPROC previous = previous_;
-  if (msg == WM_NCDESTROY) Notification();
-  return CallWindowProcW(previous, hwnd, msg, wp, lp);
+  if (msg != WM_DROPFILES) return false;
+  auto drop = reinterpret_cast<HDROP>(wp);
+  try {
+    DoDropFiles(drop);
+  } catch (const std::exception& e) {
+    ui::guarded([&] {
+      if (ShowError) ShowError(e.what());
+    });
+  } catch (...) {
+    ui::guarded([&] {
+      if (ShowError) ShowError("Error in file drop");
+    });
+  }
+  DragFinish(drop);
+  result = 0;
+  return true;
 }
 
 void TFileDrop::DoDropFiles(HDROP drop) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/subclass.h"
+
 namespace shared {
 
 class TFileDrop {
@@ -44,8 +46,7 @@ class TFileDrop {
   virtual void Unhook();
 
  private:
-  static LRESULT CALLBACK thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  bool windowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   // The watched window is going away: forget it without calling it again.
   void Notification();
   HWND target() const { return control_ ? control_ : owner_; }
@@ -54,7 +55,7 @@ class TFileDrop {
   HWND control_ = nullptr;
   bool accept_ = true;
   HWND hooked_ = nullptr;
-  WNDPROC previous_ = nullptr;
+  ui::Subclass subclass_;
 };
 
 // The names an HDROP carries, each read whole whatever its length (CP932).

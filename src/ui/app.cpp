@@ -3,12 +3,11 @@
 #include <exception>
 
 #include "base/text.h"
+#include "ui/common_controls.h"
 
 namespace ui {
 
 namespace {
-const wchar_t kAppClass[] = L"TockleApplication";
-
 LRESULT CALLBACK appWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_CLOSE) {
     Application::instance().terminate();
@@ -39,15 +38,18 @@ Application& Application::instance() {
 
 HINSTANCE Application::hinstance() const { return GetModuleHandleW(nullptr); }
 
-void Application::initialize(std::string_view title, bool toolWindow) {
+void Application::initialize(std::string_view title, bool toolWindow, std::wstring_view classPrefix) {
   if (handle_) return;
+  initCommonControls();
+  classPrefix_ = classPrefix;
+  std::wstring className = classPrefix_ + L"Application";
   WNDCLASSW wc{};
   wc.lpfnWndProc = appWndProc;
   wc.hInstance = hinstance();
-  wc.lpszClassName = kAppClass;
+  wc.lpszClassName = className.c_str();
   wc.hIcon = LoadIconW(hinstance(), MAKEINTRESOURCEW(1));
   RegisterClassW(&wc);
-  handle_ = CreateWindowExW(toolWindow ? WS_EX_TOOLWINDOW : 0, kAppClass, base::wide(title).c_str(),
+  handle_ = CreateWindowExW(toolWindow ? WS_EX_TOOLWINDOW : 0, className.c_str(), base::wide(title).c_str(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
                             hinstance(), nullptr);
 }

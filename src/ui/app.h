@@ -15,8 +15,11 @@ class Application {
  public:
   static Application& instance();
 
-  // Creates the hidden owner window. With toolWindow the program gets no task-bar button.
-  void initialize(std::string_view title, bool toolWindow);
+  // Creates the hidden owner window and registers the common controls. With toolWindow the
+  // program gets no task-bar button. The program's window classes are named classPrefix +
+  // "Application", "Form", "TimerSink".
+  void initialize(std::string_view title, bool toolWindow, std::wstring_view classPrefix = L"Ui");
+  const std::wstring& classPrefix() const { return classPrefix_; }
   HWND handle() const { return handle_; }
   HINSTANCE hinstance() const;
 
@@ -47,6 +50,7 @@ class Application {
   Application() = default;
   void dispatch(MSG& msg);
   HWND handle_ = nullptr;
+  std::wstring classPrefix_ = L"Ui";
   std::vector<HWND> dialogs_;
   bool terminated_ = false;
   int exitCode_ = 0;

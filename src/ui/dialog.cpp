@@ -24,6 +24,13 @@ bool Dialog::create() {
   return hwnd_ != nullptr;
 }
 
+bool Dialog::createChild(HWND parent) {
+  if (hwnd_ && IsWindow(hwnd_)) return true;
+  hwnd_ = CreateDialogParamW(Application::instance().hinstance(), MAKEINTRESOURCEW(templateId_), parent, dialogProc,
+                             reinterpret_cast<LPARAM>(this));
+  return hwnd_ != nullptr;
+}
+
 int Dialog::showModal() {
   modal_ = true;
   ended_ = false;
@@ -104,9 +111,20 @@ INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 INT_PTR Dialog::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   INT_PTR result = FALSE;
+  if (msg == WM_NOTIFY) {
+    LRESULT r = 0;
+    if (routeNotify(lp, r)) {
+      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, r);
+      return TRUE;
+    }
+  } else if (msg != WM_INITDIALOG) {
+    LRESULT r = 0;
+    if (route(msg, wp, lp, r)) return TRUE;
+  }
   if (handleMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_INITDIALOG:
+      hostCreated();
       if (onCreate) onCreate();
       return TRUE;
     case WM_SHOWWINDOW:
@@ -116,20 +134,11 @@ INT_PTR Dialog::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return FALSE;
     case WM_COMMAND:
-      if (routeCommand(wp, lp)) return TRUE;
       if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) {
         close(LOWORD(wp));
         return TRUE;
       }
       return FALSE;
-    case WM_NOTIFY: {
-      LRESULT r = 0;
-      if (routeNotify(lp, r)) {
-        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, r);
-        return TRUE;
-      }
-      return FALSE;
-    }
     case WM_CLOSE:
       close(IDCANCEL);
       return TRUE;

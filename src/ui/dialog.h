@@ -1,6 +1,8 @@
 // A form laid out by a dialog template in the program's resources. showModal() runs its own
 // message loop (the application-wide hook still sees every message), disables the owner while it
-// runs and answers the modal result; create() makes it modeless.
+// runs and answers the modal result; create() makes it modeless. Its controls (from the template
+// or created in code) are routed by id before handleMessage() sees a message; no exception leaves
+// the dialog procedure.
 #pragma once
 
 #include <windows.h>
@@ -40,6 +42,8 @@ class Dialog : public ControlHost {
   std::function<void()> onDestroy;
 
  protected:
+  // Creates the dialog from a WS_CHILD template inside parent (a page), not as a top-level dialog.
+  bool createChild(HWND parent);
   // Messages not handled by the controls; return true with result set when handled.
   virtual bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result);
 

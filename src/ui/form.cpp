@@ -8,7 +8,8 @@ bool Form::create(const FormParams& p) {
   RECT r{0, 0, p.clientWidth, p.clientHeight};
   AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
   HWND owner = p.unowned ? nullptr : p.owner ? p.owner : Application::instance().handle();
-  return createWindow(L"TockleForm", p.exStyle, p.style & ~WS_VISIBLE, p.caption, p.left, p.top, r.right - r.left,
+  std::wstring className = p.className.empty() ? Application::instance().classPrefix() + L"Form" : p.className;
+  return createWindow(className.c_str(), p.exStyle, p.style & ~WS_VISIBLE, p.caption, p.left, p.top, r.right - r.left,
                       r.bottom - r.top, owner);
 }
 

@@ -14,6 +14,7 @@ namespace ui {
 using ShiftState = WPARAM;
 
 struct FormParams {
+  std::wstring className;  // empty: the program's class prefix + "Form"
   std::string caption;
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;

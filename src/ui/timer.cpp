@@ -9,10 +9,11 @@ namespace ui {
 struct TimerSink {
   static HWND window() {
     static HWND hwnd = [] {
+      static const std::wstring name = Application::instance().classPrefix() + L"TimerSink";
       WNDCLASSW wc{};
       wc.lpfnWndProc = proc;
       wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = L"TockleTimerSink";
+      wc.lpszClassName = name.c_str();
       RegisterClassW(&wc);
       return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     }();

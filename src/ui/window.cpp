@@ -48,7 +48,7 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
   try {
-    result = self->handleMessage(msg, wp, lp);
+    if (!self->route(msg, wp, lp, result)) result = self->handleMessage(msg, wp, lp);
   } catch (...) {
     reportException("window procedure");
     result = DefWindowProcW(hwnd, msg, wp, lp);

@@ -1,5 +1,7 @@
 // A window object owns its HWND. The static window procedure finds the object (stored at
-// WM_NCCREATE) and calls handleMessage() inside a guard: no exception leaves a window procedure.
+// WM_NCCREATE), routes control messages to its controls by id (a window is a control host, as a
+// dialog is) and calls handleMessage() for the rest, all inside a guard: no exception leaves a
+// window procedure.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "ui/controls.h"
+
 namespace ui {
 
-class Window {
+class Window : public ControlHost {
  public:
   Window() = default;
   Window(const Window&) = delete;
@@ -17,6 +21,7 @@ class Window {
   virtual ~Window();
 
   HWND handle() const { return hwnd_; }
+  HWND hostHandle() const override { return hwnd_; }
   bool exists() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
 
   void setCaption(std::string_view text);

@@ -62,23 +62,8 @@ void TfrmAlarm::FormCreate() {
   SetWindowContextHelpId(chkEraseAlarm.handle(), 113);
   SetWindowContextHelpId(chkStartApps.handle(), 114);
   SetWindowContextHelpId(btnReCall.handle(), 115);
-  addHint(btnReCall.handle(), "再度知らせて欲しいときに押す"_sj);
-}
-
-void TfrmAlarm::addHint(HWND control, const std::string& text) {
-  // One tool tip window per form, owned by it and so destroyed with it.
-  if (!Hint)
-    Hint = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                           ui::Application::instance().hinstance(), nullptr);
-  std::wstring w = base::wide(text);
-  TTTOOLINFOW ti{};
-  ti.cbSize = TTTOOLINFOW_V2_SIZE;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  ti.hwnd = handle();
-  ti.uId = reinterpret_cast<UINT_PTR>(control);
-  ti.lpszText = w.data();
-  SendMessageW(Hint, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  Hint.topMost = true;
+  Hint.add(btnReCall.handle(), "再度知らせて欲しいときに押す"_sj);
 }
 
 void TfrmAlarm::FormShow() {

@@ -8,6 +8,7 @@
 #include "base/handles.h"
 #include "ui/dialog.h"
 #include "ui/timer.h"
+#include "ui/tooltip.h"
 
 namespace tockle {
 
@@ -26,7 +27,7 @@ class TfrmAlarm : public ui::Dialog {
   ui::Timer tmrNowTime{500, false};
   bool FlashState = false;
   // The hint of btnReCall.
-  HWND Hint = nullptr;
+  ui::Tooltip Hint;
 
   // The boxes as they were when the window closed.
   struct Boxes {
@@ -42,7 +43,6 @@ class TfrmAlarm : public ui::Dialog {
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
  private:
-  void addHint(HWND control, const std::string& text);
   base::GdiFont messageFont_;
 };
 

@@ -26,11 +26,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     return 0;
   }
   CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&icc);
-
   auto& app = ui::Application::instance();
-  app.initialize(tockle::kAppTitle, true);
+  app.initialize(tockle::kAppTitle, true, L"Tockle");
   int rc = 0;
   {
     tockle::TfrmMain frmMain;

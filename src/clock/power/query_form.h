@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/timer.h"
+#include "ui/tooltip.h"
 
 namespace tockle {
 
@@ -47,7 +48,6 @@ class TfrmQuery : public ui::Dialog {
   void btnStopClick();
 
  private:
-  void AddHint(const ui::Control& control, const std::string& text);
   int kind_;
   int timeRemain_;
   bool forceIfHung_;
@@ -55,7 +55,7 @@ class TfrmQuery : public ui::Dialog {
   int maximum_ = 0;
   int selectedKind_;
   bool force_ = false;
-  HWND hints_ = nullptr;
+  ui::Tooltip hints_;
 };
 
 }  // namespace tockle

@@ -15,11 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     return 0;
   }
   CoInitialize(nullptr);
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&icc);
-
   auto& app = ui::Application::instance();
-  app.initialize(memo::kAppTitle, false);
+  app.initialize(memo::kAppTitle, false, L"Tavelo");
   app.setTitle(memo::kAppTitle);
   int rc = 0;
   {

@@ -9,7 +9,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/chrome/tool_images.h"
-#include "shared/hints.h"
+#include "ui/tooltip.h"
 
 namespace memo {
 
@@ -193,11 +193,13 @@ void TfrmMain::createFontBoxes() {
   EnumFontFamiliesExW(dc, &lf, addFontName, reinterpret_cast<LPARAM>(cmbFontName), 0);
   ReleaseDC(handle(), dc);
 
-  HWND tips = reinterpret_cast<HWND>(SendMessageW(ToolBar2, TB_GETTOOLTIPS, 0, 0));
+  auto tips = reinterpret_cast<HWND>(SendMessageW(ToolBar2, TB_GETTOOLTIPS, 0, 0));
   if (!tips) return;
+  ui::Tooltip toolTips;
+  toolTips.attach(tips);
   const std::pair<HWND, const char*> hints[] = {{cmbFontName, "選択箇所のフォントを変更・表示する"},
                                                 {speFontSize, "選択箇所のフォントサイズを変更・表示する"}};
-  for (const auto& [control, hint] : hints) shared::addControlHint(tips, ToolBar2, control, base::fromUtf8(hint));
+  for (const auto& [control, hint] : hints) toolTips.add(control, base::fromUtf8(hint));
 }
 
 }  // namespace memo

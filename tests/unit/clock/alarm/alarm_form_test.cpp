@@ -31,15 +31,8 @@ TEST(AlarmWindow, HasItsLayoutAndEscapeClosesWithOk) {
   EXPECT_EQ(GetWindowContextHelpId(frm.chkStartApps.handle()), 114u);
   EXPECT_EQ(GetWindowContextHelpId(frm.btnReCall.handle()), 115u);
   // The re-notification button's hint.
-  ASSERT_NE(frm.Hint, nullptr);
-  wchar_t hint[128] = {};
-  TTTOOLINFOW ti{};
-  ti.cbSize = TTTOOLINFOW_V2_SIZE;
-  ti.hwnd = frm.handle();
-  ti.uId = reinterpret_cast<UINT_PTR>(frm.btnReCall.handle());
-  ti.lpszText = hint;
-  SendMessageW(frm.Hint, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&ti));
-  EXPECT_EQ(base::cp932(hint), "再度知らせて欲しいときに押す"_sj);
+  EXPECT_TRUE(GetWindowLongW(frm.Hint.handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(frm.Hint.text(frm.btnReCall.handle()), "再度知らせて欲しいときに押す"_sj);
   // Tab order: OK, re-notification, then the three boxes.
   EXPECT_EQ(GetNextDlgTabItem(frm.handle(), frm.btnOk.handle(), FALSE), frm.btnReCall.handle());
   EXPECT_EQ(GetNextDlgTabItem(frm.handle(), frm.btnReCall.handle(), FALSE), frm.chkNotRingAlarm.handle());

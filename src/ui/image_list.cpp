@@ -1,0 +1,46 @@
+#include "ui/image_list.h"
+
+#include <utility>
+
+namespace ui {
+
+ImageList::ImageList(int width, int height, UINT flags, int initial, int grow)
+    : handle_(ImageList_Create(width, height, flags, initial, grow)) {}
+
+ImageList::~ImageList() {
+  if (handle_) ImageList_Destroy(handle_);
+}
+
+ImageList::ImageList(ImageList&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+
+ImageList& ImageList::operator=(ImageList&& other) noexcept {
+  if (this != &other) {
+    if (handle_) ImageList_Destroy(handle_);
+    handle_ = std::exchange(other.handle_, nullptr);
+  }
+  return *this;
+}
+
+HIMAGELIST ImageList::release() { return std::exchange(handle_, nullptr); }
+
+int ImageList::add(HBITMAP image, HBITMAP mask) { return ImageList_Add(handle_, image, mask); }
+int ImageList::addMasked(HBITMAP image, COLORREF transparent) {
+  return ImageList_AddMasked(handle_, image, transparent);
+}
+int ImageList::addIcon(HICON icon) { return ImageList_ReplaceIcon(handle_, -1, icon); }
+bool ImageList::replaceIcon(int index, HICON icon) { return ImageList_ReplaceIcon(handle_, index, icon) >= 0; }
+void ImageList::remove(int index) { ImageList_Remove(handle_, index); }
+void ImageList::clear() { ImageList_Remove(handle_, -1); }
+int ImageList::count() const { return handle_ ? ImageList_GetImageCount(handle_) : 0; }
+
+SIZE ImageList::imageSize() const {
+  int w = 0, h = 0;
+  if (handle_) ImageList_GetIconSize(handle_, &w, &h);
+  return {w, h};
+}
+
+void ImageList::draw(HDC dc, int index, int x, int y, UINT style) const {
+  ImageList_Draw(handle_, index, dc, x, y, style);
+}
+
+}  // namespace ui
