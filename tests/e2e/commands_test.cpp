@@ -86,6 +86,13 @@ class Commands : public testing::Test {
     if (hwnd) test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; });
     return hwnd;
   }
+  // A right click on the clock: the system menu opens.
+  static void rightClick(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    SetCursorPos(r.left + 10, r.top + 10);
+    PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  }
   void stopClock(HWND hwnd) {
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(clock.waitExit(10000));
@@ -200,10 +207,7 @@ TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst2
 TEST_F(Commands, TheSystemMenusSettingsEntryOpensAllPagesAndOkKeepsTheClock) {
   HWND hwnd = startClock();
   ASSERT_NE(hwnd, nullptr);
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  SetCursorPos(r.left + 10, r.top + 10);
-  PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  rightClick(hwnd);
   ASSERT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) != nullptr; }, 5000));
   // The test menu's first entry is the settings command.
   test::pressKeys({VK_DOWN});
@@ -222,10 +226,7 @@ TEST_F(Commands, TheSystemMenusSettingsEntryOpensAllPagesAndOkKeepsTheClock) {
 TEST_F(Commands, TheRightButtonOpensTheSystemMenuWhoseLastItemEndsTheClock) {
   HWND hwnd = startClock();
   ASSERT_NE(hwnd, nullptr);
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  SetCursorPos(r.left + 10, r.top + 10);
-  PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  rightClick(hwnd);
   HWND menu = nullptr;
   ASSERT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
   test::waitUntil([] { return false; }, 300);
