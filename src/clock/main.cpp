@@ -1,11 +1,11 @@
 // Tockle: start-up of the clock program.
-#include <objbase.h>
 #include <windows.h>
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include "base/text.h"
+#include "shared/com_apartment.h"
 #include "clock/main_form.h"
 #include "ui/app.h"
 
@@ -25,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     SetForegroundWindow(running);
     return 0;
   }
-  CoInitialize(nullptr);
+  shared::ComApartment com;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
 
@@ -37,6 +37,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     frmMain.FirstArgument = firstArgument();
     if (frmMain.Create()) rc = app.run();
   }
-  CoUninitialize();
   return rc;
 }

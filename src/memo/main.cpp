@@ -1,11 +1,11 @@
 // Memo: start-up of the memo program. One instance only; the command line is never read.
-#include <objbase.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "base/text.h"
 #include "memo/main_form.h"
+#include "shared/com_apartment.h"
 #include "ui/app.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     SetForegroundWindow(running);
     return 0;
   }
-  CoInitialize(nullptr);
+  shared::ComApartment com;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
 
@@ -26,6 +26,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     memo::TfrmMain frmMain;
     if (frmMain.Create()) rc = app.run();
   }
-  CoUninitialize();
   return rc;
 }
