@@ -8,6 +8,7 @@
 #include <wrl/client.h>
 
 #include "base/files.h"
+#include "base/handles.h"
 #include "base/text.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
@@ -87,7 +88,7 @@ TEST(ShortCutFile, ReadsEveryFieldOfAShortcutWrittenElsewhereAlsoPastMaxPath) {
   op.LinkFile = link;
   ASSERT_TRUE(op.ReadShortCut());
   EXPECT_EQ(target, op.Target);
-  EXPECT_EQ(folder, op.WorkingDirectory + "\\");
+  EXPECT_EQ(folder, op.WorkingDirectory);
   EXPECT_EQ("/引数 \"a b\""_sj, op.Arguments);
   EXPECT_EQ(temp.file("アイコン表.ico"_sj), op.IconLocation);
   EXPECT_EQ(3, op.IconIndex);
@@ -129,15 +130,19 @@ TEST(ShortCutFile, CreatingTwiceLeavesTheSecondAndDeleteAnswersWhetherItDeleted)
 }
 
 TEST(ShortCutFile, CreateAnswersFalseWhenTheFileIsNotWritten) {
-  StartupShortcut readOnly("\\読み取り専用表.lnk"_sj);
-  ASSERT_TRUE(create(readOnly.linkFile, "C:\\old.exe"));
-  const std::wstring readOnlyPath = base::wide(startupPath(readOnly.linkFile));
-  ASSERT_TRUE(SetFileAttributesW(readOnlyPath.c_str(), FILE_ATTRIBUTE_READONLY));
+  StartupShortcut locked("\\使用中表.lnk"_sj);
+  ASSERT_TRUE(create(locked.linkFile, "C:\\old.exe"));
+  // Held open without sharing, as another program may hold it: the shell cannot replace it.
+  base::FileHandle hold(CreateFileW(base::wide(startupPath(locked.linkFile)).c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(hold);
+  StartupShortcut folder("\\フォルダ表"_sj);
+  ASSERT_TRUE(CreateDirectoryW(base::wide(startupPath(folder.linkFile)).c_str(), nullptr));
 
-  EXPECT_FALSE(create("\\無いフォルダ\\x.lnk"_sj, "C:\\x.exe"));
+  for (const std::string& linkFile : {"\\無いフォルダ\\x.lnk"_sj, locked.linkFile, folder.linkFile})
+    EXPECT_FALSE(create(linkFile, "C:\\new.exe")) << linkFile;
   EXPECT_FALSE(base::fileExists(startupPath("\\無いフォルダ\\x.lnk"_sj)));
-  EXPECT_FALSE(create(readOnly.linkFile, "C:\\new.exe"));
-  SetFileAttributesW(readOnlyPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(base::wide(startupPath(folder.linkFile)).c_str());
 }
 
 // HKEY_CLASSES_ROOT of this process pointed at a test key while the object lives.
@@ -179,17 +184,25 @@ TEST(ShortCutFileRegistration, WritesTheTypeIconAndOpenCommandAgainOnASecondCall
 
 TEST(ShortCutFileRegistration, ARefusedKeyIsReportedOnceAndStopsIt) {
   test::TestKey key("FileTypeRefused");
-  ClassesRootOverride root(key, KEY_READ);
+  ClassesRootOverride root(key, KEY_ALL_ACCESS);
+  // Below a volatile key no lasting key can be made: the icon's key is refused.
+  HKEY type = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, L"TaveloMemo", 0, nullptr, REG_OPTION_VOLATILE,
+                                           KEY_ALL_ACCESS, nullptr, &type, nullptr));
+  RegCloseKey(type);
   TKzShortCutOperation op;
   std::vector<std::string> shown;
   op.ShowError = [&](std::string_view text, std::string_view caption) {
     shown.push_back(std::string(caption) + "|" + std::string(text));
   };
-  // Read access to the root only: creating the extension's key below it is refused.
-  op.RegisterFileType(".ntd", "TaveloMemo", "d", "C:\\Memo.exe", 1, false);
+  op.RegisterFileType(".ntd", "TaveloMemo", "d", "C:\\Memo.exe", 1, true);
   ASSERT_EQ(1u, shown.size());
   EXPECT_EQ("関連づけの失敗|レジストリへのアクセスは制限されているため，関連づけは行われません"_sj, shown[0]);
-  EXPECT_EQ("<missing>", defaultValue(key, ".ntd"));
+  // What was written before the refusal stays; nothing after it is written.
+  EXPECT_EQ("TaveloMemo", defaultValue(key, ".ntd"));
+  EXPECT_EQ("d", defaultValue(key, "TaveloMemo"));
+  EXPECT_EQ("<missing>", defaultValue(key, "TaveloMemo\\DefaultIcon"));
+  EXPECT_EQ("<missing>", defaultValue(key, "TaveloMemo\\shell\\open\\command"));
 }
 
 }  // namespace
