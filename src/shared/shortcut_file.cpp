@@ -36,7 +36,7 @@ ShellLink createShellLink() {
   return s;
 }
 
-// One text read from the link through a getter filling a buffer; nullopt-like false on failure.
+// One text of the link, read through a getter that fills buf; false (out untouched) on failure.
 template <typename Getter>
 bool readText(std::vector<wchar_t>& buf, std::string& out, Getter get) {
   buf[0] = L'\0';
@@ -104,23 +104,26 @@ bool TKzShortCutOperation::ReadShortCut() {
 void TKzShortCutOperation::RegisterFileType(std::string_view Ext, std::string_view TypeName,
                                             std::string_view Description, std::string_view ExePath, int IconIndex,
                                             bool RegisterOpenCommand) {
-  auto open = [](TRegistry& r, const std::string& key) {
-    if (!r.OpenKey(key, true)) throw ERegistryException("Cannot open '" + key + "'");
+  auto open = [](TRegistry& r, std::string_view key, std::string_view sub = {}) {
+    std::string path(key);
+    path.append(sub);
+    if (!r.OpenKey(path, true)) throw ERegistryException("Cannot open " + path);
   };
-  std::string typeName(TypeName);
   try {
     TRegistry r;
     r.RootKey = HKEY_CLASSES_ROOT;
-    open(r, "\\" + std::string(Ext));
+    open(r, Ext);
     r.WriteString("", TypeName);
-    open(r, "\\" + typeName);
+    open(r, TypeName);
     r.WriteString("", Description);
-    open(r, "\\" + typeName + "\\DefaultIcon");
-    r.WriteString("", std::string(ExePath) + "," + std::to_string(IconIndex));
+    open(r, TypeName, "\\DefaultIcon");
+    std::string icon(ExePath);
+    r.WriteString("", icon.append(",").append(std::to_string(IconIndex)));
     if (RegisterOpenCommand) {
       r.CloseKey();
-      open(r, typeName + "\\shell\\open\\command");
-      r.WriteString("", "\"" + std::string(ExePath) + "\" \"%1\"");
+      open(r, TypeName, "\\shell\\open\\command");
+      std::string command = "\"";
+      r.WriteString("", command.append(ExePath).append("\" \"%1\""));
     }
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
   } catch (const ERegistryException&) {
