@@ -8,7 +8,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "shared/Registry.h"
+#include "shared/registry.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
