@@ -1,14 +1,13 @@
 // The main of every test program: no error boxes from the system, COM for shell objects.
-#include <objbase.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include "shared/com_apartment.h"
+
 int main(int argc, char** argv) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-  CoInitialize(nullptr);
+  shared::ComApartment com;
   testing::InitGoogleTest(&argc, argv);
-  int rc = RUN_ALL_TESTS();
-  CoUninitialize();
-  return rc;
+  return RUN_ALL_TESTS();
 }

@@ -1,5 +1,4 @@
 // Tockle: start-up of the clock program.
-#include <objbase.h>
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,6 +6,7 @@
 
 #include "base/text.h"
 #include "clock/app/main_form.h"
+#include "shared/com_apartment.h"
 #include "ui/app.h"
 
 namespace {
@@ -25,7 +25,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     SetForegroundWindow(running);
     return 0;
   }
-  CoInitialize(nullptr);
+  shared::ComApartment com;
+
   auto& app = ui::Application::instance();
   app.initialize(tockle::kAppTitle, true, L"Tockle");
   int rc = 0;
@@ -34,6 +35,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     frmMain.FirstArgument = firstArgument();
     if (frmMain.Create()) rc = app.run();
   }
-  CoUninitialize();
   return rc;
 }

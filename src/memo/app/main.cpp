@@ -1,11 +1,11 @@
 // Memo: start-up of the memo program. One instance only; the command line is never read.
-#include <objbase.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "shared/com_apartment.h"
 #include "ui/app.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
@@ -14,7 +14,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     SetForegroundWindow(running);
     return 0;
   }
-  CoInitialize(nullptr);
+  shared::ComApartment com;
+
   auto& app = ui::Application::instance();
   app.initialize(memo::kAppTitle, false, L"Tavelo");
   app.setTitle(memo::kAppTitle);
@@ -23,6 +24,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     memo::TfrmMain frmMain;
     if (frmMain.Create()) rc = app.run();
   }
-  CoUninitialize();
   return rc;
 }
