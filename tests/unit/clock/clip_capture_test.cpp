@@ -168,17 +168,35 @@ TEST_F(Capture, FileHeldOnlyForAMomentStillGetsTheText) {
 TEST(ClipboardText, ReadAsUnicodeAndKeptAsCp932) {
   ASSERT_TRUE(test::setClipboardUnicode(L"\u3042\u3044 abc\u8868"));
   EXPECT_TRUE(tockle::clipboardHasText());
-  EXPECT_EQ(tockle::readClipboardText(nullptr), "あい abc表"_sj);
+  EXPECT_EQ(tockle::readClipboardText(nullptr).text, "あい abc表"_sj);
   ASSERT_TRUE(test::setClipboardCp932("表示\r\nx"_sj));
-  EXPECT_EQ(tockle::readClipboardText(nullptr), "表示\r\nx"_sj);
+  EXPECT_EQ(tockle::readClipboardText(nullptr).text, "表示\r\nx"_sj);
 }
 
-TEST(ClipboardText, NothingWithoutText) {
+TEST(ClipboardText, NothingWithoutTextAndBusyAtOnceWhileAnotherHoldsIt) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
   CloseClipboard();
   EXPECT_FALSE(tockle::clipboardHasText());
-  EXPECT_EQ(tockle::readClipboardText(nullptr), std::nullopt);
+  tockle::ClipboardText none = tockle::readClipboardText(nullptr);
+  EXPECT_FALSE(none.busy);
+  EXPECT_EQ(none.text, std::nullopt);
+  // Another thread holds the clipboard open: the read does not wait for it.
+  base::KernelHandle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  std::thread holder([&] {
+    HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    bool open = OpenClipboard(own);
+    SetEvent(opened.get());
+    WaitForSingleObject(done.get(), 10000);
+    if (open) CloseClipboard();
+    DestroyWindow(own);
+  });
+  WaitForSingleObject(opened.get(), 10000);
+  EXPECT_TRUE(tockle::readClipboardText(nullptr).busy);
+  SetEvent(done.get());
+  holder.join();
+  EXPECT_FALSE(tockle::readClipboardText(nullptr).busy);
 }
 
 }  // namespace
