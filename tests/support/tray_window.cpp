@@ -6,12 +6,13 @@
 
 namespace test {
 
-TrayShot trayShot() {
+TrayShot trayShot() { return windowShot(FindWindowW(nullptr, L"Wine System Tray")); }
+
+TrayShot windowShot(HWND window) {
   TrayShot shot;
-  HWND tray = FindWindowW(nullptr, L"Wine System Tray");
-  if (!tray) return shot;
+  if (!window) return shot;
   RECT r;
-  GetWindowRect(tray, &r);
+  GetWindowRect(window, &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return shot;
   BITMAPINFO bi{};

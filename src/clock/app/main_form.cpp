@@ -206,6 +206,8 @@ void TfrmMain::FormResize() {
 
 void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
+  // A change still waiting for the clipboard would be recorded after the history is cleared.
+  ClipPending.Cancel();
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
   AlarmManager.reset();

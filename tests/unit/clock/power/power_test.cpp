@@ -9,6 +9,7 @@
 
 #include "clock/power/query_form.h"
 #include "support/e2e.h"
+#include "support/tray_window.h"
 #include "ui/timer.h"
 #include "unit/clock/clock_fixture.h"
 
@@ -78,38 +79,18 @@ TEST_F(Power, WithoutAQuestionAnotherHoldersPauseStays) {
   EXPECT_TRUE(form.AlarmManager->Active());
 }
 
-// The window's pixels as they are now.
-std::vector<uint32_t> windowPixels(HWND hwnd) {
-  RECT r;
-  GetClientRect(hwnd, &r);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  HDC dc = GetDC(hwnd);
-  BitBlt(mem, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(hwnd, dc);
-  std::vector<uint32_t> out(static_cast<const uint32_t*>(bits),
-                            static_cast<const uint32_t*>(bits) + r.right * r.bottom);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  DeleteObject(bmp);
-  return out;
-}
-
 TEST_F(Power, TheStatusTextIsOnTheWindowBeforeTheCallThatBlocks) {
   form.Settings.TimeRemain = -1;
-  std::vector<uint32_t> atCall;
-  power.onCall = [&] { atCall = windowPixels(form.handle()); };
+  test::TrayShot atCall;
+  power.onCall = [&] { atCall = test::windowShot(form.handle()); };
   for (int kind = 0; kind <= 3; ++kind) {
     form.ShowClockMessage(false, false, "");
     UpdateWindow(form.handle());
     form.PowerOperation(kind);
     // What a paint shows now that the call has returned: the status text.
     RedrawWindow(form.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(atCall, windowPixels(form.handle())) << form.StatusText;
+    GdiFlush();
+    EXPECT_TRUE(atCall == test::windowShot(form.handle())) << form.StatusText;
   }
 }
 
