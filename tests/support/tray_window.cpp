@@ -6,13 +6,12 @@
 
 namespace test {
 
-TrayShot trayShot() { return windowShot(FindWindowW(nullptr, L"Wine System Tray")); }
-
-TrayShot windowShot(HWND window) {
+TrayShot trayShot() {
   TrayShot shot;
-  if (!window) return shot;
+  HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+  if (!tray) return shot;
   RECT r;
-  GetWindowRect(window, &r);
+  GetWindowRect(tray, &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return shot;
   BITMAPINFO bi{};

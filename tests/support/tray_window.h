@@ -2,8 +2,6 @@
 // tray icons when no desktop shell runs. Tests look at its pixels.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +16,5 @@ struct TrayShot {
 
 // The tray window as it is on the screen now; empty when there is none.
 TrayShot trayShot();
-// Any window as it is on the screen now.
-TrayShot windowShot(HWND window);
 
 }  // namespace test
