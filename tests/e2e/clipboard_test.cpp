@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <iostream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -151,6 +153,26 @@ TEST_F(ClipboardCapture, AViewerFurtherDownHearsEveryChangeAlsoWhileTheFileIsHel
   ASSERT_TRUE(copyAndWait("after release"));
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"seen 1", "seen 2", "seen 3", "after release"}));
   EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + 7; }));
+}
+
+// Another program copies one text after another, twenty a second, while the system's clipboard
+// manager also opens the clipboard after each change: every text is recorded, in order.
+// TOCKLE_CLIP_BURST sets the number of texts (the figure in the notes was taken with 200).
+TEST_F(ClipboardCapture, EveryTextOfAQuickBurstIsRecordedInOrder) {
+  const char* n = std::getenv("TOCKLE_CLIP_BURST");
+  const int count = n ? std::atoi(n) : 40;
+  writeClipHistory(0, 0, 0, 0, 300, 15);
+  ASSERT_TRUE(clock.start());
+  std::vector<std::string> expected;
+  for (int i = 1; i <= count; ++i) expected.push_back("burst " + std::to_string(i));
+  DWORD code = 99;
+  ASSERT_TRUE(test::runAndWait(base::programFolder() + "clip_set.exe",
+                               "--burst " + std::to_string(count) + " 50 \"burst \"", count * 50 + 30000, &code));
+  ASSERT_EQ(code, 0u);
+  test::waitUntil([&] { return historyTexts(clock.history()) == expected; });
+  std::vector<std::string> recorded = historyTexts(clock.history());
+  std::cout << "[ burst    ] " << recorded.size() << " of " << count << " texts recorded\n";
+  EXPECT_EQ(recorded, expected);
 }
 
 TEST_F(ClipboardCapture, LetterAndLineFilters) {

@@ -82,6 +82,24 @@ void AlarmFile::writeSection(const std::string& section, const Pairs& pairs) con
 
 bool AlarmFile::hasSection(const std::string& section) const { return !readSection(section).empty(); }
 
+int AlarmFile::lastNumberedSection(int count) const {
+  if (!exists()) return -1;
+  std::wstring buf(kBufferChars, L'\0');
+  DWORD n = GetPrivateProfileSectionNamesW(buf.data(), kBufferChars, base::wide(path_).c_str());
+  int last = -1;
+  for (size_t pos = 0; pos < n && buf[pos] != L'\0';) {
+    size_t end = buf.find(L'\0', pos);
+    if (end == std::wstring::npos || end > n) end = n;
+    std::string name = base::cp932(buf.substr(pos, end - pos));
+    pos = end + 1;
+    // Only the names the items are written under: plain decimal numbers.
+    long long i = 0;
+    if (!base::parseInt(name, i) || i <= last || i >= count || std::to_string(i) != name) continue;
+    if (hasSection(name)) last = static_cast<int>(i);
+  }
+  return last;
+}
+
 void AlarmFile::eraseSection(const std::string& section) const {
   if (!WritePrivateProfileStringW(base::wide(section).c_str(), nullptr, nullptr, base::wide(path_).c_str()))
     throw EAlarmWriteError("Cannot write to " + path_);

@@ -31,6 +31,8 @@ class AlarmFile {
   void write(const std::string& section, const std::string& key, const std::string& value) const;
   // A section with no keys counts as missing.
   bool hasSection(const std::string& section) const;
+  // The highest n below count whose section "n" is there; -1 when none is.
+  int lastNumberedSection(int count) const;
   // Every key and value of a section, in file order, as stored (one call for a whole item).
   Pairs readSection(const std::string& section) const;
   // A key's value in a section read whole, as read() gives it: the first key of that name in

@@ -80,6 +80,17 @@ bool TKzBasicAlarmItem::inWindow(base::DateTime start, base::DateTime end, base:
   return s <= x && x < e;
 }
 
+std::string TKzBasicAlarmItem::previousText(base::DateTime t) {
+  bool midnight = msOfDay(t) == 0;
+  auto readsBack = [t](const std::string& text) {
+    base::DateTime back = 0;
+    return base::tryStrToDateTime(text, back) && std::llabs(toMs(back) - toMs(t)) < 1000;
+  };
+  std::string text = midnight ? base::dateToStr(t) : base::dateTimeToStr(t);
+  if (readsBack(text)) return text;
+  return base::formatDateTime(midnight ? "yyyy\"/\"m\"/\"d" : "yyyy\"/\"m\"/\"d h\":\"nn\":\"ss", t);
+}
+
 std::string TKzBasicAlarmItem::Section() const { return std::to_string(Index); }
 
 void TKzBasicAlarmItem::Assign(const TKzBasicAlarmItem& source) {
@@ -118,7 +129,8 @@ void TKzBasicAlarmItem::LoadBase(const AlarmFile& f) {
   Enabled = readBool(sec, "Enabled", false);
   readTime(sec, "StartTime", timeOfDay, false, StartTime, Kept.StartTime);
   readTime(sec, "EndTime", timeOfDay + 0.005, false, EndTime, Kept.EndTime);
-  readTime(sec, "Previous", now - 1, true, Previous, Kept.Previous);
+  std::string unreadable;
+  readTime(sec, "Previous", now - 1, true, Previous, unreadable);
   for (int d = 0; d < 7; ++d) WeekDay[d] = readBool(sec, ("WeekDay" + std::to_string(d + 1)).c_str(), true);
 }
 
@@ -127,7 +139,7 @@ void TKzBasicAlarmItem::SaveBase(const AlarmFile& f) {
   writeBool(f, sec, "Enabled", Enabled);
   f.write(sec, "StartTime", Kept.StartTime.empty() ? base::timeToStr(StartTime) : Kept.StartTime);
   f.write(sec, "EndTime", Kept.EndTime.empty() ? base::timeToStr(EndTime) : Kept.EndTime);
-  f.write(sec, "Previous", Kept.Previous.empty() ? base::dateTimeToStr(Previous) : Kept.Previous);
+  f.write(sec, "Previous", previousText(Previous));
   for (int d = 0; d < 7; ++d) writeBool(f, sec, ("WeekDay" + std::to_string(d + 1)).c_str(), WeekDay[d]);
 }
 

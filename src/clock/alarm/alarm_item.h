@@ -27,11 +27,12 @@ class TKzBasicAlarmItem {
   int Index = 0;                  // its section in the file
   std::string FileName;
 
-  // Time texts of the file that could not be read back (after a change of the locale's time
-  // format, say). They are written back unchanged, and an item holding one never rings.
+  // Window times of the file that could not be read back (after a change of the locale's time
+  // format, say). They are written back unchanged and shown as they stand, and an item holding
+  // one never rings. A last-rung time that cannot be read takes the default instead.
   struct KeptTexts {
-    std::string StartTime, EndTime, Previous;
-    bool any() const { return !StartTime.empty() || !EndTime.empty() || !Previous.empty(); }
+    std::string StartTime, EndTime;
+    bool any() const { return !StartTime.empty() || !EndTime.empty(); }
   } Kept;
 
   virtual void Assign(const TKzBasicAlarmItem& source);
@@ -45,6 +46,10 @@ class TKzBasicAlarmItem {
   static long long windowLength(base::DateTime start, base::DateTime end);
   // Whether the time of day of t lies in the window (start inclusive, end exclusive).
   static bool inWindow(base::DateTime start, base::DateTime end, base::DateTime t);
+  // The text stored for a last-rung time: the locale's short date, a blank and the long time (the
+  // time left out at exactly midnight); where that would not read back to the same second (an
+  // era date, a two-digit year of another century), the plain "yyyy/m/d h:nn:ss" instead.
+  static std::string previousText(base::DateTime t);
 
  protected:
   void LoadBase(const AlarmFile& file);

@@ -40,7 +40,7 @@ AlarmRow toRow(const TKzAlarmTockle& item) {
                flag(item.ReCall),
                flag(item.RingSound),
                item.SoundPath,
-               item.Kept.Previous.empty() ? base::dateTimeToStr(item.Previous) : item.Kept.Previous,
+               TKzBasicAlarmItem::previousText(item.Previous),
                flag(item.LoopSound),
                item.ExecuteApps,
                flag(item.RingEveryHour)};
@@ -58,7 +58,10 @@ void fromRow(const AlarmRow& row, TKzAlarmTockle& item) {
   item.ReCall = c[5] == "Y";
   item.RingSound = c[6] == "Y";
   item.SoundPath = c[7];
-  readTimeText(c[8], true, item.Previous, item.Kept.Previous);
+  // A last-rung time that cannot be read takes the default, as when the file holds one.
+  std::string unreadable;
+  readTimeText(c[8], true, item.Previous, unreadable);
+  if (!unreadable.empty()) item.Previous = base::now() - 1;
   item.LoopSound = c[9] == "Y";
   item.ExecuteApps = c[10];
   item.RingEveryHour = c[11] == "Y";

@@ -49,10 +49,12 @@ void TKzManagerTockle::AllocItems(bool reset) {
   Items.clear();
   AlarmFile file(FileName);
   base::DateTime now = Now();
-  // A count larger than the file holds (or a file changed from outside) ends at the first
-  // missing section, so it never allocates or loops past what is there.
-  for (int i = 0; i < Count; ++i) {
-    if (!file.hasSection(std::to_string(i))) break;
+  // A missing section in between loads as a disabled item with the defaults, so the alarms after
+  // it keep their places and their sections (and a later write keeps the count). The items end
+  // with the last section really there: a count larger than the file holds (or a file changed
+  // from outside) never allocates or loops past it.
+  int count = std::min(Count, file.lastNumberedSection(Count) + 1);
+  for (int i = 0; i < count; ++i) {
     auto item = std::make_unique<TKzAlarmTockle>(FileName);
     item->Index = i;
     if (!LoadItem(*item)) {

@@ -55,7 +55,8 @@ class TKzManagerTockle : public TKzAlarmManager {
   void WriteCount(int n);
   bool LoadItem(TKzAlarmTockle& item);
   void SaveItem(TKzAlarmTockle& item);
-  // Rebuilds the items from the file: at most Count of them, ending at the first missing section.
+  // Rebuilds the items from the file: at most Count of them, ending at the last section there; a
+  // missing section before it gives a disabled item with the defaults.
   // With reset each item's last-rung time becomes now - half a day (in memory only).
   void AllocItems(bool reset);
   // Appends a copy of item as a new last section.

@@ -37,6 +37,7 @@ TfrmMain::TfrmMain() {
   hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
   triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
   AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
+  SetUpClipCapture();
 }
 
 TfrmMain::~TfrmMain() { destroy(); }
@@ -160,7 +161,15 @@ void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& t
     // Every timed text gets its full two seconds.
     tmrMessage.setEnabled(false);
     if (!persistent) tmrMessage.setEnabled(true);
-    if (!text.empty()) StatusText = text;
+    if (!text.empty()) {
+      StatusText = text;
+      // Painted at once, not at the next paint message: the caller may go on to block (a
+      // suspend, a form being built) and the text must be on screen before it does.
+      if (visible()) {
+        PaintTo(nullptr, false);
+        GdiFlush();
+      }
+    }
   } else {
     tmrMessage.setEnabled(false);
     tmrClock.setEnabled(true);
@@ -197,6 +206,8 @@ void TfrmMain::FormResize() {
 
 void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
+  // A change still waiting for the clipboard would be recorded after the history is cleared.
+  ClipPending.Cancel();
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
   AlarmManager.reset();

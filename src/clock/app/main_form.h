@@ -14,6 +14,7 @@
 #include "clock/alarm/alarm_manager.h"
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_watcher.h"
+#include "clock/clipboard/pending_clip_change.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/execute_apps.h"
@@ -66,6 +67,8 @@ class TfrmMain : public ui::Form {
   ui::Timer tmrControlTransparent{3000, false};
   ui::Timer tmrCheckCursorPos{100, false};
   ui::Timer tmrShowAgain{5000, false};
+  // Tries a clipboard change again while the clipboard is held open.
+  ui::Timer tmrClipRetry{PendingClipChange::kRetryMs, false};
   // Never shown: carries the clock's font and background colour as settings.
   struct {
     ui::Font Font{"MS UI Gothic", 9};
@@ -73,6 +76,8 @@ class TfrmMain : public ui::Form {
   } lblClock;
   TTimeClock tmeMain;
   TNkClipDetector ClipDetector;
+  // The clipboard change not yet recorded (main_form_clip.cpp).
+  PendingClipChange ClipPending;
   THookHotKey hkHotKey{this};
   // The pop-up system menu, built from "_system3".
   TMenuItem ppmSystem;
@@ -177,6 +182,8 @@ class TfrmMain : public ui::Form {
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
   void ClipboardChanged(TNkClipDetector& sender);
+  // One try at recording the clipboard's text.
+  ClipTake TakeClipboard();
   void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
   void WMPowerBroadcast();
 
@@ -185,6 +192,7 @@ class TfrmMain : public ui::Form {
 
  private:
   void PaintTo(HDC target, bool postAlarmCheck);
+  void SetUpClipCapture();
   void CheckAlarms();
   void AskToClosePreviousVersion();
   // Shows or removes the tray icon; a failure is reported in a message box.

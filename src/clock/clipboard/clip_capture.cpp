@@ -76,14 +76,13 @@ bool passesClipFilters(const TClipHistory& limits, std::string_view text) {
 
 bool clipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT); }
 
-std::optional<std::string> readClipboardText(HWND owner) {
-  // The program that just set the clipboard may still hold it for a moment, and so may the
-  // system's own clipboard manager, which reads every change (under load for longer than 200 ms).
-  bool open = false;
-  for (int attempt = 0; attempt < 50 && !(open = OpenClipboard(owner)); ++attempt)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (!open) return std::nullopt;
-  std::optional<std::string> text;
+ClipboardText readClipboardText(HWND owner) {
+  ClipboardText out;
+  if (!OpenClipboard(owner)) {
+    out.busy = true;
+    return out;
+  }
+  std::optional<std::string>& text = out.text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
       size_t max = GlobalSize(data) / sizeof(wchar_t);
@@ -94,7 +93,7 @@ std::optional<std::string> readClipboardText(HWND owner) {
     }
   }
   CloseClipboard();
-  return text;
+  return out;
 }
 
 namespace {

@@ -52,8 +52,13 @@ bool passesClipFilters(const TClipHistory& limits, std::string_view text);
 // Whether the clipboard offers text.
 bool clipboardHasText();
 // The clipboard's text, taken as Unicode and converted to CP932 (so Japanese text is kept on any
-// system code page); nothing when it cannot be read.
-std::optional<std::string> readClipboardText(HWND owner);
+// system code page); no text when there is none. Busy, at once, when another program holds the
+// clipboard open: the caller tries again later.
+struct ClipboardText {
+  bool busy = false;
+  std::optional<std::string> text;
+};
+ClipboardText readClipboardText(HWND owner);
 
 // Appends text to the history file at path as its newest record (an equal older one goes), then
 // drops the oldest records beyond MaxCount and those older than DayLimit days. While another

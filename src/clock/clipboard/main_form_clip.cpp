@@ -5,23 +5,33 @@
 
 namespace tockle {
 
-void TfrmMain::ClipboardChanged(TNkClipDetector&) {
+void TfrmMain::ClipboardChanged(TNkClipDetector&) { ClipPending.Changed(); }
+
+void TfrmMain::SetUpClipCapture() {
+  tmrClipRetry.onTimer = [this] { ClipPending.Retry(); };
+  ClipPending.retryTimer = [this](bool run) { tmrClipRetry.setEnabled(run); };
+  ClipPending.take = [this] { return TakeClipboard(); };
+}
+
+ClipTake TfrmMain::TakeClipboard() {
   // 1.
-  if (!clipboardHasText()) return;
+  if (!clipboardHasText()) return ClipTake::Done;
   // 2. Edits in an open history window would be overwritten by its refresh below: settle them.
   IClipHistoryWindow* window = openHistoryWindow(frmClip);
   if (window) settlePendingEdits(handle(), *window, ui::messageBox);
   // 3.
-  std::optional<std::string> raw = readClipboardText(handle());
-  if (!raw) return;
-  std::string text = clipTextForHistory(*raw);
-  if (text.empty()) return;
+  ClipboardText raw = readClipboardText(handle());
+  if (raw.busy) return ClipTake::Busy;
+  if (!raw.text) return ClipTake::Done;
+  std::string text = clipTextForHistory(*raw.text);
+  if (text.empty()) return ClipTake::Done;
   // 4.-6.
-  if (!passesClipFilters(Settings.ClipHistory, text)) return;
+  if (!passesClipFilters(Settings.ClipHistory, text)) return ClipTake::Done;
   // 7.-9. While another program (the memo) holds the file this text is not recorded.
-  if (!recordClipText(ProgramFolder + "_history3", text, Settings.ClipHistory)) return;
+  if (!recordClipText(ProgramFolder + "_history3", text, Settings.ClipHistory)) return ClipTake::Done;
   // 10.
   if ((window = openHistoryWindow(frmClip))) window->LoadHistory();
+  return ClipTake::Done;
 }
 
 }  // namespace tockle

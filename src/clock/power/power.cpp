@@ -38,12 +38,16 @@ void TfrmMain::PowerOperation(int kind) {
   // its question.
   if (powerQuestionOpen_) return;
   bool force = false;
+  // Only the pause taken here is released here: an operation that asked nothing leaves the
+  // alarms as whoever paused them (a notification starting its programs) holds them.
+  bool paused = false;
   auto& app = ui::Application::instance();
   if (Settings.TimeRemain >= 0) {
     if (findWindowTitled(TfrmQuery::title())) return;
     powerQuestionOpen_ = true;
     ShowClockMessage(true, true, "Confirming...");
     SetAlarmsActive(false);
+    paused = true;
     int result = IDCANCEL;
     {
       TfrmQuery query(app.handle(), kind, Settings.TimeRemain, Settings.ForceIfHung);
@@ -83,7 +87,7 @@ void TfrmMain::PowerOperation(int kind) {
   }
   // A refused operation never leaves a persistent "Confirming..." or "Shutdown..." behind.
   if (!done) ShowClockMessage(true, false, "Failed...");
-  SetAlarmsActive(true);
+  if (paused) SetAlarmsActive(true);
 }
 
 }  // namespace tockle

@@ -60,9 +60,10 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   // 11.
   LoadSystemMenu();
   // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
-  if (Settings.ClipHistory.UnuseHis)
+  if (Settings.ClipHistory.UnuseHis) {
     ClipDetector.SetOnClipChange(nullptr);
-  else
+    ClipPending.Cancel();
+  } else
     ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
   // 13.
   LoadHotKeys();

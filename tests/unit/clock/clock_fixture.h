@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,12 +27,16 @@ class FakePower : public tockle::IPowerControl {
     bool suspend, force;
   };
   std::vector<State> powerStates;
+  // Runs at the moment of each call that would block.
+  std::function<void()> onCall;
   bool EnableShutdownPrivilege() override { return privilege; }
   bool ExitWindowsNow(UINT flags) override {
+    if (onCall) onCall();
     exitFlags.push_back(flags);
     return succeed;
   }
   bool SetPowerState(bool suspend, bool force) override {
+    if (onCall) onCall();
     powerStates.push_back({suspend, force});
     return succeed;
   }

@@ -238,22 +238,19 @@ TEST_F(AlarmFileItem, LineBreaksInTextsBecomeBlanksAndAddNoKeys) {
   EXPECT_EQ(loaded().ExecuteApps, "a.exe b.exe");
 }
 
-TEST_F(AlarmFileItem, UnreadableTimesKeepTheirTextsAndNeverRing) {
+TEST_F(AlarmFileItem, UnreadableWindowTimesKeepTheirTextsAndNeverRing) {
   tockle::AlarmFile f(path());
   f.write("0", "Enabled", "1");
   f.write("0", "StartTime", "午前 9時00分"_sj);
   f.write("0", "EndTime", "9:07:00");
-  f.write("0", "Previous", "yesterday");
   TKzAlarmTockle item = loaded();
   EXPECT_EQ(item.Kept.StartTime, "午前 9時00分"_sj);
-  EXPECT_EQ(item.Kept.Previous, "yesterday");
   EXPECT_TRUE(item.Kept.EndTime.empty());
   for (int m = 0; m < 24 * 60; m += 5) EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9) + tod(0, m)));
   item.Enabled = false;
   ASSERT_TRUE(item.SaveData());
   auto l = alarm_test::lines(path());
   EXPECT_NE(std::find(l.begin(), l.end(), "StartTime=" + "午前 9時00分"_sj), l.end());
-  EXPECT_NE(std::find(l.begin(), l.end(), "Previous=yesterday"), l.end());
   EXPECT_NE(std::find(l.begin(), l.end(), "Enabled=0"), l.end());
   EXPECT_TRUE(boxes.captions.empty());
   // The plain 24-hour and date forms read back whatever the locale says.
@@ -263,6 +260,41 @@ TEST_F(AlarmFileItem, UnreadableTimesKeepTheirTextsAndNeverRing) {
   EXPECT_FALSE(plain.Kept.any());
   EXPECT_NEAR(plain.StartTime, tod(21, 5), 1e-9);
   EXPECT_NEAR(plain.Previous, at(2026, 12, 9, 21, 5), 1e-7);
+  // An unreadable last-rung time takes the default: the item rings at its next window.
+  f.write("1", "Enabled", "1");
+  f.write("1", "Previous", "yesterday");
+  base::DateTime before = base::now();
+  EXPECT_NEAR(loaded(1).Previous, before - 1, 2e-5);
+  EXPECT_TRUE(loaded(1).IsRingTime(std::floor(before) + 1 + tod(21, 6)));
+}
+
+// Sets the user's short date format for the lifetime of the object.
+class UserShortDate {
+ public:
+  explicit UserShortDate(const wchar_t* format) {
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved_, 80);
+    EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format));
+  }
+  ~UserShortDate() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved_); }
+
+ private:
+  wchar_t saved_[80] = {};
+};
+
+TEST_F(AlarmFileItem, LastRungTimeReadsBackUnderEveryShortDateFormat) {
+  // The locale's form is kept where it reads back; at midnight the time is left out.
+  EXPECT_EQ(tockle::TKzBasicAlarmItem::previousText(at(2026, 12, 9)), base::dateToStr(at(2026, 12, 9)));
+  for (const wchar_t* format : {L"ggyy/MM/dd", L"gg y'年'M'月'd'日'", L"yy/M/d"}) {
+    UserShortDate user(format);
+    // An era year, a two-digit year of another century, midnight.
+    for (base::DateTime t : {at(2026, 12, 9, 9, 0, 5), at(1999, 3, 4, 23, 59, 59), at(2019, 5, 1)}) {
+      TKzAlarmTockle item = windowItem(tod(9, 0), tod(9, 7));
+      item.FileName = path();
+      item.Previous = t;
+      ASSERT_TRUE(item.SaveData());
+      EXPECT_NEAR(loaded().Previous, t, 1e-8) << tockle::TKzBasicAlarmItem::previousText(t);
+    }
+  }
 }
 
 TEST_F(AlarmFileItem, AssignCopiesEveryField) {

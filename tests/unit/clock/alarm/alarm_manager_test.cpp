@@ -72,11 +72,22 @@ TEST_F(AlarmManager, CountIsClampedToTheSectionsTheFileHolds) {
   EXPECT_EQ(make()->Count, 0);
   f.write("Initial", "Count", "1");
   EXPECT_EQ(messages(*make()), std::vector<std::string>{"a"});
-  // A hole ends the list: section 1 gone, section 2 present.
+  // A gap at [1] of 3: a disabled item with the defaults keeps its place, [2] loads, and adding
+  // an alarm keeps the count.
   f.write("Initial", "Count", "3");
   f.write("2", "MessageString", "c");
   f.eraseSection("1");
-  EXPECT_EQ(messages(*make()), std::vector<std::string>{"a"});
+  auto m = make();
+  EXPECT_EQ(messages(*m), (std::vector<std::string>{"a", "", "c"}));
+  EXPECT_FALSE(m->Items[1]->Enabled);
+  m->AddItem(alarm("d", tod(9, 0), tod(9, 7)));
+  EXPECT_EQ(m->ReadCount(), 4);
+  EXPECT_EQ(messages(*make()), (std::vector<std::string>{"a", "", "c", "d"}));
+  // The items end with the last section there (a stale one past the count does not count).
+  f.write("Initial", "Count", "7");
+  f.write("9", "MessageString", "stale");
+  EXPECT_EQ(make()->Count, 4);
+  EXPECT_TRUE(boxes.captions.empty());
 }
 
 TEST_F(AlarmManager, DeletingItemOneOfThreeShiftsTheSections) {

@@ -168,9 +168,9 @@ TEST_F(Capture, FileHeldOnlyForAMomentStillGetsTheText) {
 TEST(ClipboardText, ReadAsUnicodeAndKeptAsCp932) {
   ASSERT_TRUE(test::setClipboardUnicode(L"\u3042\u3044 abc\u8868"));
   EXPECT_TRUE(tockle::clipboardHasText());
-  EXPECT_EQ(tockle::readClipboardText(nullptr), "あい abc表"_sj);
+  EXPECT_EQ(tockle::readClipboardText(nullptr).text, "あい abc表"_sj);
   ASSERT_TRUE(test::setClipboardCp932("表示\r\nx"_sj));
-  EXPECT_EQ(tockle::readClipboardText(nullptr), "表示\r\nx"_sj);
+  EXPECT_EQ(tockle::readClipboardText(nullptr).text, "表示\r\nx"_sj);
 }
 
 TEST(ClipboardText, NothingWithoutText) {
@@ -178,7 +178,7 @@ TEST(ClipboardText, NothingWithoutText) {
   EmptyClipboard();
   CloseClipboard();
   EXPECT_FALSE(tockle::clipboardHasText());
-  EXPECT_EQ(tockle::readClipboardText(nullptr), std::nullopt);
+  EXPECT_EQ(tockle::readClipboardText(nullptr).text, std::nullopt);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "base/handles.h"
 #include "clock/power/query_form.h"
 #include "support/e2e.h"
 #include "ui/timer.h"
@@ -67,6 +68,46 @@ TEST_F(Power, SuspendAndHibernateShowATimedText) {
   EXPECT_TRUE(power.powerStates[0].suspend);
   EXPECT_FALSE(power.powerStates[0].force);
   EXPECT_FALSE(power.powerStates[1].suspend);
+}
+
+TEST_F(Power, WithoutAQuestionAnotherHoldersPauseStays) {
+  form.Settings.TimeRemain = -1;
+  form.AlarmManager->Pause();  // a notification starting its programs
+  form.PowerOperation(2);
+  EXPECT_FALSE(form.AlarmManager->Active());
+  form.AlarmManager->Resume();
+  EXPECT_TRUE(form.AlarmManager->Active());
+}
+
+// The window's pixels as its device context gives them now.
+std::vector<uint32_t> windowPixels(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC dc = GetDC(hwnd);
+  base::MemDc mem(CreateCompatibleDC(dc));
+  base::GdiBitmap bmp(CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  base::SelectGuard select(mem.get(), bmp.get());
+  BitBlt(mem.get(), 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(hwnd, dc);
+  const auto* p = static_cast<const uint32_t*>(bits);
+  return std::vector<uint32_t>(p, p + r.right * r.bottom);
+}
+
+TEST_F(Power, TheStatusTextIsOnTheWindowBeforeTheCallThatBlocks) {
+  form.Settings.TimeRemain = -1;
+  std::vector<uint32_t> atCall;
+  power.onCall = [&] { atCall = windowPixels(form.handle()); };
+  for (int kind = 0; kind <= 3; ++kind) {
+    form.ShowClockMessage(false, false, "");
+    UpdateWindow(form.handle());
+    form.PowerOperation(kind);
+    // What a paint shows now that the call has returned: the status text.
+    RedrawWindow(form.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(atCall, windowPixels(form.handle())) << form.StatusText;
+  }
 }
 
 TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
