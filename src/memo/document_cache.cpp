@@ -33,6 +33,10 @@ const Lines* DocumentCache::read(std::string_view path) {
   return &lines_;
 }
 
+const Lines* DocumentCache::last(std::string_view path) const {
+  return !path_.empty() && base::equalsNoCase(path_, path) ? &lines_ : nullptr;
+}
+
 bool DocumentCache::write(std::string_view path, Lines lines) {
   stamp_.reset();
   if (!writeLines(path, lines)) return false;

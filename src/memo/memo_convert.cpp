@@ -2,16 +2,25 @@
 // of the old one is removed: a failed step leaves the document as it was.
 #include "base/files.h"
 #include "base/text.h"
+#include "memo/document/foreign_files.h"
 #include "memo/memo_manager.h"
 #include "memo/tab_file_name.h"
 
 namespace memo {
 
-void TKzMemoManager::deleteUnreferenced(std::string_view dir, const Lines& oldIndex, const Lines& newIndex) const {
+void TKzMemoManager::deleteUnreferenced(std::string_view docPath, const Lines& oldIndex, const Lines& newIndex) const {
+  const std::string dir = base::extractFolder(docPath);
+  std::vector<std::string> others;
+  bool othersRead = false;
   for (size_t i = kFirstEntry; i < oldIndex.size(); ++i) {
     auto path = tabPath(dir, oldIndex[i]);
     if (!path) continue;
     std::string file = entryFile(oldIndex[i]);
+    if (!othersRead) {
+      others = filesOfOtherIndexes(docPath);
+      othersRead = true;
+    }
+    if (!isOwnTabFile(file, docPath, others)) continue;
     bool kept = false;
     for (size_t j = kFirstEntry; j < newIndex.size() && !kept; ++j)
       kept = base::equalsNoCase(entryFile(newIndex[j]), file);
@@ -23,8 +32,10 @@ std::optional<Lines> TKzMemoManager::typeIIFromIndex(std::string_view dir, const
   Lines out = typeIIHeader();
   for (size_t i = kFirstEntry; i < index.size(); ++i) {
     std::string name = entryName(index[i]);
-    if (!isValidTabName(name, DocFormat::TypeIII)) continue;  // a line that names no tab
-    if (!isValidTabName(name, DocFormat::TypeII)) return std::nullopt;
+    if (!fitsTabName(name, DocFormat::TypeII)) {
+      SetLastError(ERROR_INVALID_NAME);  // told apart from a file that could not be read
+      return std::nullopt;
+    }
     Lines content;
     auto path = tabPath(dir, index[i]);
     if (path && base::fileExists(*path)) {
@@ -38,13 +49,14 @@ std::optional<Lines> TKzMemoManager::typeIIFromIndex(std::string_view dir, const
   return out;
 }
 
-bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs,
-                                        const Lines& oldIndex) const {
+bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs) const {
   const std::string dir = base::extractFolder(path);
   Lines index = typeIIIHeader();
   std::vector<std::string> written;
   auto undo = [&] {
+    DWORD code = GetLastError();
     for (const auto& p : written) base::deleteFile(p);
+    SetLastError(code);
     return false;
   };
   for (const auto& tab : tabs) {
@@ -56,33 +68,34 @@ bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector
     written.push_back(dir + file);
     index.push_back(tab.name + "=" + file);
   }
-  if (!writeLines(path, index)) return undo();
-  deleteUnreferenced(dir, oldIndex, index);
-  return true;
+  return writeLines(path, index) || undo();
 }
 
 bool TKzMemoManager::ConvertFormat(std::string_view path, bool toTypeII, bool moveFiles) {
   AgesOnExit ages{*this};
-  if (!base::fileExists(path)) return false;
+  LastError = {};
+  if (!base::fileExists(path)) return fail(DocFailure::Gone);
   auto lines = readLines(path);
-  if (!lines) return false;
+  if (!lines) return failSystem();
   DocFormat format = recognise(*lines);
   const std::string dir = base::extractFolder(path);
   if (toTypeII) {
-    if (format != DocFormat::TypeIII) return false;
+    if (format != DocFormat::TypeIII) return fail(DocFailure::Reported);
     auto single = typeIIFromIndex(dir, *lines);
-    if (!single || !writeLines(path, *single)) return false;
-    if (moveFiles) deleteUnreferenced(dir, *lines, typeIIIHeader());
+    if (!single) return GetLastError() == ERROR_INVALID_NAME ? fail(DocFailure::BadName) : failSystem();
+    if (!writeLines(path, *single)) return failSystem();
+    // Only now that the whole document is in the one file: never the file just written.
+    if (moveFiles) deleteUnreferenced(path, *lines, typeIIIHeader());
     return true;
   }
   // Without moving the contents into tab files the index would name files that do not exist and
   // every tab's content would be gone.
-  if (format != DocFormat::TypeII || !moveFiles) return false;
+  if (format != DocFormat::TypeII || !moveFiles) return fail(DocFailure::Reported);
   auto tabs = typeIITabs(*lines);
-  if (!tabs) return false;
+  if (!tabs) return fail(DocFailure::Reported);
   for (const auto& tab : *tabs)
-    if (!isValidTabName(tab.name, DocFormat::TypeIII)) return false;
-  return writeSplitDocument(path, *tabs, typeIIIHeader());
+    if (!fitsTabName(tab.name, DocFormat::TypeIII)) return fail(DocFailure::BadName);
+  return writeSplitDocument(path, *tabs) || failSystem();
 }
 
 }  // namespace memo

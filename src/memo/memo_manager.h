@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "memo/doc_format.h"
+#include "memo/document/doc_failure.h"
 #include "memo/document_cache.h"
 #include "memo/text_lines.h"
 
@@ -40,9 +41,11 @@ class TKzMemoManager {
   // The manager's error boxes (text, caption); a modal box with an error icon and no owner.
   std::function<void(std::string_view text, std::string_view caption)> ShowError;
 
-  // Every operation answers false and leaves the files as they were when it cannot finish. A
-  // missing document raises OnNotFound and is never written into being (only CreateDocument
-  // makes one); an unknown one is never written. Names are checked by isValidTabName.
+  // Every operation answers false and leaves the files as they were when it cannot finish, and
+  // LastError then says why. A missing document raises OnNotFound (SaveTab only reports it) and is
+  // never written into being (only CreateDocument and RewriteDocument make one); an unknown one is
+  // never written. New names are checked by isValidTabName; a tab that has an empty name keeps it.
+  DocError LastError;
   bool LoadTabList();
   bool LoadTab(std::string_view name, std::string& stream);
   // Writes the tab's content, adding the tab when new.
@@ -55,6 +58,11 @@ class TKzMemoManager {
   bool ApplyTabList(const std::vector<std::string>& list);
   // A new document of DocumentType with a welcome tab, or the existing one at FileName read.
   bool CreateDocument();
+  // Writes a vanished document again at FileName in DocumentType's format: from the lines last
+  // read from the document at from (every tab they held) when they are of that format and, for a
+  // split document, lie in FileName's folder; otherwise as a document without tabs. TabList
+  // follows; no event. False when FileName exists or cannot be written.
+  bool RewriteDocument(std::string_view from);
   // Converts the document at path in place; false when it is missing, not in the source format,
   // or a step fails (then nothing of the old document is changed).
   bool ConvertFormat(std::string_view path, bool toTypeII, bool moveFiles);
@@ -91,10 +99,16 @@ class TKzMemoManager {
   std::optional<std::string> tabPath(std::string_view folder, std::string_view entryLine) const;
   // The Type II text of a Type III index: every tab's file read in.
   std::optional<Lines> typeIIFromIndex(std::string_view folder, const Lines& index) const;
-  // Writes the tabs as new files and the index over path; then removes the files of oldIndex
-  // that the new index no longer names. Nothing changes when a write fails.
-  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs, const Lines& oldIndex) const;
-  void deleteUnreferenced(std::string_view folder, const Lines& oldIndex, const Lines& newIndex) const;
+  // Writes the tabs as new files and the index over path; no file is deleted or overwritten.
+  // Nothing changes when a write fails.
+  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs) const;
+  // Deletes the own tab files (see isOwnTabFile) of the document at path that oldIndex names and
+  // newIndex does not.
+  void deleteUnreferenced(std::string_view path, const Lines& oldIndex, const Lines& newIndex) const;
+  bool hasTab(const Lines& lines, DocFormat format, std::string_view name) const;
+  bool fail(DocFailure kind);
+  // A failed read or write: the system's error code is kept for the owner to show.
+  bool failSystem();
   bool saveSplitTab(Lines& lines, std::string_view name, std::string_view stream);
   bool saveSingleTab(const Lines& lines, std::string_view name, std::string_view stream);
   bool applySplit(const Lines& lines, const std::vector<std::string>& list);
