@@ -49,23 +49,33 @@ std::optional<Lines> TKzMemoManager::typeIIFromIndex(std::string_view dir, const
   return out;
 }
 
-bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs) const {
+bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs,
+                                        const Lines& replaced) const {
   const std::string dir = base::extractFolder(path);
   Lines index = typeIIIHeader();
-  std::vector<std::string> written;
+  const std::vector<std::string> others =
+      replaced.size() > kFirstEntry ? filesOfOtherIndexes(path) : std::vector<std::string>{};
+  auto mayReplace = [&](const std::string& file) {
+    for (size_t i = kFirstEntry; i < replaced.size(); ++i)
+      if (base::equalsNoCase(entryFile(replaced[i]), file)) return isOwnTabFile(file, path, others);
+    return false;
+  };
+  // Each file written, with what it held before when it was written over.
+  std::vector<std::pair<std::string, std::optional<std::string>>> written;
   auto undo = [&] {
     DWORD code = GetLastError();
-    for (const auto& p : written) base::deleteFile(p);
+    for (const auto& [p, old] : written) old ? base::writeFileAtomic(p, *old) : base::deleteFile(p);
     SetLastError(code);
     return false;
   };
   for (const auto& tab : tabs) {
-    // New names are unused on disk, so no file of the old document is overwritten.
-    std::string stem = makeTabFileName(index, tab.name, SeparatedHeader, dir);
+    std::string stem = makeTabFileName(index, tab.name, SeparatedHeader, dir, mayReplace);
     if (stem.empty()) return undo();
     std::string file = stem + tabFileExt(isRtfText(tab.content));
+    std::optional<std::string> old = base::fileExists(dir + file) ? base::readFile(dir + file) : std::nullopt;
+    if (base::fileExists(dir + file) && !old) return undo();
     if (!base::writeFileAtomic(dir + file, tab.content)) return undo();
-    written.push_back(dir + file);
+    written.emplace_back(dir + file, std::move(old));
     index.push_back(tab.name + "=" + file);
   }
   return writeLines(path, index) || undo();

@@ -99,9 +99,10 @@ class TKzMemoManager {
   std::optional<std::string> tabPath(std::string_view folder, std::string_view entryLine) const;
   // The Type II text of a Type III index: every tab's file read in.
   std::optional<Lines> typeIIFromIndex(std::string_view folder, const Lines& index) const;
-  // Writes the tabs as new files and the index over path; no file is deleted or overwritten.
-  // Nothing changes when a write fails.
-  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs) const;
+  // Writes the tabs as files and the index over path; no file is deleted, and only the own tab
+  // files of replaced (the index that path holds now) are written over. Nothing changes when a
+  // write fails.
+  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs, const Lines& replaced = {}) const;
   // Deletes the own tab files (see isOwnTabFile) of the document at path that oldIndex names and
   // newIndex does not.
   void deleteUnreferenced(std::string_view path, const Lines& oldIndex, const Lines& newIndex) const;

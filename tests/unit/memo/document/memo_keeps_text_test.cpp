@@ -127,14 +127,17 @@ TEST_F(ForeignEntries, NoOperationDeletesOrOverwritesAFileThatIsNotTheDocumentsO
   expectSentinels();
 }
 
-TEST_F(MemoFixture, RestoreKeepsTheTabFilesTheRestoredIndexNoLongerNames) {
+TEST_F(MemoFixture, RestoreWritesOverOnlyItsOwnFilesOfTheNewNamesAndKeepsTheOthers) {
   makeDocument(kTypeIII, {{"A", "a"}});
   ASSERT_TRUE(m.UpdateBackup());
   ASSERT_TRUE(m.ApplyTabList({"A", "B"}));
+  ASSERT_TRUE(m.SaveTab("A", "changed"));
   ASSERT_TRUE(m.SaveTab("B", "b"));
   ASSERT_TRUE(m.RestoreBackup());
   ASSERT_TRUE(m.LoadTabList());
   EXPECT_EQ(m.TabList, Names{"A"});
+  EXPECT_EQ(read(file("A.txt")), "a\r\n");
+  EXPECT_FALSE(base::fileExists(file("A2.txt")));
   EXPECT_EQ(read(file("B.txt")), "b");
 }
 
