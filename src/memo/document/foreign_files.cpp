@@ -4,7 +4,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/doc_format.h"
+#include "memo/document/doc_format.h"
 
 namespace memo {
 
@@ -42,7 +42,7 @@ std::vector<std::string> filesOfOtherIndexes(std::string_view document) {
       if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || size > kLargestIndex || !hasExt(name, ext) ||
           base::equalsNoCase(dir + name, document))
         continue;
-      auto lines = readLines(dir + name);
+      auto lines = base::readLines(dir + name);
       if (!lines || recognise(*lines) != DocFormat::TypeIII) continue;
       for (size_t i = kFirstEntry; i < lines->size(); ++i) files.push_back(entryFile((*lines)[i]));
     } while (FindNextFileW(h, &fd));

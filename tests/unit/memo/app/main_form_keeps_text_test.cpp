@@ -1,6 +1,6 @@
 // The window never drops an edit it could not save: the failure is shown, the strip stays on the
 // tab, and the text and its modified mark stay until a save succeeds or the user gives it up.
-#include "../main_form_fixture.h"
+#include "unit/memo/main_form_fixture.h"
 #include "memo/document/doc_failure.h"
 
 namespace {

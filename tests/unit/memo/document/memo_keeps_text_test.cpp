@@ -3,9 +3,9 @@
 // document's own tab file never has it deleted or overwritten, and empty tab names stay.
 #include <tuple>
 
-#include "../memo_fixture.h"
+#include "unit/memo/document/memo_fixture.h"
 #include "memo/document/tab_name.h"
-#include "memo/welcome.h"
+#include "memo/dialogs/welcome.h"
 
 namespace {
 

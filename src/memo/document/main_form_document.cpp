@@ -1,0 +1,309 @@
+// The memo window and its document: the only place that calls the document manager. The tab
+// strip shows the document's tabs, the editor the selected one.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "memo/dialogs/memo_file_dialog.h"
+#include "memo/dialogs/new_wizard.h"
+#include "memo/document/tab_name.h"
+#include "ui/app.h"
+
+namespace memo {
+
+void TfrmMain::connectDocument() {
+  MemoMan.BackupFolder = base::programFolder();
+  MemoMan.OnNotFound = [this] { MemoManNotFound(); };
+  MemoMan.OnTabListChange = [this](bool critical) { MemoManTabListChange(critical); };
+  MemoMan.OnStatusMessage = [this](const std::string& text) { ShowStatusMessage(text); };
+}
+
+int TfrmMain::selectedTab() const {
+  return tbcMemo ? static_cast<int>(SendMessageW(tbcMemo, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+int TfrmMain::tabCount() const { return tbcMemo ? static_cast<int>(SendMessageW(tbcMemo, TCM_GETITEMCOUNT, 0, 0)) : 0; }
+
+std::string TfrmMain::tabName(int index) const {
+  // The strip does not tell a text's length: a text that fills the buffer may be cut, so the
+  // buffer grows until it does not.
+  for (size_t size = 256;; size *= 4) {
+    std::wstring buf(size, L'\0');
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = buf.data();
+    item.cchTextMax = static_cast<int>(size);
+    if (!SendMessageW(tbcMemo, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return {};
+    size_t length = std::wcslen(item.pszText);
+    if (length + 1 < size || size >= (1u << 20)) return base::cp932(std::wstring(item.pszText, length));
+  }
+}
+
+void TfrmMain::ReloadDocument() {
+  MemoMan.FileName = MemoFile;
+  MemoMan.LoadTabList();
+  tbcMemoChange();
+}
+
+void TfrmMain::MemoManTabListChange(bool) {
+  int remembered = selectedTab();
+  if (tabCount() > 0 && remembered >= 0) LastTab = tabName(remembered);
+  // An empty LastTab names the tab with an empty name only when that one is shown.
+  const bool byName = !LastTab.empty() || remembered >= 0;
+  SendMessageW(tbcMemo, TCM_DELETEALLITEMS, 0, 0);
+  int select = -1;
+  for (size_t i = 0; i < MemoMan.TabList.size(); ++i) {
+    std::wstring text = base::wide(MemoMan.TabList[i]);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    SendMessageW(tbcMemo, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    if (select < 0 && byName && sameTabName(MemoMan.TabList[i], LastTab)) select = static_cast<int>(i);
+  }
+  if (select < 0) select = remembered >= 0 && remembered < tabCount() ? remembered : 0;
+  if (tabCount() > 0) SendMessageW(tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(select), 0);
+  layout();
+  tbcMemoChange();
+}
+
+bool TfrmMain::tbcMemoChanging() {
+  // A tab whose content never reached the editor is not overwritten with the empty editor.
+  if (!rceMemo.modified() || tabUnavailable_) return true;
+  int index = selectedTab();
+  if (index < 0) return true;
+  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!PlainMode))) return false;
+  ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
+  return true;
+}
+
+bool TfrmMain::saveShownTab() {
+  while (!tbcMemoChanging())
+    if (!recoverFailedSave()) return false;
+  rceMemo.setModified(false);
+  if (reloadAfterSave_) {
+    reloadAfterSave_ = false;
+    ReloadDocument();
+  }
+  return true;
+}
+
+void TfrmMain::reportFailure(std::string_view lead) {
+  std::string text = failureText(MemoMan.LastError);
+  if (text.empty() || ui::Application::instance().terminated()) return;
+  ask(lead.empty() ? text : std::string(lead) + "\r\n" + text, ui::Application::instance().title(),
+      MB_OK | MB_ICONERROR);
+}
+
+bool TfrmMain::recoverFailedSave() {
+  if (MemoMan.LastError.kind != DocFailure::Gone) {
+    reportFailure();
+    return false;
+  }
+  int answer = ask("メモファイルが見つかりません -> "_sj + MemoMan.FileName +
+                       "\r\n\r\nはい: 同じ場所にメモファイルを書き直して保存します"
+                       "\r\nいいえ: 別のメモファイルを指定して保存します"
+                       "\r\nキャンセル: 保存しません (入力した内容はエディタに残ります)"_sj,
+                   "メモファイル未発見"_sj, MB_YESNOCANCEL | MB_ICONWARNING);
+  if (answer == IDYES) {
+    if (MemoMan.RewriteDocument(MemoMan.FileName)) return true;
+    reportFailure();
+    return false;
+  }
+  if (answer != IDNO) return false;
+  TfrmNewWizard wizard(handle());
+  wizard.State.FileName = MemoFile;
+  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  if (!choice) return false;
+  const std::string from = MemoMan.FileName;
+  MemoMan.FileName = choice->path;
+  MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
+  if (!base::fileExists(choice->path) && !MemoMan.RewriteDocument(from)) {
+    reportFailure();
+    MemoMan.FileName = from;
+    return false;
+  }
+  MemoFile = choice->path;
+  reloadAfterSave_ = true;
+  return true;
+}
+
+bool TfrmMain::FormCloseQuery() {
+  while (!tbcMemoChanging()) {
+    if (MemoMan.LastError.kind == DocFailure::Gone && recoverFailedSave()) continue;
+    std::string why = failureText(MemoMan.LastError);
+    if (ask((why.empty() ? std::string() : why + "\r\n\r\n") +
+                "表示中のタブを保存できませんでした\r\n保存せずに閉じますか？"_sj,
+            ui::Application::instance().title(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+      return false;
+    discardEdits_ = true;
+    return true;
+  }
+  rceMemo.setModified(false);
+  return true;
+}
+
+void TfrmMain::tbcMemoChange() {
+  if (closing_ || ui::Application::instance().terminated()) return;
+  HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  SendMessageW(rceMemo.handle(), WM_SETREDRAW, FALSE, 0);
+  filling_ = true;
+  int index = selectedTab();
+  if (index < 0) {
+    mnuNewFileClick();
+    index = selectedTab();
+  } else if (index >= tabCount()) {
+    index = 0;
+    SendMessageW(tbcMemo, TCM_SETCURSEL, 0, 0);
+  }
+  if (index >= 0 && !ui::Application::instance().terminated()) {
+    std::string content;
+    loadingTab_ = true;
+    tabMissing_ = false;
+    bool loaded = MemoMan.LoadTab(tabName(index), content);
+    loadingTab_ = false;
+    const DocFailure why = MemoMan.LastError.kind;
+    if (loaded && !tabMissing_) {
+      rceMemo.clear();
+      rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+      PlainMode = !isRichContent(content);
+      // Plain tabs load as lines; links are not highlighted until the link converter exists.
+      rceMemo.loadContent(content);
+      rceMemo.setSelection(0, 0);
+      enableFormatActions(!PlainMode);
+      tabUnavailable_ = false;
+      rceMemo.setReadOnly(false);
+      SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
+    } else if (tabMissing_) {
+      showMissingTab();
+    } else if (why == DocFailure::System) {
+      showUnreadableTab();
+    } else if (why != DocFailure::None) {  // None: a load inside (a new document) has shown it
+      showTabUnavailable();
+    }
+  }
+  rceMemo.clearUndo();
+  setActionEnabled(actUndo, rceMemo.canUndo());
+  SendMessageW(rceMemo.handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(rceMemo.handle(), nullptr, TRUE);
+  SetCursor(cursor);
+  rceMemo.setModified(false);
+  filling_ = false;
+}
+
+void TfrmMain::showTabUnavailable() {
+  rceMemo.clear();
+  // Typed text would have nowhere to go.
+  rceMemo.setReadOnly(true);
+  tabUnavailable_ = true;
+  int index = selectedTab();
+  if (index >= 0) {
+    SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), TRUE);
+    ShowStatusMessage("タブを読み込めません -> "_sj + tabName(index));
+  }
+}
+
+void TfrmMain::showMissingTab() {
+  // Nothing to lose: the tab starts empty, and its first save writes its file anew.
+  rceMemo.clear();
+  rceMemo.setReadOnly(false);
+  tabUnavailable_ = false;
+  int index = selectedTab();
+  SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
+  ShowStatusMessage("タブファイルが見つかりません -> "_sj + tabName(index));
+}
+
+void TfrmMain::showUnreadableTab() {
+  const std::string why = failureText(MemoMan.LastError);
+  showTabUnavailable();
+  rceMemo.setReadOnly(true);
+  // Typing would replace a file whose content nobody has seen: only on the user's word.
+  if (ask(why + "\r\n\r\nタブ ["_sj + tabName(selectedTab()) +
+              "] を読み込めませんでした\r\nこのタブを空の内容から書き直しますか？"_sj,
+          ui::Application::instance().title(), MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) != IDYES)
+    return;
+  tabUnavailable_ = false;
+  rceMemo.setReadOnly(false);
+}
+
+void TfrmMain::MemoManNotFound() {
+  // A missing tab file of a document that is still there concerns that tab only.
+  if (loadingTab_ && base::fileExists(MemoMan.FileName)) {
+    tabMissing_ = true;
+    return;
+  }
+  TfrmNewWizard wizard(handle());
+  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  if (!choice) {
+    ui::Application::instance().terminate();
+    return;
+  }
+  MemoMan.FileName = choice->path;
+  MemoFile = choice->path;
+  MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
+  if (!MemoMan.CreateDocument()) reportFailure("メモファイルを作成できませんでした"_sj);
+}
+
+bool TfrmMain::runWizardForNewDocument(const std::string& prefill) {
+  // The edit goes into the document it was typed for, before another one is chosen.
+  if (!saveShownTab()) return false;
+  TfrmNewWizard wizard(handle());
+  if (!prefill.empty()) wizard.State.FileName = prefill;
+  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  if (!choice) return false;
+  MemoMan.FileName = choice->path;
+  MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
+  if (!MemoMan.CreateDocument()) {
+    reportFailure("メモファイルを作成できませんでした"_sj);
+    MemoMan.FileName = MemoFile;
+    return false;
+  }
+  MemoFile = MemoMan.FileName;
+  ReloadDocument();
+  return true;
+}
+
+void TfrmMain::mnuNewFileClick() { runWizardForNewDocument(""); }
+
+void TfrmMain::mnuSetMemoFileClick() {
+  if (!saveShownTab()) return;
+  std::optional<std::string> chosen = chooseMemoFile(handle(), MemoFile);
+  if (!chosen) return;
+  if (!base::fileExists(*chosen)) {
+    runWizardForNewDocument(*chosen);
+    return;
+  }
+  MemoFile = *chosen;
+  ReloadDocument();
+}
+
+void TfrmMain::updateBackup() { MemoMan.UpdateBackup(); }
+
+void TfrmMain::bindDocumentCommands() {
+  onCommand(mnuNewFile, [this] { mnuNewFileClick(); });
+  onCommand(mnuSetMemoFile, [this] { mnuSetMemoFileClick(); });
+  onCommand(mnuReload, [this] { ReloadDocument(); });
+  onCommand(mnuUpdateBackup, [this] { updateBackup(); });
+  onCommand(mnuExitWithoutSave, [this] { mnuExitWithoutSaveClick(); });
+  onCommand(mnuClose, [this] { mnuCloseClick(); });
+  onMenuPopup([this](HMENU popup) {
+    if (popup == GetSubMenu(MainMenu1.get(), 0)) mnuFileParentClick();
+  });
+}
+
+void TfrmMain::mnuCloseClick() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
+
+void TfrmMain::mnuExitWithoutSaveClick() {
+  BackupOnExit = false;
+  mnuCloseClick();
+}
+
+void TfrmMain::mnuFileParentClick() {
+  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (NeedBackup ? MF_ENABLED : MF_GRAYED));
+}
+
+}  // namespace memo
