@@ -51,6 +51,16 @@ std::string makeTabFileName(const base::Lines& index, std::string_view tabName, 
     name = base::replaceAll(name, bad, "");
   for (char c = 1; c < 0x20; ++c) name = base::replaceAll(name, std::string(1, c), "");
   if (name.empty()) name = "Taveloタブファイル"_sj;
+  // A long tab name still gets a file: the base is cut (never inside a double-byte character) well
+  // below the file system's limit, leaving room for the number and the extension.
+  constexpr size_t kLongestBase = 120;
+  size_t cut = 0;
+  while (cut < name.size()) {
+    size_t step = base::isLeadByte(static_cast<unsigned char>(name[cut])) && cut + 1 < name.size() ? 2 : 1;
+    if (cut + step > kLongestBase) break;
+    cut += step;
+  }
+  name.resize(cut);
   // "con.txt" or "con.log.txt" would open a device whatever number follows: such a name is moved
   // off the device's name instead.
   if (isDeviceName(name)) name = "_" + name;

@@ -136,7 +136,9 @@ void TfrmMain::captureSettings() {
   FormWidth = r.right - r.left;
   FormHeight = r.bottom - r.top;
   int shown = selectedTab();
-  LastTab = shown >= 0 && shown < tabCount() ? tabName(shown) : std::string();
+  // Before any document was read (settings taken over at start) the loaded value stays.
+  if (tabCount() > 0 || !MemoMan.FileName.empty())
+    LastTab = shown >= 0 && shown < tabCount() ? tabName(shown) : std::string();
   SeparatedHeader = MemoMan.SeparatedHeader;
   const HWND children[3] = {MenuBar1.handle(), ToolBar1, ToolBar2};
   for (int b = 0; b < 3; ++b) {

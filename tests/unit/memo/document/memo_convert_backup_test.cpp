@@ -157,7 +157,7 @@ TEST_F(MemoFixture, ABackupThatNamesNoDocumentIsRestored) {
   ASSERT_TRUE(m.LoadTabList());
   EXPECT_EQ(m.TabList, Names{"Old"});
   EXPECT_EQ(loadTab("Old"), "o\r\n");
-  EXPECT_FALSE(base::fileExists(file("A.txt")));
+  EXPECT_TRUE(base::fileExists(file("A.txt")));  // no longer named, but kept
 }
 
 TEST_F(MemoFixture, RestoreWithoutBackupChangesNothing) {
