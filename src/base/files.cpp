@@ -105,9 +105,12 @@ std::string writeTempBeside(std::string_view path, std::string_view bytes) {
     done += put;
   }
   ok = ok && FlushFileBuffers(f.get());
+  DWORD code = ok ? 0 : GetLastError();
   f.reset();
   if (!ok) {
+    // The caller reports why the write failed, not how the clean-up went.
     DeleteFileW(temp.c_str());
+    SetLastError(code);
     return {};
   }
   return cp932(temp);

@@ -116,7 +116,8 @@ void TfrmMain::FormDestroy() {
   if (closing_) return;
   closing_ = true;
   tmrSave.setEnabled(false);
-  if (rceMemo.handle() && rceMemo.modified()) {
+  // The last quiet try (the user was asked at close already); no box while the window goes.
+  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified()) {
     tbcMemoChanging();
     rceMemo.setModified(false);
   }
@@ -222,11 +223,7 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY: {
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
       if (hdr->hwndFrom == tbcMemo) {
-        if (hdr->code == TCN_SELCHANGING) {
-          tbcMemoChanging();
-          rceMemo.setModified(false);
-          return FALSE;  // the change is never refused
-        }
+        if (hdr->code == TCN_SELCHANGING) return saveShownTab() ? FALSE : TRUE;  // unsaved: the strip stays
         if (hdr->code == TCN_SELCHANGE) {
           tbcMemoChange();
           return 0;
@@ -263,6 +260,9 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
       initMenuPopup(reinterpret_cast<HMENU>(wp));
       return 0;
+    case WM_CLOSE:
+      if (!FormCloseQuery()) return 0;
+      break;
     case WM_DESTROY:
       FormDestroy();
       if (QuitOnDestroy) ui::Application::instance().terminate();

@@ -87,7 +87,15 @@ class TfrmMain : public ui::Form, public TMemoSettings {
 
   // Tab handling (the document's tabs in the strip, the shown one in the editor).
   void ReloadDocument();
-  void tbcMemoChanging();
+  // Saves the shown tab when it is modified; false when it could not be written (nothing shown).
+  bool tbcMemoChanging();
+  // The same for a step that needs the save: a failure is reported and a vanished document offered
+  // to be written again; false when the edit stays unsaved (the text and the mark stay), and the
+  // step must not go on.
+  bool saveShownTab();
+  // The shown tab failed to load because it could not be read: it stays read-only, and its file
+  // is not written, until the user chooses to write it anew.
+  bool tabReadOnly() const { return tabUnavailable_; }
   void tbcMemoChange();
   int selectedTab() const;
   std::string tabName(int index) const;
@@ -170,8 +178,16 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void MemoManTabListChange(bool critical);
   // The shown tab could not be loaded: nothing of it stays in the editor and it is not saved.
   void showTabUnavailable();
-  // Saves the shown tab when it is modified (before another document is shown).
-  void saveShownTab();
+  // After a failed save: true when the save is worth another try (a vanished document was written
+  // again, here or elsewhere).
+  bool recoverFailedSave();
+  // The manager's last failure in a box under the application's title (nothing when it has told
+  // the user itself).
+  void reportFailure(std::string_view lead = {});
+  // The window may close: the shown tab is saved, or the user chose to close without it.
+  bool FormCloseQuery();
+  void showMissingTab();
+  void showUnreadableTab();
   void connectDocument();
   void updateBackup();
   void tmrMessageTimer();
@@ -196,6 +212,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   bool tabMissing_ = false;
   bool tabUnavailable_ = false;  // the shown tab failed to load: never written from the editor
   bool filling_ = false;
+  bool discardEdits_ = false;     // closing without the edit the user chose to give up
+  bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
 };
 
 }  // namespace memo

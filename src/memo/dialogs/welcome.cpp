@@ -37,7 +37,7 @@ std::string welcomeRtf() {
   const std::string noBegin = "!%),.:;?]}" + "、。，．・：；？！゛゜ヽヾゝゞ々ー’”）〕］｝〉》」』】°′″℃％‰"_sj;
   const std::string noEnd = "$([\\{" + "‘“（〔［｛〈《「『【￥＄"_sj;
   std::string rtf;
-  rtf += "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041";
+  rtf += "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1041\\deflangfe1041";
   rtf += "{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}";
   rtf += "{\\f2\\fswiss\\fprq2\\fcharset128 " + rtfText("ＭＳ Ｐゴシック"_sj) + ";}}\r\n";
   rtf += "{\\colortbl ;\\red0\\green0\\blue0;}\r\n";

@@ -1,5 +1,7 @@
 #include "memo/document/doc_format.h"
 
+#include "memo/document/tab_name.h"
+
 #include "base/text.h"
 
 namespace memo {
@@ -88,7 +90,7 @@ std::optional<std::vector<TabContent>> typeIITabs(const base::Lines& lines) {
   std::vector<TabContent> tabs;
   std::string name;
   for (size_t i = body->begin + 1; i < body->end; ++i) {
-    if (!decodeTabLine(lines[i], name, nullptr) || !isValidTabName(name, DocFormat::TypeII)) continue;
+    if (!decodeTabLine(lines[i], name, nullptr)) continue;
     tabs.push_back(TabContent{name, tabLineContent(lines[i])});
   }
   return tabs;
@@ -105,14 +107,14 @@ std::string entryFile(std::string_view line) {
 }
 
 std::optional<size_t> findTypeIIIEntry(const base::Lines& lines, std::string_view name) {
-  if (name.empty()) return std::nullopt;
   for (size_t i = kFirstEntry; i < lines.size(); ++i)
-    if (base::equalsNoCase(entryName(lines[i]), name)) return i;
+    if (sameTabName(entryName(lines[i]), name)) return i;
   return std::nullopt;
 }
 
-bool isValidTabName(std::string_view name, DocFormat format) {
-  if (name.empty()) return false;
+bool isValidTabName(std::string_view name, DocFormat format) { return !name.empty() && fitsTabName(name, format); }
+
+bool fitsTabName(std::string_view name, DocFormat format) {
   if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
   if (format == DocFormat::TypeIII && contains(name, "=")) return false;
   if (format == DocFormat::TypeII && contains(name, kTabSeparator)) return false;

@@ -66,8 +66,10 @@ std::string entryFile(std::string_view line);
 // The first entry whose name equals name ignoring case.
 std::optional<size_t> findTypeIIIEntry(const base::Lines& lines, std::string_view name);
 
-// The one rule for tab names: not empty, no line break or NUL, and nothing that would end the
-// name early in the document's format ("=" in Type III, "/*!/" in Type II).
+// The one rule for tab names: nothing that would end the name early in the document's format
+// ("=" in Type III, "/*!/" in Type II), no line break or NUL. An empty name fits (a damaged entry
+// gives one, and that tab is kept), but no new tab or new name may be empty.
+bool fitsTabName(std::string_view name, DocFormat format);
 bool isValidTabName(std::string_view name, DocFormat format);
 // An index entry may only name a plain file beside the index: no drive, no folder, no "..", no
 // wildcard or device name.

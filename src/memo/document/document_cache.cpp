@@ -33,6 +33,10 @@ const base::Lines* DocumentCache::read(std::string_view path) {
   return &lines_;
 }
 
+const base::Lines* DocumentCache::last(std::string_view path) const {
+  return !path_.empty() && base::equalsNoCase(path_, path) ? &lines_ : nullptr;
+}
+
 bool DocumentCache::write(std::string_view path, base::Lines lines) {
   stamp_.reset();
   if (!base::writeLines(path, lines)) return false;

@@ -18,6 +18,9 @@ class DocumentCache {
  public:
   // The file's lines, or nothing when it cannot be read. Valid until the next call.
   const base::Lines* read(std::string_view path);
+  // The lines last read from or written to path, even when the file has changed or vanished
+  // since; nothing when the last file read was another.
+  const base::Lines* last(std::string_view path) const;
   // Writes the lines atomically (see writeLines) and keeps them as the file's content.
   bool write(std::string_view path, base::Lines lines);
   // Writes the lines last read from path with one line changed: line at replaced by line, or with

@@ -11,6 +11,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/dialogs/new_wizard.h"
+#include "memo/document/tab_name.h"
 #include "ui/app.h"
 
 namespace memo {
@@ -29,13 +30,18 @@ int TfrmMain::selectedTab() const {
 int TfrmMain::tabCount() const { return tbcMemo ? static_cast<int>(SendMessageW(tbcMemo, TCM_GETITEMCOUNT, 0, 0)) : 0; }
 
 std::string TfrmMain::tabName(int index) const {
-  wchar_t buf[1024] = {};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = buf;
-  item.cchTextMax = 1024;
-  if (!SendMessageW(tbcMemo, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return {};
-  return base::cp932(buf);
+  // The strip does not tell a text's length: a text that fills the buffer may be cut, so the
+  // buffer grows until it does not.
+  for (size_t size = 256;; size *= 4) {
+    std::wstring buf(size, L'\0');
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = buf.data();
+    item.cchTextMax = static_cast<int>(size);
+    if (!SendMessageW(tbcMemo, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return {};
+    size_t length = std::wcslen(item.pszText);
+    if (length + 1 < size || size >= (1u << 20)) return base::cp932(std::wstring(item.pszText, length));
+  }
 }
 
 void TfrmMain::ReloadDocument() {
@@ -47,6 +53,8 @@ void TfrmMain::ReloadDocument() {
 void TfrmMain::MemoManTabListChange(bool) {
   int remembered = selectedTab();
   if (tabCount() > 0 && remembered >= 0) LastTab = tabName(remembered);
+  // An empty LastTab names the tab with an empty name only when that one is shown.
+  const bool byName = !LastTab.empty() || remembered >= 0;
   SendMessageW(tbcMemo, TCM_DELETEALLITEMS, 0, 0);
   int select = -1;
   for (size_t i = 0; i < MemoMan.TabList.size(); ++i) {
@@ -55,7 +63,7 @@ void TfrmMain::MemoManTabListChange(bool) {
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
     SendMessageW(tbcMemo, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    if (select < 0 && base::equalsNoCase(MemoMan.TabList[i], LastTab)) select = static_cast<int>(i);
+    if (select < 0 && byName && sameTabName(MemoMan.TabList[i], LastTab)) select = static_cast<int>(i);
   }
   if (select < 0) select = remembered >= 0 && remembered < tabCount() ? remembered : 0;
   if (tabCount() > 0) SendMessageW(tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(select), 0);
@@ -63,13 +71,80 @@ void TfrmMain::MemoManTabListChange(bool) {
   tbcMemoChange();
 }
 
-void TfrmMain::tbcMemoChanging() {
+bool TfrmMain::tbcMemoChanging() {
   // A tab whose content never reached the editor is not overwritten with the empty editor.
-  if (!rceMemo.modified() || tabUnavailable_) return;
-  std::string content = rceMemo.saveContent(!PlainMode);
+  if (!rceMemo.modified() || tabUnavailable_) return true;
   int index = selectedTab();
-  // With no tab selected nothing was saved, and nothing says so.
-  if (index >= 0 && MemoMan.SaveTab(tabName(index), content)) ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
+  if (index < 0) return true;
+  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!PlainMode))) return false;
+  ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
+  return true;
+}
+
+bool TfrmMain::saveShownTab() {
+  while (!tbcMemoChanging())
+    if (!recoverFailedSave()) return false;
+  rceMemo.setModified(false);
+  if (reloadAfterSave_) {
+    reloadAfterSave_ = false;
+    ReloadDocument();
+  }
+  return true;
+}
+
+void TfrmMain::reportFailure(std::string_view lead) {
+  std::string text = failureText(MemoMan.LastError);
+  if (text.empty() || ui::Application::instance().terminated()) return;
+  ask(lead.empty() ? text : std::string(lead) + "\r\n" + text, ui::Application::instance().title(),
+      MB_OK | MB_ICONERROR);
+}
+
+bool TfrmMain::recoverFailedSave() {
+  if (MemoMan.LastError.kind != DocFailure::Gone) {
+    reportFailure();
+    return false;
+  }
+  int answer = ask("メモファイルが見つかりません -> "_sj + MemoMan.FileName +
+                       "\r\n\r\nはい: 同じ場所にメモファイルを書き直して保存します"
+                       "\r\nいいえ: 別のメモファイルを指定して保存します"
+                       "\r\nキャンセル: 保存しません (入力した内容はエディタに残ります)"_sj,
+                   "メモファイル未発見"_sj, MB_YESNOCANCEL | MB_ICONWARNING);
+  if (answer == IDYES) {
+    if (MemoMan.RewriteDocument(MemoMan.FileName)) return true;
+    reportFailure();
+    return false;
+  }
+  if (answer != IDNO) return false;
+  TfrmNewWizard wizard(handle());
+  wizard.State.FileName = MemoFile;
+  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  if (!choice) return false;
+  const std::string from = MemoMan.FileName;
+  MemoMan.FileName = choice->path;
+  MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
+  if (!base::fileExists(choice->path) && !MemoMan.RewriteDocument(from)) {
+    reportFailure();
+    MemoMan.FileName = from;
+    return false;
+  }
+  MemoFile = choice->path;
+  reloadAfterSave_ = true;
+  return true;
+}
+
+bool TfrmMain::FormCloseQuery() {
+  while (!tbcMemoChanging()) {
+    if (MemoMan.LastError.kind == DocFailure::Gone && recoverFailedSave()) continue;
+    std::string why = failureText(MemoMan.LastError);
+    if (ask((why.empty() ? std::string() : why + "\r\n\r\n") +
+                "表示中のタブを保存できませんでした\r\n保存せずに閉じますか？"_sj,
+            ui::Application::instance().title(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+      return false;
+    discardEdits_ = true;
+    return true;
+  }
+  rceMemo.setModified(false);
+  return true;
 }
 
 void TfrmMain::tbcMemoChange() {
@@ -91,6 +166,7 @@ void TfrmMain::tbcMemoChange() {
     tabMissing_ = false;
     bool loaded = MemoMan.LoadTab(tabName(index), content);
     loadingTab_ = false;
+    const DocFailure why = MemoMan.LastError.kind;
     if (loaded && !tabMissing_) {
       rceMemo.clear();
       rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
@@ -100,8 +176,13 @@ void TfrmMain::tbcMemoChange() {
       rceMemo.setSelection(0, 0);
       enableFormatActions(!PlainMode);
       tabUnavailable_ = false;
+      rceMemo.setReadOnly(false);
       SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
-    } else {
+    } else if (tabMissing_) {
+      showMissingTab();
+    } else if (why == DocFailure::System) {
+      showUnreadableTab();
+    } else if (why != DocFailure::None) {  // None: a load inside (a new document) has shown it
       showTabUnavailable();
     }
   }
@@ -116,12 +197,37 @@ void TfrmMain::tbcMemoChange() {
 
 void TfrmMain::showTabUnavailable() {
   rceMemo.clear();
+  // Typed text would have nowhere to go.
+  rceMemo.setReadOnly(true);
   tabUnavailable_ = true;
   int index = selectedTab();
   if (index >= 0) {
     SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), TRUE);
     ShowStatusMessage("タブを読み込めません -> "_sj + tabName(index));
   }
+}
+
+void TfrmMain::showMissingTab() {
+  // Nothing to lose: the tab starts empty, and its first save writes its file anew.
+  rceMemo.clear();
+  rceMemo.setReadOnly(false);
+  tabUnavailable_ = false;
+  int index = selectedTab();
+  SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
+  ShowStatusMessage("タブファイルが見つかりません -> "_sj + tabName(index));
+}
+
+void TfrmMain::showUnreadableTab() {
+  const std::string why = failureText(MemoMan.LastError);
+  showTabUnavailable();
+  rceMemo.setReadOnly(true);
+  // Typing would replace a file whose content nobody has seen: only on the user's word.
+  if (ask(why + "\r\n\r\nタブ ["_sj + tabName(selectedTab()) +
+              "] を読み込めませんでした\r\nこのタブを空の内容から書き直しますか？"_sj,
+          ui::Application::instance().title(), MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) != IDYES)
+    return;
+  tabUnavailable_ = false;
+  rceMemo.setReadOnly(false);
 }
 
 void TfrmMain::MemoManNotFound() {
@@ -139,39 +245,38 @@ void TfrmMain::MemoManNotFound() {
   MemoMan.FileName = choice->path;
   MemoFile = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
-  MemoMan.CreateDocument();
+  if (!MemoMan.CreateDocument()) reportFailure("メモファイルを作成できませんでした"_sj);
 }
 
 bool TfrmMain::runWizardForNewDocument(const std::string& prefill) {
+  // The edit goes into the document it was typed for, before another one is chosen.
+  if (!saveShownTab()) return false;
   TfrmNewWizard wizard(handle());
   if (!prefill.empty()) wizard.State.FileName = prefill;
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) return false;
-  saveShownTab();
   MemoMan.FileName = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
-  MemoMan.CreateDocument();
+  if (!MemoMan.CreateDocument()) {
+    reportFailure("メモファイルを作成できませんでした"_sj);
+    MemoMan.FileName = MemoFile;
+    return false;
+  }
   MemoFile = MemoMan.FileName;
   ReloadDocument();
   return true;
 }
 
-void TfrmMain::saveShownTab() {
-  if (!rceMemo.modified()) return;
-  tbcMemoChanging();
-  rceMemo.setModified(false);
-}
-
 void TfrmMain::mnuNewFileClick() { runWizardForNewDocument(""); }
 
 void TfrmMain::mnuSetMemoFileClick() {
+  if (!saveShownTab()) return;
   std::optional<std::string> chosen = chooseMemoFile(handle(), MemoFile);
   if (!chosen) return;
   if (!base::fileExists(*chosen)) {
     runWizardForNewDocument(*chosen);
     return;
   }
-  saveShownTab();
   MemoFile = *chosen;
   ReloadDocument();
 }

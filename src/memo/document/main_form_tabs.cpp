@@ -13,13 +13,14 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/document/tab_name.h"
 
 namespace memo {
 
 namespace {
 
 bool containsName(const std::vector<std::string>& names, const std::string& name) {
-  return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return base::equalsNoCase(n, name); });
+  return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameTabName(n, name); });
 }
 
 }  // namespace
@@ -41,15 +42,17 @@ void TfrmMain::bindTabCommands() {
 }
 
 bool TfrmMain::ApplyTabList(const std::vector<std::string>& names) {
-  saveShownTab();
-  return MemoMan.ApplyTabList(names);
+  if (!saveShownTab()) return false;
+  if (MemoMan.ApplyTabList(names)) return true;
+  reportFailure("タブの一覧を変更できませんでした"_sj);
+  return false;
 }
 
 bool TfrmMain::MoveToAdjacentTab(bool forward) {
   int n = tabCount();
   if (n == 0) return false;
   int i = selectedTab();
-  if (rceMemo.modified()) tbcMemoChanging();
+  if (!saveShownTab()) return false;
   bool wrapped = forward ? i + 1 >= n : i <= 0;
   int next = forward ? (wrapped ? 0 : i + 1) : (wrapped ? n - 1 : i - 1);
   SendMessageW(tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
@@ -85,8 +88,10 @@ void TfrmMain::actTabNameChangeExecute() {
     ask("その名前は既に存在します\r\n設定は失敗しました"_sj, "タブ名だぶりエラー"_sj, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  saveShownTab();
-  if (!MemoMan.RenameTab(oldName, name)) ask("変更に失敗しました"_sj, "システムエラー"_sj, MB_OK | MB_ICONERROR);
+  if (!saveShownTab()) return;
+  if (MemoMan.RenameTab(oldName, name)) return;
+  std::string why = failureText(MemoMan.LastError);
+  ask("変更に失敗しました"_sj + (why.empty() ? "" : "\r\n" + why), "システムエラー"_sj, MB_OK | MB_ICONERROR);
 }
 
 void TfrmMain::TabMoveClick(int tag) {
@@ -140,8 +145,8 @@ void TfrmMain::actDeleteTabExecute() {
   if (ask("表示中のタブ ["_sj + name + "] を削除します\r\nよろしいですか？"_sj, "タブ削除の確認"_sj,
           MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
-  saveShownTab();
-  MemoMan.DeleteTab(name);
+  if (!saveShownTab()) return;
+  if (!MemoMan.DeleteTab(name)) reportFailure("タブを削除できませんでした"_sj);
 }
 
 }  // namespace memo

@@ -101,11 +101,13 @@ bool TKzMemoManager::RestoreBackup() {
   } else {
     auto tabs = typeIITabs(*backup);
     ok = tabs.has_value();
-    for (size_t i = 0; ok && i < tabs->size(); ++i) ok = isValidTabName((*tabs)[i].name, DocFormat::TypeIII);
+    for (size_t i = 0; ok && i < tabs->size(); ++i) ok = fitsTabName((*tabs)[i].name, DocFormat::TypeIII);
+    // The tab files the restored index no longer names stay on disk; its own ones of the names
+    // made anew are written over.
     if (format != recognise(current)) current.clear();
     ok = ok && writeSplitDocument(FileName, *tabs, current);
   }
-  if (!ok) return false;
+  if (!ok) return failSystem();
   status("復元しました -> "_sj + FileName);
   return true;
 }

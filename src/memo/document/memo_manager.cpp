@@ -6,7 +6,9 @@
 #include "base/text.h"
 #include "memo/dialogs/welcome.h"
 #include "memo/document/file_age.h"
+#include "memo/document/foreign_files.h"
 #include "memo/document/tab_file_name.h"
+#include "memo/document/tab_name.h"
 #include "ui/msgbox.h"
 
 namespace memo {
@@ -18,7 +20,7 @@ const std::string kCriticalError = "クリティカルエラー"_sj;
 
 void eraseNoCase(std::vector<std::string>& list, std::string_view name) {
   for (auto it = list.begin(); it != list.end(); ++it)
-    if (base::equalsNoCase(*it, name)) {
+    if (sameTabName(*it, name)) {
       list.erase(it);
       return;
     }
@@ -60,7 +62,26 @@ void TKzMemoManager::error(std::string_view text, std::string_view caption) {
   if (ShowError) ShowError(text, caption);
 }
 
-bool TKzMemoManager::writeDocument(base::Lines lines) { return document_.write(FileName, std::move(lines)); }
+bool TKzMemoManager::writeDocument(base::Lines lines) {
+  return document_.write(FileName, std::move(lines)) || failSystem();
+}
+
+bool TKzMemoManager::fail(DocFailure kind) {
+  LastError = {kind, 0};
+  return false;
+}
+
+bool TKzMemoManager::failSystem() {
+  DWORD code = GetLastError();
+  LastError = {DocFailure::System, code ? code : ERROR_GEN_FAILURE};
+  return false;
+}
+
+bool TKzMemoManager::hasTab(const base::Lines& lines, DocFormat format, std::string_view name) const {
+  if (format == DocFormat::TypeIII) return findTypeIIIEntry(lines, name).has_value();
+  auto body = findTypeIIBody(lines);
+  return body && findTypeIITab(lines, *body, name);
+}
 
 std::string TKzMemoManager::folder() const { return base::extractFolder(FileName); }
 
@@ -85,13 +106,18 @@ void TKzMemoManager::RememberFileAges() {
 
 const base::Lines* TKzMemoManager::readDocument(DocFormat& format, bool reportUnknown) {
   if (!base::fileExists(FileName)) {
+    fail(DocFailure::Gone);
     notFound();
     return nullptr;
   }
   const base::Lines* lines = document_.read(FileName);
-  if (!lines) return nullptr;
+  if (!lines) {
+    failSystem();
+    return nullptr;
+  }
   format = recognise(*lines);
   if (format == DocFormat::Unknown) {
+    fail(DocFailure::Reported);
     if (reportUnknown) error(kUnknownFormat, kCriticalError);
     return nullptr;
   }
@@ -101,6 +127,7 @@ const base::Lines* TKzMemoManager::readDocument(DocFormat& format, bool reportUn
 
 bool TKzMemoManager::LoadTabList() {
   AgesOnExit ages{*this};
+  LastError = {};
   TabList.clear();
   if (!base::fileExists(FileName)) {
     notFound();
@@ -114,14 +141,14 @@ bool TKzMemoManager::LoadTabList() {
   std::string name;
   if (format == DocFormat::TypeIII) {
     for (size_t i = kFirstEntry; i < lines->size(); ++i) {
-      name = entryName((*lines)[i]);
-      if (isValidTabName(name, format)) TabList.push_back(name);
+      // A line without "=" is a tab with an empty name: listed, so that no later write drops it.
+      TabList.push_back(entryName((*lines)[i]));
     }
   } else {
     auto body = findTypeIIBody(*lines);
-    if (!body) return false;
+    if (!body) return fail(DocFailure::Reported);
     for (size_t i = body->begin + 1; i < body->end; ++i)
-      if (decodeTabLine((*lines)[i], name, nullptr) && isValidTabName(name, format)) TabList.push_back(name);
+      if (decodeTabLine((*lines)[i], name, nullptr)) TabList.push_back(name);
   }
   tabListChanged(true);
   return true;
@@ -129,6 +156,7 @@ bool TKzMemoManager::LoadTabList() {
 
 bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
   AgesOnExit ages{*this};
+  LastError = {};
   stream.clear();
   DocFormat format{};
   auto lines = readDocument(format, false);
@@ -137,19 +165,21 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
     auto entry = findTypeIIIEntry(*lines, name);
     auto path = entry ? tabPath(folder(), (*lines)[*entry]) : std::nullopt;
     if (!path || !base::fileExists(*path)) {
+      fail(DocFailure::NoSuchTab);
       notFound();
       return false;
     }
     auto bytes = base::readFile(*path);
-    if (!bytes) return false;
+    if (!bytes) return failSystem();
     stream = std::move(*bytes);
     CurrentTabFile = *path;
     return true;
   }
   auto body = findTypeIIBody(*lines);
-  if (!body) return false;
+  if (!body) return fail(DocFailure::Reported);
   auto at = findTypeIITab(*lines, *body, name);
   if (!at) {
+    fail(DocFailure::NoSuchTab);
     error("タブが見つかりませんでした"_sj, kCriticalError);
     notFound();
     return false;
@@ -160,10 +190,15 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
 
 bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
   AgesOnExit ages{*this};
+  LastError = {};
+  // A document that vanished is the owner's to write again (RewriteDocument): never recreated
+  // here with this one tab, and no OnNotFound, whose wizard would replace it.
+  if (!base::fileExists(FileName)) return fail(DocFailure::Gone);
   DocFormat format{};
-  // A document that vanished is reported, never recreated with this one tab.
   const base::Lines* doc = readDocument(format, true);
-  if (!doc || !isValidTabName(name, format)) return false;
+  if (!doc) return false;
+  if (!isValidTabName(name, format) && !(fitsTabName(name, format) && hasTab(*doc, format, name)))
+    return fail(DocFailure::BadName);
   if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream);
   base::Lines lines = *doc;
   return saveSplitTab(lines, name, stream);
@@ -173,11 +208,15 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
   const std::string dir = folder();
   const char* ext = tabFileExt(isRtfText(stream));
   auto entry = findTypeIIIEntry(lines, name);
-  std::optional<std::string> oldPath = entry ? tabPath(dir, lines[*entry]) : std::nullopt;
   std::string oldFile = entry ? entryFile(lines[*entry]) : std::string();
+  // Only the document's own tab file is written over; an entry naming anything else (the index,
+  // a program, another document's tab file) gets a new file of its own.
+  std::optional<std::string> oldPath = entry && isOwnTabFile(oldFile, FileName, filesOfOtherIndexes(FileName))
+                                           ? tabPath(dir, lines[*entry])
+                                           : std::nullopt;
   if (oldPath && hasExt(oldFile, ext)) {
     // Same file, same kind: the index stays as it is.
-    return base::writeFileAtomic(*oldPath, stream);
+    return base::writeFileAtomic(*oldPath, stream) || failSystem();
   }
   // A new file: for a new tab, for a tab whose kind changed, or for an entry that named no bare
   // file. The same base is kept when only the extension changes and nothing else uses the name.
@@ -188,11 +227,11 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
   }
   if (file.empty()) {
     std::string stem = oldPath ? unusedTabBase(lines, stemOf(oldFile), dir) : MakeTabFileName(lines, name);
-    if (stem.empty()) return false;
+    if (stem.empty()) return fail(DocFailure::BadName);
     file = stem + ext;
   }
   const std::string path = dir + file;
-  if (!base::writeFileAtomic(path, stream)) return false;
+  if (!base::writeFileAtomic(path, stream)) return failSystem();
   const base::Lines oldIndex = lines;
   if (entry) {
     lines[*entry] = entryName(lines[*entry]) + "=" + file;
@@ -204,7 +243,7 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
     return false;
   }
   if (oldPath && base::equalsNoCase(CurrentTabFile, *oldPath)) CurrentTabFile = path;
-  deleteUnreferenced(dir, oldIndex, lines);
+  deleteUnreferenced(FileName, oldIndex, lines);
   if (!entry) {
     TabList.emplace_back(name);
     tabListChanged(false);
@@ -214,11 +253,11 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
 
 bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream) {
   auto body = findTypeIIBody(lines);
-  if (!body) return false;
+  if (!body) return fail(DocFailure::Reported);
   std::string line = encodeTabContent(name, stream);
   auto at = findTypeIITab(lines, *body, name);
   // lines is the document cache's own copy, which the edited write changes with the file.
-  if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return false;
+  if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return failSystem();
   if (!at) {
     TabList.emplace_back(name);
     tabListChanged(false);
@@ -228,30 +267,32 @@ bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view na
 
 bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newName) {
   AgesOnExit ages{*this};
+  LastError = {};
   DocFormat format{};
   const base::Lines* doc = readDocument(format, false);
-  if (!doc || !isValidTabName(newName, format)) return false;
+  if (!doc) return false;
+  if (!isValidTabName(newName, format)) return fail(DocFailure::BadName);
   base::Lines lines = *doc;
   if (format == DocFormat::TypeIII) {
     auto at = findTypeIIIEntry(lines, oldName);
-    if (!at) return false;
+    if (!at) return fail(DocFailure::NoSuchTab);
     // The new name must not be another tab's already.
     auto taken = findTypeIIIEntry(lines, newName);
-    if (taken && *taken != *at) return false;
+    if (taken && *taken != *at) return fail(DocFailure::RepeatedName);
     lines[*at] = std::string(newName) + "=" + entryFile(lines[*at]);
   } else {
     auto body = findTypeIIBody(lines);
-    if (!body) return false;
+    if (!body) return fail(DocFailure::Reported);
     auto at = findTypeIITab(lines, *body, oldName);
-    if (!at) return false;
+    if (!at) return fail(DocFailure::NoSuchTab);
     auto taken = findTypeIITab(lines, *body, newName);
-    if (taken && *taken != *at) return false;
+    if (taken && *taken != *at) return fail(DocFailure::RepeatedName);
     std::string& line = lines[*at];
     line = std::string(newName) + line.substr(base::find(line, kTabSeparator));
   }
   if (!writeDocument(std::move(lines))) return false;
   for (auto& tab : TabList)
-    if (base::equalsNoCase(tab, oldName)) {
+    if (sameTabName(tab, oldName)) {
       tab = std::string(newName);
       break;
     }
@@ -261,6 +302,7 @@ bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newNam
 
 bool TKzMemoManager::DeleteTab(std::string_view name) {
   AgesOnExit ages{*this};
+  LastError = {};
   DocFormat format{};
   const base::Lines* doc = readDocument(format, false);
   if (!doc) return false;
@@ -272,10 +314,10 @@ bool TKzMemoManager::DeleteTab(std::string_view name) {
   } else if (auto body = findTypeIIBody(lines)) {
     at = findTypeIITab(lines, *body, name);
   }
-  if (!at) return false;
+  if (!at) return fail(DocFailure::NoSuchTab);
   lines.erase(lines.begin() + static_cast<ptrdiff_t>(*at));
   if (!writeDocument(lines)) return false;
-  if (format == DocFormat::TypeIII) deleteUnreferenced(folder(), oldIndex, lines);
+  if (format == DocFormat::TypeIII) deleteUnreferenced(FileName, oldIndex, lines);
   eraseNoCase(TabList, name);
   tabListChanged(false);
   return true;
@@ -283,19 +325,23 @@ bool TKzMemoManager::DeleteTab(std::string_view name) {
 
 bool TKzMemoManager::ApplyTabList(const std::vector<std::string>& list) {
   AgesOnExit ages{*this};
+  LastError = {};
   if (!base::fileExists(FileName)) {
     // Never written into being: a missing document is the owner's to create.
     notFound();
-    if (!base::fileExists(FileName)) return false;
+    if (!base::fileExists(FileName)) return fail(DocFailure::Gone);
   }
   DocFormat format{};
   const base::Lines* doc = readDocument(format, true);
   if (!doc) return false;
   const base::Lines lines = *doc;  // the old document, still needed after the new one is written
   for (size_t i = 0; i < list.size(); ++i) {
-    if (!isValidTabName(list[i], format)) return false;
+    // A tab that has an empty name already keeps it; a new tab needs a real one.
+    if (!isValidTabName(list[i], format) && !(fitsTabName(list[i], format) && hasTab(lines, format, list[i])))
+      return fail(DocFailure::BadName);
     for (size_t j = 0; j < i; ++j)
-      if (format == DocFormat::TypeIII ? base::equalsNoCase(list[i], list[j]) : list[i] == list[j]) return false;
+      if (format == DocFormat::TypeIII ? sameTabName(list[i], list[j]) : list[i] == list[j])
+        return fail(DocFailure::RepeatedName);
   }
   if (!(format == DocFormat::TypeIII ? applySplit(lines, list) : applySingle(lines, list))) return false;
   TabList = list;
@@ -309,6 +355,7 @@ bool TKzMemoManager::applySplit(const base::Lines& lines, const std::vector<std:
   base::Lines known = lines;  // every name in use, for the names of new files
   std::vector<std::string> created;
   auto undo = [&] {
+    failSystem();
     for (const auto& path : created) base::deleteFile(path);
     return false;
   };
@@ -318,7 +365,10 @@ bool TKzMemoManager::applySplit(const base::Lines& lines, const std::vector<std:
       continue;
     }
     std::string file = MakeTabFileName(known, name) + ".txt";
-    if (file == ".txt") return undo();
+    if (file == ".txt") {
+      undo();
+      return fail(DocFailure::BadName);
+    }
     std::string entry = name + "=" + file;
     if (!base::writeFileAtomic(dir + file, "")) return undo();
     created.push_back(dir + file);
@@ -326,13 +376,13 @@ bool TKzMemoManager::applySplit(const base::Lines& lines, const std::vector<std:
     known.push_back(entry);
   }
   if (!writeDocument(index)) return undo();
-  deleteUnreferenced(dir, lines, index);
+  deleteUnreferenced(FileName, lines, index);
   return true;
 }
 
 bool TKzMemoManager::applySingle(const base::Lines& lines, const std::vector<std::string>& list) {
   auto body = findTypeIIBody(lines);
-  if (!body) return false;
+  if (!body) return fail(DocFailure::Reported);
   base::Lines out(lines.begin(), lines.begin() + static_cast<ptrdiff_t>(body->begin) + 1);
   for (const auto& name : list) {
     auto at = findTypeIITab(lines, *body, name);
@@ -348,18 +398,21 @@ bool TKzMemoManager::applySingle(const base::Lines& lines, const std::vector<std
 
 bool TKzMemoManager::CreateDocument() {
   AgesOnExit ages{*this};
+  LastError = {};
   if (!base::fileExists(FileName)) {
     base::Lines lines;
     if (DocumentType == kTypeIII) {
       const std::string dir = folder();
       std::string stem = unusedTabBase(typeIIIHeader(), "0", dir);
-      if (stem.empty()) return false;
+      if (stem.empty()) return fail(DocFailure::BadName);
       std::string file = stem + ".rtf";
-      if (!base::writeLines(dir + file, {kWelcomeText})) return false;
+      if (!base::writeLines(dir + file, {kWelcomeText})) return failSystem();
       lines = typeIIIHeader();
       lines.push_back(std::string(kWelcomeTabName) + "=" + file);
       if (!writeDocument(lines)) {
+        DWORD code = GetLastError();
         base::deleteFile(dir + file);
+        SetLastError(code);
         return false;
       }
     } else {
@@ -373,6 +426,34 @@ bool TKzMemoManager::CreateDocument() {
   TabList.clear();
   if (!LoadTabList()) return false;
   tabListChanged(true);
+  return true;
+}
+
+bool TKzMemoManager::RewriteDocument(std::string_view from) {
+  AgesOnExit ages{*this};
+  LastError = {};
+  if (base::fileExists(FileName)) return fail(DocFailure::Reported);
+  const DocFormat wanted = DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII;
+  const base::Lines* last = document_.last(from);
+  // A split document's entries name files beside its index: elsewhere they would name nothing.
+  bool usable = last && recognise(*last) == wanted &&
+                (wanted == DocFormat::TypeII || base::equalsNoCase(base::extractFolder(from), folder()));
+  base::Lines lines;
+  if (usable) {
+    lines = *last;
+  } else {
+    lines = wanted == DocFormat::TypeII ? typeIIHeader() : typeIIIHeader();
+    if (wanted == DocFormat::TypeII) lines.push_back(kEndDocument);
+  }
+  if (!writeDocument(lines)) return false;
+  TabList.clear();
+  std::string name;
+  if (wanted == DocFormat::TypeIII) {
+    for (size_t i = kFirstEntry; i < lines.size(); ++i) TabList.push_back(entryName(lines[i]));
+  } else if (auto body = findTypeIIBody(lines)) {
+    for (size_t i = body->begin + 1; i < body->end; ++i)
+      if (decodeTabLine(lines[i], name, nullptr)) TabList.push_back(name);
+  }
   return true;
 }
 

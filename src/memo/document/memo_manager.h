@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/text_lines.h"
+#include "memo/document/doc_failure.h"
 #include "memo/document/doc_format.h"
 #include "memo/document/document_cache.h"
 
@@ -40,9 +41,11 @@ class TKzMemoManager {
   // The manager's error boxes (text, caption); a modal box with an error icon and no owner.
   std::function<void(std::string_view text, std::string_view caption)> ShowError;
 
-  // Every operation answers false and leaves the files as they were when it cannot finish. A
-  // missing document raises OnNotFound and is never written into being (only CreateDocument
-  // makes one); an unknown one is never written. Names are checked by isValidTabName.
+  // Every operation answers false and leaves the files as they were when it cannot finish, and
+  // LastError then says why. A missing document raises OnNotFound (SaveTab only reports it) and is
+  // never written into being (only CreateDocument and RewriteDocument make one); an unknown one is
+  // never written. New names are checked by isValidTabName; a tab that has an empty name keeps it.
+  DocError LastError;
   bool LoadTabList();
   bool LoadTab(std::string_view name, std::string& stream);
   // Writes the tab's content, adding the tab when new.
@@ -55,6 +58,11 @@ class TKzMemoManager {
   bool ApplyTabList(const std::vector<std::string>& list);
   // A new document of DocumentType with a welcome tab, or the existing one at FileName read.
   bool CreateDocument();
+  // Writes a vanished document again at FileName in DocumentType's format: from the lines last
+  // read from the document at from (every tab they held) when they are of that format and, for a
+  // split document, lie in FileName's folder; otherwise as a document without tabs. TabList
+  // follows; no event. False when FileName exists or cannot be written.
+  bool RewriteDocument(std::string_view from);
   // Converts the document at path in place; false when it is missing, not in the source format,
   // or a step fails (then nothing of the old document is changed).
   bool ConvertFormat(std::string_view path, bool toTypeII, bool moveFiles);
@@ -91,11 +99,18 @@ class TKzMemoManager {
   std::optional<std::string> tabPath(std::string_view folder, std::string_view entryLine) const;
   // The Type II text of a Type III index: every tab's file read in.
   std::optional<base::Lines> typeIIFromIndex(std::string_view folder, const base::Lines& index) const;
-  // Writes the tabs as new files and the index over path; then removes the files of oldIndex
-  // that the new index no longer names. Nothing changes when a write fails.
+  // Writes the tabs as files and the index over path; no file is deleted, and only the own tab
+  // files of replaced (the index that path holds now) are written over. Nothing changes when a
+  // write fails.
   bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs,
-                          const base::Lines& oldIndex) const;
-  void deleteUnreferenced(std::string_view folder, const base::Lines& oldIndex, const base::Lines& newIndex) const;
+                          const base::Lines& replaced = {}) const;
+  // Deletes the own tab files (see isOwnTabFile) of the document at path that oldIndex names and
+  // newIndex does not.
+  void deleteUnreferenced(std::string_view path, const base::Lines& oldIndex, const base::Lines& newIndex) const;
+  bool hasTab(const base::Lines& lines, DocFormat format, std::string_view name) const;
+  bool fail(DocFailure kind);
+  // A failed read or write: the system's error code is kept for the owner to show.
+  bool failSystem();
   bool saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream);
   bool saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream);
   bool applySplit(const base::Lines& lines, const std::vector<std::string>& list);

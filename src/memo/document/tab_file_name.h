@@ -2,6 +2,7 @@
 // collides with nothing in the index and nothing on disk.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,11 +13,14 @@ namespace memo {
 // The base name (no extension) for a new tab file of tabName: prefix + tabName without the
 // characters a file name cannot hold, then the first of base, base2, base3, ... that no index
 // entry uses (ignoring case, either extension) and no file in folder has with ".txt" or ".rtf".
-// Device names are skipped. Empty when no usable name exists.
+// Device names are skipped. Empty when no usable name exists. A file on disk for which mayReplace
+// answers true does not count as taken.
+using MayReplace = std::function<bool(const std::string& file)>;
 std::string makeTabFileName(const base::Lines& index, std::string_view tabName, std::string_view prefix,
-                            std::string_view folder);
+                            std::string_view folder, const MayReplace& mayReplace = {});
 // The numbering step alone, for a base that is already a valid file name. Empty when no number
 // gives a usable name.
-std::string unusedTabBase(const base::Lines& index, std::string_view base, std::string_view folder);
+std::string unusedTabBase(const base::Lines& index, std::string_view base, std::string_view folder,
+                          const MayReplace& mayReplace = {});
 
 }  // namespace memo

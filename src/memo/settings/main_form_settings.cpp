@@ -69,7 +69,10 @@ void TfrmMain::applySettings() {
   rceMemo.setBackColor(memoColor(BackColor));
   MemoMan.SeparatedHeader = SeparatedHeader;
   applyBands();
-  for (int band = 1; band <= 2; ++band) SendMessageW(clbToolBar, RB_SHOWBAND, static_cast<WPARAM>(band), ToolBar);
+  // By the bands' own windows: a stored order may have put the menu bar at any index.
+  for (HWND bar : {ToolBar1, ToolBar2})
+    if (int at = bandIndex(clbToolBar, bar); at >= 0)
+      SendMessageW(clbToolBar, RB_SHOWBAND, static_cast<WPARAM>(at), ToolBar);
   ShowWindow(stbMemo, StatusBar ? SW_SHOW : SW_HIDE);
   layout();
 }
@@ -133,7 +136,9 @@ void TfrmMain::captureSettings() {
   FormWidth = r.right - r.left;
   FormHeight = r.bottom - r.top;
   int shown = selectedTab();
-  if (tabCount() > 0) LastTab = shown >= 0 ? tabName(shown) : std::string();
+  // Before any document was read (settings taken over at start) the loaded value stays.
+  if (tabCount() > 0 || !MemoMan.FileName.empty())
+    LastTab = shown >= 0 && shown < tabCount() ? tabName(shown) : std::string();
   SeparatedHeader = MemoMan.SeparatedHeader;
   const HWND children[3] = {MenuBar1.handle(), ToolBar1, ToolBar2};
   for (int b = 0; b < 3; ++b) {

@@ -130,9 +130,9 @@ TEST_F(MemoFixture, RestoreBringsBackADeletedTabFile) {
   EXPECT_EQ(loadTab("A"), "a\r\n");
   EXPECT_EQ(loadTab("B"), "b\r\n");
   EXPECT_EQ(read(file("A.txt")), "a\r\n");
-  // The superseded file of B is gone; no stray copies remain.
-  EXPECT_EQ(read(m.FileName), "[Tavelo Document Type III]\r\n;Tavelo 3 for Windows 9x/NT\r\nA=A.txt\r\nB=B2.txt\r\n");
-  EXPECT_FALSE(base::fileExists(file("B.txt")));
+  // Its own files are written over under the same names: no stray copies.
+  EXPECT_EQ(read(m.FileName), "[Tavelo Document Type III]\r\n;Tavelo 3 for Windows 9x/NT\r\nA=A.txt\r\nB=B.txt\r\n");
+  EXPECT_FALSE(base::fileExists(file("B2.txt")));
 }
 
 TEST_F(MemoFixture, RestoreReplacesASingleDocument) {
@@ -157,7 +157,7 @@ TEST_F(MemoFixture, ABackupThatNamesNoDocumentIsRestored) {
   ASSERT_TRUE(m.LoadTabList());
   EXPECT_EQ(m.TabList, Names{"Old"});
   EXPECT_EQ(loadTab("Old"), "o\r\n");
-  EXPECT_FALSE(base::fileExists(file("A.txt")));
+  EXPECT_TRUE(base::fileExists(file("A.txt")));  // no longer named, but kept
 }
 
 TEST_F(MemoFixture, RestoreWithoutBackupChangesNothing) {

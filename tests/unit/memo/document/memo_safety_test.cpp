@@ -20,7 +20,7 @@ TEST_F(HostileIndex, EntriesOutsideTheFolderAreNeitherReadWrittenNorDeleted) {
   const std::string outside = file("x.txt");
   write(m.FileName, kIndexHead + "Up=..\\x.txt\r\nAbs=" + outside + "\r\nSlash=../x.txt\r\nEmpty=\r\n=x.txt\r\n");
   ASSERT_TRUE(m.LoadTabList());
-  EXPECT_EQ(m.TabList, (Names{"Up", "Abs", "Slash", "Empty"}));
+  EXPECT_EQ(m.TabList, (Names{"Up", "Abs", "Slash", "Empty", ""}));
   for (const auto& name : m.TabList) {
     std::string s = "old";
     EXPECT_FALSE(m.LoadTab(name, s)) << name;

@@ -1,0 +1,116 @@
+// The window never drops an edit it could not save: the failure is shown, the strip stays on the
+// tab, and the text and its modified mark stay until a save succeeds or the user gives it up.
+#include "unit/memo/main_form_fixture.h"
+#include "memo/document/doc_failure.h"
+
+namespace {
+
+using memotest::MainFormTest;
+using Names = std::vector<std::string>;
+
+const std::string kAppTitle = "Tavelo for Windows 9x/NT";
+
+struct Held {
+  Held(const std::string& path, DWORD share)
+      : h(CreateFileW(base::wide(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~Held() { CloseHandle(h); }
+  HANDLE h;
+};
+
+class KeepsText : public MainFormTest {
+ protected:
+  void type(const std::string& text) {
+    for (wchar_t c : base::wide(text)) SendMessageW(form->rceMemo.handle(), WM_CHAR, c, 1);
+  }
+  // A click on the strip, so that the change is asked for as the user asks for it.
+  void clickTab(int index) {
+    RECT r{};
+    SendMessageW(form->tbcMemo, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageW(form->tbcMemo, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(form->tbcMemo, WM_LBUTTONUP, 0, at);
+  }
+  void expectKept(const std::string& text) {
+    EXPECT_EQ(form->selectedTab(), 0);
+    EXPECT_EQ(form->rceMemo.text(), text);
+    EXPECT_TRUE(form->rceMemo.modified());
+  }
+  bool boxStartsWith(const std::string& prefix) {
+    return !boxes.empty() && boxes.back().compare(0, prefix.size(), prefix) == 0;
+  }
+};
+
+TEST_F(KeepsText, AnUnwritableDocumentIsToldAndTheSwitchWaitsUntilItCanBeSaved) {
+  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
+  start(dir.file("memo.ntd"), "A");
+  type("x");
+  {
+    Held held(dir.file("memo.ntd"), FILE_SHARE_READ);
+    clickTab(1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxStartsWith(kAppTitle + "|")) << boxes[0];
+    expectKept("xa\r\n");
+  }
+  clickTab(1);
+  EXPECT_EQ(form->selectedTab(), 1);
+  EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
+}
+
+TEST_F(KeepsText, AVanishedDocumentIsOfferedToBeWrittenAgainAndCancelKeepsTheText) {
+  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
+  start(dir.file("memo.ntd"), "A");
+  type("x");
+  base::deleteFile(dir.file("memo.ntd"));
+  answers = {IDCANCEL};
+  clickTab(1);
+  EXPECT_TRUE(boxStartsWith("メモファイル未発見|"_sj));
+  expectKept("xa\r\n");
+  answers = {IDYES};
+  clickTab(1);
+  EXPECT_EQ(form->selectedTab(), 1);
+  EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "B"}));
+  EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
+  EXPECT_EQ(documentTab("memo.ntd", "B"), "b\r\n");
+}
+
+TEST_F(KeepsText, ATabThatCouldNotBeReadStaysReadOnlyUntilTheUserChoosesToWriteIt) {
+  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
+  write("a.txt", "a");
+  write("b.txt", "unread");
+  start(dir.file("memo.ntd"), "A");
+  {
+    Held held(dir.file("b.txt"), 0);
+    answers = {IDNO};
+    clickTab(1);
+    EXPECT_TRUE(boxStartsWith(kAppTitle + "|"));
+    EXPECT_TRUE(form->rceMemo.readOnly());
+    type("x");
+    EXPECT_FALSE(form->rceMemo.modified());
+    clickTab(0);
+    answers = {IDYES};
+    clickTab(1);
+    EXPECT_FALSE(form->rceMemo.readOnly());
+  }
+  EXPECT_EQ(read("b.txt"), "unread");  // chosen, but nothing typed yet
+  type("n");
+  clickTab(0);
+  EXPECT_EQ(read("b.txt").substr(0, 1), "n");
+}
+
+TEST_F(KeepsText, EmptyNamesAreListedAndRefusedNamesAreToldLongNamesComeBackWhole) {
+  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\n=e.txt\r\n");
+  write("a.txt", "a");
+  write("e.txt", "e");
+  start(dir.file("memo.ntd"), "A");
+  EXPECT_EQ(stripNames(), (Names{"A", ""}));
+  inputs = {"x=y"};
+  form->actNewTabExecute();
+  EXPECT_NE(boxes.back().find(memo::failureText({memo::DocFailure::BadName})), std::string::npos);
+  const std::string longName(600, 'L');
+  inputs = {longName};
+  form->actNewTabExecute();
+  EXPECT_EQ(stripNames(), (Names{"A", "", longName}));
+  EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "", longName}));
+}
+
+}  // namespace
