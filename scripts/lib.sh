@@ -3,18 +3,19 @@
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Packages, build and Wine prefix: what both the run and the test command begin with.
+# Packages, build and Wine prefix: what both the run and the test command begin with. Arguments go
+# to the build (`--target Tockle Memo` builds only the programs).
 prepare() {
   # The Japanese locale may not exist yet while the packages install.
   LANG=C.UTF-8 LC_ALL=C.UTF-8 bash "$ROOT/scripts/setup.sh"
-  build_all
+  build_all "$@"
   make_prefix
 }
 
 build_all() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake" >/dev/null
-  cmake --build "$BUILD_DIR"
+  cmake --build "$BUILD_DIR" "$@"
 }
 
 # The prefix is made once per build tree: 32-bit, unmanaged windows (without a window manager Wine
