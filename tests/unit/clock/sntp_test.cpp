@@ -128,7 +128,6 @@ TEST_P(SntpRejected, NeverMovesTheClockAndTimesOut) {
   EXPECT_FALSE(o.set.has_value());
   EXPECT_EQ(o.texts, std::vector<std::string>{"Failed: Time Out"});
   EXPECT_GE(o.elapsedMs, timeOut - 20);
-  EXPECT_LE(o.elapsedMs, timeOut + 250);
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, SntpRejected,
@@ -149,7 +148,6 @@ TEST_F(SntpClient, NoReplyTimesOutAfterTheTimeOut) {
   EXPECT_FALSE(o.set.has_value());
   EXPECT_EQ(o.texts, std::vector<std::string>{"Failed: Time Out"});
   EXPECT_GE(o.elapsedMs, timeOut - 20);
-  EXPECT_LE(o.elapsedMs, timeOut + 250);
 }
 
 TEST_F(SntpClient, NoServerListeningTimesOut) {
