@@ -11,9 +11,9 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/main_form.h"
-#include "memo/memo_manager.h"
-#include "shared/Registry.h"
+#include "memo/app/main_form.h"
+#include "memo/document/memo_manager.h"
+#include "shared/registry.h"
 #include "ui/app.h"
 
 namespace {
