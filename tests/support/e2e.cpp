@@ -9,20 +9,6 @@
 
 namespace test {
 
-bool waitUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    if (cond()) return true;
-    if (GetTickCount() - start >= timeoutMs) return cond();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(20);
-  }
-}
-
 std::string windowTitle(HWND hwnd) {
   wchar_t buf[512];
   int n = GetWindowTextW(hwnd, buf, 512);
@@ -61,6 +47,8 @@ void deleteUserKey(const std::string& path) {
 }
 
 std::string captureWindow(HWND hwnd, const std::string& pngName) {
+  // The window paints itself now (the paint message is sent, and answered before this returns).
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT r{};
   if (!GetWindowRect(hwnd, &r)) return {};
   int w = r.right - r.left, h = r.bottom - r.top;

@@ -1,20 +1,17 @@
 // End-to-end helpers: start a real program copied into a fresh folder, find its windows by their
-// exact titles, wait for conditions, capture windows to PNG, clean registry keys.
+// exact titles, capture windows to PNG, clean registry keys.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/handles.h"
 #include "support/temp_folder.h"
+#include "support/wait.h"
 
 namespace test {
-
-// Polls cond every 20 ms (pumping this thread's messages) until it holds or timeoutMs passed.
-bool waitUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
 
 // Top-level windows with exactly this title (CP932).
 std::vector<HWND> windowsTitled(const std::string& title);
@@ -27,8 +24,8 @@ std::string dialogText(HWND dialog);
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);
 
-// Copies the window's pixels from the screen into a PNG in the test-results folder; returns the
-// file's path, or "" when the capture failed.
+// Has the window paint itself, then copies its pixels from the screen into a PNG in the
+// test-results folder; returns the file's path, or "" when the capture failed.
 std::string captureWindow(HWND hwnd, const std::string& pngName);
 
 // A system menu file ("_system3") of top-level entries and submenus: command number above 0,

@@ -20,8 +20,8 @@ HWND editorOf(HWND main) { return FindWindowExW(main, nullptr, L"RichEdit20W", n
 
 void typeAtStart(HWND editor, const std::wstring& text) {
   SendMessageW(editor, EM_SETSEL, 0, 0);
-  for (wchar_t c : text) PostMessageW(editor, WM_CHAR, c, 1);
-  test::waitUntil([] { return false; }, 300);
+  // Sent, not posted: each character is in the editor when its call returns.
+  for (wchar_t c : text) SendMessageW(editor, WM_CHAR, c, 1);
 }
 
 void click(HWND dialog, int id) {
@@ -102,7 +102,6 @@ void pressKeys(HWND window, const std::vector<WORD>& keys) {
     inputs.push_back(in);
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  test::waitUntil([] { return false; }, 300);
 }
 
 }  // namespace memoe2e

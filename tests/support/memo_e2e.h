@@ -21,7 +21,7 @@ void setSetting(const std::string& name, const std::string& value);
 std::string typeIIDocument(const std::string& tabs);
 HWND editorOf(HWND main);
 HWND tabsOf(HWND main);
-// Types text at the start of the editor as key presses would, and lets it arrive.
+// Types text at the start of the editor as key presses would; it is there on return.
 void typeAtStart(HWND editor, const std::wstring& text);
 void click(HWND dialog, int id);
 // Answers the new-document wizard of the program with path and Type II; false when it does not
@@ -32,7 +32,8 @@ HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::stri
 // The tab strip of the program: its names and the selected index.
 std::vector<std::string> tabNames(HWND main);
 int selectedTab(HWND main);
-// Presses the keys down in order and releases them in reverse, with the window in front.
+// Presses the keys down in order and releases them in reverse, with the window in front; the
+// caller waits for their effect.
 void pressKeys(HWND window, const std::vector<WORD>& keys);
 
 }  // namespace memoe2e

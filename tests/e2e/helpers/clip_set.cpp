@@ -1,8 +1,7 @@
 // Test helper: puts the bytes of a file on the clipboard as CP932 text (CF_TEXT), the way an
-// ordinary ANSI program copies text, then stays for the given milliseconds (default 0) so that
-// readers can take the text while its owner still runs. In burst mode it copies count texts
+// ordinary ANSI program copies text. In burst mode it copies count texts
 // "<prefix>1" .. "<prefix><count>" (ASCII prefix), one every interval milliseconds.
-//   clip_set <file> [linger-ms]
+//   clip_set <file>
 //   clip_set --burst <count> <interval-ms> <prefix>
 #include <windows.h>
 
@@ -35,6 +34,5 @@ int wmain(int argc, wchar_t** argv) {
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
   std::fclose(f);
   if (!test::setClipboardCp932(bytes)) return 1;
-  if (argc > 2) Sleep(static_cast<DWORD>(_wtoi(argv[2])));
   return 0;
 }

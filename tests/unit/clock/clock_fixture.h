@@ -1,11 +1,13 @@
-// The clock window created in-process with fakes in place of the power calls and the shell, and
-// a small system menu file, for the tests of commands and input.
+// The clock window created in-process on a fresh folder and test keys, with fakes where it would
+// touch the host.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/files.h"
@@ -61,38 +63,79 @@ inline std::vector<tockle::SystemMenuRecord> smallSystemMenu() {
           {"nil", "合わせる"_sj, 1, 1, 16}, {"nil", "環境設定"_sj, 1, 1, 8}, {"nil", "終了(&X)"_sj, 1, 1, 22}};
 }
 
-class ClockFixture : public testing::Test {
+// The one fixture of the clock window in-process: a fresh program folder with a small system menu
+// file (without one the start-up stops at an error box), test keys, and fakes in place of the
+// power calls, the shell, the boxes it asks with and the battery. Tests make their window with
+// make() or start(), or point one of their own at all this with prepare().
+class ClockWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     drainQuit();
+    writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
+  }
+  void TearDown() override {
+    window.reset();
+    drainQuit();
+  }
+  void prepare(tockle::TfrmMain& form) {
     form.ProgramFolder = folder.path();
     form.RegistryKey = key.path();
     form.PreviousRegistryKey = oldKey.path();
-    writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
     form.Power = &power;
     // The settings dialog is created and loaded but not shown modally.
     form.ShowConfig = [](tockle::TfrmConfig&) {};
     form.ShellOpen = [this](HWND, const std::string& f, const std::string& p, const std::string& d) {
       shell.push_back({f, p, d});
     };
+    form.AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
+      ++asked;
+      askedCaption = std::string(caption);
+      return answer;
+    };
+    form.ReadPowerStatus = [this](SYSTEM_POWER_STATUS& s) {
+      s = battery;
+      return true;
+    };
+  }
+  // A clock window on all this, not yet created.
+  tockle::TfrmMain& make() {
+    window = std::make_unique<tockle::TfrmMain>();
+    prepare(*window);
+    return *window;
+  }
+  // Made and created, as the program starts it; end() closes it again (which saves).
+  tockle::TfrmMain& start() {
+    EXPECT_TRUE(make().Create());
+    return *window;
+  }
+  void end() { window.reset(); }
+  void writeFile(const std::string& name, const std::string& bytes) { base::writeFileAtomic(folder.file(name), bytes); }
+
+  TempFolder folder;
+  TestKey key{"Clock"};
+  TestKey oldKey{"ClockOld"};
+  FakePower power;
+  std::vector<ShellCall> shell;
+  int asked = 0;
+  std::string askedCaption;
+  int answer = IDNO;
+  SYSTEM_POWER_STATUS battery{1, 8, 80, 0, 0, 0};
+  std::unique_ptr<tockle::TfrmMain> window;
+};
+
+// The window created before each test, its time synchronisation pointed at a port on this machine
+// where nobody answers.
+class ClockFixture : public ClockWindowTest {
+ protected:
+  void SetUp() override {
+    ClockWindowTest::SetUp();
     ASSERT_TRUE(form.Create());
-    // A time synchronisation asks a port on this machine where nobody answers.
     form.Settings.NTPServer = "127.0.0.1";
     form.Settings.TimeOut = 100;
     form.ntNetTime.Port = 9;
   }
-  void TearDown() override {
-    form.destroy();
-    drainQuit();
-  }
-  void writeFile(const std::string& name, const std::string& bytes) { base::writeFileAtomic(folder.file(name), bytes); }
-  TempFolder folder;
-  TestKey key{"Commands"};
-  TestKey oldKey{"CommandsOld"};
-  FakePower power;
-  std::vector<ShellCall> shell;
-  tockle::TfrmMain form;
+  tockle::TfrmMain& form = make();
 };
 
 }  // namespace test

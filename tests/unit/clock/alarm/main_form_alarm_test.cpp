@@ -10,24 +10,16 @@
 #include "clock/alarm/alarm_ids.h"
 #include "clock/app/main_form.h"
 #include "support/e2e.h"
-#include "support/temp_folder.h"
-#include "support/test_key.h"
-#include "ui/app.h"
 #include "ui/timer.h"
 #include "unit/clock/alarm/alarm_test_util.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 
 using tockle::TfrmMain;
 
-class MainFormAlarm : public testing::Test {
+class MainFormAlarm : public test::ClockWindowTest {
  protected:
-  void SetUp() override {
-    ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
-    // Without a system menu file the start-up stops at an error box.
-    base::writeFileAtomic(folder.file("_system3"), test::systemMenuFile({{"nil", "x", 22}}));
-  }
-
   // One alarm due now; delete-after-notification when reCall.
   void writeDueAlarm(const std::string& message, bool reCall) {
     base::DateTime now = base::now();
@@ -41,17 +33,8 @@ class MainFormAlarm : public testing::Test {
     f.write("0", "StartTime", base::timeToStr(tod - 1.0 / 1440));
     f.write("0", "EndTime", base::timeToStr(tod + 5.0 / 1440));
   }
-  // The form works in the test's folder and on test keys, never on the program's own key.
-  void prepare(TfrmMain& form) {
-    form.ProgramFolder = folder.path();
-    form.RegistryKey = key.path();
-    form.PreviousRegistryKey = oldKey.path();
-  }
   HWND notification() { return test::findWindow("アラームのお知らせ - Tockle 3"_sj); }
 
-  test::TempFolder folder;
-  test::TestKey key{"MainFormAlarm"};
-  test::TestKey oldKey{"MainFormAlarmOld"};
   alarm_test::ErrorBoxes boxes;
 };
 

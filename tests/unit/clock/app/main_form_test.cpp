@@ -4,30 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "support/e2e.h"
-#include "support/temp_folder.h"
-#include "support/test_key.h"
-#include "ui/app.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 
 using tockle::TfrmMain;
 
-class MainForm : public testing::Test {
- protected:
-  void SetUp() override {
-    ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
-    form.ProgramFolder = folder.path();
-    // Without a system menu file the start-up stops at an error box.
-    base::writeFileAtomic(folder.file("_system3"), test::systemMenuFile({{"nil", "x", 22}}));
-    form.RegistryKey = key.path();
-    form.PreviousRegistryKey = oldKey.path();
-    ASSERT_TRUE(form.Create());
-  }
-  test::TempFolder folder;
-  test::TestKey key{"MainForm"};
-  test::TestKey oldKey{"MainFormOld"};
-  TfrmMain form;
-};
+using MainForm = test::ClockFixture;
 
 TEST_F(MainForm, StartsShowingStartingForTwoSeconds) {
   EXPECT_EQ(form.caption(), "Tockle 3 for Windows 9x/NT by Ruxel");

@@ -14,21 +14,17 @@ namespace {
 
 using tockle::TNkClipDetector;
 
-void pumpFor(DWORD ms) {
-  test::waitUntil([] { return false; }, ms);
-}
-
 using PlainViewer = test::ClipboardViewer;
 
 TEST(ClipWatcher, JoiningSkipsTheCurrentTextUnlessAsked) {
   ASSERT_TRUE(test::setClipboardUnicode(L"already there"));
-  pumpFor(50);
   int calls = 0;
   {
     TNkClipDetector d;
     d.SetOnClipChange([&](TNkClipDetector&) { ++calls; });
     ASSERT_NE(d.Handle(), nullptr);
-    pumpFor(200);
+    // Joining notifies at once; a change is handled through a posted message.
+    ASSERT_TRUE(test::handlePostedMessages());
     EXPECT_EQ(calls, 0);
     ASSERT_TRUE(test::setClipboardUnicode(L"new text"));
     EXPECT_TRUE(test::waitUntil([&] { return calls == 1; }));
@@ -92,7 +88,7 @@ TEST(ClipWatcher, AnEmptyHandlerLeavesTheChain) {
   int before = below.draws;
   ASSERT_TRUE(test::setClipboardUnicode(L"after leaving"));
   EXPECT_TRUE(test::waitUntil([&] { return below.draws == before + 1; }));
-  pumpFor(100);
+  ASSERT_TRUE(test::handlePostedMessages());
   EXPECT_EQ(calls, 0);
 }
 
@@ -105,13 +101,13 @@ TEST(ClipWatcher, NeverReentersTheHandler) {
     if (calls == 1) {
       // A modal loop inside the handler (a question box) while the clipboard changes again.
       test::setClipboardUnicode(L"during the first");
-      pumpFor(200);
+      test::waitUntil([] { return false; }, 200);  // the box stays open a moment
     }
     --depth;
   });
   ASSERT_TRUE(test::setClipboardUnicode(L"first"));
   EXPECT_TRUE(test::waitUntil([&] { return calls == 2; }));
-  pumpFor(100);
+  ASSERT_TRUE(test::handlePostedMessages());
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(maxDepth, 1);
 }

@@ -165,7 +165,7 @@ TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {
   writeFile("_hot3", "7=0\r\n");
   form.LoadHotKeys();
   test::pressShortcut(kCtrlShiftF11);
-  test::waitUntil([] { return false; }, 300);
+  ASSERT_TRUE(test::handlePostedMessages());
   EXPECT_TRUE(form.visible());
 }
 

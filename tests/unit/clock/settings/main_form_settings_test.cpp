@@ -7,57 +7,15 @@
 #include "base/text.h"
 #include "clock/app/main_form.h"
 #include "support/e2e.h"
-#include "support/temp_folder.h"
-#include "support/test_key.h"
-#include "ui/app.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 
 using base::encodeDateTime;
 using tockle::TfrmMain;
 
-class ClockSettings : public testing::Test {
+class ClockSettings : public test::ClockWindowTest {
  protected:
-  static void SetUpTestSuite() {
-    auto& app = ui::Application::instance();
-    if (!app.handle()) app.initialize("Tockle settings tests", true);
-  }
-
-  test::TempFolder folder;
-  test::TestKey key{"Clock"};
-  test::TestKey previous{"Clock2"};
-  int asked = 0;
-  std::string askedCaption;
-  int answer = IDNO;
-  SYSTEM_POWER_STATUS power{1, 8, 80, 0, 0, 0};
-  std::unique_ptr<TfrmMain> form;
-
-  // A clock window on the test keys (not yet created).
-  TfrmMain& make() {
-    form = std::make_unique<TfrmMain>();
-    form->ProgramFolder = folder.path();
-    // Without a system menu file the start-up stops at an error box.
-    base::writeFileAtomic(folder.file("_system3"), test::systemMenuFile({{"nil", "x", 22}}));
-    form->RegistryKey = key.path();
-    form->PreviousRegistryKey = previous.path();
-    form->AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
-      ++asked;
-      askedCaption = std::string(caption);
-      return answer;
-    };
-    form->ReadPowerStatus = [this](SYSTEM_POWER_STATUS& s) {
-      s = power;
-      return true;
-    };
-    return *form;
-  }
-  // Starts it as the program does, and ends it again (which saves).
-  TfrmMain& start() {
-    EXPECT_TRUE(make().Create());
-    return *form;
-  }
-  void end() { form.reset(); }
-
   static std::unique_ptr<shared::TKzRegEx> open(const std::string& path) {
     auto r = std::make_unique<shared::TKzRegEx>();
     EXPECT_TRUE(r->OpenKey(path, true));
@@ -119,7 +77,7 @@ TEST_F(ClockSettings, StoredValuesReachTheComponentsAndTheWindow) {
 
 TEST_F(ClockSettings, TakingOverThePreviousKey) {
   {
-    auto old = open(previous.path());
+    auto old = open(oldKey.path());
     old->WriteString("App0", "メモ帳"_sj);
     old->WriteString("AppPath0", "C:\\windows\\notepad.exe");
     old->WriteString("AppFolder0", "C:\\windows");
@@ -155,7 +113,7 @@ TEST_F(ClockSettings, TakingOverThePreviousKey) {
   end();
   // The old key is left as it was.
   shared::TKzRegEx old;
-  ASSERT_TRUE(old.OpenKeyReadOnly(previous.path()));
+  ASSERT_TRUE(old.OpenKeyReadOnly(oldKey.path()));
   EXPECT_FALSE(old.ValueExists("MouseOperation0"));
   EXPECT_FALSE(old.ValueExists("AppParam0"));
   EXPECT_EQ(old.SafeReadString("DisplayType"), "hh:nn");
@@ -167,7 +125,7 @@ TEST_F(ClockSettings, TakingOverThePreviousKey) {
 
 TEST_F(ClockSettings, DecliningTheTakeoverStartsWithDefaultsAndNeverAsksAgain) {
   {
-    auto old = open(previous.path());
+    auto old = open(oldKey.path());
     old->WriteString("App0", "x");
     old->WriteString("DisplayType", "hh:nn");
   }
@@ -245,7 +203,7 @@ TEST_F(ClockSettings, TheBatteryColoursOnlyTheShownText) {
     r->WriteString("DisplayType", "#b hh:nn");
     r->WriteInteger("ClockFontColor", 0x123456);
   }
-  power = {1, 8, 80, 0, 0, 0};  // charging
+  battery = {1, 8, 80, 0, 0, 0};  // charging
   TfrmMain& f = start();
   EXPECT_EQ(f.BatteryText, "\"[AC 80%\"] ");
   ASSERT_EQ(f.tmeMain.Font, &f.BatteryFont);
@@ -253,7 +211,7 @@ TEST_F(ClockSettings, TheBatteryColoursOnlyTheShownText) {
   EXPECT_EQ(f.BatteryFont.name(), f.lblClock.Font.name());
   EXPECT_EQ(f.lblClock.Font.color(), 0x123456u);
   // A change of the power state arrives as a broadcast.
-  power = {0, 4, 3, 0, 0, 0};
+  battery = {0, 4, 3, 0, 0, 0};
   SendMessageW(f.handle(), WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
   EXPECT_EQ(f.BatteryFont.color(), 0x0000FFu);
   EXPECT_EQ(f.BatteryText, "\"[3%\"] ");
@@ -269,8 +227,11 @@ class ClockText : public ClockSettings {
  protected:
   // Wednesday, 9 December 2026, 14:05:07.
   const base::DateTime time = encodeDateTime(2026, 12, 9, 14, 5, 7);
-  std::string text(const std::string& format) { return form->FormatClockText(format, time); }
-  void SetUp() override { make(); }
+  std::string text(const std::string& format) { return window->FormatClockText(format, time); }
+  void SetUp() override {
+    ClockWindowTest::SetUp();
+    make();
+  }
 };
 
 TEST_F(ClockText, UsesTheFormatLanguage) {
@@ -288,28 +249,28 @@ TEST_F(ClockText, AnEmptyFormatShowsDateAndTime) {
 
 TEST_F(ClockText, EveryInternetTimeIsReplaced) {
   // The rig runs in Japan's time zone: local midnight is 16:00 at UTC+1.
-  EXPECT_EQ(form->FormatClockText("#i #i", encodeDateTime(2026, 12, 9)), "@666 @666");
-  EXPECT_EQ(form->FormatClockText("#i", encodeDateTime(2026, 12, 9, 8)), "@000");
+  EXPECT_EQ(window->FormatClockText("#i #i", encodeDateTime(2026, 12, 9)), "@666 @666");
+  EXPECT_EQ(window->FormatClockText("#i", encodeDateTime(2026, 12, 9, 8)), "@000");
 }
 
 TEST_F(ClockText, TheBatteryShowsOnce) {
-  form->Settings.DisplayType = "#b#b";
-  power = {1, 1, 80, 0, 0, 0};
-  form->WMPowerBroadcast();
+  window->Settings.DisplayType = "#b#b";
+  battery = {1, 1, 80, 0, 0, 0};
+  window->WMPowerBroadcast();
   // The second "#b" is text of the format: "#" and "b" are copied.
   EXPECT_EQ(text("#bhh:nn #b"), "[AC 80%] 14:05 #b");
-  power = {0, 255, 255, 0, 0, 0};
-  form->WMPowerBroadcast();
+  battery = {0, 255, 255, 0, 0, 0};
+  window->WMPowerBroadcast();
   EXPECT_EQ(text("#b"), "[??]");
 }
 
 TEST_F(ClockText, WithoutBatteryInTheFormatTheStatusIsNotRead) {
-  form->Settings.DisplayType = "hh:nn";
+  window->Settings.DisplayType = "hh:nn";
   bool read = false;
-  form->ReadPowerStatus = [&](SYSTEM_POWER_STATUS&) { return read = true; };
-  form->WMPowerBroadcast();
+  window->ReadPowerStatus = [&](SYSTEM_POWER_STATUS&) { return read = true; };
+  window->WMPowerBroadcast();
   EXPECT_FALSE(read);
-  EXPECT_EQ(form->BatteryText, "");
+  EXPECT_EQ(window->BatteryText, "");
 }
 
 }  // namespace
