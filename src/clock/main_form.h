@@ -21,6 +21,7 @@
 #include "clock/commands.h"
 #include "clock/execute_apps.h"
 #include "clock/hot_key.h"
+#include "clock/launcher/launch_menu.h"
 #include "clock/power.h"
 #include "clock/system_menu.h"
 #include "clock/net_time.h"
@@ -74,6 +75,8 @@ class TfrmMain : public ui::Form {
   THookHotKey hkHotKey{this};
   // The pop-up system menu, built from "_system3".
   TMenuItem ppmSystem;
+  // The launcher menu; its access keys follow Settings.DiableAccessKey.
+  TLaunchMenu ppmLaunch;
   // Seams before the calls that would act on the machine: power operations and shell starts.
   IPowerControl* Power = &systemPowerControl();
   std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
@@ -146,6 +149,10 @@ class TfrmMain : public ui::Form {
   void OpenConfig(uint8_t mode, const std::string& alarmMessage = {});
   void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
+  // The launcher menu (launcher/main_form_launcher.cpp).
+  void BuildLauncherMenu();
+  void LauncherItemClick(const TLaunchMenuEntry& item);
+  void mnuSetLaunchClick();
   void LoadSystemMenu();
   void MakeDefaultSystemMenuFile();
   void LoadHotKeys();
@@ -185,6 +192,7 @@ class TfrmMain : public ui::Form {
   bool alarmCheckPosted_ = false;
   // Commands and input.
   void PopupSystemMenu();
+  void PopupLauncherMenu();
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();
