@@ -15,6 +15,28 @@ const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
 constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
 
+// Visible pop-up menus of a process.
+struct MenuSearch {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK findMenu(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<MenuSearch*>(lp);
+  wchar_t cls[32];
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 32) && std::wstring(cls) == L"#32768") {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+HWND visibleMenuOf(DWORD pid) {
+  MenuSearch s{pid, nullptr};
+  EnumWindows(findMenu, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 void setDword(const std::string& key, const wchar_t* name, DWORD value) {
   HKEY k = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr))
@@ -103,9 +125,9 @@ TEST_F(Commands, TheTrayIconsRightButtonOpensTheSystemMenu) {
   PostMessageW(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
   PostMessageW(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
   HWND menu = nullptr;
-  EXPECT_TRUE(test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000));
+  EXPECT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
   test::pressKeys({VK_ESCAPE});
-  EXPECT_TRUE(test::waitUntil([&] { return test::visibleMenuOf(clock.processId()) == nullptr; }, 3000));
+  EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) == nullptr; }, 3000));
   stopClock(hwnd);
 }
 
@@ -128,9 +150,9 @@ TEST_F(Commands, ALeftClickRunsTheLeftButtonsCommandALeftDragOnlyMovesTheClock) 
   EXPECT_EQ(r1.left - r0.left, 60);
   EXPECT_EQ(r1.top - r0.top, 40);
   test::waitUntil([] { return false; }, 300);
-  EXPECT_EQ(test::visibleMenuOf(clock.processId()), nullptr);
+  EXPECT_EQ(visibleMenuOf(clock.processId()), nullptr);
   leftDrag(r1.left + 10, r1.top + 10, 0, 0);
-  EXPECT_TRUE(test::waitUntil([&] { return test::visibleMenuOf(clock.processId()) != nullptr; }, 3000));
+  EXPECT_TRUE(test::waitUntil([&] { return visibleMenuOf(clock.processId()) != nullptr; }, 3000));
   test::pressKeys({VK_ESCAPE});
   stopClock(hwnd);
 }
@@ -163,7 +185,7 @@ TEST_F(Commands, TheRightButtonOpensTheSystemMenuWhoseLastItemEndsTheClock) {
   SetCursorPos(r.left + 10, r.top + 10);
   PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
   HWND menu = nullptr;
-  ASSERT_TRUE(test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000));
+  ASSERT_TRUE(test::waitUntil([&] { return (menu = visibleMenuOf(clock.processId())) != nullptr; }, 5000));
   test::waitUntil([] { return false; }, 300);
   test::captureWindow(menu, "system_menu.png");
   // The default test menu ends with the exit command.
