@@ -46,4 +46,16 @@ bool TKzGetAppIcon::GetIcon(int number) {
   return true;
 }
 
+base::GdiBitmap TKzGetAppIcon::CopyBitmap() const {
+  HDC screen = GetDC(nullptr);
+  base::GdiBitmap copy(CreateCompatibleBitmap(screen, Bitmap.width(), Bitmap.height()));
+  ReleaseDC(nullptr, screen);
+  base::MemDc target(CreateCompatibleDC(Bitmap.dc()));
+  {
+    base::SelectGuard keep(target.get(), copy.get());
+    BitBlt(target.get(), 0, 0, Bitmap.width(), Bitmap.height(), Bitmap.dc(), 0, 0, SRCCOPY);
+  }
+  return copy;
+}
+
 }  // namespace tockle

@@ -38,6 +38,8 @@ class TKzGetAppIcon {
   // file's icons leaves the background alone. The bottom-left pixel becomes the button-face
   // colour, by which a button glyph picks its transparent colour.
   bool GetIcon(int number);
+  // Bitmap as a bitmap of the screen's format of its own, for an image list or a button.
+  base::GdiBitmap CopyBitmap() const;
 };
 
 }  // namespace tockle
