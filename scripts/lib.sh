@@ -7,14 +7,25 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 prepare() {
   # The Japanese locale may not exist yet while the packages install.
   LANG=C.UTF-8 LC_ALL=C.UTF-8 bash "$ROOT/scripts/setup.sh"
+  # Wine is there now: decide the programs' word size for this machine.
+  . "$ROOT/scripts/wine-env.sh"
   build_all
   make_prefix
 }
 
 build_all() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" >/dev/null
+  cmake --build "$BUILD_DIR" "$@"
+  build_32bit_programs
+}
+
+# Where the tests run as 64-bit programs, the 32-bit programs are still built, so that they stay whole.
+build_32bit_programs() {
+  [ "$WINEARCH" = win64 ] || return 0
+  cmake -S "$ROOT" -B "$BUILD_DIR/i686" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw32.cmake" >/dev/null
-  cmake --build "$BUILD_DIR"
+  cmake --build "$BUILD_DIR/i686" --target Tockle Memo
 }
 
 # The prefix is made once per build tree: 32-bit, unmanaged windows (without a window manager Wine

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 need=(cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  mingw-w64-i686-dev googletest wine wine32:i386 wine64 libwine:i386 fonts-wine
+  mingw-w64-i686-dev g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev googletest wine wine32:i386 wine64 libwine:i386 fonts-wine
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxcomposite1:i386 libxfixes3:i386
   libxinerama1:i386 libxxf86vm1:i386 xvfb xauth x11-utils x11-apps xdotool imagemagick locales
   fonts-ipafont-gothic fonts-ipafont-mincho python3 flock chrony)

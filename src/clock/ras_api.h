@@ -19,7 +19,9 @@ struct RasConnA {
   char szDeviceType[17];
   char szDeviceName[129];
 };
-static_assert(sizeof(RasConnA) == 412);
+// The sizes the library checks in dwSize are those of the 32-bit layout; 64-bit builds (tests on
+// machines without 32-bit support) align the handle differently.
+static_assert(sizeof(void*) != 4 || sizeof(RasConnA) == 412);
 
 struct RasConnStatusA {
   DWORD dwSize;
