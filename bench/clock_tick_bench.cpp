@@ -6,7 +6,7 @@
 
 #include "base/datetime.h"
 #include "base/files.h"
-#include "clock/main_form.h"
+#include "clock/app/main_form.h"
 #include "ui/app.h"
 
 namespace {

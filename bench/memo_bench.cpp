@@ -10,7 +10,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/memo_manager.h"
+#include "memo/document/memo_manager.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/files.h"
 #include "base/text.h"
 
 namespace base {
@@ -47,6 +48,16 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 // CR, LF and "=" are single-byte and never trail bytes, so plain searches find them.
+std::string normalizeText(std::string_view text) { return joinLines(splitLines(text)); }
+
+std::optional<Lines> readLines(std::string_view path) {
+  auto bytes = readFile(path);
+  if (!bytes) return std::nullopt;
+  return splitLines(*bytes);
+}
+
+bool writeLines(std::string_view path, const Lines& lines) { return writeFileAtomic(path, joinLines(lines)); }
+
 std::string lineName(std::string_view line) { return std::string(line.substr(0, line.find('='))); }
 
 std::string lineValue(std::string_view line) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <type_traits>
 
-#include "shared/KzRegEx.h"
+#include "shared/reg_ex.h"
 
 namespace shared {
 

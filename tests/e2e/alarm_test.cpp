@@ -7,7 +7,7 @@
 #include "base/datetime.h"
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/alarm_ids.h"
+#include "clock/alarm/alarm_ids.h"
 #include "support/e2e.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
-#include "shared/KzStretchable.h"
+#include "shared/stretchable_file.h"
 #include "support/clipboard.h"
 #include "support/e2e.h"
 #include "support/temp_folder.h"

@@ -10,9 +10,9 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/commands.h"
-#include "memo/input_box_ids.h"
-#include "shared/KzRegEx.h"
+#include "memo/chrome/commands.h"
+#include "memo/dialogs/input_box_ids.h"
+#include "shared/reg_ex.h"
 #include "support/e2e.h"
 #include "support/memo_e2e.h"
 

@@ -11,7 +11,7 @@
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
-#include "shared/KzRegEx.h"
+#include "shared/reg_ex.h"
 #include "support/e2e.h"
 #include "support/test_key.h"
 

@@ -4,7 +4,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "shared/KzStretchable.h"
+#include "shared/stretchable_file.h"
 #include "support/png.h"
 
 namespace test {

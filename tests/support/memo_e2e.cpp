@@ -4,8 +4,8 @@
 
 #include "base/handles.h"
 #include "base/text.h"
-#include "memo/new_wizard_ids.h"
-#include "shared/Registry.h"
+#include "memo/dialogs/new_wizard_ids.h"
+#include "shared/registry.h"
 
 namespace memoe2e {
 

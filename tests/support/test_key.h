@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "shared/Registry.h"
+#include "shared/registry.h"
 
 namespace test {
 

@@ -1,6 +1,6 @@
 // The clock window's launcher menu: built on first use and after the launcher list changed, popped
 // up by command 99, and the start of the chosen item.
-#include "clock/main_form.h"
+#include "clock/app/main_form.h"
 #include "clock/launcher/launch_items.h"
 
 namespace tockle {

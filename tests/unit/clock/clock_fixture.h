@@ -9,7 +9,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/main_form.h"
+#include "clock/app/main_form.h"
 #include "support/keys.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"

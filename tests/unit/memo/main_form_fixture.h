@@ -14,7 +14,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/main_form.h"
+#include "memo/app/main_form.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 #include "ui/app.h"

@@ -1,4 +1,4 @@
-#include "shared/KzHistoryFile.h"
+#include "shared/history_file.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,0 +1,83 @@
+// The alarm manager: the items of the alarm file in memory, in file order, the check for a due
+// item, and every change of the list written through to the file at once.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/datetime.h"
+#include "clock/alarm/alarm_item.h"
+
+namespace tockle {
+
+class TKzAlarmManager {
+ public:
+  explicit TKzAlarmManager(std::string fileName) : FileName(std::move(fileName)) {}
+  virtual ~TKzAlarmManager() = default;
+  TKzAlarmManager(const TKzAlarmManager&) = delete;
+  TKzAlarmManager& operator=(const TKzAlarmManager&) = delete;
+
+  int Count = 0;
+  std::string FileName;
+
+  virtual bool CheckAlarms(int& index) = 0;
+};
+
+class TKzManagerTockle : public TKzAlarmManager {
+ public:
+  // Reads the count; builds no items. The manager starts paused (see Pause).
+  explicit TKzManagerTockle(std::string fileName);
+  // Deletes the delete-after-notification items when ClearReCall is on.
+  ~TKzManagerTockle() override;
+
+  // Item i is section i of the file; its Index is i.
+  std::vector<std::unique_ptr<TKzAlarmTockle>> Items;
+  // Delete every delete-after-notification item at destruction; never stored.
+  bool ClearReCall = false;
+
+  // Alarm checks are allowed only while nobody holds a pause. Pauses are counted, so a dialog
+  // that closes while a notification is still open does not resume the checks. The manager is
+  // created with one pause, which the owner releases once its window is shown.
+  bool Active() const { return pauses_ == 0; }
+  void Pause() { ++pauses_; }
+  void Resume() {
+    if (pauses_ > 0) --pauses_;
+  }
+
+  // The clock the checks use (tests set a fixed time).
+  std::function<base::DateTime()> Now = [] { return base::now(); };
+
+  int ReadCount() const;
+  void WriteCount(int n);
+  bool LoadItem(TKzAlarmTockle& item);
+  void SaveItem(TKzAlarmTockle& item);
+  // Rebuilds the items from the file: at most Count of them, ending at the first missing section.
+  // With reset each item's last-rung time becomes now - half a day (in memory only).
+  void AllocItems(bool reset);
+  // Appends a copy of item as a new last section.
+  void AddItem(const TKzAlarmTockle& item);
+  // The first due item in file order: marks it rung (saved) and gives its index.
+  bool CheckAlarms(int& index) override;
+  // The item at item.Index takes item's values and is saved; an index out of range is ignored.
+  void SetItem(const TKzAlarmTockle& item);
+  // Removes section n and moves the sections after it down by one.
+  bool DeleteItem(int n);
+  // Deletes every delete-after-notification item.
+  void DeleteReCallItems();
+  // The index of the item that still is fired (hint first, as the list may have been rewritten
+  // meanwhile), or -1 when none is.
+  int FindItem(const TKzAlarmTockle& fired, int hint) const;
+
+  // The alarm page's list view (report view with check boxes): one row per item, and back.
+  void ToListView(HWND list);
+  void FromListView(HWND list);
+
+ private:
+  int pauses_ = 1;
+};
+
+}  // namespace tockle

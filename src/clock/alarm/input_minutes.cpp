@@ -1,0 +1,55 @@
+#include "clock/alarm/input_minutes.h"
+
+#include <limits>
+
+#include "base/text.h"
+#include "clock/alarm/alarm_ids.h"
+#include "shared/history_file.h"
+#include "ui/dialog.h"
+
+namespace tockle {
+
+namespace {
+
+class TfrmInputMinutes : public ui::Dialog {
+ public:
+  TfrmInputMinutes() : Dialog(nullptr, IDD_INPUT_MINUTES) {}
+  ui::Label lblPrompt{this, IDC_MINUTES_PROMPT};
+  ui::Edit edtMinutes{this, IDC_MINUTES_EDIT};
+};
+
+int askMinutes(const std::string& caption, const std::string& prompt, int lo, int hi) {
+  std::string entry;
+  for (;;) {
+    TfrmInputMinutes dlg;
+    dlg.onCreate = [&] {
+      dlg.setCaption(caption);
+      dlg.lblPrompt.setText(prompt);
+      dlg.edtMinutes.setText(entry);
+      dlg.edtMinutes.selectAll();
+    };
+    dlg.onClose = [&] { entry = dlg.edtMinutes.text(); };
+    if (dlg.showModal() != IDOK) return 0;
+    long long n = 0;
+    if (base::parseInt(base::trim(entry), n) && n >= lo && n <= hi) return static_cast<int>(n);
+  }
+}
+
+}  // namespace
+
+int InputMinutes(const std::string& caption, const std::string& prompt) {
+  return askMinutes(caption, prompt, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+int InputMinutesInRange(const std::string& caption, const std::string& prompt, int lo, int hi) {
+  return askMinutes(caption, prompt, lo, hi);
+}
+
+base::DateTime MinutesToTime(int minutes) {
+  unsigned m = static_cast<unsigned>(minutes) & 0xFFFFu;
+  unsigned hours = m / 60;
+  if (hours >= 24) throw shared::EConvertError("Invalid argument to time encode");
+  return (hours * 60.0 + m % 60) / 1440.0;
+}
+
+}  // namespace tockle

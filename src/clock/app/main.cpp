@@ -1,0 +1,42 @@
+// Tockle: start-up of the clock program.
+#include <objbase.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "base/text.h"
+#include "clock/app/main_form.h"
+#include "ui/app.h"
+
+namespace {
+std::string firstArgument() {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::string arg = (argv && argc > 1) ? base::cp932(argv[1]) : std::string();
+  LocalFree(argv);
+  return arg;
+}
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  // Single instance: a running clock comes to the foreground and nothing else starts.
+  if (HWND running = FindWindowW(nullptr, base::wide(tockle::kMainTitle).c_str())) {
+    SetForegroundWindow(running);
+    return 0;
+  }
+  CoInitialize(nullptr);
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  auto& app = ui::Application::instance();
+  app.initialize(tockle::kAppTitle, true);
+  int rc = 0;
+  {
+    tockle::TfrmMain frmMain;
+    frmMain.FirstArgument = firstArgument();
+    if (frmMain.Create()) rc = app.run();
+  }
+  CoUninitialize();
+  return rc;
+}

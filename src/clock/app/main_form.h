@@ -1,0 +1,204 @@
+// The clock's main window: one borderless, always-on-top window that shows the clock face and
+// carries every timer of the program. Start-up and tick live in main_form.cpp, the settings'
+// application in main_form_settings.cpp, the cursor-driven transparency and hiding in
+// main_form_hover.cpp, the clipboard capture in main_form_clip.cpp.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/datetime.h"
+#include "clock/alarm/alarm_manager.h"
+#include "clock/clipboard/clip_capture.h"
+#include "clock/clipboard/clip_watcher.h"
+#include "clock/commands/app_message.h"
+#include "clock/commands/commands.h"
+#include "clock/commands/execute_apps.h"
+#include "clock/commands/hot_key.h"
+#include "clock/commands/system_menu.h"
+#include "clock/face/clock_face.h"
+#include "clock/launcher/launch_menu.h"
+#include "clock/power/battery.h"
+#include "clock/power/power.h"
+#include "clock/settings/clock_settings.h"
+#include "clock/settings/settings_store.h"
+#include "clock/timesync/net_time.h"
+#include "clock/tray/tray_frames.h"
+#include "clock/tray/tray_icon.h"
+#include "ui/form.h"
+#include "ui/msgbox.h"
+#include "ui/timer.h"
+
+namespace tockle {
+
+// Titles other instances and the memo program search for.
+inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
+inline constexpr char kAppTitle[] = "Tockle 3 for Windows 9x/NT";
+inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
+
+// Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
+inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
+
+// sndPlaySound with CP932 path; an empty path stops the sound.
+void PlayAlarmSound(const std::string& path, UINT flags);
+
+class TfrmMain : public ui::Form {
+ public:
+  TfrmMain();
+  ~TfrmMain() override;
+
+  // Where the program keeps its data files (its own folder, with a trailing backslash).
+  std::string ProgramFolder;
+  // The first command-line argument ("/delayed-icon:N").
+  std::string FirstArgument;
+
+  // Creates the window; FormCreate runs the whole start-up.
+  bool Create();
+
+  // Components.
+  ui::Timer tmrClock{500, true};
+  ui::Timer tmrMessage{2000, false};
+  ui::Timer tmrDelayedTrayIcon{0, false};
+  ui::Timer tmrControlTransparent{3000, false};
+  ui::Timer tmrCheckCursorPos{100, false};
+  ui::Timer tmrShowAgain{5000, false};
+  // Never shown: carries the clock's font and background colour as settings.
+  struct {
+    ui::Font Font{"MS UI Gothic", 9};
+    ui::Color Color = ui::systemColor(COLOR_BTNFACE);
+  } lblClock;
+  TTimeClock tmeMain;
+  TNkClipDetector ClipDetector;
+  THookHotKey hkHotKey{this};
+  // The pop-up system menu, built from "_system3".
+  TMenuItem ppmSystem;
+  // The launcher menu; its access keys follow Settings.DiableAccessKey.
+  TLaunchMenu ppmLaunch;
+  // Seams before the calls that would act on the machine: power operations and shell starts.
+  IPowerControl* Power = &systemPowerControl();
+  std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
+      ShellOpen = shellOpen;
+  // The animation frames outlive the tray icon that shows them.
+  TrayFrames iglAnimate;
+  TTrayIcon triIcon{this};
+  TKzNetTime2 ntNetTime;
+
+  TClockSettings Settings;
+  // Where the settings are stored, and the previous version's key they can be taken over from
+  // (tests point both at keys of their own).
+  std::string RegistryKey = "Software\\Quorvane\\Tockle3";
+  std::string PreviousRegistryKey = "Software\\Quorvane\\Tockle2";
+  // The questions start-up asks (tests answer them).
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser = ui::messageBox;
+  // The battery state shown by "#b" (tests choose it).
+  PowerStatusSource ReadPowerStatus = SystemPowerStatus;
+  // The clock text's font while "#b" colours it: the label's font in the battery's colour, so the
+  // user's own font colour is never replaced.
+  ui::Font BatteryFont;
+
+  // Run-time state.
+  std::string StatusText;
+  std::string BatteryText;
+  ui::Bitmap OffscreenBitmap;
+  bool LauncherMenuDirty = false;
+  int HoldX = 0, HoldY = 0;
+  int HoldCount = 0;
+  uint8_t ConfigMode = 0;
+  // The last history window opened (the capture settles its edits and refreshes it); the window
+  // clears it when it is freed.
+  IClipHistoryWindow* frmClip = nullptr;
+  // The text of the last alarm request, for the new alarm's message box of the settings dialog.
+  std::string AlarmRequestText;
+  // Set when start-up found another running clock: nothing further starts, nothing is saved.
+  bool SecondInstance = false;
+
+  // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
+  // the window is shown; whoever opens a modal window pauses it for that time.
+  // Shared with a running notification, so that closing the clock meanwhile frees it only when
+  // the notification has ended.
+  std::shared_ptr<TKzManagerTockle> AlarmManager;
+  // Starts an alarm's program list (ExecuteApps; tests replace it).
+  std::function<void(const std::string& programs)> AlarmProgramStart;
+  std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
+  void CreateAlarmManager();
+  void NotifyAlarms();
+  // The tray icon's animation while a notification runs.
+  void AlarmAnimation(bool on);
+
+  void ShowClockMessage(bool show, bool persistent, const std::string& text);
+  void UpdateClock();
+  void ApplySettings(bool launcherChanged);
+  void LoadSettings();
+  void SaveSettings();
+  void MigrateLauncherSettings(const shared::TKzRegEx& previous);
+  // The stored values held by components and the window, gathered and given back.
+  TComponentSettings ComponentSettings() const;
+  void SetComponentSettings(const TComponentSettings& c);
+  std::string FormatClockText(const std::string& format, base::DateTime time) const;
+  // Alpha value for a transparency in percent (0 = opaque).
+  static BYTE AlphaFor(int transparentPercent);
+  // One time synchronisation with the given server, time-out and ignore range (ms); its progress
+  // and outcome show in place of the clock.
+  void SynchronizeTime(const std::string& server, int timeOut, int range);
+
+  // Commands and input.
+  void ExecuteCommand(int command);
+  void OpenConfig(uint8_t mode, const std::string& alarmMessage = {});
+  void PowerOperation(int kind);
+  void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
+  // The launcher menu (launcher/main_form_launcher.cpp).
+  void BuildLauncherMenu();
+  void LauncherItemClick(const TLaunchMenuEntry& item);
+  void mnuSetLaunchClick();
+  void LoadSystemMenu();
+  void MakeDefaultSystemMenuFile();
+  void LoadHotKeys();
+  void ppmSystemPopup();
+  bool AppMessage(MSG& msg);
+  void triIconMouseDown(TTrayIcon& sender, TrayButton button);
+  void hkHotKeyHotKey(THookHotKey& sender, int index);
+  LRESULT WMCopyData(const COPYDATASTRUCT* data);
+
+  // Handlers.
+  void FormCreate();
+  void FormShow();
+  void FormPaint();
+  void FormResize();
+  void FormMouseMove(ui::ShiftState shift, int x, int y);
+  void FormDestroy();
+  void tmrClockTimer();
+  void tmrMessageTimer();
+  void tmeMainClockResize(TTimeClock& sender, int& width, int& height);
+  void tmrDelayedTrayIconTimer();
+  void tmrControlTransparentTimer();
+  void tmrCheckCursorPosTimer();
+  void tmrShowAgainTimer();
+  void ClipboardChanged(TNkClipDetector& sender);
+  void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
+  void WMPowerBroadcast();
+
+ protected:
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void PaintTo(HDC target, bool postAlarmCheck);
+  void CheckAlarms();
+  void AskToClosePreviousVersion();
+  // Shows or removes the tray icon; a failure is reported in a message box.
+  void SetTrayIconVisible(bool visible);
+  bool alarmCheckPosted_ = false;
+  // Commands and input.
+  void PopupSystemMenu();
+  void PopupLauncherMenu();
+  void DragWindow();
+  void FitWindowAgain();
+  void RunTimeSync();
+  void SetAlarmsActive(bool active);
+  bool powerQuestionOpen_ = false;
+  std::optional<TTimeClock::FrameKey> lastFrame_;
+};
+
+}  // namespace tockle

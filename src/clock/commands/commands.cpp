@@ -1,0 +1,246 @@
+// Commands and the ways in: the dispatcher, the settings dialog's opening, mouse buttons on the
+// clock and the tray icon, hot keys, the system menu and the alarm request.
+#include "clock/commands/commands.h"
+
+#include <shellapi.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "base/text_lines.h"
+#include "clock/alarm/alarm_request.h"
+#include "clock/app/main_form.h"
+#include "clock/commands/app_message.h"
+#include "clock/commands/hot_keys_file.h"
+#include "shared/about.h"
+#include "ui/app.h"
+
+namespace tockle {
+
+std::string settingsDialogTitle() { return "環境設定 - Tockle 3"_sj; }
+std::string historyWindowTitle() { return "クリップボード履歴 - Tockle 3"_sj; }
+
+HWND findWindowTitled(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
+
+void TfrmMain::ExecuteCommand(int command) {
+  switch (command) {
+    case cmdMemo:
+      ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder);
+      break;
+    case cmdNewAlarm:
+      OpenConfig(cfgNewAlarm);
+      break;
+    case cmdAlarms:
+      OpenConfig(cfgAlarmPage);
+      break;
+    case cmdHistory:
+      // The clipboard history window opens here once it exists.
+      break;
+    case cmdAlwaysOnTop:
+      Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
+      if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
+      setTopMost(Settings.AlwaysOnTop);
+      break;
+    case cmdSynchronize:
+      RunTimeSync();
+      break;
+    case cmdShowHide:
+      if (!Settings.InTray) break;
+      setVisible(!visible());
+      if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
+      break;
+    case cmdSettings:
+      OpenConfig(cfgAllPages);
+      break;
+    case cmdShutdown:
+      PowerOperation(kShutdown);
+      break;
+    case cmdReboot:
+      PowerOperation(kReboot);
+      break;
+    case cmdSuspend:
+      PowerOperation(kSuspend);
+      break;
+    case cmdHibernate:
+      PowerOperation(kHibernate);
+      break;
+    case cmdScreenSaver:
+      SendMessageW(handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+      break;
+    case cmdSizeWindow:
+      SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandSizeTopLeft, 0);
+      break;
+    case cmdFitWindow:
+      FitWindowAgain();
+      break;
+    case cmdHelp:
+      WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), HELP_FINDER, 0);
+      break;
+    case cmdAbout:
+      shared::showAbout(handle());
+      break;
+    case cmdExit:
+      PostMessageW(handle(), WM_CLOSE, 0, 0);
+      break;
+    case cmdLauncherMenu:
+      PopupLauncherMenu();
+      break;
+    case cmdSystemMenu:
+      PopupSystemMenu();
+      break;
+  }
+}
+
+void TfrmMain::FitWindowAgain() {
+  if (tmeMain.ClockKind & 1) {
+    // The digital text's resize event fits the window at the next paint.
+    SetWindowPos(handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    // Nothing refits an analog face alone: it gets the starting size the settings give it.
+    int unit = GetSystemMetrics(SM_CXSCREEN) / 13;
+    SetWindowPos(handle(), nullptr, 0, 0, unit + Settings.AutoWidth, unit + Settings.AutoHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FormResize();
+  }
+  UpdateClock();
+  invalidate();
+}
+
+void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
+  if (findWindowTitled(settingsDialogTitle())) return;
+  SetAlarmsActive(false);
+  ConfigMode = mode;
+  ShowClockMessage(true, true, "Loading...");
+  // The settings dialog is created here once it exists; with mode 3 its alarm message box gets
+  // alarmMessage before it shows. What its creation on all pages does to the files is done
+  // already: a missing system menu file is made from the command list's default menu.
+  if (mode == cfgAllPages) MakeDefaultSystemMenuFile();
+  AlarmRequestText = alarmMessage;
+  ShowClockMessage(false, false, "");
+  SetAlarmsActive(true);
+}
+
+void TfrmMain::MakeDefaultSystemMenuFile() {
+  const std::string menuFile = ProgramFolder + "_system3";
+  if (base::fileExists(menuFile)) return;
+  auto commands = base::readFile(ProgramFolder + "_command");
+  if (!commands) {
+    // Without the command list the clock cannot work: the program ends.
+    AskUser(handle(),
+            "重要なコマンドファイル _command が見つかりません\r\n\r\nこのファイルがないと，Tockleは動作できません\r\n"
+            "もし，間違って消してしまった場合は，再度Tockleを入手して下さい"_sj,
+            "クリティカルエラー"_sj, MB_OK | MB_ICONERROR);
+    ui::Application::instance().terminate();
+    return;
+  }
+  base::writeFileAtomic(menuFile, encodeSystemMenu(defaultSystemMenu(base::splitLines(*commands))));
+}
+
+void TfrmMain::SetAlarmsActive(bool active) {
+  if (!AlarmManager) return;
+  if (active)
+    AlarmManager->Resume();
+  else
+    AlarmManager->Pause();
+}
+
+void TfrmMain::RunTimeSync() { SynchronizeTime(Settings.NTPServer, Settings.TimeOut, Settings.IgnoreErrorRange); }
+
+bool TfrmMain::AppMessage(MSG& msg) {
+  if (!handle() || msg.hwnd != handle()) return false;
+  MouseOperations ops{Settings.MouseOperation0, Settings.MouseOperation1, Settings.MouseOperation2};
+  MouseAction action = clockMouseAction(msg.message, msg.wParam, Settings.FixClock, ops);
+  switch (action.kind) {
+    case MouseActionKind::None:
+      return false;
+    case MouseActionKind::Command:
+      ExecuteCommand(action.command);
+      break;
+    case MouseActionKind::Drag:
+      DragWindow();
+      break;
+    case MouseActionKind::DragOrCommand: {
+      POINT before{}, after{};
+      GetCursorPos(&before);
+      DragWindow();
+      GetCursorPos(&after);
+      if (before.x == after.x && before.y == after.y) ExecuteCommand(action.command);
+      break;
+    }
+  }
+  return action.handled;
+}
+
+void TfrmMain::DragWindow() {
+  // Returns when the button is released.
+  ReleaseCapture();
+  SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandDragMove, 0);
+}
+
+void TfrmMain::triIconMouseDown(TTrayIcon& sender, TrayButton button) {
+  // An alarm notification animates the icon; clicks wait until it is over.
+  if (sender.Animating()) return;
+  MouseOperations ops{Settings.MouseOperation0, Settings.MouseOperation1, Settings.MouseOperation2};
+  ExecuteCommand(trayCommand(button, ops));
+}
+
+void TfrmMain::LoadHotKeys() {
+  // The HotKey setting decides whether a hot key first brings the clock to the foreground.
+  hkHotKey.Activate = Settings.HotKey;
+  auto text = base::readFile(ProgramFolder + "_hot3");
+  if (!text) return;
+  for (const HotKeyEntry& e : parseHotKeys(*text)) hkHotKey.SetHotKey(e.id, e.shortcut, e.shortcut != 0);
+}
+
+void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {
+  sender.Tag = index;
+  ExecuteCommand(sender.Tag);
+}
+
+void TfrmMain::LoadSystemMenu() {
+  std::string file = ProgramFolder + "_system3";
+  if (!base::fileExists(file)) {
+    AskUser(handle(), "重要なファイル "_sj + file + " が見つかりません\r\n環境設定を開きます"_sj,
+            "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
+    ExecuteCommand(cmdSettings);
+  }
+  ppmSystem.Items.clear();
+  LoadToMenu(file, ppmSystem);
+  BindMenuCommands(ppmSystem);
+  static constexpr std::pair<int, int> kImages[] = {{1, 0}, {3, 1}, {4, 2}, {6, 3}, {8, 4}, {20, 5}, {22, 6}};
+  for (auto [tag, image] : kImages)
+    if (TMenuItem* item = FindItemByTag(tag, ppmSystem)) item->ImageIndex = Settings.SystemIcon ? image : -1;
+}
+
+void TfrmMain::ppmSystemPopup() {
+  if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
+  if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
+  if (TMenuItem* item = FindItemByTag(cmdSizeWindow, ppmSystem)) item->Visible = !Settings.AutoResize;
+  if (TMenuItem* item = FindItemByTag(cmdFitWindow, ppmSystem)) item->Visible = !Settings.AutoResize;
+}
+
+void TfrmMain::PopupSystemMenu() {
+  POINT at{};
+  GetCursorPos(&at);
+  SetForegroundWindow(handle());
+  ppmSystemPopup();
+  base::Menu menu = BuildPopupMenu(ppmSystem);
+  int command =
+      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, handle(), nullptr);
+  // Lets the menu close properly when the user clicks elsewhere.
+  PostMessageW(handle(), WM_NULL, 0, 0);
+  if (command > 0) ExecuteCommand(command);
+}
+
+LRESULT TfrmMain::WMCopyData(const COPYDATASTRUCT* data) {
+  if (!data || !data->lpData || data->cbData == 0) return 0;
+  std::string text = alarmRequestText(data);
+  if (findWindowTitled(settingsDialogTitle())) return 0;
+  OpenConfig(cfgNewAlarm, text);
+  // Lets an end-to-end test read what arrived until the dialog shows it.
+  wchar_t echo[MAX_PATH];
+  DWORD n = GetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", echo, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) base::writeFileAtomic(base::cp932(echo), AlarmRequestText);
+  return 0;
+}
+
+}  // namespace tockle

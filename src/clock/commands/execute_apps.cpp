@@ -1,0 +1,62 @@
+#include "clock/commands/execute_apps.h"
+
+#include <shellapi.h>
+
+#include "base/text.h"
+#include "clock/app/main_form.h"
+
+namespace tockle {
+
+int specialNameIndex(std::string_view entry) {
+  for (int i = 0; i < static_cast<int>(std::size(kSpecialNames)); ++i)
+    if (entry == kSpecialNames[i]) return i;
+  return -1;
+}
+
+std::string entryFolder(std::string_view entry) {
+  size_t last = std::string_view::npos;
+  for (size_t p = base::find(entry, "\\"); p != std::string_view::npos; p = base::find(entry, "\\", p + 1)) last = p;
+  if (last == std::string_view::npos) return {};
+  std::string folder(entry.substr(0, last));
+  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+  return folder;
+}
+
+std::vector<AppStart> planAppStarts(std::string_view list, std::string_view params, std::string_view folder) {
+  std::vector<AppStart> plan;
+  size_t start = 0;
+  for (bool first = true;; first = false) {
+    size_t end = base::find(list, ";", start);
+    std::string_view entry = list.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    if (entry.empty()) break;
+    AppStart step;
+    step.special = specialNameIndex(entry);
+    if (step.special < 0) {
+      step.file = entry;
+      if (first) step.params = params;
+      step.folder = (first && !folder.empty()) ? std::string(folder) : entryFolder(entry);
+    }
+    plan.push_back(std::move(step));
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return plan;
+}
+
+void shellOpen(HWND owner, const std::string& file, const std::string& params, const std::string& folder) {
+  ShellExecuteW(owner, L"open", base::wide(file).c_str(), params.empty() ? nullptr : base::wide(params).c_str(),
+                folder.empty() ? nullptr : base::wide(folder).c_str(), SW_SHOW);
+}
+
+void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, const std::string& folder) {
+  for (const AppStart& step : planAppStarts(list, params, folder)) {
+    if (step.special == kSpecialNTPSynchronize)
+      RunTimeSync();
+    else if (step.special >= 0)
+      PowerOperation(step.special);
+    else
+      ShellOpen(handle(), step.file, step.params, step.folder);
+  }
+}
+
+}  // namespace tockle

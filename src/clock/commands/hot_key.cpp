@@ -1,0 +1,61 @@
+#include "clock/commands/hot_key.h"
+
+#include <memory>
+
+namespace tockle {
+
+UINT hotKeyModifiers(int shortcut) {
+  UINT mods = 0;
+  if (shortcut & 0x8000) mods |= MOD_ALT;
+  if (shortcut & 0x4000) mods |= MOD_CONTROL;
+  if (shortcut & 0x2000) mods |= MOD_SHIFT;
+  return mods;
+}
+
+UINT hotKeyVirtualKey(int shortcut) { return static_cast<UINT>(shortcut & 0xFF); }
+
+class THookHotKey::Sink : public ui::Window {
+ public:
+  explicit Sink(THookHotKey& owner) : owner_(owner) {
+    createWindow(L"TockleHotKeySink", 0, WS_POPUP, "", 0, 0, 0, 0, nullptr, 0);
+  }
+  ~Sink() override { destroy(); }
+
+ protected:
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_HOTKEY) {
+      owner_.DoHotKey(static_cast<int>(wp));
+      return 0;
+    }
+    return Window::handleMessage(msg, wp, lp);
+  }
+
+ private:
+  THookHotKey& owner_;
+};
+
+THookHotKey::THookHotKey(ui::Window* owner) : owner_(owner), sink_(std::make_unique<Sink>(*this)) {}
+
+THookHotKey::~THookHotKey() = default;
+
+HWND THookHotKey::handle() const { return sink_->handle(); }
+
+bool THookHotKey::RegisterKey(int id, int shortcut) {
+  return RegisterHotKey(handle(), id, hotKeyModifiers(shortcut), hotKeyVirtualKey(shortcut)) != 0;
+}
+
+bool THookHotKey::UnregisterKey(int id) { return UnregisterHotKey(handle(), id) != 0; }
+
+bool THookHotKey::SetHotKey(int id, int shortcut, bool enable) {
+  if (!enable) return UnregisterKey(id);
+  UnregisterKey(id);
+  return RegisterKey(id, shortcut);
+}
+
+void THookHotKey::DoHotKey(int id) {
+  if (!OnHotKey) return;
+  if (Activate && owner_ && owner_->handle()) SetForegroundWindow(owner_->handle());
+  OnHotKey(*this, id);
+}
+
+}  // namespace tockle

@@ -1,0 +1,89 @@
+#include "clock/power/power.h"
+
+#include "clock/app/main_form.h"
+#include "clock/power/query_form.h"
+#include "clock/timesync/net_time.h"
+#include "ui/app.h"
+
+namespace tockle {
+
+namespace {
+
+class SystemPowerControl : public IPowerControl {
+ public:
+  bool EnableShutdownPrivilege() override { return TKzNetTimeSync::EnablePrivilege("SeShutdownPrivilege"); }
+  bool ExitWindowsNow(UINT flags) override { return ExitWindowsEx(flags, 0) != 0; }
+  bool SetPowerState(bool suspend, bool force) override {
+    return ::SetSystemPowerState(suspend ? TRUE : FALSE, force ? TRUE : FALSE) != 0;
+  }
+};
+
+}  // namespace
+
+IPowerControl& systemPowerControl() {
+  static SystemPowerControl control;
+  return control;
+}
+
+UINT exitWindowsFlags(int kind, bool noPoweroff, bool force) {
+  UINT flags = kind == kReboot ? EWX_REBOOT : EWX_SHUTDOWN;
+  if (kind == kShutdown && !noPoweroff) flags |= EWX_POWEROFF;
+  if (force) flags |= EWX_FORCE;
+  return flags;
+}
+
+void TfrmMain::PowerOperation(int kind) {
+  if (kind < kShutdown || kind > kHibernate) return;
+  // A second request while the question is open is dropped: a shutdown never happens without
+  // its question.
+  if (powerQuestionOpen_) return;
+  bool force = false;
+  auto& app = ui::Application::instance();
+  if (Settings.TimeRemain >= 0) {
+    if (findWindowTitled(TfrmQuery::title())) return;
+    powerQuestionOpen_ = true;
+    ShowClockMessage(true, true, "Confirming...");
+    SetAlarmsActive(false);
+    int result = IDCANCEL;
+    {
+      TfrmQuery query(app.handle(), kind, Settings.TimeRemain, Settings.ForceIfHung);
+      result = query.showModal();
+      kind = query.SelectedKind();
+      force = query.Force();
+    }
+    powerQuestionOpen_ = false;
+    if (result != IDOK) {
+      ShowClockMessage(false, false, "");
+      SetAlarmsActive(true);
+      app.processMessages();
+      return;
+    }
+    app.processMessages();
+  }
+  bool done = false;
+  if (Power->EnableShutdownPrivilege()) {
+    switch (kind) {
+      case kShutdown:
+        ShowClockMessage(true, true, "Shutdown...");
+        done = Power->ExitWindowsNow(exitWindowsFlags(kind, Settings.NoPoweroff, force));
+        break;
+      case kReboot:
+        ShowClockMessage(true, true, "Reboot...");
+        done = Power->ExitWindowsNow(exitWindowsFlags(kind, Settings.NoPoweroff, force));
+        break;
+      case kSuspend:
+        ShowClockMessage(true, false, "Suspending...");
+        done = Power->SetPowerState(true, force);
+        break;
+      case kHibernate:
+        ShowClockMessage(true, false, "Hibernating...");
+        done = Power->SetPowerState(false, force);
+        break;
+    }
+  }
+  // A refused operation never leaves a persistent "Confirming..." or "Shutdown..." behind.
+  if (!done) ShowClockMessage(true, false, "Failed...");
+  SetAlarmsActive(true);
+}
+
+}  // namespace tockle

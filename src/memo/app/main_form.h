@@ -1,0 +1,201 @@
+// The memo program's one window: a rebar with the menu bar and two tool bars, the tab strip with
+// the one editor that shows the selected tab, the status bar, the actions and their shortcuts,
+// the timers and the file-drop target. It owns the document manager and is the only code that
+// calls it.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/handles.h"
+#include "memo/chrome/actions.h"
+#include "memo/chrome/command_table.h"
+#include "memo/chrome/menu_bar.h"
+#include "memo/document/memo_manager.h"
+#include "memo/editor/rich_edit.h"
+#include "memo/settings/memo_settings.h"
+#include "shared/file_drop.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+namespace memo {
+
+inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
+inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
+
+// The settings are fields of the window while it runs (read at start, written at exit).
+class TfrmMain : public ui::Form, public TMemoSettings {
+ public:
+  TfrmMain();
+  ~TfrmMain() override;
+
+  // Creates the window (FormCreate), shows it (FormShow); false when the window could not be made.
+  bool Create();
+
+  // The program ends when this window is destroyed (tests keep their message loop).
+  bool QuitOnDestroy = true;
+
+  // State of this window.
+  bool BackupOnExit = true;
+  bool PlainMode = false;
+  bool ClockConnected = false;
+
+  // Where the settings are kept, and the previous version's key they are taken over from once.
+  std::string SettingsKey = kSettingsKey;
+  std::string PreviousSettingsKey = kPreviousSettingsKey;
+
+  // The boxes this window asks with (tests answer them): message boxes as ui::messageBox, the
+  // input box as InputQuery, the save dialog (title, filter with '|' separators, proposed name,
+  // default extension) answering the chosen path.
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
+  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
+  std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
+                                           const std::string& fileName, const std::string& defExt)>
+      ChooseSaveFile;
+
+  TKzMemoManager MemoMan;
+
+  // Commands by id, as the menus, tool buttons and shortcuts run them; false when the command has
+  // nothing to do yet.
+  bool ExecuteCommand(int id);
+  // A key pressed in the window: the main menu first, then the actions, then Alt + a menu's
+  // mnemonic; true when it was used.
+  bool HandleShortCut(ShortCut s);
+
+  void ShowStatusMessage(const std::string& text);
+  std::string StatusText() const;
+
+  // Parts of the window, for the program's own commands and for tests.
+  RichEdit rceMemo;
+  TMenuBar MenuBar1;
+  HWND tbcMemo = nullptr;
+  HWND stbMemo = nullptr;
+  HWND clbToolBar = nullptr;
+  HWND ToolBar1 = nullptr;
+  HWND ToolBar2 = nullptr;
+  HWND cmbFontName = nullptr;
+  HWND speFontSize = nullptr;
+  HMENU mainMenu() const { return MainMenu1.get(); }
+  ActionList& actions() { return ActionList1; }
+  std::unique_ptr<shared::TFileDrop> fldDrop;
+
+  // Tab handling (the document's tabs in the strip, the shown one in the editor).
+  void ReloadDocument();
+  void tbcMemoChanging();
+  void tbcMemoChange();
+  int selectedTab() const;
+  std::string tabName(int index) const;
+  int tabCount() const;
+  // Saves the shown tab, selects its neighbour with wrap-around and shows it; true when it wrapped.
+  bool MoveToAdjacentTab(bool forward);
+
+  // Makes the document's tabs exactly names (the new-tab and move commands, and the settings
+  // dialog's tab order); the shown tab is saved first, then the strip is refilled from the
+  // document.
+  bool ApplyTabList(const std::vector<std::string>& names);
+
+  // The tab commands.
+  void actNewTabExecute();
+  void actTabNameChangeExecute();
+  void TabMoveClick(int tag);
+  void actSaveTabExecute();
+  void actDeleteTabExecute();
+  void mnuRichTextClick();
+  void TabPositionClick(int tag);
+  std::vector<std::string> tabNames() const;
+
+ protected:
+  LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+  void buildMenus();
+  // Each area of commands binds its handlers in its own file; memo/chrome/command_areas.h lists
+  // the areas.
+  void bindCommands();
+#define MEMO_COMMAND_AREA(area) void bind##area##Commands();
+#include "memo/chrome/command_areas.h"
+#undef MEMO_COMMAND_AREA
+  // For the areas: a handler of a command (an action's when the id is an action's), of a range of
+  // menu commands with their offset, and a hook for every menu as it opens.
+  void onCommand(int id, std::function<void()> run);
+  void onCommandRange(int first, int last, std::function<void(int offset)> run);
+  void onMenuPopup(std::function<void(HMENU)> hook);
+  void createToolBars();
+  void createFontBoxes();
+  void createStatusAndTabs();
+  void layout();
+  void updateAction(int id);
+  void setActionEnabled(int id, bool on);
+  void popupMenu(HMENU menu, LPARAM lp, HWND source);
+  void initMenuPopup(HMENU popup);
+  bool onAppMessage(MSG& msg);
+
+  // Settings kept in the registry.
+  void LoadSettings();
+  void SaveSettings();
+  // The window's state into the settings fields, and the fields onto the window.
+  void captureSettings();
+  void applySettings();
+  void applyTabPosition();
+  void applyBands();
+  void keepOnScreen();
+  // Check marks of the Format menu and of the tab-position submenu as it opens.
+  void S2Click(HMENU format);
+  void mnuShowDefaultClick(HMENU positions);
+  void enableFormatActions(bool on);
+  // Shows the box through AskUser.
+  int ask(std::string_view text, std::string_view caption, UINT flags);
+
+  // Commands of this window.
+  void mnuCloseClick();
+  void mnuExitWithoutSaveClick();
+  void mnuFileParentClick();
+  void rceMemoChange();
+  void mnuAboutClick();
+  void MemoManNotFound();
+  void mnuNewFileClick();
+  void mnuSetMemoFileClick();
+  void fldDropFileDrop(int num, const std::vector<std::string>& files, int x, int y);
+  // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
+  bool runWizardForNewDocument(const std::string& prefill);
+  void MemoManTabListChange(bool critical);
+  // The shown tab could not be loaded: nothing of it stays in the editor and it is not saved.
+  void showTabUnavailable();
+  // Saves the shown tab when it is modified (before another document is shown).
+  void saveShownTab();
+  void connectDocument();
+  void updateBackup();
+  void tmrMessageTimer();
+  void ShowCaretPosition();
+
+  base::Menu MainMenu1;
+  base::Menu ppmTab;
+  base::Menu ppmMemo;
+  base::Menu ppmDate;
+  base::Menu ppmTime;
+  std::vector<MenuItem> mainMenuItems_;
+  ActionList ActionList1;
+  CommandTable commands_;
+  ui::Timer tmrSave{2000, true};
+  ui::Timer tmrMessage{3000, false};
+  base::GdiFont uiFont_;
+  base::GdiFont editorFont_;
+  HIMAGELIST images_ = nullptr;
+  bool mirroring_ = false;
+  bool closing_ = false;
+  bool loadingTab_ = false;
+  bool tabMissing_ = false;
+  bool tabUnavailable_ = false;  // the shown tab failed to load: never written from the editor
+  bool filling_ = false;
+};
+
+}  // namespace memo

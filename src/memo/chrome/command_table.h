@@ -1,0 +1,35 @@
+// The memo window's command handlers by id, and the hooks that prepare a menu as it opens. Each
+// area of commands binds its own handlers here, so an area's file is all a new area adds.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+namespace memo {
+
+class CommandTable {
+ public:
+  // The handler of one command.
+  void on(int id, std::function<void()> run);
+  // The handler of the commands first..last, handed the offset of the one run (menus with tags).
+  void onRange(int first, int last, std::function<void(int offset)> run);
+  // A hook called for every menu as it opens; each hook recognises its own menu.
+  void onMenuPopup(std::function<void(HMENU)> hook);
+
+  // Runs the command's handler; false when no handler has the command.
+  bool run(int id) const;
+  void menuOpening(HMENU menu) const;
+
+ private:
+  struct Entry {
+    int first;
+    int last;
+    std::function<void(int)> run;
+  };
+  std::vector<Entry> entries_;
+  std::vector<std::function<void(HMENU)>> popupHooks_;
+};
+
+}  // namespace memo

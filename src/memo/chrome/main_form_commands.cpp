@@ -1,0 +1,99 @@
+// The memo window's commands: menus, actions, tool buttons and shortcuts meet here; the areas
+// of commands bind their handlers in their own files.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "ui/app.h"
+
+namespace memo {
+
+void TfrmMain::buildMenus() {
+  mainMenuItems_ = mainMenuItems(ActionList1);
+  MainMenu1 = buildMenu(mainMenuItems_, true);
+  ppmTab = buildMenu(tabPopupItems(ActionList1), false);
+  ppmMemo = buildMenu(memoPopupItems(ActionList1), false);
+  ppmDate = buildMenu(insertDateItems(), false);
+  ppmTime = buildMenu(insertTimeItems(), false);
+}
+
+void TfrmMain::bindCommands() {
+#define MEMO_COMMAND_AREA(area) bind##area##Commands();
+#include "memo/chrome/command_areas.h"
+#undef MEMO_COMMAND_AREA
+  for (const Action& a : ActionList1.all()) updateAction(a.id);
+}
+
+void TfrmMain::onCommand(int id, std::function<void()> run) {
+  // An action's handler also runs for its tool buttons and shortcut, and only while it is enabled.
+  if (Action* a = ActionList1.find(id))
+    a->onExecute = std::move(run);
+  else
+    commands_.on(id, std::move(run));
+}
+
+void TfrmMain::onCommandRange(int first, int last, std::function<void(int offset)> run) {
+  commands_.onRange(first, last, std::move(run));
+}
+
+void TfrmMain::onMenuPopup(std::function<void(HMENU)> hook) { commands_.onMenuPopup(std::move(hook)); }
+
+void TfrmMain::updateAction(int id) {
+  const Action* a = ActionList1.find(id);
+  if (!a) return;
+  UINT state = MF_BYCOMMAND | (a->enabled ? MF_ENABLED : MF_GRAYED);
+  for (HMENU m : {MainMenu1.get(), ppmTab.get(), ppmMemo.get()}) EnableMenuItem(m, static_cast<UINT>(id), state);
+  for (HWND bar : {ToolBar1, ToolBar2})
+    if (bar) SendMessageW(bar, TB_ENABLEBUTTON, static_cast<WPARAM>(id), MAKELPARAM(a->enabled, 0));
+}
+
+void TfrmMain::setActionEnabled(int id, bool on) {
+  if (Action* a = ActionList1.find(id); a && a->enabled != on) {
+    a->enabled = on;
+    updateAction(id);
+  }
+}
+
+bool TfrmMain::ExecuteCommand(int id) {
+  if (commands_.run(id)) return true;
+  if (Action* a = ActionList1.find(id)) {
+    if (!a->enabled || !a->onExecute) return false;
+    a->onExecute();
+    return true;
+  }
+  return false;
+}
+
+bool TfrmMain::HandleShortCut(ShortCut s) {
+  if (!s) return false;
+  // The main menu first: its first item with the key, in menu order.
+  if (int id = findShortCut(mainMenuItems_, s)) {
+    if (GetMenuState(MainMenu1.get(), static_cast<UINT>(id), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) return true;
+    // A command that has nothing to do yet leaves the key to the editor.
+    return ExecuteCommand(id);
+  }
+  if (const Action* a = ActionList1.findShortCut(s)) return ExecuteCommand(a->id);
+  return false;
+}
+
+bool TfrmMain::onAppMessage(MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  if (!handle() || !IsWindowEnabled(handle())) return false;  // a modal box or dialog is open
+  if (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd)) return false;
+  WORD vk = static_cast<WORD>(msg.wParam);
+  ShortCut s = shortCutOfKey(vk);
+  if (HandleShortCut(s)) return true;
+  // Alt + a menu title's letter drops that menu.
+  if (msg.message == WM_SYSKEYDOWN && s == (shortCut(vk) | kAlt) &&
+      ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')))
+    return MenuBar1.DropDownMnemonic(static_cast<wchar_t>(vk));
+  return false;
+}
+
+void TfrmMain::initMenuPopup(HMENU popup) { commands_.menuOpening(popup); }
+
+}  // namespace memo

@@ -1,0 +1,147 @@
+// The tab commands of the memo window: new, rename, move, save to a file, delete, previous and
+// next. Every change of the tab list goes through the document manager, whose change event
+// refills the strip; the shown tab is saved first so that no edit is lost.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+
+namespace memo {
+
+namespace {
+
+bool containsName(const std::vector<std::string>& names, const std::string& name) {
+  return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return base::equalsNoCase(n, name); });
+}
+
+}  // namespace
+
+std::vector<std::string> TfrmMain::tabNames() const {
+  std::vector<std::string> names;
+  for (int i = 0; i < tabCount(); ++i) names.push_back(tabName(i));
+  return names;
+}
+
+void TfrmMain::bindTabCommands() {
+  onCommand(actNewTab, [this] { actNewTabExecute(); });
+  onCommand(actTabNameChange, [this] { actTabNameChangeExecute(); });
+  onCommand(actSaveTab, [this] { actSaveTabExecute(); });
+  onCommand(actDeleteTab, [this] { actDeleteTabExecute(); });
+  onCommand(actNext, [this] { MoveToAdjacentTab(true); });
+  onCommand(actPrevious, [this] { MoveToAdjacentTab(false); });
+  onCommandRange(mnuTabMoveTop, mnuTabMoveLast, [this](int tag) { TabMoveClick(tag); });
+}
+
+bool TfrmMain::ApplyTabList(const std::vector<std::string>& names) {
+  saveShownTab();
+  return MemoMan.ApplyTabList(names);
+}
+
+bool TfrmMain::MoveToAdjacentTab(bool forward) {
+  int n = tabCount();
+  if (n == 0) return false;
+  int i = selectedTab();
+  if (rceMemo.modified()) tbcMemoChanging();
+  bool wrapped = forward ? i + 1 >= n : i <= 0;
+  int next = forward ? (wrapped ? 0 : i + 1) : (wrapped ? n - 1 : i - 1);
+  SendMessageW(tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+  tbcMemoChange();
+  return wrapped;
+}
+
+void TfrmMain::actNewTabExecute() {
+  std::vector<std::string> names = tabNames();
+  std::string defaultName;
+  for (int n = 1;; ++n) {
+    defaultName = "タブ"_sj + std::to_string(n);
+    if (!containsName(names, defaultName)) break;
+  }
+  std::string name = defaultName;
+  if (!InputQuery || !InputQuery("新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
+  if (containsName(names, name)) {
+    ask("その名前は既に存在します\r\nデフォルトの名前で追加します"_sj, "タブ名だぶりエラー"_sj,
+        MB_OK | MB_ICONINFORMATION);
+    name = defaultName;
+  }
+  names.push_back(name);
+  ApplyTabList(names);
+}
+
+void TfrmMain::actTabNameChangeExecute() {
+  int index = selectedTab();
+  if (index < 0) return;
+  std::string oldName = tabName(index);
+  std::string name = oldName;
+  if (!InputQuery || !InputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい"_sj, name)) return;
+  if (containsName(tabNames(), name)) {
+    ask("その名前は既に存在します\r\n設定は失敗しました"_sj, "タブ名だぶりエラー"_sj, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  saveShownTab();
+  if (!MemoMan.RenameTab(oldName, name)) ask("変更に失敗しました"_sj, "システムエラー"_sj, MB_OK | MB_ICONERROR);
+}
+
+void TfrmMain::TabMoveClick(int tag) {
+  int i = selectedTab();
+  std::vector<std::string> names = tabNames();
+  int n = static_cast<int>(names.size());
+  if (i < 0 || i >= n) return;
+  switch (tag) {
+    case 0:
+      std::rotate(names.begin(), names.begin() + i, names.begin() + i + 1);
+      break;
+    case 1:
+      if (i == 0) return;
+      std::swap(names[i - 1], names[i]);
+      break;
+    case 2:
+      if (i + 1 >= n) return;
+      std::swap(names[i + 1], names[i]);
+      break;
+    case 3:
+      std::rotate(names.begin() + i, names.begin() + i + 1, names.end());
+      break;
+    default:
+      return;
+  }
+  ApplyTabList(names);
+}
+
+void TfrmMain::actSaveTabExecute() {
+  int index = selectedTab();
+  if (index < 0 || !ChooseSaveFile) return;
+  const char* ext = PlainMode ? ".txt" : ".rtf";
+  std::string filter = PlainMode ? "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*|"_sj
+                                 : "リッチテキストファイル(*.rtf)|*.rtf|全てのファイル(*.*)|*.*|"_sj;
+  std::optional<std::string> path =
+      ChooseSaveFile("保存先の指定"_sj, filter, base::changeExtension(tabName(index), ext), ext + 1);
+  if (!path) return;
+  if (!base::writeFileAtomic(*path, rceMemo.saveContent(!PlainMode)))
+    ask("保存に失敗しました -> "_sj + *path, "システムエラー"_sj, MB_OK | MB_ICONERROR);
+}
+
+void TfrmMain::actDeleteTabExecute() {
+  int index = selectedTab();
+  if (index < 0) return;
+  // A document keeps at least one tab: with none left, the next load would start the wizard.
+  if (tabCount() <= 1) {
+    ask("最後のタブは削除できません"_sj, "タブ削除の確認"_sj, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  std::string name = tabName(index);
+  if (ask("表示中のタブ ["_sj + name + "] を削除します\r\nよろしいですか？"_sj, "タブ削除の確認"_sj,
+          MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  saveShownTab();
+  MemoMan.DeleteTab(name);
+}
+
+}  // namespace memo

@@ -1,0 +1,392 @@
+#include "memo/document/memo_manager.h"
+
+#include <windows.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/dialogs/welcome.h"
+#include "memo/document/file_age.h"
+#include "memo/document/tab_file_name.h"
+#include "ui/msgbox.h"
+
+namespace memo {
+
+namespace {
+
+const std::string kUnknownFormat = "未知のファイル形式です"_sj;
+const std::string kCriticalError = "クリティカルエラー"_sj;
+
+void eraseNoCase(std::vector<std::string>& list, std::string_view name) {
+  for (auto it = list.begin(); it != list.end(); ++it)
+    if (base::equalsNoCase(*it, name)) {
+      list.erase(it);
+      return;
+    }
+}
+
+bool hasExt(std::string_view file, std::string_view ext) {
+  return file.size() >= ext.size() && base::equalsNoCase(file.substr(file.size() - ext.size()), ext);
+}
+
+// The file name of an index entry without its tab-file extension.
+std::string stemOf(const std::string& file) {
+  return (hasExt(file, ".txt") || hasExt(file, ".rtf")) ? file.substr(0, file.size() - 4) : file;
+}
+
+// True when an entry other than except names file (ignoring case).
+bool otherEntryNames(const base::Lines& index, std::string_view file, size_t except) {
+  for (size_t i = kFirstEntry; i < index.size(); ++i)
+    if (i != except && base::equalsNoCase(entryFile(index[i]), file)) return true;
+  return false;
+}
+
+}  // namespace
+
+TKzMemoManager::TKzMemoManager()
+    : BackupFolder(base::programFolder()), ShowError([](std::string_view text, std::string_view caption) {
+        ui::messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+      }) {}
+
+void TKzMemoManager::notFound() {
+  if (OnNotFound) OnNotFound();
+}
+void TKzMemoManager::tabListChanged(bool critical) {
+  if (OnTabListChange) OnTabListChange(critical);
+}
+void TKzMemoManager::status(const std::string& text) {
+  if (OnStatusMessage) OnStatusMessage(text);
+}
+void TKzMemoManager::error(std::string_view text, std::string_view caption) {
+  if (ShowError) ShowError(text, caption);
+}
+
+bool TKzMemoManager::writeDocument(base::Lines lines) { return document_.write(FileName, std::move(lines)); }
+
+std::string TKzMemoManager::folder() const { return base::extractFolder(FileName); }
+
+std::string TKzMemoManager::BackupPath() const {
+  return BackupFolder + base::changeExtension(base::extractFileName(FileName), ".bak");
+}
+
+std::optional<std::string> TKzMemoManager::tabPath(std::string_view dir, std::string_view entryLine) const {
+  std::string file = entryFile(entryLine);
+  if (!isBareFileName(file)) return std::nullopt;
+  return std::string(dir) + file;
+}
+
+std::string TKzMemoManager::MakeTabFileName(const base::Lines& indexLines, std::string_view tabName) const {
+  return makeTabFileName(indexLines, tabName, SeparatedHeader, folder());
+}
+
+void TKzMemoManager::RememberFileAges() {
+  DocAge = fileAge(FileName);
+  if (!CurrentTabFile.empty() && base::fileExists(CurrentTabFile)) TabAge = fileAge(CurrentTabFile);
+}
+
+const base::Lines* TKzMemoManager::readDocument(DocFormat& format, bool reportUnknown) {
+  if (!base::fileExists(FileName)) {
+    notFound();
+    return nullptr;
+  }
+  const base::Lines* lines = document_.read(FileName);
+  if (!lines) return nullptr;
+  format = recognise(*lines);
+  if (format == DocFormat::Unknown) {
+    if (reportUnknown) error(kUnknownFormat, kCriticalError);
+    return nullptr;
+  }
+  DocumentType = documentTypeOf(format);
+  return lines;
+}
+
+bool TKzMemoManager::LoadTabList() {
+  AgesOnExit ages{*this};
+  TabList.clear();
+  if (!base::fileExists(FileName)) {
+    notFound();
+    // A handler may have created the document and read it meanwhile.
+    TabList.clear();
+    if (!base::fileExists(FileName)) return false;
+  }
+  DocFormat format{};
+  auto lines = readDocument(format, true);
+  if (!lines) return false;
+  std::string name;
+  if (format == DocFormat::TypeIII) {
+    for (size_t i = kFirstEntry; i < lines->size(); ++i) {
+      name = entryName((*lines)[i]);
+      if (isValidTabName(name, format)) TabList.push_back(name);
+    }
+  } else {
+    auto body = findTypeIIBody(*lines);
+    if (!body) return false;
+    for (size_t i = body->begin + 1; i < body->end; ++i)
+      if (decodeTabLine((*lines)[i], name, nullptr) && isValidTabName(name, format)) TabList.push_back(name);
+  }
+  tabListChanged(true);
+  return true;
+}
+
+bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
+  AgesOnExit ages{*this};
+  stream.clear();
+  DocFormat format{};
+  auto lines = readDocument(format, false);
+  if (!lines) return false;
+  if (format == DocFormat::TypeIII) {
+    auto entry = findTypeIIIEntry(*lines, name);
+    auto path = entry ? tabPath(folder(), (*lines)[*entry]) : std::nullopt;
+    if (!path || !base::fileExists(*path)) {
+      notFound();
+      return false;
+    }
+    auto bytes = base::readFile(*path);
+    if (!bytes) return false;
+    stream = std::move(*bytes);
+    CurrentTabFile = *path;
+    return true;
+  }
+  auto body = findTypeIIBody(*lines);
+  if (!body) return false;
+  auto at = findTypeIITab(*lines, *body, name);
+  if (!at) {
+    error("タブが見つかりませんでした"_sj, kCriticalError);
+    notFound();
+    return false;
+  }
+  stream = tabLineContent((*lines)[*at]);
+  return true;
+}
+
+bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
+  AgesOnExit ages{*this};
+  DocFormat format{};
+  // A document that vanished is reported, never recreated with this one tab.
+  const base::Lines* doc = readDocument(format, true);
+  if (!doc || !isValidTabName(name, format)) return false;
+  if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream);
+  base::Lines lines = *doc;
+  return saveSplitTab(lines, name, stream);
+}
+
+bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream) {
+  const std::string dir = folder();
+  const char* ext = tabFileExt(isRtfText(stream));
+  auto entry = findTypeIIIEntry(lines, name);
+  std::optional<std::string> oldPath = entry ? tabPath(dir, lines[*entry]) : std::nullopt;
+  std::string oldFile = entry ? entryFile(lines[*entry]) : std::string();
+  if (oldPath && hasExt(oldFile, ext)) {
+    // Same file, same kind: the index stays as it is.
+    return base::writeFileAtomic(*oldPath, stream);
+  }
+  // A new file: for a new tab, for a tab whose kind changed, or for an entry that named no bare
+  // file. The same base is kept when only the extension changes and nothing else uses the name.
+  std::string file;
+  if (oldPath) {
+    file = stemOf(oldFile) + ext;
+    if (base::fileExists(dir + file) || otherEntryNames(lines, file, *entry)) file.clear();
+  }
+  if (file.empty()) {
+    std::string stem = oldPath ? unusedTabBase(lines, stemOf(oldFile), dir) : MakeTabFileName(lines, name);
+    if (stem.empty()) return false;
+    file = stem + ext;
+  }
+  const std::string path = dir + file;
+  if (!base::writeFileAtomic(path, stream)) return false;
+  const base::Lines oldIndex = lines;
+  if (entry) {
+    lines[*entry] = entryName(lines[*entry]) + "=" + file;
+  } else {
+    lines.push_back(std::string(name) + "=" + file);
+  }
+  if (!writeDocument(lines)) {
+    base::deleteFile(path);
+    return false;
+  }
+  if (oldPath && base::equalsNoCase(CurrentTabFile, *oldPath)) CurrentTabFile = path;
+  deleteUnreferenced(dir, oldIndex, lines);
+  if (!entry) {
+    TabList.emplace_back(name);
+    tabListChanged(false);
+  }
+  return true;
+}
+
+bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream) {
+  auto body = findTypeIIBody(lines);
+  if (!body) return false;
+  std::string line = encodeTabContent(name, stream);
+  auto at = findTypeIITab(lines, *body, name);
+  // lines is the document cache's own copy, which the edited write changes with the file.
+  if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return false;
+  if (!at) {
+    TabList.emplace_back(name);
+    tabListChanged(false);
+  }
+  return true;
+}
+
+bool TKzMemoManager::RenameTab(std::string_view oldName, std::string_view newName) {
+  AgesOnExit ages{*this};
+  DocFormat format{};
+  const base::Lines* doc = readDocument(format, false);
+  if (!doc || !isValidTabName(newName, format)) return false;
+  base::Lines lines = *doc;
+  if (format == DocFormat::TypeIII) {
+    auto at = findTypeIIIEntry(lines, oldName);
+    if (!at) return false;
+    // The new name must not be another tab's already.
+    auto taken = findTypeIIIEntry(lines, newName);
+    if (taken && *taken != *at) return false;
+    lines[*at] = std::string(newName) + "=" + entryFile(lines[*at]);
+  } else {
+    auto body = findTypeIIBody(lines);
+    if (!body) return false;
+    auto at = findTypeIITab(lines, *body, oldName);
+    if (!at) return false;
+    auto taken = findTypeIITab(lines, *body, newName);
+    if (taken && *taken != *at) return false;
+    std::string& line = lines[*at];
+    line = std::string(newName) + line.substr(base::find(line, kTabSeparator));
+  }
+  if (!writeDocument(std::move(lines))) return false;
+  for (auto& tab : TabList)
+    if (base::equalsNoCase(tab, oldName)) {
+      tab = std::string(newName);
+      break;
+    }
+  tabListChanged(false);
+  return true;
+}
+
+bool TKzMemoManager::DeleteTab(std::string_view name) {
+  AgesOnExit ages{*this};
+  DocFormat format{};
+  const base::Lines* doc = readDocument(format, false);
+  if (!doc) return false;
+  const base::Lines oldIndex = *doc;
+  base::Lines lines = *doc;
+  std::optional<size_t> at;
+  if (format == DocFormat::TypeIII) {
+    at = findTypeIIIEntry(lines, name);
+  } else if (auto body = findTypeIIBody(lines)) {
+    at = findTypeIITab(lines, *body, name);
+  }
+  if (!at) return false;
+  lines.erase(lines.begin() + static_cast<ptrdiff_t>(*at));
+  if (!writeDocument(lines)) return false;
+  if (format == DocFormat::TypeIII) deleteUnreferenced(folder(), oldIndex, lines);
+  eraseNoCase(TabList, name);
+  tabListChanged(false);
+  return true;
+}
+
+bool TKzMemoManager::ApplyTabList(const std::vector<std::string>& list) {
+  AgesOnExit ages{*this};
+  if (!base::fileExists(FileName)) {
+    // Never written into being: a missing document is the owner's to create.
+    notFound();
+    if (!base::fileExists(FileName)) return false;
+  }
+  DocFormat format{};
+  const base::Lines* doc = readDocument(format, true);
+  if (!doc) return false;
+  const base::Lines lines = *doc;  // the old document, still needed after the new one is written
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!isValidTabName(list[i], format)) return false;
+    for (size_t j = 0; j < i; ++j)
+      if (format == DocFormat::TypeIII ? base::equalsNoCase(list[i], list[j]) : list[i] == list[j]) return false;
+  }
+  if (!(format == DocFormat::TypeIII ? applySplit(lines, list) : applySingle(lines, list))) return false;
+  TabList = list;
+  tabListChanged(false);
+  return true;
+}
+
+bool TKzMemoManager::applySplit(const base::Lines& lines, const std::vector<std::string>& list) {
+  const std::string dir = folder();
+  base::Lines index(lines.begin(), lines.begin() + static_cast<ptrdiff_t>(std::min(kFirstEntry, lines.size())));
+  base::Lines known = lines;  // every name in use, for the names of new files
+  std::vector<std::string> created;
+  auto undo = [&] {
+    for (const auto& path : created) base::deleteFile(path);
+    return false;
+  };
+  for (const auto& name : list) {
+    if (auto at = findTypeIIIEntry(lines, name)) {
+      index.push_back(lines[*at]);
+      continue;
+    }
+    std::string file = MakeTabFileName(known, name) + ".txt";
+    if (file == ".txt") return undo();
+    std::string entry = name + "=" + file;
+    if (!base::writeFileAtomic(dir + file, "")) return undo();
+    created.push_back(dir + file);
+    index.push_back(entry);
+    known.push_back(entry);
+  }
+  if (!writeDocument(index)) return undo();
+  deleteUnreferenced(dir, lines, index);
+  return true;
+}
+
+bool TKzMemoManager::applySingle(const base::Lines& lines, const std::vector<std::string>& list) {
+  auto body = findTypeIIBody(lines);
+  if (!body) return false;
+  base::Lines out(lines.begin(), lines.begin() + static_cast<ptrdiff_t>(body->begin) + 1);
+  for (const auto& name : list) {
+    auto at = findTypeIITab(lines, *body, name);
+    out.push_back(at ? lines[*at] : encodeTabLine(name, nullptr));
+  }
+  // Lines between the markers that hold no tab are not ours to drop.
+  std::string ignored;
+  for (size_t i = body->begin + 1; i < body->end; ++i)
+    if (!decodeTabLine(lines[i], ignored, nullptr)) out.push_back(lines[i]);
+  out.insert(out.end(), lines.begin() + static_cast<ptrdiff_t>(body->end), lines.end());
+  return writeDocument(std::move(out));
+}
+
+bool TKzMemoManager::CreateDocument() {
+  AgesOnExit ages{*this};
+  if (!base::fileExists(FileName)) {
+    base::Lines lines;
+    if (DocumentType == kTypeIII) {
+      const std::string dir = folder();
+      std::string stem = unusedTabBase(typeIIIHeader(), "0", dir);
+      if (stem.empty()) return false;
+      std::string file = stem + ".rtf";
+      if (!base::writeLines(dir + file, {kWelcomeText})) return false;
+      lines = typeIIIHeader();
+      lines.push_back(std::string(kWelcomeTabName) + "=" + file);
+      if (!writeDocument(lines)) {
+        base::deleteFile(dir + file);
+        return false;
+      }
+    } else {
+      base::Lines welcome = base::splitLines(welcomeRtf());
+      lines = typeIIHeader();
+      lines.push_back(encodeTabLine(kWelcomeTabName, &welcome));
+      lines.push_back(kEndDocument);
+      if (!writeDocument(lines)) return false;
+    }
+  }
+  TabList.clear();
+  if (!LoadTabList()) return false;
+  tabListChanged(true);
+  return true;
+}
+
+bool TKzMemoManager::IsChangedOutside() {
+  if (DocAge == 0) {
+    RememberFileAges();
+    return false;
+  }
+  bool changed = fileAge(FileName) != DocAge;
+  if (!changed && TabAge != 0 && !CurrentTabFile.empty() && base::fileExists(CurrentTabFile))
+    changed = fileAge(CurrentTabFile) != TabAge;
+  RememberFileAges();
+  if (changed) status("メモファイルが外部で更新されています -> 再読み込み推奨"_sj);
+  return changed;
+}
+
+}  // namespace memo

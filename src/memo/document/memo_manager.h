@@ -1,0 +1,111 @@
+// The memo document manager: the only code that reads or writes memo documents. Every operation
+// reads the files it needs as they are on disk now (an unchanged document file is not split into
+// lines twice) and writes back what it changed, always through a temporary file moved over the
+// old one; a file is deleted only after what replaces it is on disk. Tab contents go in and out as
+// byte strings, as the editor streams them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/text_lines.h"
+#include "memo/document/doc_format.h"
+#include "memo/document/document_cache.h"
+
+namespace memo {
+
+class TKzMemoManager {
+ public:
+  TKzMemoManager();
+
+  // Events, raised only when assigned. fCritical: the whole list was read anew.
+  std::function<void(bool fCritical)> OnTabListChange;
+  std::function<void()> OnNotFound;
+  std::function<void(const std::string& message)> OnStatusMessage;
+
+  std::string FileName;         // the Type II file or the Type III index (full path)
+  std::string CurrentTabFile;   // the Type III tab file loaded last
+  std::string SeparatedHeader;  // prefix of new Type III tab file names
+  unsigned char DocumentType = kTypeIII;
+  std::vector<std::string> TabList;
+  int32_t DocAge = 0;  // 0: not remembered
+  int32_t TabAge = 0;
+
+  // Where the ".bak" lives: the program's folder.
+  std::string BackupFolder;
+  // The manager's error boxes (text, caption); a modal box with an error icon and no owner.
+  std::function<void(std::string_view text, std::string_view caption)> ShowError;
+
+  // Every operation answers false and leaves the files as they were when it cannot finish. A
+  // missing document raises OnNotFound and is never written into being (only CreateDocument
+  // makes one); an unknown one is never written. Names are checked by isValidTabName.
+  bool LoadTabList();
+  bool LoadTab(std::string_view name, std::string& stream);
+  // Writes the tab's content, adding the tab when new.
+  bool SaveTab(std::string_view name, std::string_view stream);
+  // Refuses a new name that another tab has already.
+  bool RenameTab(std::string_view oldName, std::string_view newName);
+  bool DeleteTab(std::string_view name);
+  // Makes the document's tabs exactly list, in its order: kept tabs move, new ones are created
+  // empty, the others are removed. A list with a bad or repeated name is refused.
+  bool ApplyTabList(const std::vector<std::string>& list);
+  // A new document of DocumentType with a welcome tab, or the existing one at FileName read.
+  bool CreateDocument();
+  // Converts the document at path in place; false when it is missing, not in the source format,
+  // or a step fails (then nothing of the old document is changed).
+  bool ConvertFormat(std::string_view path, bool toTypeII, bool moveFiles);
+  // True once for each change of the document file or the shown tab file by someone else.
+  bool IsChangedOutside();
+  // Writes every tab in one-file form to BackupPath(), marked with the document's path; the
+  // document itself is only read.
+  bool UpdateBackup();
+  // Puts the backup's tabs back into the document in its present format; refuses a backup that
+  // was taken from another document.
+  bool RestoreBackup();
+  // The base name (no extension) for a new tab file of tabName beside the document.
+  std::string MakeTabFileName(const base::Lines& indexLines, std::string_view tabName) const;
+  void RememberFileAges();
+
+  // The program folder + the document's file name with ".bak".
+  std::string BackupPath() const;
+
+ private:
+  // Every operation that touches files ends by remembering the file ages, also when it fails, so
+  // that the manager's own writes never look like outside changes.
+  struct AgesOnExit {
+    TKzMemoManager& manager;
+    ~AgesOnExit() { manager.RememberFileAges(); }
+  };
+  // The document's lines and format, or nothing (with the events and boxes an operation on a
+  // missing or unknown document gives). The lines stay valid until the document's next read or
+  // write.
+  const base::Lines* readDocument(DocFormat& format, bool reportUnknown);
+  // Writes the document file atomically.
+  bool writeDocument(base::Lines lines);
+  std::string folder() const;
+  // Full path of the tab file an index entry names, or nothing when the entry names no bare file.
+  std::optional<std::string> tabPath(std::string_view folder, std::string_view entryLine) const;
+  // The Type II text of a Type III index: every tab's file read in.
+  std::optional<base::Lines> typeIIFromIndex(std::string_view folder, const base::Lines& index) const;
+  // Writes the tabs as new files and the index over path; then removes the files of oldIndex
+  // that the new index no longer names. Nothing changes when a write fails.
+  bool writeSplitDocument(std::string_view path, const std::vector<TabContent>& tabs,
+                          const base::Lines& oldIndex) const;
+  void deleteUnreferenced(std::string_view folder, const base::Lines& oldIndex, const base::Lines& newIndex) const;
+  bool saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream);
+  bool saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream);
+  bool applySplit(const base::Lines& lines, const std::vector<std::string>& list);
+  bool applySingle(const base::Lines& lines, const std::vector<std::string>& list);
+  void notFound();
+  void tabListChanged(bool critical);
+  void status(const std::string& text);
+  void error(std::string_view text, std::string_view caption);
+
+  DocumentCache document_;
+};
+
+}  // namespace memo

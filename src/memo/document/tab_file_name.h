@@ -1,0 +1,22 @@
+// Names of new Type III tab files: the tab's name made safe for a file name, numbered until it
+// collides with nothing in the index and nothing on disk.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/text_lines.h"
+
+namespace memo {
+
+// The base name (no extension) for a new tab file of tabName: prefix + tabName without the
+// characters a file name cannot hold, then the first of base, base2, base3, ... that no index
+// entry uses (ignoring case, either extension) and no file in folder has with ".txt" or ".rtf".
+// Device names are skipped. Empty when no usable name exists.
+std::string makeTabFileName(const base::Lines& index, std::string_view tabName, std::string_view prefix,
+                            std::string_view folder);
+// The numbering step alone, for a base that is already a valid file name. Empty when no number
+// gives a usable name.
+std::string unusedTabBase(const base::Lines& index, std::string_view base, std::string_view folder);
+
+}  // namespace memo

@@ -1,0 +1,154 @@
+#include "memo/editor/rich_edit.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+
+#include "base/text.h"
+
+namespace memo {
+
+namespace {
+
+struct StreamBuffer {
+  std::string_view in;
+  size_t pos = 0;
+  std::string out;
+};
+
+DWORD CALLBACK streamIn(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* s = reinterpret_cast<StreamBuffer*>(cookie);
+  size_t n = std::min(static_cast<size_t>(size), s->in.size() - s->pos);
+  std::copy_n(s->in.data() + s->pos, n, buffer);
+  s->pos += n;
+  *done = static_cast<LONG>(n);
+  return 0;
+}
+
+DWORD CALLBACK streamOut(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* s = reinterpret_cast<StreamBuffer*>(cookie);
+  s->out.append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(size));
+  *done = size;
+  return 0;
+}
+
+// The control writes the code page it was asked for; an RTF header without one still gets it, so
+// that Japanese survives whatever the system's code page is.
+std::string withCodePage932(std::string rtf) {
+  if (rtf.compare(0, 6, "{\\rtf1") != 0 || rtf.find("\\ansicpg") != std::string::npos) return rtf;
+  size_t at = rtf.find("\\ansi", 6);
+  if (at != std::string::npos)
+    rtf.insert(at + 5, "\\ansicpg932");
+  else
+    rtf.insert(6, "\\ansi\\ansicpg932");
+  return rtf;
+}
+
+}  // namespace
+
+bool isRichContent(std::string_view content) { return content.substr(0, 6) == "{\\rtf1"; }
+
+bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
+  static HMODULE library = LoadLibraryW(L"riched20.dll");
+  if (!library) return false;
+  hwnd_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
+      WS_CHILD | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | extraStyle, 0,
+      0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) return false;
+  SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_LINK);
+  return true;
+}
+
+std::wstring RichEdit::controlText() const {
+  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  LRESULT n = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  GETTEXTEX get{static_cast<DWORD>((n + 1) * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+  LRESULT got =
+      SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(got));
+  return text;
+}
+
+std::string RichEdit::text() const { return toProgramText(controlText()); }
+
+void RichEdit::setText(std::string_view programText) {
+  SETTEXTEX set{ST_DEFAULT, 1200};
+  std::wstring w = toControlText(programText);
+  SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+void RichEdit::clear() { SetWindowTextW(hwnd_, L""); }
+
+PositionMap RichEdit::positions() const { return PositionMap(controlText()); }
+
+int RichEdit::selStart() const {
+  CHARRANGE r{};
+  SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  return positions().toBytes(r.cpMin);
+}
+
+int RichEdit::selLength() const {
+  CHARRANGE r{};
+  SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  PositionMap map = positions();
+  return map.toBytes(r.cpMax) - map.toBytes(r.cpMin);
+}
+
+void RichEdit::setSelection(int startBytes, int lengthBytes) {
+  PositionMap map = positions();
+  CHARRANGE r{map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
+  SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+std::string RichEdit::selectedText() const {
+  CHARRANGE r{};
+  SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  std::wstring all = controlText();
+  LONG from = std::clamp<LONG>(r.cpMin, 0, static_cast<LONG>(all.size()));
+  LONG to = std::clamp<LONG>(r.cpMax, from, static_cast<LONG>(all.size()));
+  return toProgramText(std::wstring_view(all).substr(static_cast<size_t>(from), static_cast<size_t>(to - from)));
+}
+
+bool RichEdit::modified() const { return SendMessageW(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
+void RichEdit::setModified(bool on) { SendMessageW(hwnd_, EM_SETMODIFY, on, 0); }
+bool RichEdit::canUndo() const { return SendMessageW(hwnd_, EM_CANUNDO, 0, 0) != 0; }
+void RichEdit::clearUndo() { SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
+void RichEdit::setReadOnly(bool on) { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
+bool RichEdit::readOnly() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
+
+void RichEdit::setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | (color ? CFM_COLOR : 0);
+  if (color) cf.crTextColor = *color;
+  cf.yHeight = sizePt * 20;
+  cf.bCharSet = SHIFTJIS_CHARSET;
+  std::wstring w = base::wide(face);
+  lstrcpynW(cf.szFaceName, w.c_str(), LF_FACESIZE);
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setBackColor(COLORREF color) { SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, color); }
+
+std::string RichEdit::saveContent(bool rich) const {
+  if (!rich) return text();
+  StreamBuffer buffer;
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamOut};
+  SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF | SF_USECODEPAGE | (932 << 16), reinterpret_cast<LPARAM>(&es));
+  return withCodePage932(std::move(buffer.out));
+}
+
+void RichEdit::loadContent(std::string_view content) {
+  if (!isRichContent(content)) {
+    setText(content);
+    return;
+  }
+  StreamBuffer buffer{content};
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
+  SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+}
+
+}  // namespace memo

@@ -1,0 +1,179 @@
+// The memo window's settings in the registry: read once when the window is shown (taking over
+// the previous version's key once), written at exit.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "shared/reg_ex.h"
+#include "ui/app.h"
+
+namespace memo {
+
+namespace {
+
+// The band's current index in the rebar, found by its child window.
+int bandIndex(HWND rebar, HWND child) {
+  int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_CHILD;
+    if (SendMessageW(rebar, RB_GETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band)) &&
+        band.hwndChild == child)
+      return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int TfrmMain::ask(std::string_view text, std::string_view caption, UINT flags) {
+  return AskUser ? AskUser(handle(), text, caption, flags) : IDOK;
+}
+
+void TfrmMain::LoadSettings() {
+  captureSettings();  // the design values are the defaults
+  bool takenOver = false;
+  {
+    shared::TKzRegEx reg;
+    bool opened = false;
+    if (reg.KeyExists(SettingsKey) || !reg.KeyExists(PreviousSettingsKey)) {
+      // The file-type registration of a first start comes with the association commands.
+      opened = reg.OpenKey(SettingsKey, true);
+    } else {
+      opened = reg.OpenKeyReadOnly(PreviousSettingsKey);
+      ask("旧バージョンのデータを自動的に継承します\r\n\r\nただし，[タブの位置] [ウインドウの横幅] "
+          "のデータは若干狂います\r\n"
+          "手動で修正して下さい"_sj,
+          "設定データの継承"_sj, MB_OK | MB_ICONINFORMATION);
+      takenOver = opened;
+    }
+    if (opened) ReadMemoSettings(reg, *this);
+  }
+  applySettings();
+  // Writing now creates the new key: the takeover happens once, the previous key stays as it was.
+  if (takenOver) SaveSettings();
+}
+
+void TfrmMain::applySettings() {
+  keepOnScreen();
+  setBounds(FormLeft, FormTop, FormWidth, FormHeight);
+  applyTabPosition();
+  if (fldDrop) fldDrop->SetAccept(DropAccept);
+  rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+  rceMemo.setBackColor(memoColor(BackColor));
+  MemoMan.SeparatedHeader = SeparatedHeader;
+  applyBands();
+  for (int band = 1; band <= 2; ++band) SendMessageW(clbToolBar, RB_SHOWBAND, static_cast<WPARAM>(band), ToolBar);
+  ShowWindow(stbMemo, StatusBar ? SW_SHOW : SW_HIDE);
+  layout();
+}
+
+void TfrmMain::keepOnScreen() {
+  // A window that would lie off every screen (a monitor removed, a damaged value) comes back at
+  // its default place; one partly visible stays where it was.
+  RECT wanted{FormLeft, FormTop, FormLeft + FormWidth, FormTop + FormHeight};
+  RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+  screen.right = screen.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  RECT common{};
+  constexpr int kGrip = 40;  // enough of the title bar to grab it
+  bool visible = IntersectRect(&common, &wanted, &screen) && common.right - common.left >= kGrip &&
+                 common.bottom - common.top >= kGrip && FormTop >= screen.top && FormTop < screen.bottom - kGrip;
+  if (visible) return;
+  const TMemoSettings defaults;
+  FormLeft = defaults.FormLeft;
+  FormTop = defaults.FormTop;
+  FormWidth = std::min(FormWidth, static_cast<int>(screen.right - screen.left));
+  FormHeight = std::min(FormHeight, static_cast<int>(screen.bottom - screen.top));
+}
+
+void TfrmMain::applyTabPosition() {
+  LONG style = GetWindowLongW(tbcMemo, GWL_STYLE) & ~(TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT);
+  style |= TabPosition == 0   ? 0
+           : TabPosition == 1 ? TCS_BOTTOM
+           : TabPosition == 2 ? TCS_VERTICAL
+                              : TCS_VERTICAL | TCS_RIGHT;
+  SetWindowLongW(tbcMemo, GWL_STYLE, style);
+}
+
+void TfrmMain::applyBands() {
+  const HWND children[3] = {MenuBar1.handle(), ToolBar1, ToolBar2};
+  for (int b = 0; b < 3; ++b) {
+    int from = bandIndex(clbToolBar, children[b]);
+    if (from < 0) continue;
+    if (from != Bands[b].Order) SendMessageW(clbToolBar, RB_MOVEBAND, static_cast<WPARAM>(from), Bands[b].Order);
+    int at = bandIndex(clbToolBar, children[b]);
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_STYLE;
+    SendMessageW(clbToolBar, RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
+    band.fMask = RBBIM_STYLE | (Bands[b].Width > 0 ? RBBIM_SIZE : 0);
+    band.fStyle = (band.fStyle & ~RBBS_BREAK) | (Bands[b].Break ? RBBS_BREAK : 0);
+    band.cx = static_cast<UINT>(Bands[b].Width);
+    SendMessageW(clbToolBar, RB_SETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
+  }
+}
+
+void TfrmMain::captureSettings() {
+  if (!handle()) return;
+  RECT r{};
+  GetWindowRect(handle(), &r);
+  // A minimised or maximised window keeps the place it has when restored.
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  if (GetWindowPlacement(handle(), &wp) && wp.showCmd != SW_SHOWNORMAL) r = wp.rcNormalPosition;
+  FormLeft = r.left;
+  FormTop = r.top;
+  FormWidth = r.right - r.left;
+  FormHeight = r.bottom - r.top;
+  int shown = selectedTab();
+  if (tabCount() > 0) LastTab = shown >= 0 ? tabName(shown) : std::string();
+  SeparatedHeader = MemoMan.SeparatedHeader;
+  const HWND children[3] = {MenuBar1.handle(), ToolBar1, ToolBar2};
+  for (int b = 0; b < 3; ++b) {
+    int at = bandIndex(clbToolBar, children[b]);
+    if (at < 0) continue;
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_STYLE | RBBIM_SIZE;
+    SendMessageW(clbToolBar, RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
+    Bands[b] = {at, static_cast<int>(band.cx), (band.fStyle & RBBS_BREAK) != 0};
+  }
+}
+
+void TfrmMain::SaveSettings() {
+  ui::guarded([this] {
+    captureSettings();
+    shared::TRegistry reg;
+    if (!reg.OpenKey(SettingsKey, true)) return;
+    try {
+      WriteMemoSettings(reg, *this);
+    } catch (const shared::ERegistryException&) {
+      // What was written before the failing value stays.
+    }
+  });
+}
+
+void TfrmMain::bindSettingsCommands() {
+  onCommandRange(mnuTabTop, mnuTabRight, [this](int tag) { TabPositionClick(tag); });
+  onMenuPopup([this](HMENU popup) {
+    if (GetMenuItemID(popup, 0) == mnuTabTop) mnuShowDefaultClick(popup);
+  });
+}
+
+void TfrmMain::TabPositionClick(int tag) {
+  TabPosition = std::clamp(tag, 0, 3);
+  ask("タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj, MB_OK | MB_ICONINFORMATION);
+}
+
+void TfrmMain::mnuShowDefaultClick(HMENU positions) {
+  CheckMenuRadioItem(positions, mnuTabTop, mnuTabRight, static_cast<UINT>(mnuTabTop + TabPosition), MF_BYCOMMAND);
+}
+
+}  // namespace memo

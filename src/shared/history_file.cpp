@@ -1,0 +1,179 @@
+#include "shared/history_file.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <utility>
+
+#include "base/files.h"
+#include "base/handles.h"
+#include "base/text.h"
+
+namespace shared {
+
+namespace {
+
+struct HistoryRecord {
+  double time;
+  std::string text;
+};
+using Records = std::vector<HistoryRecord>;
+
+// Dates the locale can write and read back: years 1 to 9999.
+bool isDate(double t) { return std::isfinite(t) && t >= -693593.0 && t < 2958466.0; }
+
+// The intact records from the start of the file; reading stops at the first damaged one.
+Records parse(std::string bytes) {
+  Records out;
+  TMemoryStream stream(std::move(bytes));
+  while (stream.Remaining() >= 8) {
+    HistoryRecord r;
+    r.time = TKzStretchableFileOperation::ReadDouble(stream);
+    if (!isDate(r.time) || !TKzStretchableFileOperation::ReadString(stream, r.text)) break;
+    out.push_back(std::move(r));
+  }
+  return out;
+}
+
+std::string serialize(const Records& records) {
+  TMemoryStream stream;
+  for (const HistoryRecord& r : records) {
+    TKzStretchableFileOperation::WriteDouble(stream, r.time);
+    TKzStretchableFileOperation::WriteString(stream, r.text);
+  }
+  return stream.Bytes();
+}
+
+std::string systemMessage(DWORD code) {
+  wchar_t* buf = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
+  std::string text = n ? base::trim(base::cp932(std::wstring_view(buf, n))) : std::to_string(code);
+  if (buf) LocalFree(buf);
+  return text;
+}
+
+// The history file held open without sharing for the length of one operation (created empty when
+// missing). Its content is read whole; a rewrite goes to a temporary file beside it first, which
+// then replaces it, so a failure leaves the old content as it was.
+class OpenHistory {
+ public:
+  explicit OpenHistory(const std::string& path) : path_(path) {
+    file_.reset(CreateFileW(base::wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file_) throw EFOpenError("Cannot open file \"" + path + "\". " + systemMessage(GetLastError()));
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file_.get(), &size) || size.QuadPart > 0x7FFFFFFF) throw EStreamError("Stream read error");
+    bytes_.resize(static_cast<size_t>(size.QuadPart));
+    size_t done = 0;
+    while (done < bytes_.size()) {
+      DWORD got = 0;
+      if (!ReadFile(file_.get(), bytes_.data() + done, static_cast<DWORD>(bytes_.size() - done), &got, nullptr) ||
+          got == 0)
+        throw EStreamError("Stream read error");
+      done += got;
+    }
+  }
+
+  Records records() const { return parse(bytes_); }
+
+  void rewrite(const Records& records) {
+    std::string bytes = serialize(records);
+    if (bytes == bytes_) return;
+    std::string temp = base::writeTempBeside(path_, bytes);
+    if (temp.empty()) throw EWriteError("Stream write error");
+    file_.reset();
+    if (!base::replaceWithTemp(temp, path_)) {
+      // Another program opened the file in the moment it was free: the old content stays.
+      DWORD code = GetLastError();
+      std::string text = "Cannot replace file \"" + path_ + "\". " + systemMessage(code);
+      if (code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED) throw EFOpenError(text);
+      throw EWriteError(text);
+    }
+    bytes_ = std::move(bytes);
+  }
+
+ private:
+  std::string path_;
+  base::FileHandle file_;
+  std::string bytes_;
+};
+
+}  // namespace
+
+TKzHistoryFile::TKzHistoryFile(std::string fileName) : FileName(std::move(fileName)) {}
+
+std::string TKzHistoryFile::DateText(base::DateTime time) {
+  return time == std::floor(time) ? base::dateToStr(time) : base::dateTimeToStr(time);
+}
+
+std::vector<std::string> TKzHistoryFile::ReversePairs(const std::vector<std::string>& items) {
+  std::vector<std::string> out;
+  out.reserve(items.size());
+  for (size_t pair = items.size() / 2; pair-- > 0;) {
+    out.push_back(items[2 * pair]);
+    out.push_back(items[2 * pair + 1]);
+  }
+  return out;
+}
+
+bool TKzHistoryFile::Load() {
+  Items.clear();
+  Records records = OpenHistory(FileName).records();
+  for (auto r = records.rbegin(); r != records.rend(); ++r) {
+    Items.push_back(DateText(r->time));
+    Items.push_back(std::move(r->text));
+  }
+  return true;
+}
+
+bool TKzHistoryFile::Save() {
+  if (AppendMode) {
+    // The duplicate goes and the new record comes in one rewrite: no text is lost between them.
+    std::string text = base::cut(AddText, kMaxRecordString);
+    OpenHistory file(FileName);
+    Records records = file.records();
+    std::erase_if(records, [&](const HistoryRecord& r) { return r.text == text; });
+    records.push_back({base::now(), std::move(text)});
+    file.rewrite(records);
+    return true;
+  }
+  std::vector<std::string> oldestFirst = ReversePairs(Items);
+  Records records;
+  for (size_t i = 0; i + 1 < oldestFirst.size(); i += 2) {
+    base::DateTime t = 0;
+    if (!base::tryStrToDateTime(oldestFirst[i], t))
+      throw EConvertError("'" + oldestFirst[i] + "' is not a valid date and time");
+    records.push_back({t, oldestFirst[i + 1]});
+  }
+  OpenHistory(FileName).rewrite(records);
+  Items = std::move(oldestFirst);
+  return true;
+}
+
+void TKzHistoryFile::RemoveText(const std::string& text) {
+  OpenHistory file(FileName);
+  Records records = file.records();
+  std::erase_if(records, [&](const HistoryRecord& r) { return r.text == text; });
+  file.rewrite(records);
+}
+
+bool TKzHistoryFile::DeleteOldest(int n) {
+  if (n <= 0) return false;
+  OpenHistory file(FileName);
+  Records records = file.records();
+  records.erase(records.begin(), records.begin() + std::min<size_t>(records.size(), static_cast<size_t>(n)));
+  file.rewrite(records);
+  return true;
+}
+
+int TKzHistoryFile::GetCount() { return static_cast<int>(OpenHistory(FileName).records().size()); }
+
+base::DateTime TKzHistoryFile::GetFirstDate() {
+  Records records = OpenHistory(FileName).records();
+  return records.empty() ? base::now() : records.front().time;
+}
+
+bool TKzHistoryFile::DeleteHistoryFile() { return base::deleteFile(FileName); }
+
+}  // namespace shared

@@ -1,0 +1,68 @@
+// The clipboard history file "_history3": one record per captured text, oldest first, each the
+// capture time (a double) and the text (a length-prefixed CP932 string). The clock appends, trims
+// and rewrites it; the memo program only loads it. The two programs share no lock: every operation
+// opens the file exclusively, does its work and closes it again, so an operation while the other
+// program holds the file fails with EFOpenError and changes nothing.
+//
+// A damaged file (a count outside 0..262,144 or beyond the end, a time that is no date, a record
+// cut off) is read up to the last intact record; every rewrite keeps exactly those records and
+// replaces the file only once the new content is complete.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/datetime.h"
+#include "shared/stretchable_file.h"
+
+namespace shared {
+
+// A date text that does not read as a date-time.
+class EConvertError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TKzHistoryFile : public TKzStretchableFileOperation {
+ public:
+  // Does not touch the file.
+  explicit TKzHistoryFile(std::string fileName);
+
+  // The text that Save appends in append mode.
+  std::string AddText;
+  // Full path of the history file.
+  std::string FileName;
+  // Alternating date text and clip text, one pair per record.
+  std::vector<std::string> Items;
+  // Selects how Save works; false after creation.
+  bool AppendMode = false;
+
+  // Fills Items from the file, newest record first. Always true.
+  bool Load() override;
+  // Append mode: moves AddText to the end with the current time (an equal older record goes).
+  // Rewrite mode: replaces the file by Items (newest first; Items are oldest first afterwards); a
+  // date text that does not parse raises EConvertError before anything is written. Always true.
+  bool Save() override;
+  // Removes every record whose text equals text byte for byte.
+  void RemoveText(const std::string& text);
+  // Removes the n oldest records; false (and the file is not opened) when n <= 0.
+  bool DeleteOldest(int n);
+  int GetCount();
+  // Time of the oldest record; the current time when there is none.
+  base::DateTime GetFirstDate();
+  bool DeleteHistoryFile();
+
+  void SetItems(const std::vector<std::string>& items) { Items = items; }
+  void SetAddText(const std::string& text) { AddText = text; }
+  void SetAppendMode(bool appendMode) { AppendMode = appendMode; }
+  void SetFileName(const std::string& fileName) { FileName = fileName; }
+
+  // The date text of a record's time as Load gives it and a rewrite reads it back: the locale's
+  // short date, a blank and its long time; the date alone at exactly midnight.
+  static std::string DateText(base::DateTime time);
+  // Items with the order of their pairs reversed; a trailing unpaired entry is dropped.
+  static std::vector<std::string> ReversePairs(const std::vector<std::string>& items);
+};
+
+}  // namespace shared

@@ -1,0 +1,281 @@
+// The alarm manager on a real alarm file: allocation, adding, deleting with shifted sections,
+// the due check, pausing and the list-view transfer.
+#include "clock/alarm/alarm_manager.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "clock/alarm/alarm_file.h"
+#include "clock/alarm/alarm_list.h"
+#include "support/temp_folder.h"
+#include "ui/app.h"
+#include "unit/clock/alarm/alarm_test_util.h"
+
+namespace {
+
+using alarm_test::alarm;
+using alarm_test::at;
+using alarm_test::tod;
+using tockle::AlarmFile;
+using tockle::TKzAlarmTockle;
+using tockle::TKzManagerTockle;
+
+class AlarmManager : public testing::Test {
+ protected:
+  std::string path() const { return folder.file("_alarm3"); }
+  std::unique_ptr<TKzManagerTockle> make() {
+    auto m = std::make_unique<TKzManagerTockle>(path());
+    m->Now = [this] { return now; };
+    m->AllocItems(true);
+    return m;
+  }
+  std::vector<std::string> messages(const TKzManagerTockle& m) {
+    std::vector<std::string> out;
+    for (const auto& i : m.Items) out.push_back(i->MessageString);
+    return out;
+  }
+  test::TempFolder folder;
+  alarm_test::ErrorBoxes boxes;
+  base::DateTime now = at(2026, 12, 9, 9, 2);
+};
+
+TEST_F(AlarmManager, MissingFileMeansNoAlarmsAndAddCreatesIt) {
+  auto m = make();
+  EXPECT_EQ(m->Count, 0);
+  EXPECT_TRUE(m->Items.empty());
+  EXPECT_FALSE(base::fileExists(path()));
+  m->AddItem(alarm("a", tod(9, 0), tod(9, 7)));
+  m->AddItem(alarm("b", tod(10, 0), tod(10, 7)));
+  EXPECT_EQ(m->Count, 2);
+  EXPECT_EQ(m->ReadCount(), 2);
+  EXPECT_EQ(m->Items[1]->Index, 1);
+  EXPECT_EQ(m->Items[1]->FileName, path());
+  EXPECT_NEAR(m->Items[1]->Previous, now - 0.5, 1e-9);
+  auto again = make();
+  EXPECT_EQ(messages(*again), (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(boxes.captions.empty());
+}
+
+TEST_F(AlarmManager, CountIsClampedToTheSectionsTheFileHolds) {
+  {
+    auto m = make();
+    m->AddItem(alarm("a", tod(9, 0), tod(9, 7)));
+    m->AddItem(alarm("b", tod(9, 0), tod(9, 7)));
+  }
+  AlarmFile f(path());
+  f.write("Initial", "Count", "2000000000");
+  EXPECT_EQ(make()->Count, 2);
+  f.write("Initial", "Count", "-5");
+  EXPECT_EQ(make()->Count, 0);
+  f.write("Initial", "Count", "many");
+  EXPECT_EQ(make()->Count, 0);
+  f.write("Initial", "Count", "1");
+  EXPECT_EQ(messages(*make()), std::vector<std::string>{"a"});
+  // A hole ends the list: section 1 gone, section 2 present.
+  f.write("Initial", "Count", "3");
+  f.write("2", "MessageString", "c");
+  f.eraseSection("1");
+  EXPECT_EQ(messages(*make()), std::vector<std::string>{"a"});
+}
+
+TEST_F(AlarmManager, DeletingItemOneOfThreeShiftsTheSections) {
+  auto m = make();
+  m->AddItem(alarm("a", tod(9, 0), tod(9, 7)));
+  m->AddItem(alarm("b", tod(10, 0), tod(10, 7)));
+  m->AddItem(alarm("c", tod(11, 0), tod(11, 7)));
+  ASSERT_TRUE(m->DeleteItem(1));
+  EXPECT_EQ(m->Count, 2);
+  EXPECT_EQ(m->ReadCount(), 2);
+  EXPECT_EQ(messages(*m), (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(m->Items[1]->Index, 1);
+  EXPECT_NEAR(m->Items[1]->StartTime, tod(11, 0), 1e-9);
+  AlarmFile f(path());
+  EXPECT_FALSE(f.hasSection("2"));
+  // Section 1 holds c's keys in their order.
+  EXPECT_EQ(alarm_test::keysOf(path(), "1"), alarm_test::keysOf(path(), "0"));
+  EXPECT_EQ(alarm_test::keysOf(path(), "1").size(), 19u);
+  // Nothing there: false, nothing changes.
+  EXPECT_FALSE(m->DeleteItem(2));
+  EXPECT_FALSE(m->DeleteItem(-1));
+  EXPECT_EQ(m->Count, 2);
+}
+
+TEST_F(AlarmManager, DeleteReCallItemsRemovesThemAllAndEndsWhenTheFileVanished) {
+  auto m = make();
+  m->AddItem(alarm("r1", tod(9, 0), tod(9, 7), true));
+  m->AddItem(alarm("a", tod(10, 0), tod(10, 7)));
+  m->AddItem(alarm("r2", tod(11, 0), tod(11, 7), true));
+  m->AddItem(alarm("r3", tod(12, 0), tod(12, 7), true));
+  m->AddItem(alarm("b", tod(13, 0), tod(13, 7)));
+  m->DeleteReCallItems();
+  EXPECT_EQ(messages(*m), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(m->ReadCount(), 2);
+
+  m->AddItem(alarm("r4", tod(14, 0), tod(14, 7), true));
+  base::deleteFile(path());
+  m->DeleteReCallItems();  // must end
+  EXPECT_FALSE(base::fileExists(path()));
+}
+
+TEST_F(AlarmManager, ClearReCallAtDestructionOnly) {
+  {
+    auto m = make();
+    m->AddItem(alarm("r", tod(9, 0), tod(9, 7), true));
+    m->AddItem(alarm("a", tod(10, 0), tod(10, 7)));
+  }
+  EXPECT_EQ(make()->Count, 2);
+  {
+    auto m = make();
+    m->ClearReCall = true;
+  }
+  EXPECT_EQ(messages(*make()), std::vector<std::string>{"a"});
+}
+
+TEST_F(AlarmManager, CheckFindsTheFirstDueItemMarksItAndHonoursPauses) {
+  auto m = make();
+  m->AddItem(alarm("later", tod(10, 0), tod(10, 7)));
+  m->AddItem(alarm("due1", tod(9, 0), tod(9, 7)));
+  m->AddItem(alarm("due2", tod(9, 1), tod(9, 5)));
+  int index = -1;
+  EXPECT_FALSE(m->CheckAlarms(index));  // created paused
+  m->Resume();
+  m->Pause();
+  m->Pause();
+  m->Resume();
+  EXPECT_FALSE(m->Active());  // one pause still held
+  EXPECT_FALSE(m->CheckAlarms(index));
+  m->Resume();
+  m->Resume();  // one too many does no harm
+  EXPECT_TRUE(m->Active());
+  ASSERT_TRUE(m->CheckAlarms(index));
+  EXPECT_EQ(index, 1);
+  EXPECT_NEAR(m->Items[1]->Previous, now, 1e-9);
+  ASSERT_TRUE(m->CheckAlarms(index));
+  EXPECT_EQ(index, 2);
+  EXPECT_FALSE(m->CheckAlarms(index));
+  // The new last-rung time is in the file.
+  TKzAlarmTockle fromFile(path());
+  fromFile.Index = 1;
+  ASSERT_TRUE(fromFile.LoadData());
+  EXPECT_NEAR(fromFile.Previous, now, 2e-5);
+}
+
+TEST_F(AlarmManager, StartResetRingsAnItemThatRangBeforeTheRestart) {
+  {
+    auto m = make();
+    m->AddItem(alarm("a", tod(9, 0), tod(9, 7)));
+    m->Resume();
+    int i = 0;
+    ASSERT_TRUE(m->CheckAlarms(i));
+  }
+  auto m = make();  // reset: last rung = now - half a day, in memory only
+  m->Resume();
+  int i = -1;
+  EXPECT_TRUE(m->CheckAlarms(i));
+  auto plain = std::make_unique<TKzManagerTockle>(path());
+  plain->Now = [this] { return now + 1e-4; };
+  plain->AllocItems(false);
+  plain->Resume();
+  EXPECT_FALSE(plain->CheckAlarms(i));
+}
+
+TEST_F(AlarmManager, SetItemSavesAndFindItemFollowsAMovedItem) {
+  auto m = make();
+  m->AddItem(alarm("a", tod(9, 0), tod(9, 7)));
+  m->AddItem(alarm("b", tod(10, 0), tod(10, 7)));
+  TKzAlarmTockle b = *m->Items[1];
+  b.Enabled = false;
+  m->SetItem(b);
+  EXPECT_FALSE(make()->Items[1]->Enabled);
+  TKzAlarmTockle bad = b;
+  bad.Index = 9;
+  m->SetItem(bad);  // ignored
+  EXPECT_EQ(m->Count, 2);
+  EXPECT_EQ(m->FindItem(b, 1), 1);
+  ASSERT_TRUE(m->DeleteItem(0));
+  EXPECT_EQ(m->FindItem(b, 1), 0);
+  TKzAlarmTockle gone = alarm("x", tod(1, 0), tod(1, 1));
+  EXPECT_EQ(m->FindItem(gone, 0), -1);
+}
+
+TEST_F(AlarmManager, MessageWithLineBreaksAddsNoKey) {
+  auto m = make();
+  m->AddItem(alarm("first\r\nEnabled=0\r\n[Initial]\r\nCount=99", tod(9, 0), tod(9, 7)));
+  EXPECT_EQ(m->ReadCount(), 1);
+  EXPECT_EQ(alarm_test::keysOf(path(), "0").size(), 19u);
+  auto again = make();
+  ASSERT_EQ(again->Count, 1);
+  EXPECT_TRUE(again->Items[0]->Enabled);
+  EXPECT_EQ(again->Items[0]->MessageString, "first Enabled=0 [Initial] Count=99");
+}
+
+HWND makeList() {
+  ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+  HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 400, 300, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+  for (int c = 0; c < 12; ++c) {
+    LVCOLUMNW col{};
+    col.mask = LVCF_WIDTH;
+    col.cx = 50;
+    SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
+  }
+  return list;
+}
+
+TEST_F(AlarmManager, ListViewTransferRoundTripsEveryField) {
+  auto m = make();
+  TKzAlarmTockle a = alarm("起床"_sj, tod(6, 30), tod(6, 37));
+  a.WeekDay[0] = a.WeekDay[6] = false;
+  a.RingSound = a.LoopSound = true;
+  a.SoundPath = "C:\\bell.wav";
+  a.ExecuteApps = "a.exe;#NTPSynchronize";
+  a.Enabled = false;
+  m->AddItem(a);
+  TKzAlarmTockle b = alarm("b", tod(12, 15), tod(12, 15), true);
+  b.RingEveryHour = true;
+  m->AddItem(b);
+  HWND list = makeList();
+  m->ToListView(list);
+  auto rows = tockle::readRows(list);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_FALSE(rows[0].checked);
+  EXPECT_TRUE(rows[1].checked);
+  EXPECT_EQ(rows[0].columns[0], base::timeToStr(tod(6, 30)));
+  EXPECT_EQ(rows[0].columns[4], "月火水木金"_sj);
+  EXPECT_EQ(rows[0].columns[2] + rows[0].columns[5] + rows[0].columns[6] + rows[0].columns[9] + rows[0].columns[11],
+            "YNYYN");
+  EXPECT_EQ(rows[1].columns[4], "日月火水木金土"_sj);
+  EXPECT_EQ(rows[1].columns[11], "Y");
+
+  // A file that claims more alarms than are held is not read past the items.
+  AlarmFile(path()).write("Initial", "Count", "7");
+  m->ToListView(list);
+  EXPECT_EQ(tockle::readRows(list).size(), 2u);
+
+  // Back: rows in a new order, one unticked.
+  std::vector<tockle::AlarmRow> swapped = {rows[1], rows[0]};
+  swapped[0].checked = false;
+  tockle::writeRows(list, swapped);
+  m->FromListView(list);
+  auto again = make();
+  ASSERT_EQ(again->Count, 2);
+  EXPECT_EQ(again->Items[0]->MessageString, "b");
+  EXPECT_FALSE(again->Items[0]->Enabled);
+  EXPECT_TRUE(again->Items[0]->RingEveryHour && again->Items[0]->ReCall);
+  const TKzAlarmTockle& back = *again->Items[1];
+  EXPECT_EQ(back.MessageString, "起床"_sj);
+  EXPECT_EQ(back.SoundPath, "C:\\bell.wav");
+  EXPECT_EQ(back.ExecuteApps, "a.exe;#NTPSynchronize");
+  EXPECT_TRUE(back.RingSound && back.LoopSound && back.ShowMessage);
+  EXPECT_FALSE(back.WeekDay[0] || back.WeekDay[6]);
+  EXPECT_TRUE(back.WeekDay[1] && back.WeekDay[5]);
+  EXPECT_NEAR(back.StartTime, tod(6, 30), 1e-9);
+  EXPECT_NEAR(back.EndTime, tod(6, 37), 1e-9);
+  DestroyWindow(list);
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+// Commands on the clock window: the dispatcher, the system menu from "_system3", hot keys from
+// "_hot3", the mouse hook and the alarm request.
+#include "clock/commands/commands.h"
+
+#include <gtest/gtest.h>
+
+#include "support/e2e.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+#include "unit/clock/clock_fixture.h"
+
+namespace {
+
+using Commands = test::ClockFixture;
+
+constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
+
+TEST_F(Commands, ShowHideTogglesOnlyWithTheTrayIcon) {
+  form.Settings.InTray = true;
+  form.ExecuteCommand(7);
+  EXPECT_FALSE(form.visible());
+  EXPECT_TRUE(tockle::FindItemByTag(7, form.ppmSystem)->Checked);
+  form.ExecuteCommand(7);
+  EXPECT_TRUE(form.visible());
+  EXPECT_FALSE(tockle::FindItemByTag(7, form.ppmSystem)->Checked);
+  form.Settings.InTray = false;
+  form.ExecuteCommand(7);
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, AlwaysOnTopTogglesTheWindowAndTheCheckMark) {
+  ASSERT_TRUE(form.topMost());
+  form.ExecuteCommand(5);
+  EXPECT_FALSE(form.Settings.AlwaysOnTop);
+  EXPECT_FALSE(form.topMost());
+  EXPECT_FALSE(tockle::FindItemByTag(5, form.ppmSystem)->Checked);
+  form.ExecuteCommand(5);
+  EXPECT_TRUE(form.topMost());
+  EXPECT_TRUE(tockle::FindItemByTag(5, form.ppmSystem)->Checked);
+}
+
+TEST_F(Commands, MemoStartsFromTheProgramFolderAndUnknownNumbersDoNothing) {
+  form.ExecuteCommand(1);
+  ASSERT_EQ(shell.size(), 1u);
+  EXPECT_EQ(shell[0].file, folder.file("Memo.exe"));
+  EXPECT_EQ(shell[0].params, "");
+  EXPECT_EQ(shell[0].folder, folder.path());
+  for (int n : {0, 9, 14, 18, 101, -1}) form.ExecuteCommand(n);
+  EXPECT_EQ(shell.size(), 1u);
+  EXPECT_EQ(power.calls(), 0u);
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, SynchronisationAsksTheConfiguredServer) {
+  form.ExecuteCommand(6);
+  EXPECT_EQ(form.StatusText.rfind("Failed", 0), 0u) << form.StatusText;
+  form.Settings.NTPServer = "";
+  form.StatusText = "unchanged";
+  form.ExecuteCommand(6);
+  EXPECT_EQ(form.StatusText, "unchanged");
+}
+
+TEST_F(Commands, PowerCommandsRunTheirKinds) {
+  form.Settings.TimeRemain = -1;
+  form.ExecuteCommand(10);
+  form.ExecuteCommand(11);
+  form.ExecuteCommand(12);
+  form.ExecuteCommand(17);
+  EXPECT_EQ(power.exitFlags, (std::vector<UINT>{EWX_SHUTDOWN | EWX_POWEROFF, EWX_REBOOT}));
+  ASSERT_EQ(power.powerStates.size(), 2u);
+  EXPECT_TRUE(power.powerStates[0].suspend);
+  EXPECT_FALSE(power.powerStates[1].suspend);
+}
+
+TEST_F(Commands, FitWindowLetsTheTextRefitTheWindow) {
+  form.Settings.AutoResize = false;
+  form.setBounds(0, 0, 600, 200);
+  form.ExecuteCommand(16);
+  EXPECT_TRUE(test::waitUntil([&] { return form.width() < 600 && form.width() > 0; }, 3000));
+  EXPECT_LT(form.height(), 200);
+}
+
+TEST_F(Commands, FitWindowGivesAnAnalogFaceAloneItsStartingSize) {
+  form.Settings.AutoResize = false;
+  form.tmeMain.SetClockKind(2);
+  form.setBounds(0, 0, 600, 200);
+  form.ExecuteCommand(16);
+  int unit = GetSystemMetrics(SM_CXSCREEN) / 13;
+  EXPECT_EQ(form.width(), unit + form.Settings.AutoWidth);
+  EXPECT_EQ(form.height(), unit + form.Settings.AutoHeight);
+}
+
+TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
+  auto& menu = form.ppmSystem;
+  ASSERT_EQ(menu.Items.size(), 8u);
+  EXPECT_TRUE(tockle::FindItemByTag(10, menu)->Bound);
+  EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, 4);
+  EXPECT_EQ(tockle::FindItemByTag(22, menu)->ImageIndex, 6);
+  form.Settings.AutoResize = true;
+  form.ppmSystemPopup();
+  EXPECT_FALSE(tockle::FindItemByTag(15, menu)->Visible);
+  EXPECT_FALSE(tockle::FindItemByTag(16, menu)->Visible);
+  EXPECT_TRUE(tockle::FindItemByTag(5, menu)->Checked);
+  EXPECT_FALSE(tockle::FindItemByTag(7, menu)->Checked);
+  form.Settings.AutoResize = false;
+  form.Settings.AlwaysOnTop = false;
+  form.ppmSystemPopup();
+  EXPECT_TRUE(tockle::FindItemByTag(15, menu)->Visible);
+  EXPECT_FALSE(tockle::FindItemByTag(5, menu)->Checked);
+  // Each apply rebuilds the menu instead of adding to it; without icons no image is set.
+  form.Settings.SystemIcon = false;
+  form.ApplySettings(false);
+  EXPECT_EQ(menu.Items.size(), 8u);
+  EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, -1);
+}
+
+TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
+  base::deleteFile(folder.file("_system3"));
+  writeFile("_command", "[System]\r\n[HotKey]\r\n[Default]\r\n設定(&O)=8\r\n-=-1\r\n終了(&X)=22\r\n"_sj);
+  std::string text, caption;
+  UINT flags = 0;
+  form.AskUser = [&](HWND, std::string_view t, std::string_view c, UINT f) {
+    text = t;
+    caption = c;
+    flags = f;
+    return IDOK;
+  };
+  form.ApplySettings(false);
+  EXPECT_EQ(caption, "システムメニュー設定エラー"_sj);
+  EXPECT_EQ(text, "重要なファイル "_sj + folder.file("_system3") + " が見つかりません\r\n環境設定を開きます"_sj);
+  EXPECT_EQ(flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  // The settings dialog was asked for (all pages) before the menu was read, and what it makes
+  // on its creation, the system menu file, is there.
+  EXPECT_EQ(form.ConfigMode, 0);
+  ASSERT_EQ(form.ppmSystem.Items.size(), 3u);
+  EXPECT_EQ(form.ppmSystem.Items.front().Caption, "設定(&O)"_sj);
+  EXPECT_EQ(form.ppmSystem.Items.back().Tag, 22);
+  EXPECT_TRUE(base::fileExists(folder.file("_system3")));
+}
+
+TEST_F(Commands, WithoutTheCommandListTheProgramEnds) {
+  base::deleteFile(folder.file("_system3"));
+  base::deleteFile(folder.file("_command"));
+  std::string caption;
+  form.AskUser = [&](HWND, std::string_view, std::string_view c, UINT) {
+    caption = c;
+    return IDOK;
+  };
+  form.ApplySettings(false);
+  EXPECT_EQ(caption, "クリティカルエラー"_sj);
+  EXPECT_TRUE(ui::Application::instance().terminated());
+  EXPECT_FALSE(base::fileExists(folder.file("_system3")));
+}
+
+TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {
+  form.Settings.InTray = true;
+  writeFile("_hot3", "-1=0\r\nbad line\r\n7=" + std::to_string(kCtrlShiftF11) + "\r\n5=0\r\n");
+  form.LoadHotKeys();
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return !form.visible(); }, 2000));
+  EXPECT_EQ(form.hkHotKey.Tag, 7);
+  test::pressShortcut(kCtrlShiftF11);
+  EXPECT_TRUE(test::waitUntil([&] { return form.visible(); }, 2000));
+  // A code of 0 unregisters the command's keys.
+  writeFile("_hot3", "7=0\r\n");
+  form.LoadHotKeys();
+  test::pressShortcut(kCtrlShiftF11);
+  test::waitUntil([] { return false; }, 300);
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, AHotKeyDoesNothingForShowHideWithoutTheTrayIcon) {
+  form.Settings.InTray = false;
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 7; }, 2000));
+  EXPECT_TRUE(form.visible());
+}
+
+TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
+  form.Settings.MouseOperation1 = 1;
+  MSG other{form.hkHotKey.handle(), WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {}};
+  EXPECT_FALSE(form.AppMessage(other));
+  EXPECT_TRUE(shell.empty());
+  MSG middle{form.handle(), WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {}};
+  EXPECT_FALSE(form.AppMessage(middle));
+  EXPECT_EQ(shell.size(), 1u);
+  MSG shiftLeft{form.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 0, 0, {}};
+  EXPECT_TRUE(form.AppMessage(shiftLeft));
+  EXPECT_EQ(shell.size(), 2u);
+  // The tray's left and middle buttons follow the settings too.
+  form.Settings.MouseOperation0 = 1;
+  form.triIconMouseDown(form.triIcon, tockle::TrayButton::Left);
+  EXPECT_EQ(shell.size(), 3u);
+}
+
+TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
+  std::string text = "  " + std::string(254, 'x');
+  while (text.size() < 300) text += "会"_sj;
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
+  EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
+  EXPECT_EQ(form.AlarmRequestText, std::string(254, 'x'));
+  EXPECT_EQ(form.ConfigMode, 3);
+  // The clock is back after the dialog's "Loading...".
+  EXPECT_TRUE(form.tmrClock.enabled());
+  COPYDATASTRUCT empty{1, 0, text.data()};
+  SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty));
+  EXPECT_EQ(form.AlarmRequestText, std::string(254, 'x'));
+}
+
+}  // namespace
+
+namespace {
+
+using HotKeyActivation = test::ClockFixture;
+
+// A plain window of this process that holds the foreground while the hot key is pressed.
+class OtherWindow : public ui::Form {
+ public:
+  OtherWindow() {
+    ui::FormParams p;
+    p.caption = "other";
+    create(p);
+    ShowWindow(handle(), SW_SHOW);
+    SetForegroundWindow(handle());
+  }
+  ~OtherWindow() override { destroy(); }
+};
+
+TEST_F(HotKeyActivation, ActivateDecidesWhetherTheClockComesToTheForeground) {
+  form.Settings.InTray = false;  // command 7 then runs without changing anything
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  OtherWindow other;
+  form.hkHotKey.Activate = false;
+  form.hkHotKey.Tag = 0;
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 7; }, 2000));
+  EXPECT_EQ(GetForegroundWindow(), other.handle());
+  form.hkHotKey.Activate = true;
+  form.hkHotKey.Tag = 0;
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 7; }, 2000));
+  EXPECT_EQ(GetForegroundWindow(), form.handle());
+}
+
+TEST_F(HotKeyActivation, HotKeysArriveWhileTheClocksModalQuestionIsOpen) {
+  form.Settings.InTray = true;
+  form.Settings.TimeRemain = 0;
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  bool hidden = false;
+  ui::Timer driver(50, true);
+  driver.onTimer = [&] {
+    HWND dlg = test::findWindow("確認 - Tockle 3"_sj);
+    if (!dlg || !IsWindowVisible(dlg)) return;
+    driver.setEnabled(false);
+    test::pressShortcut(kCtrlShiftF11);
+    hidden = test::waitUntil([&] { return !form.visible(); }, 2000);
+    PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+  };
+  form.PowerOperation(0);
+  EXPECT_TRUE(hidden);
+  EXPECT_EQ(power.calls(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+// Reading "_hot3": command number = shortcut code per line.
+#include "clock/commands/hot_keys_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using tockle::parseHotKeys;
+
+TEST(HotKeysFile, ReadsEveryLineInOrderWhateverItsLineEnd) {
+  auto e = parseHotKeys("7=24698\r\n-1=0\n5=0\r8=16449");
+  ASSERT_EQ(e.size(), 4u);
+  EXPECT_EQ(e[0].id, 7);
+  EXPECT_EQ(e[0].shortcut, 24698);
+  EXPECT_EQ(e[1].id, -1);
+  EXPECT_EQ(e[1].shortcut, 0);
+  EXPECT_EQ(e[2].id, 5);
+  EXPECT_EQ(e[3].id, 8);
+  EXPECT_EQ(e[3].shortcut, 16449);
+}
+
+TEST(HotKeysFile, ABadLineIsSkippedAndTheLinesAfterItStillCount) {
+  auto e = parseHotKeys("abc=1\r\n7=x\r\n\r\n=5\r\n6\r\n9=70000\r\n10=-3\r\n11=12\r\n");
+  ASSERT_EQ(e.size(), 1u);
+  EXPECT_EQ(e[0].id, 11);
+  EXPECT_EQ(e[0].shortcut, 12);
+}
+
+TEST(HotKeysFile, EachLineTakesTheValueOfTheFirstLineOfItsName) {
+  auto e = parseHotKeys("7=100\r\n7=200\r\n+7=300\r\n");
+  ASSERT_EQ(e.size(), 3u);
+  EXPECT_EQ(e[1].shortcut, 100);
+  // "+7" is another name but the same number.
+  EXPECT_EQ(e[2].id, 7);
+  EXPECT_EQ(e[2].shortcut, 300);
+}
+
+TEST(HotKeysFile, ANulByteEndsTheText) {
+  auto e =
+      parseHotKeys(std::string("7=1\r\n\0"
+                               "8=2\r\n",
+                               12));
+  ASSERT_EQ(e.size(), 1u);
+  EXPECT_EQ(e[0].id, 7);
+}
+
+}  // namespace

@@ -1,0 +1,196 @@
+// Power operations with a fake in place of the real calls: the question, its count-down, the
+// force option, a second request while it is open, and failures.
+#include "clock/power/power.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "clock/power/query_form.h"
+#include "support/e2e.h"
+#include "ui/timer.h"
+#include "unit/clock/clock_fixture.h"
+
+namespace {
+
+using Power = test::ClockFixture;
+
+// Runs step(dialog) every 50 ms while the question is open; step returns true when it is done.
+class QueryDriver {
+ public:
+  explicit QueryDriver(std::function<bool(HWND)> step) : step_(std::move(step)) {
+    timer_.onTimer = [this] {
+      if (done_) return;
+      HWND dlg = test::findWindow(tockle::TfrmQuery::title());
+      if (dlg && IsWindowVisible(dlg)) done_ = step_(dlg);
+    };
+  }
+  bool done() const { return done_; }
+
+ private:
+  std::function<bool(HWND)> step_;
+  bool done_ = false;
+  ui::Timer timer_{50, true};
+};
+
+void click(HWND dlg, int id) { SendMessageW(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
+
+TEST(PowerFlags, ShutdownPowersOffUnlessToldAndForceAddsItsFlag) {
+  EXPECT_EQ(tockle::exitWindowsFlags(0, false, false), 9u);
+  EXPECT_EQ(tockle::exitWindowsFlags(0, true, false), 1u);
+  EXPECT_EQ(tockle::exitWindowsFlags(0, false, true), 13u);
+  EXPECT_EQ(tockle::exitWindowsFlags(0, true, true), 5u);
+  EXPECT_EQ(tockle::exitWindowsFlags(1, false, false), 2u);
+  EXPECT_EQ(tockle::exitWindowsFlags(1, true, true), 6u);
+}
+
+TEST_F(Power, WithoutAQuestionItActsAtOnce) {
+  form.Settings.TimeRemain = -1;
+  form.PowerOperation(0);
+  form.Settings.NoPoweroff = true;
+  form.PowerOperation(0);
+  EXPECT_EQ(power.exitFlags, (std::vector<UINT>{9, 1}));
+  EXPECT_EQ(form.StatusText, "Shutdown...");
+  EXPECT_FALSE(form.tmrClock.enabled());
+  EXPECT_FALSE(form.tmrMessage.enabled());
+}
+
+TEST_F(Power, SuspendAndHibernateShowATimedText) {
+  form.Settings.TimeRemain = -1;
+  form.PowerOperation(2);
+  EXPECT_EQ(form.StatusText, "Suspending...");
+  EXPECT_TRUE(form.tmrMessage.enabled());
+  form.PowerOperation(3);
+  EXPECT_EQ(form.StatusText, "Hibernating...");
+  ASSERT_EQ(power.powerStates.size(), 2u);
+  EXPECT_TRUE(power.powerStates[0].suspend);
+  EXPECT_FALSE(power.powerStates[0].force);
+  EXPECT_FALSE(power.powerStates[1].suspend);
+}
+
+TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
+  form.Settings.TimeRemain = 0;
+  std::string status;
+  bool forceEnabled = true, stopEnabled = true;
+  QueryDriver driver([&](HWND dlg) {
+    status = form.StatusText;
+    forceEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE));
+    stopEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_STOP));
+    click(dlg, IDCANCEL);
+    return true;
+  });
+  form.PowerOperation(0);
+  EXPECT_TRUE(driver.done());
+  EXPECT_EQ(status, "Confirming...");
+  EXPECT_FALSE(forceEnabled);
+  EXPECT_FALSE(stopEnabled);
+  EXPECT_EQ(power.calls(), 0u);
+  EXPECT_TRUE(form.tmrClock.enabled());
+}
+
+TEST_F(Power, OkActsOnTheKindChosenInTheList) {
+  form.Settings.TimeRemain = 0;
+  int shownKind = -1;
+  QueryDriver driver([&](HWND dlg) {
+    HWND list = GetDlgItem(dlg, IDC_QUERY_MESSAGE);
+    shownKind = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+    SendMessageW(list, CB_SETCURSEL, 1, 0);
+    click(dlg, IDOK);
+    return true;
+  });
+  form.PowerOperation(0);
+  EXPECT_EQ(shownKind, 0);
+  EXPECT_EQ(power.exitFlags, (std::vector<UINT>{EWX_REBOOT}));
+  EXPECT_EQ(form.StatusText, "Reboot...");
+}
+
+TEST_F(Power, TheCountDownConfirmsByItselfAfterItsTime) {
+  form.Settings.TimeRemain = 3;
+  DWORD shownAt = 0;
+  bool forceEnabled = true;
+  QueryDriver driver([&](HWND dlg) {
+    shownAt = GetTickCount();
+    forceEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE));
+    return true;
+  });
+  form.PowerOperation(0);
+  DWORD took = GetTickCount() - shownAt;
+  EXPECT_GE(took, 2900u);
+  EXPECT_LE(took, 4500u);
+  EXPECT_FALSE(forceEnabled);  // only with ForceIfHung
+  EXPECT_EQ(power.exitFlags, (std::vector<UINT>{9}));
+}
+
+TEST_F(Power, ForceIsOfferedDuringACountDownWithForceIfHung) {
+  form.Settings.TimeRemain = 30;
+  form.Settings.ForceIfHung = true;
+  QueryDriver driver([&](HWND dlg) {
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE)));
+    click(dlg, IDC_QUERY_FORCE);
+    click(dlg, IDOK);
+    return true;
+  });
+  form.PowerOperation(0);
+  EXPECT_EQ(power.exitFlags, (std::vector<UINT>{13}));
+}
+
+TEST_F(Power, StopKeepsTheQuestionOpenUntilAnswered) {
+  form.Settings.TimeRemain = 1;
+  int step = 0;
+  DWORD stoppedAt = 0;
+  bool barEnabled = true, stopEnabled = true;
+  QueryDriver driver([&](HWND dlg) {
+    if (step == 0) {
+      click(dlg, IDC_QUERY_STOP);
+      stoppedAt = GetTickCount();
+      barEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_PROGRESS));
+      stopEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_STOP));
+      step = 1;
+      return false;
+    }
+    // Well past the count-down's end, the question still waits.
+    if (GetTickCount() - stoppedAt < 2000) return false;
+    click(dlg, IDCANCEL);
+    return true;
+  });
+  form.PowerOperation(1);
+  EXPECT_TRUE(driver.done());
+  EXPECT_FALSE(barEnabled);
+  EXPECT_FALSE(stopEnabled);
+  EXPECT_EQ(power.calls(), 0u);
+}
+
+TEST_F(Power, ASecondRequestWhileTheQuestionIsOpenIsDropped) {
+  form.Settings.TimeRemain = 0;
+  size_t callsDuring = 99;
+  QueryDriver driver([&](HWND dlg) {
+    form.PowerOperation(0);
+    form.ExecuteCommand(11);
+    callsDuring = power.calls();
+    EXPECT_EQ(test::windowsTitled(tockle::TfrmQuery::title()).size(), 1u);
+    click(dlg, IDCANCEL);
+    return true;
+  });
+  form.PowerOperation(0);
+  EXPECT_EQ(callsDuring, 0u);
+  EXPECT_EQ(power.calls(), 0u);
+}
+
+TEST_F(Power, AFailureBringsTheClockBackAfterATimedText) {
+  form.Settings.TimeRemain = -1;
+  power.privilege = false;
+  form.PowerOperation(0);
+  EXPECT_EQ(power.calls(), 0u);
+  EXPECT_TRUE(form.tmrMessage.enabled());
+  EXPECT_NE(form.StatusText, "Shutdown...");
+  power.privilege = true;
+  power.succeed = false;
+  form.PowerOperation(1);
+  EXPECT_EQ(power.calls(), 1u);
+  EXPECT_TRUE(form.tmrMessage.enabled());
+  EXPECT_NE(form.StatusText, "Reboot...");
+  EXPECT_TRUE(test::waitUntil([&] { return form.tmrClock.enabled(); }, 4000));
+}
+
+}  // namespace

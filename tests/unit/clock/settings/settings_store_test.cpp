@@ -1,0 +1,254 @@
+#include "clock/settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "base/text.h"
+#include "support/test_key.h"
+
+namespace {
+
+using tockle::ReadClockSettings;
+using tockle::TClockSettings;
+using tockle::TComponentSettings;
+using tockle::WriteClockSettings;
+
+using Dump = test::KeyDump;
+Dump dump(HKEY key) { return test::dumpKey(key); }
+
+// Settings that differ from the defaults in every value.
+void changeAll(TClockSettings& s, TComponentSettings& c) {
+  s.DrawIcon = false;
+  s.DrawIconSize = 32;
+  s.DiableAccessKey = true;
+  s.AlwaysOnTop = false;
+  s.InTray = false;
+  s.FixClock = true;
+  s.TimeRemain = -1;
+  s.MouseOperation0 = 8;
+  s.MouseOperation1 = 22;
+  s.MouseOperation2 = 5;
+  s.DialUp = true;
+  s.ShowLikeFrame = true;
+  s.SystemIcon = false;
+  s.AutoResize = false;
+  s.AutoHeight = 3;
+  s.AutoWidth = 4;
+  s.FrameWidth = 0;
+  s.DisplayType = "gge年m月d日 #i #b"_sj;
+  s.NTPServer = "127.0.0.1";
+  s.AnalogColor[0] = 1;
+  s.AnalogColor[1] = 2;
+  s.AnalogColor[2] = 3;
+  s.AnalogColor[3] = ui::systemColor(COLOR_WINDOW);
+  s.TimeOut = 1000;
+  s.IgnoreErrorRange = 10;
+  s.ClockTransparent = 50;
+  s.AutooffTransparent = true;
+  s.MouseHoldInvisible = 700;
+  s.MouseHoldInvisibleRestore = 3000;
+  s.ClipHistory = {1, 2, 3, 4, 50, 60, 1, 1};
+  s.HistoryHint = false;
+  s.HotKey = false;
+  s.ForceIfHung = true;
+  c.ClockType = 3;
+  c.HandWidth = 0;
+  c.ClockFontColor = 0x123456;
+  c.ClockFontName = "ＭＳ ゴシック"_sj;
+  c.ClockFontSize = 14;
+  c.ClockFontStyle = 5;
+  c.BackColor = 0xABCDEF;
+  c.ClockHeight = 40;
+  c.ClockLeft = -10;
+  c.ClockTop = 20;
+  c.ClockWidth = 120;
+}
+
+class SettingsStore : public testing::Test {
+ protected:
+  test::TestKey key{"Store"};
+  test::TestKey other{"Store2"};
+  shared::TKzRegEx reg;
+  void SetUp() override { ASSERT_TRUE(reg.OpenKey(key.path(), true)); }
+
+  // What a read of the key gives, written to another key and dumped.
+  Dump readBack() {
+    TClockSettings s;
+    TComponentSettings c;
+    ReadClockSettings(reg, s, c);
+    shared::TRegistry out;
+    out.OpenKey(other.path(), true);
+    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
+    WriteClockSettings(out, s, c);
+    return dump(out.CurrentKey());
+  }
+  Dump written(const TClockSettings& s, const TComponentSettings& c) {
+    shared::TRegistry out;
+    out.OpenKey(other.path(), true);
+    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
+    WriteClockSettings(out, s, c);
+    return dump(out.CurrentKey());
+  }
+};
+
+TEST_F(SettingsStore, AnEmptyKeyGivesEveryDefault) {
+  EXPECT_EQ(readBack(), written(TClockSettings{}, TComponentSettings{}));
+}
+
+TEST_F(SettingsStore, WritesEveryValueWithItsType) {
+  WriteClockSettings(reg, TClockSettings{}, TComponentSettings{});
+  Dump d = dump(reg.CurrentKey());
+  const std::map<std::string, DWORD> types = {{"DrawIcon", REG_DWORD},
+                                              {"DrawIconSize", REG_DWORD},
+                                              {"DiableAccessKey", REG_DWORD},
+                                              {"AlwaysOnTop", REG_DWORD},
+                                              {"InTray", REG_DWORD},
+                                              {"FixClock", REG_DWORD},
+                                              {"TimeRemain", REG_DWORD},
+                                              {"MouseOperation0", REG_DWORD},
+                                              {"MouseOperation1", REG_DWORD},
+                                              {"MouseOperation2", REG_DWORD},
+                                              {"ClockType", REG_BINARY},
+                                              {"DialUp", REG_DWORD},
+                                              {"ShowLikeFrame", REG_DWORD},
+                                              {"SystemIcon", REG_DWORD},
+                                              {"AutoResize", REG_DWORD},
+                                              {"AutoHeight", REG_DWORD},
+                                              {"AutoWidth", REG_DWORD},
+                                              {"FrameWidth", REG_DWORD},
+                                              {"HandWidth", REG_DWORD},
+                                              {"DisplayType", REG_SZ},
+                                              {"NTPServer", REG_SZ},
+                                              {"AnalogColor0", REG_DWORD},
+                                              {"AnalogColor1", REG_DWORD},
+                                              {"AnalogColor2", REG_DWORD},
+                                              {"AnalogColor3", REG_DWORD},
+                                              {"ClockFontColor", REG_DWORD},
+                                              {"ClockFontName", REG_SZ},
+                                              {"ClockFontSize", REG_DWORD},
+                                              {"ClockFontStyle", REG_BINARY},
+                                              {"BackColor", REG_DWORD},
+                                              {"ClockHeight", REG_DWORD},
+                                              {"ClockLeft", REG_DWORD},
+                                              {"ClockTop", REG_DWORD},
+                                              {"ClockWidth", REG_DWORD},
+                                              {"TimeOut", REG_DWORD},
+                                              {"IgnoreErrorRange", REG_DWORD},
+                                              {"ClockTransparent", REG_DWORD},
+                                              {"AutooffTransparent", REG_DWORD},
+                                              {"MouseHoldInvisible", REG_DWORD},
+                                              {"MouseHoldInvisibleRestore", REG_DWORD},
+                                              {"ClipHistory", REG_BINARY},
+                                              {"HistoryHint", REG_DWORD},
+                                              {"HotKey", REG_DWORD},
+                                              {"ForceIfHung", REG_DWORD}};
+  ASSERT_EQ(d.size(), types.size());
+  for (const auto& [name, type] : types) {
+    ASSERT_EQ(d.count(name), 1u) << name;
+    EXPECT_EQ(d[name].first, type) << name;
+  }
+  EXPECT_EQ(d["ClockType"].second, std::vector<BYTE>{1});
+  EXPECT_EQ(d["ClipHistory"].second.size(), 28u);
+  EXPECT_EQ(d["BackColor"].second, (std::vector<BYTE>{0x0F, 0, 0, 0xFF}));
+  EXPECT_EQ(d.count("NoPoweroff"), 0u);
+}
+
+TEST_F(SettingsStore, StoredValuesReadBackAsStored) {
+  TClockSettings s;
+  TComponentSettings c;
+  changeAll(s, c);
+  WriteClockSettings(reg, s, c);
+  TClockSettings s2;
+  TComponentSettings c2;
+  ReadClockSettings(reg, s2, c2);
+  EXPECT_EQ(s2.DisplayType, s.DisplayType);
+  EXPECT_EQ(c2.ClockFontName, c.ClockFontName);
+  EXPECT_EQ(s2.AnalogColor[3], ui::systemColor(COLOR_WINDOW));
+  EXPECT_EQ(s2.ClipHistory.DayLimit, 60);
+  EXPECT_EQ(s2.ClipHistory.ClearWhenExit, 1);
+  EXPECT_EQ(c2.ClockLeft, -10);
+  EXPECT_EQ(readBack(), written(s, c));
+}
+
+TEST_F(SettingsStore, AValueOfTheWrongTypeSpoilsOnlyItself) {
+  TClockSettings s;
+  TComponentSettings c;
+  changeAll(s, c);
+  const Dump changed = written(s, c);
+  const Dump defaults = written(TClockSettings{}, TComponentSettings{});
+  for (const auto& [name, value] : changed) {
+    SCOPED_TRACE(name);
+    WriteClockSettings(reg, s, c);
+    // A string where a number or a byte block belongs, a number where a string belongs.
+    if (value.first == REG_SZ)
+      reg.WriteInteger(name, 7);
+    else
+      reg.WriteString(name, "7");
+    Dump expected = changed;
+    expected[name] = defaults.at(name);
+    EXPECT_EQ(readBack(), expected);
+  }
+}
+
+TEST_F(SettingsStore, OneByteValuesOfAnotherSizeKeepTheirDefault) {
+  const BYTE two[2] = {2, 2};
+  reg.WriteBinaryData("ClockType", two, 2);
+  reg.WriteBinaryData("ClockFontStyle", two, 0);
+  TClockSettings s;
+  TComponentSettings c;
+  ReadClockSettings(reg, s, c);
+  EXPECT_EQ(c.ClockType, 1);
+  EXPECT_EQ(c.ClockFontStyle, 0);
+}
+
+TEST_F(SettingsStore, TheClipboardRecordIsLittleEndianAndWholeOrDefault) {
+  BYTE rec[28] = {};
+  rec[0] = 0x01, rec[1] = 0x02;                                // LetterFrom 0x0201
+  rec[4] = 0xFF, rec[5] = 0xFF, rec[6] = 0xFF, rec[7] = 0xFF;  // LetterTo -1
+  rec[16] = 99;                                                // MaxCount
+  rec[20] = 7;                                                 // DayLimit
+  rec[24] = 1;                                                 // UnuseHis
+  rec[26] = 0xAA, rec[27] = 0xBB;                              // padding
+  reg.WriteBinaryData("ClipHistory", rec, 28);
+  TClockSettings s;
+  s.ClipHistory.LineTo = 5;
+  TComponentSettings c;
+  ReadClockSettings(reg, s, c);
+  EXPECT_EQ(s.ClipHistory.LetterFrom, 0x0201);
+  EXPECT_EQ(s.ClipHistory.LetterTo, -1);
+  EXPECT_EQ(s.ClipHistory.LineTo, 0);
+  EXPECT_EQ(s.ClipHistory.MaxCount, 99);
+  EXPECT_EQ(s.ClipHistory.DayLimit, 7);
+  EXPECT_EQ(s.ClipHistory.UnuseHis, 1);
+  EXPECT_EQ(s.ClipHistory.ClearWhenExit, 0);
+
+  for (int size : {0, 27, 29}) {
+    SCOPED_TRACE(size);
+    BYTE other[29];
+    std::fill(std::begin(other), std::end(other), BYTE{3});
+    reg.WriteBinaryData("ClipHistory", other, size);
+    TClockSettings t;
+    t.ClipHistory = {9, 9, 9, 9, 9, 9, 1, 1};
+    ReadClockSettings(reg, t, c);
+    EXPECT_EQ(t.ClipHistory.MaxCount, 30);
+    EXPECT_EQ(t.ClipHistory.DayLimit, 15);
+    EXPECT_EQ(t.ClipHistory.LetterFrom, 0);
+    EXPECT_EQ(t.ClipHistory.UnuseHis, 0);
+    EXPECT_EQ(t.ClipHistory.ClearWhenExit, 0);
+  }
+}
+
+TEST_F(SettingsStore, NoPoweroffIsReadButNeverWritten) {
+  reg.WriteBool("NoPoweroff", true);
+  TClockSettings s;
+  TComponentSettings c;
+  ReadClockSettings(reg, s, c);
+  EXPECT_TRUE(s.NoPoweroff);
+  reg.DeleteValue("NoPoweroff");
+  WriteClockSettings(reg, s, c);
+  EXPECT_FALSE(reg.ValueExists("NoPoweroff"));
+}
+
+}  // namespace

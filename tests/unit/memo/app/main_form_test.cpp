@@ -1,0 +1,153 @@
+// The memo window in-process on documents in a temp folder, with its settings under a test key:
+// the shortcut rule, the menu bar, what closing writes, and a tab that cannot be loaded.
+#include "memo/app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/chrome/commands.h"
+#include "ui/app.h"
+#include "ui/timer.h"
+#include "unit/memo/main_form_fixture.h"
+
+namespace {
+
+using memotest::MainFormTest;
+
+TEST_F(MainFormTest, ShortcutsTakeTheMainMenuFirstThenTheActions) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  int underlined = 0, next = 0, alarms = 0;
+  form->actions().find(memo::actUnderline)->onExecute = [&] { ++underlined; };
+  form->actions().find(memo::actNext)->onExecute = [&] { ++next; };
+  form->actions().find(memo::actSetAlarm)->onExecute = [&] { ++alarms; };
+
+  // Ctrl+U: the File menu's backup update comes before the Format menu's underline.
+  EXPECT_TRUE(form->HandleShortCut(memo::shortCut('U', memo::kCtrl)));
+  EXPECT_EQ(underlined, 0);
+  EXPECT_TRUE(base::fileExists(programDir.file("memo.bak")));
+  // Ctrl+Tab belongs to no menu item: the action runs.
+  EXPECT_TRUE(form->HandleShortCut(memo::shortCut(VK_TAB, memo::kCtrl)));
+  EXPECT_EQ(next, 1);
+  // A disabled item takes its key but does nothing (the alarm needs the clock).
+  EXPECT_TRUE(form->HandleShortCut(memo::shortCut('L', memo::kCtrl)));
+  EXPECT_EQ(alarms, 0);
+  // Keys nobody carries, and commands with nothing to do yet, stay with the editor.
+  EXPECT_FALSE(form->HandleShortCut(memo::shortCut(VK_F12, memo::kShift)));
+  EXPECT_FALSE(form->HandleShortCut(memo::shortCut('A', memo::kCtrl)));
+}
+
+TEST_F(MainFormTest, TheWindowShowsTheDocumentUnderItsTitleWithTheSevenMenus) {
+  write("memo.ntd", typeII("一/*!/first\\CrLf%\r\n二/*!/二番目\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"), "二"_sj);
+  EXPECT_EQ(form->caption(), memo::kMainTitle);
+  ASSERT_EQ(form->MenuBar1.ButtonCount(), 7);
+  const char* captions[] = {"ファイル(&F)", "編集(&E)", "表示(&D)", "挿入(&I)", "書式(&O)", "ツール(&T)", "ヘルプ(&H)"};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(form->MenuBar1.ButtonCaption(i), base::fromUtf8(captions[i]));
+  ASSERT_EQ(form->tabCount(), 2);
+  EXPECT_EQ(form->selectedTab(), 1);  // the last tab shown
+  EXPECT_EQ(form->rceMemo.text(), "二番目\r\n"_sj);
+  EXPECT_TRUE(form->fldDrop->Accept());
+  EXPECT_TRUE(GetWindowLongW(form->handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+}
+
+TEST_F(MainFormTest, ClosingSavesTheModifiedTabWritesTheBackupAndRemembersTheDocument) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->rceMemo.setText("新しい内容"_sj);
+  form->rceMemo.setModified(true);
+  form->destroy();
+  EXPECT_NE(read("memo.ntd").find("メモ/*!/新しい内容"_sj), std::string::npos);
+  EXPECT_NE(base::readFile(programDir.file("memo.bak")).value_or("").find("新しい内容"_sj), std::string::npos);
+  EXPECT_EQ(readSetting("MemoFile"), dir.file("memo.ntd"));
+  EXPECT_EQ(readSetting("LastTab"), "メモ"_sj);
+}
+
+TEST_F(MainFormTest, ClosingWithoutBackupSavesTheTabOnly) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->rceMemo.setText("xyz");
+  form->rceMemo.setModified(true);
+  form->BackupOnExit = false;
+  form->destroy();
+  EXPECT_NE(read("memo.ntd").find("メモ/*!/xyz"_sj), std::string::npos);
+  EXPECT_FALSE(base::fileExists(programDir.file("memo.bak")));
+}
+
+TEST_F(MainFormTest, TheNoBackupCloseIsGreyedWhileBackupsAreOff) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  HMENU file = GetSubMenu(form->mainMenu(), 0);
+  form->NeedBackup = false;
+  SendMessageW(form->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+  EXPECT_TRUE(GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED);
+  form->NeedBackup = true;
+  SendMessageW(form->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+  EXPECT_FALSE(GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(MainFormTest, AltWithAMenusLetterDropsThatMenuDown) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->NeedBackup = false;
+  HMENU file = GetSubMenu(form->mainMenu(), 0);
+  EnableMenuItem(file, memo::mnuExitWithoutSave, MF_BYCOMMAND | MF_ENABLED);
+  // The menu runs its own loop: leave it from a timer once it is open.
+  bool wasOpen = false;
+  ui::Timer closer(100, true);
+  closer.onTimer = [&] {
+    wasOpen = GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED;
+    EndMenu();
+  };
+  EXPECT_TRUE(form->MenuBar1.DropDownMnemonic(L'f'));
+  EXPECT_TRUE(wasOpen);  // the File menu was opened and brought up to date
+  EXPECT_FALSE(form->MenuBar1.DropDownMnemonic(L'z'));
+}
+
+TEST_F(MainFormTest, ATabThatCannotBeLoadedNeverKeepsThePreviousTabsTextAndIsNotSaved) {
+  write("split.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
+  write("b.txt", "second\r\n");
+  start(dir.file("split.ntd"), "B");
+  ASSERT_EQ(form->rceMemo.text(), "second\r\n");
+  // To the tab whose file is missing: no wizard, an empty editor, the tab marked.
+  SendMessageW(form->tbcMemo, TCM_SETCURSEL, 0, 0);
+  form->tbcMemoChange();
+  EXPECT_EQ(form->rceMemo.text(), "");
+  EXPECT_NE(form->StatusText().find("A"), std::string::npos);
+  TCITEMW item{};
+  item.mask = TCIF_STATE;
+  item.dwStateMask = TCIS_HIGHLIGHTED;
+  SendMessageW(form->tbcMemo, TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_TRUE(item.dwState & TCIS_HIGHLIGHTED);
+  form->rceMemo.setModified(true);  // even when marked modified, the empty editor is not written
+  form->tbcMemoChanging();
+  EXPECT_FALSE(base::fileExists(dir.file("a.txt")));
+  // The other tab still loads.
+  SendMessageW(form->tbcMemo, TCM_SETCURSEL, 1, 0);
+  form->tbcMemoChange();
+  EXPECT_EQ(form->rceMemo.text(), "second\r\n");
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainFormTest, WhatTheUserWritesIntoAnUnavailableTabBecomesItsContent) {
+  write("split.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\n");
+  start(dir.file("split.ntd"));
+  EXPECT_EQ(form->rceMemo.text(), "");
+  SendMessageW(form->rceMemo.handle(), WM_CHAR, 'n', 1);
+  form->destroy();
+  memo::TKzMemoManager check;
+  check.FileName = dir.file("split.ntd");
+  std::string content;
+  ASSERT_TRUE(check.LoadTab("A", content));
+  EXPECT_NE(content.find('n'), std::string::npos);
+}
+
+TEST_F(MainFormTest, StatusMessagesShowInTheStatusBar) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->ShowStatusMessage("自動保存しました -> x"_sj);
+  EXPECT_EQ(form->StatusText(), "自動保存しました -> x"_sj);
+}
+
+}  // namespace

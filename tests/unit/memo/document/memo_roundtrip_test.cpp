@@ -1,0 +1,139 @@
+// Tab contents through both formats: what lands on disk and what comes back.
+#include "unit/memo/document/memo_fixture.h"
+
+namespace {
+
+using namespace memotest;
+
+const std::string kIIHead = "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n";
+const std::string kIIEnd = "<!--End Document-->\r\n";
+const std::string kRtf = "{\\rtf1\\ansi\\ansicpg932 x\\par\r\n}\r\n";
+
+struct Case {
+  const char* tab;
+  std::string content;
+  std::string typeIILine;      // the tab's line in a Type II document
+  std::string typeIIReadBack;  // what a Type II document gives back
+};
+
+std::vector<Case> cases() {
+  return {
+      {"Plain", "milk\r\nbread", "Plain/*!/milk\\CrLf%bread\\CrLf%", "milk\r\nbread\r\n"},
+      {"Final", "a\r\nb\r\n", "Final/*!/a\\CrLf%b\\CrLf%", "a\r\nb\r\n"},
+      {"Empty", "", "Empty/*!/", ""},
+      {"EmptyLine", "\r\n", "EmptyLine/*!/\\CrLf%", "\r\n"},
+      {"LoneCr", "a\rb\nc", "LoneCr/*!/a\\CrLf%b\\CrLf%c\\CrLf%", "a\r\nb\r\nc\r\n"},
+      {"Mark", "x\\CrLf%y", "Mark/*!/x\\CrLf%y\\CrLf%", "x\r\ny\r\n"},
+      {"NulByte", std::string("ab\0cd\r\nef", 9), "NulByte/*!/ab\\CrLf%", "ab\r\n"},
+      {"Rich", kRtf, "Rich/*!/{\\rtf1\\ansi\\ansicpg932 x\\par\\CrLf%}\\CrLf%", kRtf},
+      {"\x95\x5C", "\x95\x5C\r\n", "\x95\x5C/*!/\x95\x5C\\CrLf%", "\x95\x5C\r\n"},
+  };
+}
+
+TEST_F(MemoFixture, TypeIIKeepsEveryTabOnOneLine) {
+  makeDocument(kTypeII, {});
+  std::string expected = kIIHead;
+  for (const auto& c : cases()) {
+    ASSERT_TRUE(m.SaveTab(c.tab, c.content)) << c.tab;
+    expected += c.typeIILine + "\r\n";
+  }
+  EXPECT_EQ(read(m.FileName), expected + kIIEnd);
+  for (const auto& c : cases()) EXPECT_EQ(loadTab(c.tab), c.typeIIReadBack) << c.tab;
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MemoFixture, TypeIIISavesEveryTabByteForByte) {
+  makeDocument(kTypeIII, {});
+  std::string index = kIndexHead;
+  for (const auto& c : cases()) {
+    ASSERT_TRUE(m.SaveTab(c.tab, c.content)) << c.tab;
+    std::string file = std::string(c.tab) + (c.content.starts_with("{\\rtf1") ? ".rtf" : ".txt");
+    index += std::string(c.tab) + "=" + file + "\r\n";
+    EXPECT_EQ(read(this->file(file)), c.content) << c.tab;
+  }
+  EXPECT_EQ(read(m.FileName), index);
+  for (const auto& c : cases()) {
+    EXPECT_EQ(loadTab(c.tab), c.content) << c.tab;
+    EXPECT_EQ(m.CurrentTabFile, file(std::string(c.tab) + (c.content.starts_with("{\\rtf1") ? ".rtf" : ".txt")));
+  }
+}
+
+TEST_F(MemoFixture, ResavingAReadBackTabChangesNothing) {
+  for (unsigned char type : {kTypeII, kTypeIII}) {
+    makeDocument(type, {});
+    for (const auto& c : cases()) ASSERT_TRUE(m.SaveTab(c.tab, c.content));
+    for (const auto& c : cases()) {
+      std::string once = loadTab(c.tab);
+      ASSERT_TRUE(m.SaveTab(c.tab, once));
+      EXPECT_EQ(loadTab(c.tab), once) << c.tab;
+    }
+  }
+}
+
+TEST_F(MemoFixture, NewTabsAreAnnouncedAndListed) {
+  makeDocument(kTypeII, {});
+  changes.clear();
+  ASSERT_TRUE(m.SaveTab("A", "1"));
+  ASSERT_TRUE(m.SaveTab("A", "2"));
+  ASSERT_TRUE(m.SaveTab("B", "3"));
+  EXPECT_EQ(m.TabList, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(changes, (std::vector<bool>{false, false}));
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(m.TabList, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(changes.back(), true);
+}
+
+TEST_F(MemoFixture, TypeIITabNamesMatchExactlyTypeIIIIgnoringCase) {
+  makeDocument(kTypeII, {{"Memo", "two\r\n"}});
+  std::string s;
+  EXPECT_FALSE(m.LoadTab("memo", s));
+  EXPECT_EQ(errors, (std::vector<std::string>{"クリティカルエラー|タブが見つかりませんでした"_sj}));
+  EXPECT_EQ(notFound, 1);
+  ASSERT_TRUE(m.SaveTab("memo", "lower"));
+  EXPECT_EQ(loadTab("Memo"), "two\r\n");
+  EXPECT_EQ(loadTab("memo"), "lower\r\n");
+
+  write(m.FileName, kIndexHead + "Memo=Memo.txt\r\n");
+  write(file("Memo.txt"), "three");
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(loadTab("MEMO"), "three");
+  ASSERT_TRUE(m.SaveTab("memo", "again"));
+  EXPECT_EQ(read(file("Memo.txt")), "again");
+  EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.txt\r\n");
+}
+
+TEST_F(MemoFixture, TurningAPlainTabRichMovesItToAnRtfFile) {
+  makeDocument(kTypeIII, {{"Memo", "plain"}});
+  std::string s;
+  ASSERT_TRUE(m.LoadTab("Memo", s));
+  ASSERT_TRUE(m.SaveTab("Memo", kRtf));
+  EXPECT_FALSE(base::fileExists(file("Memo.txt")));
+  EXPECT_EQ(read(file("Memo.rtf")), kRtf);
+  EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.rtf\r\n");
+  // The shown tab's file follows the move, so outside changes to it are still seen.
+  EXPECT_EQ(m.CurrentTabFile, file("Memo.rtf"));
+  ASSERT_TRUE(m.SaveTab("Memo", "plain again"));
+  EXPECT_FALSE(base::fileExists(file("Memo.rtf")));
+  EXPECT_EQ(read(file("Memo.txt")), "plain again");
+}
+
+TEST_F(MemoFixture, ChangingKindNeverOverwritesAStrayFile) {
+  makeDocument(kTypeIII, {{"Memo", "plain"}});
+  write(file("Memo.rtf"), "someone else's");
+  ASSERT_TRUE(m.SaveTab("Memo", kRtf));
+  EXPECT_EQ(read(file("Memo.rtf")), "someone else's");
+  EXPECT_EQ(read(file("Memo2.rtf")), kRtf);
+  EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo2.rtf\r\n");
+  EXPECT_FALSE(base::fileExists(file("Memo.txt")));
+}
+
+TEST_F(MemoFixture, NewTypeIIITabFilesTakePrefixAndNumbers) {
+  makeDocument(kTypeIII, {});
+  m.SeparatedHeader = "x_";
+  ASSERT_TRUE(m.SaveTab("a:b", "1"));
+  ASSERT_TRUE(m.SaveTab("ab", "{\\rtf1 2}"));
+  ASSERT_TRUE(m.SaveTab("AB:", "3"));
+  EXPECT_EQ(read(m.FileName), kIndexHead + "a:b=x_ab.txt\r\nab=x_ab2.rtf\r\nAB:=x_AB3.txt\r\n");
+}
+
+}  // namespace

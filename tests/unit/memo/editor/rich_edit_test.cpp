@@ -1,0 +1,69 @@
+// The editor control at its boundary: CP932 text with CR LF in and out, byte positions for the
+// selection, and rich text that keeps Japanese because it declares code page 932.
+#include "memo/editor/rich_edit.h"
+
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "ui/form.h"
+
+namespace {
+
+class RichEditTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::FormParams p;
+    p.caption = "editor host";
+    ASSERT_TRUE(form.create(p));
+    ASSERT_TRUE(edit.create(form.handle(), 10));
+  }
+  ui::Form form;
+  memo::RichEdit edit;
+};
+
+TEST_F(RichEditTest, TextComesBackWithCrLfLineEnds) {
+  edit.setText("あい\r\nb\r\n\r\nう"_sj);
+  EXPECT_EQ(edit.text(), "あい\r\nb\r\n\r\nう"_sj);
+  edit.setText("x\ny\rz"_sj);
+  EXPECT_EQ(edit.text(), "x\r\ny\r\nz");
+}
+
+TEST_F(RichEditTest, SelectionIsSetAndReadInBytes) {
+  edit.setText("あい\r\nbc"_sj);
+  edit.setSelection(6, 1);
+  EXPECT_EQ(edit.selStart(), 6);
+  EXPECT_EQ(edit.selLength(), 1);
+  EXPECT_EQ(edit.selectedText(), "b");
+  edit.setSelection(2, 2);
+  EXPECT_EQ(edit.selectedText(), "い"_sj);
+  edit.setSelection(0, 7);
+  EXPECT_EQ(edit.selectedText(), "あい\r\nb"_sj);
+}
+
+TEST_F(RichEditTest, RichContentDeclaresCodePage932AndRoundTrips) {
+  edit.setText("日本語のメモ\r\n二行目"_sj);
+  std::string rtf = edit.saveContent(true);
+  EXPECT_TRUE(memo::isRichContent(rtf));
+  EXPECT_NE(rtf.find("\\ansicpg932"), std::string::npos);
+  edit.clear();
+  edit.loadContent(rtf);
+  EXPECT_EQ(edit.text(), "日本語のメモ\r\n二行目"_sj);
+}
+
+TEST_F(RichEditTest, PlainContentIsTheTextAndAnythingNotRtfLoadsAsText) {
+  edit.loadContent("{\\rtf plain braces\r\nあ"_sj);  // not "{\rtf1": plain text
+  EXPECT_EQ(edit.text(), "{\\rtf plain braces\r\nあ"_sj);
+  EXPECT_EQ(edit.saveContent(false), "{\\rtf plain braces\r\nあ"_sj);
+}
+
+TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
+  edit.setText("a");
+  edit.setModified(false);
+  EXPECT_FALSE(edit.modified());
+  edit.setModified(true);
+  EXPECT_TRUE(edit.modified());
+  edit.setReadOnly(true);
+  EXPECT_TRUE(edit.readOnly());
+}
+
+}  // namespace
