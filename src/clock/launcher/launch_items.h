@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shared/KzRegEx.h"
+#include "shared/reg_ex.h"
 
 namespace tockle {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/handles.h"
-#include "shared/KzRegEx.h"
+#include "shared/reg_ex.h"
 
 namespace tockle {
 
