@@ -104,7 +104,7 @@ base::Menu TLaunchMenu::CreatePopup() {
   for (size_t i = 0; i < Items.size(); ++i) {
     const TLaunchMenuEntry& e = Items[i];
     if (!e.Visible) continue;
-    std::wstring text = base::wide(captions[i]);
+    std::wstring text = base::wide(captions[i].empty() ? e.Caption : captions[i]);
     MENUITEMINFOW mii{};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
