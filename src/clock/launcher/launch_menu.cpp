@@ -98,7 +98,8 @@ base::Menu TLaunchMenu::CreatePopup() {
   bitmaps_.clear();
   for (const std::string& image : iglLaunch) bitmaps_.push_back(bitmapFromBmp16(image));
   std::vector<std::string> captions;
-  for (const TLaunchMenuEntry& e : Items) captions.push_back(e.Separator || !e.Visible || !e.Enabled ? std::string() : e.Caption);
+  for (const TLaunchMenuEntry& e : Items)
+    captions.push_back(e.Separator || !e.Visible || !e.Enabled ? std::string() : e.Caption);
   if (AutoHotkeys) captions = autoAccessKeys(std::move(captions));
   base::Menu menu(CreatePopupMenu());
   for (size_t i = 0; i < Items.size(); ++i) {
