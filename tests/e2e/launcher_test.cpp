@@ -5,6 +5,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "shared/registry.h"
 #include "support/e2e.h"
 #include "support/keys.h"
 
@@ -12,16 +13,6 @@ namespace {
 
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
-
-void setString(const wchar_t* name, const std::string& value) {
-  HKEY k = nullptr;
-  ASSERT_EQ(
-      RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(kKey).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr), 0);
-  std::wstring w = base::wide(value);
-  RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(w.c_str()),
-                 static_cast<DWORD>((w.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(k);
-}
 
 void leftClick(int x, int y) {
   SetCursorPos(x, y);
@@ -41,11 +32,15 @@ class Launcher : public testing::Test {
 
 TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
   const std::string marker = clock.path("marker.txt");
-  setString(L"App0", "-");
-  setString(L"AppPath0", "[区切り]"_sj);
-  setString(L"App1", "Marker");
-  setString(L"AppPath1", base::programFolder() + "write_marker.exe");
-  setString(L"AppParam1", marker);
+  shared::TRegistry reg;
+  ASSERT_TRUE(reg.OpenKey(kKey, true));
+  for (auto [name, value] : {std::pair<const char*, std::string>{"App0", "-"},
+                             {"AppPath0", "[区切り]"_sj},
+                             {"App1", "Marker"},
+                             {"AppPath1", base::programFolder() + "write_marker.exe"},
+                             {"AppParam1", marker}})
+    reg.WriteString(name, value);
+  reg.CloseKey();
   ASSERT_TRUE(clock.start());
   HWND hwnd = clock.waitForWindow(kTitle);
   ASSERT_NE(hwnd, nullptr);

@@ -107,16 +107,6 @@ TEST_F(LaunchMenu, IconsAreDrawnOnceThenReadFromTheCacheWithTheSamePixels) {
   EXPECT_EQ(shown()[0], "&none");
 }
 
-TEST_F(LaunchMenu, WithoutAnyIconTheCacheHoldsOnlyTheRecordLength) {
-  item(0, "none", kNoIcons);
-  build(16);
-  std::string bytes = base::readFile(cache()).value_or("");
-  ASSERT_EQ(bytes.size(), 4u);
-  int32_t n;
-  std::memcpy(&n, bytes.data(), 4);
-  EXPECT_EQ(n, tockle::bmp16Length(16));
-}
-
 TEST_F(LaunchMenu, IconsOffOrSizeZeroShowNoImagesAndLeaveTheCacheAlone) {
   item(0, "clock", base::programPath());
   for (auto [size, icons] : {std::pair{16, false}, std::pair{0, true}}) {
@@ -159,20 +149,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DamagedCache,
                          testing::Values(std::string("\x10\x02", 2), int32(0), int32(-5), int32(100000),
                                          int32(tockle::bmp16Length(20)) + otherSizeImage(), lyingHeader(),
                                          int32(tockle::bmp16Length(16)) + std::string(10, 'x')));
-
-TEST(LaunchMenuDrawing, ASeparatorIsAnEtchedLineFourPixelsDown) {
-  TLaunchMenu menu;
-  ui::Bitmap b(40, 9);
-  DRAWITEMSTRUCT dis{ODT_MENU, 0, 2, 0, 0, nullptr, b.dc(), RECT{0, 0, 40, 9}, 0};
-  ASSERT_TRUE(menu.DrawItem(dis));
-  GdiFlush();
-  EXPECT_EQ(b.pixelRgb(10, 3), GetSysColor(COLOR_MENU));
-  EXPECT_EQ(b.pixelRgb(10, 4), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(b.pixelRgb(10, 5), GetSysColor(COLOR_BTNHIGHLIGHT));
-  EXPECT_EQ(b.pixelRgb(1, 4), GetSysColor(COLOR_MENU));
-  dis.itemID = 3;  // the settings entry is drawn by the menu itself
-  EXPECT_FALSE(menu.DrawItem(dis));
-}
 
 class LauncherClick : public test::ClockFixture {};
 
