@@ -38,7 +38,8 @@ TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
                              {"AppPath0", "[区切り]"_sj},
                              {"App1", "Marker"},
                              {"AppPath1", base::programFolder() + "write_marker.exe"},
-                             {"AppParam1", marker}})
+                             {"AppParam1", marker},
+                             {"AppIconPath1", clock.path("Tockle.exe")}})
     reg.WriteString(name, value);
   reg.CloseKey();
   ASSERT_TRUE(clock.start());
