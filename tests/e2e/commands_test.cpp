@@ -22,27 +22,7 @@ const std::string kSettingsTitle = "環境設定 - Tockle 3"_sj;
 constexpr int kTabsId = 4001;  // the settings dialog's page control
 constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
 
-// Visible pop-up menus of a process.
-struct MenuSearch {
-  DWORD pid;
-  HWND found;
-};
-BOOL CALLBACK findMenu(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<MenuSearch*>(lp);
-  wchar_t cls[32];
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 32) && std::wstring(cls) == L"#32768") {
-    s->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-HWND visibleMenuOf(DWORD pid) {
-  MenuSearch s{pid, nullptr};
-  EnumWindows(findMenu, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
+using test::visibleMenuOf;
 
 void setDword(const std::string& key, const wchar_t* name, DWORD value) {
   HKEY k = nullptr;

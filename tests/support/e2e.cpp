@@ -89,6 +89,30 @@ std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries) {
   return stream.Bytes();
 }
 
+namespace {
+struct MenuSearch {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK findMenu(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<MenuSearch*>(lp);
+  wchar_t cls[32];
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 32) && std::wstring(cls) == L"#32768") {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND visibleMenuOf(DWORD pid) {
+  MenuSearch s{pid, nullptr};
+  EnumWindows(findMenu, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 ProgramRun::ProgramRun(const std::string& exeName) : exe_(exeName) {
   std::string from = base::programFolder() + exeName;
   CopyFileW(base::wide(from).c_str(), base::wide(folder_.file(exeName)).c_str(), FALSE);

@@ -18,6 +18,10 @@ std::vector<HWND> windowsTitled(const std::string& title);
 HWND findWindow(const std::string& title);
 std::string windowTitle(HWND hwnd);
 
+// A visible pop-up menu window of the process, or nullptr (the menu's items cannot be read from
+// another process under Wine, but its window can be found).
+HWND visibleMenuOf(DWORD pid);
+
 // The texts of a dialog's children (a message box's text and buttons), each followed by '|'.
 std::string dialogText(HWND dialog);
 

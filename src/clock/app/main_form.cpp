@@ -224,6 +224,12 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_POWERBROADCAST:
       WMPowerBroadcast();
       break;
+    case WM_MEASUREITEM:
+      if (ppmLaunch.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (ppmLaunch.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
     case WM_PRINTCLIENT:
       PaintTo(reinterpret_cast<HDC>(wp), true);
       return 0;

@@ -21,6 +21,7 @@
 #include "clock/commands/hot_key.h"
 #include "clock/commands/system_menu.h"
 #include "clock/face/clock_face.h"
+#include "clock/launcher/launch_menu.h"
 #include "clock/power/battery.h"
 #include "clock/power/power.h"
 #include "clock/settings/clock_settings.h"
@@ -81,6 +82,8 @@ class TfrmMain : public ui::Form {
   THookHotKey hkHotKey{this};
   // The pop-up system menu, built from "_system3".
   TMenuItem ppmSystem;
+  // The launcher menu; its access keys follow Settings.DiableAccessKey.
+  TLaunchMenu ppmLaunch;
   // Seams before the calls that would act on the machine: power operations and shell starts.
   IPowerControl* Power = &systemPowerControl();
   std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
@@ -158,6 +161,10 @@ class TfrmMain : public ui::Form {
   std::function<void(TfrmConfig&)> ShowConfig;
   void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
+  // The launcher menu (launcher/main_form_launcher.cpp).
+  void BuildLauncherMenu();
+  void LauncherItemClick(const TLaunchMenuEntry& item);
+  void mnuSetLaunchClick();
   void LoadSystemMenu();
   void MakeDefaultSystemMenuFile();
   void LoadHotKeys();
@@ -200,6 +207,7 @@ class TfrmMain : public ui::Form {
   bool alarmCheckPosted_ = false;
   // Commands and input.
   void PopupSystemMenu();
+  void PopupLauncherMenu();
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();

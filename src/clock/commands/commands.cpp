@@ -84,7 +84,7 @@ void TfrmMain::ExecuteCommand(int command) {
       PostMessageW(handle(), WM_CLOSE, 0, 0);
       break;
     case cmdLauncherMenu:
-      // The launcher menu pops up here once it exists.
+      PopupLauncherMenu();
       break;
     case cmdSystemMenu:
       PopupSystemMenu();
