@@ -147,7 +147,11 @@ TEST_F(ClipboardCapture, AViewerFurtherDownHearsEveryChangeAlsoWhileTheFileIsHel
   // The clock records in the order of the copies: once the next copy is in, the held ones are done.
   ASSERT_TRUE(copyAndWait("after release"));
   EXPECT_EQ(clock.otherWindows(), 0);
-  EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"seen 1", "seen 2", "seen 3", "after release"}));
+  // The last text copied while the file was held may still be recorded: the capture tries the file
+  // a few times over a short moment, and the hold may end within it.
+  std::vector<std::string> texts = historyTexts(clock.history());
+  std::erase(texts, "while held 6");
+  EXPECT_EQ(texts, (std::vector<std::string>{"seen 1", "seen 2", "seen 3", "after release"}));
   EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + 7; }));
 }
 
