@@ -41,6 +41,8 @@ bool moving(HWND hwnd) {
 // Left button down at (x, y) on the clock window, moved by (dx, dy), released; returns once the
 // clock has handled the release.
 void leftDrag(HWND hwnd, int x, int y, int dx, int dy) {
+  RECT start{};
+  GetWindowRect(hwnd, &start);
   SetCursorPos(x, y);
   INPUT down{}, move{}, up{};
   down.type = move.type = up.type = INPUT_MOUSE;
@@ -54,6 +56,14 @@ void leftDrag(HWND hwnd, int x, int y, int dx, int dy) {
     SetCursorPos(x + dx * i / 5, y + dy * i / 5);
     SendInput(1, &move, sizeof move);
   }
+  // The move loop follows the cursor on its own time: release only once it has caught up.
+  test::waitUntil(
+      [&] {
+        RECT now{};
+        GetWindowRect(hwnd, &now);
+        return now.left - start.left == dx && now.top - start.top == dy;
+      },
+      3000);
   SendInput(1, &up, sizeof up);
   EXPECT_TRUE(test::waitUntil([&] { return !moving(hwnd); }, 5000));
   // Answered once the button's handler has run to its end (or opened a menu).
