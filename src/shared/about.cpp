@@ -4,13 +4,12 @@
 
 #include <commctrl.h>
 
-#include <shellapi.h>
-
 #include <vector>
 
 #include "base/files.h"
 #include "base/text.h"
 #include "shared/about_ids.h"
+#include "shared/shell_open.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -79,9 +78,7 @@ void TfrmAbout::LinkLabel::command(WORD code) {
 }
 
 TfrmAbout::TfrmAbout(HWND owner) : ui::Dialog(owner, IDD_ABOUT) {
-  OpenInShell = [](const std::string& address) {
-    ShellExecuteW(nullptr, nullptr, base::wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  };
+  OpenInShell = [](const std::string& address) { shared::openInShell(address); };
   onCreate = [this] { addHints(); };
   onShow = [this] { FormShow(); };
   cmdOK.onClick = [this] { close(IDOK); };

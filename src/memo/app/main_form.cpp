@@ -216,6 +216,7 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (HIWORD(wp) == EN_CHANGE) rceMemoChange();
         return 0;
       }
+      if (from && fontBoxCommand(from, HIWORD(wp))) return 0;
       if (MenuBar1.handleCommand(id)) return 0;
       ExecuteCommand(id);
       return 0;
@@ -228,6 +229,10 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
           tbcMemoChange();
           return 0;
         }
+      }
+      if (hdr->hwndFrom == rceMemo.handle() && hdr->code == EN_SELCHANGE) {
+        rceMemoSelectionChange();
+        return 0;
       }
       if (hdr->hwndFrom == clbToolBar && hdr->code == RBN_HEIGHTCHANGE) {
         layout();

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +21,8 @@
 #include "memo/chrome/menu_bar.h"
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
+#include "memo/link/link_conversion.h"
+#include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
 #include "shared/file_drop.h"
 #include "ui/form.h"
@@ -118,6 +122,12 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void TabPositionClick(int tag);
   std::vector<std::string> tabNames() const;
 
+  // Links of plain tabs: the registered prefixes and the marks of the tab shown; opening a link
+  // text (clicked, or the selection or caret line by Ctrl+H).
+  TLinkString LinkRegistry;
+  void OpenLink(const std::string& text);
+  void actHyperlinkExecute();
+
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -192,6 +202,27 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void updateBackup();
   void tmrMessageTimer();
   void ShowCaretPosition();
+  // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
+  void loadTabContent(const std::string& content);
+  void rceMemoTextChanged();
+  void rceMemoMouseMove(int x, int y);
+  void rceMemoMouseDown(UINT message);
+  // Editing and formatting (memo/editor): check marks of actions, the current attributes.
+  void setActionChecked(int id, bool on);
+  bool actionChecked(int id) const;
+  bool beginFormat();
+  void setCurrentAttributes(const CHARFORMAT2W& cf);
+  void toggleStyle(int action, DWORD effect);
+  void actLeftAlignExecute(int alignment);
+  void actBulletsExecute();
+  void actColorExecute();
+  bool fontBoxCommand(HWND from, WORD code);
+  void cmbFontNameChange();
+  void speFontSizeChange();
+  void rceMemoSelectionChange();
+  void mnuShowToolClick();
+  void mnuShowStatusClick();
+  void ConverterClick(int tag);
 
   base::Menu MainMenu1;
   base::Menu ppmTab;
@@ -214,6 +245,10 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   bool filling_ = false;
   bool discardEdits_ = false;     // closing without the edit the user chose to give up
   bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
+  std::map<int, bool> checkedActions_;
+  LinkPointer linkPointer_;
+  int hoverMark_ = -1;
+  bool linksShown_ = false;  // the shown tab was loaded with its links marked
 };
 
 }  // namespace memo

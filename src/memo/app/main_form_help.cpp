@@ -1,11 +1,27 @@
-// The help commands of the memo window.
+// The help commands of the memo window: the help file's finder, keyword search, help on help,
+// the menu topic, and the about box.
+#include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "shared/about.h"
+#include "ui/app.h"
 
 namespace memo {
 
+namespace {
+constexpr ULONG_PTR kMenuHelpContext = 83;
+}  // namespace
+
 void TfrmMain::bindHelpCommands() {
+  auto help = [this](UINT command, ULONG_PTR data) {
+    return [this, command, data] {
+      WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), command, data);
+    };
+  };
+  onCommand(actHelp, help(HELP_FINDER, 0));
+  onCommand(mnuHelpSearch, help(HELP_KEY, reinterpret_cast<ULONG_PTR>(L"")));
+  onCommand(mnuHelpOnHelp, help(HELP_HELPONHELP, 0));
+  onCommand(mnuMenuHelp, help(HELP_CONTEXT, kMenuHelpContext));
   onCommand(mnuAbout, [this] { mnuAboutClick(); });
 }
 

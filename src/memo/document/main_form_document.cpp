@@ -168,11 +168,8 @@ void TfrmMain::tbcMemoChange() {
     loadingTab_ = false;
     const DocFailure why = MemoMan.LastError.kind;
     if (loaded && !tabMissing_) {
-      rceMemo.clear();
-      rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
       PlainMode = !isRichContent(content);
-      // Plain tabs load as lines; links are not highlighted until the link converter exists.
-      rceMemo.loadContent(content);
+      loadTabContent(content);
       rceMemo.setSelection(0, 0);
       enableFormatActions(!PlainMode);
       tabUnavailable_ = false;

@@ -1,5 +1,6 @@
 #include "memo/editor/rich_edit.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -56,9 +57,84 @@ bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
       WS_CHILD | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | extraStyle, 0,
       0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
+  attach();
+  return true;
+}
+
+void RichEdit::attach() {
   SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_LINK);
-  return true;
+  SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  if (back_) setBackColor(*back_);
+}
+
+void RichEdit::replaceControl() {
+  HWND old = hwnd_;
+  if (!old) return;
+  bool focused = GetFocus() == old;
+  RECT r{};
+  GetWindowRect(old, &r);
+  HWND parent = GetParent(old);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  HWND fresh = CreateWindowExW(static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE)), RICHEDIT_CLASSW, L"",
+                               static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)), r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, parent, reinterpret_cast<HMENU>(GetWindowLongPtrW(old, GWLP_ID)),
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!fresh) return;
+  SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The old control's content is freed with it, without the control's slow emptying.
+  RemoveWindowSubclass(old, subclassProc, 1);
+  hwnd_ = fresh;
+  attach();
+  DestroyWindow(old);
+  if (focused) SetFocus(fresh);
+}
+
+LRESULT CALLBACK RichEdit::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<RichEdit*>(data);
+  try {
+    switch (msg) {
+      case WM_SETCURSOR:
+        if (self->hand_ && LOWORD(lp) == HTCLIENT) {
+          SetCursor(LoadCursorW(nullptr, IDC_HAND));
+          return TRUE;
+        }
+        break;
+      case WM_MOUSEMOVE:
+        if (self->onMouseMove) self->onMouseMove(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+        break;
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        if (self->onMouseDown) self->onMouseDown(msg, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+        break;
+      case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, subclassProc, 1);
+        break;
+    }
+  } catch (...) {
+    // Nothing may leave a window procedure; the control still handles the message.
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void RichEdit::setHandCursor(bool on) {
+  if (hand_ == on) return;
+  hand_ = on;
+  POINT p{};
+  GetCursorPos(&p);
+  if (WindowFromPoint(p) == hwnd_) SetCursor(LoadCursorW(nullptr, on ? IDC_HAND : IDC_IBEAM));
+}
+
+int RichEdit::charFromPos(POINT p) const {
+  POINTL pl{p.x, p.y};
+  return static_cast<int>(SendMessageW(hwnd_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&pl)));
+}
+
+POINT RichEdit::posFromChar(int controlPos) const {
+  POINTL pl{};
+  SendMessageW(hwnd_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pl), controlPos);
+  return {pl.x, pl.y};
 }
 
 std::wstring RichEdit::controlText() const {
@@ -112,6 +188,21 @@ std::string RichEdit::selectedText() const {
   return toProgramText(std::wstring_view(all).substr(static_cast<size_t>(from), static_cast<size_t>(to - from)));
 }
 
+void RichEdit::replaceSelection(std::string_view programText) {
+  std::wstring w = toControlText(programText);
+  SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+void RichEdit::selectCaretLine() {
+  CHARRANGE r{};
+  SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  LRESULT line = SendMessageW(hwnd_, EM_EXLINEFROMCHAR, 0, r.cpMin);
+  LONG start = static_cast<LONG>(SendMessageW(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+  LONG length = static_cast<LONG>(SendMessageW(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+  CHARRANGE sel{start, start + length};
+  SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+}
+
 bool RichEdit::modified() const { return SendMessageW(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
 void RichEdit::setModified(bool on) { SendMessageW(hwnd_, EM_SETMODIFY, on, 0); }
 bool RichEdit::canUndo() const { return SendMessageW(hwnd_, EM_CANUNDO, 0, 0) != 0; }
@@ -131,7 +222,20 @@ void RichEdit::setDefaultFont(std::string_view face, int sizePt, std::optional<C
   SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
 }
 
-void RichEdit::setBackColor(COLORREF color) { SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, color); }
+void RichEdit::setFontOfAll(std::string_view face, int sizePt) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET;
+  cf.yHeight = sizePt * 20;
+  cf.bCharSet = SHIFTJIS_CHARSET;
+  lstrcpynW(cf.szFaceName, base::wide(face).c_str(), LF_FACESIZE);
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+}
+
+void RichEdit::setBackColor(COLORREF color) {
+  back_ = color;
+  SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, color);
+}
 
 std::string RichEdit::saveContent(bool rich) const {
   if (!rich) return text();

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,22 @@ class RichEdit {
   bool create(HWND parent, int id, DWORD extraStyle = 0);
   HWND handle() const { return hwnd_; }
 
+  // A fresh control in place of this one (parent, id, style, place, background, event mask and
+  // focus kept): the control frees a large content very slowly, a destroyed one at once.
+  void replaceControl();
+
+  // The mouse over the control (client points), before the control handles it.
+  std::function<void(int x, int y)> onMouseMove;
+  std::function<void(UINT message, int x, int y)> onMouseDown;
+  // While on, the pointer over the control is the hand.
+  void setHandCursor(bool on);
+  bool handCursor() const { return hand_; }
+  // The control position nearest a client point, and the client point of a control position.
+  int charFromPos(POINT p) const;
+  POINT posFromChar(int controlPos) const;
+  // The control's own text (UTF-16, its line breaks a bare CR) and its length.
+  std::wstring controlText() const;
+
   // The whole text as the program counts it.
   std::string text() const;
   void setText(std::string_view programText);
@@ -31,6 +48,10 @@ class RichEdit {
   int selLength() const;
   void setSelection(int startBytes, int lengthBytes);
   std::string selectedText() const;
+  // Replaces the selection with program text (undoable).
+  void replaceSelection(std::string_view programText);
+  // Selects the text of the caret's line (its line break not included).
+  void selectCaretLine();
 
   bool modified() const;
   void setModified(bool on);
@@ -38,6 +59,8 @@ class RichEdit {
   void clearUndo();
   // The default character attributes: face name (CP932), size in points and, when given, colour.
   void setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
+  // Face name and size given to the whole text.
+  void setFontOfAll(std::string_view face, int sizePt);
   void setBackColor(COLORREF color);
   void setReadOnly(bool on);
   bool readOnly() const;
@@ -48,8 +71,11 @@ class RichEdit {
   void loadContent(std::string_view content);
 
  private:
-  std::wstring controlText() const;
+  void attach();
+  static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   HWND hwnd_ = nullptr;
+  bool hand_ = false;
+  std::optional<COLORREF> back_;
 };
 
 // True when a tab content is rich text (its first six bytes are "{\rtf1").

@@ -1,6 +1,7 @@
 // The editor control at its boundary: CP932 text with CR LF in and out, byte positions for the
 // selection, and rich text that keeps Japanese because it declares code page 932.
 #include "memo/editor/rich_edit.h"
+#include "memo/link/link_conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -67,3 +68,10 @@ TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
 }
 
 }  // namespace
+
+TEST_F(RichEditTest, ConvertedLinkTextShowsTheSameText) {
+  memo::TLinkString registry;
+  memo::RegisterWebLinks(registry);
+  edit.loadContent(memo::ConvertLinks("表\\{x}\rhttp://a\\b{}\nド\r\n"_sj, registry));
+  EXPECT_EQ(edit.text(), "表\\{x}\r\nhttp://a\\b{}\r\nド\r\n"_sj);
+}

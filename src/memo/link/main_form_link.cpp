@@ -1,0 +1,81 @@
+// The links of the memo window: plain tabs load through the link converter while HotLink is on,
+// the pointer turns into a hand over a link, a left click or Ctrl+H opens it in the shell.
+#include <windows.h>
+
+#include <richedit.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "memo/link/open_link.h"
+#include "shared/shell_open.h"
+
+namespace memo {
+
+void TfrmMain::bindLinkCommands() {
+  onCommand(actHyperlink, [this] { actHyperlinkExecute(); });
+  rceMemo.onMouseMove = [this](int x, int y) { rceMemoMouseMove(x, y); };
+  rceMemo.onMouseDown = [this](UINT message, int, int) { rceMemoMouseDown(message); };
+}
+
+void TfrmMain::loadTabContent(const std::string& content) {
+  rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+  linksShown_ = PlainMode && HotLink;
+  hoverMark_ = -1;
+  rceMemo.setHandCursor(false);
+  if (!linksShown_) {
+    rceMemo.loadContent(content);
+    return;
+  }
+  RegisterWebLinks(LinkRegistry);
+  rceMemo.loadContent(ConvertLinks(content, LinkRegistry));
+  linkPointer_.loaded();
+  if (ForceFix) rceMemo.setFontOfAll(MemoFontName, MemoFontSize);
+}
+
+void TfrmMain::rceMemoTextChanged() { linkPointer_.textChanged(); }
+
+void TfrmMain::rceMemoMouseMove(int x, int y) {
+  // Only a plain tab loaded with links has marks of its own text.
+  if (!linksShown_ || !PlainMode || !HotLink) {
+    hoverMark_ = -1;
+    rceMemo.setHandCursor(false);
+    return;
+  }
+  hoverMark_ = linkPointer_.markAtPoint(rceMemo, LinkRegistry, POINT{x, y});
+  TKzLinkMark mark;
+  LinkRegistry.GetMark(hoverMark_, mark);
+  if (hoverMark_ < 0)
+    rceMemo.setHandCursor(false);
+  else if (mark.Style & 1)
+    rceMemo.setHandCursor(true);
+}
+
+void TfrmMain::rceMemoMouseDown(UINT message) {
+  if (message != WM_LBUTTONDOWN || !linksShown_ || !PlainMode || !HotLink || hoverMark_ < 0) return;
+  TKzLinkMark mark;
+  LinkRegistry.GetMark(hoverMark_, mark);
+  if (mark.Style & 1) OpenLink(mark.Text);
+}
+
+void TfrmMain::actHyperlinkExecute() {
+  if (rceMemo.selLength() == 0) rceMemo.selectCaretLine();
+  OpenLink(rceMemo.selectedText());
+}
+
+void TfrmMain::OpenLink(const std::string& text) {
+  LinkSettings settings{UseUrl, UseEmail, UseLocal, [](const std::string& s) { return base::folderExists(s); },
+                        [](const std::string& s) { return base::fileExists(s); }};
+  std::optional<LinkOpening> o = PlanOpenLink(text, settings);
+  if (!o) return;
+  // A text never starts a program without the user saying so.
+  if (o->program && ask("プログラムを起動します。よろしいですか？\r\n"_sj + o->target, "リンクを開く"_sj,
+                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+    return;
+  ShowStatusMessage("アクセス中 -> "_sj + o->shown);
+  shared::openInShell(o->target, o->folder);
+  ShowStatusMessage("アクセス完了 -> "_sj + o->target);
+}
+
+}  // namespace memo

@@ -1,0 +1,143 @@
+// The memo window's links and formatting in-process: a plain tab shows its links, the pointer and
+// a click open them through the shell seam, marks follow edits, Ctrl+H opens the caret's line;
+// bullets, bold with and without a selection, and the document format round trip.
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include "memo/chrome/commands.h"
+#include "shared/shell_open.h"
+#include "unit/memo/main_form_fixture.h"
+
+namespace {
+
+class MemoLinks : public memotest::MainFormTest {
+ protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    saved_ = shared::shellOpener();
+    shared::shellOpener() = [this](const std::string& target, const std::string& folder) {
+      opened.push_back(target + "|" + folder);
+    };
+  }
+  void TearDown() override {
+    shared::shellOpener() = saved_;
+    MainFormTest::TearDown();
+  }
+  void startWith(const std::string& tabLines) {
+    write("memo.ntd", typeII(tabLines));
+    start(dir.file("memo.ntd"));
+  }
+  // Moves the pointer over the middle of the character at a control position, or right of it.
+  void pointAt(int controlPos, int dx = 2) {
+    POINT p = form->rceMemo.posFromChar(controlPos);
+    SendMessageW(form->rceMemo.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x + dx, p.y + 3));
+  }
+  void click() {
+    SendMessageW(form->rceMemo.handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageW(form->rceMemo.handle(), WM_LBUTTONUP, 0, 0);
+  }
+  CHARFORMAT2W formatAt(int from, int to) {
+    CHARRANGE r{from, to};
+    SendMessageW(form->rceMemo.handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageW(form->rceMemo.handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return cf;
+  }
+  std::vector<std::string> opened;
+  shared::ShellOpener saved_;
+};
+
+TEST_F(MemoLinks, APlainTabShowsItsLinksAndAClickOpensTheOneUnderThePointer) {
+  startWith("t/*!/日本 http://a.b/ x\\CrLf%second\r\n"_sj);
+  EXPECT_EQ(form->rceMemo.text(), "日本 http://a.b/ x\r\nsecond\r\n"_sj);
+  ASSERT_EQ(form->LinkRegistry.Marks.size(), 1u);
+  CHARFORMAT2W link = formatAt(4, 5), plain = formatAt(0, 1);
+  EXPECT_EQ(link.crTextColor, 0xFF0000u);
+  EXPECT_TRUE(link.dwEffects & CFE_UNDERLINE);
+  EXPECT_FALSE(plain.dwEffects & CFE_UNDERLINE);
+  EXPECT_EQ(base::cp932(plain.szFaceName), form->MemoFontName);  // ForceFix
+
+  pointAt(0);
+  EXPECT_FALSE(form->rceMemo.handCursor());
+  pointAt(5);
+  EXPECT_TRUE(form->rceMemo.handCursor());
+  click();
+  EXPECT_EQ(opened, std::vector<std::string>{"http://a.b/|"});
+  EXPECT_EQ(form->StatusText(), "アクセス完了 -> http://a.b/"_sj);
+  pointAt(16, 40);  // right of the end of the first line
+  EXPECT_FALSE(form->rceMemo.handCursor());
+
+  // An edit before the link moves its mark with it.
+  form->rceMemo.setSelection(0, 0);
+  form->rceMemo.replaceSelection("ab");
+  pointAt(6);
+  EXPECT_TRUE(form->rceMemo.handCursor());
+  pointAt(4);
+  EXPECT_FALSE(form->rceMemo.handCursor());
+}
+
+TEST_F(MemoLinks, CtrlHOpensTheCaretLineAndAsksBeforeAProgram) {
+  write("run.bat", "@echo off\r\n");
+  std::string bat = dir.file("run.bat");
+  startWith("t/*!/www.example.com\\CrLf%"_sj + bat + "\\CrLf%" + "\r\n");
+  form->rceMemo.setSelection(3, 0);
+  EXPECT_TRUE(form->HandleShortCut(memo::shortCut('H', memo::kCtrl)));
+  form->rceMemo.setSelection(17 + 2, 0);
+  answers.push_back(IDNO);
+  form->ExecuteCommand(memo::actHyperlink);
+  EXPECT_EQ(opened, std::vector<std::string>{"http://www.example.com/|"});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find(bat), std::string::npos);
+}
+
+TEST_F(MemoLinks, WithHotLinkOffAPlainTabHasNoLinks) {
+  shared::TRegistry r;
+  ASSERT_TRUE(r.OpenKey(key.path(), true));
+  r.WriteBool("HotLink", false);
+  startWith("t/*!/http://a.b/\r\n");
+  EXPECT_TRUE(form->LinkRegistry.Marks.empty());
+  pointAt(2);
+  EXPECT_FALSE(form->rceMemo.handCursor());
+  EXPECT_EQ(formatAt(2, 3).crTextColor & 0xFFFFFF, formatAt(0, 1).crTextColor & 0xFFFFFF);
+}
+
+TEST_F(MemoLinks, PlainBulletsKeepTheNextLineApart) {
+  startWith("t/*!/a\\CrLf%  b\\CrLf%next\r\n");
+  form->rceMemo.setSelection(0, 8);
+  form->ExecuteCommand(memo::actBullets);
+  EXPECT_EQ(form->rceMemo.text(), "・a\r\n・b\r\nnext\r\n"_sj);
+}
+
+TEST_F(MemoLinks, BoldActsOnTheSelectionOrOnTheDefaultAttributes) {
+  startWith("t/*!/{\\rtf1\\ansi\\ansicpg932 one two}\r\n");
+  ASSERT_FALSE(form->PlainMode);
+  form->rceMemo.setSelection(0, 3);
+  form->ExecuteCommand(memo::actBold);
+  EXPECT_TRUE(formatAt(0, 3).dwEffects & CFE_BOLD);
+  EXPECT_FALSE(formatAt(4, 7).dwEffects & CFE_BOLD);
+  EXPECT_TRUE(form->rceMemo.modified());
+  form->rceMemo.setSelection(7, 0);
+  form->ExecuteCommand(memo::actBold);  // the check mark follows the selection: bold again
+  CHARFORMAT2W def{};
+  def.cbSize = sizeof def;
+  SendMessageW(form->rceMemo.handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&def));
+  EXPECT_TRUE(def.dwEffects & CFE_BOLD);
+}
+
+TEST_F(MemoLinks, TypeTwoToThreeAndBackKeepsEveryTabAndItsBytes) {
+  startWith("一/*!/first\\CrLf%\r\n二/*!/日本 http://x/\r\n"_sj);
+  form->rceMemo.replaceSelection("edited ");
+  answers = {IDYES, IDYES};
+  form->ExecuteCommand(memo::mnuType3);
+  EXPECT_EQ(form->MemoMan.DocumentType, memo::kTypeIII);
+  form->ExecuteCommand(memo::mnuType2);
+  EXPECT_EQ(form->MemoMan.DocumentType, memo::kTypeII);
+  EXPECT_EQ(documentTabs("memo.ntd"), (std::vector<std::string>{"一"_sj, "二"_sj}));
+  EXPECT_EQ(documentTab("memo.ntd", "一"_sj), "edited first\r\n");
+  EXPECT_EQ(documentTab("memo.ntd", "二"_sj), "日本 http://x/\r\n"_sj);
+  EXPECT_EQ(boxes.size(), 2u);
+}
+
+}  // namespace
