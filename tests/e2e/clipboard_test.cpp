@@ -110,7 +110,10 @@ TEST_F(ClipboardCapture, RecordsCopiedTextButNotWhatWasThereAtStart) {
   EXPECT_EQ(historyTexts(clock.history()), std::vector<std::string>{japanese});
   // Blanks and line breaks at the ends go; inner line breaks become CR LF.
   copyFromHelper("  one\ntwo\n\n");
-  EXPECT_TRUE(test::waitUntil([&] { return historyTexts(clock.history()).back() == "one\r\ntwo"; }));
+  EXPECT_TRUE(test::waitUntil([&] {
+    auto t = historyTexts(clock.history());
+    return !t.empty() && t.back() == "one\r\ntwo";
+  }));
   // A copied text already in the history moves to the newest place.
   ASSERT_TRUE(copyAndWait(japanese));
   EXPECT_EQ(historyTexts(clock.history()), (std::vector<std::string>{"one\r\ntwo", japanese}));
