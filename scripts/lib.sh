@@ -2,6 +2,8 @@
 # shellcheck source=/dev/null
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Paths under the tree reach ccache relative, so another checkout can reuse its results.
+export CCACHE_BASEDIR="$ROOT"
 
 # Packages, build and Wine prefix: what both the run and the test command begin with. Arguments go
 # to the build (`--target Tockle Memo` builds only the programs).

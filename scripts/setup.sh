@@ -8,7 +8,7 @@ need=(cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binuti
   mingw-w64-x86-64-dev googletest wine wine32:i386 wine64 libwine:i386 fonts-wine
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxcomposite1:i386 libxfixes3:i386
   libxinerama1:i386 libxxf86vm1:i386 xvfb xauth x11-utils x11-apps xdotool imagemagick locales
-  fonts-ipafont-gothic fonts-ipafont-mincho python3 flock chrony)
+  fonts-ipafont-gothic fonts-ipafont-mincho python3 flock chrony ccache)
 
 missing=()
 for p in "${need[@]}"; do
