@@ -276,8 +276,4 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return ui::Form::handleMessage(msg, wp, lp);
 }
 
-void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>&, int, int) {
-  // What a drop does (open as tabs or insert) comes with the insert commands.
-}
-
 }  // namespace memo
