@@ -49,7 +49,7 @@ class FakeCommonDialogs : public ui::CommonDialogs {
   template <typename T>
   static bool take(std::deque<T>& queue, T& out) {
     if (queue.empty()) return false;
-    out = queue.front();
+    out = std::move(queue.front());
     queue.pop_front();
     return true;
   }

@@ -1,0 +1,309 @@
+// The alarm page in the settings dialog of a clock window of its own, with the time fixed: the
+// detail group's checks and defaults, rows and the group round trip, the list's buttons and check
+// boxes, the two pop-up menus, the sound buttons, and the list handed back to the alarm manager.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include <cmath>
+
+#include "clock/alarm/alarm_file.h"
+#include "clock/settings/config_dialog.h"
+#include "clock/settings/pages/alarm_page.h"
+#include "shared/reg_ex.h"
+#include "support/fake_common_dialogs.h"
+#include "unit/clock/alarm/alarm_test_util.h"
+#include "unit/clock/clock_fixture.h"
+
+namespace {
+
+using alarm_test::at;
+using alarm_test::tod;
+
+long long secs(base::DateTime t) { return std::llround(t * 86400); }
+bool shown(const ui::Control& c) { return (GetWindowLongW(c.handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
+// A box ticked or unticked as the mouse does it (click() only runs the handler).
+void toggle(ui::CheckBox& box) { box.send(BM_CLICK); }
+
+class AlarmPage : public test::ClockFixture {
+ protected:
+  void SetUp() override {
+    test::ClockFixture::SetUp();
+    form.AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+      boxes.push_back(std::string(caption));
+      lastText = std::string(text);
+      return reply;
+    };
+    form.AlarmSound = [this](const std::string& path, UINT flags) {
+      sounds.push_back(path + ":" + std::to_string(flags));
+    };
+  }
+  tockle::TAlarmPage& open(uint8_t mode = 1) {
+    dialog.reset();
+    form.ConfigMode = mode;
+    dialog = std::make_unique<tockle::TfrmConfig>(form);
+    EXPECT_TRUE(dialog->create());
+    tockle::TAlarmPage& p = dialog->AlarmPage();
+    p.Now = [this] { return now; };
+    return p;
+  }
+  // Alarms "A", "B", "C" in the file, before the dialog opens.
+  void addThree() {
+    for (const char* m : {"A", "B", "C"}) form.AlarmManager->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
+  }
+  static std::string order(const tockle::TAlarmPage& p) {
+    std::string s;
+    for (int i = 0; i < p.lsvAlarm.count(); ++i) s += p.lsvAlarm.itemText(i, 3);
+    return s;
+  }
+  // Answers the next pop-up menu with the item of this caption, noting every caption.
+  void choose(tockle::TAlarmPage& p, const std::string& caption) {
+    p.PopupMenu = [this, caption](HMENU menu, POINT) -> UINT {
+      menuCaptions.clear();
+      UINT chosen = 0;
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        menuCaptions.push_back(base::cp932(text));
+        if (menuCaptions.back() == caption) chosen = GetMenuItemID(menu, i);
+      }
+      return chosen;
+    };
+  }
+
+  std::unique_ptr<tockle::TfrmConfig> dialog;
+  base::DateTime now = at(2026, 5, 1, 12, 0, 40);
+  std::vector<std::string> boxes, sounds, menuCaptions;
+  std::string lastText;
+  int reply = IDOK;
+};
+
+TEST_F(AlarmPage, RegisteringChecksTheWindowAndTheWeekdays) {
+  auto& p = open();
+  struct {
+    base::DateTime start, end;
+    bool everyHour, noDays;
+    const char* box;  // the one box shown, "" for none
+    bool registered;
+    base::DateTime endAfter;
+  } cases[] = {
+      {tod(22, 0), tod(9, 59), false, false, "", true, tod(9, 59)},
+      {tod(22, 0), tod(10, 1), false, false, "終了時刻の範囲エラー", true, tod(10, 0)},
+      {tod(10, 0), tod(10, 5), false, true, "曜日設定して下さい", false, tod(10, 5)},
+      {tod(10, 0), tod(10, 5), true, true, "曜日設定して下さい", false, tod(10, 5)},
+  };
+  int rows = 0;
+  for (auto c : cases) {
+    boxes.clear();
+    p.NewAlarm();
+    p.SetStartTime(c.start);
+    p.SetEndTime(c.end);
+    if (c.everyHour) toggle(p.chkEveryHour);
+    EXPECT_EQ(p.dtpEndTime.enabled(), !c.everyHour);
+    if (c.noDays) p.btnRelAll.click();
+    p.btnRegAlarm.click();
+    EXPECT_EQ(boxes, *c.box ? std::vector<std::string>{base::fromUtf8(c.box)} : std::vector<std::string>{});
+    EXPECT_EQ(secs(p.EndTime()), secs(c.endAfter));
+    EXPECT_EQ(p.Editing(), !c.registered);
+    rows += c.registered;
+    EXPECT_EQ(p.lsvAlarm.count(), rows);
+    p.btnCanAlarm.click();
+  }
+  EXPECT_EQ(p.lsvAlarm.itemText(1, 1), base::timeToStr(tod(10, 0)));
+}
+
+TEST_F(AlarmPage, TheGroupAndTheRowsRoundTripAndAnEditKeepsItsPlaceAndLastRing) {
+  addThree();
+  auto& p = open();
+  const std::string lastRung = p.lsvAlarm.itemText(0, 8);
+  // A new alarm: now to now + 0.003 day cut to the minute, a message, every weekday.
+  p.btnNewAlarm.click();
+  ASSERT_TRUE(p.Editing());
+  EXPECT_EQ(secs(p.StartTime()), secs(tod(12, 0, 40)));
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(12, 4)));
+  EXPECT_TRUE(p.spbAlarmEnabled.checked() && p.chkShowMes.checked() && shown(p.cmbMessage));
+  EXPECT_EQ(p.cmbMessage.text(), "設定時刻になりました"_sj);
+  EXPECT_FALSE(shown(p.cmbSoundPath) || shown(p.lsvAlarm));
+  p.clbWeekDay[0].setChecked(false);
+  p.clbWeekDay[6].setChecked(false);
+  toggle(p.chkRingSound);
+  EXPECT_TRUE(shown(p.cmbSoundPath) && shown(p.chkSoundLoop));
+  p.cmbSoundPath.setText("C:\\bell.wav");
+  p.chkSoundLoop.setChecked(true);
+  p.chkReCall.setChecked(true);
+  p.cmbAlarmApp.setText("a.exe;#NTPSynchronize");
+  p.btnRegAlarm.click();
+  // Appended, with every column as the alarm file would give it.
+  ASSERT_EQ(order(p), "ABC設定時刻になりました"_sj);
+  EXPECT_EQ(p.lsvAlarm.selectedIndex(), 3);
+  tockle::AlarmRow row{true,
+                       {base::timeToStr(tod(12, 0, 40)), base::timeToStr(tod(12, 4)), "Y", "設定時刻になりました"_sj,
+                        "月火水木金"_sj, "Y", "Y", "C:\\bell.wav", tockle::TKzBasicAlarmItem::previousText(now - 0.5),
+                        "Y", "a.exe;#NTPSynchronize", "N"}};
+  for (int c = 0; c < 12; ++c) EXPECT_EQ(p.lsvAlarm.itemText(3, c), row.columns[c]) << c;
+  // Opened again, the group shows what was registered.
+  p.btnEditAlarm.click();
+  EXPECT_EQ(p.EditTag(), 1);
+  EXPECT_EQ(secs(p.StartTime()), secs(tod(12, 0, 40)));
+  EXPECT_TRUE(p.chkReCall.checked() && p.chkSoundLoop.checked() && !p.chkEveryHour.checked());
+  EXPECT_EQ(p.cmbAlarmApp.text(), "a.exe;#NTPSynchronize");
+  EXPECT_FALSE(p.clbWeekDay[0].checked() || p.clbWeekDay[6].checked());
+  EXPECT_TRUE(p.clbWeekDay[1].checked());
+  p.btnCanAlarm.click();
+
+  // An edit stays in its row; it rings again only when its times or days changed.
+  now += 1.0 / 24;
+  p.lsvAlarm.setSelectedIndex(0);
+  p.AlarmEdit(1);
+  p.cmbMessage.setText("A2");
+  p.btnRegAlarm.click();
+  EXPECT_EQ(order(p), "A2BC設定時刻になりました"_sj);
+  EXPECT_EQ(p.lsvAlarm.itemText(0, 8), lastRung);
+  p.lsvAlarm.setSelectedIndex(0);
+  p.AlarmEdit(1);
+  p.clbWeekDay[3].setChecked(false);
+  p.btnRegAlarm.click();
+  EXPECT_EQ(p.lsvAlarm.itemText(0, 8), tockle::TKzBasicAlarmItem::previousText(now - 0.5));
+  EXPECT_EQ(p.lsvAlarm.itemText(0, 4), "日月火木金土"_sj);
+}
+
+TEST_F(AlarmPage, ListButtonsAndCheckBoxesMarkTheAlarmsChanged) {
+  addThree();
+  struct {
+    int selected;
+    std::function<void(tockle::TAlarmPage&)> act;
+    const char* order;
+    int selectedAfter;
+  } cases[] = {
+      {0, [](auto& p) { p.btnUpAlarm.click(); }, "ABC", 0},
+      {2, [](auto& p) { p.btnDownAlarm.click(); }, "ABC", 2},
+      {1, [](auto& p) { p.btnUpAlarm.click(); }, "BAC", 0},
+      {0, [](auto& p) { p.btnDownAlarm.click(); }, "BAC", 1},
+      {2, [](auto& p) { p.lsvAlarmKeyDown(VK_DELETE); }, "AB", 1},
+      {1, [](auto& p) { p.lsvAlarm.setChecked(1, false); }, "ABC", 1},
+      {1, [](auto& p) { toggle(p.chkClearReCall); }, "ABC", 1},
+  };
+  for (auto& c : cases) {
+    auto& p = open();
+    p.lsvAlarm.setSelectedIndex(c.selected);
+    EXPECT_EQ(dialog->ChangedPages, 0);
+    c.act(p);
+    EXPECT_EQ(order(p), c.order);
+    EXPECT_EQ(p.lsvAlarm.selectedIndex(), c.selectedAfter) << c.order;
+    EXPECT_EQ(dialog->ChangedPages, tockle::cpAlarms) << c.order;
+  }
+  // Space on a row ticks its box as the mouse does.
+  auto& p = open();
+  p.lsvAlarm.setSelectedIndex(0);
+  SendMessageW(p.lsvAlarm.handle(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(p.lsvAlarm.handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_FALSE(p.lsvAlarm.checked(0));
+  EXPECT_EQ(dialog->ChangedPages, tockle::cpAlarms);
+}
+
+TEST_F(AlarmPage, QuickTimesAndTheProgramMenu) {
+  auto& p = open();
+  now = at(2026, 5, 1, 23, 50, 0);
+  p.NewAlarm();
+  // Start: now + 30 minutes is tomorrow's time of day; the end follows the moved start.
+  choose(p, "30分後"_sj);
+  p.btnInsertTime.click();
+  EXPECT_EQ(menuCaptions.size(), 14u);
+  EXPECT_EQ(menuCaptions.front(), "1分後"_sj);
+  EXPECT_EQ(menuCaptions.back(), "任意時間後(&O)"_sj);
+  EXPECT_EQ(secs(p.StartTime()), secs(tod(0, 20)));
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(0, 24)));
+  // End: the start + m minutes; "any" asks, and 0 changes nothing.
+  choose(p, "1時間後"_sj);
+  p.btnInsertTime2.click();
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(1, 20)));
+  std::vector<std::string> asked;
+  int minutes = 0;
+  p.AskMinutes = [&](const std::string& caption, const std::string&) {
+    asked.push_back(caption);
+    return minutes;
+  };
+  choose(p, "任意時間後(&O)"_sj);
+  p.btnInsertTime2.click();
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(1, 20)));
+  minutes = 90;
+  p.btnInsertTime2.click();
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(1, 50)));
+  EXPECT_EQ(asked, (std::vector<std::string>{"時間の指定"_sj, "時間の指定"_sj}));
+
+  choose(p, "Windows サスペンド(&S)"_sj);
+  p.btnAlarmApp.click();
+  EXPECT_EQ(p.cmbAlarmApp.text(), "#SuspendWindows");
+  p.cmbAlarmApp.setText("C:\\tools\\a.exe");
+  p.btnAlarmApp.click();
+  EXPECT_EQ(p.cmbAlarmApp.text(), "C:\\tools\\a.exe;#SuspendWindows");
+  test::FakeCommonDialogs fake;
+  fake.files = {"C:\\b.exe", "C:\\c.exe"};
+  choose(p, "参照(追加)(&A)"_sj);
+  p.btnAlarmApp.click();
+  EXPECT_EQ(p.cmbAlarmApp.text(), "C:\\tools\\a.exe;#SuspendWindows;C:\\b.exe");
+  EXPECT_EQ(menuCaptions.size(), 8u);
+  choose(p, "参照(置換)(&C)"_sj);
+  p.btnAlarmApp.click();
+  EXPECT_EQ(p.cmbAlarmApp.text(), "C:\\c.exe");
+  EXPECT_EQ(fake.calls, (std::vector<std::string>{"openFile:ファイルの指定"_sj, "openFile:ファイルの指定"_sj}));
+}
+
+TEST_F(AlarmPage, SoundChoiceAndTest) {
+  auto& p = open();
+  p.NewAlarm();
+  toggle(p.chkRingSound);
+  p.cmbSoundPath.setText(folder.file("bell.wav"));
+  p.btnTestSound.click();  // no such file: nothing plays
+  EXPECT_TRUE(sounds.empty());
+  writeFile("bell.wav", "RIFF");
+  p.btnTestSound.click();
+  EXPECT_EQ(sounds,
+            std::vector<std::string>{folder.file("bell.wav") + ":" + std::to_string(SND_ASYNC | SND_NODEFAULT)});
+  test::FakeCommonDialogs fake;
+  fake.files = {"C:\\chime.wav"};
+  p.btnSelSound.click();
+  EXPECT_EQ(p.cmbSoundPath.text(), "C:\\chime.wav");
+  EXPECT_EQ(fake.lastFile.fileName, folder.file("bell.wav"));
+  EXPECT_EQ(fake.lastFile.filter, "Windows サウンドファイル(*.wav)|*.wav|全てのファイル(*.*)|*.*"_sj);
+}
+
+TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
+  // A stored time the locale cannot read is shown as it stands, and an edit fixes it.
+  const std::string file = folder.file("_alarm3");
+  form.AlarmManager->AddItem(alarm_test::alarm("old", tod(7, 0), tod(7, 5)));
+  tockle::AlarmFile(file).write("0", "StartTime", "abc");
+  form.AlarmManager->AllocItems(false);
+  auto& p = open();
+  EXPECT_EQ(p.lsvAlarm.itemText(0, 0), "abc");
+  p.lsvAlarm.setSelectedIndex(0);
+  p.AlarmEdit(1);
+  EXPECT_EQ(secs(p.StartTime()), secs(tod(12, 0, 40)));
+  p.btnRegAlarm.click();
+  EXPECT_EQ(p.lsvAlarm.itemText(0, 0), base::timeToStr(tod(12, 0, 40)));
+
+  p.NewAlarm();
+  p.cmbMessage.setText("テスト"_sj);
+  toggle(p.chkClearReCall);
+  reply = IDYES;
+  dialog->btnOkClick();
+  EXPECT_EQ(boxes, std::vector<std::string>{"未確定アイテムの確定"_sj});
+  EXPECT_EQ(lastText, "アラームのアイテム テスト がまだ未確定です\r\n確定しますか？"_sj);
+  EXPECT_FALSE(IsWindow(dialog->handle()));
+  tockle::AlarmFile f(file);
+  EXPECT_EQ(f.read("Initial", "Count"), "2");
+  EXPECT_EQ(f.read("0", "StartTime"), base::timeToStr(tod(12, 0, 40)));
+  EXPECT_EQ(f.read("1", "MessageString"), "テスト"_sj);
+  ASSERT_EQ(form.AlarmManager->Items.size(), 2u);
+  EXPECT_TRUE(form.AlarmManager->ClearReCall);
+  // The alarm's message heads its history.
+  shared::TKzRegEx reg;
+  std::string first;
+  ASSERT_TRUE(reg.OpenKeyReadOnly(key.path()));
+  EXPECT_TRUE(reg.TryReadString("_alm0", first, ""));
+  EXPECT_EQ(first, "テスト"_sj);
+}
+
+}  // namespace
