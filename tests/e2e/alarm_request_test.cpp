@@ -1,0 +1,105 @@
+// An alarm request sent to the real Tockle.exe from another process as the memo sends it: the
+// settings dialog opens on a new alarm holding the request's first 256 bytes, OK writes the alarm
+// to "_alarm3", and the alarm, whose window contains the present, rings.
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "clock/alarm/alarm_ids.h"
+#include "clock/settings/pages/alarm_page_ids.h"
+#include "support/e2e.h"
+
+namespace {
+
+const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
+const std::string kKey = "Software\\Quorvane\\Tockle3";
+
+// A child at any depth (the page lies inside the tab control's parent).
+HWND descendant(HWND parent, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        if (GetDlgCtrlID(h) != s->id) return TRUE;
+        s->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string text(HWND h) {
+  wchar_t buf[1024] = {};
+  LRESULT n = SendMessageW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
+  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
+}
+
+void press(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+class AlarmRequest : public testing::Test {
+ protected:
+  void SetUp() override { test::deleteUserKey(kKey); }
+  void TearDown() override {
+    clock.close(kTitle);
+    test::deleteUserKey(kKey);
+  }
+  std::string value(const std::string& section, const std::string& key) {
+    wchar_t buf[2048];
+    GetPrivateProfileStringW(base::wide(section).c_str(), base::wide(key).c_str(), L"<none>", buf, 2048,
+                             base::wide(clock.path("_alarm3")).c_str());
+    return base::cp932(buf);
+  }
+  test::ProgramRun clock{"Tockle.exe"};
+};
+
+TEST_F(AlarmRequest, OpensANewAlarmWithTheFirst256BytesAndTheAlarmRings) {
+  ASSERT_TRUE(clock.start());
+  HWND main = clock.waitForWindow(kTitle);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  // 300 bytes whose 256th byte is the first half of a double-byte character.
+  std::string request = "x";
+  for (int i = 0; i < 149; ++i) request += "あ"_sj;
+  request += "!";
+  ASSERT_EQ(request.size(), 300u);
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(request.size()), request.data()};
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 15000, &result));
+
+  HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
+  ASSERT_NE(dialog, nullptr);
+  HWND message = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] {
+    message = descendant(dialog, IDC_ALARM_MESSAGE_TEXT);
+    return message && IsWindowVisible(message);
+  }));
+  const std::string expected = request.substr(0, 255);
+  EXPECT_EQ(text(message), expected);
+  EXPECT_EQ(text(descendant(dialog, IDC_ALARM_REGISTER)), "登録(&R)"_sj);
+  test::captureWindow(dialog, "alarm_page_new_alarm.png");
+
+  // OK asks about the alarm still open; Yes registers it and the dialog writes the file.
+  press(dialog, IDOK);
+  HWND question = clock.waitForWindow("未確定アイテムの確定"_sj);
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return GetDlgItem(question, IDYES) != nullptr; }));
+  press(question, IDYES);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(test::waitUntil([&] { return value("Initial", "Count") == "1"; }));
+  EXPECT_EQ(value("0", "MessageString"), expected);
+  EXPECT_EQ(value("0", "Enabled"), "1");
+
+  HWND notice = clock.waitForWindow("アラームのお知らせ - Tockle 3"_sj, 20000);
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(test::waitUntil([&] { return text(GetDlgItem(notice, IDC_ALARM_MESSAGE)) == expected; }));
+  press(notice, IDOK);
+  EXPECT_TRUE(test::waitUntil([&] { return !IsWindow(notice); }));
+  EXPECT_TRUE(clock.running());
+}
+
+}  // namespace
