@@ -87,6 +87,7 @@ TEST_F(AlarmRequest, OpensANewAlarmWithTheFirst256BytesAndTheAlarmRings) {
   press(dialog, IDOK);
   HWND question = clock.waitForWindow("未確定アイテムの確定"_sj);
   ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(test::dialogShows(question, "アラームのアイテム "_sj + expected + " がまだ未確定です"_sj));
   ASSERT_TRUE(test::waitUntil([&] { return GetDlgItem(question, IDYES) != nullptr; }));
   press(question, IDYES);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
