@@ -55,24 +55,21 @@ class AlarmPage : public test::ClockFixture {
     for (int i = 0; i < p.lsvAlarm.count(); ++i) s += p.lsvAlarm.itemText(i, 3);
     return s;
   }
-  // The next pop-up menu answers the item of this caption; every caption is noted.
-  void choose(tockle::TAlarmPage& p, const std::string& caption) {
-    p.PopupMenu = [this, caption](HMENU menu, POINT) {
-      menuCaptions.clear();
-      UINT chosen = 0;
+  // The next pop-up menu answers the item of this caption.
+  static void choose(tockle::TAlarmPage& p, const std::string& caption) {
+    p.PopupMenu = [caption](HMENU menu, POINT) {
       for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t text[64] = {};
         GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-        menuCaptions.push_back(base::cp932(text));
-        if (menuCaptions.back() == caption) chosen = GetMenuItemID(menu, i);
+        if (base::cp932(text) == caption) return GetMenuItemID(menu, i);
       }
-      return chosen;
+      return 0u;
     };
   }
 
   std::unique_ptr<tockle::TfrmConfig> dialog;
   base::DateTime now = at(2026, 5, 1, 12, 0, 40);
-  std::vector<std::string> boxes, sounds, menuCaptions;
+  std::vector<std::string> boxes, sounds;
   int reply = IDOK;
 };
 
@@ -201,8 +198,6 @@ TEST_F(AlarmPage, QuickTimesAndTheProgramMenu) {
   // The start: now + 30 minutes as a time of day; the end follows the moved start.
   choose(p, "30分後"_sj);
   p.btnInsertTime.click();
-  EXPECT_EQ(menuCaptions.size(), 14u);
-  EXPECT_EQ(menuCaptions.back(), "任意時間後(&O)"_sj);
   EXPECT_EQ(secs(p.StartTime()), secs(tod(0, 28, 30)));
   EXPECT_EQ(secs(p.EndTime()), secs(tod(0, 32)));
   // The pickers are read as times, never as their display: any format the system offers will do.
@@ -280,8 +275,7 @@ TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   // The message heads its history.
   shared::TKzRegEx reg;
   std::string first;
-  ASSERT_TRUE(reg.OpenKeyReadOnly(key.path()));
-  EXPECT_TRUE(reg.TryReadString("_alm0", first, "") && first == "テスト"_sj);
+  EXPECT_TRUE(reg.OpenKeyReadOnly(key.path()) && reg.TryReadString("_alm0", first, "") && first == "テスト"_sj);
 }
 
 }  // namespace
