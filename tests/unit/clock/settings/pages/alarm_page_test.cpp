@@ -259,6 +259,14 @@ TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   p.AlarmEdit(1);
   p.btnRegAlarm.click();
 
+  // A file that refuses the write is said, and the dialog stays open.
+  const std::wstring path = base::wide(file.path());
+  ASSERT_TRUE(DeleteFileW(path.c_str()) && CreateDirectoryW(path.c_str(), nullptr));
+  EXPECT_FALSE(dialog->ApplySettings(false));
+  RemoveDirectoryW(path.c_str());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].substr(0, boxes[0].find(':')), "Tockle 3 for Windows 9x/NT");
+  boxes.clear();
   p.NewAlarm();
   p.cmbMessage.setText("テスト"_sj);
   toggle(p.chkClearReCall);
