@@ -38,10 +38,7 @@ class AlarmRequest : public testing::Test {
     test::deleteUserKey(kKey);
   }
   std::string value(const std::string& section, const std::string& key) {
-    wchar_t buf[2048];
-    GetPrivateProfileStringW(base::wide(section).c_str(), base::wide(key).c_str(), L"<none>", buf, 2048,
-                             base::wide(clock.path("_alarm3")).c_str());
-    return base::cp932(buf);
+    return test::profileValue(clock.path("_alarm3"), section, key);
   }
   test::ProgramRun clock{"Tockle.exe"};
 };

@@ -36,6 +36,17 @@ base::GdiBitmap drawEnabledGlyph(bool down) {
   return bmp;
 }
 
+// A picker's time of day, read from its value, never from its display (any time format will do).
+base::DateTime pickerTime(const ui::DateTimePicker& picker) {
+  SYSTEMTIME st = picker.time();
+  return timeOfDay((st.wHour * 3600000.0 + st.wMinute * 60000.0 + st.wSecond * 1000.0 + st.wMilliseconds) / 86400000.0);
+}
+
+void setPickerTime(ui::DateTimePicker& picker, base::DateTime t) {
+  // The picker holds a date as well: today's, which nobody reads.
+  picker.setTime(base::toSystemTime(std::floor(base::now()) + timeOfDay(t)));
+}
+
 }  // namespace
 
 TAlarmPage::TAlarmPage(TfrmConfig& config)
@@ -285,24 +296,13 @@ void TAlarmPage::lsvAlarmKeyDown(WORD key) {
 
 // The detail group
 
-base::DateTime TAlarmPage::StartTime() const {
-  SYSTEMTIME st = dtpStartTime.time();
-  return timeOfDay((st.wHour * 3600000.0 + st.wMinute * 60000.0 + st.wSecond * 1000.0 + st.wMilliseconds) / 86400000.0);
-}
+base::DateTime TAlarmPage::StartTime() const { return pickerTime(dtpStartTime); }
 
-base::DateTime TAlarmPage::EndTime() const {
-  SYSTEMTIME st = dtpEndTime.time();
-  return timeOfDay((st.wHour * 3600000.0 + st.wMinute * 60000.0 + st.wSecond * 1000.0 + st.wMilliseconds) / 86400000.0);
-}
+base::DateTime TAlarmPage::EndTime() const { return pickerTime(dtpEndTime); }
 
-void TAlarmPage::SetStartTime(base::DateTime t) {
-  // The picker holds a date as well: today's, which nobody reads.
-  dtpStartTime.setTime(base::toSystemTime(std::floor(Now()) + timeOfDay(t)));
-}
+void TAlarmPage::SetStartTime(base::DateTime t) { setPickerTime(dtpStartTime, t); }
 
-void TAlarmPage::SetEndTime(base::DateTime t) {
-  dtpEndTime.setTime(base::toSystemTime(std::floor(Now()) + timeOfDay(t)));
-}
+void TAlarmPage::SetEndTime(base::DateTime t) { setPickerTime(dtpEndTime, t); }
 
 TKzAlarmTockle TAlarmPage::GroupItem() const {
   TKzAlarmTockle item;
