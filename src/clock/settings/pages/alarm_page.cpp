@@ -381,6 +381,8 @@ void TAlarmPage::ShowAlarmSet(bool on) {
   if (!changed) return;
   if (on) {
     Config.SetEditButtons(&btnRegAlarm, &btnCanAlarm);
+    // The control that opened the group is hidden now.
+    dtpStartTime.setFocus();
   } else {
     Config.SetEditButtons(nullptr, nullptr);
     if (GetFocus() == nullptr || IsChild(handle(), GetFocus())) lsvAlarm.setFocus();
