@@ -39,6 +39,10 @@ std::string dialogText(HWND dialog) {
   return all;
 }
 
+bool dialogShows(HWND dialog, const std::string& text) {
+  return waitUntil([&] { return dialogText(dialog).find(text) != std::string::npos; });
+}
+
 HWND findWindow(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 
 void deleteUserKey(const std::string& path) {
