@@ -10,20 +10,12 @@
 #include "shared/history_file.h"
 #include "shared/registry.h"
 #include "support/e2e.h"
+#include "support/keys.h"
 
 namespace {
 
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
-
-void leftClick(int x, int y) {
-  SetCursorPos(x, y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof input[0]);
-}
 
 // The bytes a history file of these records (newest first) holds.
 std::string historyBytes(const std::vector<shared::THistoryRecord>& records) {
@@ -56,11 +48,11 @@ TEST_F(ClipHistory, CommandFourOpensOneWindowWhoseEditsReachTheFile) {
   ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != 0; }));
   RECT r;
   GetWindowRect(main, &r);
-  leftClick(r.left + 10, r.top + 10);
+  test::leftClick(r.left + 10, r.top + 10);
   HWND window = clock.waitForWindow(title);
   ASSERT_NE(window, nullptr);
-  leftClick(r.left + 10, r.top + 10);
-  leftClick(r.left + 10, r.top + 10);
+  test::leftClick(r.left + 10, r.top + 10);
+  test::leftClick(r.left + 10, r.top + 10);
   test::captureWindow(window, "clip_history.png");
   EXPECT_EQ(test::windowsTitled(title).size(), 1u);
   auto click = [&](int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); };
@@ -70,7 +62,7 @@ TEST_F(ClipHistory, CommandFourOpensOneWindowWhoseEditsReachTheFile) {
   HWND list = GetDlgItem(window, IDC_CLIP_LIST);
   RECT header{};
   GetWindowRect(GetWindow(list, GW_CHILD), &header);
-  leftClick(header.left + 20, header.bottom + 6);
+  test::leftClick(header.left + 20, header.bottom + 6);
   // Down acts once the click has selected the row: Apply is then on.
   ASSERT_TRUE(test::waitUntil([&] {
     click(IDC_CLIP_DOWN);

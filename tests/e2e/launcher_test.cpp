@@ -14,15 +14,6 @@ namespace {
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
 
-void leftClick(int x, int y) {
-  SetCursorPos(x, y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof input[0]);
-}
-
 class Launcher : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
@@ -48,7 +39,7 @@ TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
   ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
   RECT r;
   GetWindowRect(hwnd, &r);
-  leftClick(r.left + 10, r.top + 10);
+  test::leftClick(r.left + 10, r.top + 10);
   HWND menu = nullptr;
   ASSERT_TRUE(test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000));
   test::captureWindow(menu, "launcher_menu.png");

@@ -8,6 +8,7 @@
 #include "ui/app.h"
 #include "ui/common_dialogs.h"
 #include "ui/msgbox.h"
+#include "ui/popup_menu.h"
 
 namespace tockle {
 
@@ -69,7 +70,7 @@ TfrmClip::TfrmClip(std::string historyFile)
       chkShowAsHint(this, IDC_CLIP_SHOWASHINT),
       AskUser(ui::messageBox),
       OpenHelp(winHelp),
-      TrackMenu(trackMenu),
+      TrackMenu(ui::trackPopupMenu),
       historyFile_(std::move(historyFile)) {
   onCreate = [this] { FormCreate(); };
   onCloseQuery = [this] { return FormCloseQuery(); };
@@ -85,13 +86,8 @@ TfrmClip::TfrmClip(std::string historyFile)
   btnClear.onClick = [this] { btnClearClick(); };
   lsvClip.OnDnDSuccess = [this] { btnApply.setEnabled(true); };
   lsvClip.onContextMenu = [this](POINT at) {
-    if (at.x == -1 && at.y == -1) {
-      RECT r{};
-      GetWindowRect(lsvClip.handle(), &r);
-      at = {r.left, r.top};
-    }
     base::Menu menu = ppmClipMenu();
-    MenuCommand(TrackMenu(handle(), menu.get(), at));
+    MenuCommand(TrackMenu(handle(), menu.get(), ui::contextMenuPoint(lsvClip.handle(), at)));
   };
 }
 
@@ -245,19 +241,14 @@ void TfrmClip::lsvClipMouseMove() {
 }
 
 base::Menu TfrmClip::ppmClipMenu() const {
-  base::Menu menu(CreatePopupMenu());
-  const std::pair<UINT, const char*> entries[] = {{mnuClipDelete, "削除(&D)"},
-                                                  {mnuClipCopy, "コピー(&C)"},
-                                                  {0, nullptr},
-                                                  {mnuClipClear, "クリア(&L)"},
-                                                  {0, nullptr},
-                                                  {mnuClipSave, "ファイルに保存(&S)..."},
-                                                  {0, nullptr},
-                                                  {mnuClipHelp, "ヘルプ(&H)"}};
-  for (auto [id, caption] : entries)
-    AppendMenuW(menu.get(), id ? MF_STRING : MF_SEPARATOR, id,
-                id ? base::wide(base::fromUtf8(caption)).c_str() : nullptr);
-  return menu;
+  return ui::popupMenu({{mnuClipDelete, "削除(&D)"_sj},
+                        {mnuClipCopy, "コピー(&C)"_sj},
+                        {0, ""},
+                        {mnuClipClear, "クリア(&L)"_sj},
+                        {0, ""},
+                        {mnuClipSave, "ファイルに保存(&S)..."_sj},
+                        {0, ""},
+                        {mnuClipHelp, "ヘルプ(&H)"_sj}});
 }
 
 void TfrmClip::MenuCommand(UINT id) {

@@ -11,6 +11,7 @@
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/launcher_page_ids.h"
 #include "shared/reg_ex.h"
+#include "ui/popup_menu.h"
 
 namespace tockle {
 
@@ -64,7 +65,7 @@ TLauncherPage::TLauncherPage(TfrmConfig& config)
       lblIcon(this, IDC_LAUNCH_ICONNUMBER),
       lblSituation(this, IDC_LAUNCH_SITUATION),
       PickIconDialog(PickIcon),
-      TrackMenu(trackMenu) {
+      TrackMenu(ui::trackPopupMenu) {
   onCreate = [this] { FormCreate(); };
   Config.KeepColumnWidths(lsvLaunch, "LaunchColumn");
   btnNewApp.onClick = [this] { btnNewAppClick(0); };
@@ -82,13 +83,8 @@ TLauncherPage::TLauncherPage(TfrmConfig& config)
   lsvLaunch.onEndEdit = [this](int row, const std::optional<std::string>& text) { return lsvLaunchEdited(row, text); };
   lsvLaunch.OnDnDSuccess = [this] { SetChanged(cpLauncher); };
   lsvLaunch.onContextMenu = [this](POINT at) {
-    if (at.x == -1 && at.y == -1) {
-      RECT r{};
-      GetWindowRect(lsvLaunch.handle(), &r);
-      at = {r.left, r.top};
-    }
     base::Menu menu = ppmLaunchMenu();
-    MenuCommand(TrackMenu(handle(), menu.get(), at));
+    MenuCommand(TrackMenu(handle(), menu.get(), ui::contextMenuPoint(lsvLaunch.handle(), at)));
   };
   btnOpenFile.onClick = [this] { btnOpenFileClick(); };
   btnOpenPath.onClick = [this] { btnOpenPathClick(); };
@@ -233,29 +229,22 @@ void TLauncherPage::mnuTestStartClick() {
 }
 
 base::Menu TLauncherPage::ppmLaunchMenu() const {
-  base::Menu menu(CreatePopupMenu());
-  auto add = [&](UINT id, const char* utf8) {
-    AppendMenuW(menu.get(), id ? MF_STRING : MF_SEPARATOR, id, id ? base::wide(base::fromUtf8(utf8)).c_str() : nullptr);
-  };
-  add(mnuLaunchAdd, "追加(&A)");
-  add(mnuLaunchEdit, "編集(&E)");
-  add(0, nullptr);
-  add(mnuLaunchTestStart, "テスト起動(&T)");
-  add(0, nullptr);
-  add(mnuLaunchHelp, "ヘルプ(&H)");
-  return menu;
+  return ui::popupMenu({{mnuLaunchAdd, "追加(&A)"_sj},
+                        {mnuLaunchEdit, "編集(&E)"_sj},
+                        {0, ""},
+                        {mnuLaunchTestStart, "テスト起動(&T)"_sj},
+                        {0, ""},
+                        {mnuLaunchHelp, "ヘルプ(&H)"_sj}});
 }
 
 base::Menu TLauncherPage::ppmLaunchOpenMenu() const {
-  base::Menu menu(CreatePopupMenu());
-  static const char* const kEntries[] = {"プログラム(&P)", "共有プログラム(&C)", "スタートアップ(&S)",
-                                         "共有スタートアップ(&D)", "デスクトップ(&D)"};
-  AppendMenuW(menu.get(), MF_STRING, mnuRegFolder, base::wide("フォルダを登録(&F)"_sj).c_str());
-  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-  for (int tag = 1; tag <= 5; ++tag)
-    AppendMenuW(menu.get(), MF_STRING, mnuSpecialFolderBase + tag,
-                base::wide(base::fromUtf8(kEntries[tag - 1])).c_str());
-  return menu;
+  return ui::popupMenu({{mnuRegFolder, "フォルダを登録(&F)"_sj},
+                        {0, ""},
+                        {mnuSpecialFolderBase + 1, "プログラム(&P)"_sj},
+                        {mnuSpecialFolderBase + 2, "共有プログラム(&C)"_sj},
+                        {mnuSpecialFolderBase + 3, "スタートアップ(&S)"_sj},
+                        {mnuSpecialFolderBase + 4, "共有スタートアップ(&D)"_sj},
+                        {mnuSpecialFolderBase + 5, "デスクトップ(&D)"_sj}});
 }
 
 void TLauncherPage::btnOpenPathClick() {

@@ -10,6 +10,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "support/e2e.h"
+#include "support/fake_common_dialogs.h"
 #include "support/wait.h"
 #include "unit/clock/clock_fixture.h"
 
@@ -109,8 +110,20 @@ TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {
   clip->close(IDCANCEL);
   EXPECT_TRUE(IsWindow(clip->handle()));
   clip->SetBusy(false);
+
+  // One entry saved as a text file.
+  test::FakeCommonDialogs fake;
+  fake.files = {folder.file("saved.txt")};
+  clip->lsvClip.setSelectedIndex(2);
+  clip->MenuCommand(tockle::mnuClipSave);
+  EXPECT_EQ(base::readFile(folder.file("saved.txt")),
+            "このアイテムは "_sj + clip->lsvClip.itemText(2, 0) + " に保存されました\r\n\r\nmiddle\r\n"_sj);
+  // OK without edits does not touch the file, even while another program holds it.
   clip->chkShowAsHint.setChecked(false);
-  clip->close(IDCANCEL);
+  base::FileHandle hold(CreateFileW(base::wide(path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  clip->btnOkClick();
+  EXPECT_TRUE(captions.empty());
+  EXPECT_FALSE(IsWindow(clip->handle()));
   EXPECT_FALSE(form.Settings.HistoryHint);
 }
 

@@ -145,10 +145,8 @@ TEST_F(LauncherPage, SeparatorsMovesAndDeletesOnTheSelectedRow) {
   struct {
     int select, tag;
     const char* after;
-  } moves[] = {{0, 0, "A[区切り]BC[行切り] sel 0"},
-               {3, 1, "A[区切り]B[行切り]C sel 4"},
-               {4, 1, "A[区切り]B[行切り]C sel 4"},
-               {2, 0, "AB[区切り][行切り]C sel 1"}};
+  } moves[] = {
+      {3, 1, "A[区切り]B[行切り]C sel 4"}, {4, 1, "A[区切り]B[行切り]C sel 4"}, {2, 0, "AB[区切り][行切り]C sel 1"}};
   for (auto m : moves) {
     dialog->ChangedPages = 0;
     page.lsvLaunch.setSelectedIndex(m.select);
