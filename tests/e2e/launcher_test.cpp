@@ -5,6 +5,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/settings/pages/launcher_page_ids.h"
 #include "shared/registry.h"
 #include "support/e2e.h"
 #include "support/keys.h"
@@ -13,6 +14,22 @@ namespace {
 
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
+
+// A control of a dialog or of one of its pages (page control ids are unique in the dialog).
+HWND childById(HWND root, int id) {
+  struct Find {
+    int id;
+    HWND found;
+    static BOOL CALLBACK each(HWND h, LPARAM p) {
+      auto* f = reinterpret_cast<Find*>(p);
+      if (GetDlgCtrlID(h) != f->id) return TRUE;
+      f->found = h;
+      return FALSE;
+    }
+  } find{id, nullptr};
+  EnumChildWindows(root, Find::each, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
 
 class Launcher : public testing::Test {
  protected:
@@ -47,6 +64,44 @@ TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
   test::pressKeys({'M'});
   EXPECT_TRUE(test::waitUntil([&] { return base::fileExists(marker); }, 10000));
   EXPECT_TRUE(base::fileExists(clock.path("_cache3")));
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
+TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageStartsFromTheRebuiltMenu) {
+  const std::string marker = clock.path("marker.txt");
+  ASSERT_TRUE(clock.start());
+  HWND hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  auto popUp = [&] {
+    test::leftClick(r.left + 10, r.top + 10);
+    return test::waitUntil([&] { return test::visibleMenuOf(clock.processId()) != nullptr; }, 5000);
+  };
+  // The empty menu's settings entry opens the dialog on the launcher page.
+  ASSERT_TRUE(popUp());
+  test::pressKeys({'S'});
+  HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
+  ASSERT_NE(dialog, nullptr);
+  SendMessageW(childById(dialog, IDC_LAUNCH_NEW), BM_CLICK, 0, 0);
+  for (auto [id, text] : {std::pair<int, std::string>{IDC_LAUNCH_NAME, "Marker"},
+                          {IDC_LAUNCH_PATH, base::programFolder() + "write_marker.exe"},
+                          {IDC_LAUNCH_PARAM, marker}})
+    SendMessageW(childById(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
+  SendMessageW(childById(dialog, IDC_LAUNCH_REGISTER), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  // Applying rebuilt the menu at once: a fresh cache and the item's image number.
+  EXPECT_TRUE(base::fileExists(clock.path("_cache3")));
+  shared::TRegistry reg;
+  ASSERT_TRUE(reg.OpenKeyReadOnly(kKey));
+  EXPECT_EQ(reg.ReadString("App0"), "Marker");
+  EXPECT_TRUE(reg.ValueExists("AppCache0"));
+  ASSERT_TRUE(popUp());
+  test::pressKeys({'M'});
+  EXPECT_TRUE(test::waitUntil([&] { return base::fileExists(marker); }, 10000));
   PostMessageW(hwnd, WM_CLOSE, 0, 0);
   EXPECT_TRUE(clock.waitExit(10000));
 }
