@@ -35,7 +35,23 @@ class Launcher : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
   void TearDown() override { test::deleteUserKey(kKey); }
+  // Starts the clock and waits for its window to show.
+  bool start() {
+    if (!clock.start()) return false;
+    hwnd = clock.waitForWindow(kTitle);
+    return hwnd && test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; });
+  }
+  // The left button on the clock; the menu window once it shows.
+  HWND popUp() {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    test::leftClick(r.left + 10, r.top + 10);
+    HWND menu = nullptr;
+    test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000);
+    return menu;
+  }
   test::ProgramRun clock{"Tockle.exe"};
+  HWND hwnd = nullptr;
 };
 
 TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
@@ -50,15 +66,9 @@ TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
                              {"AppIconPath1", clock.path("Tockle.exe")}})
     reg.WriteString(name, value);
   reg.CloseKey();
-  ASSERT_TRUE(clock.start());
-  HWND hwnd = clock.waitForWindow(kTitle);
-  ASSERT_NE(hwnd, nullptr);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  test::leftClick(r.left + 10, r.top + 10);
-  HWND menu = nullptr;
-  ASSERT_TRUE(test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000));
+  ASSERT_TRUE(start());
+  HWND menu = popUp();
+  ASSERT_NE(menu, nullptr);
   test::captureWindow(menu, "launcher_menu.png");
   // The item's automatic access key.
   test::pressKeys({'M'});
@@ -70,18 +80,9 @@ TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
 
 TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageStartsFromTheRebuiltMenu) {
   const std::string marker = clock.path("marker.txt");
-  ASSERT_TRUE(clock.start());
-  HWND hwnd = clock.waitForWindow(kTitle);
-  ASSERT_NE(hwnd, nullptr);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  auto popUp = [&] {
-    test::leftClick(r.left + 10, r.top + 10);
-    return test::waitUntil([&] { return test::visibleMenuOf(clock.processId()) != nullptr; }, 5000);
-  };
+  ASSERT_TRUE(start());
   // The empty menu's settings entry opens the dialog on the launcher page.
-  ASSERT_TRUE(popUp());
+  ASSERT_NE(popUp(), nullptr);
   test::pressKeys({'S'});
   HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
   ASSERT_NE(dialog, nullptr);
@@ -99,7 +100,7 @@ TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageStartsFromTheRebuiltMenu) {
   ASSERT_TRUE(reg.OpenKeyReadOnly(kKey));
   EXPECT_EQ(reg.ReadString("App0"), "Marker");
   EXPECT_TRUE(reg.ValueExists("AppCache0"));
-  ASSERT_TRUE(popUp());
+  ASSERT_NE(popUp(), nullptr);
   test::pressKeys({'M'});
   EXPECT_TRUE(test::waitUntil([&] { return base::fileExists(marker); }, 10000));
   PostMessageW(hwnd, WM_CLOSE, 0, 0);
