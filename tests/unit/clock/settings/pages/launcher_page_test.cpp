@@ -17,7 +17,6 @@
 namespace {
 
 using tockle::cpLauncher;
-using tockle::launchValueName;
 
 class LauncherPage : public test::ClockFixture {
  protected:
