@@ -67,7 +67,7 @@ class WindowTabs : public SearchTarget {
   }
   bool showTab(int tab) override {
     if (!form_.saveShownTab()) return false;
-    SendMessageW(form_.tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    form_.tbcMemo.setSelectedIndex(tab);
     form_.tbcMemoChange();
     return true;
   }

@@ -91,7 +91,7 @@ TEST_F(MemoInsert, DroppedTextFilesBecomeTabsByTheirPathsAndADropAgainAsksBefore
   EXPECT_EQ("edit abc\r\n", form->rceMemo.text());
   EXPECT_EQ("first a\r\n", documentTab("memo.ntd", dir.file("a.txt")));
 
-  SendMessageW(form->tbcMemo, TCM_SETCURSEL, 2, 0);
+  form->tbcMemo.setSelectedIndex(2);
   form->tbcMemoChange();
   write("a.txt", "second a\r\n");
   answers = {IDNO, IDYES};
