@@ -14,6 +14,7 @@
 #include "memo/app/main_form.h"
 #include "memo/find/text_search.h"
 #include "shared/registry.h"
+#include "timing.h"
 #include "ui/app.h"
 
 namespace {
@@ -32,21 +33,7 @@ std::string tabText(int tab) {
   return out;
 }
 
-double millis(const std::function<void()>& work) {
-  LARGE_INTEGER f, a, b;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&a);
-  work();
-  QueryPerformanceCounter(&b);
-  return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-double median(const std::function<void()>& work) {
-  std::vector<double> t;
-  for (int i = 0; i < kRuns; ++i) t.push_back(millis(work));
-  std::sort(t.begin(), t.end());
-  return t[t.size() / 2];
-}
+double median(const std::function<void()>& work) { return bench::median(kRuns, work); }
 
 void report(const char* what, double bytes, double ms) {
   std::printf("%-44s %8.1f ms  %7.1f MB/s  (target >= 200 MB/s)\n", what, ms, bytes / (1 << 20) / ms * 1000);

@@ -7,8 +7,6 @@
 #include <deque>
 #include <vector>
 
-#include "base/text.h"
-
 namespace {
 
 using memo::SearchMode;
@@ -74,6 +72,13 @@ TEST(TabSearch, StartsAtTheBeginningThenAfterTheFoundTextThenInTheNextTabNotShow
   EXPECT_EQ(std::vector<std::string>{"show 2"}, tabs.log);  // tab 1 was passed over unshown
 }
 
+TEST(TabSearch, OneTabWrapsAtOnceAndAsksOnEveryPass) {
+  Tabs tabs({"nothing"});
+  tabs.answers = {true, true};
+  EXPECT_FALSE(runSearch(tabs, request("ab")));
+  EXPECT_EQ((std::vector<std::string>{"show 0", "ask down", "show 0", "ask down", "show 0", "ask down"}), tabs.log);
+}
+
 TEST(TabSearch, AWrapShowsTheFirstTabThenAsksAndNoStopsThere) {
   Tabs tabs({"ab", "x", "y"});
   tabs.shown = 1;
@@ -88,13 +93,6 @@ TEST(TabSearch, AWrapShowsTheFirstTabThenAsksAndNoStopsThere) {
   EXPECT_EQ((std::vector<std::string>{"show 0", "ask down"}), tabs.log);
   EXPECT_EQ(0u, tabs.start);
   EXPECT_EQ(2u, tabs.length);
-}
-
-TEST(TabSearch, OneTabWrapsAtOnceAndAsksOnEveryPass) {
-  Tabs tabs({"nothing"});
-  tabs.answers = {true, true};
-  EXPECT_FALSE(runSearch(tabs, request("ab")));
-  EXPECT_EQ((std::vector<std::string>{"show 0", "ask down", "show 0", "ask down", "show 0", "ask down"}), tabs.log);
 }
 
 TEST(TabSearch, SearchingUpGoesToThePreviousTabsAndStillForwardInsideEach) {
@@ -125,12 +123,6 @@ TEST(TabSearch, ReplaceAllGoesOnAfterTheInsertedTextThroughEveryTabAndAsksAtTheW
   tabs.log.clear();
   EXPECT_TRUE(runSearch(tabs, request("a", true, SearchMode::ReplaceAll, "A")));
   EXPECT_EQ((std::vector<std::string>{"A-A", "b", "AAAA"}), tabs.texts);
-}
-
-TEST(TabSearch, ReplaceNeverTouchesTheInsideOfAJapaneseCharacter) {
-  Tabs tabs({"ドh"_sj});
-  runSearch(tabs, request("h", true, SearchMode::ReplaceAll, "x"));
-  EXPECT_EQ("ドx"_sj, tabs.texts[0]);
 }
 
 }  // namespace

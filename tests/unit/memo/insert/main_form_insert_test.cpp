@@ -6,31 +6,11 @@
 
 #include "base/text.h"
 #include "memo/chrome/commands.h"
-#include "ui/common_dialogs.h"
+#include "support/fake_common_dialogs.h"
 #include "support/file_drops.h"
 #include "unit/memo/main_form_fixture.h"
 
 namespace {
-
-// The open dialog answering the files queued (then "cancelled"), installed for its lifetime.
-class OpenAnswers : public ui::CommonDialogs {
- public:
-  OpenAnswers() { ui::setCommonDialogs(this); }
-  ~OpenAnswers() override { ui::setCommonDialogs(nullptr); }
-  bool openFile(HWND, ui::FileDialogArgs& args) override {
-    seen = args.title + "|" + args.filter;
-    if (files.empty()) return false;
-    args.fileName = files.front();
-    files.pop_front();
-    return true;
-  }
-  bool saveFile(HWND, ui::FileDialogArgs&) override { return false; }
-  bool browseFolder(HWND, const std::string&, std::string&) override { return false; }
-  bool chooseFont(HWND, ui::Font&, DWORD) override { return false; }
-  bool chooseColor(HWND, ui::Color&) override { return false; }
-  std::deque<std::string> files;
-  std::string seen;
-};
 
 class MemoInsert : public memotest::MainFormTest {
  protected:
@@ -67,13 +47,14 @@ TEST_F(MemoInsert, DatesAndTimesMovedByTheCommandsOffsetOrTheCountAsked) {
 }
 
 TEST_F(MemoInsert, AnInsertedFileLandsAtTheEndWhereverTheCaretIsAndNoTextIsRefused) {
-  OpenAnswers dialogs;
+  test::FakeCommonDialogs dialogs;
   write("in.txt", "l1\r\nl2\r\n");
   write("bin.txt", std::string("a\0", 2));
   dialogs.files = {dir.file("in.txt"), dir.file("bin.txt")};
   form->rceMemo.setSelection(1, 0);
   form->ExecuteCommand(memo::mnuInsertText);
-  EXPECT_EQ("挿入するファイルの指定|テキストファイル(*.txt)|*.txt"_sj, dialogs.seen);
+  EXPECT_EQ("テキストファイル(*.txt)|*.txt"_sj, dialogs.lastFile.filter);
+  EXPECT_EQ("openFile:挿入するファイルの指定"_sj, dialogs.calls.at(0));
   EXPECT_EQ("abc\r\n\r\n===> Inserted from file://" + dir.file("in.txt") + "\r\n\r\nl1\r\nl2", form->rceMemo.text());
   form->ExecuteCommand(memo::mnuInsertText);
   EXPECT_EQ((std::vector<std::string>{"ファイルの読み込み|テキストファイルではないため読み込めません -> "_sj +
