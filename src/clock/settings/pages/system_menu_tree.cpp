@@ -22,6 +22,9 @@ void TSystemMenuTree::SetRecords(const std::vector<SystemMenuRecord>& records) {
     ui::TreeItem parent = parents[i] < 0 ? nullptr : nodes[static_cast<size_t>(parents[i])];
     nodes[i] = tree_.insertItem(parent, {r.Text, r.ImageIndex, r.SelectedIndex, r.StateIndex});
   }
+  // The whole menu is in view.
+  for (ui::TreeItem node : nodes)
+    if (tree_.firstChild(node)) tree_.expand(node);
 }
 
 std::vector<ui::TreeItem> TSystemMenuTree::Nodes() const {

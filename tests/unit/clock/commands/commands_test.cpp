@@ -114,6 +114,28 @@ TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
   EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, -1);
 }
 
+// The pop-up menu as Win32 holds it: the pictures of the seven commands exactly while SystemIcon.
+TEST_F(Commands, SystemMenuPicturesShowOnlyWithSystemIcon) {
+  for (bool icons : {true, false}) {
+    form.Settings.SystemIcon = icons;
+    form.ApplySettings(false);
+    base::Menu menu = form.BuildSystemPopup();
+    auto picture = [](HMENU m, UINT id, BOOL byPosition) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_BITMAP;
+      GetMenuItemInfoW(m, id, byPosition, &info);
+      return info.hbmpItem;
+    };
+    EXPECT_EQ(picture(menu.get(), 8, FALSE) != nullptr, icons);
+    EXPECT_EQ(picture(menu.get(), 22, FALSE) != nullptr, icons);
+    // Commands without a picture of their own, submenus and separators get none.
+    EXPECT_EQ(picture(menu.get(), 5, FALSE), nullptr);
+    EXPECT_EQ(picture(menu.get(), 2, TRUE), nullptr);
+    EXPECT_EQ(picture(menu.get(), 3, TRUE), nullptr);
+  }
+}
+
 TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
   base::deleteFile(folder.file("_system3"));
   writeFile("_command", "[System]\r\n[HotKey]\r\n[Default]\r\n設定(&O)=8\r\n-=-1\r\n終了(&X)=22\r\n"_sj);
