@@ -160,18 +160,22 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
   EXPECT_TRUE(base::fileExists(folder.file("_system3")));
 }
 
-TEST_F(Commands, WithoutTheCommandListTheProgramEnds) {
+TEST_F(Commands, WithoutTheCommandListTheProgramEndsAfterOneBoxWithoutDialogOrFiles) {
   base::deleteFile(folder.file("_system3"));
   base::deleteFile(folder.file("_command"));
-  std::string caption;
+  std::vector<std::string> captions;
   form.AskUser = [&](HWND, std::string_view, std::string_view c, UINT) {
-    caption = c;
+    captions.emplace_back(c);
     return IDOK;
   };
+  bool shown = false;
+  form.ShowConfig = [&](tockle::TfrmConfig&) { shown = true; };
   form.ApplySettings(false);
-  EXPECT_EQ(caption, "クリティカルエラー"_sj);
+  EXPECT_EQ(captions, (std::vector<std::string>{"システムメニュー設定エラー"_sj, "クリティカルエラー"_sj}));
+  EXPECT_FALSE(shown);
   EXPECT_TRUE(ui::Application::instance().terminated());
   EXPECT_FALSE(base::fileExists(folder.file("_system3")));
+  EXPECT_FALSE(base::fileExists(folder.file("_hot3")));
 }
 
 TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {
