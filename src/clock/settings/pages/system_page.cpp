@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "clock/settings/config_dialog.h"
 #include "ui/dialog.h"
+#include "ui/popup_menu.h"
 
 namespace tockle {
 
@@ -300,16 +301,17 @@ void TSystemPage::dropAt(ui::TreeItem target, DropPlace place) {
 }
 
 int TSystemPage::showDropMenu(POINT screen, bool children) {
-  base::Menu menu(CreatePopupMenu());
-  UINT childFlags = MF_STRING | (children ? 0 : MF_GRAYED);
-  AppendMenuW(menu.get(), MF_STRING, kDropMenuBase + 0, base::wide("このアイテムの前(&B)"_sj).c_str());
-  AppendMenuW(menu.get(), MF_STRING, kDropMenuBase + 1, base::wide("このアイテムの後(&L)"_sj).c_str());
-  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu.get(), childFlags, kDropMenuBase + 2, base::wide("最初の子(&C)"_sj).c_str());
-  AppendMenuW(menu.get(), childFlags, kDropMenuBase + 3, base::wide("最後の子(&S)"_sj).c_str());
-  int chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0,
-                              handle(), nullptr);
-  return chosen > 0 ? chosen - static_cast<int>(kDropMenuBase) : -1;
+  base::Menu menu = ui::popupMenu({{kDropMenuBase + 0, "このアイテムの前(&B)"_sj},
+                                   {kDropMenuBase + 1, "このアイテムの後(&L)"_sj},
+                                   {0, ""},
+                                   {kDropMenuBase + 2, "最初の子(&C)"_sj},
+                                   {kDropMenuBase + 3, "最後の子(&S)"_sj}});
+  if (!children) {
+    EnableMenuItem(menu.get(), kDropMenuBase + 2, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu.get(), kDropMenuBase + 3, MF_BYCOMMAND | MF_GRAYED);
+  }
+  UINT chosen = ui::trackPopupMenu(handle(), menu.get(), screen);
+  return chosen > 0 ? static_cast<int>(chosen - kDropMenuBase) : -1;
 }
 
 }  // namespace tockle
