@@ -5,34 +5,12 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/settings/config_dialog.h"
-#include "ui/dialog.h"
+#include "shared/input_box.h"
 #include "ui/popup_menu.h"
 
 namespace tockle {
 
 namespace {
-
-class TInputBox : public ui::Dialog {
- public:
-  explicit TInputBox(HWND owner) : Dialog(owner, IDD_SYSTEM_INPUT) {}
-  ui::Label lblPrompt{this, IDC_SYSTEM_INPUT_PROMPT};
-  ui::Edit edtValue{this, IDC_SYSTEM_INPUT_EDIT};
-};
-
-bool inputBox(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) {
-  TInputBox box(owner);
-  std::string entered = value;
-  box.onCreate = [&] {
-    box.setCaption(caption);
-    box.lblPrompt.setText(prompt);
-    box.edtValue.setText(value);
-    box.edtValue.selectAll();
-  };
-  box.onClose = [&] { entered = box.edtValue.text(); };
-  if (box.showModal() != IDOK) return false;
-  value = entered;
-  return true;
-}
 
 constexpr int kTreeIndent = 19;
 // The drop menu's item ids: the place's tag + 1.
@@ -43,7 +21,8 @@ constexpr UINT kDropMenuBase = 1;
 TSystemPage::TSystemPage(TfrmConfig& config) : TConfigPage(config, tabSystem, IDD_PAGE_SYSTEM) {
   onCreate = [this] { FormCreate(); };
   InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
-    return inputBox(Config.handle(), caption, prompt, value);
+    return shared::InputQuery(Config.handle(), {IDD_SYSTEM_INPUT, IDC_SYSTEM_INPUT_PROMPT, IDC_SYSTEM_INPUT_EDIT},
+                              caption, prompt, value);
   };
   ChooseDropPlace = [this](POINT screen, bool children) { return showDropMenu(screen, children); };
   chkSystemIcon.onClick = [this] { SetChanged(cpGeneral); };
