@@ -58,7 +58,8 @@ void TSystemPage::FormCreate() {
                {btnSubSys, "サブメニューを作成する (Ins)", 139},
                {btnSepSys, "区切り線を入れる", 140},
                {btnDefaultSys, "デフォルトに戻す", 141},
-               {trvSystem, "現在のメニュー構成(移動はD&D)", 142},
+               // A tool tip takes "&" as an access-key mark: doubled, it shows as "D&D".
+               {trvSystem, "現在のメニュー構成(移動はD&&D)", 142},
                {lsvCommands, nullptr, 143},
                {chkSystemIcon, nullptr, 135}};
   for (auto& h : helps) {
