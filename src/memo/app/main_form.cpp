@@ -187,10 +187,6 @@ void TfrmMain::tmrMessageTimer() {
   ShowCaretPosition();
 }
 
-void TfrmMain::ShowCaretPosition() {
-  // The caret line of the status bar comes with the status-line commands.
-}
-
 void TfrmMain::popupMenu(HMENU menu, LPARAM lp, HWND source) {
   POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   if (lp == -1) {  // from the keyboard: below the top left corner of the control
