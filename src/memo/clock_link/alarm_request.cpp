@@ -17,9 +17,7 @@ std::string alarmRequestText(std::string_view selection) {
       if (c == '\r' && i + 1 < cut.size() && cut[i + 1] == '\n') ++i;
       out += ' ';
     } else {
-      out += c;
-      // The trail byte of a double-byte character is never taken for a break.
-      if (base::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < cut.size()) out += cut[++i];
+      out += c;  // no trail byte of a double-byte character is a CR or an LF
     }
   }
   return out;
