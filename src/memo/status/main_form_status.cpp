@@ -155,20 +155,20 @@ void TfrmMain::mnuRestoreClick() {
 
 void TfrmMain::ShowCaretPosition() {
   // A timed text stays for its three seconds.
-  if (tmrMessage.enabled() || !stbMemo || !rceMemo.handle()) return;
+  if (tmrMessage.enabled() || !stbMemo.handle() || !rceMemo.handle()) return;
   std::wstring text = base::wide(caretStatusText(caretPlace(rceMemo.handle()), ClockConnected));
-  SendMessageW(stbMemo, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+  stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TfrmMain::refreshEmptyStatus() {
-  if (closing_ || !stbMemo || tmrMessage.enabled()) return;
+  if (closing_ || !stbMemo.handle() || tmrMessage.enabled()) return;
   if (base::trim(StatusText()).empty()) ShowCaretPosition();
 }
 
 void TfrmMain::showHint(const std::string& hint) {
-  if (!stbMemo) return;
+  if (!stbMemo.handle()) return;
   // An ended hint empties the line; the caret line then comes back by itself.
-  SendMessageW(stbMemo, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(hint).c_str()));
+  stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(hint).c_str()));
 }
 
 void TfrmMain::menuHint(UINT item, UINT flags, HMENU menu) {
