@@ -24,6 +24,7 @@
 #include "memo/link/link_conversion.h"
 #include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
+#include "memo/status/control_hints.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -298,6 +299,7 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void showHint(const std::string& hint);
   void menuHint(UINT item, UINT flags, HMENU menu);
   ui::Subclass statusWatch_;
+  ControlHints controlHints_;
   bool reloadAsking_ = false;  // the outside-change question is open
 };
 

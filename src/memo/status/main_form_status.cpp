@@ -11,6 +11,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/alarm_request.h"
 #include "memo/status/caret_status.h"
+#include "ui/tooltip.h"
 
 namespace memo {
 
@@ -56,6 +57,15 @@ void TfrmMain::bindStatusCommands() {
       return bytes > 0;
     };
   tmrSave.onTimer = [this] { tmrSaveTimer(); };
+  // The font boxes show the hints their tool tips show.
+  controlHints_.onHint = [this](const std::string& hint) { showHint(hint); };
+  if (HWND tips = reinterpret_cast<HWND>(ToolBar2.send(TB_GETTOOLTIPS))) {
+    ui::Tooltip toolTips;
+    toolTips.attach(tips);
+    controlHints_.add(cmbFontName.handle(), toolTips.text(cmbFontName.handle()));
+    controlHints_.add(GetWindow(cmbFontName.handle(), GW_CHILD), toolTips.text(cmbFontName.handle()));
+    controlHints_.add(speFontSize.handle(), toolTips.text(speFontSize.handle()));
+  }
   onCommand(mnuRestore, [this] { mnuRestoreClick(); });
   statusWatch_.attach(handle(), [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
     switch (msg) {

@@ -201,12 +201,19 @@ TEST_F(StatusTest, RestoreAsksThenPutsTheBackupBack) {
   EXPECT_EQ(form->rceMemo.text(), "abc\r\n");
 }
 
-TEST_F(StatusTest, MenuHintsShowInTheStatusLineUntilTheMenuCloses) {
+TEST_F(StatusTest, HintsShowInTheStatusLineUntilTheyEnd) {
   startOn(kDoc);
   SendMessageW(form->handle(), WM_MENUSELECT, MAKEWPARAM(memo::mnuFind, MF_STRING),
                reinterpret_cast<LPARAM>(form->mainMenu()));
   EXPECT_EQ(form->StatusText(), "全てのタブに対して検索する"_sj);
   SendMessageW(form->handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
+  // So do the font boxes' hints while the mouse is over them.
+  form->speFontSize.send(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(form->StatusText(), "選択箇所のフォントサイズを変更・表示する"_sj);
+  form->speFontSize.send(WM_MOUSELEAVE);
+  EXPECT_EQ(form->StatusText(), "");
+  SendMessageW(form->handle(), WM_NULL, 0, 0);
   EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
 }
 
