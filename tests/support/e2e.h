@@ -28,6 +28,9 @@ std::string dialogText(HWND dialog);
 // buttons, so a box found by its title may still be empty.
 bool dialogShows(HWND dialog, const std::string& text);
 
+// A value of an INI file (the clock's "_alarm3") as the program left it; "<none>" when missing.
+std::string profileValue(const std::string& file, const std::string& section, const std::string& key);
+
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);
 
