@@ -9,6 +9,7 @@
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
+#include "clock/settings/pages/alarm_page_ids.h"
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/history_chooser_ids.h"
 #include "shared/registry.h"
@@ -127,6 +128,16 @@ TEST_F(MemoBesideClock, TheClockComingAndGoingSwitchesTheAlarmRequest) {
   HWND settings = clock.waitForWindow(kSettingsTitle);
   ASSERT_NE(settings, nullptr);
   EXPECT_EQ(base::readFile(echo).value_or("?"), "会議 10時から"_sj);
+  // The dialog shows the new alarm with the text as its message.
+  HWND message = nullptr;
+  EXPECT_TRUE(test::waitUntil([&] {
+    for (HWND page = GetWindow(settings, GW_CHILD); page && !message; page = GetWindow(page, GW_HWNDNEXT))
+      message = GetDlgItem(page, IDC_ALARM_MESSAGE_TEXT);
+    return message && IsWindowVisible(message);
+  }));
+  wchar_t shown[512] = {};
+  SendMessageW(message, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown));
+  EXPECT_EQ(base::cp932(shown), "会議 10時から"_sj);
   PostMessageW(settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(settings); }));
 
