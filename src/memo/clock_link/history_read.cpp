@@ -2,20 +2,12 @@
 
 #include "base/handles.h"
 #include "base/text.h"
+#include "memo/document/doc_failure.h"
 #include "shared/history_file.h"
 
 namespace memo {
 
 namespace {
-
-std::string systemText(DWORD code) {
-  wchar_t* buf = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
-  std::string text = n ? base::trim(base::cp932(std::wstring_view(buf, n))) : std::to_string(code);
-  if (buf) LocalFree(buf);
-  return text;
-}
 
 bool readAll(HANDLE file, std::string& bytes) {
   LARGE_INTEGER size{};
@@ -44,7 +36,7 @@ HistoryRead readHistoryFile(const std::string& path, int tries, DWORD pauseMs) {
       std::string bytes;
       if (!readAll(file.get(), bytes)) {
         result.state = HistoryState::Failed;
-        result.error = systemText(GetLastError());
+        result.error = systemErrorText(GetLastError());
         return result;
       }
       bool intact = shared::TKzHistoryFile::ItemsOf(std::move(bytes), result.items);
@@ -58,7 +50,7 @@ HistoryRead readHistoryFile(const std::string& path, int tries, DWORD pauseMs) {
     }
     if (code != ERROR_SHARING_VIOLATION && code != ERROR_LOCK_VIOLATION) {
       result.state = HistoryState::Failed;
-      result.error = systemText(code);
+      result.error = systemErrorText(code);
       return result;
     }
     if (attempt + 1 >= tries) {

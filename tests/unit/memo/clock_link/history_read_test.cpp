@@ -37,12 +37,6 @@ TEST(HistoryRead, GivesTheRecordsNewestFirstWithTheirDateTexts) {
   EXPECT_EQ(r.items[0], shared::TKzHistoryFile::DateText(46001));
 }
 
-TEST(HistoryRead, AMissingFileIsReportedAndNotCreated) {
-  test::TempFolder dir;
-  EXPECT_EQ(memo::readHistoryFile(dir.file("_history3")).state, HistoryState::Missing);
-  EXPECT_FALSE(base::fileExists(dir.file("_history3")));
-}
-
 TEST(HistoryRead, ADamagedFileGivesItsIntactRecords) {
   test::TempFolder dir;
   std::string bytes = historyBytes({"a", "b"});
