@@ -209,10 +209,6 @@ void TfrmMain::tmrMessageTimer() {
   ShowCaretPosition();
 }
 
-void TfrmMain::ShowCaretPosition() {
-  // The caret line of the status bar comes with the status-line commands.
-}
-
 void TfrmMain::popupMenu(HMENU menu, POINT pt, HWND source) {
   if (pt.x == -1 && pt.y == -1) {  // from the keyboard: below the top left corner of the control
     RECT r{};

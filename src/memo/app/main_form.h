@@ -26,9 +26,11 @@
 #include "memo/link/link_conversion.h"
 #include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
+#include "memo/status/control_hints.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/subclass.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
 #include "ui/up_down.h"
@@ -169,6 +171,20 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuRelatedLinkClick();
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;
+  // The save timer, outside changes, the clock watch and the status line (memo/status).
+  // True while an input-method composition is pending (tests replace it).
+  std::function<bool()> CompositionPending;
+  void tmrSaveTimer();
+  void ApplicationActivate();
+  void tmrMessageTimer();
+  void ShowCaretPosition();
+  void mnuRestoreClick();
+  // The link to the clock (memo/clock_link): the alarm request and the history insert. The
+  // history chooser answers the chosen text, nothing on Cancel (tests replace it).
+  std::string HistoryFile;  // empty: "_history3" in the program's folder
+  std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
+  void actSetAlarmExecute();
+  void mnuInsertHistoryClick();
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -252,8 +268,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void showUnreadableTab();
   void connectDocument();
   void updateBackup();
-  void tmrMessageTimer();
-  void ShowCaretPosition();
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
   void loadTabContent(const std::string& content);
   void rceMemoTextChanged();
@@ -303,6 +317,18 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   int hoverMark_ = -1;
   bool linksShown_ = false;       // the shown tab was loaded with its links marked
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
+  bool linksShown_ = false;       // the shown tab was loaded with its links marked
+  // memo/status: the main window's messages watched for activation, hints and an empty status.
+  bool applicationActive() const;
+  void checkOutsideChange(bool onlyWhileActive);
+  void watchClock();
+  void autoSave();
+  void refreshEmptyStatus();
+  void showHint(const std::string& hint);
+  void menuHint(UINT item, UINT flags, HMENU menu);
+  ui::Subclass statusWatch_;
+  ControlHints controlHints_;
+  bool reloadAsking_ = false;  // the outside-change question is open
 };
 
 }  // namespace memo
