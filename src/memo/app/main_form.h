@@ -317,7 +317,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   int hoverMark_ = -1;
   bool linksShown_ = false;       // the shown tab was loaded with its links marked
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
-  bool linksShown_ = false;       // the shown tab was loaded with its links marked
   // memo/status: the main window's messages watched for activation, hints and an empty status.
   bool applicationActive() const;
   void checkOutsideChange(bool onlyWhileActive);
