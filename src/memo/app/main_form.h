@@ -27,6 +27,7 @@
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/graphics.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
 #include "ui/up_down.h"
@@ -80,6 +81,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
                                            const std::string& fileName, const std::string& defExt)>
       ChooseSaveFile;
+
+  // The help file's commands (WinHelp command and data); tests replace it.
+  std::function<void(UINT command, ULONG_PTR data)> ShowHelp;
 
   TKzMemoManager MemoMan;
 
@@ -247,12 +251,21 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuShowToolClick();
   void mnuShowStatusClick();
   void ConverterClick(int tag);
+  // Colours and fonts (memo/editor/main_form_colors.cpp).
+  void ColorClick(int tag);
+  void mnuFontChangeClick();
+  void mnuFontSelectClick();
+  void mnuColorSelectClick();
+  COLORREF defaultTextColor() const;
 
   base::Menu MainMenu1;
   base::Menu ppmTab;
   base::Menu ppmMemo;
   base::Menu ppmDate;
   base::Menu ppmTime;
+  base::Menu ppmColor;
+  ui::Color clrColor_ = 0;  // what the colour dialog last held
+  ui::Font fntFont_;        // what the font dialog last held
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
   CommandTable commands_;
