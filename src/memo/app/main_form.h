@@ -19,6 +19,7 @@
 #include "memo/chrome/actions.h"
 #include "memo/chrome/command_table.h"
 #include "memo/chrome/menu_bar.h"
+#include "memo/dialogs/memo_config.h"
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/link/link_conversion.h"
@@ -257,6 +258,17 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuFontSelectClick();
   void mnuColorSelectClick();
   COLORREF defaultTextColor() const;
+
+ public:
+  // The settings dialog (memo/settings/main_form_config.cpp): the settings and the tab names into
+  // it and back; the way back applies the tab list first and is refused (false) when that fails.
+  void mnuConfigClick();
+  // The dialog's hooks into this window; its controls are filled when it is created.
+  void setUpConfig(TfrmConfig& dialog);
+  void configToDialog(TfrmConfig& dialog);
+  bool configFromDialog(TfrmConfig& dialog);
+
+ private:
 
   base::Menu MainMenu1;
   base::Menu ppmTab;
