@@ -41,13 +41,19 @@ TEST_F(MemoConfig, BadNamesAndPrefixesAreRefusedWhereTheyAreEntered) {
   dialog->btnCreateNewTabClick();
   EXPECT_EQ(list(), (std::vector<std::string>{"t", "ok"}));
   EXPECT_EQ(boxes.size(), 2u);
-  for (auto [prefix, ok] : {std::pair{"", true}, {"memo_", true}, {"a\\", false}, {"..", false}, {"C:", false},
-                            {"CON", false}, {"x*", false}})
+  for (auto [prefix, ok] : {std::pair{"", true},
+                            {"memo_", true},
+                            {"a\\", false},
+                            {"..", false},
+                            {"C:", false},
+                            {"CON", false},
+                            {"x*", false}})
     EXPECT_EQ(memo::isValidTabFilePrefix(prefix), ok) << prefix;
 }
 
 TEST_F(MemoConfig, ARenameReachesTheDocumentAtOnceAndSurvivesCancel) {
   open("一/*!/a\r\n二/*!/b\r\n"_sj);
+  form->rceMemo.replaceSelection("typed ");  // the shown tab is saved before the rename
   dialog->lsbTabOrder.setItemIndex(1);
   inputs = {"一"_sj, "三"_sj};
   dialog->btnChangeNameClick();  // a name the list has: refused
@@ -56,6 +62,7 @@ TEST_F(MemoConfig, ARenameReachesTheDocumentAtOnceAndSurvivesCancel) {
   dialog->close(IDCANCEL);
   EXPECT_EQ(documentTabs("memo.ntd"), (std::vector<std::string>{"一"_sj, "三"_sj}));
   EXPECT_EQ(stripNames(), (std::vector<std::string>{"一"_sj, "三"_sj}));
+  EXPECT_EQ(documentTab("memo.ntd", "一"_sj), "typed a\r\n");
 }
 
 TEST_F(MemoConfig, RenamingANameAddedInTheDialogFails) {
@@ -106,6 +113,17 @@ TEST_F(MemoConfig, SettingsGoInAndComeBackOnOk) {
   EXPECT_EQ(form->ReloadOption, 2);
   EXPECT_EQ(form->MemoMan.SeparatedHeader, "m_");
   EXPECT_EQ(boxes.back(), "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
+}
+
+TEST_F(MemoConfig, HelpOpensThePagesContext) {
+  open("t/*!/a\r\n");
+  std::vector<ULONG_PTR> contexts;
+  form->ShowHelp = [&](UINT command, ULONG_PTR data) { contexts.push_back(command == HELP_CONTEXT ? data : 0); };
+  for (int page : {0, 1, 2}) {
+    dialog->PageControl1.setActivePage(page);
+    dialog->BitBtn4.click();
+  }
+  EXPECT_EQ(contexts, (std::vector<ULONG_PTR>{13, 14, 15}));
 }
 
 }  // namespace
