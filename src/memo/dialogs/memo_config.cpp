@@ -10,8 +10,12 @@ namespace memo {
 
 namespace {
 
-const char* const kDateFormats[] = {"yyyy\"年\"mm\"月\"dd\"日\"dddd", "yyyy\"年\"m\"月\"d\"日(\"ddd\")\"",
-                                    "yy\"年\"m\"月\"d\"日\"", "yyyy/mm/dd", "yyyy/m/d", "gggee\"年\"m\"月\"d\"日\""};
+const char* const kDateFormats[] = {"yyyy\"年\"mm\"月\"dd\"日\"dddd",
+                                    "yyyy\"年\"m\"月\"d\"日(\"ddd\")\"",
+                                    "yy\"年\"m\"月\"d\"日\"",
+                                    "yyyy/mm/dd",
+                                    "yyyy/m/d",
+                                    "gggee\"年\"m\"月\"d\"日\""};
 const char* const kTimeFormats[] = {"hh\"時\"nn\"分\"ss\"秒\"", "h\"時\"n\"分\"", "AM/PM h\"時\"n\"分\"", "hh:nn",
                                     "hh:nnAM/PM"};
 // Help contexts of the pages, in page order.
@@ -40,8 +44,10 @@ TfrmConfig::TfrmConfig(HWND owner)
   btnCreateNewTab.onClick = [this] { btnCreateNewTabClick(); };
   btnChangeName.onClick = [this] { btnChangeNameClick(); };
   btnDelete.onClick = [this] { btnDeleteClick(); };
-  for (ui::RadioButton* r : {&rdbDateWin, &rdbDateCustom, &rdbDateLong, &rdbDateShort}) r->onClick = [this] { DatePreview(); };
-  for (ui::RadioButton* r : {&rdbTimeWin, &rdbTimeCustom, &rdbTimeLong, &rdbTimeShort}) r->onClick = [this] { TimePreview(); };
+  for (ui::RadioButton* r : {&rdbDateWin, &rdbDateCustom, &rdbDateLong, &rdbDateShort})
+    r->onClick = [this] { DatePreview(); };
+  for (ui::RadioButton* r : {&rdbTimeWin, &rdbTimeCustom, &rdbTimeLong, &rdbTimeShort})
+    r->onClick = [this] { TimePreview(); };
   // The list's own keys: Insert adds a tab, Delete removes the selected name (as its button's
   // hint says).
   lsbTabOrder.onKeyDown = [this](WORD vk) {
@@ -92,42 +98,56 @@ void TfrmConfig::setReloadOption(int option) {
   for (int i = 0; i < 3; ++i) rdgReload[i].setChecked(i == option);
 }
 
-void TfrmConfig::setDateFormat(const std::string& format) {
-  bool windows = format == "dddddd" || format == "ddddd";
-  rdbDateWin.setChecked(windows);
-  rdbDateCustom.setChecked(!windows);
-  if (windows) {
-    rdbDateLong.setChecked(format == "dddddd");
-    rdbDateShort.setChecked(format != "dddddd");
-  } else {
-    cbbDateCustom.setText(format);
+// One format group: "Windows" with the long or the short form (stored as their codes), or the
+// custom text.
+struct FormatGroup {
+  const char* longCode;
+  const char* shortCode;
+  ui::RadioButton& windows;
+  ui::RadioButton& custom;
+  ui::RadioButton& longForm;
+  ui::RadioButton& shortForm;
+  ui::ComboBox& text;
+
+  void set(const std::string& format) const {
+    bool fromWindows = format == longCode || format == shortCode;
+    windows.setChecked(fromWindows);
+    custom.setChecked(!fromWindows);
+    if (!fromWindows) {
+      text.setText(format);
+      return;
+    }
+    longForm.setChecked(format == longCode);
+    shortForm.setChecked(format != longCode);
   }
+  std::string get() const { return windows.checked() ? (longForm.checked() ? longCode : shortCode) : text.text(); }
+};
+
+FormatGroup TfrmConfig::dateGroup() {
+  return {"dddddd", "ddddd", rdbDateWin, rdbDateCustom, rdbDateLong, rdbDateShort, cbbDateCustom};
+}
+
+FormatGroup TfrmConfig::timeGroup() {
+  return {"tt", "t", rdbTimeWin, rdbTimeCustom, rdbTimeLong, rdbTimeShort, cbbTimeCustom};
+}
+
+void TfrmConfig::setDateFormat(const std::string& format) {
+  dateGroup().set(format);
   DatePreview();
 }
-
-std::string TfrmConfig::dateFormat() const {
-  return rdbDateWin.checked() ? (rdbDateLong.checked() ? "dddddd" : "ddddd") : cbbDateCustom.text();
-}
-
+std::string TfrmConfig::dateFormat() { return dateGroup().get(); }
 void TfrmConfig::setTimeFormat(const std::string& format) {
-  bool windows = format == "tt" || format == "t";
-  rdbTimeWin.setChecked(windows);
-  rdbTimeCustom.setChecked(!windows);
-  if (windows) {
-    rdbTimeLong.setChecked(format == "tt");
-    rdbTimeShort.setChecked(format != "tt");
-  } else {
-    cbbTimeCustom.setText(format);
-  }
+  timeGroup().set(format);
   TimePreview();
 }
+std::string TfrmConfig::timeFormat() { return timeGroup().get(); }
 
-std::string TfrmConfig::timeFormat() const {
-  return rdbTimeWin.checked() ? (rdbTimeLong.checked() ? "tt" : "t") : cbbTimeCustom.text();
+void TfrmConfig::DatePreview() {
+  lblDatePreview.setText("プレビュー: "_sj + base::formatDateTime(dateFormat(), base::now()));
 }
-
-void TfrmConfig::DatePreview() { lblDatePreview.setText("プレビュー: "_sj + base::formatDateTime(dateFormat(), base::now())); }
-void TfrmConfig::TimePreview() { lblTimePreview.setText("プレビュー: "_sj + base::formatDateTime(timeFormat(), base::now())); }
+void TfrmConfig::TimePreview() {
+  lblTimePreview.setText("プレビュー: "_sj + base::formatDateTime(timeFormat(), base::now()));
+}
 
 void TfrmConfig::setTabNames(const std::vector<std::string>& names) {
   lsbTabOrder.clear();

@@ -20,6 +20,8 @@
 
 namespace memo {
 
+struct FormatGroup;
+
 class TfrmConfig : public ui::Dialog {
  public:
   explicit TfrmConfig(HWND owner);
@@ -35,7 +37,6 @@ class TfrmConfig : public ui::Dialog {
   // The document's format and its tabs, against which new names are checked.
   DocFormat Format = DocFormat::TypeIII;
   std::vector<std::string> DocumentTabs;
-  // The folder of the document: the tab-file prefix must give a file there.
 
   ui::PageHost PageControl1{this, IDC_MCFG_PAGES};
   ui::Page tbsTabs;
@@ -51,10 +52,8 @@ class TfrmConfig : public ui::Dialog {
   ui::Button btnCreateNewTab{&tbsTabs, IDC_MCFG_NEWTAB};
   ui::Button btnChangeName{&tbsTabs, IDC_MCFG_RENAME};
   ui::Button btnDelete{&tbsTabs, IDC_MCFG_DELETE};
-  ui::RadioButton rdgTabPosition[4] = {{&tbsTabs, IDC_MCFG_POS0},
-                                       {&tbsTabs, IDC_MCFG_POS1},
-                                       {&tbsTabs, IDC_MCFG_POS2},
-                                       {&tbsTabs, IDC_MCFG_POS3}};
+  ui::RadioButton rdgTabPosition[4] = {
+      {&tbsTabs, IDC_MCFG_POS0}, {&tbsTabs, IDC_MCFG_POS1}, {&tbsTabs, IDC_MCFG_POS2}, {&tbsTabs, IDC_MCFG_POS3}};
   ui::Edit edtSeparatedHeader{&tbsTabs, IDC_MCFG_HEADER};
 
   ui::CheckBox chkUrl{&tbsGeneral, IDC_MCFG_URL};
@@ -90,9 +89,9 @@ class TfrmConfig : public ui::Dialog {
   // The stored date and time formats ("dddddd"/"ddddd", "tt"/"t", else custom) to the controls
   // and back.
   void setDateFormat(const std::string& format);
-  std::string dateFormat() const;
+  std::string dateFormat();
   void setTimeFormat(const std::string& format);
-  std::string timeFormat() const;
+  std::string timeFormat();
   // The tab list's tab names.
   void setTabNames(const std::vector<std::string>& names);
   std::vector<std::string> tabNames() const { return lsbTabOrder.items(); }
@@ -111,6 +110,8 @@ class TfrmConfig : public ui::Dialog {
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
  private:
+  FormatGroup dateGroup();
+  FormatGroup timeGroup();
   // An entered name fit for a tab: refused with a box when it is not. Duplicates are the caller's.
   bool acceptableName(const std::string& name);
   bool taken(const std::string& name) const;

@@ -80,21 +80,16 @@ TEST_F(RichEditTest, ConvertedLinkTextShowsTheSameText) {
 
 TEST_F(RichEditTest, ALargeContentIsDroppedWithAFreshControlThatKeepsIdAndDefaultFont) {
   edit.setDefaultFont("Arial", 15, RGB(0, 128, 0));
-  edit.setText("small");
   HWND first = edit.handle();
-  edit.clear();
-  EXPECT_EQ(edit.handle(), first);  // small: the same control, emptied
   edit.setText(std::string(memo::RichEdit::kSlowEmptying + 1, 'x'));
   edit.clear();
   ASSERT_NE(edit.handle(), first);
   EXPECT_FALSE(IsWindow(first));
   EXPECT_EQ(GetDlgCtrlID(edit.handle()), 10);
-  EXPECT_EQ(GetParent(edit.handle()), form.handle());
   EXPECT_EQ(edit.text(), "");
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
   SendMessageW(edit.handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   EXPECT_EQ(base::cp932(cf.szFaceName), "Arial");
   EXPECT_EQ(cf.crTextColor, RGB(0, 128, 0));
-  EXPECT_EQ(SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0) & ENM_CHANGE, ENM_CHANGE);
 }
