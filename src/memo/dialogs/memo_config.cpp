@@ -18,6 +18,18 @@ const char* const kDateFormats[] = {"yyyy\"年\"mm\"月\"dd\"日\"dddd",
                                     "gggee\"年\"m\"月\"d\"日\""};
 const char* const kTimeFormats[] = {"hh\"時\"nn\"分\"ss\"秒\"", "h\"時\"n\"分\"", "AM/PM h\"時\"n\"分\"", "hh:nn",
                                     "hh:nnAM/PM"};
+// A radio group as the index of its checked button (none: otherwise), and back.
+template <size_t N>
+int checkedIndex(const ui::RadioButton (&group)[N], int otherwise) {
+  for (size_t i = 0; i < N; ++i)
+    if (group[i].checked()) return static_cast<int>(i);
+  return otherwise;
+}
+template <size_t N>
+void checkIndex(ui::RadioButton (&group)[N], int index) {
+  for (size_t i = 0; i < N; ++i) group[i].setChecked(static_cast<int>(i) == index);
+}
+
 // Help contexts of the pages, in page order.
 constexpr ULONG_PTR kPageHelp[] = {13, 14, 15};
 
@@ -81,22 +93,10 @@ int TfrmConfig::ask(std::string_view text, std::string_view caption, UINT flags)
   return AskUser ? AskUser(text, caption, flags) : IDOK;
 }
 
-int TfrmConfig::tabPosition() const {
-  for (int i = 0; i < 4; ++i)
-    if (rdgTabPosition[i].checked()) return i;
-  return 0;
-}
-void TfrmConfig::setTabPosition(int side) {
-  for (int i = 0; i < 4; ++i) rdgTabPosition[i].setChecked(i == side);
-}
-int TfrmConfig::reloadOption() const {
-  for (int i = 0; i < 3; ++i)
-    if (rdgReload[i].checked()) return i;
-  return 1;
-}
-void TfrmConfig::setReloadOption(int option) {
-  for (int i = 0; i < 3; ++i) rdgReload[i].setChecked(i == option);
-}
+int TfrmConfig::tabPosition() const { return checkedIndex(rdgTabPosition, 0); }
+void TfrmConfig::setTabPosition(int side) { checkIndex(rdgTabPosition, side); }
+int TfrmConfig::reloadOption() const { return checkedIndex(rdgReload, 1); }
+void TfrmConfig::setReloadOption(int option) { checkIndex(rdgReload, option); }
 
 // One format group: "Windows" with the long or the short form (stored as their codes), or the
 // custom text.
