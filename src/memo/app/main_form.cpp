@@ -250,7 +250,10 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
   if (hdr.code != TBN_DROPDOWN) return 0;
   auto& nm = reinterpret_cast<NMTOOLBARW&>(hdr);
-  HMENU menu = nm.iItem == actInsertDate ? ppmDate.get() : nm.iItem == actInsertTime ? ppmTime.get() : nullptr;
+  HMENU menu = nm.iItem == actInsertDate   ? ppmDate.get()
+               : nm.iItem == actInsertTime ? ppmTime.get()
+               : nm.iItem == actColor      ? ppmColor.get()
+                                           : nullptr;
   if (menu) {
     RECT r = nm.rcButton;
     MapWindowPoints(nm.hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&r), 2);

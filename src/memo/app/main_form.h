@@ -20,6 +20,7 @@
 #include "memo/chrome/actions.h"
 #include "memo/chrome/command_table.h"
 #include "memo/chrome/menu_bar.h"
+#include "memo/dialogs/memo_config.h"
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/find/find_dialog.h"
@@ -31,6 +32,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/subclass.h"
+#include "ui/graphics.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
 #include "ui/up_down.h"
@@ -84,6 +86,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
                                            const std::string& fileName, const std::string& defExt)>
       ChooseSaveFile;
+
+  // The help file's commands (WinHelp command and data); tests replace it.
+  std::function<void(UINT command, ULONG_PTR data)> ShowHelp;
 
   TKzMemoManager MemoMan;
 
@@ -288,12 +293,31 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuShowToolClick();
   void mnuShowStatusClick();
   void ConverterClick(int tag);
+  // Colours and fonts (memo/editor/main_form_colors.cpp).
+  void ColorClick(int tag);
+  void mnuFontChangeClick();
+  void mnuFontSelectClick();
+  void mnuColorSelectClick();
+  COLORREF defaultTextColor() const;
 
+ public:
+  // The settings dialog (memo/settings/main_form_config.cpp): the settings and the tab names into
+  // it and back; the way back applies the tab list first and is refused (false) when that fails.
+  void mnuConfigClick();
+  // The dialog's hooks into this window; its controls are filled when it is created.
+  void setUpConfig(TfrmConfig& dialog);
+  void configToDialog(TfrmConfig& dialog);
+  bool configFromDialog(TfrmConfig& dialog);
+
+ private:
   base::Menu MainMenu1;
   base::Menu ppmTab;
   base::Menu ppmMemo;
   base::Menu ppmDate;
   base::Menu ppmTime;
+  base::Menu ppmColor;
+  ui::Color clrColor_ = 0;  // what the colour dialog last held
+  ui::Font fntFont_;        // what the font dialog last held
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
   CommandTable commands_;
