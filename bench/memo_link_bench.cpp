@@ -14,6 +14,7 @@
 #include "memo/app/main_form.h"
 #include "memo/link/link_conversion.h"
 #include "shared/registry.h"
+#include "timing.h"
 #include "ui/app.h"
 #include "ui/form.h"
 
@@ -32,14 +33,7 @@ std::string memoText(size_t bytes) {
   return out;
 }
 
-double millis(const std::function<void()>& work) {
-  LARGE_INTEGER f, a, b;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&a);
-  work();
-  QueryPerformanceCounter(&b);
-  return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
-}
+using bench::millis;
 
 double median(const std::function<void()>& work, const std::function<void()>& before = nullptr) {
   std::vector<double> t;

@@ -263,8 +263,4 @@ LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
   return TBDDRET_DEFAULT;
 }
 
-void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>&, int, int) {
-  // What a drop does (open as tabs or insert) comes with the insert commands.
-}
-
 }  // namespace memo

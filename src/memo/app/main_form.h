@@ -15,12 +15,14 @@
 #include <optional>
 #include <string>
 
+#include "base/datetime.h"
 #include "base/handles.h"
 #include "memo/chrome/actions.h"
 #include "memo/chrome/command_table.h"
 #include "memo/chrome/menu_bar.h"
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
+#include "memo/find/find_dialog.h"
 #include "memo/link/link_conversion.h"
 #include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
@@ -147,6 +149,27 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void OpenLink(const std::string& text);
   void actHyperlinkExecute();
 
+  // Find and replace through every tab (memo/find).
+  FindDialog fndFind{false};
+  FindDialog rpdReplace{true};
+  void mnuFindClick();
+  void mnuReplaceClick();
+  // A request of a dialog (dialog: its window, the owner of the questions it brings).
+  void fndFindFind(const SearchRequest& request, HWND dialog);
+  void rpdReplaceReplace(const SearchRequest& request, HWND dialog);
+  // Dates, times and files put into the shown tab or the document, dropped files, and the
+  // document file type (memo/insert). Tag: the offset of the command (-1: asked for).
+  void InsertDate(int tag);
+  void InsertTime(int tag);
+  void mnuInsertTextClick();
+  void mnuInsertNewTabClick();
+  std::string ResolveDroppedFile(const std::string& path, bool isShortcut);
+  void AppendLine(const std::string& text);
+  void OpenFileAsTab(const std::string& path);
+  void mnuRelatedLinkClick();
+  // The moment the insert commands start from.
+  std::function<base::DateTime()> Now = base::now;
+
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -208,6 +231,10 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuNewFileClick();
   void mnuSetMemoFileClick();
   void fldDropFileDrop(int num, const std::vector<std::string>& files, int x, int y);
+  // The document file type with the shell, at the first start and from the Tools menu.
+  void registerFileType();
+  // A file to be taken in as text; a refused one (too large, no text) is reported.
+  bool takeTextFile(const std::string& path, std::string& bytes);
   // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
   bool runWizardForNewDocument(const std::string& prefill);
   void MemoManTabListChange(bool critical);
@@ -274,7 +301,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   std::map<int, bool> checkedActions_;
   LinkPointer linkPointer_;
   int hoverMark_ = -1;
-  bool linksShown_ = false;  // the shown tab was loaded with its links marked
+  bool linksShown_ = false;       // the shown tab was loaded with its links marked
+  bool fileTypeRefused_ = false;  // the refused registration was reported in this run
 };
 
 }  // namespace memo
