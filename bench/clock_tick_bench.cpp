@@ -7,6 +7,7 @@
 #include "base/datetime.h"
 #include "base/files.h"
 #include "clock/app/main_form.h"
+#include "clock/power/query_form.h"
 #include "ui/app.h"
 
 namespace {
@@ -22,6 +23,8 @@ double microsPerCall(int n, F&& f) {
 int main() {
   ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
   std::string folder = base::makeTempFolder("tick_bench_");
+  // A system menu file of its own: without one the clock asks for the settings at start.
+  base::writeFileAtomic(folder + "_system3", "");
   tockle::TfrmMain form;
   form.ProgramFolder = folder;
   form.RegistryKey = "Software\\TockleTests\\TickBench";
@@ -40,6 +43,14 @@ int main() {
                        0, 0, SRCCOPY);
               }));
   ReleaseDC(form.handle(), dc);
+  {
+    // The power question's count-down of one second, from its start to confirming by itself.
+    tockle::TfrmQuery query(form.handle(), 0, 1, false);
+    auto t0 = std::chrono::steady_clock::now();
+    query.showModal();
+    std::printf("1 s count-down:  %8.0f ms\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
   std::printf("processMessages: %8.1f us\n", microsPerCall(n, [&] { ui::Application::instance().processMessages(); }));
   form.destroy();
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TockleTests\\TickBench");

@@ -52,22 +52,32 @@ shoot() {
 }
 
 (cd "$run" && wine ./Tockle.exe "$@" >/dev/null 2>&1 &)
-(cd "$run" && wine ./Memo.exe >/dev/null 2>&1 &)
 
-# A first start reports the missing system menu file; nobody is there to answer, so answer it
-# (the clock then makes the file from its command list and shows itself).
+# A first start reports the missing system menu file and opens the settings; nobody is there to
+# answer, so answer both with Enter (the settings' OK), after which the clock shows itself. The memo
+# starts after that: its window would cover them and take the keys.
 clock_title='^Tockle 3 for Windows 9x/NT by Ruxel$'
-first=$(window_titled "^システムメニュー設定エラー\$|$clock_title") || { echo "The clock did not show." >&2; exit 1; }
-if [ "$(xdotool getwindowname "$first")" = 'システムメニュー設定エラー' ]; then
-  xdotool windowfocus --sync "$first" key Return 2>/dev/null || true
-  echo "Answered the first start's question about the missing system menu file."
-fi
+for _ in 1 2 3; do
+  shown=$(window_titled "^システムメニュー設定エラー\$|^環境設定 - Tockle 3\$|$clock_title") || break
+  name=$(xdotool getwindowname "$shown")
+  [[ $name =~ $clock_title ]] && break
+  xdotool windowfocus --sync "$shown" key Return 2>/dev/null || true
+  echo "Answered the first start's window \"$name\"."
+  # The next window comes once this one is gone (up to 30 s).
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | grep -qx "$shown" || break
+    sleep 0.2
+  done
+done
 clock=$(window_titled "$clock_title") || { echo "The clock did not show." >&2; exit 1; }
-# A new user meets the memo through its new-document wizard; with a document it shows itself.
-memo=$(window_titled '^新規作成ウィザード$|^Tavelo 3 powered by Tockle 3 for Windows 9x/NT$') ||
-  { echo "The memo did not show." >&2; exit 1; }
-# "Starting..." stays two seconds before the clock shows the time.
+# "Starting..." stays two seconds before the clock shows the time; the memo's window, which may
+# lie over the clock, comes after the clock's picture.
 sleep 3
 shoot "$clock" "$BUILD_DIR/tockle-screenshot.png"
+
+(cd "$run" && wine ./Memo.exe >/dev/null 2>&1 &)
+# A new user meets the memo through its new-document wizard, which opens over the memo's window.
+memo=$(window_titled '^Tavelo 3 powered by Tockle 3 for Windows 9x/NT$') || { echo "The memo did not show." >&2; exit 1; }
+window_titled '^新規作成ウィザード$' >/dev/null || echo "The memo's wizard did not show." >&2
 shoot "$memo" "$BUILD_DIR/memo-screenshot.png"
 echo "The clock and the memo ran on the virtual display $DISPLAY and are ended now."

@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "ui/image_list.h"
+#include "ui/label_edit.h"
 
 namespace ui {
 
@@ -235,10 +236,7 @@ void ListView::setImageList(const ImageList& images, int which) {
   send(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(images.handle()));
 }
 
-void ListView::editLabel(int row) {
-  SetFocus(handle());
-  send(LVM_EDITLABELW, static_cast<WPARAM>(row));
-}
+void ListView::editLabel(int row) { label_edit::start(*this, LVM_EDITLABELW, static_cast<WPARAM>(row), 0); }
 void ListView::cancelEdit() { send(LVM_CANCELEDITLABEL); }
 HWND ListView::editControl() const { return reinterpret_cast<HWND>(send(LVM_GETEDITCONTROL)); }
 
@@ -275,16 +273,11 @@ LRESULT ListView::notify(NMHDR& hdr) {
     case LVN_BEGINDRAG:
       if (onBeginDrag) onBeginDrag(reinterpret_cast<NMLISTVIEW&>(hdr).iItem);
       return 0;
-    case LVN_BEGINLABELEDITW: {
-      int row = reinterpret_cast<NMLVDISPINFOW&>(hdr).item.iItem;
-      return onBeginEdit && !onBeginEdit(row) ? TRUE : FALSE;
-    }
+    case LVN_BEGINLABELEDITW:
+      return label_edit::begin(onBeginEdit, reinterpret_cast<NMLVDISPINFOW&>(hdr).item.iItem);
     case LVN_ENDLABELEDITW: {
       auto& item = reinterpret_cast<NMLVDISPINFOW&>(hdr).item;
-      std::optional<std::string> text;
-      if (item.pszText) text = base::cp932(item.pszText);
-      if (onEndEdit) return onEndEdit(item.iItem, text) ? TRUE : FALSE;
-      return text ? TRUE : FALSE;
+      return label_edit::end(onEndEdit, item.iItem, item.pszText);
     }
   }
   return Control::notify(hdr);

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "ui/image_list.h"
+#include "ui/label_edit.h"
 
 namespace ui {
 
@@ -143,10 +144,7 @@ TreeItem TreeView::moveItem(TreeItem item, TreeItem newParent, TreeItem after) {
   return moved;
 }
 
-void TreeView::editLabel(TreeItem item) {
-  SetFocus(handle());
-  send(TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item));
-}
+void TreeView::editLabel(TreeItem item) { label_edit::start(*this, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item)); }
 void TreeView::endEdit(bool cancel) { send(TVM_ENDEDITLABELNOW, cancel ? TRUE : FALSE); }
 HWND TreeView::editControl() const { return reinterpret_cast<HWND>(send(TVM_GETEDITCONTROL)); }
 
@@ -164,16 +162,11 @@ LRESULT TreeView::notify(NMHDR& hdr) {
     case NM_DBLCLK:
       if (onDoubleClick) onDoubleClick();
       return 0;
-    case TVN_BEGINLABELEDITW: {
-      TreeItem item = reinterpret_cast<NMTVDISPINFOW&>(hdr).item.hItem;
-      return onBeginEdit && !onBeginEdit(item) ? TRUE : FALSE;
-    }
+    case TVN_BEGINLABELEDITW:
+      return label_edit::begin(onBeginEdit, reinterpret_cast<NMTVDISPINFOW&>(hdr).item.hItem);
     case TVN_ENDLABELEDITW: {
-      auto& it = reinterpret_cast<NMTVDISPINFOW&>(hdr).item;
-      std::optional<std::string> text;
-      if (it.pszText) text = base::cp932(it.pszText);
-      if (onEndEdit) return onEndEdit(it.hItem, text) ? TRUE : FALSE;
-      return text ? TRUE : FALSE;
+      auto& item = reinterpret_cast<NMTVDISPINFOW&>(hdr).item;
+      return label_edit::end(onEndEdit, item.hItem, item.pszText);
     }
   }
   return Control::notify(hdr);

@@ -12,11 +12,6 @@
 
 namespace tockle {
 
-namespace {
-// Posted by a single-click wait when it ends; wParam = the icon's id.
-constexpr UINT WM_TRAY_CLICK_DONE = WM_USER + 201;
-}  // namespace
-
 ENotifyIconError::ENotifyIconError() : std::runtime_error("タスクトレイにアイコンが登録できません。"_sj) {}
 
 // The hidden window that receives the callback messages of every icon of the program.
@@ -92,6 +87,10 @@ class TrayAnimation {
   bool continuous() const {
     std::lock_guard lock(mutex_);
     return animating_ && step_ == 0;
+  }
+  bool idle() const {
+    std::lock_guard lock(mutex_);
+    return idle_ && !run_;
   }
 
   void start(int step) {
@@ -265,6 +264,7 @@ void TTrayIcon::SetVisible(bool visible) {
 }
 
 bool TTrayIcon::Animating() const { return animation_ && animation_->animating(); }
+bool TTrayIcon::AnimationIdle() const { return !animation_ || animation_->idle(); }
 
 void TTrayIcon::StartAnimate(int step) {
   HIMAGELIST frames = AnimateIcons();

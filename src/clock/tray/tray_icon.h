@@ -24,6 +24,8 @@ namespace tockle {
 
 // The shell's callback message for every icon of the program.
 inline constexpr UINT WM_TRAY_CALLBACK = WM_USER + 200;
+// Posted to the callback window when a single-click wait ends; wParam = the icon's id.
+inline constexpr UINT WM_TRAY_CLICK_DONE = WM_USER + 201;
 // At most this many icons per program.
 inline constexpr size_t kMaxTrayIcons = 100;
 // Bytes of the tip the shell's first record layout holds (CP932, double-byte characters count 2).
@@ -82,6 +84,8 @@ class TTrayIcon {
   // Ends the animation and shows the static icon again.
   void StopAnimate();
   bool Animating() const;
+  // No frame is on its way: the animation waits for the next step's call, or does not run.
+  bool AnimationIdle() const;
 
   // The icon's id in the notification area, and the window that receives every icon's callbacks.
   UINT Id() const { return id_; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/clipboard.h"
+#include "ui/subclass.h"
 
 namespace {
 
@@ -94,16 +95,24 @@ TEST(ClipWatcher, AnEmptyHandlerLeavesTheChain) {
 
 TEST(ClipWatcher, NeverReentersTheHandler) {
   TNkClipDetector d;
-  int depth = 0, maxDepth = 0, calls = 0;
+  int depth = 0, maxDepth = 0, calls = 0, notices = 0;
   d.SetOnClipChange([&](TNkClipDetector&) {
     ++calls;
     maxDepth = std::max(maxDepth, ++depth);
     if (calls == 1) {
-      // A modal loop inside the handler (a question box) while the clipboard changes again.
+      // A modal loop inside the handler (a question box) while the clipboard changes again: it
+      // handles the change's notice and what the notice posts.
+      int before = notices;
       test::setClipboardUnicode(L"during the first");
-      test::waitUntil([] { return false; }, 200);  // the box stays open a moment
+      test::waitUntil([&] { return notices > before; });
+      test::handlePostedMessages();
     }
     --depth;
+  });
+  ui::Subclass watch;
+  watch.attach(d.Handle(), [&](UINT msg, WPARAM, LPARAM, LRESULT&) {
+    if (msg == WM_DRAWCLIPBOARD) ++notices;
+    return false;
   });
   ASSERT_TRUE(test::setClipboardUnicode(L"first"));
   EXPECT_TRUE(test::waitUntil([&] { return calls == 2; }));

@@ -13,6 +13,7 @@
 #include "support/tray_window.h"
 #include "support/wait.h"
 #include "ui/app.h"
+#include "ui/subclass.h"
 
 namespace {
 
@@ -34,6 +35,18 @@ void pumpFor(int ms, Done done) {
 }
 void pumpFor(int ms) {
   pumpFor(ms, [] { return false; });
+}
+
+// Handles messages until the icon's wait for a second click has ended and its end was handled;
+// false when no such wait ends.
+bool clickWaitEnds(UINT id) {
+  bool ended = false;
+  ui::Subclass watch;
+  watch.attach(TTrayIcon::CallbackWindow(), [&](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+    if (msg == tockle::WM_TRAY_CLICK_DONE && wp == id) ended = true;
+    return false;
+  });
+  return test::waitUntil([&] { return ended; });
 }
 
 // The shell's callback for one mouse message over the icon.
@@ -161,7 +174,7 @@ TEST_F(TrayIcon, DoubleClickGivesOnlyTheDoubleClickEvent) {
   shellSays(icon, WM_LBUTTONUP);
   shellSays(icon, WM_LBUTTONDBLCLK);
   shellSays(icon, WM_LBUTTONUP);
-  pumpFor(static_cast<int>(GetDoubleClickTime()) + 300);
+  EXPECT_TRUE(clickWaitEnds(icon.Id()));
   EXPECT_EQ(e.log, std::vector<std::string>{"dblclick"});
 }
 
@@ -185,9 +198,12 @@ TEST_F(TrayIcon, MouseUpHandlerTakesTheReleaseInsteadOfTheClick) {
   std::vector<TrayButton> ups;
   icon.OnMouseUp = [&ups](TTrayIcon&, TrayButton b, ui::ShiftState, int, int) { ups.push_back(b); };
   shellSays(icon, WM_LBUTTONUP);
-  pumpFor(static_cast<int>(GetDoubleClickTime()) + 200);
-  EXPECT_EQ(e.clicks, 0);
   EXPECT_EQ(ups, std::vector<TrayButton>{TrayButton::Left});
+  // Had that release begun a click, the next one would end it as a double click's second.
+  icon.OnMouseUp = nullptr;
+  shellSays(icon, WM_LBUTTONUP);
+  EXPECT_TRUE(clickWaitEnds(icon.Id()));
+  EXPECT_EQ(e.clicks, 1);
 }
 
 TEST_F(TrayIcon, ButtonsAndMovesReportTheirButtonAndTheCursor) {
@@ -235,7 +251,7 @@ TEST_F(TrayIcon, DisabledIconReportsNothingAndDropsAPendingClick) {
   icon.SetEnabled(false);
   for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_MOUSEMOVE}) shellSays(icon, m);
   icon.SetEnabled(true);
-  pumpFor(static_cast<int>(GetDoubleClickTime()) + 300);
+  EXPECT_TRUE(clickWaitEnds(icon.Id()));
   EXPECT_EQ(others, 0);
   EXPECT_TRUE(e.log.empty());
 }
@@ -245,9 +261,10 @@ TEST_F(TrayIcon, ClickOfAnIconDestroyedMeanwhileIsDropped) {
   auto gone = std::make_unique<TTrayIcon>();
   listen(*gone, e);
   shellSays(*gone, WM_LBUTTONUP);
+  UINT goneId = gone->Id();
   gone.reset();
   listen(icon, e);
-  pumpFor(static_cast<int>(GetDoubleClickTime()) + 300);
+  EXPECT_TRUE(clickWaitEnds(goneId));
   EXPECT_TRUE(e.log.empty());
 }
 
@@ -335,8 +352,9 @@ TEST_F(TrayIconOnScreen, StepAnimationShowsAFramePerCall) {
   std::vector<uint32_t> first;
   pumpFor(1000, [&] { return (first = trayPixels()) != still; });
   ASSERT_NE(first, still);
-  // No further frame comes by itself.
-  pumpFor(350);
+  // No further frame comes by itself: the animation waits for the next call.
+  EXPECT_TRUE(test::waitUntil([&] { return icon.AnimationIdle(); }));
+  EXPECT_TRUE(icon.Animating());
   EXPECT_EQ(trayPixels(), first);
   icon.StartAnimate(1);
   std::vector<uint32_t> second;

@@ -1,7 +1,9 @@
 // The window never drops an edit it could not save: the failure is shown, the strip stays on the
 // tab, and the text and its modified mark stay until a save succeeds or the user gives it up.
 #include "unit/memo/main_form_fixture.h"
+#include "memo/dialogs/new_wizard_ids.h"
 #include "memo/document/doc_failure.h"
+#include "ui/timer.h"
 
 namespace {
 
@@ -111,6 +113,29 @@ TEST_F(KeepsText, EmptyNamesAreListedAndRefusedNamesAreToldLongNamesComeBackWhol
   form->actNewTabExecute();
   EXPECT_EQ(stripNames(), (Names{"A", "", longName}));
   EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "", longName}));
+}
+
+TEST_F(KeepsText, AVanishedDocumentsTextGoesIntoAnotherChosenDocument) {
+  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
+  start(dir.file("memo.ntd"), "A");
+  type("x");
+  base::deleteFile(dir.file("memo.ntd"));
+  answers = {IDNO};
+  // The wizard asks for the other document: its path, then Next twice (Type II).
+  ui::Timer user(30, true);
+  int step = 0;
+  user.onTimer = [&] {
+    HWND wizard = FindWindowW(nullptr, base::wide("新規作成ウィザード"_sj).c_str());
+    if (!wizard) return;
+    if (++step == 1) SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(dir.file("other")).c_str());
+    if (step <= 2) SendMessageW(GetDlgItem(wizard, IDC_WIZ_NEXT), BM_CLICK, 0, 0);
+  };
+  clickTab(1);
+  user.setEnabled(false);
+  EXPECT_EQ(form->MemoFile, dir.file("other.ntd"));
+  EXPECT_EQ(documentTabs("other.ntd"), (Names{"A", "B"}));
+  EXPECT_EQ(documentTab("other.ntd", "A"), "xa\r\n");
+  EXPECT_FALSE(base::fileExists(dir.file("memo.ntd")));
 }
 
 }  // namespace

@@ -221,6 +221,8 @@ TEST_F(MemoTabs, WithNoTabSelectedNothingIsSavedAndNothingSaysSo) {
   form->tbcMemoChanging();
   EXPECT_EQ(form->StatusText(), "");
   EXPECT_EQ(documentTab("memo.ntd", "memo"), "abc\r\n");
+  form->destroy();
+  EXPECT_EQ(readSetting("LastTab"), "");  // no tab was shown
 }
 
 // How long such switches take is a figure of the memo bench.

@@ -268,4 +268,28 @@ TEST_F(MainFormTest, ClosingWritesEverySettingFromTheWindow) {
   EXPECT_EQ(test::dumpKey(r.CurrentKey()).size(), 35u);
 }
 
+TEST_F(MainFormTest, HiddenToolBarsHideTheirOwnBandsWhereverTheStoredOrderPutsThem) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  {
+    shared::TRegistry r;
+    ASSERT_TRUE(r.OpenKey(key.path(), true));
+    r.WriteBool("ToolBar", false);
+    r.WriteInteger("BandOrder", 2);  // the menu bar last
+    r.WriteInteger("BandOrder標準"_sj, 0);
+    r.WriteInteger("BandOrder書式"_sj, 1);
+  }
+  start(dir.file("memo.ntd"));
+  auto band = [&](int id) {
+    REBARBANDINFOW info{};
+    info.cbSize = REBARBANDINFOW_V6_SIZE;
+    info.fMask = RBBIM_STYLE;
+    LRESULT at = form->clbToolBar.send(RB_IDTOINDEX, static_cast<WPARAM>(id));
+    form->clbToolBar.send(RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&info));
+    return std::pair{static_cast<int>(at), (info.fStyle & RBBS_HIDDEN) == 0};
+  };
+  EXPECT_EQ(band(memo::kMenuBarBandId), std::pair(2, true));
+  EXPECT_EQ(band(memo::kToolBar1Id), std::pair(0, false));
+  EXPECT_EQ(band(memo::kToolBar2Id), std::pair(1, false));
+}
+
 }  // namespace
