@@ -94,6 +94,11 @@ TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageStartsFromTheRebuiltMenu) {
   SendMessageW(childById(dialog, IDC_LAUNCH_REGISTER), BM_CLICK, 0, 0);
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  // The clock applies the settings after the dialog has gone (it may refit and show its window
+  // again): a click is meant for it once it is idle and shown.
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
   // Applying rebuilt the menu at once: a fresh cache and the item's image number.
   EXPECT_TRUE(base::fileExists(clock.path("_cache3")));
   shared::TRegistry reg;

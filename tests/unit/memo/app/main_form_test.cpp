@@ -33,9 +33,8 @@ TEST_F(MainFormTest, ShortcutsTakeTheMainMenuFirstThenTheActions) {
   // A disabled item takes its key but does nothing (the alarm needs the clock).
   EXPECT_TRUE(form->HandleShortCut(memo::shortCut('L', memo::kCtrl)));
   EXPECT_EQ(alarms, 0);
-  // Keys nobody carries, and commands with nothing to do yet, stay with the editor.
+  // Keys nobody carries stay with the editor.
   EXPECT_FALSE(form->HandleShortCut(memo::shortCut(VK_F12, memo::kShift)));
-  EXPECT_FALSE(form->HandleShortCut(memo::shortCut(VK_F10, 0)));
 }
 
 TEST_F(MainFormTest, TheWindowShowsTheDocumentUnderItsTitleWithTheSevenMenus) {
