@@ -115,7 +115,8 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
   ShowClockMessage(true, true, "Loading...");
   try {
     TfrmConfig dialog(*this);
-    bool created = dialog.create();
+    // Without the command list the program ends: the dialog is not shown.
+    bool created = dialog.create() && !dialog.CommandFileMissing;
     if (created && mode == cfgNewAlarm) dialog.AlarmPage().SetAlarmMessage(alarmMessage);
     ShowClockMessage(false, false, "");
     if (created) {

@@ -85,8 +85,10 @@ void TfrmConfig::FormCreate() {
   for (int t = 0; t < kConfigTabs; ++t) pgcConfig.setPageVisible(t, false);
   for (int t : shown) pgcConfig.setPageVisible(t, true);
   pgcConfig.setActivePage(shown.front());
-  for (ConfigStep step : loadSteps(ConfigMode))
+  for (ConfigStep step : loadSteps(ConfigMode)) {
+    if (step == ConfigStep::CommandList && !LoadCommandList()) return;
     for (auto& page : Pages) page->Load(step);
+  }
   if (ConfigMode == cfgNewAlarm) AlarmPage().NewAlarm();
   // 3. What loading flagged through the controls' change events is no change.
   ChangedPages = 0;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "clock/commands/command_list.h"
 #include "clock/settings/config_page.h"
 #include "clock/settings/config_rules.h"
 #include "ui/controls.h"
@@ -41,6 +42,17 @@ class TfrmConfig : public ui::Dialog {
   std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
   // Opens the help file (WinHelp command and data); tests record the calls.
   std::function<void(HWND, const std::string& helpFile, UINT command, DWORD data)> OpenHelp;
+
+  // The command list read from "_command" as the dialog opens in mode 0 (LoadCommandList), before
+  // any page's CommandList step: the system page's commands, the hot-key page's rows and the
+  // entries of the mouse-button lists (Commands.MouseCommands()).
+  CommandList Commands;
+  // Reads "_command" into Commands; when it is missing: the critical error box, the program ends
+  // and CommandFileMissing is set (nothing more is loaded, the dialog is not shown).
+  bool LoadCommandList();
+  // The critical error box of a missing "_command", then the end of the program.
+  void CommandFileLost();
+  bool CommandFileMissing = false;
 
   ui::PageHost pgcConfig;
   ui::Button btnOk, btnCancel, btnApply, btnHelp;

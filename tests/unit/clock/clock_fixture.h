@@ -73,6 +73,8 @@ class ClockWindowTest : public testing::Test {
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     drainQuit();
     writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
+    // The command list that comes with the program (the settings dialog cannot open without it).
+    if (auto commands = base::readFile(base::programFolder() + "_command")) writeFile("_command", *commands);
   }
   void TearDown() override {
     window.reset();

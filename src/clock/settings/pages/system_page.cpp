@@ -6,7 +6,9 @@
 
 namespace tockle {
 
-TSystemPage::TSystemPage(TfrmConfig& config) : TConfigPage(config, tabSystem, IDD_PAGE_SYSTEM) {}
+TSystemPage::TSystemPage(TfrmConfig& config) : TConfigPage(config, tabSystem, IDD_PAGE_SYSTEM) {
+  chkSystemIcon.onClick = [this] { SetChanged(cpGeneral); };
+}
 
 void TSystemPage::Load(ConfigStep step) {
   if (step == ConfigStep::SystemMenu) Main().MakeDefaultSystemMenuFile();
