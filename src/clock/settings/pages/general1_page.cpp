@@ -4,7 +4,9 @@
 #include "base/text.h"
 #include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
+#include "clock/settings/pages/hot_key_page.h"
 #include "clock/settings/pages/startup_shortcut.h"
+#include "clock/settings/pages/system_page.h"
 
 namespace tockle {
 
@@ -41,6 +43,9 @@ class WaitCursor {
 
 }  // namespace
 
+TSystemPage& TGeneral1Page::systemPage() const { return static_cast<TSystemPage&>(*Config.Pages[tabSystem]); }
+THotKeyPage& TGeneral1Page::hotKeyPage() const { return static_cast<THotKeyPage&>(*Config.Pages[tabHotKey]); }
+
 TGeneral1Page::TGeneral1Page(TfrmConfig& config) : TConfigPage(config, tabGeneral, IDD_PAGE_GENERAL1) {
   onCreate = [this] { FormCreate(); };
   auto general = [this] { SetChanged(cpGeneral); };
@@ -72,8 +77,12 @@ void TGeneral1Page::SetMouseCommands(const std::vector<std::pair<std::string, in
 }
 
 void TGeneral1Page::Load(ConfigStep step) {
+  if (step == ConfigStep::CommandList) SetMouseCommands(Config.Commands.MouseCommands());
   if (step != ConfigStep::General) return;
   const TClockSettings& s = Main().Settings;
+  // The two boxes of other pages that edit general settings.
+  systemPage().chkSystemIcon.setChecked(s.SystemIcon);
+  hotKeyPage().chkUseHotKey.setChecked(s.HotKey);
   chkStayOnTop.setChecked(s.AlwaysOnTop);
   chkStayInTray.setChecked(s.InTray);
   chkFixClock.setChecked(s.FixClock);
@@ -91,6 +100,8 @@ void TGeneral1Page::Load(ConfigStep step) {
 bool TGeneral1Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
   TClockSettings& s = Main().Settings;
+  s.SystemIcon = systemPage().chkSystemIcon.checked();
+  s.HotKey = hotKeyPage().chkUseHotKey.checked();
   s.AlwaysOnTop = chkStayOnTop.checked();
   s.InTray = chkStayInTray.checked();
   s.FixClock = chkFixClock.checked();

@@ -1,5 +1,6 @@
 // The settings dialog's page "全般1": window behaviour, the power confirmation's count-down, the
-// commands of the mouse buttons and the start-up shortcut.
+// commands of the mouse buttons and the start-up shortcut. It also loads and saves the two boxes
+// of other pages that edit general settings (hot keys, system menu icons).
 #pragma once
 
 #include <string>
@@ -13,6 +14,9 @@
 #include "ui/up_down.h"
 
 namespace tockle {
+
+class THotKeyPage;
+class TSystemPage;
 
 // What a mouse-button list shows for a heading of the command list.
 inline constexpr char kCommandHeading[] = "--------------";
@@ -48,6 +52,9 @@ class TGeneral1Page : public TConfigPage {
 
  private:
   void FormCreate();
+  // The pages that hold the boxes of the hot keys' foreground rule and the system menu's icons.
+  TSystemPage& systemPage() const;
+  THotKeyPage& hotKeyPage() const;
 };
 
 }  // namespace tockle

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "clock/settings/pages/hot_key_page.h"
+#include "clock/settings/pages/system_page.h"
 #include "support/startup_folder.h"
 #include "unit/clock/settings/pages/general_pages_fixture.h"
 
@@ -14,32 +16,29 @@ using tockle::TGeneral1Page;
 class General1Page : public test::GeneralPages {
  protected:
   TGeneral1Page& p() { return page<TGeneral1Page>(tockle::tabGeneral); }
-  // The command list's entries as the mouse lists get them: a heading has no command.
-  void fillCommands() {
-    p().SetMouseCommands({{"見出し"_sj, 0}, {"A", 1}, {"B", 99}, {"C", 100}});
-    p().Load(tockle::ConfigStep::General);
-  }
+  ui::CheckBox& systemIcon() { return page<tockle::TSystemPage>(tockle::tabSystem).chkSystemIcon; }
+  ui::CheckBox& useHotKey() { return page<tockle::THotKeyPage>(tockle::tabHotKey).chkUseHotKey; }
 };
 
 TEST_F(General1Page, LoadsEachSettingAndSavesWhatTheUserChanged) {
   struct {
     int timeRemain;
-    bool top, tray, fix;
+    bool top, tray, fix, icon, hotKey;
     int mouse[3];
     const char* exitText;
     int selected[3];  // -1: the stored command is not in the list
   } cases[] = {
-      {-1, true, false, true, {99, 1, 100}, "-1", {2, 1, 3}},
-      {0, false, true, false, {1, 55, 99}, "0", {1, -1, 2}},
-      {45, true, true, false, {100, 100, 1}, "45", {3, 3, 1}},
+      {-1, true, false, true, false, true, {99, 1, 100}, "-1", {2, 1, 3}},
+      {0, false, true, false, true, false, {1, 55, 99}, "0", {1, -1, 2}},
+      {45, true, true, false, true, true, {100, 100, 1}, "45", {3, 3, 1}},
   };
   for (const auto& c : cases) {
     auto& s = form.Settings;
     s.TimeRemain = c.timeRemain;
-    s.AlwaysOnTop = c.top, s.InTray = c.tray, s.FixClock = c.fix;
+    s.AlwaysOnTop = c.top, s.InTray = c.tray, s.FixClock = c.fix, s.SystemIcon = c.icon;
+    s.HotKey = c.hotKey;
     s.MouseOperation0 = c.mouse[0], s.MouseOperation1 = c.mouse[1], s.MouseOperation2 = c.mouse[2];
     open();
-    fillCommands();
     SCOPED_TRACE(c.timeRemain);
     EXPECT_EQ(p().chkQueryExit.checked(), c.timeRemain != -1);
     EXPECT_EQ(p().edtExitWin.text(), c.exitText);
@@ -47,15 +46,22 @@ TEST_F(General1Page, LoadsEachSettingAndSavesWhatTheUserChanged) {
     EXPECT_EQ(p().chkStayOnTop.checked(), c.top);
     EXPECT_EQ(p().chkStayInTray.checked(), c.tray);
     EXPECT_EQ(p().chkFixClock.checked(), c.fix);
+    EXPECT_EQ(systemIcon().checked(), c.icon);
+    EXPECT_EQ(useHotKey().checked(), c.hotKey);
+    // The lists follow the command list's hot-key section, a heading first.
+    EXPECT_EQ(p().cmbRButton.item(0), tockle::kCommandHeading);
     EXPECT_EQ(p().cmbLButton.itemIndex(), c.selected[0]);
     EXPECT_EQ(p().cmbMButton.itemIndex(), c.selected[1]);
     EXPECT_EQ(p().cmbRButton.itemIndex(), c.selected[2]);
-    for (auto* box : {&p().chkStayOnTop, &p().chkStayInTray, &p().chkFixClock}) click(*box);
+    for (auto* box : {&p().chkStayOnTop, &p().chkStayInTray, &p().chkFixClock, &systemIcon(), &useHotKey()})
+      click(*box);
     EXPECT_TRUE(changed());
     apply();
     EXPECT_EQ(s.AlwaysOnTop, !c.top);
     EXPECT_EQ(s.InTray, !c.tray);
     EXPECT_EQ(s.FixClock, !c.fix);
+    EXPECT_EQ(s.SystemIcon, !c.icon);
+    EXPECT_EQ(form.hkHotKey.Activate, !c.hotKey);  // the clock applied it
     EXPECT_EQ(s.TimeRemain, c.timeRemain);
     // A list without the stored command keeps it.
     EXPECT_EQ(s.MouseOperation1, c.mouse[1]);
@@ -82,7 +88,6 @@ TEST_F(General1Page, TheCountDownStaysAtZeroWhileAskedAndOnlyTheBoxSwitchesTheQu
 
 TEST_F(General1Page, AHeadingCannotBeChosenAndACommandIsStored) {
   open();
-  fillCommands();
   p().cmbMButton.setItemIndex(0);
   notify(p().cmbMButton, CBN_SELCHANGE);
   EXPECT_EQ(boxes, std::vector<std::string>{"選択ミス:区切りは選択しても使えません\r\n違うもの選択してね"_sj});
