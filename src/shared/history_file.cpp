@@ -151,6 +151,19 @@ bool TKzHistoryFile::Save() {
   return true;
 }
 
+std::vector<THistoryRecord> TKzHistoryFile::LoadRecords() {
+  Records records = OpenHistory(FileName).records();
+  std::vector<THistoryRecord> out;
+  for (auto r = records.rbegin(); r != records.rend(); ++r) out.push_back({r->time, std::move(r->text)});
+  return out;
+}
+
+void TKzHistoryFile::SaveRecords(const std::vector<THistoryRecord>& newestFirst) {
+  Records records;
+  for (auto r = newestFirst.rbegin(); r != newestFirst.rend(); ++r) records.push_back({r->Time, r->Text});
+  OpenHistory(FileName).rewrite(records);
+}
+
 void TKzHistoryFile::RemoveText(const std::string& text) {
   OpenHistory file(FileName);
   Records records = file.records();

@@ -24,6 +24,12 @@ class EConvertError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// One record as stored: its capture time and its text's bytes.
+struct THistoryRecord {
+  base::DateTime Time = 0;
+  std::string Text;
+};
+
 class TKzHistoryFile : public TKzStretchableFileOperation {
  public:
   // Does not touch the file.
@@ -44,6 +50,10 @@ class TKzHistoryFile : public TKzStretchableFileOperation {
   // Rewrite mode: replaces the file by Items (newest first; Items are oldest first afterwards); a
   // date text that does not parse raises EConvertError before anything is written. Always true.
   bool Save() override;
+  // The records as stored, newest first, with their own times (no date text in between).
+  std::vector<THistoryRecord> LoadRecords();
+  // Replaces the file by these records, given newest first, in one step.
+  void SaveRecords(const std::vector<THistoryRecord>& newestFirst);
   // Removes every record whose text equals text byte for byte.
   void RemoveText(const std::string& text);
   // Removes the n oldest records; false (and the file is not opened) when n <= 0.

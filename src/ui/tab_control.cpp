@@ -1,5 +1,7 @@
 #include "ui/tab_control.h"
 
+#include <cwchar>
+
 #include "base/text.h"
 
 namespace ui {
@@ -18,13 +20,18 @@ void TabControl::clear() { send(TCM_DELETEALLITEMS); }
 int TabControl::count() const { return static_cast<int>(send(TCM_GETITEMCOUNT)); }
 
 std::string TabControl::tabText(int index) const {
-  wchar_t buf[256] = {};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = buf;
-  item.cchTextMax = 256;
-  if (!send(TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return {};
-  return base::cp932(item.pszText);
+  // The control does not tell a text's length: a text that fills the buffer may be cut, so the
+  // buffer grows until it does not.
+  for (size_t size = 256;; size *= 4) {
+    std::wstring buf(size, L'\0');
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = buf.data();
+    item.cchTextMax = static_cast<int>(size);
+    if (!send(TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return {};
+    size_t length = std::wcslen(item.pszText);
+    if (length + 1 < size || size >= (1u << 20)) return base::cp932(std::wstring(item.pszText, length));
+  }
 }
 
 void TabControl::setTabText(int index, std::string_view caption) {

@@ -61,10 +61,7 @@ class Alarm : public testing::Test {
 
   // A value of the alarm file as the clock left it.
   std::string value(const std::string& section, const std::string& key) {
-    wchar_t buf[2048];
-    GetPrivateProfileStringW(base::wide(section).c_str(), base::wide(key).c_str(), L"<none>", buf, 2048,
-                             base::wide(clock.path("_alarm3")).c_str());
-    return base::cp932(buf);
+    return test::profileValue(clock.path("_alarm3"), section, key);
   }
 
   test::ProgramRun clock{"Tockle.exe"};

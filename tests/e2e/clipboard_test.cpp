@@ -122,7 +122,9 @@ TEST_F(ClipboardCapture, RecordsCopiedTextButNotWhatWasThereAtStart) {
 TEST_F(ClipboardCapture, TheThirtyFirstTextDropsTheOldest) {
   ASSERT_TRUE(clock.start());
   for (int i = 1; i <= 31; ++i) ASSERT_TRUE(copyAndWait("text " + std::to_string(i))) << i;
-  std::vector<std::string> texts = historyTexts(clock.history());
+  // The new text is appended first and the oldest dropped in a second write.
+  std::vector<std::string> texts;
+  EXPECT_TRUE(test::waitUntil([&] { return (texts = historyTexts(clock.history())).size() == 30u; }));
   ASSERT_EQ(texts.size(), 30u);
   EXPECT_EQ(texts.front(), "text 2");
   EXPECT_EQ(texts.back(), "text 31");

@@ -5,6 +5,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/settings/pages/launcher_page_ids.h"
 #include "shared/registry.h"
 #include "support/e2e.h"
 #include "support/keys.h"
@@ -14,20 +15,43 @@ namespace {
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
 
-void leftClick(int x, int y) {
-  SetCursorPos(x, y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof input[0]);
+// A control of a dialog or of one of its pages (page control ids are unique in the dialog).
+HWND childById(HWND root, int id) {
+  struct Find {
+    int id;
+    HWND found;
+    static BOOL CALLBACK each(HWND h, LPARAM p) {
+      auto* f = reinterpret_cast<Find*>(p);
+      if (GetDlgCtrlID(h) != f->id) return TRUE;
+      f->found = h;
+      return FALSE;
+    }
+  } find{id, nullptr};
+  EnumChildWindows(root, Find::each, reinterpret_cast<LPARAM>(&find));
+  return find.found;
 }
 
 class Launcher : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
   void TearDown() override { test::deleteUserKey(kKey); }
+  // Starts the clock and waits for its window to show.
+  bool start() {
+    if (!clock.start()) return false;
+    hwnd = clock.waitForWindow(kTitle);
+    return hwnd && test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; });
+  }
+  // The left button on the clock; the menu window once it shows.
+  HWND popUp() {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    test::leftClick(r.left + 10, r.top + 10);
+    HWND menu = nullptr;
+    test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000);
+    return menu;
+  }
   test::ProgramRun clock{"Tockle.exe"};
+  HWND hwnd = nullptr;
 };
 
 TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
@@ -42,20 +66,43 @@ TEST_F(Launcher, TheLeftButtonPopsUpTheMenuAndAnAccessKeyStartsTheItem) {
                              {"AppIconPath1", clock.path("Tockle.exe")}})
     reg.WriteString(name, value);
   reg.CloseKey();
-  ASSERT_TRUE(clock.start());
-  HWND hwnd = clock.waitForWindow(kTitle);
-  ASSERT_NE(hwnd, nullptr);
-  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  leftClick(r.left + 10, r.top + 10);
-  HWND menu = nullptr;
-  ASSERT_TRUE(test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000));
+  ASSERT_TRUE(start());
+  HWND menu = popUp();
+  ASSERT_NE(menu, nullptr);
   test::captureWindow(menu, "launcher_menu.png");
   // The item's automatic access key.
   test::pressKeys({'M'});
   EXPECT_TRUE(test::waitUntil([&] { return base::fileExists(marker); }, 10000));
   EXPECT_TRUE(base::fileExists(clock.path("_cache3")));
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
+TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageStartsFromTheRebuiltMenu) {
+  const std::string marker = clock.path("marker.txt");
+  ASSERT_TRUE(start());
+  // The empty menu's settings entry opens the dialog on the launcher page.
+  ASSERT_NE(popUp(), nullptr);
+  test::pressKeys({'S'});
+  HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
+  ASSERT_NE(dialog, nullptr);
+  SendMessageW(childById(dialog, IDC_LAUNCH_NEW), BM_CLICK, 0, 0);
+  for (auto [id, text] : {std::pair<int, std::string>{IDC_LAUNCH_NAME, "Marker"},
+                          {IDC_LAUNCH_PATH, base::programFolder() + "write_marker.exe"},
+                          {IDC_LAUNCH_PARAM, marker}})
+    SendMessageW(childById(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
+  SendMessageW(childById(dialog, IDC_LAUNCH_REGISTER), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  // Applying rebuilt the menu at once: a fresh cache and the item's image number.
+  EXPECT_TRUE(base::fileExists(clock.path("_cache3")));
+  shared::TRegistry reg;
+  ASSERT_TRUE(reg.OpenKeyReadOnly(kKey));
+  EXPECT_EQ(reg.ReadString("App0"), "Marker");
+  EXPECT_TRUE(reg.ValueExists("AppCache0"));
+  ASSERT_NE(popUp(), nullptr);
+  test::pressKeys({'M'});
+  EXPECT_TRUE(test::waitUntil([&] { return base::fileExists(marker); }, 10000));
   PostMessageW(hwnd, WM_CLOSE, 0, 0);
   EXPECT_TRUE(clock.waitExit(10000));
 }

@@ -43,7 +43,7 @@ TEST_F(MemoKeepsText, ClosingWithAnUnwritableTabFileAsksAndKeepsTheText) {
       if (IsWindowVisible(w)) box = w;
     return box != nullptr;
   }));
-  EXPECT_NE(test::dialogText(box).find("保存せずに閉じますか？"_sj), std::string::npos) << test::dialogText(box);
+  EXPECT_TRUE(test::dialogShows(box, "保存せずに閉じますか？"_sj)) << test::dialogText(box);
   EXPECT_NE(editorText(editor).find(L"typed"), std::wstring::npos);
   click(box, IDNO);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(box); }));

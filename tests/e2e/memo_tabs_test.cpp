@@ -113,7 +113,7 @@ TEST_F(MemoTabsProgram, TheLastTabIsNeverDeleted) {
   command(main, memo::actDeleteTab);
   HWND box = memo.waitForWindow("タブ削除の確認"_sj);
   ASSERT_NE(box, nullptr);
-  EXPECT_NE(test::dialogText(box).find("最後のタブは削除できません"_sj), std::string::npos) << test::dialogText(box);
+  EXPECT_TRUE(test::dialogShows(box, "最後のタブは削除できません"_sj)) << test::dialogText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(box); }));
   EXPECT_EQ(tabNames(main), Names{"メモ"_sj});
@@ -174,7 +174,7 @@ TEST_F(MemoTabsProgram, ThePreviousVersionsSettingsAreTakenOverOnceWithABox) {
   ASSERT_TRUE(memo.start());
   HWND box = memo.waitForWindow("設定データの継承"_sj);
   ASSERT_NE(box, nullptr);
-  EXPECT_NE(test::dialogText(box).find("旧バージョンのデータを自動的に継承します"_sj), std::string::npos);
+  EXPECT_TRUE(test::dialogShows(box, "旧バージョンのデータを自動的に継承します"_sj)) << test::dialogText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   HWND main = memo.waitForWindow(kTitle);
   ASSERT_NE(main, nullptr);

@@ -39,6 +39,17 @@ std::string dialogText(HWND dialog) {
   return all;
 }
 
+std::string profileValue(const std::string& file, const std::string& section, const std::string& key) {
+  wchar_t buf[2048];
+  GetPrivateProfileStringW(base::wide(section).c_str(), base::wide(key).c_str(), L"<none>", buf, 2048,
+                           base::wide(file).c_str());
+  return base::cp932(buf);
+}
+
+bool dialogShows(HWND dialog, const std::string& text) {
+  return waitUntil([&] { return dialogText(dialog).find(text) != std::string::npos; });
+}
+
 HWND findWindow(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 
 void deleteUserKey(const std::string& path) {

@@ -24,6 +24,12 @@ HWND visibleMenuOf(DWORD pid);
 
 // The texts of a dialog's children (a message box's text and buttons), each followed by '|'.
 std::string dialogText(HWND dialog);
+// Waits until the dialog's texts hold `text`: a message box gets its title before its text and
+// buttons, so a box found by its title may still be empty.
+bool dialogShows(HWND dialog, const std::string& text);
+
+// A value of an INI file (the clock's "_alarm3") as the program left it; "<none>" when missing.
+std::string profileValue(const std::string& file, const std::string& section, const std::string& key);
 
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);

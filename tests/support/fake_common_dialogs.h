@@ -31,7 +31,16 @@ class FakeCommonDialogs : public ui::CommonDialogs {
   }
   bool chooseFont(HWND, ui::Font& font, DWORD) override {
     calls.push_back("chooseFont");
-    return take(fonts, font);
+    if (fonts.empty()) return false;
+    // A font holds its handle: its values are copied, not the object.
+    const ui::Font& f = fonts.front();
+    font.setName(f.name());
+    font.setSize(f.size());
+    font.setStyle(f.style());
+    font.setCharset(f.charset());
+    font.setColor(f.color());
+    fonts.pop_front();
+    return true;
   }
   bool chooseColor(HWND, ui::Color& color) override {
     calls.push_back("chooseColor");
@@ -49,7 +58,7 @@ class FakeCommonDialogs : public ui::CommonDialogs {
   template <typename T>
   static bool take(std::deque<T>& queue, T& out) {
     if (queue.empty()) return false;
-    out = queue.front();
+    out = std::move(queue.front());
     queue.pop_front();
     return true;
   }

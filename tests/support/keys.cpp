@@ -25,4 +25,13 @@ void pressShortcut(int shortcut) {
   pressKeys(keys);
 }
 
+void leftClick(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof input[0]);
+}
+
 }  // namespace test

@@ -43,6 +43,9 @@ TfrmMain::TfrmMain() {
 TfrmMain::~TfrmMain() { destroy(); }
 
 bool TfrmMain::Create() {
+  // Before anything of the window's own start-up; a failure is told and start-up goes on.
+  if (KzVendrel1.AutoWrite && !KzVendrel1.WriteInfo())
+    AskUser(nullptr, "更新Vendrel対応情報書き込み失敗しました"_sj, "書き込みミス"_sj, MB_OK | MB_ICONERROR);
   ui::FormParams p;
   p.style = WS_POPUP;
   // Not owned by the application's window: Wine keeps an owned window above its owner and then
@@ -211,6 +214,9 @@ void TfrmMain::FormDestroy() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
   AlarmManager.reset();
+  // An open history window goes with the clock (edits not applied are lost).
+  frmClip = nullptr;
+  ClipForm.reset();
   SaveSettings();
 }
 

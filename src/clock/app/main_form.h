@@ -12,6 +12,7 @@
 
 #include "base/datetime.h"
 #include "clock/alarm/alarm_manager.h"
+#include "clock/app/vendrel.h"
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_watcher.h"
 #include "clock/clipboard/pending_clip_change.h"
@@ -36,6 +37,7 @@
 namespace tockle {
 
 class TfrmConfig;
+class TfrmClip;
 
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
@@ -93,6 +95,9 @@ class TfrmMain : public ui::Form {
   TTrayIcon triIcon{this};
   TKzNetTime2 ntNetTime;
 
+  // The registration with an external update checker, written as the window is created.
+  TKzVendrel KzVendrel1;
+
   TClockSettings Settings;
   // Where the settings are stored, and the previous version's key they can be taken over from
   // (tests point both at keys of their own).
@@ -117,6 +122,11 @@ class TfrmMain : public ui::Form {
   // The last history window opened (the capture settles its edits and refreshes it); the window
   // clears it when it is freed.
   IClipHistoryWindow* frmClip = nullptr;
+  // The history window object last opened by command 4 (its window may be closed already).
+  std::shared_ptr<TfrmClip> ClipForm;
+  // Opens the history window unless one is open; customises it before it shows (tests).
+  void OpenClipHistory();
+  std::function<void(TfrmClip&)> PrepareClipForm;
   // The text of the last alarm request, for the new alarm's message box of the settings dialog.
   std::string AlarmRequestText;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.

@@ -1,11 +1,35 @@
 // Recording the clipboard: the handler of the clipboard watcher.
+#include "base/text.h"
 #include "clock/app/main_form.h"
 #include "clock/clipboard/clip_capture.h"
+#include "clock/clipboard/clip_form.h"
 #include "ui/msgbox.h"
 
 namespace tockle {
 
 void TfrmMain::ClipboardChanged(TNkClipDetector&) { ClipPending.Changed(); }
+
+void TfrmMain::OpenClipHistory() {
+  // One window at a time, found by its title.
+  if (FindWindowW(nullptr, base::wide(clipWindowTitle()).c_str())) return;
+  ShowClockMessage(true, true, "Loading...");
+  auto form = std::make_shared<TfrmClip>(ProgramFolder + "_history3");
+  form->OnClosed = [this, f = form.get()](bool showAsHint) {
+    Settings.HistoryHint = showAsHint;
+    if (frmClip == f) frmClip = nullptr;
+  };
+  // Replacing the last object frees it (its window is closed: no other is open).
+  ClipForm = form;
+  bool created = form->create();
+  ShowClockMessage(false, false, "");
+  if (!created) return;
+  form->setCaption(clipWindowTitle());
+  form->chkShowAsHint.setChecked(Settings.HistoryHint);
+  frmClip = form.get();
+  if (PrepareClipForm) PrepareClipForm(*form);
+  ShowWindow(form->handle(), SW_SHOW);
+  SetForegroundWindow(form->handle());
+}
 
 void TfrmMain::SetUpClipCapture() {
   tmrClipRetry.onTimer = [this] { ClipPending.Retry(); };

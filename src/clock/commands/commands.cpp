@@ -35,7 +35,7 @@ void TfrmMain::ExecuteCommand(int command) {
       OpenConfig(cfgAlarmPage);
       break;
     case cmdHistory:
-      // The clipboard history window opens here once it exists.
+      OpenClipHistory();
       break;
     case cmdAlwaysOnTop:
       Settings.AlwaysOnTop = !Settings.AlwaysOnTop;

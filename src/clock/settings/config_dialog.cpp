@@ -219,8 +219,11 @@ bool TfrmConfig::ApplySettings(bool close) {
         ChangedPages &= static_cast<uint8_t>(~cpGeneral);
         break;
       case ConfigStep::Launcher:
-        // The icon cache belongs to the old list; the menu is built again from the new one.
+        // The icon cache belongs to the old list; the menu is built again from the new one at
+        // once (the page has set the access-key mode and icon settings), and once more at its next
+        // pop-up, then from the fresh cache.
         base::deleteFile(ProgramFolder + "_cache3");
+        Main.BuildLauncherMenu();
         Main.LauncherMenuDirty = true;
         ChangedPages &= static_cast<uint8_t>(~cpLauncher);
         break;

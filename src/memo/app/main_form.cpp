@@ -17,12 +17,6 @@
 
 namespace memo {
 
-namespace {
-constexpr int kTabControlId = 50;
-constexpr int kEditorId = 51;
-constexpr int kStatusBarId = 52;
-}  // namespace
-
 TfrmMain::TfrmMain() : ActionList1(memoActions()) {
   AskUser = ui::messageBox;
   InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
@@ -34,7 +28,33 @@ TfrmMain::TfrmMain() : ActionList1(memoActions()) {
   };
   onCreate = [this] { FormCreate(); };
   tmrMessage.onTimer = [this] { tmrMessageTimer(); };
+  bindControls();
   connectDocument();
+}
+
+void TfrmMain::bindControls() {
+  tbcMemo.onChanging = [this] { return saveShownTab(); };  // unsaved: the strip stays
+  tbcMemo.onChange = [this] { tbcMemoChange(); };
+  tbcMemo.onContextMenu = [this](POINT at) { popupMenu(ppmTab.get(), at, tbcMemo.handle()); };
+  rceMemoEvents.onCommand = [this](WORD code) {
+    if (code == EN_CHANGE) rceMemoChange();
+  };
+  rceMemoEvents.onNotify = [this](NMHDR& hdr) -> LRESULT {
+    if (hdr.code == EN_SELCHANGE) rceMemoSelectionChange();
+    return 0;
+  };
+  rceMemoEvents.onContextMenu = [this](POINT at) { popupMenu(ppmMemo.get(), at, rceMemo.handle()); };
+  clbToolBar.onNotify = [this](NMHDR& hdr) -> LRESULT {
+    if (hdr.code == RBN_HEIGHTCHANGE) layout();
+    return 0;
+  };
+  ToolBar1.onNotify = [this](NMHDR& hdr) { return toolBarNotify(hdr); };
+  ToolBar2.onNotify = [this](NMHDR& hdr) { return toolBarNotify(hdr); };
+  // Typing in the name box changes nothing until a name is chosen.
+  cmbFontName.onCommand = [this](WORD code) {
+    if (code == CBN_SELCHANGE) cmbFontNameChange();
+  };
+  speFontSize.onChange = [this] { speFontSizeChange(); };
 }
 
 TfrmMain::~TfrmMain() {
@@ -87,14 +107,13 @@ void TfrmMain::FormCreate() {
   // replace them.
   bool shiftJis = GetACP() == 932;
   rceMemo.setDefaultFont(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif", shiftJis ? 9 : 8);
-  if (cmbFontName) {
+  if (cmbFontName.handle()) {
     std::wstring face = base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif");
     // A face known only by its substitute is not listed: the box shows its name all the same.
-    if (SendMessageW(cmbFontName, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str())) ==
-        CB_ERR)
-      SetWindowTextW(cmbFontName, face.c_str());
+    if (cmbFontName.send(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str())) == CB_ERR)
+      SetWindowTextW(cmbFontName.handle(), face.c_str());
   }
-  if (speFontSize) SetWindowTextW(speFontSize, shiftJis ? L"9" : L"8");
+  if (speFontSize.handle()) speFontSize.setNumber(shiftJis ? 9 : 8);
   layout();
 }
 
@@ -126,26 +145,26 @@ void TfrmMain::FormDestroy() {
 }
 
 void TfrmMain::layout() {
-  if (!tbcMemo) return;
+  if (!tbcMemo.handle()) return;
   RECT rc = clientRect();
   int top = 0;
   int bottom = rc.bottom;
-  if (clbToolBar && IsWindowVisible(clbToolBar)) {
-    SendMessageW(clbToolBar, WM_SIZE, 0, 0);
+  if (clbToolBar.handle() && clbToolBar.visible()) {
+    clbToolBar.send(WM_SIZE);
     RECT r{};
-    GetWindowRect(clbToolBar, &r);
+    GetWindowRect(clbToolBar.handle(), &r);
     top = r.bottom - r.top;
   }
-  if (stbMemo && IsWindowVisible(stbMemo)) {
-    SendMessageW(stbMemo, WM_SIZE, 0, 0);
+  if (stbMemo.handle() && stbMemo.visible()) {
+    stbMemo.send(WM_SIZE);
     RECT r{};
-    GetWindowRect(stbMemo, &r);
+    GetWindowRect(stbMemo.handle(), &r);
     bottom -= r.bottom - r.top;
   }
   int height = std::max(0, static_cast<int>(bottom - top));
-  MoveWindow(tbcMemo, 0, top, rc.right, height, TRUE);
+  MoveWindow(tbcMemo.handle(), 0, top, rc.right, height, TRUE);
   RECT display{0, 0, rc.right, height};
-  TabCtrl_AdjustRect(tbcMemo, FALSE, &display);
+  TabCtrl_AdjustRect(tbcMemo.handle(), FALSE, &display);
   MoveWindow(rceMemo.handle(), display.left, top + display.top, std::max(0L, display.right - display.left),
              std::max(0L, display.bottom - display.top), TRUE);
 }
@@ -155,30 +174,33 @@ void TfrmMain::createStatusAndTabs() {
                : TabPosition == 1 ? TCS_BOTTOM
                : TabPosition == 2 ? TCS_VERTICAL
                                   : TCS_VERTICAL | TCS_RIGHT;
-  tbcMemo = CreateWindowExW(0, WC_TABCONTROLW, nullptr,
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_FOCUSNEVER | side, 0, 0, 10,
-                            10, handle(), reinterpret_cast<HMENU>(kTabControlId), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tbcMemo, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
+  ui::ControlArgs tabs;
+  tabs.width = tabs.height = 10;
+  tabs.style = WS_CHILD | WS_VISIBLE | TCS_MULTILINE | TCS_FOCUSNEVER | side;
+  tabs.font = uiFont_.get();
+  tbcMemo.create(tabs);
   rceMemo.create(handle(), kEditorId, WS_VISIBLE);
-  stbMemo = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, handle(),
-                            reinterpret_cast<HMENU>(kStatusBarId), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(stbMemo, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
-  SendMessageW(stbMemo, SB_SIMPLE, TRUE, 0);
-  SendMessageW(stbMemo, SB_SETTEXTW, SB_SIMPLEID,
+  ui::ControlArgs status;
+  status.style = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP;
+  status.className = STATUSCLASSNAMEW;
+  status.font = uiFont_.get();
+  stbMemo.create(status);
+  stbMemo.send(SB_SIMPLE, TRUE);
+  stbMemo.send(SB_SETTEXTW, SB_SIMPLEID,
                reinterpret_cast<LPARAM>(base::wide("[未接続] Tockleが起動していません"_sj).c_str()));
-  ShowWindow(stbMemo, StatusBar ? SW_SHOW : SW_HIDE);
+  stbMemo.setVisible(StatusBar);
 }
 
 void TfrmMain::ShowStatusMessage(const std::string& text) {
   tmrMessage.setEnabled(false);
-  if (stbMemo) SendMessageW(stbMemo, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
+  if (stbMemo.handle()) stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
   tmrMessage.setEnabled(true);
 }
 
 std::string TfrmMain::StatusText() const {
-  if (!stbMemo) return {};
+  if (!stbMemo.handle()) return {};
   wchar_t buf[1024] = {};
-  SendMessageW(stbMemo, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buf));
+  stbMemo.send(SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buf));
   return base::cp932(buf);
 }
 
@@ -191,9 +213,8 @@ void TfrmMain::ShowCaretPosition() {
   // The caret line of the status bar comes with the status-line commands.
 }
 
-void TfrmMain::popupMenu(HMENU menu, LPARAM lp, HWND source) {
-  POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-  if (lp == -1) {  // from the keyboard: below the top left corner of the control
+void TfrmMain::popupMenu(HMENU menu, POINT pt, HWND source) {
+  if (pt.x == -1 && pt.y == -1) {  // from the keyboard: below the top left corner of the control
     RECT r{};
     GetWindowRect(source, &r);
     pt = {r.left + 8, r.top + 8};
@@ -210,57 +231,11 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (rceMemo.handle()) SetFocus(rceMemo.handle());
       return 0;
     case WM_COMMAND: {
+      // Menus, shortcuts and tool buttons (the controls' own commands are routed by their id).
       int id = LOWORD(wp);
-      HWND from = reinterpret_cast<HWND>(lp);
-      if (from && from == rceMemo.handle()) {
-        if (HIWORD(wp) == EN_CHANGE) rceMemoChange();
-        return 0;
-      }
-      if (from && fontBoxCommand(from, HIWORD(wp))) return 0;
       if (MenuBar1.handleCommand(id)) return 0;
       ExecuteCommand(id);
       return 0;
-    }
-    case WM_NOTIFY: {
-      auto* hdr = reinterpret_cast<NMHDR*>(lp);
-      if (hdr->hwndFrom == tbcMemo) {
-        if (hdr->code == TCN_SELCHANGING) return saveShownTab() ? FALSE : TRUE;  // unsaved: the strip stays
-        if (hdr->code == TCN_SELCHANGE) {
-          tbcMemoChange();
-          return 0;
-        }
-      }
-      if (hdr->hwndFrom == rceMemo.handle() && hdr->code == EN_SELCHANGE) {
-        rceMemoSelectionChange();
-        return 0;
-      }
-      if (hdr->hwndFrom == clbToolBar && hdr->code == RBN_HEIGHTCHANGE) {
-        layout();
-        return 0;
-      }
-      if (hdr->code == TBN_DROPDOWN) {
-        auto* nm = reinterpret_cast<NMTOOLBARW*>(lp);
-        HMENU menu = nm->iItem == actInsertDate ? ppmDate.get() : nm->iItem == actInsertTime ? ppmTime.get() : nullptr;
-        if (menu) {
-          RECT r = nm->rcButton;
-          MapWindowPoints(nm->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&r), 2);
-          TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, handle(), nullptr);
-        }
-        return TBDDRET_DEFAULT;
-      }
-      break;
-    }
-    case WM_CONTEXTMENU: {
-      HWND source = reinterpret_cast<HWND>(wp);
-      if (source == tbcMemo) {
-        popupMenu(ppmTab.get(), lp, source);
-        return 0;
-      }
-      if (source == rceMemo.handle()) {
-        popupMenu(ppmMemo.get(), lp, source);
-        return 0;
-      }
-      break;
     }
     case WM_INITMENUPOPUP:
       initMenuPopup(reinterpret_cast<HMENU>(wp));
@@ -274,6 +249,18 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
   }
   return ui::Form::handleMessage(msg, wp, lp);
+}
+
+LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
+  if (hdr.code != TBN_DROPDOWN) return 0;
+  auto& nm = reinterpret_cast<NMTOOLBARW&>(hdr);
+  HMENU menu = nm.iItem == actInsertDate ? ppmDate.get() : nm.iItem == actInsertTime ? ppmTime.get() : nullptr;
+  if (menu) {
+    RECT r = nm.rcButton;
+    MapWindowPoints(nm.hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, handle(), nullptr);
+  }
+  return TBDDRET_DEFAULT;
 }
 
 void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>&, int, int) {

@@ -25,13 +25,31 @@
 #include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
 #include "shared/file_drop.h"
+#include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/tab_control.h"
 #include "ui/timer.h"
+#include "ui/up_down.h"
 
 namespace memo {
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
+
+// Ids of the window's controls, all below the command ids: tool buttons reach the window as
+// WM_COMMAND from their tool bar with the command's id, which must name no control.
+enum MainControlId : int {
+  kTabControlId = 50,
+  kEditorId,
+  kStatusBarId,
+  kRebarId,
+  kToolBar1Id,
+  kToolBar2Id,
+  kFontNameId,
+  kFontSizeId,
+  kFontSizeSpinId,
+  kMenuBarBandId,  // the menu bar's band in the rebar (the tool bars' bands have their ids)
+};
 
 // The settings are fields of the window while it runs (read at start, written at exit).
 class TfrmMain : public ui::Form, public TMemoSettings {
@@ -78,13 +96,14 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // Parts of the window, for the program's own commands and for tests.
   RichEdit rceMemo;
   TMenuBar MenuBar1;
-  HWND tbcMemo = nullptr;
-  HWND stbMemo = nullptr;
-  HWND clbToolBar = nullptr;
-  HWND ToolBar1 = nullptr;
-  HWND ToolBar2 = nullptr;
-  HWND cmbFontName = nullptr;
-  HWND speFontSize = nullptr;
+  ui::TabControl tbcMemo{this, kTabControlId};
+  ui::Control stbMemo{this, kStatusBarId};
+  ui::Control clbToolBar{this, kRebarId};
+  ui::Control ToolBar1{this, kToolBar1Id};
+  ui::Control ToolBar2{this, kToolBar2Id};
+  ui::ComboBox cmbFontName{this, kFontNameId};
+  ui::Edit speFontSize{this, kFontSizeId};
+  ui::UpDown spnFontSize{this, kFontSizeSpinId};
   HMENU mainMenu() const { return MainMenu1.get(); }
   ActionList& actions() { return ActionList1; }
   std::unique_ptr<shared::TFileDrop> fldDrop;
@@ -148,12 +167,18 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void onCommandRange(int first, int last, std::function<void(int offset)> run);
   void onMenuPopup(std::function<void(HMENU)> hook);
   void createToolBars();
+  // The two tool-bar bands shown or hidden; a band's current index by its id (-1 when none).
+  void showToolBars(bool on);
+  int bandIndex(int bandId) const;
   void createFontBoxes();
   void createStatusAndTabs();
   void layout();
   void updateAction(int id);
   void setActionEnabled(int id, bool on);
-  void popupMenu(HMENU menu, LPARAM lp, HWND source);
+  // Wires the controls' callbacks (the window's constructor).
+  void bindControls();
+  void popupMenu(HMENU menu, POINT screen, HWND source);
+  LRESULT toolBarNotify(NMHDR& hdr);
   void initMenuPopup(HMENU popup);
   bool onAppMessage(MSG& msg);
 
@@ -216,7 +241,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void actLeftAlignExecute(int alignment);
   void actBulletsExecute();
   void actColorExecute();
-  bool fontBoxCommand(HWND from, WORD code);
   void cmbFontNameChange();
   void speFontSizeChange();
   void rceMemoSelectionChange();
@@ -232,6 +256,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
   CommandTable commands_;
+  // The editor's notifications by its id (the editor is the program's own wrapper).
+  ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};
   ui::Timer tmrMessage{3000, false};
   base::GdiFont uiFont_;

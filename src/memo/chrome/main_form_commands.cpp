@@ -47,8 +47,8 @@ void TfrmMain::updateAction(int id) {
   if (!a) return;
   UINT state = MF_BYCOMMAND | (a->enabled ? MF_ENABLED : MF_GRAYED);
   for (HMENU m : {MainMenu1.get(), ppmTab.get(), ppmMemo.get()}) EnableMenuItem(m, static_cast<UINT>(id), state);
-  for (HWND bar : {ToolBar1, ToolBar2})
-    if (bar) SendMessageW(bar, TB_ENABLEBUTTON, static_cast<WPARAM>(id), MAKELPARAM(a->enabled, 0));
+  for (const ui::Control* bar : {&ToolBar1, &ToolBar2})
+    if (bar->handle()) bar->send(TB_ENABLEBUTTON, static_cast<WPARAM>(id), MAKELPARAM(a->enabled, 0));
 }
 
 void TfrmMain::setActionEnabled(int id, bool on) {

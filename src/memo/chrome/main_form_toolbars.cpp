@@ -22,17 +22,19 @@ struct ToolButton {
   const char* hint = nullptr;  // UTF-8; null: the action's caption
 };
 
-HWND makeToolBar(HWND parent, HWND notify, HIMAGELIST images) {
-  HWND bar =
-      CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
-                          TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                      0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(bar, TB_SETPARENT, reinterpret_cast<WPARAM>(notify), 0);
-  SendMessageW(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-  SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-  return bar;
+// A tool bar on the rebar that tells the window (its host) its commands and notifications.
+HWND makeToolBar(ui::Control& bar, HWND rebar, HIMAGELIST images) {
+  ui::ControlArgs args;
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+               TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
+  args.parent = rebar;
+  args.className = TOOLBARCLASSNAMEW;
+  bar.create(args);
+  bar.send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+  bar.send(TB_SETPARENT, reinterpret_cast<WPARAM>(bar.host()->hostHandle()));
+  bar.send(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+  bar.send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  return bar.handle();
 }
 
 void addButtons(HWND bar, const ActionList& actions, const std::vector<ToolButton>& buttons) {
@@ -79,11 +81,12 @@ SIZE toolBarSize(HWND bar) {
   return size;
 }
 
-void addBand(HWND rebar, HWND child, const std::string& text, int minHeight, SIZE ideal, bool newRow) {
+void addBand(HWND rebar, int id, HWND child, const std::string& text, int minHeight, SIZE ideal, bool newRow) {
   std::wstring w = base::wide(text);
   REBARBANDINFOW band{};
   band.cbSize = REBARBANDINFOW_V6_SIZE;
-  band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE | RBBIM_TEXT;
+  band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE | RBBIM_TEXT | RBBIM_ID;
+  band.wID = static_cast<UINT>(id);
   band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS | (newRow ? RBBS_BREAK : 0);
   band.lpText = w.data();
   band.hwndChild = child;
@@ -108,18 +111,19 @@ int CALLBACK addFontName(const LOGFONTW* lf, const TEXTMETRICW*, DWORD type, LPA
 
 void TfrmMain::createToolBars() {
   images_ = makeToolImages();
-  clbToolBar = CreateWindowExW(WS_EX_TOOLWINDOW, REBARCLASSNAMEW, nullptr,
-                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT |
-                                   RBS_BANDBORDERS | CCS_NODIVIDER | CCS_TOP,
-                               0, 0, 0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(clbToolBar, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
+  ui::ControlArgs bar;
+  bar.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | RBS_BANDBORDERS |
+              CCS_NODIVIDER | CCS_TOP;
+  bar.exStyle = WS_EX_TOOLWINDOW;
+  bar.className = REBARCLASSNAMEW;
+  bar.font = uiFont_.get();
+  clbToolBar.create(bar);
 
-  MenuBar1.create(clbToolBar, handle());
+  MenuBar1.create(clbToolBar.handle(), handle());
   SendMessageW(MenuBar1.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
   MenuBar1.SetMenu(MainMenu1.get());
 
-  ToolBar1 = makeToolBar(clbToolBar, handle(), images_);
-  addButtons(ToolBar1, ActionList1,
+  addButtons(makeToolBar(ToolBar1, clbToolBar.handle(), images_), ActionList1,
              {{actUndo, imgUndo},
               {0, 0},
               {actCut, imgCut},
@@ -139,9 +143,9 @@ void TfrmMain::createToolBars() {
               {0, 0},
               {actHelp, imgHelp}});
 
-  ToolBar2 = makeToolBar(clbToolBar, handle(), images_);
+  makeToolBar(ToolBar2, clbToolBar.handle(), images_);
   createFontBoxes();
-  addButtons(ToolBar2, ActionList1,
+  addButtons(ToolBar2.handle(), ActionList1,
              {{0, 0},
               {actBold, imgBold},
               {actItalic, imgItalic},
@@ -155,10 +159,19 @@ void TfrmMain::createToolBars() {
               {actBullets, imgBullets}});
 
   // One row each at the design width: the menu, then the two tool bars.
-  addBand(clbToolBar, MenuBar1.handle(), "", 20, MenuBar1.idealSize(), false);
-  addBand(clbToolBar, ToolBar1, "標準"_sj, 22, toolBarSize(ToolBar1), true);
-  addBand(clbToolBar, ToolBar2, "書式"_sj, 22, toolBarSize(ToolBar2), true);
-  for (int band = 1; band <= 2; ++band) SendMessageW(clbToolBar, RB_SHOWBAND, static_cast<WPARAM>(band), ToolBar);
+  HWND rebar = clbToolBar.handle();
+  addBand(rebar, kMenuBarBandId, MenuBar1.handle(), "", 20, MenuBar1.idealSize(), false);
+  addBand(rebar, kToolBar1Id, ToolBar1.handle(), "標準"_sj, 22, toolBarSize(ToolBar1.handle()), true);
+  addBand(rebar, kToolBar2Id, ToolBar2.handle(), "書式"_sj, 22, toolBarSize(ToolBar2.handle()), true);
+  showToolBars(ToolBar);
+}
+
+int TfrmMain::bandIndex(int bandId) const { return static_cast<int>(clbToolBar.send(RB_IDTOINDEX, bandId)); }
+
+void TfrmMain::showToolBars(bool on) {
+  // By the bands' ids: a stored order may have put the menu bar at any index.
+  for (int id : {kToolBar1Id, kToolBar2Id})
+    if (int at = bandIndex(id); at >= 0) clbToolBar.send(RB_SHOWBAND, static_cast<WPARAM>(at), on);
 }
 
 void TfrmMain::createFontBoxes() {
@@ -168,37 +181,38 @@ void TfrmMain::createFontBoxes() {
   spacers[0].fsStyle = BTNS_SEP;
   spacers[1].iBitmap = 50;
   spacers[1].fsStyle = BTNS_SEP;
-  SendMessageW(ToolBar2, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(spacers));
+  ToolBar2.send(TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(spacers));
 
-  HINSTANCE hi = GetModuleHandleW(nullptr);
-  cmbFontName = CreateWindowExW(0, WC_COMBOBOXW, nullptr,
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL, 2, 0,
-                                150, 300, ToolBar2, nullptr, hi, nullptr);
-  SendMessageW(cmbFontName, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
-  speFontSize = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"9", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 156, 1, 46,
-                                20, ToolBar2, nullptr, hi, nullptr);
-  SendMessageW(speFontSize, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
-  HWND spin =
-      CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                      WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARROWKEYS, 0, 0,
-                      0, 0, ToolBar2, nullptr, hi, nullptr);
-  SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(speFontSize), 0);
-  SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(-32767), 32767);  // no limits of its own
-  SendMessageW(spin, UDM_SETPOS32, 0, 9);
+  // On the tool bar, which passes their commands on to the window.
+  ui::ControlArgs name{2, 0, 150, 300, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL};
+  name.parent = ToolBar2.handle();
+  name.font = uiFont_.get();
+  cmbFontName.create(name);
+  ui::ControlArgs size{156, 1, 46, 20, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, "9"};
+  size.parent = ToolBar2.handle();
+  size.font = uiFont_.get();
+  speFontSize.create(size);
+  ui::ControlArgs spin{0, 0, 0, 0,
+                       WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ARROWKEYS};
+  spin.parent = ToolBar2.handle();
+  spnFontSize.create(spin);
+  spnFontSize.setBuddy(speFontSize.handle());
+  spnFontSize.setRange(-32767, 32767);  // no limits of its own
+  spnFontSize.setPosition(9);
 
   // The names of every installed screen font.
   HDC dc = GetDC(handle());
   LOGFONTW lf{};
   lf.lfCharSet = DEFAULT_CHARSET;
-  EnumFontFamiliesExW(dc, &lf, addFontName, reinterpret_cast<LPARAM>(cmbFontName), 0);
+  EnumFontFamiliesExW(dc, &lf, addFontName, reinterpret_cast<LPARAM>(cmbFontName.handle()), 0);
   ReleaseDC(handle(), dc);
 
-  auto tips = reinterpret_cast<HWND>(SendMessageW(ToolBar2, TB_GETTOOLTIPS, 0, 0));
+  auto tips = reinterpret_cast<HWND>(ToolBar2.send(TB_GETTOOLTIPS));
   if (!tips) return;
   ui::Tooltip toolTips;
   toolTips.attach(tips);
-  const std::pair<HWND, const char*> hints[] = {{cmbFontName, "選択箇所のフォントを変更・表示する"},
-                                                {speFontSize, "選択箇所のフォントサイズを変更・表示する"}};
+  const std::pair<HWND, const char*> hints[] = {{cmbFontName.handle(), "選択箇所のフォントを変更・表示する"},
+                                                {speFontSize.handle(), "選択箇所のフォントサイズを変更・表示する"}};
   for (const auto& [control, hint] : hints) toolTips.add(control, base::fromUtf8(hint));
 }
 

@@ -23,26 +23,11 @@ void TfrmMain::connectDocument() {
   MemoMan.OnStatusMessage = [this](const std::string& text) { ShowStatusMessage(text); };
 }
 
-int TfrmMain::selectedTab() const {
-  return tbcMemo ? static_cast<int>(SendMessageW(tbcMemo, TCM_GETCURSEL, 0, 0)) : -1;
-}
+int TfrmMain::selectedTab() const { return tbcMemo.handle() ? tbcMemo.selectedIndex() : -1; }
 
-int TfrmMain::tabCount() const { return tbcMemo ? static_cast<int>(SendMessageW(tbcMemo, TCM_GETITEMCOUNT, 0, 0)) : 0; }
+int TfrmMain::tabCount() const { return tbcMemo.handle() ? tbcMemo.count() : 0; }
 
-std::string TfrmMain::tabName(int index) const {
-  // The strip does not tell a text's length: a text that fills the buffer may be cut, so the
-  // buffer grows until it does not.
-  for (size_t size = 256;; size *= 4) {
-    std::wstring buf(size, L'\0');
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = buf.data();
-    item.cchTextMax = static_cast<int>(size);
-    if (!SendMessageW(tbcMemo, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) return {};
-    size_t length = std::wcslen(item.pszText);
-    if (length + 1 < size || size >= (1u << 20)) return base::cp932(std::wstring(item.pszText, length));
-  }
-}
+std::string TfrmMain::tabName(int index) const { return tbcMemo.tabText(index); }
 
 void TfrmMain::ReloadDocument() {
   MemoMan.FileName = MemoFile;
@@ -55,18 +40,14 @@ void TfrmMain::MemoManTabListChange(bool) {
   if (tabCount() > 0 && remembered >= 0) LastTab = tabName(remembered);
   // An empty LastTab names the tab with an empty name only when that one is shown.
   const bool byName = !LastTab.empty() || remembered >= 0;
-  SendMessageW(tbcMemo, TCM_DELETEALLITEMS, 0, 0);
+  tbcMemo.clear();
   int select = -1;
   for (size_t i = 0; i < MemoMan.TabList.size(); ++i) {
-    std::wstring text = base::wide(MemoMan.TabList[i]);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    SendMessageW(tbcMemo, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    tbcMemo.insertTab(static_cast<int>(i), MemoMan.TabList[i]);
     if (select < 0 && byName && sameTabName(MemoMan.TabList[i], LastTab)) select = static_cast<int>(i);
   }
   if (select < 0) select = remembered >= 0 && remembered < tabCount() ? remembered : 0;
-  if (tabCount() > 0) SendMessageW(tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(select), 0);
+  if (tabCount() > 0) tbcMemo.setSelectedIndex(select);
   layout();
   tbcMemoChange();
 }
@@ -158,7 +139,7 @@ void TfrmMain::tbcMemoChange() {
     index = selectedTab();
   } else if (index >= tabCount()) {
     index = 0;
-    SendMessageW(tbcMemo, TCM_SETCURSEL, 0, 0);
+    tbcMemo.setSelectedIndex(0);
   }
   if (index >= 0 && !ui::Application::instance().terminated()) {
     std::string content;
@@ -174,7 +155,7 @@ void TfrmMain::tbcMemoChange() {
       enableFormatActions(!PlainMode);
       tabUnavailable_ = false;
       rceMemo.setReadOnly(false);
-      SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
+      tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
     } else if (tabMissing_) {
       showMissingTab();
     } else if (why == DocFailure::System) {
@@ -199,7 +180,7 @@ void TfrmMain::showTabUnavailable() {
   tabUnavailable_ = true;
   int index = selectedTab();
   if (index >= 0) {
-    SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), TRUE);
+    tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), TRUE);
     ShowStatusMessage("タブを読み込めません -> "_sj + tabName(index));
   }
 }
@@ -210,7 +191,7 @@ void TfrmMain::showMissingTab() {
   rceMemo.setReadOnly(false);
   tabUnavailable_ = false;
   int index = selectedTab();
-  SendMessageW(tbcMemo, TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
+  tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
   ShowStatusMessage("タブファイルが見つかりません -> "_sj + tabName(index));
 }
 

@@ -55,7 +55,7 @@ bool TfrmMain::MoveToAdjacentTab(bool forward) {
   if (!saveShownTab()) return false;
   bool wrapped = forward ? i + 1 >= n : i <= 0;
   int next = forward ? (wrapped ? 0 : i + 1) : (wrapped ? n - 1 : i - 1);
-  SendMessageW(tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+  tbcMemo.setSelectedIndex(next);
   tbcMemoChange();
   return wrapped;
 }

@@ -30,17 +30,6 @@ CHARFORMAT2W charFormat(DWORD mask) {
   return cf;
 }
 
-void showBand(HWND rebar, HWND child, bool on) {
-  int n = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
-    REBARBANDINFOW band{};
-    band.cbSize = sizeof band;
-    band.fMask = RBBIM_CHILD;
-    SendMessageW(rebar, RB_GETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band));
-    if (band.hwndChild == child) SendMessageW(rebar, RB_SHOWBAND, static_cast<WPARAM>(i), on);
-  }
-}
-
 }  // namespace
 
 void TfrmMain::bindEditingCommands() {
@@ -81,8 +70,8 @@ void TfrmMain::setActionChecked(int id, bool on) {
   checkedActions_[id] = on;
   for (HMENU m : {MainMenu1.get(), ppmMemo.get()})
     CheckMenuItem(m, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-  for (HWND bar : {ToolBar1, ToolBar2})
-    if (bar) SendMessageW(bar, TB_CHECKBUTTON, static_cast<WPARAM>(id), MAKELPARAM(on, 0));
+  for (const ui::Control* bar : {&ToolBar1, &ToolBar2})
+    if (bar->handle()) bar->send(TB_CHECKBUTTON, static_cast<WPARAM>(id), MAKELPARAM(on, 0));
 }
 
 bool TfrmMain::actionChecked(int id) const {
@@ -147,24 +136,12 @@ void TfrmMain::actColorExecute() {
   setCurrentAttributes(cf);
 }
 
-bool TfrmMain::fontBoxCommand(HWND from, WORD code) {
-  if (from == cmbFontName && code == CBN_SELCHANGE) {
-    cmbFontNameChange();
-    return true;
-  }
-  if (from == speFontSize && code == EN_CHANGE) {
-    speFontSizeChange();
-    return true;
-  }
-  return false;
-}
-
 void TfrmMain::cmbFontNameChange() {
-  LRESULT i = SendMessageW(cmbFontName, CB_GETCURSEL, 0, 0);
+  LRESULT i = cmbFontName.send(CB_GETCURSEL);
   if (i == CB_ERR || !beginFormat()) return;
   wchar_t name[LF_FACESIZE + 64] = {};
-  if (SendMessageW(cmbFontName, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) >= LF_FACESIZE) return;
-  SendMessageW(cmbFontName, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name));
+  if (cmbFontName.send(CB_GETLBTEXTLEN, static_cast<WPARAM>(i)) >= LF_FACESIZE) return;
+  cmbFontName.send(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name));
   CHARFORMAT2W cf = charFormat(CFM_FACE);
   lstrcpynW(cf.szFaceName, name, LF_FACESIZE);
   setCurrentAttributes(cf);
@@ -173,7 +150,7 @@ void TfrmMain::cmbFontNameChange() {
 void TfrmMain::speFontSizeChange() {
   if (!beginFormat()) return;
   wchar_t text[32] = {};
-  GetWindowTextW(speFontSize, text, 32);
+  GetWindowTextW(speFontSize.handle(), text, 32);
   long long size = 9;
   if (!base::parseInt(base::cp932(text), size)) size = 9;
   // A size the control cannot take would be refused or wrap: the box stays within range.
@@ -199,11 +176,10 @@ void TfrmMain::rceMemoSelectionChange() {
   pf.cbSize = sizeof pf;
   SendMessageW(rceMemo.handle(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
   setActionChecked(actBullets, pf.wNumbering == PFN_BULLET);
-  if (speFontSize) SetWindowTextW(speFontSize, std::to_wstring(cf.yHeight / 20).c_str());
-  if (cmbFontName) {
-    LRESULT i =
-        SendMessageW(cmbFontName, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(cf.szFaceName));
-    SendMessageW(cmbFontName, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+  if (speFontSize.handle()) speFontSize.setNumber(cf.yHeight / 20);
+  if (cmbFontName.handle()) {
+    LRESULT i = cmbFontName.send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(cf.szFaceName));
+    cmbFontName.setItemIndex(static_cast<int>(i));
   }
   int alignment = pf.wAlignment == PFA_RIGHT ? 1 : pf.wAlignment == PFA_CENTER ? 2 : 0;
   for (int i = 0; i < 3; ++i) setActionChecked(kAlignActions[i], i == alignment);
@@ -212,14 +188,13 @@ void TfrmMain::rceMemoSelectionChange() {
 
 void TfrmMain::mnuShowToolClick() {
   ToolBar = !ToolBar;
-  showBand(clbToolBar, ToolBar1, ToolBar);
-  showBand(clbToolBar, ToolBar2, ToolBar);
+  showToolBars(ToolBar);
   layout();
 }
 
 void TfrmMain::mnuShowStatusClick() {
   StatusBar = !StatusBar;
-  ShowWindow(stbMemo, StatusBar ? SW_SHOW : SW_HIDE);
+  stbMemo.setVisible(StatusBar);
   layout();
 }
 

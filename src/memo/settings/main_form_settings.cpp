@@ -16,19 +16,8 @@ namespace memo {
 
 namespace {
 
-// The band's current index in the rebar, found by its child window.
-int bandIndex(HWND rebar, HWND child) {
-  int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    REBARBANDINFOW band{};
-    band.cbSize = REBARBANDINFOW_V6_SIZE;
-    band.fMask = RBBIM_CHILD;
-    if (SendMessageW(rebar, RB_GETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band)) &&
-        band.hwndChild == child)
-      return i;
-  }
-  return -1;
-}
+// The bands in the order of the stored settings: menu bar, standard, format.
+constexpr int kBandIds[3] = {kMenuBarBandId, kToolBar1Id, kToolBar2Id};
 
 }  // namespace
 
@@ -69,11 +58,8 @@ void TfrmMain::applySettings() {
   rceMemo.setBackColor(memoColor(BackColor));
   MemoMan.SeparatedHeader = SeparatedHeader;
   applyBands();
-  // By the bands' own windows: a stored order may have put the menu bar at any index.
-  for (HWND bar : {ToolBar1, ToolBar2})
-    if (int at = bandIndex(clbToolBar, bar); at >= 0)
-      SendMessageW(clbToolBar, RB_SHOWBAND, static_cast<WPARAM>(at), ToolBar);
-  ShowWindow(stbMemo, StatusBar ? SW_SHOW : SW_HIDE);
+  showToolBars(ToolBar);
+  stbMemo.setVisible(StatusBar);
   layout();
 }
 
@@ -97,29 +83,28 @@ void TfrmMain::keepOnScreen() {
 }
 
 void TfrmMain::applyTabPosition() {
-  LONG style = GetWindowLongW(tbcMemo, GWL_STYLE) & ~(TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT);
+  LONG style = GetWindowLongW(tbcMemo.handle(), GWL_STYLE) & ~(TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT);
   style |= TabPosition == 0   ? 0
            : TabPosition == 1 ? TCS_BOTTOM
            : TabPosition == 2 ? TCS_VERTICAL
                               : TCS_VERTICAL | TCS_RIGHT;
-  SetWindowLongW(tbcMemo, GWL_STYLE, style);
+  SetWindowLongW(tbcMemo.handle(), GWL_STYLE, style);
 }
 
 void TfrmMain::applyBands() {
-  const HWND children[3] = {MenuBar1.handle(), ToolBar1, ToolBar2};
   for (int b = 0; b < 3; ++b) {
-    int from = bandIndex(clbToolBar, children[b]);
+    int from = bandIndex(kBandIds[b]);
     if (from < 0) continue;
-    if (from != Bands[b].Order) SendMessageW(clbToolBar, RB_MOVEBAND, static_cast<WPARAM>(from), Bands[b].Order);
-    int at = bandIndex(clbToolBar, children[b]);
+    if (from != Bands[b].Order) clbToolBar.send(RB_MOVEBAND, static_cast<WPARAM>(from), Bands[b].Order);
+    int at = bandIndex(kBandIds[b]);
     REBARBANDINFOW band{};
     band.cbSize = REBARBANDINFOW_V6_SIZE;
     band.fMask = RBBIM_STYLE;
-    SendMessageW(clbToolBar, RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
+    clbToolBar.send(RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
     band.fMask = RBBIM_STYLE | (Bands[b].Width > 0 ? RBBIM_SIZE : 0);
     band.fStyle = (band.fStyle & ~RBBS_BREAK) | (Bands[b].Break ? RBBS_BREAK : 0);
     band.cx = static_cast<UINT>(Bands[b].Width);
-    SendMessageW(clbToolBar, RB_SETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
+    clbToolBar.send(RB_SETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
   }
 }
 
@@ -140,14 +125,13 @@ void TfrmMain::captureSettings() {
   if (tabCount() > 0 || !MemoMan.FileName.empty())
     LastTab = shown >= 0 && shown < tabCount() ? tabName(shown) : std::string();
   SeparatedHeader = MemoMan.SeparatedHeader;
-  const HWND children[3] = {MenuBar1.handle(), ToolBar1, ToolBar2};
   for (int b = 0; b < 3; ++b) {
-    int at = bandIndex(clbToolBar, children[b]);
+    int at = bandIndex(kBandIds[b]);
     if (at < 0) continue;
     REBARBANDINFOW band{};
     band.cbSize = REBARBANDINFOW_V6_SIZE;
     band.fMask = RBBIM_STYLE | RBBIM_SIZE;
-    SendMessageW(clbToolBar, RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
+    clbToolBar.send(RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
     Bands[b] = {at, static_cast<int>(band.cx), (band.fStyle & RBBS_BREAK) != 0};
   }
 }

@@ -25,10 +25,10 @@ class KeepsText : public MainFormTest {
   // A click on the strip, so that the change is asked for as the user asks for it.
   void clickTab(int index) {
     RECT r{};
-    SendMessageW(form->tbcMemo, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    SendMessageW(form->tbcMemo.handle(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
     LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    SendMessageW(form->tbcMemo, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(form->tbcMemo, WM_LBUTTONUP, 0, at);
+    SendMessageW(form->tbcMemo.handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(form->tbcMemo.handle(), WM_LBUTTONUP, 0, at);
   }
   void expectKept(const std::string& text) {
     EXPECT_EQ(form->selectedTab(), 0);

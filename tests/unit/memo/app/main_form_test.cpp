@@ -111,7 +111,7 @@ TEST_F(MainFormTest, ATabWhoseFileIsMissingStartsEmptyAndIsWrittenAnew) {
   start(dir.file("split.ntd"), "B");
   ASSERT_EQ(form->rceMemo.text(), "second\r\n");
   // To the tab whose file is missing: no wizard, an empty editor, nothing to lose.
-  SendMessageW(form->tbcMemo, TCM_SETCURSEL, 0, 0);
+  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, 0, 0);
   form->tbcMemoChange();
   EXPECT_EQ(form->rceMemo.text(), "");
   EXPECT_NE(form->StatusText().find("A"), std::string::npos);
@@ -119,7 +119,7 @@ TEST_F(MainFormTest, ATabWhoseFileIsMissingStartsEmptyAndIsWrittenAnew) {
   form->tbcMemoChanging();
   EXPECT_TRUE(base::fileExists(dir.file("a.txt")));
   // The other tab still loads.
-  SendMessageW(form->tbcMemo, TCM_SETCURSEL, 1, 0);
+  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, 1, 0);
   form->tbcMemoChange();
   EXPECT_EQ(form->rceMemo.text(), "second\r\n");
   EXPECT_TRUE(errors.empty());
@@ -143,6 +143,25 @@ TEST_F(MainFormTest, StatusMessagesShowInTheStatusBar) {
   start(dir.file("memo.ntd"));
   form->ShowStatusMessage("自動保存しました -> x"_sj);
   EXPECT_EQ(form->StatusText(), "自動保存しました -> x"_sj);
+}
+
+TEST_F(MainFormTest, TheFontBoxesOnTheFormatBarReachTheWindowThroughTheirBar) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->mnuRichTextClick();
+  form->rceMemo.setSelection(0, 3);
+  // The boxes sit on the tool bar, which passes their commands on to the window.
+  ASSERT_EQ(GetParent(form->cmbFontName.handle()), form->ToolBar2.handle());
+  std::string face = form->cmbFontName.item(form->cmbFontName.count() - 1);
+  form->cmbFontName.setItemIndex(form->cmbFontName.count() - 1);
+  SendMessageW(form->ToolBar2.handle(), WM_COMMAND, MAKEWPARAM(memo::kFontNameId, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(form->cmbFontName.handle()));
+  form->speFontSize.setText("20");  // the edit box tells its change itself
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  SendMessageW(form->rceMemo.handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  EXPECT_EQ(base::cp932(cf.szFaceName), face);
+  EXPECT_EQ(cf.yHeight, 400);
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ TEST_F(MemoTabs, TheTabPositionChangesForTheNextStartOnly) {
   EXPECT_EQ(form->TabPosition, 0);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0], "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
-  EXPECT_TRUE(GetWindowLongW(form->tbcMemo, GWL_STYLE) & TCS_BOTTOM);
+  EXPECT_TRUE(GetWindowLongW(form->tbcMemo.handle(), GWL_STYLE) & TCS_BOTTOM);
   HMENU positions = GetSubMenu(GetSubMenu(form->mainMenu(), 2), 6);
   ASSERT_EQ(GetMenuItemID(positions, 0), static_cast<UINT>(memo::mnuTabTop));
   SendMessageW(form->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(positions), 6);
@@ -189,7 +189,7 @@ TEST_F(MemoTabs, TheTabPositionChangesForTheNextStartOnly) {
   form->destroy();
   form.reset();
   start("");
-  EXPECT_FALSE(GetWindowLongW(form->tbcMemo, GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL));
+  EXPECT_FALSE(GetWindowLongW(form->tbcMemo.handle(), GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL));
 }
 
 TEST_F(MemoTabs, SavingATabToAFileProposesItsNameAndWritesItsForm) {
@@ -216,7 +216,7 @@ TEST_F(MemoTabs, SavingATabToAFileProposesItsNameAndWritesItsForm) {
 TEST_F(MemoTabs, WithNoTabSelectedNothingIsSavedAndNothingSaysSo) {
   startWith("memo/*!/abc\\CrLf%\r\n"_sj);
   form->ShowStatusMessage("");
-  SendMessageW(form->tbcMemo, TCM_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, static_cast<WPARAM>(-1), 0);
   form->rceMemo.setModified(true);
   form->tbcMemoChanging();
   EXPECT_EQ(form->StatusText(), "");

@@ -183,7 +183,7 @@ TEST_F(MainFormTest, TheFirstStartCreatesTheKeyAndUsesTheDefaults) {
   EXPECT_EQ(rc.top, 182);
   EXPECT_EQ(rc.right - rc.left, 574);
   EXPECT_EQ(rc.bottom - rc.top, 479);
-  EXPECT_TRUE(GetWindowLongW(form->tbcMemo, GWL_STYLE) & TCS_BOTTOM);
+  EXPECT_TRUE(GetWindowLongW(form->tbcMemo.handle(), GWL_STYLE) & TCS_BOTTOM);
   EXPECT_EQ(form->ReloadOption, 1);
 }
 

@@ -1,0 +1,88 @@
+// An alarm request sent to the real Tockle.exe from another process as the memo sends it: the
+// settings dialog opens on a new alarm holding the request's first 256 bytes, OK writes the alarm
+// to "_alarm3", and the alarm, whose window contains the present, rings.
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "clock/alarm/alarm_ids.h"
+#include "clock/settings/pages/alarm_page_ids.h"
+#include "support/e2e.h"
+
+namespace {
+
+const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
+const std::string kKey = "Software\\Quorvane\\Tockle3";
+
+// A control of the page (a child of a child of the dialog).
+HWND descendant(HWND dialog, int id) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (HWND found = GetDlgItem(child, id)) return found;
+  return nullptr;
+}
+
+std::string text(HWND h) {
+  wchar_t buf[1024] = {};
+  LRESULT n = SendMessageW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
+  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
+}
+
+void press(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+class AlarmRequest : public testing::Test {
+ protected:
+  void SetUp() override { test::deleteUserKey(kKey); }
+  void TearDown() override {
+    clock.close(kTitle);
+    test::deleteUserKey(kKey);
+  }
+  std::string value(const std::string& section, const std::string& key) {
+    return test::profileValue(clock.path("_alarm3"), section, key);
+  }
+  test::ProgramRun clock{"Tockle.exe"};
+};
+
+TEST_F(AlarmRequest, OpensANewAlarmWithTheFirst256BytesAndTheAlarmRings) {
+  ASSERT_TRUE(clock.start());
+  HWND main = clock.waitForWindow(kTitle);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  // 300 bytes whose 256th byte is the first half of a double-byte character.
+  std::string request = "x";
+  for (int i = 0; i < 149; ++i) request += "あ"_sj;
+  request += "!";
+  ASSERT_EQ(request.size(), 300u);
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(request.size()), request.data()};
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 15000, &result));
+
+  HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
+  ASSERT_NE(dialog, nullptr);
+  HWND message = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] {
+    message = descendant(dialog, IDC_ALARM_MESSAGE_TEXT);
+    return message && IsWindowVisible(message);
+  }));
+  const std::string expected = request.substr(0, 255);
+  EXPECT_EQ(text(message), expected);
+  test::captureWindow(dialog, "alarm_page_new_alarm.png");
+
+  // OK asks about the alarm still open; Yes registers it and the dialog writes the file.
+  press(dialog, IDOK);
+  HWND question = clock.waitForWindow("未確定アイテムの確定"_sj);
+  ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(test::dialogShows(question, "アラームのアイテム "_sj + expected + " がまだ未確定です"_sj));
+  ASSERT_TRUE(test::waitUntil([&] { return GetDlgItem(question, IDYES) != nullptr; }));
+  press(question, IDYES);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(test::waitUntil([&] { return value("Initial", "Count") == "1"; }));
+  EXPECT_EQ(value("0", "MessageString"), expected);
+
+  HWND notice = clock.waitForWindow("アラームのお知らせ - Tockle 3"_sj, 20000);
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(test::waitUntil([&] { return text(GetDlgItem(notice, IDC_ALARM_MESSAGE)) == expected; }));
+  press(notice, IDOK);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// The clipboard history window in-process on a history file of its own: rows keep their records,
+// Apply writes them back byte for byte (and keeps the file when it cannot), Copy is no edit, and
+// the hint is cut on a character boundary.
+#include "clock/clipboard/clip_form.h"
+
+#include <gtest/gtest.h>
+
+#include "base/files.h"
+#include "base/datetime.h"
+#include "base/handles.h"
+#include "base/text.h"
+#include "support/e2e.h"
+#include "support/fake_common_dialogs.h"
+#include "support/wait.h"
+#include "unit/clock/clock_fixture.h"
+
+namespace shared {
+inline bool operator==(const THistoryRecord& a, const THistoryRecord& b) {
+  return a.Time == b.Time && a.Text == b.Text;
+}
+}  // namespace shared
+
+namespace {
+
+using shared::THistoryRecord;
+
+TEST(ClipHint, TrimmedAndCutOnACharacterBoundary) {
+  std::string kana = "あ"_sj;
+  struct {
+    std::string text, hint;
+  } cases[] = {{" \r\nabc\t", "abc"},
+               {std::string(1023, 'a') + kana, std::string(1023, 'a')},
+               {std::string(1022, 'a') + kana + "b", std::string(1022, 'a') + kana}};
+  for (const auto& c : cases) EXPECT_EQ(tockle::clipHint(c.text), c.hint);
+}
+
+class ClipForm : public test::ClockFixture {
+ protected:
+  void SetUp() override {
+    test::ClockFixture::SetUp();
+    // Times with fractions no date text shows, and texts no list row shows whole.
+    const double now = base::now();
+    records = {
+        {now - 0.000123456789, "newest\r\n" + std::string(600, 'x')}, {now - 0.5, "middle"}, {now - 1.25, "oldest"}};
+    shared::TKzHistoryFile(path()).SaveRecords(records);
+    original = *base::readFile(path());
+    form.ExecuteCommand(tockle::cmdHistory);
+    form.ExecuteCommand(tockle::cmdHistory);
+    ASSERT_NE(form.ClipForm, nullptr);
+    clip = form.ClipForm.get();
+    clip->AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
+      captions.push_back(std::string(caption));
+      return IDYES;
+    };
+  }
+  std::string path() const { return folder.file("_history3"); }
+  std::vector<THistoryRecord> stored() { return shared::TKzHistoryFile(path()).LoadRecords(); }
+  std::vector<THistoryRecord> records;
+  std::string original;
+  tockle::TfrmClip* clip = nullptr;
+  std::vector<std::string> captions;
+};
+
+TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
+  EXPECT_EQ(test::windowsTitled(tockle::clipWindowTitle()).size(), 1u);
+  EXPECT_EQ(form.frmClip, clip);
+  ASSERT_EQ(clip->lsvClip.count(), 3);
+  EXPECT_EQ(clip->lsvClip.itemText(2, 1), "oldest");
+  EXPECT_FALSE(clip->btnApply.enabled());
+  // Up on the first row changes nothing but is an edit.
+  clip->lsvClip.setSelectedIndex(0);
+  clip->btnUpItemClick(0);
+  EXPECT_TRUE(clip->btnApply.enabled());
+  clip->btnUpItemClick(1);
+  clip->btnApplyClick();
+  EXPECT_FALSE(clip->btnApply.enabled());
+  EXPECT_EQ(stored(), (std::vector<THistoryRecord>{records[1], records[0], records[2]}));
+  // While another program holds the file nothing is lost and the edit stays pending.
+  clip->btnDeleteClick();
+  {
+    base::FileHandle hold(CreateFileW(base::wide(path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    clip->btnOkClick();
+  }
+  EXPECT_EQ(captions, std::vector<std::string>{"保存エラー"_sj});
+  EXPECT_TRUE(IsWindow(clip->handle()));
+  EXPECT_EQ(stored().size(), 3u);
+  clip->btnClearClick();
+  clip->btnOkClick();
+  EXPECT_EQ(base::readFile(path()), "");
+  EXPECT_EQ(form.frmClip, nullptr);
+}
+
+TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {
+  clip->lsvClip.setSelectedIndex(2);
+  clip->btnCopyClick();
+  EXPECT_FALSE(clip->btnApply.enabled());
+  EXPECT_EQ(clip->lsvClip.selectedIndex(), 0);
+  EXPECT_TRUE(test::waitUntil([&] {
+    ui::Application::instance().processMessages();
+    return !stored().empty() && stored().front().Text == "oldest" && clip->lsvClip.itemText(0, 1) == "oldest";
+  }));
+  EXPECT_EQ(clip->lsvClip.selectedIndex(), 0);
+  EXPECT_EQ(stored().size(), 3u);
+
+  clip->lsvClip.setSelectedIndex(1);
+  clip->chkShowAsHint.setChecked(true);
+  clip->lsvClipMouseMove();
+  EXPECT_EQ(clip->CurrentHint(), tockle::clipHint(records[0].Text));
+  clip->SetBusy(true);
+  clip->close(IDCANCEL);
+  EXPECT_TRUE(IsWindow(clip->handle()));
+  clip->SetBusy(false);
+
+  // One entry saved as a text file.
+  test::FakeCommonDialogs fake;
+  fake.files = {folder.file("saved.txt")};
+  clip->lsvClip.setSelectedIndex(2);
+  clip->MenuCommand(tockle::mnuClipSave);
+  EXPECT_EQ(base::readFile(folder.file("saved.txt")),
+            "このアイテムは "_sj + clip->lsvClip.itemText(2, 0) + " に保存されました\r\n\r\nmiddle\r\n"_sj);
+  // OK without edits does not touch the file, even while another program holds it.
+  clip->chkShowAsHint.setChecked(false);
+  base::FileHandle hold(CreateFileW(base::wide(path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  clip->btnOkClick();
+  EXPECT_TRUE(captions.empty());
+  EXPECT_FALSE(IsWindow(clip->handle()));
+  EXPECT_FALSE(form.Settings.HistoryHint);
+}
+
+}  // namespace
