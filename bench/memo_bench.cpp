@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "base/files.h"
+#include "memo_bench_window.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/document/memo_manager.h"
 #include "shared/registry.h"
+#include "timing.h"
 #include "ui/app.h"
 
 namespace {
@@ -32,24 +34,9 @@ std::string memoText(size_t bytes, int seed) {
   return out;
 }
 
-double millis(const std::function<void()>& work) {
-  LARGE_INTEGER f, a, b;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&a);
-  work();
-  QueryPerformanceCounter(&b);
-  return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-struct Figures {
-  double best, median;
-};
-Figures measure(const std::function<void()>& work) {
-  std::vector<double> t;
-  for (int i = 0; i < kRuns; ++i) t.push_back(millis(work));
-  std::sort(t.begin(), t.end());
-  return {t.front(), t[t.size() / 2]};
-}
+using bench::Figures;
+using bench::millis;
+Figures measure(const std::function<void()>& work) { return bench::measure(kRuns, work); }
 
 void report(const char* what, Figures f, double target) {
   std::printf("%-44s best %8.1f ms  median %8.1f ms  (target <= %.0f ms)%s\n", what, f.best, f.median, target,
@@ -130,25 +117,15 @@ int tabSwitch() {
   const std::string doc = folder + "memo.ntd";
   base::writeFileAtomic(doc, "<!--Tavelo Document Type II-->\r\n<!--b-->\r\n<!--Begin Document-->\r\nA/*!/" + big +
                                  "\r\nB/*!/" + big + "\r\n<!--End Document-->\r\n");
-  {
-    shared::TRegistry r;
-    if (!r.OpenKey(key, true)) return 1;
-    r.WriteString("MemoFile", doc);
-  }
   int rc = 1;
   {
-    memo::TfrmMain form;
-    form.SettingsKey = key;
-    form.PreviousSettingsKey = key + "Old";
-    form.QuitOnDestroy = false;
-    form.MemoMan.BackupFolder = folder;
-    form.AskUser = [](HWND, std::string_view, std::string_view, UINT) { return IDOK; };
-    if (form.Create()) {
+    bench::MemoWindow window(key, doc, folder);
+    if (memo::TfrmMain* form = window.form.get()) {
       std::vector<double> saving, plain;
       for (int i = 0; i < kRuns; ++i) {
-        SendMessageW(form.rceMemo.handle(), WM_CHAR, L'x', 1);
-        saving.push_back(millis([&] { form.MoveToAdjacentTab(true); }));
-        plain.push_back(millis([&] { form.MoveToAdjacentTab(true); }));
+        SendMessageW(form->rceMemo.handle(), WM_CHAR, L'x', 1);
+        saving.push_back(millis([&] { form->MoveToAdjacentTab(true); }));
+        plain.push_back(millis([&] { form->MoveToAdjacentTab(true); }));
       }
       std::sort(saving.begin(), saving.end());
       std::sort(plain.begin(), plain.end());
@@ -157,8 +134,6 @@ int tabSwitch() {
       rc = 0;
     }
   }
-  RegDeleteTreeW(HKEY_CURRENT_USER, base::wide(key).c_str());
-  RegDeleteTreeW(HKEY_CURRENT_USER, base::wide(key + "Old").c_str());
   base::removeTree(folder);
   return rc;
 }

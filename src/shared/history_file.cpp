@@ -22,16 +22,20 @@ using Records = std::vector<HistoryRecord>;
 // Dates the locale can write and read back: years 1 to 9999.
 bool isDate(double t) { return std::isfinite(t) && t >= -693593.0 && t < 2958466.0; }
 
-// The intact records from the start of the file; reading stops at the first damaged one.
-Records parse(std::string bytes) {
+// The intact records from the start of the file; reading stops at the first damaged one. intact:
+// whether they are all the file holds.
+Records parse(std::string bytes, bool* intact = nullptr) {
   Records out;
   TMemoryStream stream(std::move(bytes));
+  size_t left = stream.Remaining();
   while (stream.Remaining() >= 8) {
     HistoryRecord r;
     r.time = TKzStretchableFileOperation::ReadDouble(stream);
     if (!isDate(r.time) || !TKzStretchableFileOperation::ReadString(stream, r.text)) break;
     out.push_back(std::move(r));
+    left = stream.Remaining();
   }
+  if (intact) *intact = left == 0;
   return out;
 }
 
@@ -76,6 +80,7 @@ class OpenHistory {
   }
 
   Records records() const { return parse(bytes_); }
+  const std::string& bytes() const { return bytes_; }
 
   void rewrite(const Records& records) {
     std::string bytes = serialize(records);
@@ -118,13 +123,19 @@ std::vector<std::string> TKzHistoryFile::ReversePairs(const std::vector<std::str
 }
 
 bool TKzHistoryFile::Load() {
-  Items.clear();
-  Records records = OpenHistory(FileName).records();
-  for (auto r = records.rbegin(); r != records.rend(); ++r) {
-    Items.push_back(DateText(r->time));
-    Items.push_back(std::move(r->text));
-  }
+  ItemsOf(OpenHistory(FileName).bytes(), Items);
   return true;
+}
+
+bool TKzHistoryFile::ItemsOf(std::string bytes, std::vector<std::string>& items) {
+  items.clear();
+  bool intact = false;
+  Records records = parse(std::move(bytes), &intact);
+  for (auto r = records.rbegin(); r != records.rend(); ++r) {
+    items.push_back(DateText(r->time));
+    items.push_back(std::move(r->text));
+  }
+  return intact;
 }
 
 bool TKzHistoryFile::Save() {

@@ -71,6 +71,9 @@ class TKzHistoryFile : public TKzStretchableFileOperation {
   // The date text of a record's time as Load gives it and a rewrite reads it back: the locale's
   // short date, a blank and its long time; the date alone at exactly midnight.
   static std::string DateText(base::DateTime time);
+  // The items of a history file's bytes as Load gives them, for a reader that opens the file
+  // itself; false when the bytes end in a damaged record (the intact ones before it are given).
+  static bool ItemsOf(std::string bytes, std::vector<std::string>& items);
   // Items with the order of their pairs reversed; a trailing unpaired entry is dropped.
   static std::vector<std::string> ReversePairs(const std::vector<std::string>& items);
 };

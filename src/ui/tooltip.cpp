@@ -44,7 +44,9 @@ void Tooltip::add(HWND control, std::string_view text) {
   }
   std::wstring w = base::wide(text);
   TTTOOLINFOW ti = toolFor(control);
-  ti.lpszText = w.data();
+  // No text buffer for the query: the control would copy the old text into it, past its end when
+  // the old text is the longer one.
+  ti.lpszText = nullptr;
   if (SendMessageW(hwnd_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti))) {
     ti.lpszText = w.data();
     SendMessageW(hwnd_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
@@ -71,12 +73,12 @@ void Tooltip::setActive(bool on) {
 
 std::string Tooltip::text(HWND control) const {
   if (!hwnd_) return {};
-  wchar_t buf[1024] = {};
+  wchar_t buf[1025] = {};  // 1024 characters and the terminator
   TTTOOLINFOW ti = toolFor(control);
   ti.lpszText = buf;
   // The text message has no buffer size: the tool's text is never longer than what add() stores,
   // and hints are short; 1024 characters is the documented limit of a tool's text.
-  SendMessageW(hwnd_, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(hwnd_, TTM_GETTEXTW, 1025, reinterpret_cast<LPARAM>(&ti));
   return base::cp932(buf);
 }
 

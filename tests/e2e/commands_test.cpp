@@ -239,7 +239,7 @@ TEST_F(Commands, TheRightButtonOpensTheSystemMenuWhoseLastItemEndsTheClock) {
   EXPECT_TRUE(clock.waitExit(10000));
 }
 
-TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheSettingsDialogMakesItBeforeTheClockShows) {
+TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheSettingsDialogMakesTheDefaultMenuBeforeTheClockShows) {
   base::deleteFile(clock.path("_system3"));
   ASSERT_TRUE(clock.start());
   HWND box = clock.waitForWindow("システムメニュー設定エラー"_sj);
@@ -250,8 +250,27 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheSettingsDialogMakesItBefo
   HWND dialog = clock.waitForWindow(kSettingsTitle);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 9);
-  EXPECT_TRUE(base::fileExists(clock.path("_system3")));
-  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  // The default menu of the shipped command list, written as the dialog opened.
+  const std::string power = "電源(&P)"_sj;
+  const std::string defaults = test::systemMenuFile({{"nil", "メモ帳(&M)"_sj, 1},
+                                                     {"nil", "クリップボード履歴(&H)"_sj, 4},
+                                                     {"nil", "-", -1},
+                                                     {"nil", power, 0},
+                                                     {power, "Windows を終了(&U)"_sj, 10},
+                                                     {power, "Windows を再起動(&R)"_sj, 11},
+                                                     {power, "サスペンド(&S)"_sj, 12},
+                                                     {power, "休止状態(&I)"_sj, 17},
+                                                     {"nil", "-", -1},
+                                                     {"nil", "常に手前(&T)"_sj, 5},
+                                                     {"nil", "時刻合わせ(&N)"_sj, 6},
+                                                     {"nil", "-", -1},
+                                                     {"nil", "環境設定(&O)..."_sj, 8},
+                                                     {"nil", "バージョン情報(&A)"_sj, 21},
+                                                     {"nil", "終了(&X)"_sj, 22}});
+  EXPECT_EQ(base::readFile(clock.path("_system3")), defaults);
+  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(base::readFile(clock.path("_system3")), defaults);
   hwnd = clock.waitForWindow(kTitle);
   ASSERT_NE(hwnd, nullptr);
   EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));

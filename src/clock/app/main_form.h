@@ -82,8 +82,9 @@ class TfrmMain : public ui::Form {
   // The clipboard change not yet recorded (main_form_clip.cpp).
   PendingClipChange ClipPending;
   THookHotKey hkHotKey{this};
-  // The pop-up system menu, built from "_system3".
+  // The pop-up system menu, built from "_system3", and its pictures (shown while SystemIcon).
   TMenuItem ppmSystem;
+  TMenuImages iglSystem{TMenuImages::SystemMenu};
   // The launcher menu; its access keys follow Settings.DiableAccessKey.
   TLaunchMenu ppmLaunch;
   // Seams before the calls that would act on the machine: power operations and shell starts.
@@ -176,9 +177,10 @@ class TfrmMain : public ui::Form {
   void LauncherItemClick(const TLaunchMenuEntry& item);
   void mnuSetLaunchClick();
   void LoadSystemMenu();
-  void MakeDefaultSystemMenuFile();
   void LoadHotKeys();
   void ppmSystemPopup();
+  // The Win32 pop-up menu of ppmSystem as it shows now (marks and pictures included).
+  base::Menu BuildSystemPopup();
   bool AppMessage(MSG& msg);
   void triIconMouseDown(TTrayIcon& sender, TrayButton button);
   void hkHotKeyHotKey(THookHotKey& sender, int index);

@@ -134,22 +134,6 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
   SetAlarmsActive(true);
 }
 
-void TfrmMain::MakeDefaultSystemMenuFile() {
-  const std::string menuFile = ProgramFolder + "_system3";
-  if (base::fileExists(menuFile)) return;
-  auto commands = base::readFile(ProgramFolder + "_command");
-  if (!commands) {
-    // Without the command list the clock cannot work: the program ends.
-    AskUser(handle(),
-            "重要なコマンドファイル _command が見つかりません\r\n\r\nこのファイルがないと，Tockleは動作できません\r\n"
-            "もし，間違って消してしまった場合は，再度Tockleを入手して下さい"_sj,
-            "クリティカルエラー"_sj, MB_OK | MB_ICONERROR);
-    ui::Application::instance().terminate();
-    return;
-  }
-  base::writeFileAtomic(menuFile, encodeSystemMenu(defaultSystemMenu(base::splitLines(*commands))));
-}
-
 void TfrmMain::SetAlarmsActive(bool active) {
   if (!AlarmManager) return;
   if (active)
@@ -221,9 +205,16 @@ void TfrmMain::LoadSystemMenu() {
   ppmSystem.Items.clear();
   LoadToMenu(file, ppmSystem);
   BindMenuCommands(ppmSystem);
-  static constexpr std::pair<int, int> kImages[] = {{1, 0}, {3, 1}, {4, 2}, {6, 3}, {8, 4}, {20, 5}, {22, 6}};
-  for (auto [tag, image] : kImages)
+  int image = 0;
+  for (int tag : kSystemMenuImageTags) {
     if (TMenuItem* item = FindItemByTag(tag, ppmSystem)) item->ImageIndex = Settings.SystemIcon ? image : -1;
+    ++image;
+  }
+}
+
+base::Menu TfrmMain::BuildSystemPopup() {
+  ppmSystemPopup();
+  return BuildPopupMenu(ppmSystem, Settings.SystemIcon ? &iglSystem : nullptr);
 }
 
 void TfrmMain::ppmSystemPopup() {
@@ -237,8 +228,7 @@ void TfrmMain::PopupSystemMenu() {
   POINT at{};
   GetCursorPos(&at);
   SetForegroundWindow(handle());
-  ppmSystemPopup();
-  base::Menu menu = BuildPopupMenu(ppmSystem);
+  base::Menu menu = BuildSystemPopup();
   int command =
       TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, handle(), nullptr);
   // Lets the menu close properly when the user clicks elsewhere.

@@ -13,9 +13,11 @@ std::vector<SystemMenuRecord> decodeSystemMenu(std::string_view bytes) {
   std::vector<SystemMenuRecord> records;
   shared::TMemoryStream stream{std::string(bytes)};
   while (stream.Remaining() >= 8) {
+    // A record counts only when every field of it is there: a damaged end makes no entry.
     SystemMenuRecord r;
-    TKzStretchableFileOperation::ReadString(stream, r.ParentText);
-    TKzStretchableFileOperation::ReadString(stream, r.Text);
+    if (!TKzStretchableFileOperation::ReadString(stream, r.ParentText) ||
+        !TKzStretchableFileOperation::ReadString(stream, r.Text) || stream.Remaining() < 12)
+      break;
     r.ImageIndex = TKzStretchableFileOperation::ReadInteger(stream);
     r.SelectedIndex = TKzStretchableFileOperation::ReadInteger(stream);
     r.StateIndex = TKzStretchableFileOperation::ReadInteger(stream);
@@ -23,6 +25,32 @@ std::vector<SystemMenuRecord> decodeSystemMenu(std::string_view bytes) {
     if (stream.Remaining() <= 16) break;
   }
   return records;
+}
+
+std::vector<int> systemMenuParents(const std::vector<SystemMenuRecord>& records) {
+  std::vector<int> parents(records.size(), -1);
+  for (size_t i = 0; i < records.size(); ++i) {
+    const std::string& name = records[i].ParentText;
+    if (name == "nil") continue;
+    int found = -1;
+    // In tree order the parent is the previous node or one of its ancestors.
+    for (int j = static_cast<int>(i) - 1; j >= 0 && found < 0; j = parents[static_cast<size_t>(j)])
+      if (records[static_cast<size_t>(j)].Text == name) found = j;
+    for (size_t j = 0; j < i && found < 0; ++j)
+      if (records[j].Text == name) found = static_cast<int>(j);
+    parents[i] = found;
+  }
+  return parents;
+}
+
+void addMissingSettingsAndExit(std::vector<SystemMenuRecord>& records) {
+  auto has = [&records](int command) {
+    for (const auto& r : records)
+      if (r.StateIndex == command) return true;
+    return false;
+  };
+  if (!has(cmdSettings)) records.push_back({"nil", "環境設定(&O)..."_sj, 1, 1, cmdSettings});
+  if (!has(cmdExit)) records.push_back({"nil", "終了(&X)"_sj, 1, 1, cmdExit});
 }
 
 std::string encodeSystemMenu(const std::vector<SystemMenuRecord>& records) {
@@ -38,19 +66,23 @@ std::string encodeSystemMenu(const std::vector<SystemMenuRecord>& records) {
 }
 
 void LoadRecordsToMenu(const std::vector<SystemMenuRecord>& records, TMenuItem& root) {
-  for (const auto& r : records) {
-    TMenuItem* parent = r.ParentText == "nil" ? &root : FindMenuItem(r.ParentText, root);
-    if (!parent) parent = &root;
+  std::vector<int> parents = systemMenuParents(records);
+  std::vector<TMenuItem*> items(records.size(), nullptr);
+  for (size_t i = 0; i < records.size(); ++i) {
+    TMenuItem* parent = parents[i] < 0 ? &root : items[static_cast<size_t>(parents[i])];
     TMenuItem item;
-    item.Caption = r.Text;
-    item.Tag = r.StateIndex;
+    item.Caption = records[i].Text;
+    item.Tag = records[i].StateIndex;
     parent->Items.push_back(std::move(item));
+    items[i] = &parent->Items.back();
   }
 }
 
 bool LoadToMenu(const std::string& fileName, TMenuItem& root) {
   if (!base::fileExists(fileName)) return false;
-  LoadRecordsToMenu(decodeSystemMenu(base::readFile(fileName).value_or("")), root);
+  auto records = decodeSystemMenu(base::readFile(fileName).value_or(""));
+  addMissingSettingsAndExit(records);
+  LoadRecordsToMenu(records, root);
   return true;
 }
 
@@ -69,10 +101,6 @@ TMenuItem* FindItemByTag(int tag, TMenuItem& root) {
   return findDepthFirst(root, [tag](const TMenuItem& i) { return i.Tag == tag; });
 }
 
-TMenuItem* FindMenuItem(std::string_view caption, TMenuItem& root) {
-  return findDepthFirst(root, [caption](const TMenuItem& i) { return i.Caption == caption; });
-}
-
 void BindMenuCommands(TMenuItem& item) {
   for (auto& sub : item.Items) {
     if (sub.Tag > 0)
@@ -82,20 +110,29 @@ void BindMenuCommands(TMenuItem& item) {
   }
 }
 
-base::Menu BuildPopupMenu(const TMenuItem& root) {
+base::Menu BuildPopupMenu(const TMenuItem& root, const TMenuImages* images) {
   base::Menu menu(CreatePopupMenu());
   for (const auto& item : root.Items) {
     if (!item.Visible) continue;
     std::wstring caption = base::wide(item.Caption);
     if (item.Caption == "-") {
       AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    } else if (!item.Items.empty() || item.Tag == 0) {
-      base::Menu sub = BuildPopupMenu(item);
+      continue;
+    }
+    if (!item.Items.empty() || item.Tag == 0) {
+      base::Menu sub = BuildPopupMenu(item, images);
       AppendMenuW(menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.release()), caption.c_str());
     } else {
       UINT flags = MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Bound ? 0 : MF_GRAYED);
       AppendMenuW(menu.get(), flags, item.Bound ? static_cast<UINT_PTR>(item.Tag) : 0, caption.c_str());
     }
+    HBITMAP picture = images ? images->Bitmap(item.ImageIndex) : nullptr;
+    if (!picture) continue;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = picture;
+    SetMenuItemInfoW(menu.get(), static_cast<UINT>(GetMenuItemCount(menu.get()) - 1), TRUE, &info);
   }
   return menu;
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "base/handles.h"
+#include "clock/commands/commands.h"
+#include "clock/commands/menu_icons.h"
 
 namespace tockle {
 
@@ -26,7 +28,19 @@ struct SystemMenuRecord {
 
 // The records of a file's bytes: a record is read while at least 8 bytes remain, and reading
 // goes on after a record only while more than 16 bytes remain.
+// A record is read only when all its fields fit in what is left; a string count outside
+// 0..262,144 or past the end ends the reading.
 std::vector<SystemMenuRecord> decodeSystemMenu(std::string_view bytes);
+
+// The index of each record's parent record, -1 for the top level. A parent caption is looked for
+// among the previous record's node and its ancestors first (records come in tree order), so
+// that captions used twice keep the arrangement; then at the first earlier record of that
+// caption; "nil" and a caption no earlier record has give the top level.
+std::vector<int> systemMenuParents(const std::vector<SystemMenuRecord>& records);
+
+// The settings and exit commands (cmdSettings, cmdExit): without them the clock could neither be
+// set up nor ended. Appends either of them at the top level when no record carries it.
+void addMissingSettingsAndExit(std::vector<SystemMenuRecord>& records);
 std::string encodeSystemMenu(const std::vector<SystemMenuRecord>& records);
 
 // The default system menu from the lines of the command list (its section after the line
@@ -47,22 +61,23 @@ struct TMenuItem {
   std::list<TMenuItem> Items;  // a list: items keep their place while others are added
 };
 
-// Appends the records below root; a record whose parent caption is not found (depth first,
-// exact comparison) goes to root. Root is not cleared first.
+// Appends the records below root, each under its parent record (systemMenuParents) or root.
+// Root is not cleared first.
 void LoadRecordsToMenu(const std::vector<SystemMenuRecord>& records, TMenuItem& root);
-// Reads the file into root; false when it does not exist.
+// Reads the file into root, the settings and exit commands always among the items; false when it
+// does not exist.
 bool LoadToMenu(const std::string& fileName, TMenuItem& root);
 
-// The first item below root with the tag, or with the caption, depth first; nullptr when none.
+// The first item below root with the tag, depth first; nullptr when none.
 TMenuItem* FindItemByTag(int tag, TMenuItem& root);
-TMenuItem* FindMenuItem(std::string_view caption, TMenuItem& root);
 
 // Items with a Tag above 0 get the command; submenus are searched; separators and submenus stay
 // unbound.
 void BindMenuCommands(TMenuItem& item);
 
 // The pop-up menu of root's items: bound items carry their Tag as id, "-" makes a separator,
-// items with sub-items make submenus, invisible items are left out.
-base::Menu BuildPopupMenu(const TMenuItem& root);
+// items with sub-items make submenus, invisible items are left out. With images, an item whose
+// ImageIndex names one of them shows that picture.
+base::Menu BuildPopupMenu(const TMenuItem& root, const TMenuImages* images = nullptr);
 
 }  // namespace tockle

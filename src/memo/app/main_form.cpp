@@ -209,10 +209,6 @@ void TfrmMain::tmrMessageTimer() {
   ShowCaretPosition();
 }
 
-void TfrmMain::ShowCaretPosition() {
-  // The caret line of the status bar comes with the status-line commands.
-}
-
 void TfrmMain::popupMenu(HMENU menu, POINT pt, HWND source) {
   if (pt.x == -1 && pt.y == -1) {  // from the keyboard: below the top left corner of the control
     RECT r{};
@@ -254,17 +250,16 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
   if (hdr.code != TBN_DROPDOWN) return 0;
   auto& nm = reinterpret_cast<NMTOOLBARW&>(hdr);
-  HMENU menu = nm.iItem == actInsertDate ? ppmDate.get() : nm.iItem == actInsertTime ? ppmTime.get() : nullptr;
+  HMENU menu = nm.iItem == actInsertDate   ? ppmDate.get()
+               : nm.iItem == actInsertTime ? ppmTime.get()
+               : nm.iItem == actColor      ? ppmColor.get()
+                                           : nullptr;
   if (menu) {
     RECT r = nm.rcButton;
     MapWindowPoints(nm.hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&r), 2);
     TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN, r.left, r.bottom, handle(), nullptr);
   }
   return TBDDRET_DEFAULT;
-}
-
-void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>&, int, int) {
-  // What a drop does (open as tabs or insert) comes with the insert commands.
 }
 
 }  // namespace memo

@@ -15,18 +15,24 @@
 #include <optional>
 #include <string>
 
+#include "base/datetime.h"
 #include "base/handles.h"
 #include "memo/chrome/actions.h"
 #include "memo/chrome/command_table.h"
 #include "memo/chrome/menu_bar.h"
+#include "memo/dialogs/memo_config.h"
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
+#include "memo/find/find_dialog.h"
 #include "memo/link/link_conversion.h"
 #include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
+#include "memo/status/control_hints.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/subclass.h"
+#include "ui/graphics.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
 #include "ui/up_down.h"
@@ -80,6 +86,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
                                            const std::string& fileName, const std::string& defExt)>
       ChooseSaveFile;
+
+  // The help file's commands (WinHelp command and data); tests replace it.
+  std::function<void(UINT command, ULONG_PTR data)> ShowHelp;
 
   TKzMemoManager MemoMan;
 
@@ -147,6 +156,41 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void OpenLink(const std::string& text);
   void actHyperlinkExecute();
 
+  // Find and replace through every tab (memo/find).
+  FindDialog fndFind{false};
+  FindDialog rpdReplace{true};
+  void mnuFindClick();
+  void mnuReplaceClick();
+  // A request of a dialog (dialog: its window, the owner of the questions it brings).
+  void fndFindFind(const SearchRequest& request, HWND dialog);
+  void rpdReplaceReplace(const SearchRequest& request, HWND dialog);
+  // Dates, times and files put into the shown tab or the document, dropped files, and the
+  // document file type (memo/insert). Tag: the offset of the command (-1: asked for).
+  void InsertDate(int tag);
+  void InsertTime(int tag);
+  void mnuInsertTextClick();
+  void mnuInsertNewTabClick();
+  std::string ResolveDroppedFile(const std::string& path, bool isShortcut);
+  void AppendLine(const std::string& text);
+  void OpenFileAsTab(const std::string& path);
+  void mnuRelatedLinkClick();
+  // The moment the insert commands start from.
+  std::function<base::DateTime()> Now = base::now;
+  // The save timer, outside changes, the clock watch and the status line (memo/status).
+  // True while an input-method composition is pending (tests replace it).
+  std::function<bool()> CompositionPending;
+  void tmrSaveTimer();
+  void ApplicationActivate();
+  void tmrMessageTimer();
+  void ShowCaretPosition();
+  void mnuRestoreClick();
+  // The link to the clock (memo/clock_link): the alarm request and the history insert. The
+  // history chooser answers the chosen text, nothing on Cancel (tests replace it).
+  std::string HistoryFile;  // empty: "_history3" in the program's folder
+  std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
+  void actSetAlarmExecute();
+  void mnuInsertHistoryClick();
+
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -208,6 +252,10 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuNewFileClick();
   void mnuSetMemoFileClick();
   void fldDropFileDrop(int num, const std::vector<std::string>& files, int x, int y);
+  // The document file type with the shell, at the first start and from the Tools menu.
+  void registerFileType();
+  // A file to be taken in as text; a refused one (too large, no text) is reported.
+  bool takeTextFile(const std::string& path, std::string& bytes);
   // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
   bool runWizardForNewDocument(const std::string& prefill);
   void MemoManTabListChange(bool critical);
@@ -225,8 +273,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void showUnreadableTab();
   void connectDocument();
   void updateBackup();
-  void tmrMessageTimer();
-  void ShowCaretPosition();
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
   void loadTabContent(const std::string& content);
   void rceMemoTextChanged();
@@ -247,12 +293,31 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuShowToolClick();
   void mnuShowStatusClick();
   void ConverterClick(int tag);
+  // Colours and fonts (memo/editor/main_form_colors.cpp).
+  void ColorClick(int tag);
+  void mnuFontChangeClick();
+  void mnuFontSelectClick();
+  void mnuColorSelectClick();
+  COLORREF defaultTextColor() const;
 
+ public:
+  // The settings dialog (memo/settings/main_form_config.cpp): the settings and the tab names into
+  // it and back; the way back applies the tab list first and is refused (false) when that fails.
+  void mnuConfigClick();
+  // The dialog's hooks into this window; its controls are filled when it is created.
+  void setUpConfig(TfrmConfig& dialog);
+  void configToDialog(TfrmConfig& dialog);
+  bool configFromDialog(TfrmConfig& dialog);
+
+ private:
   base::Menu MainMenu1;
   base::Menu ppmTab;
   base::Menu ppmMemo;
   base::Menu ppmDate;
   base::Menu ppmTime;
+  base::Menu ppmColor;
+  ui::Color clrColor_ = 0;  // what the colour dialog last held
+  ui::Font fntFont_;        // what the font dialog last held
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
   CommandTable commands_;
@@ -274,7 +339,19 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   std::map<int, bool> checkedActions_;
   LinkPointer linkPointer_;
   int hoverMark_ = -1;
-  bool linksShown_ = false;  // the shown tab was loaded with its links marked
+  bool linksShown_ = false;       // the shown tab was loaded with its links marked
+  bool fileTypeRefused_ = false;  // the refused registration was reported in this run
+  // memo/status: the main window's messages watched for activation, hints and an empty status.
+  bool applicationActive() const;
+  void checkOutsideChange(bool onlyWhileActive);
+  void watchClock();
+  void autoSave();
+  void refreshEmptyStatus();
+  void showHint(const std::string& hint);
+  void menuHint(UINT item, UINT flags, HMENU menu);
+  ui::Subclass statusWatch_;
+  ControlHints controlHints_;
+  bool reloadAsking_ = false;  // the outside-change question is open
 };
 
 }  // namespace memo

@@ -13,11 +13,11 @@ constexpr ULONG_PTR kMenuHelpContext = 83;
 }  // namespace
 
 void TfrmMain::bindHelpCommands() {
-  auto help = [this](UINT command, ULONG_PTR data) {
-    return [this, command, data] {
+  if (!ShowHelp)
+    ShowHelp = [this](UINT command, ULONG_PTR data) {
       WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), command, data);
     };
-  };
+  auto help = [this](UINT command, ULONG_PTR data) { return [this, command, data] { ShowHelp(command, data); }; };
   onCommand(actHelp, help(HELP_FINDER, 0));
   onCommand(mnuHelpSearch, help(HELP_KEY, reinterpret_cast<ULONG_PTR>(L"")));
   onCommand(mnuHelpOnHelp, help(HELP_HELPONHELP, 0));

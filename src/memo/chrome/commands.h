@@ -70,6 +70,8 @@ enum Command : int {
   mnuInsertDateAsk = 306,
   mnuInsertTime0 = 310,
   mnuInsertTimeAsk = 316,
+  mnuColor0 = 320,  // + the text colour's tag 0..15
+  mnuColorOther = 336,
 };
 
 }  // namespace memo

@@ -1,34 +1,12 @@
 #include "memo/dialogs/input_box.h"
 
 #include "memo/dialogs/input_box_ids.h"
-#include "ui/dialog.h"
+#include "shared/input_box.h"
 
 namespace memo {
 
-namespace {
-
-class TInputBox : public ui::Dialog {
- public:
-  explicit TInputBox(HWND owner) : Dialog(owner, IDD_MEMO_INPUT) {}
-  ui::Label lblPrompt{this, IDC_INPUT_PROMPT};
-  ui::Edit edtValue{this, IDC_INPUT_EDIT};
-};
-
-}  // namespace
-
 bool InputQuery(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) {
-  TInputBox box(owner);
-  std::string entered = value;
-  box.onCreate = [&] {
-    box.setCaption(caption);
-    box.lblPrompt.setText(prompt);
-    box.edtValue.setText(value);
-    box.edtValue.selectAll();
-  };
-  box.onClose = [&] { entered = box.edtValue.text(); };
-  if (box.showModal() != IDOK) return false;
-  value = entered;
-  return true;
+  return shared::InputQuery(owner, {IDD_MEMO_INPUT, IDC_INPUT_PROMPT, IDC_INPUT_EDIT}, caption, prompt, value);
 }
 
 }  // namespace memo

@@ -82,6 +82,11 @@ void RichEdit::replaceControl() {
                                GetModuleHandleW(nullptr), nullptr);
   if (!fresh) return;
   SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // What typing into the fresh control starts with: the old control's default character format.
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  SendMessageW(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(fresh, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   // The old control's content is freed with it, without the control's slow emptying.
   RemoveWindowSubclass(old, subclassProc, 1);
   hwnd_ = fresh;
@@ -156,7 +161,12 @@ void RichEdit::setText(std::string_view programText) {
   SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
 }
 
-void RichEdit::clear() { SetWindowTextW(hwnd_, L""); }
+void RichEdit::clear() {
+  if (GetWindowTextLengthW(hwnd_) > kSlowEmptying)
+    replaceControl();
+  else
+    SetWindowTextW(hwnd_, L"");
+}
 
 PositionMap RichEdit::positions() const { return PositionMap(controlText()); }
 

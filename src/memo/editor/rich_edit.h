@@ -39,7 +39,10 @@ class RichEdit {
   // The whole text as the program counts it.
   std::string text() const;
   void setText(std::string_view programText);
+  // Empties the control; a content above kSlowEmptying characters by a fresh control (the
+  // handle changes), which is the fast way to drop it.
   void clear();
+  static constexpr int kSlowEmptying = 1000;
   // The map of the control's current text (rebuilt on every call).
   PositionMap positions() const;
 

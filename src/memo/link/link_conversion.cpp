@@ -43,8 +43,8 @@ class Converter {
 
   std::string run(std::string_view text) {
     reg_.ClearMarks();
-    out_.reserve(text.size() + text.size() / 16 + 64);
     out_ = kHeader + reg_.ColorTable() + "\r\n";
+    out_.reserve(text.size() + text.size() / 4 + 64);
     bool afterLead = false;
     for (size_t i = 0; i < text.size(); ++i) {
       auto c = static_cast<unsigned char>(text[i]);

@@ -20,6 +20,9 @@ void TfrmMain::bindLinkCommands() {
 }
 
 void TfrmMain::loadTabContent(const std::string& content) {
+  // Emptied first: a large old content goes with its control, far faster than the control's own
+  // emptying by the new content.
+  rceMemo.clear();
   rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
   linksShown_ = PlainMode && HotLink;
   hoverMark_ = -1;

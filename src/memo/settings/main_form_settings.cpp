@@ -32,7 +32,7 @@ void TfrmMain::LoadSettings() {
     shared::TKzRegEx reg;
     bool opened = false;
     if (reg.KeyExists(SettingsKey) || !reg.KeyExists(PreviousSettingsKey)) {
-      // The file-type registration of a first start comes with the association commands.
+      if (!reg.KeyExists(SettingsKey)) registerFileType();  // the first start
       opened = reg.OpenKey(SettingsKey, true);
     } else {
       opened = reg.OpenKeyReadOnly(PreviousSettingsKey);

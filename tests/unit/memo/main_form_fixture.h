@@ -15,6 +15,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "support/classes_root.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 #include "ui/app.h"
@@ -100,6 +101,8 @@ class MainFormTest : public ::testing::Test {
   }
 
   test::TestKey key{"MemoMainForm"};
+  // Every first start registers the document type: into a key of the test's own.
+  test::ClassesRoot classes{"MemoMainFormClasses"};
   test::TestKey previousKey{"MemoMainFormPrevious"};
   test::TempFolder dir;
   test::TempFolder programDir;

@@ -8,29 +8,12 @@
 #include <stdexcept>
 
 #include "base/text.h"
+#include "support/file_drops.h"
 #include "ui/form.h"
 
 namespace {
 
-// An HDROP as the shell hands it over: DROPFILES, then the UTF-16 names, each NUL-ended, and a
-// final NUL.
-HDROP makeDrop(const std::vector<std::wstring>& names, POINT pt) {
-  size_t chars = 1;
-  for (auto& n : names) chars += n.size() + 1;
-  HGLOBAL mem = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-  auto* df = static_cast<DROPFILES*>(GlobalLock(mem));
-  df->pFiles = sizeof(DROPFILES);
-  df->pt = pt;
-  df->fNC = FALSE;
-  df->fWide = TRUE;
-  auto* p = reinterpret_cast<wchar_t*>(reinterpret_cast<BYTE*>(df) + sizeof(DROPFILES));
-  for (auto& n : names) {
-    std::copy(n.begin(), n.end(), p);
-    p += n.size() + 1;
-  }
-  GlobalUnlock(mem);
-  return static_cast<HDROP>(mem);
-}
+using test::makeDrop;
 
 bool released(HDROP drop) { return GlobalFlags(drop) == GMEM_INVALID_HANDLE; }
 

@@ -10,6 +10,7 @@
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
+#include "support/classes_root.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 
@@ -95,24 +96,7 @@ TEST(ShortCutFile, CreateAnswersFalseWhenTheFileIsNotWritten) {
   RemoveDirectoryW(base::wide(startup(folder)).c_str());
 }
 
-// HKEY_CLASSES_ROOT of this process pointed at a test key; reads of what was registered.
-struct ClassesRoot {
-  explicit ClassesRoot(const char* name) : key(name) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, base::wide(key.path()).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h,
-                    nullptr);
-    RegOverridePredefKey(HKEY_CLASSES_ROOT, h);
-  }
-  ~ClassesRoot() {
-    RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    RegCloseKey(h);
-  }
-  std::string value(const std::string& sub) const {
-    shared::TRegistry r;
-    return r.OpenKeyReadOnly(key.path() + "\\" + sub) ? r.ReadString("") : "<missing>";
-  }
-  test::TestKey key;
-  HKEY h = nullptr;
-};
+using test::ClassesRoot;
 
 TEST(ShortCutFileRegistration, WritesTypeIconAndOpenCommandAlsoASecondTime) {
   ClassesRoot root("FileType");

@@ -114,6 +114,28 @@ TEST_F(Commands, SystemMenuIsBuiltFromTheFileAndMarkedBeforeEachDisplay) {
   EXPECT_EQ(tockle::FindItemByTag(8, menu)->ImageIndex, -1);
 }
 
+// The pop-up menu as Win32 holds it: the pictures of the seven commands exactly while SystemIcon.
+TEST_F(Commands, SystemMenuPicturesShowOnlyWithSystemIcon) {
+  for (bool icons : {true, false}) {
+    form.Settings.SystemIcon = icons;
+    form.ApplySettings(false);
+    base::Menu menu = form.BuildSystemPopup();
+    auto picture = [](HMENU m, UINT id, BOOL byPosition) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_BITMAP;
+      GetMenuItemInfoW(m, id, byPosition, &info);
+      return info.hbmpItem;
+    };
+    EXPECT_EQ(picture(menu.get(), 8, FALSE) != nullptr, icons);
+    EXPECT_EQ(picture(menu.get(), 22, FALSE) != nullptr, icons);
+    // Commands without a picture of their own, submenus and separators get none.
+    EXPECT_EQ(picture(menu.get(), 5, FALSE), nullptr);
+    EXPECT_EQ(picture(menu.get(), 2, TRUE), nullptr);
+    EXPECT_EQ(picture(menu.get(), 3, TRUE), nullptr);
+  }
+}
+
 TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
   base::deleteFile(folder.file("_system3"));
   writeFile("_command", "[System]\r\n[HotKey]\r\n[Default]\r\n設定(&O)=8\r\n-=-1\r\n終了(&X)=22\r\n"_sj);
@@ -138,18 +160,22 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
   EXPECT_TRUE(base::fileExists(folder.file("_system3")));
 }
 
-TEST_F(Commands, WithoutTheCommandListTheProgramEnds) {
+TEST_F(Commands, WithoutTheCommandListTheProgramEndsAfterOneBoxWithoutDialogOrFiles) {
   base::deleteFile(folder.file("_system3"));
   base::deleteFile(folder.file("_command"));
-  std::string caption;
+  std::vector<std::string> captions;
   form.AskUser = [&](HWND, std::string_view, std::string_view c, UINT) {
-    caption = c;
+    captions.emplace_back(c);
     return IDOK;
   };
+  bool shown = false;
+  form.ShowConfig = [&](tockle::TfrmConfig&) { shown = true; };
   form.ApplySettings(false);
-  EXPECT_EQ(caption, "クリティカルエラー"_sj);
+  EXPECT_EQ(captions, (std::vector<std::string>{"システムメニュー設定エラー"_sj, "クリティカルエラー"_sj}));
+  EXPECT_FALSE(shown);
   EXPECT_TRUE(ui::Application::instance().terminated());
   EXPECT_FALSE(base::fileExists(folder.file("_system3")));
+  EXPECT_FALSE(base::fileExists(folder.file("_hot3")));
 }
 
 TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {

@@ -17,42 +17,60 @@ namespace {
 using tockle::SystemMenuRecord;
 using tockle::TMenuItem;
 
-TEST(SystemMenuFile, RecordsRoundTripAndTrailingBytesAreIgnored) {
+std::string bytesOf(const std::vector<SystemMenuRecord>& recs) { return tockle::encodeSystemMenu(recs); }
+std::string int32(int32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+
+TEST(SystemMenuFile, WriteReadWriteIsByteExact) {
   std::vector<SystemMenuRecord> recs{
       {"nil", "電源"_sj, 0, 0, 0}, {"電源"_sj, "終了"_sj, 1, 1, 10}, {"nil", "-", 2, 2, -1}};
-  std::string bytes = tockle::encodeSystemMenu(recs);
-  auto back = tockle::decodeSystemMenu(bytes + std::string(16, '\x7f'));
-  ASSERT_EQ(back.size(), 3u);
-  EXPECT_EQ(back[1].ParentText, "電源"_sj);
-  EXPECT_EQ(back[1].Text, "終了"_sj);
-  EXPECT_EQ(back[1].StateIndex, 10);
-  EXPECT_EQ(back[2].StateIndex, -1);
-  EXPECT_TRUE(tockle::decodeSystemMenu(std::string(7, '\0')).empty());
+  std::string bytes = bytesOf(recs);
+  EXPECT_EQ(bytesOf(tockle::decodeSystemMenu(bytes)), bytes);
 }
 
-TEST(SystemMenuFile, RecordsGoBelowTheFirstItemOfTheirParentsCaptionOrTheTop) {
+// Damaged files: only whole records are read, and nothing after the damage.
+TEST(SystemMenuFile, OnlyWholeRecordsAreRead) {
+  const std::string two = bytesOf({{"nil", "A", 1, 1, 5}, {"nil", "BB", 1, 1, 6}});
+  const size_t first = bytesOf({{"nil", "A", 1, 1, 5}}).size();
+  struct {
+    std::string bytes;
+    size_t records;
+  } cases[] = {
+      {std::string(7, '\0'), 0},
+      {two + std::string(16, '\x7f'), 2},         // at most 16 bytes after the last record are ignored
+      {two.substr(0, first + 2), 1},              // the next record's parent count cut
+      {two.substr(0, first + 4 + 3 + 2), 1},      // its caption count cut
+      {two.substr(0, first + 4 + 3 + 4 + 1), 1},  // its caption cut
+      {two.substr(0, two.size() - 1), 1},         // its last number cut
+      {bytesOf({{"nil", "A", 1, 1, 5}}) + int32(-1) + std::string(40, 'x'), 1},
+      {bytesOf({{"nil", "A", 1, 1, 5}}) + int32(1000000000) + std::string(40, 'x'), 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(tockle::decodeSystemMenu(c.bytes).size(), c.records) << c.bytes.size();
+}
+
+TEST(SystemMenuFile, AParentIsTheNearestAncestorOfThatCaptionThenTheFirstEarlierOne) {
+  std::vector<SystemMenuRecord> recs{{"nil", "A", 0, 0, 0},  // 0
+                                     {"A", "x", 1, 1, 5},    // 1: under 0
+                                     {"nil", "B", 0, 0, 0},  // 2
+                                     {"B", "A", 0, 0, 0},    // 3: a second A, deeper
+                                     {"A", "y", 1, 1, 6},    // 4: under 3, the nearer A
+                                     {"x", "z", 1, 1, 7},    // 5: x is no ancestor: the first x
+                                     {"missing", "w", 1, 1, 8}, {"nil", "v", 1, 1, 9}};
+  EXPECT_EQ(tockle::systemMenuParents(recs), (std::vector<int>{-1, 0, -1, 2, 3, 1, -1, -1}));
   TMenuItem root;
-  tockle::LoadRecordsToMenu({{"nil", "A", 0, 0, 0},
-                             {"nil", "A", 0, 0, 0},
-                             {"A", "x", 1, 1, 5},
-                             {"x", "deep", 1, 1, 6},
-                             {"missing", "y", 1, 1, 7}},
-                            root);
-  ASSERT_EQ(root.Items.size(), 3u);
-  auto& first = root.Items.front();
-  ASSERT_EQ(first.Items.size(), 1u);
-  EXPECT_EQ(first.Items.front().Caption, "x");
-  EXPECT_EQ(first.Items.front().Items.front().Tag, 6);
-  EXPECT_EQ(root.Items.back().Caption, "y");
+  tockle::LoadRecordsToMenu(recs, root);
+  ASSERT_EQ(root.Items.size(), 4u);
+  EXPECT_EQ(root.Items.front().Items.front().Items.front().Caption, "z");
 }
 
-TEST(SystemMenuFile, AMissingFileLoadsNothing) {
+TEST(SystemMenuFile, AMissingFileLoadsNothingAndADamagedOneStillGetsSettingsAndExit) {
   test::TempFolder folder;
   TMenuItem root;
   EXPECT_FALSE(tockle::LoadToMenu(folder.file("_system3"), root));
-  base::writeFileAtomic(folder.file("_system3"), tockle::encodeSystemMenu({{"nil", "x", 1, 1, 22}}));
+  base::writeFileAtomic(folder.file("_system3"), bytesOf({{"nil", "x", 1, 1, 22}}) + int32(-1));
   EXPECT_TRUE(tockle::LoadToMenu(folder.file("_system3"), root));
-  EXPECT_EQ(root.Items.size(), 1u);
+  ASSERT_EQ(root.Items.size(), 2u);
+  EXPECT_EQ(root.Items.front().Tag, 22);
+  EXPECT_EQ(root.Items.back().Tag, 8);
 }
 
 TEST(SystemMenu, FindByTagIsDepthFirstAndBindingSkipsSeparatorsAndSubmenus) {

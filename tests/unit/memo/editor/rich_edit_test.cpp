@@ -3,6 +3,8 @@
 #include "memo/editor/rich_edit.h"
 #include "memo/link/link_conversion.h"
 
+#include <richedit.h>
+
 #include <gtest/gtest.h>
 
 #include "base/text.h"
@@ -74,4 +76,20 @@ TEST_F(RichEditTest, ConvertedLinkTextShowsTheSameText) {
   memo::RegisterWebLinks(registry);
   edit.loadContent(memo::ConvertLinks("表\\{x}\rhttp://a\\b{}\nド\r\n"_sj, registry));
   EXPECT_EQ(edit.text(), "表\\{x}\r\nhttp://a\\b{}\r\nド\r\n"_sj);
+}
+
+TEST_F(RichEditTest, ALargeContentIsDroppedWithAFreshControlThatKeepsIdAndDefaultFont) {
+  edit.setDefaultFont("Arial", 15, RGB(0, 128, 0));
+  HWND first = edit.handle();
+  edit.setText(std::string(memo::RichEdit::kSlowEmptying + 1, 'x'));
+  edit.clear();
+  ASSERT_NE(edit.handle(), first);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(GetDlgCtrlID(edit.handle()), 10);
+  EXPECT_EQ(edit.text(), "");
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  SendMessageW(edit.handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  EXPECT_EQ(base::cp932(cf.szFaceName), "Arial");
+  EXPECT_EQ(cf.crTextColor, RGB(0, 128, 0));
 }

@@ -140,4 +140,18 @@ TEST_F(MemoLinks, TypeTwoToThreeAndBackKeepsEveryTabAndItsBytes) {
   EXPECT_EQ(boxes.size(), 2u);
 }
 
+TEST_F(MemoLinks, ASwitchAwayFromALargeTabLeavesAWorkingVisibleEditor) {
+  std::string big(memo::RichEdit::kSlowEmptying + 10, 'x');
+  startWith("big/*!/" + big + "\r\nsmall/*!/http://a/\r\n");
+  HWND first = form->rceMemo.handle();
+  form->MoveToAdjacentTab(true);
+  ASSERT_NE(form->rceMemo.handle(), first);
+  EXPECT_TRUE(IsWindowVisible(form->rceMemo.handle()));
+  EXPECT_EQ(form->LinkRegistry.Marks.size(), 1u);
+  SendMessageW(form->rceMemo.handle(), WM_CHAR, 'y', 1);
+  EXPECT_TRUE(form->rceMemo.modified());
+  form->MoveToAdjacentTab(true);
+  EXPECT_EQ(documentTab("memo.ntd", "small"), "yhttp://a/\r\n");
+}
+
 }  // namespace

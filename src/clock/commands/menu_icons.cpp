@@ -1,0 +1,156 @@
+#include "clock/commands/menu_icons.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace tockle {
+
+namespace {
+
+constexpr int kSize = 16;
+// Painted where the picture is transparent; no picture uses it.
+constexpr COLORREF kKey = RGB(255, 0, 255);
+
+struct Gdi {
+  HDC dc;
+  void pen(COLORREF c, int width = 1) { DeleteObject(SelectObject(dc, CreatePen(PS_SOLID, width, c))); }
+  void brush(COLORREF c) { DeleteObject(SelectObject(dc, CreateSolidBrush(c))); }
+  void rect(int l, int t, int r, int b) { Rectangle(dc, l, t, r, b); }
+  void ellipse(int l, int t, int r, int b) { Ellipse(dc, l, t, r, b); }
+  void line(int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+  }
+};
+
+using Painter = std::function<void(Gdi&)>;
+
+const Painter kMemo = [](Gdi& g) {
+  g.pen(RGB(64, 64, 64));
+  g.brush(RGB(255, 255, 255));
+  g.rect(3, 1, 13, 15);
+  g.pen(RGB(0, 64, 192));
+  for (int y = 4; y <= 12; y += 3) g.line(5, y, 11, y);
+};
+const Painter kAlarm = [](Gdi& g) {
+  g.pen(RGB(96, 64, 0));
+  g.brush(RGB(255, 224, 64));
+  g.ellipse(1, 1, 15, 15);
+  g.pen(RGB(0, 0, 0));
+  g.line(8, 8, 8, 3);
+  g.line(8, 8, 11, 10);
+};
+const Painter kHistory = [](Gdi& g) {
+  g.pen(RGB(96, 48, 0));
+  g.brush(RGB(176, 112, 48));
+  g.rect(2, 2, 14, 15);
+  g.pen(RGB(128, 128, 128));
+  g.brush(RGB(255, 255, 255));
+  g.rect(4, 4, 12, 13);
+  g.brush(RGB(160, 160, 160));
+  g.rect(5, 1, 11, 4);
+};
+const Painter kSync = [](Gdi& g) {
+  g.pen(RGB(0, 64, 160));
+  g.brush(RGB(64, 144, 255));
+  g.ellipse(1, 1, 15, 15);
+  g.pen(RGB(0, 128, 0), 2);
+  g.line(4, 6, 8, 5);
+  g.line(7, 10, 12, 11);
+  g.pen(RGB(0, 64, 160));
+  g.line(8, 1, 8, 15);
+};
+const Painter kSettings = [](Gdi& g) {
+  g.pen(RGB(64, 64, 64), 3);
+  g.line(8, 1, 8, 15);
+  g.line(1, 8, 15, 8);
+  g.line(3, 3, 13, 13);
+  g.line(13, 3, 3, 13);
+  g.pen(RGB(64, 64, 64));
+  g.brush(RGB(160, 160, 160));
+  g.ellipse(3, 3, 13, 13);
+  g.brush(RGB(255, 255, 255));
+  g.ellipse(6, 6, 10, 10);
+};
+const Painter kHelp = [](Gdi& g) {
+  g.pen(RGB(0, 48, 144));
+  g.brush(RGB(32, 96, 224));
+  g.ellipse(1, 1, 15, 15);
+  g.pen(RGB(255, 255, 255), 2);
+  g.line(6, 5, 8, 4);
+  g.line(8, 4, 10, 6);
+  g.line(10, 6, 8, 8);
+  g.line(8, 8, 8, 10);
+  g.line(8, 12, 8, 13);
+};
+const Painter kExit = [](Gdi& g) {
+  g.pen(RGB(128, 0, 0));
+  g.brush(RGB(224, 32, 32));
+  g.ellipse(1, 1, 15, 15);
+  g.pen(RGB(255, 255, 255), 2);
+  g.line(5, 5, 11, 11);
+  g.line(11, 5, 5, 11);
+};
+const Painter kSubmenu = [](Gdi& g) {
+  g.pen(RGB(128, 96, 0));
+  g.brush(RGB(255, 208, 64));
+  g.rect(1, 3, 8, 6);
+  g.rect(1, 5, 15, 14);
+};
+const Painter kCommand = [](Gdi& g) {
+  g.pen(RGB(0, 96, 0));
+  g.brush(RGB(64, 192, 64));
+  POINT p[] = {{5, 3}, {12, 8}, {5, 13}};
+  Polygon(g.dc, p, 3);
+};
+const Painter kSeparator = [](Gdi& g) {
+  g.pen(RGB(96, 96, 96), 2);
+  g.line(1, 8, 15, 8);
+};
+
+// One picture: drawn on the key colour, which then becomes transparent.
+base::GdiBitmap paint(const Painter& painter) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSize, -kSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* raw = nullptr;
+  base::GdiBitmap bmp(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0));
+  if (!bmp || !raw) return bmp;
+  base::MemDc dc(CreateCompatibleDC(nullptr));
+  HGDIOBJ old = SelectObject(dc.get(), bmp.get());
+  HGDIOBJ oldPen = SelectObject(dc.get(), GetStockObject(BLACK_PEN));
+  HGDIOBJ oldBrush = SelectObject(dc.get(), GetStockObject(WHITE_BRUSH));
+  RECT all{0, 0, kSize, kSize};
+  HBRUSH key = CreateSolidBrush(kKey);
+  FillRect(dc.get(), &all, key);
+  DeleteObject(key);
+  Gdi g{dc.get()};
+  painter(g);
+  DeleteObject(SelectObject(dc.get(), oldPen));
+  DeleteObject(SelectObject(dc.get(), oldBrush));
+  SelectObject(dc.get(), old);
+  GdiFlush();
+  auto* px = static_cast<uint32_t*>(raw);
+  const uint32_t keyPixel = (GetRValue(kKey) << 16) | (GetGValue(kKey) << 8) | GetBValue(kKey);
+  for (int i = 0; i < kSize * kSize; ++i) px[i] = (px[i] & 0xFFFFFF) == keyPixel ? 0 : (px[i] | 0xFF000000u);
+  return bmp;
+}
+
+}  // namespace
+
+TMenuImages::TMenuImages(Set set) : list_(kSize, kSize, ILC_COLOR32) {
+  std::vector<const Painter*> painters;
+  if (set == SystemMenu)
+    painters = {&kMemo, &kAlarm, &kHistory, &kSync, &kSettings, &kHelp, &kExit};
+  else
+    painters = {&kSubmenu, &kCommand, &kSeparator};
+  for (const Painter* p : painters) {
+    bitmaps_.push_back(paint(*p));
+    list_.add(bitmaps_.back().get());
+  }
+}
+
+HBITMAP TMenuImages::Bitmap(int index) const {
+  return index >= 0 && index < Count() ? bitmaps_[static_cast<size_t>(index)].get() : nullptr;
+}
+
+}  // namespace tockle

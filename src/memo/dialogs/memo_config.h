@@ -1,0 +1,125 @@
+// The memo's settings dialog: the tab list (order, new, rename at once, delete), the tab side and
+// the tab-file prefix; the link, drop, reload, input-method and backup settings; the date and
+// time formats with their previews. The window fills it and reads it back; the dialog checks
+// what is entered.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "memo/dialogs/config_ids.h"
+#include "memo/dialogs/dnd_list_box.h"
+#include "memo/document/doc_format.h"
+#include "ui/controls.h"
+#include "ui/dialog.h"
+#include "ui/page_host.h"
+
+namespace memo {
+
+struct FormatGroup;
+
+class TfrmConfig : public ui::Dialog {
+ public:
+  explicit TfrmConfig(HWND owner);
+
+  // What the dialog asks with and reaches the document through (the window sets them).
+  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
+  std::function<int(std::string_view text, std::string_view caption, UINT flags)> AskUser;
+  // Renames a tab of the document at once; false when the document refused.
+  std::function<bool(const std::string& oldName, const std::string& newName)> RenameTab;
+  // Runs at OK before the dialog closes; false keeps it open (it has said why).
+  std::function<bool()> OnApply;
+  std::function<void(ULONG_PTR context)> ShowHelp;
+  // The document's format and its tabs, against which new names are checked.
+  DocFormat Format = DocFormat::TypeIII;
+  std::vector<std::string> DocumentTabs;
+
+  ui::PageHost PageControl1{this, IDC_MCFG_PAGES};
+  ui::Page tbsTabs;
+  ui::Page tbsGeneral;
+  ui::Page tbsDateTime;
+  ui::Button btnOk{this, IDOK};
+  ui::Button btnCancel{this, IDCANCEL};
+  ui::Button BitBtn4{this, IDC_MCFG_HELP};
+
+  TKzDnDListBox lsbTabOrder{&tbsTabs, IDC_MCFG_TABLIST};
+  ui::Button btnUp{&tbsTabs, IDC_MCFG_UP};
+  ui::Button btnDown{&tbsTabs, IDC_MCFG_DOWN};
+  ui::Button btnCreateNewTab{&tbsTabs, IDC_MCFG_NEWTAB};
+  ui::Button btnChangeName{&tbsTabs, IDC_MCFG_RENAME};
+  ui::Button btnDelete{&tbsTabs, IDC_MCFG_DELETE};
+  ui::RadioButton rdgTabPosition[4] = {
+      {&tbsTabs, IDC_MCFG_POS0}, {&tbsTabs, IDC_MCFG_POS1}, {&tbsTabs, IDC_MCFG_POS2}, {&tbsTabs, IDC_MCFG_POS3}};
+  ui::Edit edtSeparatedHeader{&tbsTabs, IDC_MCFG_HEADER};
+
+  ui::CheckBox chkUrl{&tbsGeneral, IDC_MCFG_URL};
+  ui::CheckBox chkEmail{&tbsGeneral, IDC_MCFG_EMAIL};
+  ui::CheckBox chkLocal{&tbsGeneral, IDC_MCFG_LOCAL};
+  ui::CheckBox chkHotLink{&tbsGeneral, IDC_MCFG_HOTLINK};
+  ui::CheckBox chkForceFix{&tbsGeneral, IDC_MCFG_FORCEFIX};
+  ui::CheckBox chkUseDrop{&tbsGeneral, IDC_MCFG_DROP};
+  ui::CheckBox chkAutoOpenText{&tbsGeneral, IDC_MCFG_AUTOOPEN};
+  ui::RadioButton rdgReload[3] = {
+      {&tbsGeneral, IDC_MCFG_RELOAD0}, {&tbsGeneral, IDC_MCFG_RELOAD1}, {&tbsGeneral, IDC_MCFG_RELOAD2}};
+  ui::CheckBox chkFEPOnWhenStart{&tbsGeneral, IDC_MCFG_FEP};
+  ui::CheckBox chkCreateBackup{&tbsGeneral, IDC_MCFG_BACKUP};
+
+  ui::RadioButton rdbDateWin{&tbsDateTime, IDC_MCFG_DATE_WIN};
+  ui::RadioButton rdbDateCustom{&tbsDateTime, IDC_MCFG_DATE_CUSTOM};
+  ui::RadioButton rdbDateLong{&tbsDateTime, IDC_MCFG_DATE_LONG};
+  ui::RadioButton rdbDateShort{&tbsDateTime, IDC_MCFG_DATE_SHORT};
+  ui::ComboBox cbbDateCustom{&tbsDateTime, IDC_MCFG_DATE_FORMAT};
+  ui::Label lblDatePreview{&tbsDateTime, IDC_MCFG_DATE_PREVIEW};
+  ui::RadioButton rdbTimeWin{&tbsDateTime, IDC_MCFG_TIME_WIN};
+  ui::RadioButton rdbTimeCustom{&tbsDateTime, IDC_MCFG_TIME_CUSTOM};
+  ui::RadioButton rdbTimeLong{&tbsDateTime, IDC_MCFG_TIME_LONG};
+  ui::RadioButton rdbTimeShort{&tbsDateTime, IDC_MCFG_TIME_SHORT};
+  ui::ComboBox cbbTimeCustom{&tbsDateTime, IDC_MCFG_TIME_FORMAT};
+  ui::Label lblTimePreview{&tbsDateTime, IDC_MCFG_TIME_PREVIEW};
+
+  // The radio groups as numbers.
+  int tabPosition() const;
+  void setTabPosition(int side);
+  int reloadOption() const;
+  void setReloadOption(int option);
+  // The stored date and time formats ("dddddd"/"ddddd", "tt"/"t", else custom) to the controls
+  // and back.
+  void setDateFormat(const std::string& format);
+  std::string dateFormat();
+  void setTimeFormat(const std::string& format);
+  std::string timeFormat();
+  // The tab list's tab names.
+  void setTabNames(const std::vector<std::string>& names);
+  std::vector<std::string> tabNames() const { return lsbTabOrder.items(); }
+
+  void btnUpClick(bool down);
+  void btnCreateNewTabClick();
+  void btnChangeNameClick();
+  void btnDeleteClick();
+  void DatePreview();
+  void TimePreview();
+  void BitBtn4Click();
+  void UpdateTabListExtent();
+  void btnOkClick();
+
+ protected:
+  bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+
+ private:
+  FormatGroup dateGroup();
+  FormatGroup timeGroup();
+  // An entered name fit for a tab: refused with a box when it is not. Duplicates are the caller's.
+  bool acceptableName(const std::string& name);
+  bool taken(const std::string& name) const;
+  int ask(std::string_view text, std::string_view caption, UINT flags);
+};
+
+// A tab-file prefix that, with any tab name after it, still gives a bare file name in the
+// document's folder (no separator, drive, "..", device name, wildcard).
+bool isValidTabFilePrefix(std::string_view prefix);
+
+}  // namespace memo

@@ -1,0 +1,121 @@
+// Find and replace of the memo window: the system's modeless dialogs, their requests walked
+// through the tabs; a tab other than the shown one is searched in the document as stored and
+// shown only where the text is.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "memo/find/tab_search.h"
+
+namespace memo {
+
+namespace {
+
+// A rich tab's text as the editor would show it, from a control of its own that is never shown.
+std::string richText(const std::string& content) {
+  RichEdit scratch;
+  if (!scratch.create(HWND_MESSAGE, 0)) return {};
+  SendMessageW(scratch.handle(), EM_SETEVENTMASK, 0, 0);
+  scratch.loadContent(content);
+  std::string text = scratch.text();
+  DestroyWindow(scratch.handle());
+  return text;
+}
+
+class WindowTabs : public SearchTarget {
+ public:
+  WindowTabs(TfrmMain& form, HWND dialog) : form_(form), dialog_(dialog) {}
+
+  int tabCount() override { return form_.tabCount(); }
+  int shownTab() override { return form_.selectedTab(); }
+  std::string shownText() override { return form_.rceMemo.text(); }
+  void selection(size_t& start, size_t& length) override {
+    start = static_cast<size_t>(form_.rceMemo.selStart());
+    length = static_cast<size_t>(form_.rceMemo.selLength());
+  }
+  void select(size_t start, size_t length) override {
+    form_.rceMemo.setSelection(static_cast<int>(start), static_cast<int>(length));
+  }
+  bool replaceSelection(std::string_view text) override {
+    if (form_.tabReadOnly() || form_.rceMemo.readOnly()) return false;
+    form_.rceMemo.replaceSelection(text);
+    return true;
+  }
+  std::optional<std::string> storedText(int tab) override {
+    TKzMemoManager& man = form_.MemoMan;
+    // A look into the document is no load of a tab: what the manager remembers of the shown tab
+    // stays, and a tab it cannot read is left for the walk to show (and report as a load does).
+    const std::string tabFile = man.CurrentTabFile;
+    const int32_t docAge = man.DocAge, tabAge = man.TabAge;
+    auto showError = std::move(man.ShowError);
+    auto notFound = std::move(man.OnNotFound);
+    man.ShowError = [](std::string_view, std::string_view) {};
+    man.OnNotFound = nullptr;
+    std::string content;
+    const bool loaded = man.LoadTab(form_.tabName(tab), content);
+    man.ShowError = std::move(showError);
+    man.OnNotFound = std::move(notFound);
+    man.CurrentTabFile = tabFile;
+    man.DocAge = docAge;
+    man.TabAge = tabAge;
+    if (!loaded) return std::nullopt;
+    if (isRichContent(content)) return richText(content);
+    return content;
+  }
+  bool showTab(int tab) override {
+    if (!form_.saveShownTab()) return false;
+    form_.tbcMemo.setSelectedIndex(tab);
+    form_.tbcMemoChange();
+    return true;
+  }
+  bool askContinue(bool down, bool replacing) override {
+    std::string text = down ? "最後のタブです\r\n最初のタブから"_sj : "最初のタブです\r\n最後のタブから"_sj;
+    text += replacing ? "置換を続けますか？"_sj : "検索を続けますか？"_sj;
+    const std::string caption = replacing ? "置換継続の確認"_sj : "検索継続の確認"_sj;
+    return form_.AskUser && form_.AskUser(dialog_, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  }
+
+ private:
+  TfrmMain& form_;
+  HWND dialog_;
+};
+
+// Below the main window's top by half its height, at its left edge.
+POINT dialogPlace(HWND main) {
+  RECT r{};
+  GetWindowRect(main, &r);
+  return {r.left, r.top + (r.bottom - r.top) / 2};
+}
+
+}  // namespace
+
+void TfrmMain::bindFindCommands() {
+  onCommand(mnuFind, [this] { mnuFindClick(); });
+  onCommand(mnuReplace, [this] { mnuReplaceClick(); });
+  fndFind.attach(handle());
+  rpdReplace.attach(handle());
+  fndFind.onFind = [this](const SearchRequest& r, HWND dialog) { fndFindFind(r, dialog); };
+  rpdReplace.onFind = [this](const SearchRequest& r, HWND dialog) { fndFindFind(r, dialog); };
+  rpdReplace.onReplace = [this](const SearchRequest& r, HWND dialog) { rpdReplaceReplace(r, dialog); };
+}
+
+void TfrmMain::mnuFindClick() { fndFind.show(dialogPlace(handle())); }
+
+void TfrmMain::mnuReplaceClick() { rpdReplace.show(dialogPlace(handle())); }
+
+void TfrmMain::fndFindFind(const SearchRequest& request, HWND dialog) {
+  WindowTabs tabs(*this, dialog);
+  SearchRequest find = request;
+  find.mode = SearchMode::Find;
+  runSearch(tabs, find);
+}
+
+void TfrmMain::rpdReplaceReplace(const SearchRequest& request, HWND dialog) {
+  WindowTabs tabs(*this, dialog);
+  runSearch(tabs, request);
+}
+
+}  // namespace memo

@@ -1,0 +1,168 @@
+// The insert commands of the memo window: the date or time (now or some days or hours ahead), a
+// text file at the end of the shown tab, a file as a tab of its own; and the files dropped on the
+// window.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "memo/document/tab_name.h"
+#include "memo/insert/insert_rules.h"
+#include "shared/shortcut_file.h"
+#include "ui/common_dialogs.h"
+
+namespace memo {
+
+namespace {
+
+constexpr int kAskedOffset = 6;  // the "asks" item after the offsets 0..5
+
+// The date or time moved by tag (-1: a count asked for) in place of the selection.
+void insertMoment(TfrmMain& form, int tag, bool hours) {
+  long long count = tag;
+  if (tag < 0) {
+    std::string answer = "10";
+    if (!form.InputQuery ||
+        !form.InputQuery(hours ? "時間数の指定"_sj : "日数の指定"_sj,
+                         hours ? "何時間後を挿入するか指定して下さい"_sj : "何日後を挿入するか指定して下さい"_sj,
+                         answer) ||
+        !parseOffset(answer, count))
+      return;
+  }
+  if (form.tabReadOnly()) return;
+  base::DateTime at = offsetTime(form.Now ? form.Now() : base::now(), count, hours);
+  form.rceMemo.replaceSelection(base::formatDateTime(hours ? form.InsertTimeType : form.InsertDateType, at));
+}
+
+const char* const kInsertTitle = "挿入するファイルの指定";
+
+}  // namespace
+
+void TfrmMain::bindInsertCommands() {
+  onCommand(actInsertDate, [this] { InsertDate(0); });
+  onCommand(actInsertTime, [this] { InsertTime(0); });
+  onCommandRange(mnuInsertDate0, mnuInsertDateAsk,
+                 [this](int offset) { InsertDate(offset == kAskedOffset ? -1 : offset); });
+  onCommandRange(mnuInsertTime0, mnuInsertTimeAsk,
+                 [this](int offset) { InsertTime(offset == kAskedOffset ? -1 : offset); });
+  onCommand(mnuInsertText, [this] { mnuInsertTextClick(); });
+  onCommand(mnuInsertNewTab, [this] { mnuInsertNewTabClick(); });
+  onCommand(mnuRelatedLink, [this] { mnuRelatedLinkClick(); });
+}
+
+void TfrmMain::InsertDate(int tag) { insertMoment(*this, tag, false); }
+
+void TfrmMain::InsertTime(int tag) { insertMoment(*this, tag, true); }
+
+bool TfrmMain::takeTextFile(const std::string& path, std::string& bytes) {
+  switch (readTextFile(path, bytes)) {
+    case TextFileState::Read:
+      return true;
+    case TextFileState::Missing:
+      return false;
+    case TextFileState::TooLarge:
+      ask("16MBを超えるファイルは読み込めません -> "_sj + path, "ファイルの読み込み"_sj, MB_OK | MB_ICONWARNING);
+      return false;
+    case TextFileState::NotText:
+      ask("テキストファイルではないため読み込めません -> "_sj + path, "ファイルの読み込み"_sj, MB_OK | MB_ICONWARNING);
+      return false;
+  }
+  return false;
+}
+
+void TfrmMain::mnuInsertTextClick() {
+  ui::FileDialogArgs args;
+  args.title = base::fromUtf8(kInsertTitle);
+  args.filter = "テキストファイル(*.txt)|*.txt"_sj;
+  std::string bytes;
+  if (!ui::commonDialogs().openFile(handle(), args) || !takeTextFile(args.fileName, bytes)) return;
+  AppendLine(insertedFileText(args.fileName, bytes));
+}
+
+void TfrmMain::mnuInsertNewTabClick() {
+  ui::FileDialogArgs args;
+  args.title = base::fromUtf8(kInsertTitle);
+  args.filter = "文書ファイル(*.rtf;*.txt)|*.rtf;*.txt|全てのファイル(*.*)|*.*"_sj;
+  if (ui::commonDialogs().openFile(handle(), args)) OpenFileAsTab(args.fileName);
+}
+
+void TfrmMain::AppendLine(const std::string& text) {
+  if (text.empty() || tabReadOnly()) return;
+  std::string shown = rceMemo.text();
+  bool ownLine = shown.empty() || shown.back() == '\n' || shown.back() == '\r';
+  rceMemo.setSelection(static_cast<int>(shown.size()), 0);
+  rceMemo.replaceSelection(ownLine ? text : "\r\n" + text);
+}
+
+void TfrmMain::OpenFileAsTab(const std::string& path) {
+  std::string bytes;
+  if (!takeTextFile(path, bytes)) return;
+  const std::vector<std::string> names = tabNames();
+  bool exists = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameTabName(n, path); });
+  if (exists && ask("タブ ["_sj + path + "] は既に存在します\r\nファイルの内容で置き換えますか？"_sj,
+                    "タブの置き換えの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  // A new tab refills the strip from the document and loads the shown tab again: its edit must be
+  // in the document first.
+  if (!saveShownTab()) return;
+  const int shown = selectedTab();
+  const bool replacesShown = exists && shown >= 0 && sameTabName(tabName(shown), path);
+  if (!MemoMan.SaveTab(path, bytes)) {
+    reportFailure("ファイルをタブに追加できませんでした"_sj);
+    return;
+  }
+  if (replacesShown) tbcMemoChange();
+}
+
+std::string TfrmMain::ResolveDroppedFile(const std::string& path, bool isShortcut) {
+  if (isShortcut) {
+    shared::TKzShortCutOperation link;
+    link.LinkFile = path;
+    return link.ReadShortCut() ? link.Target : path;
+  }
+  if (!base::fileExists(path)) return path;
+  std::string bytes;
+  return takeTextFile(path, bytes) ? urlOfInternetShortcut(bytes) : std::string();
+}
+
+void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>& files, int, int) {
+  ShowStatusMessage("ドロップアイテムを追加 -> "_sj + std::to_string(files.size()) + " 個"_sj);
+  for (const std::string& path : files) {
+    if (base::folderExists(path)) {
+      AppendLine(path);
+      continue;
+    }
+    switch (dropKindOf(path, AutoOpenText)) {
+      case DropKind::Tab:
+        OpenFileAsTab(path);
+        break;
+      case DropKind::Line:
+        AppendLine(path);
+        break;
+      case DropKind::Shortcut:
+        AppendLine(ResolveDroppedFile(path, true));
+        break;
+      case DropKind::InternetShortcut:
+        AppendLine(ResolveDroppedFile(path, false));
+        break;
+    }
+  }
+}
+
+void TfrmMain::mnuRelatedLinkClick() { registerFileType(); }
+
+void TfrmMain::registerFileType() {
+  shared::TKzShortCutOperation registration;
+  // A refusal is told once a run; the program goes on either way.
+  registration.ShowError = [this](std::string_view text, std::string_view caption) {
+    if (fileTypeRefused_ || !AskUser) return;
+    fileTypeRefused_ = true;
+    AskUser(nullptr, text, caption, MB_OK | MB_ICONERROR);
+  };
+  registration.RegisterFileType(".ntd", "TaveloMemo", "Taveloメモドキュメント"_sj, base::programPath(), 1, true);
+}
+
+}  // namespace memo

@@ -1,0 +1,60 @@
+// The real memo program's settings dialog: F10 opens it, the tab list is reordered with its
+// buttons, and OK changes the document's tab order on disk.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "memo/dialogs/config_ids.h"
+#include "support/e2e.h"
+#include "support/memo_e2e.h"
+
+namespace {
+
+using namespace memoe2e;
+
+HWND descendant(HWND dialog, int id) {
+  struct Search {
+    int id;
+    HWND found = nullptr;
+  } search{id};
+  EnumChildWindows(
+      dialog,
+      [](HWND w, LPARAM p) {
+        auto* s = reinterpret_cast<Search*>(p);
+        if (GetDlgCtrlID(w) != s->id) return TRUE;
+        s->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+TEST(MemoConfigProgram, F10OpensTheSettingsAndOkAppliesTheNewTabOrder) {
+  test::deleteUserKey(kKey);
+  test::ProgramRun memo("Memo.exe");
+  HWND main = startOn(memo, "order.ntd", typeIIDocument("A/*!/a\r\nB/*!/b\r\nC/*!/c\r\n"));
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return tabNames(main).size() == 3; }));
+  pressKeys(main, {VK_F10});
+  HWND dialog = memo.waitForWindow("環境設定 - Tavelo 3"_sj);
+  ASSERT_NE(dialog, nullptr);
+  HWND list = descendant(dialog, IDC_MCFG_TABLIST);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+  SendMessageW(list, LB_SETCURSEL, 0, 0);
+  SendMessageW(descendant(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
+  SendMessageW(descendant(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
+  click(dialog, IDOK);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(tabNames(main), (std::vector<std::string>{"B", "C", "A"}));
+  memo.close(kTitle);
+  std::string doc = base::readFile(memo.path("order.ntd")).value_or("");
+  EXPECT_LT(doc.find("B/*!/"), doc.find("C/*!/"));
+  EXPECT_LT(doc.find("C/*!/"), doc.find("A/*!/"));
+  test::deleteUserKey(kKey);
+}
+
+}  // namespace

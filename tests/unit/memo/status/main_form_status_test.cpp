@@ -1,0 +1,250 @@
+// The memo window's save timer, outside changes, clock watch, restore and status line, and its
+// commands that work with the clock, in-process.
+#include <gtest/gtest.h>
+
+#include "base/files.h"
+#include "base/handles.h"
+#include "base/text.h"
+#include "memo/chrome/commands.h"
+#include "memo/clock_link/alarm_request.h"
+#include "shared/history_file.h"
+#include "support/wait.h"
+#include "unit/memo/main_form_fixture.h"
+
+namespace {
+
+using memotest::MainFormTest;
+
+const std::string kDoc = "メモ/*!/abc\\CrLf%\r\n"_sj;
+
+// A window titled as the clock's main window, recording the alarm requests it receives.
+class FakeClock {
+ public:
+  FakeClock() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"MemoStatusTestClock";
+    RegisterClassW(&wc);
+    received.clear();
+    hwnd = CreateWindowExW(0, wc.lpszClassName, base::wide(memo::kClockTitle).c_str(), WS_POPUP, 0, 0, 10, 10, nullptr,
+                           nullptr, wc.hInstance, nullptr);
+  }
+  ~FakeClock() {
+    if (hwnd) DestroyWindow(hwnd);
+  }
+  HWND hwnd;
+  static inline std::vector<std::string> received;
+  static inline ULONG_PTR kind = 0;
+  static inline WPARAM sender = 0;
+
+ private:
+  static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COPYDATA) {
+      auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+      received.emplace_back(static_cast<const char*>(cds->lpData), cds->cbData);
+      kind = cds->dwData;
+      sender = wp;
+      return 0;
+    }
+    return DefWindowProcW(h, msg, wp, lp);
+  }
+};
+
+// The document changed by another program: its time moves on by a day.
+void writeOutside(const std::string& path, const std::string& bytes) {
+  ASSERT_TRUE(base::writeFileAtomic(path, bytes));
+  base::FileHandle f(CreateFileW(base::wide(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
+  FILETIME ft;
+  GetSystemTimeAsFileTime(&ft);
+  ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
+  t.QuadPart += 24ULL * 3600 * 10000000ULL;
+  ft = FILETIME{t.LowPart, t.HighPart};
+  ASSERT_TRUE(SetFileTime(f.get(), nullptr, nullptr, &ft));
+}
+
+class StatusTest : public MainFormTest {
+ protected:
+  void startOn(const std::string& tabs) {
+    write("memo.ntd", typeII(tabs));
+    start(dir.file("memo.ntd"));
+    form->CompositionPending = [this] { return composing; };
+    SetForegroundWindow(form->handle());
+    form->tmrMessageTimer();  // the timed texts of the start are over
+  }
+  bool composing = false;
+};
+
+TEST_F(StatusTest, TheCaretLineCountsLinesAndBytesRightAlignedInThreePlaces) {
+  startOn("メモ/*!/abc\\CrLf%日本語xyz\\CrLf%\r\n"_sj);
+  form->ShowCaretPosition();
+  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
+  // Line 2 after three double-byte characters: column 7.
+  form->rceMemo.setSelection(5 + 6, 0);
+  form->ShowCaretPosition();
+  EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
+  // A timed text stays until its timer ends; then the caret line returns.
+  form->ShowStatusMessage("x");
+  form->ShowCaretPosition();
+  EXPECT_EQ(form->StatusText(), "x");
+  form->tmrMessageTimer();
+  EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
+}
+
+TEST_F(StatusTest, TheClockWindowEnablesTheAlarmCommandAndItsGoingDisablesIt) {
+  startOn(kDoc);
+  EXPECT_FALSE(form->actions().find(memo::actSetAlarm)->enabled);
+  auto clock = std::make_unique<FakeClock>();
+  form->tmrSaveTimer();
+  EXPECT_TRUE(form->ClockConnected);
+  EXPECT_TRUE(form->actions().find(memo::actSetAlarm)->enabled);
+  char handle[16];
+  snprintf(handle, sizeof handle, "%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(clock->hwnd)));
+  EXPECT_EQ(form->StatusText(), "Tockle 3 の起動を検知しました -> Connection Established w/ "_sj + handle);
+  form->tmrMessageTimer();
+  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleと連携可能です"_sj);
+  // The selection goes to the clock as a new alarm, two lines as one.
+  form->rceMemo.setText("会議\r\n10時"_sj);
+  form->rceMemo.setModified(false);
+  form->rceMemo.setSelection(0, 10);
+  EXPECT_TRUE(form->ExecuteCommand(memo::actSetAlarm));
+  ASSERT_EQ(FakeClock::received.size(), 1u);
+  EXPECT_EQ(FakeClock::received[0], "会議 10時"_sj);  // no terminator sent
+  EXPECT_EQ(FakeClock::kind, 1u);
+  EXPECT_EQ(FakeClock::sender, reinterpret_cast<WPARAM>(ui::Application::instance().handle()));
+  form->rceMemo.setSelection(0, 0);
+  form->ExecuteCommand(memo::actSetAlarm);
+  EXPECT_EQ(FakeClock::received.size(), 1u);  // nothing selected: nothing sent
+
+  clock.reset();
+  form->tmrSaveTimer();
+  EXPECT_FALSE(form->ClockConnected);
+  EXPECT_FALSE(form->actions().find(memo::actSetAlarm)->enabled);
+  EXPECT_EQ(form->StatusText(), "Tockle 3 の終了を検知しました -> Connection Lost"_sj);
+}
+
+TEST_F(StatusTest, AutosaveWaitsForAPendingComposition) {
+  startOn(kDoc);
+  form->rceMemo.setText("入力中"_sj);
+  form->rceMemo.setModified(true);
+  composing = true;
+  form->tmrSaveTimer();
+  EXPECT_TRUE(form->rceMemo.modified());
+  EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "abc\r\n");
+  composing = false;
+  form->tmrSaveTimer();
+  EXPECT_FALSE(form->rceMemo.modified());
+  EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "入力中\r\n"_sj);
+  EXPECT_EQ(form->StatusText(), "自動保存しました -> "_sj + dir.file("memo.ntd"));
+}
+
+struct Reload {
+  const char* name;
+  uint8_t option;
+  bool modified;
+  int answer;
+  bool asked;
+  bool reloaded;
+};
+
+class ReloadTest : public StatusTest, public testing::WithParamInterface<Reload> {};
+
+TEST_P(ReloadTest, AnOutsideChangeIsHandledByTheReloadOption) {
+  const Reload& r = GetParam();
+  startOn(kDoc);
+  form->ReloadOption = r.option;
+  if (r.modified) {
+    form->rceMemo.setText("mine");
+    form->rceMemo.setModified(true);
+  }
+  writeOutside(dir.file("memo.ntd"), typeII("メモ/*!/theirs\\CrLf%\r\n"_sj));
+  answers.push_back(r.answer);
+  // While the question is open, the timer goes on but neither asks again nor saves.
+  form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+    boxes.push_back(std::string(caption) + "|" + std::string(text));
+    form->tmrSaveTimer();
+    EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "theirs\r\n");
+    return answers.front();
+  };
+  form->tmrSaveTimer();
+  ASSERT_EQ(boxes.size(), r.asked ? 1u : 0u);
+  if (r.asked) {
+    EXPECT_EQ(boxes[0].substr(0, boxes[0].find("\r\n")), "再読み込みの確認|メモファイルが外部で更新されました"_sj);
+  }
+  EXPECT_EQ(form->rceMemo.text(), r.reloaded ? "theirs\r\n" : r.modified ? "mine" : "abc\r\n");
+  // The same change is not reported again.
+  form->tmrSaveTimer();
+  EXPECT_EQ(boxes.size(), r.asked ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, ReloadTest,
+                         testing::Values(Reload{"NeverNoticed", 0, false, IDYES, false, false},
+                                         Reload{"AskedYes", 1, false, IDYES, true, true},
+                                         Reload{"AskedNo", 1, false, IDNO, true, false},
+                                         Reload{"ReloadedSilently", 2, false, IDYES, false, true},
+                                         Reload{"AnEditIsNeverThrownAwayUnasked", 2, true, IDNO, true, false},
+                                         Reload{"AnEditGoesOnlyOnYes", 2, true, IDYES, true, true}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(StatusTest, RestoreAsksThenPutsTheBackupBack) {
+  startOn(kDoc);
+  ASSERT_TRUE(form->ExecuteCommand(memo::mnuUpdateBackup));
+  form->rceMemo.setText("later");
+  form->rceMemo.setModified(true);
+  form->tmrSaveTimer();
+  answers = {IDNO, IDYES};
+  ASSERT_TRUE(form->ExecuteCommand(memo::mnuRestore));
+  EXPECT_EQ(boxes.back(), "復元の確認|前回バックアップ時からの内容が失われます\r\n復元してよろしいですか？"_sj);
+  EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "later\r\n");
+  form->ExecuteCommand(memo::mnuRestore);
+  EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "abc\r\n");
+  EXPECT_EQ(form->rceMemo.text(), "abc\r\n");
+}
+
+TEST_F(StatusTest, HintsShowInTheStatusLineUntilTheyEnd) {
+  startOn(kDoc);
+  SendMessageW(form->handle(), WM_MENUSELECT, MAKEWPARAM(memo::mnuFind, MF_STRING),
+               reinterpret_cast<LPARAM>(form->mainMenu()));
+  EXPECT_EQ(form->StatusText(), "全てのタブに対して検索する"_sj);
+  SendMessageW(form->handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
+  // So do the font boxes' hints while the mouse is over them.
+  form->speFontSize.send(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(form->StatusText(), "選択箇所のフォントサイズを変更・表示する"_sj);
+  form->speFontSize.send(WM_MOUSELEAVE);
+  EXPECT_EQ(form->StatusText(), "");
+  SendMessageW(form->handle(), WM_NULL, 0, 0);
+  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
+}
+
+TEST_F(StatusTest, AHistoryTextIsInsertedAtTheCaretWithALineBreak) {
+  startOn(kDoc);
+  form->HistoryFile = programDir.file("_history3");
+  form->ExecuteCommand(memo::mnuClipHistory);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0],
+            "履歴ファイルが見つかりません|同じフォルダにTockleがないとこの機能は使えません\r\n"
+            "Tockleと同じフォルダに移動して下さい"_sj);
+  EXPECT_FALSE(base::fileExists(form->HistoryFile));
+
+  shared::TKzHistoryFile history(form->HistoryFile);
+  history.AppendMode = true;
+  for (const char* text : {"古い", "新しい"}) {
+    history.AddText = base::fromUtf8(text);
+    ASSERT_TRUE(history.Save());
+  }
+  std::vector<std::string> shown;
+  form->ChooseHistory = [&](const std::vector<std::string>& items) -> std::optional<std::string> {
+    shown = items;
+    return items[1];  // the first row
+  };
+  form->rceMemo.setSelection(1, 1);
+  form->ExecuteCommand(memo::mnuClipHistory);
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[3], "古い"_sj);
+  EXPECT_EQ(form->rceMemo.text(), "a新しい\r\nc\r\n"_sj);
+  EXPECT_EQ(form->StatusText(), "履歴挿入ウインドウを開いています -> "_sj + form->HistoryFile);
+}
+
+}  // namespace
