@@ -35,8 +35,8 @@ TEST_F(ClipHisPage, LoadsTheRecordAndTheLimitBoxesFollowTheirNumbers) {
     auto numbers = [](const tockle::TClipHistory& h) {
       return std::vector<int>{h.LetterFrom, h.LetterTo, h.LineFrom, h.LineTo, h.MaxCount, h.DayLimit};
     };
-    EXPECT_EQ((std::vector<int>{p().LetterFrom.Value(), p().LetterTo.Value(), p().LineFrom.Value(),
-                                p().LineTo.Value(), p().LimitAmout.Value(), p().DayLimit.Value()}),
+    EXPECT_EQ((std::vector<int>{p().LetterFrom.Value(), p().LetterTo.Value(), p().LineFrom.Value(), p().LineTo.Value(),
+                                p().LimitAmout.Value(), p().DayLimit.Value()}),
               numbers(c.h));
     EXPECT_EQ(p().chkUnuseHis.checked(), c.h.UnuseHis != 0);
     EXPECT_EQ(p().chkClearWhenExit.checked(), c.h.ClearWhenExit != 0);
