@@ -11,6 +11,19 @@ COLORREF toRgb(Color c) {
 
 Font::Font(std::string name, int sizePt) : name_(std::move(name)), size_(sizePt) {}
 
+Font::Font(const Font& o) : name_(o.name_), size_(o.size_), style_(o.style_), color_(o.color_), charset_(o.charset_) {}
+
+Font& Font::operator=(const Font& o) {
+  if (this == &o) return *this;
+  name_ = o.name_;
+  size_ = o.size_;
+  style_ = o.style_;
+  color_ = o.color_;
+  charset_ = o.charset_;
+  handle_.reset();
+  return *this;
+}
+
 void Font::setName(std::string_view n) {
   if (n == name_) return;
   name_ = std::string(n);

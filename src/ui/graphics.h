@@ -25,6 +25,11 @@ enum FontStyle : uint8_t { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 
 class Font {
  public:
   Font(std::string name = "MS UI Gothic", int sizePt = 9);
+  // A copy takes the values; it makes its own GDI font when first drawn with.
+  Font(const Font& o);
+  Font& operator=(const Font& o);
+  Font(Font&&) = default;
+  Font& operator=(Font&&) = default;
   const std::string& name() const { return name_; }
   int size() const { return size_; }
   uint8_t style() const { return style_; }
