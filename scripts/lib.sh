@@ -62,6 +62,9 @@ start_display() {
 }
 
 start_wineserver() {
+  # A run that was interrupted can leave its persistent server behind, which would refuse a new one.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
   wineserver -p 9>&- >/dev/null 2>&1 </dev/null
 }
 
