@@ -14,6 +14,7 @@
 #include "base/text.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/status/caret_status.h"
+#include "timing.h"
 #include "ui/app.h"
 #include "ui/form.h"
 
@@ -29,16 +30,9 @@ std::string memoText(size_t bytes) {
   return out;
 }
 
-double millis(const std::function<void()>& work) {
-  LARGE_INTEGER f, a, b;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&a);
-  work();
-  QueryPerformanceCounter(&b);
-  return 1000.0 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
 }  // namespace
+
+using bench::millis;
 
 int main(int argc, char** argv) {
   ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
