@@ -46,18 +46,25 @@ make_prefix() {
   wineserver -w
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY; XVFB_PID names it.
+# Starts Xvfb on a free display number and exports DISPLAY; XVFB_PID names it. Xvfb picks the
+# number itself (-displayfd): runs started at the same moment never share one display.
 start_display() {
-  local n=$((90 + RANDOM % 400))
-  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  local numfile
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && return 0
+  for _ in $(seq 200); do
+    if [ -s "$numfile" ]; then
+      export DISPLAY=":$(tr -dc '0-9' <"$numfile")"
+      if xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+        rm -f "$numfile"
+        return 0
+      fi
+    fi
     sleep 0.05
   done
-  echo "Xvfb did not start on $DISPLAY" >&2
+  rm -f "$numfile"
+  echo "Xvfb did not start" >&2
   return 1
 }
 
