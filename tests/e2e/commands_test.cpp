@@ -188,7 +188,7 @@ TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst2
   ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(result, 0u);
   EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
-  HWND dialog = clock.waitForWindow(kSettingsTitle);
+  HWND dialog = clock.waitForDialog(kSettingsTitle);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
   // A second request while the dialog is open returns at once and is dropped.
@@ -215,7 +215,7 @@ TEST_F(Commands, TheSystemMenusSettingsEntryOpensAllPagesAndOkKeepsTheClock) {
   // The test menu's first entry is the settings command.
   test::pressKeys({VK_DOWN});
   test::pressKeys({VK_RETURN});
-  HWND dialog = clock.waitForWindow(kSettingsTitle);
+  HWND dialog = clock.waitForDialog(kSettingsTitle);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 9);
   test::captureWindow(dialog, "settings_dialog.png");
@@ -247,7 +247,7 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheSettingsDialogMakesTheDef
   HWND hwnd = test::findWindow(kTitle);
   EXPECT_TRUE(hwnd == nullptr || !IsWindowVisible(hwnd));
   PostMessageW(box, WM_COMMAND, IDOK, 0);
-  HWND dialog = clock.waitForWindow(kSettingsTitle);
+  HWND dialog = clock.waitForDialog(kSettingsTitle);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 9);
   // The default menu of the shipped command list, written as the dialog opened.

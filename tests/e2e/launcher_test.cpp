@@ -84,7 +84,7 @@ TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageStartsFromTheRebuiltMenu) {
   // The empty menu's settings entry opens the dialog on the launcher page.
   ASSERT_NE(popUp(), nullptr);
   test::pressKeys({'S'});
-  HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
+  HWND dialog = clock.waitForDialog("環境設定 - Tockle 3"_sj);
   ASSERT_NE(dialog, nullptr);
   SendMessageW(childById(dialog, IDC_LAUNCH_NEW), BM_CLICK, 0, 0);
   for (auto [id, text] : {std::pair<int, std::string>{IDC_LAUNCH_NAME, "Marker"},

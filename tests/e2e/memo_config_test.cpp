@@ -38,10 +38,11 @@ TEST(MemoConfigProgram, F10OpensTheSettingsAndOkAppliesTheNewTabOrder) {
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(test::waitUntil([&] { return tabNames(main).size() == 3; }));
   pressKeys(main, {VK_F10});
-  HWND dialog = memo.waitForWindow("環境設定 - Tavelo 3"_sj);
+  HWND dialog = memo.waitForDialog("環境設定 - Tavelo 3"_sj);
   ASSERT_NE(dialog, nullptr);
-  HWND list = descendant(dialog, IDC_MCFG_TABLIST);
-  ASSERT_NE(list, nullptr);
+  // The dialog has its title before its pages are made.
+  HWND list = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return (list = descendant(dialog, IDC_MCFG_TABLIST)) != nullptr; }));
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
   SendMessageW(list, LB_SETCURSEL, 0, 0);
   SendMessageW(descendant(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);

@@ -177,6 +177,11 @@ HWND ProgramRun::waitForWindow(const std::string& title, DWORD timeoutMs) const 
   return found;
 }
 
+HWND ProgramRun::waitForDialog(const std::string& title, DWORD timeoutMs) const {
+  HWND dialog = waitForWindow(title, timeoutMs);
+  return dialog && waitUntil([&] { return IsWindowVisible(dialog) != 0; }, timeoutMs) ? dialog : nullptr;
+}
+
 bool ProgramRun::running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 bool ProgramRun::waitExit(DWORD timeoutMs, DWORD* exitCode) const {

@@ -63,6 +63,9 @@ class ProgramRun {
   bool start(const std::string& arguments = "");
   // Waits for a top-level window with this title that belongs to the program.
   HWND waitForWindow(const std::string& title, DWORD timeoutMs = 15000) const;
+  // The same for a dialog, once it is shown: a dialog has its title before its controls and pages
+  // are made, and shows only after that.
+  HWND waitForDialog(const std::string& title, DWORD timeoutMs = 15000) const;
   bool running() const;
   // Waits for the program to end; its exit code when it did.
   bool waitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
