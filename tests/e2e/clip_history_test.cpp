@@ -26,7 +26,10 @@ std::string historyBytes(const std::vector<shared::THistoryRecord>& records) {
 
 class ClipHistory : public testing::Test {
  protected:
-  void SetUp() override { test::deleteUserKey(kKey); }
+  void SetUp() override {
+    test::deleteUserKey(kKey);
+    test::placeClockClearOfTray();
+  }
   void TearDown() override { test::deleteUserKey(kKey); }
   test::ProgramRun clock{"Tockle.exe"};
 };

@@ -33,7 +33,10 @@ HWND childById(HWND root, int id) {
 
 class Launcher : public testing::Test {
  protected:
-  void SetUp() override { test::deleteUserKey(kKey); }
+  void SetUp() override {
+    test::deleteUserKey(kKey);
+    test::placeClockClearOfTray();
+  }
   void TearDown() override { test::deleteUserKey(kKey); }
   // Starts the clock and waits for its window to show.
   bool start() {
@@ -45,9 +48,12 @@ class Launcher : public testing::Test {
   HWND popUp() {
     RECT r;
     GetWindowRect(hwnd, &r);
-    test::leftClick(r.left + 10, r.top + 10);
+    const POINT at{r.left + 10, r.top + 10};
+    EXPECT_TRUE(test::waitUntil([&] { return WindowFromPoint(at) == hwnd; })) << test::inputState(hwnd);
+    test::leftClick(at.x, at.y);
     HWND menu = nullptr;
     test::waitUntil([&] { return (menu = test::visibleMenuOf(clock.processId())) != nullptr; }, 5000);
+    if (!menu) ADD_FAILURE() << "no menu: " << test::inputState(hwnd);
     return menu;
   }
   test::ProgramRun clock{"Tockle.exe"};

@@ -1,5 +1,6 @@
 #include "support/e2e.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "base/files.h"
@@ -55,6 +56,42 @@ HWND findWindow(const std::string& title) { return FindWindowW(nullptr, base::wi
 void deleteUserKey(const std::string& path) {
   RegDeleteTreeW(HKEY_CURRENT_USER, base::wide(path).c_str());
   RegDeleteKeyW(HKEY_CURRENT_USER, base::wide(path).c_str());
+}
+
+void placeClockClearOfTray() {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quorvane\\Tockle3", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
+    return;
+  const DWORD place = 200;
+  for (const wchar_t* name : {L"ClockLeft", L"ClockTop"})
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&place), sizeof place);
+  RegCloseKey(key);
+}
+
+std::string inputState(HWND window) {
+  auto name = [](HWND h) {
+    char buf[32];
+    snprintf(buf, sizeof buf, "%p", static_cast<void*>(h));
+    std::string text = buf;
+    if (h) text += " \"" + windowTitle(h) + "\"";
+    return text;
+  };
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  RECT r{};
+  GetWindowRect(window, &r);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  char head[160];
+  snprintf(head, sizeof head, "cursor %ld,%ld; window %ld,%ld-%ld,%ld visible %d enabled %d; thread flags %#lx",
+           cursor.x, cursor.y, r.left, r.top, r.right, r.bottom, IsWindowVisible(window), IsWindowEnabled(window),
+           static_cast<unsigned long>(info.flags));
+  return std::string(head) + "; under the cursor " + name(WindowFromPoint(cursor)) + "; foreground " +
+         name(GetForegroundWindow()) + "; active " + name(info.hwndActive) + "; focus " + name(info.hwndFocus) +
+         "; capture " + name(info.hwndCapture) + "; menu owner " + name(info.hwndMenuOwner) + "; moving " +
+         name(info.hwndMoveSize);
 }
 
 std::string captureWindow(HWND hwnd, const std::string& pngName) {

@@ -34,6 +34,13 @@ std::string profileValue(const std::string& file, const std::string& section, co
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);
 
+// Places the clock, at its next start, clear of the screen's top-left corner: its default place,
+// where Wine's stand-alone tray window shows (and takes the foreground) once a tray icon is added.
+void placeClockClearOfTray();
+// What decides where input goes, for a failure message: the cursor and the window under it, the
+// foreground, and the window's thread (active, focus, capture, menu and move modes).
+std::string inputState(HWND window);
+
 // Has the window paint itself, then copies its pixels from the screen into a PNG in the
 // test-results folder; returns the file's path, or "" when the capture failed.
 std::string captureWindow(HWND hwnd, const std::string& pngName);

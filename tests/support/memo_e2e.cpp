@@ -5,6 +5,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "memo/dialogs/new_wizard_ids.h"
+#include "memo/dialogs/welcome.h"
 #include "shared/registry.h"
 
 namespace memoe2e {
@@ -36,7 +37,15 @@ bool answerWizard(const test::ProgramRun& memo, const std::string& path) {
   click(wizard, IDC_WIZ_NEXT);  // to the format page
   if (!test::waitUntil([&] { return IsWindowEnabled(GetDlgItem(wizard, IDC_WIZ_PREVIOUS)) != 0; })) return false;
   click(wizard, IDC_WIZ_NEXT);  // Type II, done
-  return true;
+  // The program makes and loads the new document after the wizard has gone, and answers sent
+  // messages meanwhile: text typed before its welcome tab is shown would be replaced.
+  return test::waitUntil([&] {
+    HWND main = memo.waitForWindow(kTitle, 0);
+    if (!main || IsWindow(wizard)) return false;
+    wchar_t text[64] = {};
+    SendMessageW(editorOf(main), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    return base::cp932(text).find(memo::kWelcomeText) != std::string::npos;
+  });
 }
 
 HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::string& bytes) {

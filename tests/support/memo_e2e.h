@@ -24,8 +24,8 @@ HWND tabsOf(HWND main);
 // Types text at the start of the editor as key presses would; it is there on return.
 void typeAtStart(HWND editor, const std::wstring& text);
 void click(HWND dialog, int id);
-// Answers the new-document wizard of the program with path and Type II; false when it does not
-// come or does not move on.
+// Answers the new-document wizard of the program with path and Type II and waits until the new
+// document is shown; false when the wizard does not come or does not move on.
 bool answerWizard(const test::ProgramRun& memo, const std::string& path);
 // Starts the program on a document written beside it; the main window once it is shown.
 HWND startOn(test::ProgramRun& memo, const std::string& docName, const std::string& bytes);
