@@ -54,7 +54,7 @@ class MemoFindProgram : public testing::Test {
 TEST_F(MemoFindProgram, TheFirstStartRegistersTheTypeAndTheFindDialogSelectsWhatItFinds) {
   test::ProgramRun memo("Memo.exe");
   ASSERT_TRUE(memo.start());
-  ASSERT_TRUE(answerWizard(memo, memo.path("notes.ntd")));
+  ASSERT_TRUE(answerWizard(memo, memo.path("notes.ntd"))) << memo.state(kTitle);
   HWND main = memo.waitForWindow(kTitle);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main); }));

@@ -70,7 +70,7 @@ TEST_F(MemoProgram, TheFirstStartRunsTheWizardAndClosingWritesTheTabAndTheBackup
   test::ProgramRun memo("Memo.exe");
   ASSERT_TRUE(memo.start());
   const std::string doc = memo.path("notes.ntd");
-  ASSERT_TRUE(answerWizard(memo, doc));
+  ASSERT_TRUE(answerWizard(memo, doc)) << memo.state(kTitle);
 
   HWND main = memo.waitForWindow(kTitle);
   ASSERT_NE(main, nullptr);
@@ -143,7 +143,7 @@ TEST_F(MemoProgram, ANewDocumentFromTheWizardSavesTheShownTabFirst) {
   typeAtStart(editorOf(main), L"\u3044z");  // いz
   PostMessageW(main, WM_COMMAND, memo::mnuNewFile, 0);
   const std::string next = memo.path("new.ntd");
-  ASSERT_TRUE(answerWizard(memo, next));
+  ASSERT_TRUE(answerWizard(memo, next)) << memo.state(kTitle);
   ASSERT_TRUE(test::waitUntil([&] { return base::fileExists(next); }));
   EXPECT_NE(base::readFile(memo.path("old.ntd")).value_or("").find("いzabc"_sj), std::string::npos);
   memo.close(kTitle);

@@ -249,6 +249,32 @@ int ProgramRun::visibleWindowsBesides(HWND except) const {
   return s.count;
 }
 
+std::string ProgramRun::state(const std::string& mainTitle) const {
+  DWORD code = 0;
+  std::string text = running()                                               ? "running"
+                     : process_ && GetExitCodeProcess(process_.get(), &code) ? "ended with code " + std::to_string(code)
+                                                                             : "not started";
+  // Its visible windows, and another program's window with its main title.
+  struct Search {
+    DWORD pid;
+    const std::string& mainTitle;
+    std::string& text;
+  } s{pid_, mainTitle, text};
+  EnumWindows(
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(lp);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        std::string title = windowTitle(h);
+        if (pid == s.pid && IsWindowVisible(h)) s.text += "; window \"" + title + "\"";
+        if (pid != s.pid && !s.mainTitle.empty() && title == s.mainTitle)
+          s.text += "; process " + std::to_string(pid) + " has a window \"" + title + "\"";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return text;
+}
+
 void ProgramRun::close(const std::string& mainTitle) {
   if (!running()) return;
   if (HWND w = waitForWindow(mainTitle, 0)) PostMessageW(w, WM_CLOSE, 0, 0);

@@ -77,6 +77,9 @@ class ProgramRun {
   // Waits for the program to end; its exit code when it did.
   bool waitExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
   DWORD processId() const { return pid_; }
+  // Whether it runs or how it ended, its visible windows' titles and any other program's window
+  // with its main title: for a failure message.
+  std::string state(const std::string& mainTitle = {}) const;
   // Visible top-level windows of the program other than `except` (error boxes and the like).
   int visibleWindowsBesides(HWND except) const;
   // Closes the window with this title and waits for the program to end (ends it after 10 s).
