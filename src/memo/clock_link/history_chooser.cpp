@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "memo/clock_link/history_chooser_ids.h"
 #include "ui/app.h"
+#include "ui/context_help.h"
 
 namespace memo {
 
@@ -26,6 +27,9 @@ TfrmClip::TfrmClip(HWND owner, std::vector<std::string> items)
   btnOk.onClick = [this] { close(IDOK); };
   btnCancel.onClick = [this] { btnCancelClick(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
+  ShowHelp = [this](UINT command, ULONG_PTR context) {
+    WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), command, context);
+  };
 }
 
 void TfrmClip::FormCreate() {
@@ -36,6 +40,7 @@ void TfrmClip::FormCreate() {
   hints_.add(chkShowAsHint.handle(), "選択したアイテムが入りきらないときにヒントとして表示"_sj);
   listTip_.setMaxWidth(400);
   listTip_.add(lsvClip.handle(), "クリップボード履歴の一覧"_sj);
+  ui::setHelpContexts({{lsvClip, 59}, {chkShowAsHint, 60}});
   listMouse_.attach(lsvClip.handle(), [this](UINT msg, WPARAM, LPARAM, LRESULT&) {
     if (msg == WM_MOUSEMOVE) lsvClipMouseMove();
     return false;
@@ -81,7 +86,12 @@ std::string TfrmClip::listHint() const { return listHintOn_ ? listTip_.text(lsvC
 void TfrmClip::btnCancelClick() { close(IDCANCEL); }
 
 void TfrmClip::BitBtn4Click() {
-  WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), HELP_CONTEXT, kHelpContext);
+  if (ShowHelp) ShowHelp(HELP_CONTEXT, kHelpContext);
+}
+
+bool TfrmClip::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
+  // A control's help, asked for with the caption's help button or F1, as a pop-up.
+  return ui::answerHelp(msg, lp, result, ShowHelp);
 }
 
 std::optional<std::string> chooseHistoryText(HWND owner, const std::vector<std::string>& items) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ class TfrmClip : public ui::Dialog {
   ui::Button btnOk;
   ui::Button btnCancel;
   ui::Button BitBtn4;
+  // Opens the help file: the chooser's topic (HELP_CONTEXT) or a control's pop-up
+  // (HELP_CONTEXTPOPUP); the real help file unless set.
+  std::function<void(UINT command, ULONG_PTR context)> ShowHelp;
 
   // The clip text of the selected row, or nothing when no row is selected.
   std::optional<std::string> selectedText() const;
@@ -34,6 +38,9 @@ class TfrmClip : public ui::Dialog {
   void lsvClipMouseMove();
   std::string listHint() const;
   bool listHintOn() const { return listHintOn_; }
+
+ protected:
+  bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
  private:
   void FormCreate();

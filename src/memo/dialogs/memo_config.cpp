@@ -5,6 +5,7 @@
 #include "base/datetime.h"
 #include "base/text.h"
 #include "memo/document/tab_name.h"
+#include "ui/context_help.h"
 
 namespace memo {
 
@@ -75,11 +76,46 @@ TfrmConfig::TfrmConfig(HWND owner)
     for (const char* f : kTimeFormats) cbbTimeCustom.add(base::fromUtf8(f));
     rdbDateLong.setChecked(true);
     rdbTimeLong.setChecked(true);
+    addHints();
+    addHelpContexts();
   };
   onShow = [this] { UpdateTabListExtent(); };
 }
 
+void TfrmConfig::addHints() {
+  // A hint's part before the bar shows at its control; the part after it is the long form for a
+  // status line, which this dialog has not.
+  std::string rename = "タブ名の変更|タブ名を変更します(直ぐに反映されます)"_sj;
+  hints.add(lsbTabOrder.handle(), "メモファイルのタブ一覧"_sj);
+  hints.add(btnUp.handle(), "上へ"_sj);
+  hints.add(btnDown.handle(), "下へ"_sj);
+  hints.add(btnCreateNewTab.handle(), "新規タブ作成 (Ins)"_sj);
+  hints.add(btnChangeName.handle(), rename.substr(0, rename.find('|')));
+  hints.add(btnDelete.handle(), "タブ削除 (Del)"_sj);
+  for (const ui::RadioButton& r : rdgTabPosition) hints.add(r.handle(), "タブの位置を変更する"_sj);
+  hints.add(edtSeparatedHeader.handle(), "外部ファイル名の前に指定した文字列が着くようになる(新規に決まるときのみ)"_sj);
+  // The combo boxes' edit fields take the mouse over most of them: they show the hint too.
+  for (const ui::ComboBox* c : {&cbbDateCustom, &cbbTimeCustom})
+    for (HWND h : {c->handle(), GetWindow(c->handle(), GW_CHILD)}) hints.add(h, "時計の表示形式を選択もしくは設定"_sj);
+}
+
+void TfrmConfig::addHelpContexts() {
+  ui::setHelpContexts({{lsbTabOrder, 41},        {btnUp, 42},           {btnDown, 42},
+                       {btnCreateNewTab, 43},    {btnChangeName, 44},   {btnDelete, 45},
+                       {edtSeparatedHeader, 66}, {chkUrl, 47},          {chkEmail, 48},
+                       {chkLocal, 49},           {chkHotLink, 87},      {chkForceFix, 61},
+                       {chkUseDrop, 50},         {chkAutoOpenText, 51}, {chkFEPOnWhenStart, 88},
+                       {chkCreateBackup, 53},    {rdbDateWin, 54},      {rdbTimeWin, 54},
+                       {rdbDateShort, 55},       {rdbTimeShort, 55},    {rdbDateLong, 56},
+                       {rdbTimeLong, 56},        {rdbDateCustom, 57},   {rdbTimeCustom, 57},
+                       {cbbDateCustom, 57},      {cbbTimeCustom, 57}});
+  for (const ui::RadioButton& r : rdgTabPosition) ui::setHelpContexts({{r, 46}});
+  for (const ui::RadioButton& r : rdgReload) ui::setHelpContexts({{r, 52}});
+}
+
 bool TfrmConfig::handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
+  // A control's help, asked for with the caption's help button or F1, as a pop-up.
+  if (ui::answerHelp(msg, lp, result, ShowHelp)) return true;
   // Enter anywhere is OK through the same checks as the button.
   if (msg == WM_COMMAND && LOWORD(wp) == IDOK) {
     btnOkClick();
@@ -235,7 +271,7 @@ void TfrmConfig::btnDeleteClick() {
 
 void TfrmConfig::BitBtn4Click() {
   int page = PageControl1.activePage();
-  if (ShowHelp && page >= 0 && page < 3) ShowHelp(kPageHelp[page]);
+  if (ShowHelp && page >= 0 && page < 3) ShowHelp(HELP_CONTEXT, kPageHelp[page]);
 }
 
 void TfrmConfig::btnOkClick() {

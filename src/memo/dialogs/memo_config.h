@@ -17,6 +17,7 @@
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/page_host.h"
+#include "ui/tooltip.h"
 
 namespace memo {
 
@@ -33,7 +34,8 @@ class TfrmConfig : public ui::Dialog {
   std::function<bool(const std::string& oldName, const std::string& newName)> RenameTab;
   // Runs at OK before the dialog closes; false keeps it open (it has said why).
   std::function<bool()> OnApply;
-  std::function<void(ULONG_PTR context)> ShowHelp;
+  // Opens the help file: a page's topic (HELP_CONTEXT) or a control's pop-up (HELP_CONTEXTPOPUP).
+  std::function<void(UINT command, ULONG_PTR context)> ShowHelp;
   // The document's format and its tabs, against which new names are checked.
   DocFormat Format = DocFormat::TypeIII;
   std::vector<std::string> DocumentTabs;
@@ -80,6 +82,7 @@ class TfrmConfig : public ui::Dialog {
   ui::RadioButton rdbTimeShort{&tbsDateTime, IDC_MCFG_TIME_SHORT};
   ui::ComboBox cbbTimeCustom{&tbsDateTime, IDC_MCFG_TIME_FORMAT};
   ui::Label lblTimePreview{&tbsDateTime, IDC_MCFG_TIME_PREVIEW};
+  ui::Tooltip hints;
 
   // The radio groups as numbers.
   int tabPosition() const;
@@ -112,6 +115,8 @@ class TfrmConfig : public ui::Dialog {
  private:
   FormatGroup dateGroup();
   FormatGroup timeGroup();
+  void addHints();
+  void addHelpContexts();
   // An entered name fit for a tab: refused with a box when it is not. Duplicates are the caller's.
   bool acceptableName(const std::string& name);
   bool taken(const std::string& name) const;

@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "ui/app.h"
+#include "ui/context_help.h"
 #include "ui/msgbox.h"
 
 namespace memo {
@@ -14,21 +15,6 @@ constexpr int kPage1[] = {IDC_WIZ_HEADING,  IDC_WIZ_HEADING_LINE, IDC_WIZ_INTRO,
                           IDC_WIZ_FILENAME, IDC_WIZ_BROWSE,       IDC_WIZ_READY};
 constexpr int kPage2[] = {IDC_WIZ_FORMAT_INTRO, IDC_WIZ_INTEGRATED, IDC_WIZ_INTEGRATED_TEXT, IDC_WIZ_SEPARATED,
                           IDC_WIZ_SEPARATED_TEXT};
-
-// Short help of the controls that have one.
-int controlHelp(int id) {
-  switch (id) {
-    case IDC_WIZ_FILENAME:
-      return 62;
-    case IDC_WIZ_BROWSE:
-      return 63;
-    case IDC_WIZ_INTEGRATED:
-      return 64;
-    case IDC_WIZ_SEPARATED:
-      return 65;
-  }
-  return 0;
-}
 
 }  // namespace
 
@@ -71,6 +57,8 @@ std::optional<NewDocumentChoice> TfrmNewWizard::Execute() {
 
 void TfrmNewWizard::FormCreate() {
   SendDlgItemMessageW(handle(), IDC_WIZ_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.handle()), FALSE);
+  // Short help of the controls that have one.
+  ui::setHelpContexts({{edtFileName, 62}, {Button1, 63}, {rdbIntegrated, 64}, {rdbSeparated, 65}});
   edtFileName.setText(State.FileName);
   rdbIntegrated.setChecked(State.TypeII);
   rdbSeparated.setChecked(!State.TypeII);
@@ -118,12 +106,8 @@ void TfrmNewWizard::Button1Click() {
 void TfrmNewWizard::btnHelpClick() { host_.showHelp(OnPage2() ? kHelpWizardPage2 : kHelpWizardPage1, false); }
 
 bool TfrmNewWizard::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
-  if (msg != WM_HELP) return false;
-  const auto* info = reinterpret_cast<const HELPINFO*>(lp);
-  int context = info->iContextType == HELPINFO_WINDOW ? controlHelp(info->iCtrlId) : 0;
-  if (context) host_.showHelp(context, true);
-  result = TRUE;
-  return true;
+  return ui::answerHelp(msg, lp, result,
+                        [this](UINT, ULONG_PTR context) { host_.showHelp(static_cast<int>(context), true); });
 }
 
 }  // namespace memo

@@ -31,7 +31,7 @@ void TfrmMain::setUpConfig(TfrmConfig& dialog) {
     return saveShownTab() && MemoMan.RenameTab(oldName, newName);
   };
   dialog.OnApply = [this, &dialog] { return configFromDialog(dialog); };
-  dialog.ShowHelp = [this](ULONG_PTR context) { ShowHelp(HELP_CONTEXT, context); };
+  dialog.ShowHelp = [this](UINT command, ULONG_PTR context) { ShowHelp(command, context); };
   auto created = dialog.onCreate;
   dialog.onCreate = [this, &dialog, created] {
     if (created) created();

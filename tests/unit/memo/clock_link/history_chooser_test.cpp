@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
+#include "memo/clock_link/history_chooser_ids.h"
 #include "ui/app.h"
 
 namespace {
@@ -33,6 +34,25 @@ TEST(HistoryChooser, ListsTheRowsInOrderAndAnswersTheSelectedText) {
   clip.chkShowAsHint.setChecked(false);
   clip.lsvClipMouseMove();
   EXPECT_FALSE(clip.listHintOn());
+  clip.close(IDCANCEL);
+}
+
+TEST(HistoryChooser, TheHelpButtonShowsTheTopicAndEachControlItsPopup) {
+  ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
+  memo::TfrmClip clip(nullptr, {});
+  std::vector<std::pair<UINT, ULONG_PTR>> shown;
+  clip.ShowHelp = [&](UINT command, ULONG_PTR context) { shown.emplace_back(command, context); };
+  ASSERT_TRUE(clip.create());
+  EXPECT_TRUE(GetWindowLongW(clip.handle(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+  clip.BitBtn4.click();
+  // The list's header lies inside the list; the label has no help.
+  HWND header = ListView_GetHeader(clip.lsvClip.handle());
+  for (HWND control : {clip.lsvClip.handle(), header, clip.chkShowAsHint.handle(), clip.lblClip.handle()}) {
+    HELPINFO info{sizeof info, HELPINFO_WINDOW, GetDlgCtrlID(control), control, 0, {0, 0}};
+    SendMessageW(GetParent(control), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  }
+  EXPECT_EQ(shown, (std::vector<std::pair<UINT, ULONG_PTR>>{
+                       {HELP_CONTEXT, 84}, {HELP_CONTEXTPOPUP, 59}, {HELP_CONTEXTPOPUP, 59}, {HELP_CONTEXTPOPUP, 60}}));
   clip.close(IDCANCEL);
 }
 

@@ -109,9 +109,11 @@ TEST_F(NewWizardWindow, BrowseFillsThePathBox) {
 TEST_F(NewWizardWindow, ControlsGiveTheirShortHelp) {
   TfrmNewWizard w(nullptr, &host);
   ASSERT_TRUE(w.create());
+  EXPECT_TRUE(GetWindowLongW(w.handle(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
   HELPINFO info{sizeof info, HELPINFO_WINDOW, IDC_WIZ_SEPARATED, w.rdbSeparated.handle(), 0, {0, 0}};
   SendMessageW(w.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
   info.iCtrlId = IDC_WIZ_FILENAME;
+  info.hItemHandle = w.edtFileName.handle();
   SendMessageW(w.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(host.helps, (std::vector<std::pair<int, bool>>{{65, true}, {62, true}}));
   w.close(IDCANCEL);
