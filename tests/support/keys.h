@@ -12,7 +12,8 @@ void pressKeys(const std::vector<WORD>& keys);
 // The keys of a 16-bit shortcut code: virtual key in the low byte, 0x2000 Shift, 0x4000 Ctrl,
 // 0x8000 Alt.
 void pressShortcut(int shortcut);
-// A click of the left mouse button at a screen point, through SendInput.
+// A click of the left mouse button at a screen point, through SendInput; never taken as the
+// second half of a double click with the one before.
 void leftClick(int x, int y);
 
 }  // namespace test
