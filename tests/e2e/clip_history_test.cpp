@@ -28,7 +28,7 @@ class ClipHistory : public testing::Test {
  protected:
   void SetUp() override {
     test::deleteUserKey(kKey);
-    test::placeClockClearOfTray();
+    test::keepClockClearOfTray();
   }
   void TearDown() override { test::deleteUserKey(kKey); }
   test::ProgramRun clock{"Tockle.exe"};

@@ -85,9 +85,9 @@ class Commands : public testing::Test {
     test::deleteUserKey(kKey);
   }
   HWND startClock() {
-    if (!clock.start()) return nullptr;
-    HWND hwnd = clock.waitForWindow(kTitle);
+    HWND hwnd = clock.start() ? clock.waitForWindow(kTitle) : nullptr;
     if (hwnd) test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; });
+    if (!hwnd) ADD_FAILURE() << "no clock window: " << clock.state(kTitle);
     return hwnd;
   }
   // A right click on the clock: the system menu opens.

@@ -1,6 +1,7 @@
 #include "support/e2e.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"
@@ -58,14 +59,13 @@ void deleteUserKey(const std::string& path) {
   RegDeleteKeyW(HKEY_CURRENT_USER, base::wide(path).c_str());
 }
 
-void placeClockClearOfTray() {
+void keepClockClearOfTray() {
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quorvane\\Tockle3", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     return;
-  const DWORD place = 200;
-  for (const wchar_t* name : {L"ClockLeft", L"ClockTop"})
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&place), sizeof place);
+  for (auto [name, value] : {std::pair<const wchar_t*, DWORD>{L"ClockLeft", 200}, {L"ClockTop", 200}, {L"InTray", 0}})
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   RegCloseKey(key);
 }
 
@@ -189,7 +189,10 @@ bool ProgramRun::start(const std::string& arguments) {
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::wstring dir = base::wide(folder_.path());
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) return false;
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) {
+    startError_ = GetLastError();
+    return false;
+  }
   CloseHandle(pi.hThread);
   process_.reset(pi.hProcess);
   pid_ = pi.dwProcessId;
@@ -251,9 +254,10 @@ int ProgramRun::visibleWindowsBesides(HWND except) const {
 
 std::string ProgramRun::state(const std::string& mainTitle) const {
   DWORD code = 0;
-  std::string text = running()                                               ? "running"
-                     : process_ && GetExitCodeProcess(process_.get(), &code) ? "ended with code " + std::to_string(code)
-                                                                             : "not started";
+  std::string text = running() ? "running"
+                     : process_ && GetExitCodeProcess(process_.get(), &code)
+                         ? "ended with code " + std::to_string(code)
+                         : "not started (error " + std::to_string(startError_) + ")";
   // Its visible windows, and another program's window with its main title.
   struct Search {
     DWORD pid;

@@ -34,9 +34,12 @@ std::string profileValue(const std::string& file, const std::string& section, co
 // Deletes a registry key under HKEY_CURRENT_USER with everything below it.
 void deleteUserKey(const std::string& path);
 
-// Places the clock, at its next start, clear of the screen's top-left corner: its default place,
-// where Wine's stand-alone tray window shows (and takes the foreground) once a tray icon is added.
-void placeClockClearOfTray();
+// Keeps the clock, from its next start, clear of Wine's stand-alone tray window (there is no
+// window manager here): that window shows in the screen's top-left corner, the clock's default
+// place, once a tray icon is added, and takes the foreground when a dialog of the clock closes; the
+// focus then passing back to the clock on a click can cancel the menu the click opens. The clock
+// is placed elsewhere and shows no tray icon.
+void keepClockClearOfTray();
 // What decides where input goes, for a failure message: the cursor and the window under it, the
 // foreground, and the window's thread (active, focus, capture, menu and move modes).
 std::string inputState(HWND window);
@@ -90,6 +93,7 @@ class ProgramRun {
   std::string exe_;
   base::KernelHandle process_;
   DWORD pid_ = 0;
+  DWORD startError_ = 0;  // why the last start failed
 };
 
 // Starts a second process of a program already copied somewhere and waits for it to end.
