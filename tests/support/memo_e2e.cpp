@@ -95,7 +95,14 @@ int selectedTab(HWND main) { return static_cast<int>(SendMessageW(tabsOf(main), 
 
 void pressKeys(HWND window, const std::vector<WORD>& keys) {
   SetForegroundWindow(window);
-  test::waitUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  // Keys reach the focus of the foreground thread: wait until the window is in front and its
+  // thread has put the focus inside it (slow under load).
+  test::waitUntil([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == window && GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+           info.hwndFocus && GetAncestor(info.hwndFocus, GA_ROOT) == window;
+  });
   std::vector<INPUT> inputs;
   for (WORD k : keys) {
     INPUT in{};
