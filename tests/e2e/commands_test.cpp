@@ -110,9 +110,9 @@ TEST_F(Commands, AHotKeyFromTheFileTogglesTheClockWindow) {
   ASSERT_NE(hwnd, nullptr);
   // The hot keys are registered by the first apply of the settings, before the window shows.
   test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
-  EXPECT_TRUE(test::waitUntil([&] { return !IsWindowVisible(hwnd); }, 3000));
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindowVisible(hwnd); }));
   test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
-  EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }, 3000));
+  EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
   stopClock(hwnd);
 }
 
