@@ -13,19 +13,6 @@ namespace {
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
 
-// A control of the page (a child of a child of the dialog).
-HWND descendant(HWND dialog, int id) {
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (HWND found = GetDlgItem(child, id)) return found;
-  return nullptr;
-}
-
-std::string text(HWND h) {
-  wchar_t buf[1024] = {};
-  LRESULT n = SendMessageW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
-  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
-}
-
 void press(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
@@ -61,11 +48,11 @@ TEST_F(AlarmRequest, OpensANewAlarmWithTheFirst256BytesAndTheAlarmRings) {
   ASSERT_NE(dialog, nullptr);
   HWND message = nullptr;
   ASSERT_TRUE(test::waitUntil([&] {
-    message = descendant(dialog, IDC_ALARM_MESSAGE_TEXT);
+    message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT);
     return message && IsWindowVisible(message);
   }));
   const std::string expected = request.substr(0, 255);
-  EXPECT_EQ(text(message), expected);
+  EXPECT_EQ(test::controlText(message), expected);
   test::captureWindow(dialog, "alarm_page_new_alarm.png");
 
   // OK asks about the alarm still open; Yes registers it and the dialog writes the file.
@@ -81,7 +68,7 @@ TEST_F(AlarmRequest, OpensANewAlarmWithTheFirst256BytesAndTheAlarmRings) {
 
   HWND notice = clock.waitForWindow("アラームのお知らせ - Tockle 3"_sj, 20000);
   ASSERT_NE(notice, nullptr);
-  EXPECT_TRUE(test::waitUntil([&] { return text(GetDlgItem(notice, IDC_ALARM_MESSAGE)) == expected; }));
+  EXPECT_TRUE(test::waitUntil([&] { return test::controlText(GetDlgItem(notice, IDC_ALARM_MESSAGE)) == expected; }));
   press(notice, IDOK);
 }
 

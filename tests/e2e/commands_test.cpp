@@ -11,6 +11,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/settings/pages/alarm_page_ids.h"
 #include "support/e2e.h"
 #include "support/keys.h"
 
@@ -80,10 +81,7 @@ void leftDrag(HWND hwnd, int x, int y, int dx, int dy) {
 class Commands : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
-  void TearDown() override {
-    SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", nullptr);
-    test::deleteUserKey(kKey);
-  }
+  void TearDown() override { test::deleteUserKey(kKey); }
   HWND startClock() {
     HWND hwnd = clock.start() ? clock.waitForWindow(kTitle) : nullptr;
     if (hwnd) test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; });
@@ -175,8 +173,6 @@ TEST_F(Commands, ALeftClickRunsTheLeftButtonsCommandALeftDragOnlyMovesTheClock) 
 }
 
 TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst256Bytes) {
-  std::string echo = clock.path("request.txt");
-  SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", base::wide(echo).c_str());
   HWND hwnd = startClock();
   ASSERT_NE(hwnd, nullptr);
   // 255 single bytes, then double-byte characters: the one on bytes 256 and 257 is left out.
@@ -187,22 +183,24 @@ TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst2
   // The send returns while the dialog it opens is still to come or open.
   ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(result, 0u);
-  EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
   HWND dialog = clock.waitForDialog(kSettingsTitle);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
+  HWND message = nullptr;
+  ASSERT_TRUE(
+      test::waitUntil([&] { return (message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT)) != nullptr; }));
+  EXPECT_EQ(test::controlText(message), std::string(255, 'm'));
   // A second request while the dialog is open returns at once and is dropped.
   std::string second = "second";
   COPYDATASTRUCT cds2{1, static_cast<DWORD>(second.size()), second.data()};
   ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds2), SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(test::windowsTitled(kSettingsTitle).size(), 1u);
-  EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
+  EXPECT_EQ(test::controlText(message), std::string(255, 'm'));
   PostMessageW(dialog, WM_CLOSE, 0, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
   // A request without data is ignored.
   COPYDATASTRUCT empty{1, 0, nullptr};
   SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty), SMTO_NORMAL, 5000, &result);
-  EXPECT_EQ(base::readFile(echo).value_or("?"), std::string(255, 'm'));
   EXPECT_EQ(test::findWindow(kSettingsTitle), nullptr);
   stopClock(hwnd);
 }

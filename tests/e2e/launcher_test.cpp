@@ -15,22 +15,6 @@ namespace {
 const std::string kTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 const std::string kKey = "Software\\Quorvane\\Tockle3";
 
-// A control of a dialog or of one of its pages (page control ids are unique in the dialog).
-HWND childById(HWND root, int id) {
-  struct Find {
-    int id;
-    HWND found;
-    static BOOL CALLBACK each(HWND h, LPARAM p) {
-      auto* f = reinterpret_cast<Find*>(p);
-      if (GetDlgCtrlID(h) != f->id) return TRUE;
-      f->found = h;
-      return FALSE;
-    }
-  } find{id, nullptr};
-  EnumChildWindows(root, Find::each, reinterpret_cast<LPARAM>(&find));
-  return find.found;
-}
-
 class Launcher : public testing::Test {
  protected:
   void SetUp() override {
@@ -92,12 +76,12 @@ TEST_F(Launcher, AnItemRegisteredOnTheLauncherPageRebuildsTheMenuAndStartsFromIt
   test::pressKeys({'S'});
   HWND dialog = clock.waitForDialog("環境設定 - Tockle 3"_sj);
   ASSERT_NE(dialog, nullptr);
-  SendMessageW(childById(dialog, IDC_LAUNCH_NEW), BM_CLICK, 0, 0);
+  SendMessageW(test::descendantById(dialog, IDC_LAUNCH_NEW), BM_CLICK, 0, 0);
   for (auto [id, text] : {std::pair<int, std::string>{IDC_LAUNCH_NAME, "Marker"},
                           {IDC_LAUNCH_PATH, base::programFolder() + "write_marker.exe"},
                           {IDC_LAUNCH_PARAM, marker}})
-    SendMessageW(childById(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
-  SendMessageW(childById(dialog, IDC_LAUNCH_REGISTER), BM_CLICK, 0, 0);
+    SendMessageW(test::descendantById(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
+  SendMessageW(test::descendantById(dialog, IDC_LAUNCH_REGISTER), BM_CLICK, 0, 0);
   PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
   // OK rebuilt the menu before the dialog went: a fresh cache and the item's image number.

@@ -65,8 +65,6 @@ class MemoBesideClock : public testing::Test {
   void SetUp() override {
     test::deleteUserKey(memoe2e::kKey);
     test::deleteUserKey(kClockKey);
-    echo = clock.path("request.txt");
-    SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", base::wide(echo).c_str());
     // The memo runs from the clock's folder, as installed.
     CopyFileW(base::wide(base::programFolder() + "Memo.exe").c_str(), base::wide(clock.path("Memo.exe")).c_str(),
               FALSE);
@@ -76,7 +74,6 @@ class MemoBesideClock : public testing::Test {
       TerminateProcess(memo.get(), 1);
       WaitForSingleObject(memo.get(), 5000);
     }
-    SetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", nullptr);
     test::deleteUserKey(memoe2e::kKey);
     test::deleteUserKey(kClockKey);
   }
@@ -104,7 +101,6 @@ class MemoBesideClock : public testing::Test {
   }
   test::ProgramRun clock{"Tockle.exe"};
   base::KernelHandle memo;
-  std::string echo;
 };
 
 TEST_F(MemoBesideClock, TheClockComingAndGoingSwitchesTheAlarmRequest) {
@@ -121,23 +117,19 @@ TEST_F(MemoBesideClock, TheClockComingAndGoingSwitchesTheAlarmRequest) {
   snprintf(handle, sizeof handle, "%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(clockWindow)));
   ASSERT_TRUE(test::waitUntil(
       [&] { return statusText(main) == "Tockle 3 の起動を検知しました -> Connection Established w/ "_sj + handle; }));
-  EXPECT_FALSE(base::fileExists(echo));
+  EXPECT_EQ(test::findWindow(kSettingsTitle), nullptr);
 
   // The selection arrives as the new alarm's message, its two lines as one.
   command(main, memo::actSetAlarm);
   HWND settings = clock.waitForWindow(kSettingsTitle);
   ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(base::readFile(echo).value_or("?"), "会議 10時から"_sj);
   // The dialog shows the new alarm with the text as its message.
   HWND message = nullptr;
   EXPECT_TRUE(test::waitUntil([&] {
-    for (HWND page = GetWindow(settings, GW_CHILD); page && !message; page = GetWindow(page, GW_HWNDNEXT))
-      message = GetDlgItem(page, IDC_ALARM_MESSAGE_TEXT);
+    message = test::descendantById(settings, IDC_ALARM_MESSAGE_TEXT);
     return message && IsWindowVisible(message);
   }));
-  wchar_t shown[512] = {};
-  SendMessageW(message, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown));
-  EXPECT_EQ(base::cp932(shown), "会議 10時から"_sj);
+  EXPECT_EQ(test::controlText(message), "会議 10時から"_sj);
   PostMessageW(settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(settings); }));
 

@@ -14,23 +14,6 @@ namespace {
 
 using namespace memoe2e;
 
-HWND descendant(HWND dialog, int id) {
-  struct Search {
-    int id;
-    HWND found = nullptr;
-  } search{id};
-  EnumChildWindows(
-      dialog,
-      [](HWND w, LPARAM p) {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (GetDlgCtrlID(w) != s->id) return TRUE;
-        s->found = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 TEST(MemoConfigProgram, F10OpensTheSettingsAndOkAppliesTheNewTabOrder) {
   test::deleteUserKey(kKey);
   test::ProgramRun memo("Memo.exe");
@@ -42,11 +25,11 @@ TEST(MemoConfigProgram, F10OpensTheSettingsAndOkAppliesTheNewTabOrder) {
   ASSERT_NE(dialog, nullptr);
   // The dialog has its title before its pages are made.
   HWND list = nullptr;
-  ASSERT_TRUE(test::waitUntil([&] { return (list = descendant(dialog, IDC_MCFG_TABLIST)) != nullptr; }));
+  ASSERT_TRUE(test::waitUntil([&] { return (list = test::descendantById(dialog, IDC_MCFG_TABLIST)) != nullptr; }));
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
   SendMessageW(list, LB_SETCURSEL, 0, 0);
-  SendMessageW(descendant(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
-  SendMessageW(descendant(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
+  SendMessageW(test::descendantById(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
+  SendMessageW(test::descendantById(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
   click(dialog, IDOK);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));

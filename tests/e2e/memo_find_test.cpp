@@ -24,19 +24,12 @@ std::string classesValue(const std::string& key) {
 
 // The visible dialog the program opened over its main window.
 HWND ownedDialog(HWND main) {
-  struct Search {
-    HWND main, found;
-  } s{main, nullptr};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t cls[16] = {};
-        GetClassNameW(h, cls, 16);
-        if (GetWindow(h, GW_OWNER) == s->main && IsWindowVisible(h) && std::wstring(cls) == L"#32770") s->found = h;
-        return s->found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  for (HWND h : test::topLevelWindows()) {
+    wchar_t cls[16] = {};
+    GetClassNameW(h, cls, 16);
+    if (GetWindow(h, GW_OWNER) == main && IsWindowVisible(h) && std::wstring(cls) == L"#32770") return h;
+  }
+  return nullptr;
 }
 
 class MemoFindProgram : public testing::Test {

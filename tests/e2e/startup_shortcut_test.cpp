@@ -19,22 +19,9 @@ const std::string kKey = "Software\\Quorvane\\Tockle3";
 
 // A descendant window of parent with exactly this text (a button on one of the dialog's pages).
 HWND childTitled(HWND parent, const std::string& text) {
-  struct Search {
-    std::wstring text;
-    HWND found = nullptr;
-  } search{base::wide(text)};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t buf[128] = {};
-        SendMessageW(h, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(buf));
-        if (s->text != buf) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND h : test::descendants(parent))
+    if (test::controlText(h) == text) return h;
+  return nullptr;
 }
 
 class StartupShortcut : public testing::Test {

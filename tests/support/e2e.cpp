@@ -18,21 +18,47 @@ std::string windowTitle(HWND hwnd) {
 }
 
 namespace {
-struct TitleSearch {
-  std::string title;
-  std::vector<HWND> found;
-};
-BOOL CALLBACK collectTitled(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<TitleSearch*>(lp);
-  if (windowTitle(hwnd) == s->title) s->found.push_back(hwnd);
+BOOL CALLBACK collect(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
   return TRUE;
+}
+DWORD processOf(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
 }
 }  // namespace
 
+std::vector<HWND> topLevelWindows() {
+  std::vector<HWND> all;
+  EnumWindows(collect, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+std::vector<HWND> descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(parent, collect, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+HWND descendantById(HWND parent, int id) {
+  for (HWND h : descendants(parent))
+    if (GetDlgCtrlID(h) == id) return h;
+  return nullptr;
+}
+
+std::string controlText(HWND control) {
+  std::wstring text(static_cast<size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+  LRESULT n = SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(n > 0 ? n : 0));
+  return base::cp932(text);
+}
+
 std::vector<HWND> windowsTitled(const std::string& title) {
-  TitleSearch s{title, {}};
-  EnumWindows(collectTitled, reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  std::vector<HWND> found;
+  for (HWND h : topLevelWindows())
+    if (windowTitle(h) == title) found.push_back(h);
+  return found;
 }
 
 std::string dialogText(HWND dialog) {
@@ -137,28 +163,13 @@ std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries) {
   return stream.Bytes();
 }
 
-namespace {
-struct MenuSearch {
-  DWORD pid;
-  HWND found;
-};
-BOOL CALLBACK findMenu(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<MenuSearch*>(lp);
-  wchar_t cls[32];
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 32) && std::wstring(cls) == L"#32768") {
-    s->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
 HWND visibleMenuOf(DWORD pid) {
-  MenuSearch s{pid, nullptr};
-  EnumWindows(findMenu, reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  for (HWND h : topLevelWindows()) {
+    wchar_t cls[32];
+    if (processOf(h) == pid && IsWindowVisible(h) && GetClassNameW(h, cls, 32) && std::wstring(cls) == L"#32768")
+      return h;
+  }
+  return nullptr;
 }
 
 ProgramRun::ProgramRun(const std::string& exeName) : exe_(exeName) {
@@ -204,9 +215,7 @@ HWND ProgramRun::waitForWindow(const std::string& title, DWORD timeoutMs) const 
   waitUntil(
       [&] {
         for (HWND h : windowsTitled(title)) {
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          if (pid == pid_) {
+          if (processOf(h) == pid_) {
             found = h;
             return true;
           }
@@ -231,25 +240,11 @@ bool ProgramRun::waitExit(DWORD timeoutMs, DWORD* exitCode) const {
   return true;
 }
 
-namespace {
-struct OthersSearch {
-  DWORD pid;
-  HWND except;
-  int count;
-};
-BOOL CALLBACK countOthers(HWND w, LPARAM lp) {
-  auto* s = reinterpret_cast<OthersSearch*>(lp);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(w, &owner);
-  if (owner == s->pid && w != s->except && IsWindowVisible(w)) ++s->count;
-  return TRUE;
-}
-}  // namespace
-
 int ProgramRun::visibleWindowsBesides(HWND except) const {
-  OthersSearch s{pid_, except, 0};
-  EnumWindows(countOthers, reinterpret_cast<LPARAM>(&s));
-  return s.count;
+  int count = 0;
+  for (HWND h : topLevelWindows())
+    if (processOf(h) == pid_ && h != except && IsWindowVisible(h)) ++count;
+  return count;
 }
 
 std::string ProgramRun::state(const std::string& mainTitle) const {
@@ -259,23 +254,13 @@ std::string ProgramRun::state(const std::string& mainTitle) const {
                          ? "ended with code " + std::to_string(code)
                          : "not started (error " + std::to_string(startError_) + ")";
   // Its visible windows, and another program's window with its main title.
-  struct Search {
-    DWORD pid;
-    const std::string& mainTitle;
-    std::string& text;
-  } s{pid_, mainTitle, text};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lp);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(h, &pid);
-        std::string title = windowTitle(h);
-        if (pid == s.pid && IsWindowVisible(h)) s.text += "; window \"" + title + "\"";
-        if (pid != s.pid && !s.mainTitle.empty() && title == s.mainTitle)
-          s.text += "; process " + std::to_string(pid) + " has a window \"" + title + "\"";
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
+  for (HWND h : topLevelWindows()) {
+    const DWORD pid = processOf(h);
+    const std::string title = windowTitle(h);
+    if (pid == pid_ && IsWindowVisible(h)) text += "; window \"" + title + "\"";
+    if (pid != pid_ && !mainTitle.empty() && title == mainTitle)
+      text += "; process " + std::to_string(pid) + " has a window \"" + title + "\"";
+  }
   return text;
 }
 

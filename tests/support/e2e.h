@@ -13,6 +13,16 @@
 
 namespace test {
 
+// Every top-level window, in Z order; every descendant of a window (the controls of a dialog's
+// pages too). Lists, so that a test filters them with a plain loop instead of a callback.
+std::vector<HWND> topLevelWindows();
+std::vector<HWND> descendants(HWND parent);
+// The first descendant with this control id (page control ids are unique in a dialog), or nullptr.
+HWND descendantById(HWND parent, int id);
+// A control's text through WM_GETTEXT, which reaches another program's control (GetWindowText
+// gives nothing of another program's edit box).
+std::string controlText(HWND control);
+
 // Top-level windows with exactly this title (CP932).
 std::vector<HWND> windowsTitled(const std::string& title);
 HWND findWindow(const std::string& title);

@@ -242,10 +242,6 @@ LRESULT TfrmMain::WMCopyData(const COPYDATASTRUCT* data) {
   std::string text = alarmRequestText(data);
   if (configOpen_ || findWindowTitled(settingsDialogTitle())) return 0;
   AlarmRequestText = text;
-  // Lets an end-to-end test read what arrived.
-  wchar_t echo[MAX_PATH];
-  DWORD n = GetEnvironmentVariableW(L"TOCKLE_TEST_ALARM_REQUEST_FILE", echo, MAX_PATH);
-  if (n > 0 && n < MAX_PATH) base::writeFileAtomic(base::cp932(echo), AlarmRequestText);
   // The sender is not kept waiting while the user works in the dialog.
   if (InSendMessage()) ReplyMessage(0);
   OpenConfig(cfgNewAlarm, text);
