@@ -112,6 +112,14 @@ void Application::terminate() {
   PostQuitMessage(0);
 }
 
+void Application::resume() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  terminated_ = false;
+  exitCode_ = 0;
+}
+
 bool Application::processMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -35,6 +35,9 @@ class Application {
   // Asks the message loop to end (the current handler runs to its end first).
   void terminate();
   bool terminated() const { return terminated_; }
+  // Takes back terminate() and any WM_QUIT waiting in the queue, so that message loops run again
+  // as at the start: tests start one program window after another in one process.
+  void resume();
   // Dispatches every message waiting in the queue; returns false when WM_QUIT was seen.
   bool processMessages();
   // Takes one message (waiting for it) and dispatches it; false on WM_QUIT.

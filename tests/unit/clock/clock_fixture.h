@@ -49,14 +49,6 @@ struct ShellCall {
   std::string file, params, folder;
 };
 
-// Drains a quit request left by a clock window destroyed in an earlier test: it would end the
-// modal loops of this one.
-inline void drainQuit() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
-}
-
 inline std::vector<tockle::SystemMenuRecord> smallSystemMenu() {
   return {{"nil", "常に手前"_sj, 1, 1, 5},  {"nil", "隠す"_sj, 1, 1, 7},     {"nil", "電源"_sj, 0, 0, 0},
           {"電源"_sj, "終了"_sj, 1, 1, 10}, {"nil", "-", 2, 2, -1},          {"nil", "サイズ"_sj, 1, 1, 15},
@@ -70,15 +62,16 @@ inline std::vector<tockle::SystemMenuRecord> smallSystemMenu() {
 class ClockWindowTest : public testing::Test {
  protected:
   void SetUp() override {
+    // A clock window closed in an earlier test ended the application's loops, as it ends the program.
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
-    drainQuit();
+    ui::Application::instance().resume();
     writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
     // The command list that comes with the program (the settings dialog cannot open without it).
     if (auto commands = base::readFile(base::programFolder() + "_command")) writeFile("_command", *commands);
   }
   void TearDown() override {
     window.reset();
-    drainQuit();
+    ui::Application::instance().resume();
   }
   void prepare(tockle::TfrmMain& form) {
     form.ProgramFolder = folder.path();

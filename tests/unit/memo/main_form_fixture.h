@@ -24,7 +24,11 @@ namespace memotest {
 
 class MainFormTest : public ::testing::Test {
  protected:
-  void SetUp() override { ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false); }
+  // A memo window closed in an earlier test may have ended the application's loops.
+  void SetUp() override {
+    ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
+    ui::Application::instance().resume();
+  }
   void TearDown() override { form.reset(); }
 
   void setting(const char* name, const std::string& value) {
