@@ -47,12 +47,7 @@ class Alarm : public testing::Test {
     return clock.waitForWindow(alarmTitle(), 20000);
   }
 
-  // WM_GETTEXT reaches the control itself; GetWindowText of another program's window does not.
-  std::string text(HWND dlg, int id) {
-    wchar_t buf[1024] = {};
-    LRESULT n = SendMessageW(GetDlgItem(dlg, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
-    return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
-  }
+  std::string text(HWND dlg, int id) { return test::controlText(GetDlgItem(dlg, id)); }
   bool checked(HWND dlg, int id) { return SendMessageW(GetDlgItem(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   bool enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != 0; }
   void click(HWND dlg, int id) {

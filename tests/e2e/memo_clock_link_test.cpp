@@ -44,10 +44,7 @@ bool statusStartsWith(HWND main, const std::string& start) { return statusText(m
 
 // The editor's text with its line breaks as CR LF.
 std::string editorText(HWND main) {
-  HWND editor = memoe2e::editorOf(main);
-  std::wstring w(static_cast<size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-  w.resize(static_cast<size_t>(SendMessageW(editor, WM_GETTEXT, w.size(), reinterpret_cast<LPARAM>(w.data()))));
-  std::string text = base::cp932(w);
+  std::string text = test::controlText(memoe2e::editorOf(main));
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
