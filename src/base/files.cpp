@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <iterator>
 #include <vector>
 
 #include "base/handles.h"
@@ -73,6 +75,45 @@ bool folderExists(std::string_view path) {
 
 bool deleteFile(std::string_view path) { return DeleteFileW(wide(path).c_str()) != 0; }
 
+namespace {
+
+constexpr wchar_t kTempEnding[] = L".~tmp";
+
+// Where the file or folder at path really is, as the system resolves every link on the way.
+std::optional<std::wstring> finalPath(const std::wstring& path) {
+  FileHandle f(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!f) return std::nullopt;
+  std::vector<wchar_t> buf(MAX_PATH);
+  for (;;) {
+    DWORD n = GetFinalPathNameByHandleW(f.get(), buf.data(), static_cast<DWORD>(buf.size()), FILE_NAME_NORMALIZED);
+    if (n == 0) return std::nullopt;
+    if (n < buf.size()) return std::wstring(buf.data(), n);
+    buf.resize(n + 1);
+  }
+}
+
+bool isReadOnlyFile(const std::wstring& path) {
+  DWORD a = GetFileAttributesW(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY) && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+bool isLinkedFile(std::string_view path) {
+  std::wstring w = wide(path);
+  DWORD a = GetFileAttributesW(w.c_str());
+  if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  if (a & FILE_ATTRIBUTE_REPARSE_POINT) return true;
+  // Both resolved the same way, so that links in the folder's own path do not count.
+  std::string folder = extractFolder(path);
+  auto file = finalPath(w);
+  auto dir = finalPath(wide(folder.empty() ? std::string_view(".") : std::string_view(folder)));
+  if (!file || !dir) return false;
+  if (!dir->empty() && dir->back() != L'\\') dir->push_back(L'\\');
+  return !equalsNoCase(cp932(*file), cp932(*dir) + extractFileName(path));
+}
+
 std::optional<std::string> readFile(std::string_view path) {
   FileHandle f(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -92,8 +133,32 @@ std::optional<std::string> readFile(std::string_view path) {
   return data;
 }
 
+std::string tempBeside(std::string_view path) { return std::string(path) + cp932(kTempEnding); }
+
+std::vector<std::string> leftoverTemps(std::string_view folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((wide(folder) + L"*" + kTempEnding).c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  const size_t ending = std::size(kTempEnding) - 1;
+  do {
+    std::wstring name = fd.cFileName;
+    // The pattern also finds longer endings (".~tmpx").
+    if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name.size() <= ending ||
+        _wcsicmp(name.c_str() + name.size() - ending, kTempEnding) != 0)
+      continue;
+    names.push_back(cp932(std::wstring_view(name).substr(0, name.size() - ending)));
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+  return names;
+}
+
 std::string writeTempBeside(std::string_view path, std::string_view bytes) {
-  std::wstring temp = wide(path) + L".~tmp";
+  if (isReadOnlyFile(wide(path))) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return {};
+  }
+  std::wstring temp = wide(tempBeside(path));
   FileHandle f(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f) return {};
   size_t done = 0;
@@ -118,8 +183,13 @@ std::string writeTempBeside(std::string_view path, std::string_view bytes) {
 
 bool replaceWithTemp(std::string_view temp, std::string_view path) {
   std::wstring t = wide(temp);
-  if (!MoveFileExW(t.c_str(), wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DWORD code = GetLastError();
+  std::wstring target = wide(path);
+  DWORD code = 0;
+  if (isReadOnlyFile(target))
+    code = ERROR_ACCESS_DENIED;
+  else if (!MoveFileExW(t.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    code = GetLastError();
+  if (code) {
     DeleteFileW(t.c_str());
     SetLastError(code);
     return false;

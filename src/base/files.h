@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace base {
 
@@ -21,12 +22,17 @@ std::string extractFileName(std::string_view path);
 bool fileExists(std::string_view path);
 bool folderExists(std::string_view path);
 bool deleteFile(std::string_view path);
+// True when path is a file that leads elsewhere: a reparse point (a symbolic link), or a file that
+// opens as another one than its folder's entry of that name (Wine shows a host's symbolic link as
+// a plain file, and deleting it deletes what it points to).
+bool isLinkedFile(std::string_view path);
 
 // The whole file, or nothing when it cannot be opened or read.
 std::optional<std::string> readFile(std::string_view path);
 
 // Writes bytes to a temporary file in the same folder, flushes it and moves it over path.
-// On failure the old file is untouched and the temporary file removed.
+// On failure the old file is untouched and the temporary file removed. A file marked read-only is
+// never replaced (ERROR_ACCESS_DENIED, as Windows refuses the move; Wine would replace it).
 bool writeFileAtomic(std::string_view path, std::string_view bytes);
 // The two halves of writeFileAtomic, for a caller that writes the new content while it still holds
 // the old file open: the flushed temporary file beside path ("" on failure, nothing left behind),
@@ -34,6 +40,11 @@ bool writeFileAtomic(std::string_view path, std::string_view bytes);
 // move's error left for GetLastError).
 std::string writeTempBeside(std::string_view path, std::string_view bytes);
 bool replaceWithTemp(std::string_view temp, std::string_view path);
+// The name of the temporary file writeTempBeside makes for path; such a file that is found while
+// nobody writes is what a write ended half-way (the program killed) left behind.
+std::string tempBeside(std::string_view path);
+// The names (without the temporary ending) of the temporary files in folder, files only.
+std::vector<std::string> leftoverTemps(std::string_view folder);
 
 // A fresh empty folder under the system's temporary folder (for tests and scratch work).
 std::string makeTempFolder(std::string_view prefix);

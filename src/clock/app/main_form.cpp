@@ -212,11 +212,20 @@ void TfrmMain::FormDestroy() {
   // A change still waiting for the clipboard would be recorded after the history is cleared.
   ClipPending.Cancel();
   if (SecondInstance) return;
-  if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
+  WriteOnExit();
   AlarmManager.reset();
   // An open history window goes with the clock (edits not applied are lost).
   frmClip = nullptr;
   ClipForm.reset();
+}
+
+void TfrmMain::WriteOnExit() {
+  if (SecondInstance) return;
+  if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
+  if (AlarmManager && AlarmManager->ClearReCall) {
+    // Done here, so that the manager's own clean-up when it is freed finds nothing left.
+    ui::guarded([this] { AlarmManager->DeleteReCallItems(); });
+  }
   SaveSettings();
 }
 
@@ -238,6 +247,12 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_PRINTCLIENT:
       PaintTo(reinterpret_cast<HDC>(wp), true);
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Answered at once: nothing is asked at the end of a session.
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp) WriteOnExit();
       return 0;
     case WM_NCDESTROY: {
       LRESULT r = Form::handleMessage(msg, wp, lp);

@@ -193,6 +193,10 @@ class TfrmMain : public ui::Form {
   void FormResize();
   void FormMouseMove(ui::ShiftState shift, int x, int y);
   void FormDestroy();
+  // What closing the clock leaves on disk: the history file deleted when the user asked for it,
+  // the re-notification clean-up of the alarms, the general settings. The end of the session does
+  // the same, as the program may be ended at any moment after it.
+  void WriteOnExit();
   void tmrClockTimer();
   void tmrMessageTimer();
   void tmeMainClockResize(TTimeClock& sender, int& width, int& height);

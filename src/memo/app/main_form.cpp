@@ -7,6 +7,8 @@
 #include <imm.h>
 #include <richedit.h>
 
+#include <utility>
+
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/chrome/commands.h"
@@ -135,11 +137,22 @@ void TfrmMain::FormDestroy() {
   if (closing_) return;
   closing_ = true;
   tmrSave.setEnabled(false);
-  // The last quiet try (the user was asked at close already); no box while the window goes.
-  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified()) {
-    tbcMemoChanging();
-    rceMemo.setModified(false);
-  }
+  WriteOnExit();
+}
+
+void TfrmMain::WriteOnExit() {
+  // Nothing here waits for the user: the user was asked at close already, and at the end of a
+  // session nobody may be asked. The manager's boxes and its new-document wizard stay away.
+  struct Quiet {
+    TKzMemoManager& m;
+    decltype(TKzMemoManager::ShowError) showError = std::exchange(m.ShowError, nullptr);
+    decltype(TKzMemoManager::OnNotFound) notFound = std::exchange(m.OnNotFound, nullptr);
+    ~Quiet() {
+      m.ShowError = std::move(showError);
+      m.OnNotFound = std::move(notFound);
+    }
+  } quiet{MemoMan};
+  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
   if (NeedBackup && BackupOnExit) updateBackup();
   SaveSettings();
 }
@@ -239,6 +252,12 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       if (!FormCloseQuery()) return 0;
       break;
+    case WM_QUERYENDSESSION:
+      // Answered at once: nothing is asked at the end of a session.
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp) WriteOnExit();
+      return 0;
     case WM_DESTROY:
       FormDestroy();
       if (QuitOnDestroy) ui::Application::instance().terminate();

@@ -198,6 +198,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void FormCreate();
   void FormShow();
   void FormDestroy();
+  // What closing leaves on disk: the modified shown tab, the backup, the settings; no box. The end
+  // of the session does the same, as the program may be ended at any moment after it.
+  void WriteOnExit();
   void buildMenus();
   // Each area of commands binds its handlers in its own file; memo/chrome/command_areas.h lists
   // the areas.

@@ -56,7 +56,7 @@ bool isOwnTabFile(std::string_view file, std::string_view document, const std::v
   if (base::equalsNoCase(base::extractFolder(document) + std::string(file), document)) return false;
   for (const auto& other : othersFiles)
     if (base::equalsNoCase(other, file)) return false;
-  return true;
+  return !base::isLinkedFile(base::extractFolder(document) + std::string(file));
 }
 
 }  // namespace memo

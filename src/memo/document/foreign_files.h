@@ -13,7 +13,8 @@ namespace memo {
 // indexes looked at are the files with the document's extension or ".ntd").
 std::vector<std::string> filesOfOtherIndexes(std::string_view document);
 // A file named by the document's index is its own tab file when it is a bare ".txt" or ".rtf"
-// name beside it, not the document itself and not named by another index (othersFiles).
+// name beside it, not the document itself, not named by another index (othersFiles) and not a
+// link: a linked file is read, but neither deleted nor written over through the link.
 bool isOwnTabFile(std::string_view file, std::string_view document, const std::vector<std::string>& othersFiles);
 
 }  // namespace memo

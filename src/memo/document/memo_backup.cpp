@@ -69,22 +69,25 @@ bool TKzMemoManager::UpdateBackup() {
 
 bool TKzMemoManager::RestoreBackup() {
   AgesOnExit ages{*this};
+  LastError = {};
   const std::string bak = BackupPath();
   if (!base::fileExists(bak)) {
     error("バックアップファイルが見つかりませんでした"_sj, "バックアップファイル未発見"_sj);
-    return false;
+    return fail(DocFailure::Reported);
   }
   auto backup = base::readLines(bak);
   if (!backup || recognise(*backup) != DocFormat::TypeII || !findTypeIIBody(*backup)) {
     error("未知のファイル形式です"_sj, "クリティカルエラー"_sj);
-    return false;
+    return fail(DocFailure::Reported);
   }
+  // Documents of the same file name share the backup: one that moved, or was copied, finds the
+  // backup of its old place, which is the user's to take.
   auto origin = originOf(*backup);
-  if (origin && !base::equalsNoCase(*origin, FileName)) {
-    error("このバックアップファイルは別のメモファイルのものです"_sj + "\r\n" + *origin,
-          "バックアップファイルの不一致"_sj);
-    return false;
-  }
+  if (origin && !base::equalsNoCase(*origin, FileName) &&
+      !confirm("このバックアップファイルは別のメモファイルのものです"_sj + "\r\n" + *origin +
+                   "\r\n\r\nこのメモファイルに復元しますか？"_sj,
+               "バックアップファイルの不一致"_sj))
+    return fail(DocFailure::Reported);
   // The document's present format decides; a missing or unreadable one keeps DocumentType's.
   base::Lines current;
   DocFormat format = DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII;

@@ -7,6 +7,7 @@
 #include "memo/dialogs/welcome.h"
 #include "memo/document/file_age.h"
 #include "memo/document/foreign_files.h"
+#include "memo/document/leftover_temps.h"
 #include "memo/document/tab_file_name.h"
 #include "memo/document/tab_name.h"
 #include "ui/msgbox.h"
@@ -45,8 +46,12 @@ bool otherEntryNames(const base::Lines& index, std::string_view file, size_t exc
 }  // namespace
 
 TKzMemoManager::TKzMemoManager()
-    : BackupFolder(base::programFolder()), ShowError([](std::string_view text, std::string_view caption) {
+    : BackupFolder(base::programFolder()),
+      ShowError([](std::string_view text, std::string_view caption) {
         ui::messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+      }),
+      Confirm([](std::string_view text, std::string_view caption) {
+        return ui::messageBox(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
       }) {}
 
 void TKzMemoManager::notFound() {
@@ -60,6 +65,9 @@ void TKzMemoManager::status(const std::string& text) {
 }
 void TKzMemoManager::error(std::string_view text, std::string_view caption) {
   if (ShowError) ShowError(text, caption);
+}
+bool TKzMemoManager::confirm(std::string_view text, std::string_view caption) {
+  return Confirm && Confirm(text, caption);
 }
 
 bool TKzMemoManager::writeDocument(base::Lines lines) {
@@ -138,6 +146,7 @@ bool TKzMemoManager::LoadTabList() {
   DocFormat format{};
   auto lines = readDocument(format, true);
   if (!lines) return false;
+  removeLeftoverTemps(FileName, BackupPath());
   std::string name;
   if (format == DocFormat::TypeIII) {
     for (size_t i = kFirstEntry; i < lines->size(); ++i) {

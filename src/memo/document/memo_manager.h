@@ -40,6 +40,8 @@ class TKzMemoManager {
   std::string BackupFolder;
   // The manager's error boxes (text, caption); a modal box with an error icon and no owner.
   std::function<void(std::string_view text, std::string_view caption)> ShowError;
+  // The manager's questions (text, caption): a modal Yes/No box with no owner; true for Yes.
+  std::function<bool(std::string_view text, std::string_view caption)> Confirm;
 
   // Every operation answers false and leaves the files as they were when it cannot finish, and
   // LastError then says why. A missing document raises OnNotFound (SaveTab only reports it) and is
@@ -71,8 +73,8 @@ class TKzMemoManager {
   // Writes every tab in one-file form to BackupPath(), marked with the document's path; the
   // document itself is only read.
   bool UpdateBackup();
-  // Puts the backup's tabs back into the document in its present format; refuses a backup that
-  // was taken from another document.
+  // Puts the backup's tabs back into the document in its present format; a backup that was taken
+  // from another document of the same file name only when the user confirms it.
   bool RestoreBackup();
   // The base name (no extension) for a new tab file of tabName beside the document.
   std::string MakeTabFileName(const base::Lines& indexLines, std::string_view tabName) const;
@@ -119,6 +121,7 @@ class TKzMemoManager {
   void tabListChanged(bool critical);
   void status(const std::string& text);
   void error(std::string_view text, std::string_view caption);
+  bool confirm(std::string_view text, std::string_view caption);
 
   DocumentCache document_;
 };

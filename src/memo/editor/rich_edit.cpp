@@ -252,6 +252,9 @@ std::string RichEdit::saveContent(bool rich) const {
   StreamBuffer buffer;
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamOut};
   SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF | SF_USECODEPAGE | (932 << 16), reinterpret_cast<LPARAM>(&es));
+  // The control ends its stream with a NUL byte, which is no part of the RTF text: a tab file
+  // holds the text alone and ends with its closing brace.
+  while (!buffer.out.empty() && buffer.out.back() == '\0') buffer.out.pop_back();
   return withCodePage932(std::move(buffer.out));
 }
 

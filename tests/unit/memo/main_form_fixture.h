@@ -53,6 +53,12 @@ class MainFormTest : public ::testing::Test {
     form->QuitOnDestroy = false;
     form->MemoMan.BackupFolder = programDir.path();
     form->MemoMan.ShowError = [this](std::string_view text, std::string_view) { errors.emplace_back(text); };
+    form->MemoMan.Confirm = [this](std::string_view text, std::string_view caption) {
+      boxes.push_back(std::string(caption) + "|" + std::string(text));
+      int a = answers.empty() ? IDNO : answers.front();
+      if (!answers.empty()) answers.pop_front();
+      return a == IDYES;
+    };
     form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       boxes.push_back(std::string(caption) + "|" + std::string(text));
       if (answers.empty()) return IDOK;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/e2e.h"
+#include "unit/clock/alarm/alarm_test_util.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -212,5 +213,36 @@ TEST_F(MainForm, CommandTwentyOneShowsTheVersionOfTheClock) {
   EXPECT_NE(seen.find("Version 3.51  (Build 631)"), std::string::npos) << seen;
   EXPECT_NE(seen.find("Tockle for Windows 9x/NT"), std::string::npos) << seen;
 }
+
+// Closing, and the end of the session (log-off, shut-down), after which the program may be ended
+// at any moment: the same is written, and nothing is asked.
+class ClockClosing : public test::ClockWindowTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(ClockClosing, DeletesTheHistoryClearsReNotificationsAndWritesTheSettings) {
+  TfrmMain& f = start();
+  writeFile("_history3", "captured");
+  f.Settings.ClipHistory.ClearWhenExit = 1;
+  f.Settings.DisplayType = "hh:nn";
+  f.AlarmManager->AddItem(alarm_test::alarm("again", alarm_test::tod(9, 0), alarm_test::tod(9, 7), true));
+  f.AlarmManager->AddItem(alarm_test::alarm("kept", alarm_test::tod(10, 0), alarm_test::tod(10, 7)));
+  f.AlarmManager->ClearReCall = true;
+  if (GetParam()) {
+    EXPECT_EQ(SendMessageW(f.handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(f.handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  } else {
+    end();
+  }
+  EXPECT_FALSE(base::fileExists(folder.file("_history3")));
+  EXPECT_EQ(tockle::TKzManagerTockle(folder.file("_alarm3")).Count, 1);
+  shared::TKzRegEx r;
+  ASSERT_TRUE(r.OpenKeyReadOnly(key.path()));
+  EXPECT_EQ(r.SafeReadString("DisplayType"), "hh:nn");
+  EXPECT_EQ(asked, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(CloseOrSessionEnd, ClockClosing, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "SessionEnd" : "Close");
+                         });
 
 }  // namespace

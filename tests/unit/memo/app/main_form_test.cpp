@@ -51,28 +51,59 @@ TEST_F(MainFormTest, TheWindowShowsTheDocumentUnderItsTitleWithTheSevenMenus) {
   EXPECT_TRUE(GetWindowLongW(form->handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
-TEST_F(MainFormTest, ClosingSavesTheModifiedTabWritesTheBackupAndRemembersTheDocument) {
+// Closing, and the end of the session (log-off, shut-down), after which the program may be ended
+// at any moment: the same is written, and nothing is asked.
+class ClosingTest : public MainFormTest, public testing::WithParamInterface<bool> {
+ protected:
+  void end() {
+    if (!GetParam()) {
+      form->destroy();
+      return;
+    }
+    EXPECT_EQ(SendMessageW(form->handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(form->handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  }
+};
+
+TEST_P(ClosingTest, SavesTheModifiedTabWritesTheBackupAndRemembersTheDocument) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));
   form->rceMemo.setText("新しい内容"_sj);
   form->rceMemo.setModified(true);
-  form->destroy();
+  end();
   EXPECT_NE(read("memo.ntd").find("メモ/*!/新しい内容"_sj), std::string::npos);
   EXPECT_NE(base::readFile(programDir.file("memo.bak")).value_or("").find("新しい内容"_sj), std::string::npos);
   EXPECT_EQ(readSetting("MemoFile"), dir.file("memo.ntd"));
   EXPECT_EQ(readSetting("LastTab"), "メモ"_sj);
+  EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MainFormTest, ClosingWithoutBackupSavesTheTabOnly) {
+TEST_P(ClosingTest, WithoutBackupSavesTheTabOnly) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));
   form->rceMemo.setText("xyz");
   form->rceMemo.setModified(true);
   form->BackupOnExit = false;
-  form->destroy();
+  end();
   EXPECT_NE(read("memo.ntd").find("メモ/*!/xyz"_sj), std::string::npos);
   EXPECT_FALSE(base::fileExists(programDir.file("memo.bak")));
 }
+
+TEST_P(ClosingTest, ASaveThatCannotBeDoneShowsNoBox) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  write("memo.ntd", "no memo document\r\n");
+  form->rceMemo.setText("xyz");
+  form->rceMemo.setModified(true);
+  end();
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(read("memo.ntd"), "no memo document\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(CloseOrSessionEnd, ClosingTest, testing::Bool(), [](const testing::TestParamInfo<bool>& info) {
+  return std::string(info.param ? "SessionEnd" : "Close");
+});
 
 TEST_F(MainFormTest, TheNoBackupCloseIsGreyedWhileBackupsAreOff) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));

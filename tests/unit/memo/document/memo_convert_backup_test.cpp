@@ -168,7 +168,11 @@ TEST_F(MemoFixture, RestoreWithoutBackupChangesNothing) {
   EXPECT_EQ(read(m.FileName), before);
 }
 
-TEST_F(MemoFixture, RestoreRefusesTheBackupOfAnotherDocument) {
+// Same-named documents share the backup: the one of a document elsewhere (this one before it moved)
+// is restored only when the user says so.
+class ForeignBackup : public MemoFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(ForeignBackup, IsRestoredOnlyWhenTheUserConfirms) {
   CreateDirectoryW(base::wide(file("other")).c_str(), nullptr);
   memo::TKzMemoManager other;
   other.FileName = file("other\\memo.ntd");
@@ -178,10 +182,17 @@ TEST_F(MemoFixture, RestoreRefusesTheBackupOfAnotherDocument) {
   ASSERT_TRUE(other.UpdateBackup());
   makeDocument(kTypeII, {{"A", "mine"}});
   std::string before = read(m.FileName);
-  EXPECT_FALSE(m.RestoreBackup());
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_TRUE(errors[0].starts_with("バックアップファイルの不一致|"_sj));
-  EXPECT_EQ(read(m.FileName), before);
+  confirmAnswer = GetParam();
+  EXPECT_EQ(m.RestoreBackup(), confirmAnswer);
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0], "バックアップファイルの不一致|このバックアップファイルは別のメモファイルのものです\r\n"_sj +
+                              other.FileName + "\r\n\r\nこのメモファイルに復元しますか？"_sj);
+  EXPECT_TRUE(errors.empty());
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(m.TabList, confirmAnswer ? Names{"X"} : Names{"A"});
+  if (!confirmAnswer) EXPECT_EQ(read(m.FileName), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, ForeignBackup, testing::Bool());
 
 }  // namespace

@@ -30,6 +30,10 @@ class MemoFixture : public ::testing::Test {
     m.ShowError = [this](std::string_view text, std::string_view caption) {
       errors.push_back(std::string(caption) + "|" + std::string(text));
     };
+    m.Confirm = [this](std::string_view text, std::string_view caption) {
+      questions.push_back(std::string(caption) + "|" + std::string(text));
+      return confirmAnswer;
+    };
     m.OnNotFound = [this] { ++notFound; };
     m.OnTabListChange = [this](bool critical) { changes.push_back(critical); };
     m.OnStatusMessage = [this](const std::string& s) { statuses.push_back(s); };
@@ -67,6 +71,8 @@ class MemoFixture : public ::testing::Test {
   test::TempFolder programDir;
   memo::TKzMemoManager m;
   std::vector<std::string> errors;
+  std::vector<std::string> questions;  // answered with confirmAnswer
+  bool confirmAnswer = false;
   std::vector<std::string> statuses;
   std::vector<bool> changes;
   int notFound = 0;

@@ -2,6 +2,11 @@
 // failure leaves every tab's old content.
 #include "unit/memo/document/memo_fixture.h"
 
+#include <algorithm>
+#include <functional>
+
+#include "support/host_link.h"
+
 namespace {
 
 using namespace memotest;
@@ -58,6 +63,51 @@ TEST_F(HostileIndex, DeviceNamesAreNeverOpened) {
   EXPECT_FALSE(m.LoadTab("Nul", s));
   ASSERT_TRUE(m.SaveTab("Con", "x"));
   EXPECT_EQ(read(file("doc\\_Con.txt")), "x");
+}
+
+// A tab file that is a link to a file outside the folder is shown, but whatever would write over or
+// remove the tab's file leaves the link and what it points to alone.
+struct LinkOperation {
+  const char* name;
+  std::function<bool(memo::TKzMemoManager&)> run;
+};
+
+class LinkedTabFile : public HostileIndex, public testing::WithParamInterface<LinkOperation> {};
+
+TEST_P(LinkedTabFile, IsReadButNeverWrittenOverOrDeletedThroughTheLink) {
+  ASSERT_TRUE(test::makeSymbolicLink(file("doc\\a.txt"), file("x.txt")));
+  write(m.FileName, kIndexHead + "A=a.txt\r\nB=b.txt\r\n");
+  write(file("doc\\b.txt"), "b");
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(loadTab("A"), "sentinel");
+  ASSERT_TRUE(m.UpdateBackup());
+  EXPECT_TRUE(GetParam().run(m));
+  EXPECT_EQ(read(file("x.txt")), "sentinel");
+  EXPECT_TRUE(base::isLinkedFile(file("doc\\a.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, LinkedTabFile,
+    testing::Values(LinkOperation{"Save",
+                                  [](auto& m) {
+                                    std::string s;
+                                    return m.SaveTab("A", "typed") && m.LoadTab("A", s) && s == "typed";
+                                  }},
+                    LinkOperation{"SaveAsRichText", [](auto& m) { return m.SaveTab("A", "{\\rtf1 r}"); }},
+                    LinkOperation{"Delete", [](auto& m) { return m.DeleteTab("A"); }},
+                    LinkOperation{"ApplyWithout", [](auto& m) { return m.ApplyTabList({"B"}); }},
+                    LinkOperation{"ConvertToOneFile", [](auto& m) { return m.ConvertFormat(m.FileName, true, true); }},
+                    LinkOperation{"Restore", [](auto& m) { return m.RestoreBackup(); }}),
+    [](const testing::TestParamInfo<LinkOperation>& info) { return std::string(info.param.name); });
+
+TEST_F(MemoFixture, OpeningADocumentRemovesWhatAKilledSaveLeftBehind) {
+  makeDocument(kTypeIII, {{"A", "a"}});
+  for (const char* name : {"memo.ntd.~tmp", "A.txt.~tmp", "New.rtf.~tmp", "keep.dat.~tmp"}) write(file(name), "half");
+  write(m.BackupPath() + ".~tmp", "half");
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(base::leftoverTemps(dir.path()), Names{"keep.dat"});
+  EXPECT_FALSE(base::fileExists(m.BackupPath() + ".~tmp"));
+  EXPECT_EQ(loadTab("A"), "a");
 }
 
 TEST_F(MemoFixture, AFailedTypeIISaveKeepsTheDocument) {

@@ -48,6 +48,9 @@ TEST_F(RichEditTest, RichContentDeclaresCodePage932AndRoundTrips) {
   std::string rtf = edit.saveContent(true);
   EXPECT_TRUE(memo::isRichContent(rtf));
   EXPECT_NE(rtf.find("\\ansicpg932"), std::string::npos);
+  // The text alone: it ends with its closing brace, without the control's NUL byte.
+  EXPECT_EQ(rtf.find('\0'), std::string::npos);
+  EXPECT_EQ(rtf.back(), '}');
   edit.clear();
   edit.loadContent(rtf);
   EXPECT_EQ(edit.text(), "日本語のメモ\r\n二行目"_sj);

@@ -121,6 +121,9 @@ TEST_F(MemoInsert, TheFileTypeIsRegisteredFromTheToolsMenuAgainAndAgain) {
     EXPECT_EQ(expected, registered());
   }
   EXPECT_TRUE(boxes.empty());
+  // The icon it names is there: the program file (this one is built from the same resources)
+  // carries the program's icon and, second, the document's.
+  EXPECT_EQ(ExtractIconExW(base::wide(exe).c_str(), -1, nullptr, nullptr, 0), 2u);
 }
 
 TEST_F(MemoInsert, ARefusedRegistrationIsToldOnceARunAndTheProgramGoesOn) {
