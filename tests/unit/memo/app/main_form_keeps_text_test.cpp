@@ -58,6 +58,20 @@ TEST_F(KeepsText, AnUnwritableDocumentIsToldAndTheSwitchWaitsUntilItCanBeSaved) 
   EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
 }
 
+TEST_F(KeepsText, AReadOnlyDocumentStaysAsItIsAndTheAutosaveSaysItCouldNotSave) {
+  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\n"));
+  const std::wstring path = base::wide(dir.file("memo.ntd"));
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  const std::string before = read("memo.ntd");
+  start(dir.file("memo.ntd"), "A");
+  type("x");
+  form->tmrSaveTimer();
+  EXPECT_EQ(form->StatusText(), "自動保存できませんでした -> "_sj + dir.file("memo.ntd"));
+  EXPECT_EQ(read("memo.ntd"), before);
+  EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  expectKept("xa\r\n");
+}
+
 TEST_F(KeepsText, AVanishedDocumentIsOfferedToBeWrittenAgainAndCancelKeepsTheText) {
   write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
   start(dir.file("memo.ntd"), "A");
