@@ -18,24 +18,14 @@ using namespace memoe2e;
 const std::string kClockKey = "Software\\Quorvane\\Tockle3";
 const std::string kClockTitle = "Tockle 3 for Windows 9x/NT by Ruxel";
 
-class SessionEnd : public testing::Test {
- protected:
-  void SetUp() override {
-    test::deleteUserKey(kKey);
-    test::deleteUserKey(kClockKey);
-  }
-  void TearDown() override {
-    test::deleteUserKey(kKey);
-    test::deleteUserKey(kClockKey);
-  }
-  static std::string setting(const std::string& key, const char* name) {
-    shared::TRegistry r;
-    if (!r.OpenKeyReadOnly(key) || !r.ValueExists(name)) return "<missing>";
-    return r.ReadString(name);
-  }
-};
+std::string setting(const std::string& key, const char* name) {
+  shared::TRegistry r;
+  return r.OpenKeyReadOnly(key) && r.ValueExists(name) ? r.ReadString(name) : "<missing>";
+}
 
-TEST_F(SessionEnd, TheTypedTextTheBackupAndBothProgramsSettingsAreWritten) {
+TEST(SessionEnd, TheTypedTextTheBackupAndBothProgramsSettingsAreWritten) {
+  test::deleteUserKey(kKey);
+  test::deleteUserKey(kClockKey);
   test::ProgramRun clock("Tockle.exe");
   ASSERT_TRUE(clock.start());
   HWND clockWindow = clock.waitForWindow(kClockTitle);
@@ -58,6 +48,8 @@ TEST_F(SessionEnd, TheTypedTextTheBackupAndBothProgramsSettingsAreWritten) {
   EXPECT_NE(base::readFile(memo.path("memo.bak")).value_or("").find("A/*!/typed old"), std::string::npos);
   EXPECT_EQ(setting(kKey, "LastTab"), "A");
   EXPECT_EQ(setting(kClockKey, "DisplayType"), "yyyy/mm/dd hh:nn");
+  test::deleteUserKey(kKey);
+  test::deleteUserKey(kClockKey);
 }
 
 }  // namespace
