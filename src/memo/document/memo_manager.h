@@ -108,6 +108,9 @@ class TKzMemoManager {
   // newIndex does not.
   void deleteUnreferenced(std::string_view path, const base::Lines& oldIndex, const base::Lines& newIndex) const;
   bool hasTab(const base::Lines& lines, DocFormat format, std::string_view name) const;
+  // Gives the tabs of TabList that repeat an earlier name (see makeTabNamesDistinct) their new
+  // names, in the document read as lines and in TabList; nothing changes when the write fails.
+  void renameRepeatedTabs(base::Lines lines, DocFormat format);
   bool fail(DocFailure kind);
   // A failed read or write: the system's error code is kept for the owner to show.
   bool failSystem();
