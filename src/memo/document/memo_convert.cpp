@@ -19,7 +19,7 @@ void TKzMemoManager::deleteUnreferenced(std::string_view docPath, const base::Li
     if (!path) continue;
     std::string file = entryFile(oldIndex[i]);
     if (!othersRead) {
-      others = filesOfOtherIndexes(docPath);
+      others = otherIndexes_.filesOf(docPath);
       othersRead = true;
     }
     if (!isOwnTabFile(file, docPath, others)) continue;
@@ -56,7 +56,7 @@ bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector
   const std::string dir = base::extractFolder(path);
   base::Lines index = typeIIIHeader();
   const std::vector<std::string> others =
-      replaced.size() > kFirstEntry ? filesOfOtherIndexes(path) : std::vector<std::string>{};
+      replaced.size() > kFirstEntry ? otherIndexes_.filesOf(path) : std::vector<std::string>{};
   auto mayReplace = [&](const std::string& file) {
     for (size_t i = kFirstEntry; i < replaced.size(); ++i)
       if (base::equalsNoCase(entryFile(replaced[i]), file)) return isOwnTabFile(file, path, others);

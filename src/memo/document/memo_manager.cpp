@@ -236,7 +236,7 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
   std::string oldFile = entry ? entryFile(lines[*entry]) : std::string();
   // Only the document's own tab file is written over; an entry naming anything else (the index,
   // a program, another document's tab file) gets a new file of its own.
-  std::optional<std::string> oldPath = entry && isOwnTabFile(oldFile, FileName, filesOfOtherIndexes(FileName))
+  std::optional<std::string> oldPath = entry && isOwnTabFile(oldFile, FileName, otherIndexes_.filesOf(FileName))
                                            ? tabPath(dir, lines[*entry])
                                            : std::nullopt;
   if (oldPath && hasExt(oldFile, ext)) {

@@ -16,6 +16,7 @@
 #include "memo/document/doc_failure.h"
 #include "memo/document/doc_format.h"
 #include "memo/document/document_cache.h"
+#include "memo/document/foreign_files.h"
 
 namespace memo {
 
@@ -124,6 +125,9 @@ class TKzMemoManager {
   void error(std::string_view text, std::string_view caption);
 
   DocumentCache document_;
+  // What the other split documents beside this one name (only its own tab files are written over
+  // or deleted).
+  mutable OtherIndexes otherIndexes_;
 };
 
 }  // namespace memo

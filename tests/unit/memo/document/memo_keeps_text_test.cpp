@@ -122,6 +122,16 @@ TEST_F(ForeignEntries, NoOperationDeletesOrOverwritesAFileThatIsNotTheDocumentsO
   expectSentinels();
 }
 
+TEST_F(ForeignEntries, AnotherIndexIsReadAgainOnlyAfterItChanged) {
+  ASSERT_TRUE(m.SaveTab("Own", "1"));
+  EXPECT_EQ(read(file("own.txt")), "1");
+  // Now another document's tab file: the next save leaves it alone.
+  write(file("other.ntd"), kIndexHead + "O=other.txt\r\nMine=own.txt\r\n");
+  ASSERT_TRUE(m.SaveTab("Own", "2"));
+  EXPECT_EQ(read(file("own.txt")), "1");
+  EXPECT_EQ(loadTab("Own"), "2");
+}
+
 TEST_F(MemoFixture, RestoreWritesOverOnlyItsOwnFilesOfTheNewNamesAndKeepsTheOthers) {
   makeDocument(kTypeIII, {{"A", "a"}});
   ASSERT_TRUE(m.UpdateBackup());
