@@ -119,13 +119,6 @@ TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
     EXPECT_EQ(loadTab("shop2"), "b\r\n");
     EXPECT_EQ(loadTab("SHOP3"), "c\r\n");
   }
-  // A document that cannot be written keeps its names, and the list with it.
-  write(m.FileName, docs[0].first);
-  blockWrite(m.FileName);
-  ASSERT_TRUE(m.LoadTabList());
-  EXPECT_EQ(m.TabList, (Names{"Shop", "shop", "SHOP"}));
-  EXPECT_EQ(read(m.FileName), docs[0].first);
-  unblockWrite(m.FileName);
 }
 
 TEST_F(MemoFixture, TurningAPlainTabRichMovesItToAnRtfFile) {
