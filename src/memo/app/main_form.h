@@ -125,9 +125,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // to be written again; false when the edit stays unsaved (the text and the mark stay), and the
   // step must not go on.
   bool saveShownTab();
-  // The shown tab failed to load because it could not be read: it stays read-only, and its file
-  // is not written, until the user chooses to write it anew.
-  bool tabReadOnly() const { return tabUnavailable_; }
   void tbcMemoChange();
   int selectedTab() const;
   std::string tabName(int index) const;
@@ -335,7 +332,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   bool closing_ = false;
   bool loadingTab_ = false;
   bool tabMissing_ = false;
-  bool tabUnavailable_ = false;  // the shown tab failed to load: never written from the editor
+  // The shown tab failed to load: the editor is read-only (so no command changes it) and the tab
+  // is never written from it, until the user chooses to write it anew.
+  bool tabUnavailable_ = false;
   bool filling_ = false;
   bool discardEdits_ = false;     // closing without the edit the user chose to give up
   bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show

@@ -80,7 +80,7 @@ std::optional<TypeIIBody> findTypeIIBody(const base::Lines& lines) {
 std::optional<size_t> findTypeIITab(const base::Lines& lines, const TypeIIBody& body, std::string_view name) {
   std::string lineName;
   for (size_t i = body.begin + 1; i < body.end; ++i)
-    if (decodeTabLine(lines[i], lineName, nullptr) && lineName == name) return i;
+    if (decodeTabLine(lines[i], lineName, nullptr) && sameTabName(lineName, name)) return i;
   return std::nullopt;
 }
 

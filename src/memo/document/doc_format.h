@@ -49,7 +49,7 @@ struct TypeIIBody {
   size_t end = 0;    // index of the End line
 };
 std::optional<TypeIIBody> findTypeIIBody(const base::Lines& lines);
-// Index of the tab line whose name is exactly name, inside the body.
+// Index of the first tab line whose name is name (sameTabName), inside the body.
 std::optional<size_t> findTypeIITab(const base::Lines& lines, const TypeIIBody& body, std::string_view name);
 
 struct TabContent {

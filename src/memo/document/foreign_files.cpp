@@ -25,11 +25,12 @@ std::string extOf(std::string_view file) {
 
 }  // namespace
 
-std::vector<std::string> filesOfOtherIndexes(std::string_view document) {
+std::vector<std::string> OtherIndexes::filesOf(std::string_view document) {
   const std::string dir = base::extractFolder(document);
   std::vector<std::string> exts{".ntd"};
   if (std::string own = extOf(base::extractFileName(document)); !own.empty() && !base::equalsNoCase(own, ".ntd"))
     exts.push_back(own);
+  std::map<std::string, Seen> listed;
   std::vector<std::string> files;
   for (const auto& ext : exts) {
     WIN32_FIND_DATAW fd;
@@ -40,14 +41,25 @@ std::vector<std::string> filesOfOtherIndexes(std::string_view document) {
       LONGLONG size = (static_cast<LONGLONG>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
       // The pattern also finds longer extensions ("*.ntd" finds "a.ntdx").
       if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || size > kLargestIndex || !hasExt(name, ext) ||
-          base::equalsNoCase(dir + name, document))
+          base::equalsNoCase(dir + name, document) || listed.count(dir + name))
         continue;
-      auto lines = base::readLines(dir + name);
-      if (!lines || recognise(*lines) != DocFormat::TypeIII) continue;
-      for (size_t i = kFirstEntry; i < lines->size(); ++i) files.push_back(entryFile((*lines)[i]));
+      Seen& now = listed[dir + name];
+      auto known = seen_.find(dir + name);
+      if (known != seen_.end() && known->second.size == size &&
+          CompareFileTime(&known->second.written, &fd.ftLastWriteTime) == 0) {
+        now = std::move(known->second);
+      } else {
+        now.size = size;
+        now.written = fd.ftLastWriteTime;
+        auto lines = base::readLines(dir + name);
+        if (lines && recognise(*lines) == DocFormat::TypeIII)
+          for (size_t i = kFirstEntry; i < lines->size(); ++i) now.files.push_back(entryFile((*lines)[i]));
+      }
+      files.insert(files.end(), now.files.begin(), now.files.end());
     } while (FindNextFileW(h, &fd));
     FindClose(h);
   }
+  seen_ = std::move(listed);
   return files;
 }
 

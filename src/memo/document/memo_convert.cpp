@@ -5,6 +5,7 @@
 #include "memo/document/foreign_files.h"
 #include "memo/document/memo_manager.h"
 #include "memo/document/tab_file_name.h"
+#include "memo/document/tab_name.h"
 
 namespace memo {
 
@@ -18,7 +19,7 @@ void TKzMemoManager::deleteUnreferenced(std::string_view docPath, const base::Li
     if (!path) continue;
     std::string file = entryFile(oldIndex[i]);
     if (!othersRead) {
-      others = filesOfOtherIndexes(docPath);
+      others = otherIndexes_.filesOf(docPath);
       othersRead = true;
     }
     if (!isOwnTabFile(file, docPath, others)) continue;
@@ -55,7 +56,7 @@ bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector
   const std::string dir = base::extractFolder(path);
   base::Lines index = typeIIIHeader();
   const std::vector<std::string> others =
-      replaced.size() > kFirstEntry ? filesOfOtherIndexes(path) : std::vector<std::string>{};
+      replaced.size() > kFirstEntry ? otherIndexes_.filesOf(path) : std::vector<std::string>{};
   auto mayReplace = [&](const std::string& file) {
     for (size_t i = kFirstEntry; i < replaced.size(); ++i)
       if (base::equalsNoCase(entryFile(replaced[i]), file)) return isOwnTabFile(file, path, others);
@@ -69,15 +70,20 @@ bool TKzMemoManager::writeSplitDocument(std::string_view path, const std::vector
     SetLastError(code);
     return false;
   };
-  for (const auto& tab : tabs) {
-    std::string stem = makeTabFileName(index, tab.name, SeparatedHeader, dir, mayReplace);
+  // Two names the file system would take for one would map two tabs to one file.
+  std::vector<std::string> names;
+  for (const auto& tab : tabs) names.push_back(tab.name);
+  makeTabNamesDistinct(names);
+  for (size_t i = 0; i < tabs.size(); ++i) {
+    const TabContent& tab = tabs[i];
+    std::string stem = makeTabFileName(index, names[i], SeparatedHeader, dir, mayReplace);
     if (stem.empty()) return undo();
     std::string file = stem + tabFileExt(isRtfText(tab.content));
     std::optional<std::string> old = base::fileExists(dir + file) ? base::readFile(dir + file) : std::nullopt;
     if (base::fileExists(dir + file) && !old) return undo();
     if (!base::writeFileAtomic(dir + file, tab.content)) return undo();
     written.emplace_back(dir + file, std::move(old));
-    index.push_back(tab.name + "=" + file);
+    index.push_back(names[i] + "=" + file);
   }
   return base::writeLines(path, index) || undo();
 }

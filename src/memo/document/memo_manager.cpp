@@ -159,8 +159,33 @@ bool TKzMemoManager::LoadTabList() {
     for (size_t i = body->begin + 1; i < body->end; ++i)
       if (decodeTabLine((*lines)[i], name, nullptr)) TabList.push_back(name);
   }
+  renameRepeatedTabs(*lines, format);
   tabListChanged(true);
   return true;
+}
+
+void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
+  std::vector<std::string> names = TabList;
+  if (!makeTabNamesDistinct(names)) return;
+  // The tab lines in TabList's order: every index entry, or every line of the body with a name.
+  std::vector<size_t> at;
+  if (format == DocFormat::TypeIII) {
+    for (size_t i = kFirstEntry; i < lines.size(); ++i) at.push_back(i);
+  } else if (auto body = findTypeIIBody(lines)) {
+    std::string name;
+    for (size_t i = body->begin + 1; i < body->end; ++i)
+      if (decodeTabLine(lines[i], name, nullptr)) at.push_back(i);
+  }
+  if (at.size() != names.size()) return;
+  for (size_t k = 0; k < names.size(); ++k) {
+    if (names[k] == TabList[k]) continue;
+    std::string& line = lines[at[k]];
+    line = names[k] + line.substr(base::find(line, format == DocFormat::TypeIII ? "=" : kTabSeparator));
+  }
+  // Unwritten, the document keeps its names and TabList with it.
+  if (!writeDocument(std::move(lines))) return;
+  TabList = std::move(names);
+  status("同じ名前のタブの名前を変えました -> "_sj + FileName);
 }
 
 bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
@@ -220,7 +245,7 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
   std::string oldFile = entry ? entryFile(lines[*entry]) : std::string();
   // Only the document's own tab file is written over; an entry naming anything else (the index,
   // a program, another document's tab file) gets a new file of its own.
-  std::optional<std::string> oldPath = entry && isOwnTabFile(oldFile, FileName, filesOfOtherIndexes(FileName))
+  std::optional<std::string> oldPath = entry && isOwnTabFile(oldFile, FileName, otherIndexes_.filesOf(FileName))
                                            ? tabPath(dir, lines[*entry])
                                            : std::nullopt;
   if (oldPath && hasExt(oldFile, ext)) {
@@ -349,8 +374,7 @@ bool TKzMemoManager::ApplyTabList(const std::vector<std::string>& list) {
     if (!isValidTabName(list[i], format) && !(fitsTabName(list[i], format) && hasTab(lines, format, list[i])))
       return fail(DocFailure::BadName);
     for (size_t j = 0; j < i; ++j)
-      if (format == DocFormat::TypeIII ? sameTabName(list[i], list[j]) : list[i] == list[j])
-        return fail(DocFailure::RepeatedName);
+      if (sameTabName(list[i], list[j])) return fail(DocFailure::RepeatedName);
   }
   if (!(format == DocFormat::TypeIII ? applySplit(lines, list) : applySingle(lines, list))) return false;
   TabList = list;

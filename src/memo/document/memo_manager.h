@@ -16,6 +16,7 @@
 #include "memo/document/doc_failure.h"
 #include "memo/document/doc_format.h"
 #include "memo/document/document_cache.h"
+#include "memo/document/foreign_files.h"
 
 namespace memo {
 
@@ -110,6 +111,9 @@ class TKzMemoManager {
   // newIndex does not.
   void deleteUnreferenced(std::string_view path, const base::Lines& oldIndex, const base::Lines& newIndex) const;
   bool hasTab(const base::Lines& lines, DocFormat format, std::string_view name) const;
+  // Gives the tabs of TabList that repeat an earlier name (see makeTabNamesDistinct) their new
+  // names, in the document read as lines and in TabList; nothing changes when the write fails.
+  void renameRepeatedTabs(base::Lines lines, DocFormat format);
   bool fail(DocFailure kind);
   // A failed read or write: the system's error code is kept for the owner to show.
   bool failSystem();
@@ -124,6 +128,9 @@ class TKzMemoManager {
   bool confirm(std::string_view text, std::string_view caption);
 
   DocumentCache document_;
+  // What the other split documents beside this one name (only its own tab files are written over
+  // or deleted).
+  mutable OtherIndexes otherIndexes_;
 };
 
 }  // namespace memo

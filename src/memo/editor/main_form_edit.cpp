@@ -6,8 +6,6 @@ namespace memo {
 
 void TfrmMain::rceMemoChange() {
   if (filling_) return;
-  // What the user writes into a tab that could not be loaded becomes its content.
-  tabUnavailable_ = false;
   rceMemoTextChanged();
   rceMemo.setModified(true);
   setActionEnabled(actUndo, rceMemo.canUndo());

@@ -33,14 +33,13 @@ CHARFORMAT2W charFormat(DWORD mask) {
 }  // namespace
 
 void TfrmMain::bindEditingCommands() {
-  auto send = [this](UINT msg) { return [this, msg] { SendMessageW(rceMemo.handle(), msg, 0, 0); }; };
   onCommand(actUndo, [this] {
-    if (rceMemo.canUndo()) SendMessageW(rceMemo.handle(), EM_UNDO, 0, 0);
+    if (rceMemo.canUndo()) rceMemo.undo();
   });
-  onCommand(actCut, send(WM_CUT));
-  onCommand(actCopy, send(WM_COPY));
-  onCommand(actPaste, send(WM_PASTE));
-  onCommand(actDelete, send(WM_CLEAR));
+  onCommand(actCut, [this] { rceMemo.cut(); });
+  onCommand(actCopy, [this] { SendMessageW(rceMemo.handle(), WM_COPY, 0, 0); });
+  onCommand(actPaste, [this] { rceMemo.paste(); });
+  onCommand(actDelete, [this] { rceMemo.deleteSelection(); });
   onCommand(mnuSelectAll, [this] { SendMessageW(rceMemo.handle(), EM_SETSEL, 0, -1); });
   onCommand(actBold, [this] { toggleStyle(actBold, CFM_BOLD); });
   onCommand(actItalic, [this] { toggleStyle(actItalic, CFM_ITALIC); });
@@ -88,8 +87,7 @@ bool TfrmMain::beginFormat() {
 void TfrmMain::setCurrentAttributes(const CHARFORMAT2W& cf) {
   CHARRANGE r{};
   SendMessageW(rceMemo.handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
-  SendMessageW(rceMemo.handle(), EM_SETCHARFORMAT, r.cpMin != r.cpMax ? SCF_SELECTION : SCF_DEFAULT,
-               reinterpret_cast<LPARAM>(&cf));
+  rceMemo.setCharFormat(r.cpMin != r.cpMax ? SCF_SELECTION : SCF_DEFAULT, cf);
 }
 
 void TfrmMain::toggleStyle(int action, DWORD effect) {
@@ -109,7 +107,7 @@ void TfrmMain::actLeftAlignExecute(int alignment) {
   pf.cbSize = sizeof pf;
   pf.dwMask = PFM_ALIGNMENT;
   pf.wAlignment = kAlignments[alignment];
-  SendMessageW(rceMemo.handle(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+  rceMemo.setParaFormat(pf);
 }
 
 void TfrmMain::actBulletsExecute() {
@@ -124,7 +122,7 @@ void TfrmMain::actBulletsExecute() {
   pf.cbSize = sizeof pf;
   pf.dwMask = PFM_NUMBERING;
   pf.wNumbering = on ? PFN_BULLET : 0;
-  SendMessageW(rceMemo.handle(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+  rceMemo.setParaFormat(pf);
 }
 
 void TfrmMain::actColorExecute() {

@@ -198,10 +198,27 @@ std::string RichEdit::selectedText() const {
   return toProgramText(std::wstring_view(all).substr(static_cast<size_t>(from), static_cast<size_t>(to - from)));
 }
 
-void RichEdit::replaceSelection(std::string_view programText) {
-  std::wstring w = toControlText(programText);
-  SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(w.c_str()));
+bool RichEdit::edit(UINT message, WPARAM wp, LPARAM lp) {
+  if (readOnly()) return false;
+  SendMessageW(hwnd_, message, wp, lp);
+  return true;
 }
+
+bool RichEdit::replaceSelection(std::string_view programText) {
+  std::wstring w = toControlText(programText);
+  return edit(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+bool RichEdit::cut() { return edit(WM_CUT, 0, 0); }
+bool RichEdit::paste() { return edit(WM_PASTE, 0, 0); }
+bool RichEdit::deleteSelection() { return edit(WM_CLEAR, 0, 0); }
+bool RichEdit::undo() { return edit(EM_UNDO, 0, 0); }
+
+bool RichEdit::setCharFormat(DWORD scope, const CHARFORMAT2W& cf) {
+  return edit(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
+}
+
+bool RichEdit::setParaFormat(const PARAFORMAT2& pf) { return edit(EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf)); }
 
 void RichEdit::selectCaretLine() {
   CHARRANGE r{};

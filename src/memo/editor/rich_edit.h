@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <richedit.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -51,8 +53,20 @@ class RichEdit {
   int selLength() const;
   void setSelection(int startBytes, int lengthBytes);
   std::string selectedText() const;
+
+  // Edits the program makes, as the keys would: none is taken while the editor is read-only
+  // (false then), so that no command changes a tab the editor was not let to change. A whole new
+  // content (setText, loadContent, clear) and the default attributes are no edit.
   // Replaces the selection with program text (undoable).
-  void replaceSelection(std::string_view programText);
+  bool replaceSelection(std::string_view programText);
+  bool cut();
+  bool paste();
+  bool deleteSelection();
+  bool undo();
+  // Character attributes of the selection (SCF_SELECTION) or of what is typed next (SCF_DEFAULT).
+  bool setCharFormat(DWORD scope, const CHARFORMAT2W& cf);
+  // Paragraph attributes of the selected paragraphs.
+  bool setParaFormat(const PARAFORMAT2& pf);
   // Selects the text of the caret's line (its line break not included).
   void selectCaretLine();
 
@@ -75,6 +89,8 @@ class RichEdit {
 
  private:
   void attach();
+  // The one way an edit reaches the control.
+  bool edit(UINT message, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   HWND hwnd_ = nullptr;
   bool hand_ = false;

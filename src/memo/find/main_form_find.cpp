@@ -39,11 +39,7 @@ class WindowTabs : public SearchTarget {
   void select(size_t start, size_t length) override {
     form_.rceMemo.setSelection(static_cast<int>(start), static_cast<int>(length));
   }
-  bool replaceSelection(std::string_view text) override {
-    if (form_.tabReadOnly() || form_.rceMemo.readOnly()) return false;
-    form_.rceMemo.replaceSelection(text);
-    return true;
-  }
+  bool replaceSelection(std::string_view text) override { return form_.rceMemo.replaceSelection(text); }
   std::optional<std::string> storedText(int tab) override {
     TKzMemoManager& man = form_.MemoMan;
     // A look into the document is no load of a tab: what the manager remembers of the shown tab

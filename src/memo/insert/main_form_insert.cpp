@@ -32,7 +32,6 @@ void insertMoment(TfrmMain& form, int tag, bool hours) {
         !parseOffset(answer, count))
       return;
   }
-  if (form.tabReadOnly()) return;
   base::DateTime at = offsetTime(form.Now ? form.Now() : base::now(), count, hours);
   form.rceMemo.replaceSelection(base::formatDateTime(hours ? form.InsertTimeType : form.InsertDateType, at));
 }
@@ -90,7 +89,7 @@ void TfrmMain::mnuInsertNewTabClick() {
 }
 
 void TfrmMain::AppendLine(const std::string& text) {
-  if (text.empty() || tabReadOnly()) return;
+  if (text.empty()) return;
   std::string shown = rceMemo.text();
   bool ownLine = shown.empty() || shown.back() == '\n' || shown.back() == '\r';
   rceMemo.setSelection(static_cast<int>(shown.size()), 0);

@@ -1,5 +1,7 @@
 #include "memo/link/link_pointer.h"
 
+#include "memo/link/link_look.h"
+
 namespace memo {
 
 void LinkPointer::loaded() {
@@ -24,7 +26,9 @@ int LinkPointer::markAtPoint(const RichEdit& edit, TLinkString& registry, POINT 
   if (i >= static_cast<int>(text_.size()) || text_[static_cast<size_t>(i)] == L'\r' ||
       text_[static_cast<size_t>(i)] == L'\n')
     return -1;
-  return registry.MarkAt(map_.toBytes(i));
+  // The marks are found in the text as it is now; a typed URL has one but no link look.
+  int mark = registry.MarkAt(map_.toBytes(i));
+  return mark >= 0 && showsLinkAt(edit.handle(), i, p, registry) ? mark : -1;
 }
 
 }  // namespace memo

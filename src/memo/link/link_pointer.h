@@ -19,8 +19,8 @@ class LinkPointer {
   void loaded();
   // The user changed the text: the marks are made again from it when next asked.
   void textChanged() { marksStale_ = mapStale_ = true; }
-  // Index of the mark under client point p of the editor, or -1; right of a line's end is no
-  // mark.
+  // Index of the mark under client point p of the editor, or -1: only on a character shown as a
+  // link (not beside or below it, not on a URL typed without the link's look).
   int markAtPoint(const RichEdit& edit, TLinkString& registry, POINT p);
 
  private:

@@ -1,8 +1,12 @@
 // The window never drops an edit it could not save: the failure is shown, the strip stays on the
 // tab, and the text and its modified mark stay until a save succeeds or the user gives it up.
 #include "unit/memo/main_form_fixture.h"
+#include "memo/chrome/commands.h"
 #include "memo/dialogs/new_wizard_ids.h"
 #include "memo/document/doc_failure.h"
+#include "shared/history_file.h"
+#include "support/clipboard.h"
+#include "support/fake_common_dialogs.h"
 #include "ui/timer.h"
 
 namespace {
@@ -111,6 +115,58 @@ TEST_F(KeepsText, ATabThatCouldNotBeReadStaysReadOnlyUntilTheUserChoosesToWriteI
   type("n");
   clickTab(0);
   EXPECT_EQ(read("b.txt").substr(0, 1), "n");
+}
+
+// Every command of a menu (the main menu's submenu at position), submenus included.
+void menuCommands(HMENU menu, std::vector<int>& ids) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if (HMENU sub = GetSubMenu(menu, i))
+      menuCommands(sub, ids);
+    else if (int id = static_cast<int>(GetMenuItemID(menu, i)); id > 0)
+      ids.push_back(id);
+  }
+}
+
+TEST_F(KeepsText, NoCommandChangesATabThatCouldNotBeReadNorDoesAnySaveWriteIt) {
+  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
+  write("a.txt", "a");
+  write("b.txt", "unread");
+  write("in.txt", "inserted");
+  start(dir.file("memo.ntd"), "A");
+  test::FakeCommonDialogs dialogs;
+  shared::TKzHistoryFile history(programDir.file("_history3"));
+  history.AppendMode = true;
+  history.AddText = "h";
+  ASSERT_TRUE(history.Save());
+  form->HistoryFile = programDir.file("_history3");
+  form->ChooseHistory = [](const std::vector<std::string>& items) {
+    return items.empty() ? std::nullopt : std::optional(items.back());
+  };
+  ASSERT_TRUE(test::setClipboardCp932("pasted"));
+  std::vector<int> ids;
+  for (int menu : {1, 3, 4}) menuCommands(GetSubMenu(form->mainMenu(), menu), ids);  // Edit, Insert, Format
+  ids.insert(ids.end(), {memo::mnuColor0 + 9, memo::mnuColorOther});                 // the colour button's menu
+  {
+    Held held(dir.file("b.txt"), 0);
+    answers = {IDNO};
+    clickTab(1);
+    ASSERT_TRUE(form->rceMemo.readOnly());
+    // Twice: the format commands act in both plain and rich mode ("書式付き" toggles it).
+    for (int round = 0; round < 2; ++round)
+      for (int id : ids) {
+        dialogs.files.push_back(dir.file("in.txt"));
+        dialogs.fonts.push_back(ui::Font("Arial", 20));
+        dialogs.colors.push_back(0x123456);
+        inputs = {"1"};
+        form->rceMemo.setSelection(0, 0);
+        form->ExecuteCommand(id);
+        EXPECT_EQ(form->rceMemo.text(), "") << id;
+      }
+  }
+  // Readable again, yet nothing the editor holds is the tab's content.
+  form->tmrSaveTimer();
+  clickTab(0);
+  EXPECT_EQ(read("b.txt"), "unread");
 }
 
 TEST_F(KeepsText, EmptyNamesAreListedAndRefusedNamesAreToldLongNamesComeBackWhole) {

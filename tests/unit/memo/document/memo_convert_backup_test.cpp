@@ -31,6 +31,31 @@ TEST_F(MemoFixture, SplitToSingleAndBack) {
   EXPECT_EQ(m.TabList, (Names{"Plain", "Rich", "Empty"}));
 }
 
+TEST_F(MemoFixture, TabsWhoseNamesDifferInCaseOnlyKeepTheirTextsThroughConversionAndRestore) {
+  const std::string single =
+      "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n"
+      "Shop/*!/upper\\CrLf%\r\nshop/*!/lower\\CrLf%\r\n<!--End Document-->\r\n";
+  write(m.FileName, single);
+  ASSERT_TRUE(m.ConvertFormat(m.FileName, false, true));
+  EXPECT_EQ(read(m.FileName),
+            "[Tavelo Document Type III]\r\n;Tavelo 3 for Windows 9x/NT\r\n"
+            "Shop=Shop.txt\r\nshop2=shop2.txt\r\n");
+  ASSERT_TRUE(m.ConvertFormat(m.FileName, true, true));
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(m.TabList, (Names{"Shop", "shop2"}));
+  EXPECT_EQ(loadTab("Shop"), "upper\r\n");
+  EXPECT_EQ(loadTab("shop2"), "lower\r\n");
+  // Restored into a split document the same way.
+  write(file("other.ntd"), kIndexHead);
+  write(programDir.file("other.bak"), single);
+  m.FileName = file("other.ntd");
+  ASSERT_TRUE(m.RestoreBackup());
+  ASSERT_TRUE(m.LoadTabList());
+  EXPECT_EQ(m.TabList, (Names{"Shop", "shop2"}));
+  EXPECT_EQ(loadTab("Shop"), "upper\r\n");
+  EXPECT_EQ(loadTab("shop2"), "lower\r\n");
+}
+
 TEST_F(MemoFixture, AMissingTabFileConvertsAsAnEmptyTab) {
   makeDocument(kTypeIII, {{"A", "a"}, {"B", "b"}});
   base::deleteFile(file("A.txt"));

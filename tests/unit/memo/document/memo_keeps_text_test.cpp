@@ -122,6 +122,16 @@ TEST_F(ForeignEntries, NoOperationDeletesOrOverwritesAFileThatIsNotTheDocumentsO
   expectSentinels();
 }
 
+TEST_F(ForeignEntries, AnotherIndexIsReadAgainOnlyAfterItChanged) {
+  ASSERT_TRUE(m.SaveTab("Own", "1"));
+  EXPECT_EQ(read(file("own.txt")), "1");
+  // Now another document's tab file: the next save leaves it alone.
+  write(file("other.ntd"), kIndexHead + "O=other.txt\r\nMine=own.txt\r\n");
+  ASSERT_TRUE(m.SaveTab("Own", "2"));
+  EXPECT_EQ(read(file("own.txt")), "1");
+  EXPECT_EQ(loadTab("Own"), "2");
+}
+
 TEST_F(MemoFixture, RestoreWritesOverOnlyItsOwnFilesOfTheNewNamesAndKeepsTheOthers) {
   makeDocument(kTypeIII, {{"A", "a"}});
   ASSERT_TRUE(m.UpdateBackup());
@@ -161,6 +171,18 @@ TEST(TabNames, AreComparedIgnoringCaseAsTheLocaleDoes) {
       {"", "", true},         {"a", "", false},
   };
   for (const auto& [a, b, same] : cases) EXPECT_EQ(memo::sameTabName(a, b), same) << a << " / " << b;
+}
+
+TEST(TabNames, RepeatedOnesGetTheFirstFreeNumber) {
+  const std::pair<Names, Names> cases[] = {
+      {{"Shop", "shop"}, {"Shop", "shop2"}},
+      {{"a", "A", "a2"}, {"a", "A3", "a2"}},
+      {{"x", "", ""}, {"x", "", ""}},
+  };
+  for (auto [names, distinct] : cases) {
+    memo::makeTabNamesDistinct(names);
+    EXPECT_EQ(names, distinct);
+  }
 }
 
 TEST(Welcome, DeclaresJapaneseAsItsLanguage) { EXPECT_NE(memo::welcomeRtf().find("\\deflang1041"), std::string::npos); }

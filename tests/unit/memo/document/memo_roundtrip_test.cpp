@@ -83,15 +83,12 @@ TEST_F(MemoFixture, NewTabsAreAnnouncedAndListed) {
   EXPECT_EQ(changes.back(), true);
 }
 
-TEST_F(MemoFixture, TypeIITabNamesMatchExactlyTypeIIIIgnoringCase) {
+TEST_F(MemoFixture, TabNamesMatchIgnoringCaseInBothFormats) {
   makeDocument(kTypeII, {{"Memo", "two\r\n"}});
-  std::string s;
-  EXPECT_FALSE(m.LoadTab("memo", s));
-  EXPECT_EQ(errors, (std::vector<std::string>{"クリティカルエラー|タブが見つかりませんでした"_sj}));
-  EXPECT_EQ(notFound, 1);
-  ASSERT_TRUE(m.SaveTab("memo", "lower"));
-  EXPECT_EQ(loadTab("Memo"), "two\r\n");
-  EXPECT_EQ(loadTab("memo"), "lower\r\n");
+  EXPECT_EQ(loadTab("memo"), "two\r\n");
+  ASSERT_TRUE(m.SaveTab("MEMO", "lower"));
+  EXPECT_EQ(m.TabList, (Names{"Memo"}));
+  EXPECT_EQ(loadTab("Memo"), "lower\r\n");
 
   write(m.FileName, kIndexHead + "Memo=Memo.txt\r\n");
   write(file("Memo.txt"), "three");
@@ -100,6 +97,28 @@ TEST_F(MemoFixture, TypeIITabNamesMatchExactlyTypeIIIIgnoringCase) {
   ASSERT_TRUE(m.SaveTab("memo", "again"));
   EXPECT_EQ(read(file("Memo.txt")), "again");
   EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.txt\r\n");
+}
+
+TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
+  const std::pair<std::string, std::string> docs[] = {
+      {kIndexHead + "Shop=a.txt\r\nshop=b.txt\r\nSHOP=c.txt\r\n",
+       kIndexHead + "Shop=a.txt\r\nshop2=b.txt\r\nSHOP3=c.txt\r\n"},
+      {"<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\nShop/*!/a\\CrLf%\r\n"
+       "shop/*!/b\\CrLf%\r\nSHOP/*!/c\\CrLf%\r\n<!--End Document-->\r\n",
+       "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\nShop/*!/a\\CrLf%\r\n"
+       "shop2/*!/b\\CrLf%\r\nSHOP3/*!/c\\CrLf%\r\n<!--End Document-->\r\n"},
+  };
+  write(file("a.txt"), "a\r\n");
+  write(file("b.txt"), "b\r\n");
+  write(file("c.txt"), "c\r\n");
+  for (const auto& [before, after] : docs) {
+    write(m.FileName, before);
+    ASSERT_TRUE(m.LoadTabList());
+    EXPECT_EQ(m.TabList, (Names{"Shop", "shop2", "SHOP3"}));
+    EXPECT_EQ(read(m.FileName), after);
+    EXPECT_EQ(loadTab("shop2"), "b\r\n");
+    EXPECT_EQ(loadTab("SHOP3"), "c\r\n");
+  }
 }
 
 TEST_F(MemoFixture, TurningAPlainTabRichMovesItToAnRtfFile) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/text.h"
 #include "ui/form.h"
 
@@ -70,6 +72,38 @@ TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
   EXPECT_TRUE(edit.modified());
   edit.setReadOnly(true);
   EXPECT_TRUE(edit.readOnly());
+}
+
+TEST_F(RichEditTest, AReadOnlyEditorTakesNoEditFromTheProgramEither) {
+  using Edit = std::function<bool(memo::RichEdit&)>;
+  CHARFORMAT2W bold{};
+  bold.cbSize = sizeof bold;
+  bold.dwMask = CFM_BOLD;
+  bold.dwEffects = CFE_BOLD;
+  PARAFORMAT2 centre{};
+  centre.cbSize = sizeof centre;
+  centre.dwMask = PFM_ALIGNMENT;
+  centre.wAlignment = PFA_CENTER;
+  const std::vector<std::pair<const char*, Edit>> edits = {
+      {"replace", [](memo::RichEdit& e) { return e.replaceSelection("x"); }},
+      {"cut", [](memo::RichEdit& e) { return e.cut(); }},
+      {"paste", [](memo::RichEdit& e) { return e.paste(); }},
+      {"delete", [](memo::RichEdit& e) { return e.deleteSelection(); }},
+      {"undo", [](memo::RichEdit& e) { return e.undo(); }},
+      {"selection format", [&](memo::RichEdit& e) { return e.setCharFormat(SCF_SELECTION, bold); }},
+      {"typing format", [&](memo::RichEdit& e) { return e.setCharFormat(SCF_DEFAULT, bold); }},
+      {"paragraph", [&](memo::RichEdit& e) { return e.setParaFormat(centre); }},
+  };
+  for (const auto& [name, change] : edits) {
+    edit.loadContent("{\\rtf1\\ansi one two}");
+    edit.replaceSelection("z");  // something to undo
+    edit.setSelection(0, 3);
+    edit.setReadOnly(true);
+    const std::string before = edit.saveContent(true);
+    EXPECT_FALSE(change(edit)) << name;
+    EXPECT_EQ(edit.saveContent(true), before) << name;
+    edit.setReadOnly(false);
+  }
 }
 
 }  // namespace

@@ -78,6 +78,27 @@ TEST_F(MemoLinks, APlainTabShowsItsLinksAndAClickOpensTheOneUnderThePointer) {
   EXPECT_FALSE(form->rceMemo.handCursor());
 }
 
+TEST_F(MemoLinks, OnlyTheCharactersShownAsALinkOpenIt) {
+  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nt=t.txt\r\n");
+  write("t.txt", "see http://a.b/");  // the link ends the last line
+  start(dir.file("memo.ntd"));
+  pointAt(6);
+  EXPECT_TRUE(form->rceMemo.handCursor());
+  POINT below = form->rceMemo.posFromChar(6);
+  SendMessageW(form->rceMemo.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(below.x + 2, below.y + 60));
+  EXPECT_FALSE(form->rceMemo.handCursor());
+  click();
+  // Typed after loading, a URL is not coloured and so no link.
+  form->rceMemo.setSelection(0, 0);
+  form->rceMemo.replaceSelection("http://typed/ ");
+  pointAt(3);
+  EXPECT_FALSE(form->rceMemo.handCursor());
+  click();
+  EXPECT_TRUE(opened.empty());
+  pointAt(20);
+  EXPECT_TRUE(form->rceMemo.handCursor());
+}
+
 TEST_F(MemoLinks, CtrlHOpensTheCaretLineAndAsksBeforeAProgram) {
   write("run.bat", "@echo off\r\n");
   std::string bat = dir.file("run.bat");
