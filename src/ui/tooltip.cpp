@@ -41,6 +41,8 @@ void Tooltip::add(HWND control, std::string_view text) {
                             Application::instance().hinstance(), nullptr);
     owned_ = true;
     if (!hwnd_) return;
+    // A width given before the window existed (the control forgets one given before its first tool).
+    SendMessageW(hwnd_, TTM_SETMAXTIPWIDTH, 0, maxWidth_);
   }
   std::wstring w = base::wide(text);
   TTTOOLINFOW ti = toolFor(control);
@@ -64,6 +66,7 @@ void Tooltip::remove(HWND control) {
 }
 
 void Tooltip::setMaxWidth(int pixels) {
+  maxWidth_ = pixels;
   if (hwnd_) SendMessageW(hwnd_, TTM_SETMAXTIPWIDTH, 0, pixels);
 }
 

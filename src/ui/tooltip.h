@@ -28,7 +28,7 @@ class Tooltip {
   // replaces its text. Creates the tool-tip window at the first call.
   void add(HWND control, std::string_view text);
   void remove(HWND control);
-  // Wraps lines at this width (pixels); -1: one line.
+  // Wraps lines at this width (pixels); -1: one line. Kept for a window made later.
   void setMaxWidth(int pixels);
   void setActive(bool on);
   // The text shown for control, empty when none.
@@ -37,6 +37,7 @@ class Tooltip {
  private:
   HWND hwnd_ = nullptr;
   bool owned_ = false;
+  int maxWidth_ = -1;
 };
 
 }  // namespace ui

@@ -15,7 +15,13 @@ int UpDown::maximum() const {
 }
 int UpDown::position() const { return static_cast<int>(send(UDM_GETPOS32)); }
 void UpDown::setPosition(int value) { send(UDM_SETPOS32, 0, value); }
-void UpDown::setBuddy(HWND buddy) { send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
+void UpDown::setBuddy(HWND buddy) {
+  // An up-down aligned to its buddy takes its own width out of the buddy at every attachment: a
+  // template's auto-buddy has attached it already, and a second attachment would narrow the edit
+  // box again.
+  if (reinterpret_cast<HWND>(send(UDM_GETBUDDY)) == buddy) return;
+  send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy));
+}
 
 void UpDown::scroll(WORD code) {
   if (code != SB_ENDSCROLL && onChange) onChange(position());

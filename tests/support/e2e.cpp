@@ -125,6 +125,13 @@ std::string captureWindow(HWND hwnd, const std::string& pngName) {
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT r{};
   if (!GetWindowRect(hwnd, &r)) return {};
+  const std::vector<uint32_t> pixels = screenPixels(r);
+  if (pixels.empty()) return {};
+  std::string path = resultsFolder() + pngName;
+  return writePng(path, pixels.data(), r.right - r.left, r.bottom - r.top) ? path : std::string();
+}
+
+std::vector<uint32_t> screenPixels(const RECT& r) {
   int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return {};
   BITMAPINFO bi{};
@@ -145,8 +152,8 @@ std::string captureWindow(HWND hwnd, const std::string& pngName) {
   ReleaseDC(nullptr, screen);
   if (!ok || !bits) return {};
   GdiFlush();
-  std::string path = resultsFolder() + pngName;
-  return writePng(path, static_cast<const uint32_t*>(bits), w, h) ? path : std::string();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  return std::vector<uint32_t>(first, first + static_cast<size_t>(w) * static_cast<size_t>(h));
 }
 
 std::string systemMenuFile(const std::vector<SystemMenuEntry>& entries) {

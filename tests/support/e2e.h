@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ void keepClockClearOfTray();
 // What decides where input goes, for a failure message: the cursor and the window under it, the
 // foreground, and the window's thread (active, focus, capture, menu and move modes).
 std::string inputState(HWND window);
+
+// The pixels of a part of the screen (0x00RRGGBB, top-down rows); empty when the copy failed.
+std::vector<uint32_t> screenPixels(const RECT& screen);
 
 // Has the window paint itself, then copies its pixels from the screen into a PNG in the
 // test-results folder; returns the file's path, or "" when the capture failed.

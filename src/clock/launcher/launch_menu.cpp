@@ -1,5 +1,6 @@
 #include "clock/launcher/launch_menu.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/files.h"
@@ -101,6 +102,7 @@ base::Menu TLaunchMenu::CreatePopup() {
   for (const TLaunchMenuEntry& e : Items)
     captions.push_back(e.Separator || !e.Visible || !e.Enabled ? std::string() : e.Caption);
   if (AutoHotkeys) captions = autoAccessKeys(std::move(captions));
+  imageColumn_ = std::any_of(Items.begin(), Items.end(), [this](const TLaunchMenuEntry& e) { return HasImage(e); });
   base::Menu menu(CreatePopupMenu());
   for (size_t i = 0; i < Items.size(); ++i) {
     const TLaunchMenuEntry& e = Items[i];
@@ -117,9 +119,11 @@ base::Menu TLaunchMenu::CreatePopup() {
       mii.fMask |= MIIM_STRING;
       mii.dwTypeData = text.data();
     }
-    if (HasImage(e)) {
+    if (imageColumn_ && !e.Separator) {
       // The menu asks its owner for the image (WM_MEASUREITEM, WM_DRAWITEM), which draws it
-      // transparently on the entry's own background.
+      // transparently on the entry's own background. An entry without an image gets an empty one
+      // of the same size: the menu sets every caption after the widest image, and an entry
+      // measured without one would lose the end of its caption.
       mii.fMask |= MIIM_BITMAP;
       mii.hbmpItem = HBMMENU_CALLBACK;
     }
@@ -138,7 +142,7 @@ bool TLaunchMenu::MeasureItem(MEASUREITEMSTRUCT& mis) const {
   if (e->Separator) {
     mis.itemWidth = 0;
     mis.itemHeight = kSeparatorHeight;
-  } else if (HasImage(*e)) {
+  } else if (imageColumn_) {
     mis.itemWidth = mis.itemHeight = static_cast<UINT>(ImageSize);
   } else {
     return false;
@@ -158,7 +162,8 @@ bool TLaunchMenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
     DoDrawText(dis.hDC, e->Caption, r, selected, 0);
     return true;
   }
-  if (!HasImage(*e) || static_cast<size_t>(e->ImageIndex) >= bitmaps_.size()) return false;
+  if (!imageColumn_) return false;
+  if (!HasImage(*e) || static_cast<size_t>(e->ImageIndex) >= bitmaps_.size()) return true;  // the empty image
   // The image's bottom-left pixel carries its transparent colour.
   base::MemDc source(CreateCompatibleDC(dis.hDC));
   base::SelectGuard keep(source.get(), bitmaps_[e->ImageIndex].get());

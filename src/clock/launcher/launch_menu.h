@@ -65,6 +65,8 @@ class TLaunchMenu {
   bool HasImage(const TLaunchMenuEntry& e) const;
   // The images as bitmaps for the menu on screen, made by CreatePopup.
   std::vector<base::GdiBitmap> bitmaps_;
+  // Whether the menu from CreatePopup has a column of images.
+  bool imageColumn_ = false;
 };
 
 }  // namespace tockle

@@ -109,12 +109,7 @@ void TfrmMain::FormCreate() {
   // replace them.
   bool shiftJis = GetACP() == 932;
   rceMemo.setDefaultFont(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif", shiftJis ? 9 : 8);
-  if (cmbFontName.handle()) {
-    std::wstring face = base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif");
-    // A face known only by its substitute is not listed: the box shows its name all the same.
-    if (cmbFontName.send(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str())) == CB_ERR)
-      SetWindowTextW(cmbFontName.handle(), face.c_str());
-  }
+  showFontName(base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif"));
   if (speFontSize.handle()) speFontSize.setNumber(shiftJis ? 9 : 8);
   layout();
 }
@@ -189,10 +184,13 @@ void TfrmMain::createStatusAndTabs() {
                                   : TCS_VERTICAL | TCS_RIGHT;
   ui::ControlArgs tabs;
   tabs.width = tabs.height = 10;
-  tabs.style = WS_CHILD | WS_VISIBLE | TCS_MULTILINE | TCS_FOCUSNEVER | side;
+  // The tab control's display area lies under the editor: it clips its siblings and the editor lies
+  // above it, or every repaint of the tab strip would paint over the text.
+  tabs.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_FOCUSNEVER | side;
   tabs.font = uiFont_.get();
   tbcMemo.create(tabs);
   rceMemo.create(handle(), kEditorId, WS_VISIBLE);
+  SetWindowPos(rceMemo.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ui::ControlArgs status;
   status.style = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP;
   status.className = STATUSCLASSNAMEW;

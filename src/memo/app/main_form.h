@@ -288,6 +288,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void actBulletsExecute();
   void actColorExecute();
   void cmbFontNameChange();
+  // Shows a face in the font-name box, selected when listed, as its text otherwise.
+  void showFontName(const std::wstring& face);
   void speFontSizeChange();
   void rceMemoSelectionChange();
   void mnuShowToolClick();

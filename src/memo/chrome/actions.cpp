@@ -11,6 +11,21 @@ Action* ActionList::find(int id) {
   return nullptr;
 }
 
+std::string captionHint(const std::string& caption) {
+  // '&', '(' and ')' lie below every trail byte of code page 932: a byte found is the character.
+  std::string hint;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption.compare(i, 2, "(&") == 0 && i + 3 < caption.size() && caption[i + 3] == ')') {
+      i += 3;
+    } else if (caption[i] == '&') {
+      if (i + 1 < caption.size() && caption[i + 1] == '&') hint += caption[++i];
+    } else {
+      hint += caption[i];
+    }
+  }
+  return hint;
+}
+
 const Action* ActionList::find(int id) const { return const_cast<ActionList*>(this)->find(id); }
 
 const Action* ActionList::findShortCut(ShortCut s) const {

@@ -34,6 +34,9 @@ class ActionList {
   std::vector<Action> actions_;
 };
 
+// A caption as a hint reads it: without its access key, "(&U)" or a lone '&' ("&&" is one '&').
+std::string captionHint(const std::string& caption);
+
 // The actions of the memo window in their list order (handlers unset).
 ActionList memoActions();
 // Menus of the window, built from the actions.

@@ -60,7 +60,7 @@ void addButtons(HWND bar, const ActionList& actions, const std::vector<ToolButto
     if (b.hint) {
       text = base::fromUtf8(b.hint);
     } else if (const Action* a = actions.find(b.command)) {
-      text = a->caption;
+      text = captionHint(a->caption);
     }
     RECT r{};
     int index = static_cast<int>(SendMessageW(bar, TB_COMMANDTOINDEX, static_cast<WPARAM>(b.command), 0));

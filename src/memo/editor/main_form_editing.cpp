@@ -134,6 +134,14 @@ void TfrmMain::actColorExecute() {
   setCurrentAttributes(cf);
 }
 
+void TfrmMain::showFontName(const std::wstring& face) {
+  if (!cmbFontName.handle()) return;
+  LRESULT i = cmbFontName.send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(face.c_str()));
+  cmbFontName.setItemIndex(static_cast<int>(i));
+  // A face known only by its substitute is not listed: the box shows its name all the same.
+  if (i == CB_ERR) SetWindowTextW(cmbFontName.handle(), face.c_str());
+}
+
 void TfrmMain::cmbFontNameChange() {
   LRESULT i = cmbFontName.send(CB_GETCURSEL);
   if (i == CB_ERR || !beginFormat()) return;
@@ -175,10 +183,7 @@ void TfrmMain::rceMemoSelectionChange() {
   SendMessageW(rceMemo.handle(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
   setActionChecked(actBullets, pf.wNumbering == PFN_BULLET);
   if (speFontSize.handle()) speFontSize.setNumber(cf.yHeight / 20);
-  if (cmbFontName.handle()) {
-    LRESULT i = cmbFontName.send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(cf.szFaceName));
-    cmbFontName.setItemIndex(static_cast<int>(i));
-  }
+  showFontName(cf.szFaceName);
   int alignment = pf.wAlignment == PFA_RIGHT ? 1 : pf.wAlignment == PFA_CENTER ? 2 : 0;
   for (int i = 0; i < 3; ++i) setActionChecked(kAlignActions[i], i == alignment);
   ShowCaretPosition();

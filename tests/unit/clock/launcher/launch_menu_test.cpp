@@ -8,10 +8,12 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/commands/commands.h"
 #include "clock/launcher/access_keys.h"
 #include "clock/launcher/icon_cache.h"
 #include "clock/launcher/launch_items.h"
 #include "unit/clock/clock_fixture.h"
+#include "support/e2e.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 
@@ -101,10 +103,11 @@ TEST_F(LaunchMenu, IconsAreDrawnOnceThenReadFromTheCacheWithTheSamePixels) {
   EXPECT_EQ(menu.Items[0].ImageIndex, -1);
   EXPECT_EQ(menu.Items[1].ImageIndex, 0);
   EXPECT_EQ(shown()[1], "&clock (image)");
-  // A cache number past the cached images shows nothing.
+  // A cache number past the cached images shows the column's empty image.
   reg.WriteInteger("AppCache0", 5);
   build(24);
-  EXPECT_EQ(shown()[0], "&none");
+  EXPECT_EQ(menu.Items[0].ImageIndex, 5);
+  EXPECT_EQ(shown()[0], "&none (image)");
 }
 
 TEST_F(LaunchMenu, IconsOffOrSizeZeroShowNoImagesAndLeaveTheCacheAlone) {
@@ -165,6 +168,50 @@ TEST_F(LauncherClick, AnItemStartsWhatTheRegistryHoldsNowSeparatorsStartNothing)
   EXPECT_EQ(shell[0].params, "-x");
   EXPECT_EQ(shell[0].folder, "C:\\W");
   EXPECT_EQ(shell[1].file, "C:\\Q\\b.exe");
+}
+
+// The columns from the first to the last dark (text) pixel of the last entry of the launcher menu
+// as the clock shows it; -1 when the menu did not show.
+int lastEntryTextWidth = -1;
+void CALLBACK measureLastEntry(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menuWindow = FindWindowW(L"#32768", nullptr);
+  if (!menuWindow || !IsWindowVisible(menuWindow)) return;
+  KillTimer(nullptr, timer);
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+  RECT r{};
+  if (GetMenuItemRect(nullptr, menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), &r)) {
+    const int w = r.right - r.left;
+    const std::vector<uint32_t> pixels = test::screenPixels(r);
+    int first = w, last = -1;
+    for (size_t i = 0; i < pixels.size(); ++i) {
+      const uint32_t p = pixels[i];
+      if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) >= 3 * 96) continue;
+      first = std::min(first, static_cast<int>(i % w));
+      last = std::max(last, static_cast<int>(i % w));
+    }
+    lastEntryTextWidth = last - first;
+  }
+  EndMenu();
+}
+
+TEST_F(LauncherClick, TheSettingsEntryShowsWholeBesideIcons) {
+  shared::TKzRegEx r;
+  ASSERT_TRUE(r.OpenKey(key.path(), true));
+  tockle::WriteLaunchItems(r, {{"a", base::programPath()}});
+  int widths[2] = {};
+  for (bool icons : {false, true}) {
+    form.Settings.DrawIcon = icons;
+    form.Settings.DrawIconSize = 32;
+    base::deleteFile(folder.file("_cache3"));
+    form.LauncherMenuDirty = true;
+    lastEntryTextWidth = -1;
+    SetCursorPos(200, 200);
+    SetTimer(nullptr, 0, 20, measureLastEntry);
+    form.ExecuteCommand(tockle::cmdLauncherMenu);
+    widths[icons] = lastEntryTextWidth;
+  }
+  EXPECT_GT(widths[0], 50);
+  EXPECT_EQ(widths[1], widths[0]);
 }
 
 }  // namespace

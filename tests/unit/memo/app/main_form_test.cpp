@@ -175,6 +175,14 @@ TEST_F(MainFormTest, StatusMessagesShowInTheStatusBar) {
   EXPECT_EQ(form->StatusText(), "自動保存しました -> x"_sj);
 }
 
+TEST_F(MainFormTest, TheFontNameBoxShowsAPlainTabsFaceThatIsNotListed) {
+  setting("MemoFontName", "Nowhere Sans");
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->rceMemo.setSelection(1, 1);  // the box follows the caret's attributes
+  EXPECT_EQ(form->cmbFontName.text(), "Nowhere Sans");
+}
+
 TEST_F(MainFormTest, TheFontBoxesOnTheFormatBarReachTheWindowThroughTheirBar) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));

@@ -216,6 +216,12 @@ TEST_F(StatusTest, HintsShowInTheStatusLineUntilTheyEnd) {
   EXPECT_EQ(form->StatusText(), "");
   SendMessageW(form->handle(), WM_NULL, 0, 0);
   EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
+  // A tool button without a hint of its own shows its caption, without the access key.
+  NMTBHOTITEM hot{};
+  hot.hdr = {form->ToolBar1.handle(), static_cast<UINT_PTR>(memo::kToolBar1Id), TBN_HOTITEMCHANGE};
+  hot.idNew = memo::actUndo;
+  SendMessageW(form->handle(), WM_NOTIFY, hot.hdr.idFrom, reinterpret_cast<LPARAM>(&hot));
+  EXPECT_EQ(form->StatusText(), "元に戻す"_sj);
 }
 
 TEST_F(StatusTest, AHistoryTextIsInsertedAtTheCaretWithALineBreak) {
