@@ -96,6 +96,14 @@ class Commands : public testing::Test {
     SetCursorPos(r.left + 10, r.top + 10);
     PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
   }
+  // The settings dialog opened with the alarm page alone, and its new alarm's message box.
+  void waitForNewAlarm(HWND& dialog, HWND& message) {
+    dialog = clock.waitForDialog(kSettingsTitle);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT)) != nullptr; }));
+  }
   void stopClock(HWND hwnd) {
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(clock.waitExit(10000));
@@ -184,12 +192,8 @@ TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst2
   // The send returns while the dialog it opens is still to come or open.
   ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(result, 0u);
-  HWND dialog = clock.waitForDialog(kSettingsTitle);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
-  HWND message = nullptr;
-  ASSERT_TRUE(
-      test::waitUntil([&] { return (message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT)) != nullptr; }));
+  HWND dialog = nullptr, message = nullptr;
+  ASSERT_NO_FATAL_FAILURE(waitForNewAlarm(dialog, message));
   EXPECT_EQ(test::controlText(message), std::string(255, 'm'));
   // A second request while the dialog is open returns at once and is dropped.
   std::string second = "second";
@@ -211,12 +215,8 @@ TEST_F(Commands, NewAlarmOpensWithTheDefaultMessageAndTheClockTakesNoClickUnderI
   HWND hwnd = startClock();
   ASSERT_NE(hwnd, nullptr);
   test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
-  HWND dialog = clock.waitForDialog(kSettingsTitle);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
-  HWND message = nullptr;
-  ASSERT_TRUE(
-      test::waitUntil([&] { return (message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT)) != nullptr; }));
+  HWND dialog = nullptr, message = nullptr;
+  ASSERT_NO_FATAL_FAILURE(waitForNewAlarm(dialog, message));
   EXPECT_EQ(test::controlText(message), "設定時刻になりました"_sj);
   // The clock lies under the modal dialog: a click on it opens nothing.
   EXPECT_FALSE(IsWindowEnabled(hwnd));
