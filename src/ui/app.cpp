@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "ui/common_controls.h"
+#include "ui/msgbox.h"
 
 namespace ui {
 
@@ -19,14 +20,16 @@ LRESULT CALLBACK appWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void reportException(const char* where) noexcept {
   try {
-    std::string text = std::string("exception in ") + where;
+    std::string text;
     try {
       throw;
     } catch (const std::exception& e) {
-      text += std::string(": ") + e.what();
+      text = e.what();
     } catch (...) {
+      text = "予期しないエラーが発生しました"_sj;
     }
-    OutputDebugStringA(text.c_str());
+    OutputDebugStringA((std::string("exception in ") + where + ": ").c_str());
+    showError(text);
   } catch (...) {
   }
 }

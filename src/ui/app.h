@@ -59,8 +59,9 @@ class Application {
   int exitCode_ = 0;
 };
 
-// Runs f and swallows every exception: no exception may cross a Win32 frame (window procedures,
-// timer callbacks, thread entries). What was caught is written to the debugger output.
+// Runs f and stops every exception there: no exception may cross a Win32 frame (window
+// procedures, timer callbacks, thread entries). What was caught is shown in the application's
+// standard error box (showError), and the program goes on.
 template <typename F>
 void guarded(F&& f) noexcept;
 

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "base/text.h"
+#include "ui/modal_scope.h"
 
 namespace ui {
 
@@ -33,6 +34,7 @@ class SystemDialogs : public CommonDialogs {
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     bi.lpfn = preselect;
     bi.lParam = reinterpret_cast<LPARAM>(start.empty() ? nullptr : start.c_str());
+    ModalScope scope(owner);
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
     if (!chosen) return false;
     wchar_t path[MAX_PATH] = {};
@@ -60,6 +62,7 @@ class SystemDialogs : public CommonDialogs {
     cf.lpLogFont = &lf;
     cf.Flags = flags | CF_INITTOLOGFONTSTRUCT;
     cf.rgbColors = toRgb(font.color());
+    ModalScope scope(owner);
     if (!ChooseFontW(&cf)) return false;
     font.setName(base::cp932(lf.lfFaceName));
     font.setSize(cf.iPointSize / 10);
@@ -79,6 +82,7 @@ class SystemDialogs : public CommonDialogs {
     cc.rgbResult = toRgb(color);
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT;
+    ModalScope scope(owner);
     if (!ChooseColorW(&cc)) return false;
     color = cc.rgbResult;
     return true;
@@ -109,6 +113,7 @@ class SystemDialogs : public CommonDialogs {
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | args.flags;
+    ModalScope scope(owner);
     if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
     args.filterIndex = static_cast<int>(ofn.nFilterIndex);
     args.fileNames.clear();

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "ui/app.h"
+#include "ui/modal_scope.h"
 
 namespace ui {
 
@@ -36,20 +37,18 @@ int Dialog::showModal() {
   ended_ = false;
   result_ = 0;
   if (!create()) return IDCANCEL;
-  HWND owner = GetWindow(hwnd_, GW_OWNER);
-  bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-  if (ownerWasEnabled) EnableWindow(owner, FALSE);
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
   auto& app = Application::instance();
-  while (!ended_ && IsWindow(hwnd_)) {
-    if (!app.handleMessage()) {
-      PostQuitMessage(0);  // let the outer loop see it too
-      break;
+  {
+    ModalScope scope(GetWindow(hwnd_, GW_OWNER), hwnd_);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    while (!ended_ && IsWindow(hwnd_)) {
+      if (!app.handleMessage()) {
+        PostQuitMessage(0);  // let the outer loop see it too
+        break;
+      }
     }
   }
-  // The owner gets the activation back before the dialog disappears.
-  if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (IsWindow(hwnd_)) {
     app.removeDialog(hwnd_);
     DestroyWindow(hwnd_);
@@ -86,6 +85,16 @@ std::string Dialog::caption() const {
 
 bool Dialog::handleMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 
+bool Dialog::endsDialog(UINT msg, WPARAM wp) const {
+  // OK and Cancel (Enter and Esc come as their clicks) end a top-level dialog unless the button's
+  // own click handler takes them: a button without one must not swallow them. Pages keep their
+  // buttons' routing.
+  if (msg != WM_COMMAND || HIWORD(wp) != BN_CLICKED || (LOWORD(wp) != IDOK && LOWORD(wp) != IDCANCEL)) return false;
+  if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) return false;
+  const auto* button = dynamic_cast<const Button*>(control(LOWORD(wp)));
+  return !button || !button->onClick;
+}
+
 INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Dialog* self = nullptr;
   if (msg == WM_INITDIALOG) {
@@ -117,7 +126,7 @@ INT_PTR Dialog::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, r);
       return TRUE;
     }
-  } else if (msg != WM_INITDIALOG) {
+  } else if (msg != WM_INITDIALOG && !endsDialog(msg, wp)) {
     LRESULT r = 0;
     if (route(msg, wp, lp, r)) return TRUE;
   }

@@ -1,8 +1,8 @@
 // A form laid out by a dialog template in the program's resources. showModal() runs its own
-// message loop (the application-wide hook still sees every message), disables the owner while it
-// runs and answers the modal result; create() makes it modeless. Its controls (from the template
-// or created in code) are routed by id before handleMessage() sees a message; no exception leaves
-// the dialog procedure.
+// message loop (the application-wide hook still sees every message), disables the owner and the
+// program's other windows while it runs (ModalScope) and answers the modal result; create() makes it modeless. Its
+// controls (from the template or created in code) are routed by id before handleMessage() sees a message; no exception
+// leaves the dialog procedure.
 #pragma once
 
 #include <windows.h>
@@ -50,6 +50,8 @@ class Dialog : public ControlHost {
  private:
   static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   INT_PTR dispatch(UINT msg, WPARAM wp, LPARAM lp);
+  // A command that ends the dialog with its own OK or Cancel rather than a control's handler.
+  bool endsDialog(UINT msg, WPARAM wp) const;
   HWND owner_;
   int templateId_;
   HWND hwnd_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "base/files.h"
@@ -94,6 +95,14 @@ class Commands : public testing::Test {
     GetWindowRect(hwnd, &r);
     SetCursorPos(r.left + 10, r.top + 10);
     PostMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  }
+  // The settings dialog opened with the alarm page alone, and its new alarm's message box.
+  void waitForNewAlarm(HWND& dialog, HWND& message) {
+    dialog = clock.waitForDialog(kSettingsTitle);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
+    ASSERT_TRUE(
+        test::waitUntil([&] { return (message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT)) != nullptr; }));
   }
   void stopClock(HWND hwnd) {
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -183,12 +192,8 @@ TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst2
   // The send returns while the dialog it opens is still to come or open.
   ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(result, 0u);
-  HWND dialog = clock.waitForDialog(kSettingsTitle);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kTabsId), TCM_GETITEMCOUNT, 0, 0), 1);
-  HWND message = nullptr;
-  ASSERT_TRUE(
-      test::waitUntil([&] { return (message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT)) != nullptr; }));
+  HWND dialog = nullptr, message = nullptr;
+  ASSERT_NO_FATAL_FAILURE(waitForNewAlarm(dialog, message));
   EXPECT_EQ(test::controlText(message), std::string(255, 'm'));
   // A second request while the dialog is open returns at once and is dropped.
   std::string second = "second";
@@ -202,6 +207,48 @@ TEST_F(Commands, AnAlarmRequestReturnsAtOnceAndOpensTheNewAlarmPageWithTheFirst2
   COPYDATASTRUCT empty{1, 0, nullptr};
   SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&empty), SMTO_NORMAL, 5000, &result);
   EXPECT_EQ(test::findWindow(kSettingsTitle), nullptr);
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, NewAlarmOpensWithTheDefaultMessageAndTheClockTakesNoClickUnderIt) {
+  clock.writeFile("_hot3", "2=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  HWND hwnd = startClock();
+  ASSERT_NE(hwnd, nullptr);
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
+  HWND dialog = nullptr, message = nullptr;
+  ASSERT_NO_FATAL_FAILURE(waitForNewAlarm(dialog, message));
+  EXPECT_EQ(test::controlText(message), "設定時刻になりました"_sj);
+  // The clock lies under the modal dialog: a click on it opens nothing.
+  EXPECT_FALSE(IsWindowEnabled(hwnd));
+  rightClick(hwnd);
+  // Cancel, posted after the click: once the dialog is gone the click has been handled.
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  EXPECT_EQ(visibleMenuOf(clock.processId()), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(hwnd));
+  stopClock(hwnd);
+}
+
+TEST_F(Commands, ABadHotKeyLineIsShownInTheErrorBoxAndTheClockGoesOn) {
+  clock.writeFile("_hot3", "abc=5\r\n");
+  ASSERT_TRUE(clock.start());
+  // The box carries the application's title, as the hidden application window does.
+  HWND box = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] {
+    for (HWND h : test::windowsTitled("Tockle 3 for Windows 9x/NT")) {
+      wchar_t cls[16] = {};
+      GetClassNameW(h, cls, 16);
+      if (IsWindowVisible(h) && std::wstring(cls) == L"#32770") box = h;
+    }
+    return box != nullptr;
+  }));
+  EXPECT_TRUE(test::dialogShows(box, "'abc' is not a valid integer value"));
+  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  HWND hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
   stopClock(hwnd);
 }
 

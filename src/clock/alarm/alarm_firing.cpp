@@ -76,7 +76,10 @@ void notifyOne(TKzManagerTockle& manager, const AlarmFiringHooks& hooks, int ind
   if (item.ShowMessage && hooks.showWindow) {
     if (hooks.showWindow(notice) == IDRETRY && hooks.askMinutes) {
       int m = hooks.askMinutes("再通知時間の設定"_sj, "何分後に再通知するか指定して下さい"_sj);
-      if (m != 0) manager.AddItem(MakeReNotification(item, m, manager.Now()));
+      if (m != 0) {
+        TKzAlarmTockle again = MakeReNotification(item, m, manager.Now());
+        manager.AddItem(again, again.Previous);
+      }
     }
   }
   scope.stopLoop();
@@ -109,6 +112,11 @@ TKzAlarmTockle MakeReNotification(const TKzAlarmTockle& fired, int minutes, base
   }
   item.StartTime = start;
   item.ReCall = true;
+  // It rings once, at now + m: never in an hour's minute nor on a day the fired alarm skips, and
+  // not before its time even where its window, wrapped round midnight, already holds now.
+  item.RingEveryHour = false;
+  item.WeekDay.fill(true);
+  item.Previous = now + delay - 0.5;
   return item;
 }
 

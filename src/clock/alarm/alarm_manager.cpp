@@ -71,11 +71,11 @@ void TKzManagerTockle::AllocItems(bool reset) {
   Count = static_cast<int>(Items.size());
 }
 
-void TKzManagerTockle::AddItem(const TKzAlarmTockle& source) {
+void TKzManagerTockle::AddItem(const TKzAlarmTockle& source, std::optional<base::DateTime> previous) {
   auto item = std::make_unique<TKzAlarmTockle>(FileName);
   item->Assign(source);
   item->FileName = FileName;
-  item->Previous = Now() - 0.5;
+  item->Previous = previous.value_or(Now() - 0.5);
   item->Index = Count;
   SaveItem(*item);
   Items.push_back(std::move(item));

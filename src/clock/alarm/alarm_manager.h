@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,9 @@ class TKzManagerTockle : public TKzAlarmManager {
   // missing section before it gives a disabled item with the defaults.
   // With reset each item's last-rung time becomes now - half a day (in memory only).
   void AllocItems(bool reset);
-  // Appends a copy of item as a new last section.
-  void AddItem(const TKzAlarmTockle& item);
+  // Appends a copy of item as a new last section; it may ring from half a day after previous
+  // (default: from now on).
+  void AddItem(const TKzAlarmTockle& item, std::optional<base::DateTime> previous = std::nullopt);
   // The first due item in file order: marks it rung (saved) and gives its index.
   bool CheckAlarms(int& index) override;
   // The item at item.Index takes item's values and is saved; an index out of range is ignored.

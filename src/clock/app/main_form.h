@@ -165,9 +165,9 @@ class TfrmMain : public ui::Form {
 
   // Commands and input.
   void ExecuteCommand(int command);
-  // Opens the settings dialog in a mode unless it is open already; with mode 3 for an alarm
-  // request its new alarm gets alarmMessage.
-  void OpenConfig(uint8_t mode, const std::string& alarmMessage = {});
+  // Opens the settings dialog in a mode unless it is open already; the memo's alarm request gives
+  // its new alarm alarmMessage, any other opening keeps the page's own default message.
+  void OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage = std::nullopt);
   // Shows the created settings dialog modally (unit tests look at it instead).
   std::function<void(TfrmConfig&)> ShowConfig;
   void PowerOperation(int kind);

@@ -15,6 +15,8 @@
 #include "clock/settings/pages/alarm_page.h"
 #include "shared/about.h"
 #include "ui/app.h"
+#include "ui/modal_scope.h"
+#include "ui/msgbox.h"
 
 namespace tockle {
 
@@ -23,7 +25,31 @@ std::string historyWindowTitle() { return "クリップボード履歴 - Tockle 
 
 HWND findWindowTitled(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 
+bool waitsForModalWindow(int command, int timeRemain) {
+  switch (command) {
+    case cmdNewAlarm:
+    case cmdAlarms:
+    case cmdSettings:
+    case cmdSizeWindow:
+    case cmdAbout:
+    case cmdExit:
+    case cmdLauncherMenu:
+    case cmdSystemMenu:
+      return true;
+    case cmdShutdown:
+    case cmdReboot:
+    case cmdSuspend:
+    case cmdHibernate:
+      return timeRemain >= 0;
+    default:
+      return false;
+  }
+}
+
 void TfrmMain::ExecuteCommand(int command) {
+  // The clock window is disabled under a modal window; what still arrives (hot keys, the tray
+  // icon) opens no second one over it and does not end the program under it.
+  if (ui::modalOpen() && waitsForModalWindow(command, Settings.TimeRemain)) return;
   switch (command) {
     case cmdMemo:
       ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder);
@@ -107,7 +133,7 @@ void TfrmMain::FitWindowAgain() {
   invalidate();
 }
 
-void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
+void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage) {
   if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
   configOpen_ = true;
   SetAlarmsActive(false);
@@ -117,7 +143,7 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::string& alarmMessage) {
     TfrmConfig dialog(*this);
     // Without the command list the program ends: the dialog is not shown.
     bool created = dialog.create() && !dialog.CommandFileMissing;
-    if (created && mode == cfgNewAlarm) dialog.AlarmPage().SetAlarmMessage(alarmMessage);
+    if (created && mode == cfgNewAlarm && alarmMessage) dialog.AlarmPage().SetAlarmMessage(*alarmMessage);
     ShowClockMessage(false, false, "");
     if (created) {
       if (ShowConfig)
@@ -145,7 +171,8 @@ void TfrmMain::SetAlarmsActive(bool active) {
 void TfrmMain::RunTimeSync() { SynchronizeTime(Settings.NTPServer, Settings.TimeOut, Settings.IgnoreErrorRange); }
 
 bool TfrmMain::AppMessage(MSG& msg) {
-  if (!handle() || msg.hwnd != handle()) return false;
+  // A disabled clock window (under a modal window) takes no mouse command, even a posted one.
+  if (!handle() || msg.hwnd != handle() || !IsWindowEnabled(handle())) return false;
   MouseOperations ops{Settings.MouseOperation0, Settings.MouseOperation1, Settings.MouseOperation2};
   MouseAction action = clockMouseAction(msg.message, msg.wParam, Settings.FixClock, ops);
   switch (action.kind) {
@@ -187,7 +214,11 @@ void TfrmMain::LoadHotKeys() {
   hkHotKey.Activate = Settings.HotKey;
   auto text = base::readFile(ProgramFolder + "_hot3");
   if (!text) return;
-  for (const HotKeyEntry& e : parseHotKeys(*text)) hkHotKey.SetHotKey(e.id, e.shortcut, e.shortcut != 0);
+  // A line that is no "integer=integer" stops the reading with the conversion error's box; the
+  // lines before it are registered.
+  std::string error;
+  for (const HotKeyEntry& e : parseHotKeys(*text, &error)) hkHotKey.SetHotKey(e.id, e.shortcut, e.shortcut != 0);
+  if (!error.empty()) ui::showError(error);
 }
 
 void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {
@@ -240,7 +271,7 @@ LRESULT TfrmMain::WMCopyData(const COPYDATASTRUCT* data) {
   if (!data || !data->lpData || data->cbData == 0) return 0;
   // The text belongs to the sender only until the reply.
   std::string text = alarmRequestText(data);
-  if (configOpen_ || findWindowTitled(settingsDialogTitle())) return 0;
+  if (configOpen_ || ui::modalOpen() || findWindowTitled(settingsDialogTitle())) return 0;
   AlarmRequestText = text;
   // The sender is not kept waiting while the user works in the dialog.
   if (InSendMessage()) ReplyMessage(0);

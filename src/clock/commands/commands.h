@@ -38,6 +38,11 @@ enum ConfigModes : uint8_t { cfgAllPages = 0, cfgAlarmPage = 1, cfgLauncherPage 
 // Sizing the window from its top-left corner with the mouse.
 inline constexpr WPARAM kSysCommandSizeTopLeft = 0xF004;
 
+// Whether a command opens a modal window, a menu or ends the program (a power command asks first
+// unless timeRemain is -1). While a modal window of the clock is open such a command is refused:
+// hot keys, the tray icon and the memo's alarm request still arrive then.
+bool waitsForModalWindow(int command, int timeRemain);
+
 // Titles that keep the clock's windows single.
 std::string settingsDialogTitle();
 std::string historyWindowTitle();

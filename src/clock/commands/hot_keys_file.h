@@ -13,8 +13,9 @@ struct HotKeyEntry {
 };
 
 // The entries of a "_hot3" text, in file order. Each line takes the value of the first line of
-// its name. A line that is not "integer=integer" (or whose code lies outside 0..65535) is
-// skipped; the lines after it still count.
-std::vector<HotKeyEntry> parseHotKeys(std::string_view text);
+// its name; a line whose code lies outside 0..65535 is skipped. A line whose name or value is no
+// integer is skipped too, or, with `error` given, ends the reading there with the conversion
+// error's text in `error` (the clock registers the lines before it and shows the error).
+std::vector<HotKeyEntry> parseHotKeys(std::string_view text, std::string* error = nullptr);
 
 }  // namespace tockle

@@ -7,14 +7,7 @@ namespace tockle {
 
 TKzInternetTime::TKzInternetTime() {
   TIME_ZONE_INFORMATION tz{};
-  DWORD id = GetTimeZoneInformation(&tz);
-  Bias = id == TIME_ZONE_ID_INVALID ? 0 : BiasOf(tz, id);
-}
-
-int TKzInternetTime::BiasOf(const TIME_ZONE_INFORMATION& tz, DWORD zoneId) {
-  if (zoneId == TIME_ZONE_ID_DAYLIGHT) return tz.Bias + tz.DaylightBias;
-  if (zoneId == TIME_ZONE_ID_STANDARD) return tz.Bias + tz.StandardBias;
-  return tz.Bias;
+  Bias = GetTimeZoneInformation(&tz) == TIME_ZONE_ID_INVALID ? 0 : static_cast<int>(tz.Bias);
 }
 
 std::string TKzInternetTime::FormatBeats(base::DateTime t) const {

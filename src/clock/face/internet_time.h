@@ -17,10 +17,9 @@ class TKzInternetTime {
   TKzInternetTime();
   explicit TKzInternetTime(int bias) : Bias(bias) {}
 
-  // Minutes from local time to UTC (UTC = local time + Bias), daylight saving included while it
-  // is in force: beats are defined on UTC+1 all year.
+  // Minutes from local time to UTC (UTC = local time + Bias), the zone's standard bias: the
+  // clock's beats never shift with daylight saving.
   int Bias = 0;
-  static int BiasOf(const TIME_ZONE_INFORMATION& tz, DWORD zoneId);
 
   // "@" and the beat of the local date-time t, truncated (a beat lasts 86.4 seconds).
   std::string FormatBeats(base::DateTime t) const;

@@ -216,7 +216,9 @@ std::optional<TKzNetTime2::Result> TKzNetTime2::Query() {
     }
     base::DateTime t4 = base::now();
     sntp::Reply reply;
-    if (!sntp::acceptReply(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(n), sent, reply)) continue;
+    const sntp::Timestamp arrived = sntp::fromUtc(sntp::localToUtc(t4, bias));
+    if (!sntp::acceptReply(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(n), sent, arrived, reply))
+      continue;
     auto local = [bias](sntp::Timestamp ts) { return sntp::utcToLocal(sntp::toUtc(ts), bias); };
     sntp::Exchange x = sntp::measure(local(reply.originate), local(reply.receive), local(reply.transmit), t4);
     return Result{t4, x.offset, x.delay};

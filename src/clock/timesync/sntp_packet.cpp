@@ -68,7 +68,7 @@ std::array<uint8_t, kMessageSize> makeRequest(Timestamp transmit) {
   return m;
 }
 
-bool acceptReply(const uint8_t* data, size_t size, Timestamp sent, Reply& reply) {
+bool acceptReply(const uint8_t* data, size_t size, Timestamp sent, Timestamp arrived, Reply& reply) {
   if (size < kMessageSize) return false;
   Reply r;
   r.leap = data[0] >> 6;
@@ -82,7 +82,17 @@ bool acceptReply(const uint8_t* data, size_t size, Timestamp sent, Reply& reply)
   if (r.mode != 4 && r.mode != 5) return false;
   if (r.stratum < 1 || r.stratum > 15) return false;
   if (r.leap == 3) return false;
-  if (r.transmit == 0) return false;
+  if (r.transmit == 0 || r.receive == 0) return false;
+  // The server cannot answer before it was asked.
+  const base::DateTime t1 = toUtc(sent), t2 = toUtc(r.receive), t3 = toUtc(r.transmit), t4 = toUtc(arrived);
+  if (t3 < t2) return false;
+  // The offset's sign must agree with the stamps' order: a server ahead of us received the
+  // request after we sent it, one behind us sent the reply before we got it. A round trip that is
+  // not negative keeps the offset between the two one-way differences, which gives both; a stamp
+  // that breaks it (a receive stamp a year away) would move the clock by half its error. Our
+  // clock's coarse ticks may make a true exchange look slightly negative.
+  constexpr double kTolerance = 0.1 / kSecondsPerDay;
+  if (measure(t1, t2, t3, t4).delay < -kTolerance) return false;
   reply = r;
   return true;
 }

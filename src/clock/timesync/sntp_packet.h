@@ -39,11 +39,13 @@ struct Reply {
   Timestamp transmit = 0;
 };
 
-// Reads a reply and tells whether it answers the request that carried `sent`: at least 48 bytes,
-// our transmit time stamp echoed as its originate time stamp, sent by a server (mode 4) or a
-// broadcast server (mode 5) that is synchronised (leap indicator not 3, stratum 1 to 15), with a
-// transmit time stamp other than 0. Anything else is no answer.
-bool acceptReply(const uint8_t* data, size_t size, Timestamp sent, Reply& reply);
+// Reads a reply and tells whether it answers the request that carried `sent` and arrived at
+// `arrived` (both our UTC time stamps): at least 48 bytes, our transmit time stamp echoed as its
+// originate time stamp, sent by a server (mode 4) or a broadcast server (mode 5) that is
+// synchronised (leap indicator not 3, stratum 1 to 15), with receive and transmit time stamps
+// other than 0, the reply sent no earlier than the request was received, and the four times in an
+// order a real exchange can have. Anything else is no answer.
+bool acceptReply(const uint8_t* data, size_t size, Timestamp sent, Timestamp arrived, Reply& reply);
 
 // Clock offset and round-trip delay from the four times of an exchange (T1 request sent,
 // T2 request received, T3 reply sent, T4 reply received), all in days.

@@ -5,6 +5,9 @@
 
 #include "base/text.h"
 #include "ui/app.h"
+#include "ui/form.h"
+#include "ui/modal_scope.h"
+#include "ui/msgbox.h"
 #include "ui/timer.h"
 
 namespace {
@@ -18,6 +21,7 @@ class TestDialog : public ui::Dialog {
   ui::Edit edtName{this, 101};
   ui::CheckBox chkNotify{this, 102};
   ui::Button btnOk{this, IDOK};
+  ui::Button btnCancel{this, IDCANCEL};  // no click handler, as many dialogs have
   std::string taken;
   bool ownerDisabledWhileOpen = false;
   HWND ownerToWatch = nullptr;
@@ -73,6 +77,90 @@ TEST(Dialog, EscapeCancelsAndCloseQueryCanRefuse) {
   EXPECT_EQ(dlg.showModal(), IDCANCEL);
   EXPECT_EQ(asked, 2);
 }
+
+// Cancel reaches the dialog through its button or its key, however the button is wired.
+struct CancelWay {
+  const char* name;
+  bool handler;  // the cancel button has a click handler of its own (that does not close)
+  void (*send)(TestDialog& dlg);
+};
+
+class DialogCancel : public testing::TestWithParam<CancelWay> {};
+
+TEST_P(DialogCancel, ClosesWithNothingTaken) {
+  TestDialog dlg(makeOwner());
+  int clicks = 0;
+  if (GetParam().handler) dlg.btnCancel.onClick = [&] { ++clicks; };
+  ui::Timer driver(50, true);
+  int ticks = 0;
+  driver.onTimer = [&] {
+    if (++ticks == 2) GetParam().send(dlg);
+    if (ticks == 40) dlg.close(IDABORT);  // never reached while the cancel works
+  };
+  EXPECT_EQ(dlg.showModal(), GetParam().handler ? IDABORT : IDCANCEL);
+  EXPECT_EQ(dlg.taken, "");
+  EXPECT_EQ(clicks, GetParam().handler ? 1 : 0);
+}
+
+void clickCancel(TestDialog& d) { SendMessageW(d.btnCancel.handle(), BM_CLICK, 0, 0); }
+void pressEscape(TestDialog& d) {
+  d.edtName.setFocus();
+  PostMessageW(d.edtName.handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, DialogCancel,
+                         testing::Values(CancelWay{"ButtonWithoutHandler", false, clickCancel},
+                                         CancelWay{"EscapeWithoutHandler", false, pressEscape},
+                                         // A handler of its own decides (here: it keeps the dialog).
+                                         CancelWay{"ButtonWithHandler", true, clickCancel}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every modal window disables the program's other visible windows, whoever owns it.
+struct ModalWindow {
+  const char* name;
+  void (*show)();  // returns once the window was closed from inside
+};
+
+void showOwnerlessDialog() {
+  TestDialog dlg(nullptr);
+  ui::Timer driver(150, true);
+  driver.onTimer = [&] { dlg.close(IDOK); };
+  dlg.showModal();
+}
+
+void showMessageBox() {
+  ui::Timer driver(150, true);
+  driver.onTimer = [] {
+    HWND box = FindWindowW(L"#32770", L"箱");
+    if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+  };
+  ui::messageBox(nullptr, "本文"_sj, "箱"_sj, MB_OK);
+}
+
+class ModalWindows : public testing::TestWithParam<ModalWindow> {};
+
+TEST_P(ModalWindows, DisableTheOtherWindowsWhileOpen) {
+  makeOwner();
+  ui::Form other;
+  ASSERT_TRUE(other.create({}));
+  other.show();
+  bool disabledMeanwhile = false, modalMeanwhile = false;
+  ui::Timer watch(20, true);
+  watch.onTimer = [&] {
+    disabledMeanwhile = disabledMeanwhile || !IsWindowEnabled(other.handle());
+    modalMeanwhile = modalMeanwhile || ui::modalOpen();
+  };
+  GetParam().show();
+  EXPECT_TRUE(disabledMeanwhile);
+  EXPECT_TRUE(modalMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(other.handle()));
+  EXPECT_FALSE(ui::modalOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ModalWindows,
+                         testing::Values(ModalWindow{"OwnerlessDialog", showOwnerlessDialog},
+                                         ModalWindow{"MessageBox", showMessageBox}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Dialog, ModelessDialogClosesItself) {
   makeOwner();

@@ -7,6 +7,7 @@
 #include <mmsystem.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -172,6 +173,65 @@ TEST_F(AlarmFiring, ReNotificationAnsweredAfterTheWindowKeepsItsLength) {
   EXPECT_NEAR(re2.StartTime, tod(0, 35), 1e-7);
   EXPECT_NEAR(re2.EndTime, tod(0, 40), 1e-7);
 }
+
+// A re-notification rings once, at the time asked for, and never before it.
+struct Snooze {
+  const char* name;
+  base::DateTime start, end;
+  bool everyHour;
+  int weekDay;  // the fired alarm's only day (0 Sunday), -1: every day
+  base::DateTime answered;
+  int minutes;
+};
+
+class ReNotification : public AlarmFiring, public testing::WithParamInterface<Snooze> {
+ protected:
+  // Notifications of re-notification items (their boxes cannot be changed) at time t.
+  int ringsAt(base::DateTime t) {
+    now = t;
+    shown.clear();
+    tockle::NotifyDueAlarms(*manager, hooks);
+    return static_cast<int>(
+        std::count_if(shown.begin(), shown.end(), [](const AlarmNotice& n) { return !n.erase.enabled; }));
+  }
+};
+
+TEST_P(ReNotification, RingsOnceAtTheTimeAskedFor) {
+  const Snooze& c = GetParam();
+  TKzAlarmTockle fired = alarm("wake", c.start, c.end);
+  fired.RingEveryHour = c.everyHour;
+  if (c.weekDay >= 0) {
+    fired.WeekDay.fill(false);
+    fired.WeekDay[static_cast<size_t>(c.weekDay)] = true;
+  }
+  add(fired);
+  now = c.answered;
+  windowResult = IDRETRY;
+  minutes = c.minutes;
+  run();
+  ASSERT_EQ(shown.size(), 1u) << "the re-notification rang in the tick that made it";
+  ASSERT_EQ(manager->Count, 2);
+  windowResult = IDOK;
+  const double second = 1.0 / 86400, due = c.answered + c.minutes / 1440.0;
+  EXPECT_EQ(ringsAt(c.answered + second), 0);
+  EXPECT_EQ(ringsAt(due - second), 0);
+  EXPECT_EQ(ringsAt(due + second / 2), 1);
+  EXPECT_EQ(ringsAt(due + 60 * second), 0);
+  EXPECT_EQ(manager->Count, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReNotification,
+    testing::Values(Snooze{"FiveMinutes", tod(9, 0), tod(9, 7), false, -1, at(2026, 12, 9, 9, 2), 5},
+                    // An hourly alarm compares only the minute: a whole number of hours would ring at once.
+                    Snooze{"HourlyByAnHour", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 60},
+                    Snooze{"HourlyByTwoHours", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 120},
+                    Snooze{"HourlyByNinetyMinutes", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 90},
+                    // Minutes plus the rest of the window beyond a day: the wrapped window holds now.
+                    Snooze{"WrappedWindowHoldsNow", tod(9, 0), tod(21, 0), false, -1, at(2026, 12, 9, 9, 0, 30), 1200},
+                    // Past midnight into a day the fired alarm skips (2026-12-09 is a Wednesday).
+                    Snooze{"IntoADayTheAlarmSkips", tod(23, 40), tod(23, 59), false, 3, at(2026, 12, 9, 23, 50), 30}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AlarmFiring, RefusedOrCancelledPromptAddsNothingAndResumes) {
   add(alarm("wake", tod(9, 0), tod(9, 7)));

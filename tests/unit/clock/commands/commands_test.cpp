@@ -6,6 +6,8 @@
 
 #include "support/e2e.h"
 #include "ui/form.h"
+#include "ui/modal_scope.h"
+#include "ui/msgbox.h"
 #include "ui/timer.h"
 #include "unit/clock/clock_fixture.h"
 
@@ -180,8 +182,13 @@ TEST_F(Commands, WithoutTheCommandListTheProgramEndsAfterOneBoxWithoutDialogOrFi
 
 TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {
   form.Settings.InTray = true;
-  writeFile("_hot3", "-1=0\r\nbad line\r\n7=" + std::to_string(kCtrlShiftF11) + "\r\n5=0\r\n");
+  writeFile("_hot3", "-1=0\r\n7=" + std::to_string(kCtrlShiftF11) + "\r\nabc=5\r\n5=0\r\n");
+  std::vector<std::string> boxes;
+  auto saved = ui::errorBox;
+  ui::errorBox = [&](std::string_view text, std::string_view) { boxes.emplace_back(text); };
   form.LoadHotKeys();
+  ui::errorBox = saved;
+  EXPECT_EQ(boxes, std::vector<std::string>{"'abc' is not a valid integer value"});
   test::pressShortcut(kCtrlShiftF11);
   ASSERT_TRUE(test::waitUntil([&] { return !form.visible(); }, 2000));
   EXPECT_EQ(form.hkHotKey.Tag, 7);
@@ -219,6 +226,34 @@ TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
   form.Settings.MouseOperation0 = 1;
   form.triIconMouseDown(form.triIcon, tockle::TrayButton::Left);
   EXPECT_EQ(shell.size(), 3u);
+}
+
+TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
+  bool opened = false;
+  form.ShowConfig = [&](tockle::TfrmConfig&) { opened = true; };
+  form.Settings.MouseOperation1 = 1;
+  form.Settings.TimeRemain = 0;  // a power command asks first
+  {
+    ui::ModalScope modal(nullptr);
+    EXPECT_FALSE(IsWindowEnabled(form.handle()));
+    for (int command : {tockle::cmdSettings, tockle::cmdNewAlarm, tockle::cmdShutdown, tockle::cmdExit})
+      form.ExecuteCommand(command);
+    std::string text = "wake";
+    COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
+    SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+    MSG middle{form.handle(), WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {}};
+    form.AppMessage(middle);
+    EXPECT_TRUE(shell.empty());
+    form.ExecuteCommand(tockle::cmdMemo);  // opens no window of the clock
+    EXPECT_EQ(shell.size(), 1u);
+  }
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(power.calls(), 0u);
+  ASSERT_TRUE(test::handlePostedMessages());
+  EXPECT_TRUE(form.exists());
+  EXPECT_TRUE(IsWindowEnabled(form.handle()));
+  form.ExecuteCommand(tockle::cmdSettings);
+  EXPECT_TRUE(opened);
 }
 
 TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {

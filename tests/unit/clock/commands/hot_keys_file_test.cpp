@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using tockle::parseHotKeys;
@@ -25,6 +27,26 @@ TEST(HotKeysFile, ABadLineIsSkippedAndTheLinesAfterItStillCount) {
   EXPECT_EQ(e[0].id, 11);
   EXPECT_EQ(e[0].shortcut, 12);
 }
+
+// What the clock reads: the lines up to the first that is no "integer=integer", and its error.
+struct BadHotKeys {
+  const char* text;
+  size_t read;
+  const char* error;
+};
+
+class HotKeysFileError : public testing::TestWithParam<BadHotKeys> {};
+
+TEST_P(HotKeysFileError, StopsAtTheFirstLineThatIsNoInteger) {
+  std::string error;
+  EXPECT_EQ(parseHotKeys(GetParam().text, &error).size(), GetParam().read);
+  EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, HotKeysFileError,
+                         testing::Values(BadHotKeys{"abc=5\r\n7=1\r\n", 0, "'abc' is not a valid integer value"},
+                                         BadHotKeys{"7=1\r\n8=x\r\n9=2\r\n", 1, "'x' is not a valid integer value"},
+                                         BadHotKeys{"7=1\r\n9=70000\r\n10=2", 2, ""}));
 
 TEST(HotKeysFile, EachLineTakesTheValueOfTheFirstLineOfItsName) {
   auto e = parseHotKeys("7=100\r\n7=200\r\n+7=300\r\n");

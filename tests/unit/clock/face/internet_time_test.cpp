@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 using base::encodeDateTime;
@@ -33,21 +35,11 @@ TEST(InternetTime, TruncatesAtBeatBoundaries) {
   EXPECT_EQ(utc.FormatBeats(encodeDateTime(2026, 12, 9, 11, 0, 0, 1)), "@500");
 }
 
-TEST(InternetTime, AppliesDaylightSavingWhileInForce) {
-  TIME_ZONE_INFORMATION london{};
-  london.Bias = 0;
-  london.DaylightBias = -60;
-  EXPECT_EQ(TKzInternetTime::BiasOf(london, TIME_ZONE_ID_DAYLIGHT), -60);
-  EXPECT_EQ(TKzInternetTime::BiasOf(london, TIME_ZONE_ID_STANDARD), 0);
-  EXPECT_EQ(TKzInternetTime::BiasOf(london, TIME_ZONE_ID_UNKNOWN), 0);
-  // Noon of a London summer day is 11:00 UTC, noon at UTC+1: beat 500.
-  TKzInternetTime summer(TKzInternetTime::BiasOf(london, TIME_ZONE_ID_DAYLIGHT));
-  EXPECT_EQ(summer.FormatBeats(encodeDateTime(2026, 7, 1, 12)), "@500");
-}
-
-TEST(InternetTime, ReadsTheSystemsTimeZone) {
-  // The test rig runs in Japan's time zone.
-  EXPECT_EQ(TKzInternetTime().Bias, -540);
+TEST(InternetTime, ReadsTheZonesStandardBiasAlsoInSummerTime) {
+  // The main run is in Japan; another runs in Sydney with summer time in force (bias -660), where
+  // the beats still count from the zone's standard bias.
+  const char* expected = std::getenv("TOCKLE_TEST_STANDARD_BIAS");
+  EXPECT_EQ(TKzInternetTime().Bias, expected ? std::atoi(expected) : -540);
 }
 
 }  // namespace

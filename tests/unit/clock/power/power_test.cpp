@@ -113,9 +113,10 @@ TEST_F(Power, TheStatusTextIsOnTheWindowBeforeTheCallThatBlocks) {
 TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
   form.Settings.TimeRemain = 0;
   std::string status;
-  bool forceEnabled = true, stopEnabled = true;
+  bool forceEnabled = true, stopEnabled = true, clockEnabled = true;
   QueryDriver driver([&](HWND dlg) {
     status = form.StatusText;
+    clockEnabled = IsWindowEnabled(form.handle());
     forceEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE));
     stopEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_STOP));
     click(dlg, IDCANCEL);
@@ -126,6 +127,9 @@ TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
   EXPECT_EQ(status, "Confirming...");
   EXPECT_FALSE(forceEnabled);
   EXPECT_FALSE(stopEnabled);
+  // The question, owned by the hidden application window, still disables the clock under it.
+  EXPECT_FALSE(clockEnabled);
+  EXPECT_TRUE(IsWindowEnabled(form.handle()));
   EXPECT_EQ(power.calls(), 0u);
   EXPECT_TRUE(form.tmrClock.enabled());
 }

@@ -139,8 +139,10 @@ TEST_F(ConfigDialog, HelpFollowsModeAndPageAndAMissingFileIsSaidOnce) {
 
 TEST_F(ConfigDialog, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
   std::vector<int> shown;
+  std::vector<std::string> messages;
   form.ShowConfig = [&](tockle::TfrmConfig& d) {
     shown.push_back(d.ConfigMode);
+    if (d.ConfigMode == tockle::cfgNewAlarm) messages.push_back(d.AlarmPage().cmbMessage.text());
     // A second request while the dialog is open returns at once and opens nothing.
     std::string text = "again";
     COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
@@ -153,6 +155,8 @@ TEST_F(ConfigDialog, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
   SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
   EXPECT_EQ(shown, (std::vector<int>{0, 1, 3, 3}));
+  // Only the memo's request fills in the new alarm's message.
+  EXPECT_EQ(messages, (std::vector<std::string>{"設定時刻になりました"_sj, "wake"}));
   EXPECT_EQ(form.AlarmRequestText, "wake");
   EXPECT_EQ(form.AlarmManager->Active(), active);
 }

@@ -1,6 +1,9 @@
 // Time stamps and the offset arithmetic of SNTP.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "base/datetime.h"
 #include "clock/timesync/sntp_packet.h"
 
@@ -56,6 +59,49 @@ TEST(SntpExchange, OffsetAndDelay) {
   EXPECT_NEAR(x.delay / kMs, 100.0, 0.01);
   EXPECT_NEAR(x.offset / kMs, 9990.0, 0.01);
 }
+
+// Which replies are trusted, by their four times in seconds from T1 (0: the stamp is zero).
+struct ReplyTimes {
+  const char* name;
+  double t2, t3, t4;
+  bool accepted;
+};
+
+class SntpReplyTimes : public ::testing::TestWithParam<ReplyTimes> {};
+
+TEST_P(SntpReplyTimes, AreTrustedOnlyInAnOrderARealExchangeHas) {
+  const ReplyTimes& c = GetParam();
+  const base::DateTime t1 = utc(2026, 12, 9, 12);
+  auto at = [&](double seconds) { return seconds == 0 ? Timestamp{0} : fromUtc(t1 + seconds / 86400.0); };
+  const Timestamp sent = fromUtc(t1);
+  std::array<uint8_t, kMessageSize> m{};
+  m[0] = 0x24;  // version 4, server
+  m[1] = 2;
+  auto put = [&m](size_t offset, Timestamp v) {
+    for (int i = 7; i >= 0; --i, v >>= 8) m[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(v & 0xFF);
+  };
+  put(24, sent);
+  put(32, at(c.t2));
+  put(40, at(c.t3));
+  Reply r;
+  EXPECT_EQ(acceptReply(m.data(), m.size(), sent, at(c.t4), r), c.accepted);
+}
+
+constexpr double kYear = 365.0 * 86400;
+
+INSTANTIATE_TEST_SUITE_P(Cases, SntpReplyTimes,
+                         ::testing::Values(ReplyTimes{"ServerAhead", 150.02, 150.021, 0.04, true},
+                                           ReplyTimes{"ServerBehind", -150.0, -149.99, 0.03, true},
+                                           ReplyTimes{"ServerSlowerThanOurCoarseClock", 0.010, 0.012, 0.001, true},
+                                           ReplyTimes{"ZeroReceive", 0, 150.0, 0.04, false},
+                                           ReplyTimes{"TransmitBeforeReceive", 150.0, 149.0, 0.04, false},
+                                           ReplyTimes{"TransmitAYearBeforeReceive", 150.0 + kYear, 150.0, 0.04, false},
+                                           ReplyTimes{"ReceiveAYearAhead", 150.0 + kYear, 150.0 + kYear, 0.04, true},
+                                           ReplyTimes{"ReceiveAYearBeforeTransmit", 150.0 - kYear, 150.0, 0.04, false},
+                                           // Ahead by the offset, yet received before it was sent: the sign disagrees.
+                                           ReplyTimes{"AheadButReceivedBeforeSent", -5.0, 20.0, 0.04, false},
+                                           ReplyTimes{"BehindButSentAfterArrival", -20.0, 5.0, 0.04, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SntpZoneBias, LocalAndUtcDifferByTheBias) {
   base::DateTime local = utc(2026, 12, 9, 14);

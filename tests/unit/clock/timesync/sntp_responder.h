@@ -22,6 +22,8 @@ struct ServerReply {
   int stratum = 2;
   bool echoOriginate = true;  // false: the originate time stamp does not match the request
   bool zeroTransmit = false;
+  bool zeroReceive = false;
+  long long receiveShiftMs = 0;  // the receive time stamp this far from the transmit time stamp
   size_t size = 48;
 };
 

@@ -1,0 +1,32 @@
+// While a modal window of the program is open (a dialog, a message box, a common dialog) every
+// other window of the program is disabled, as an owner is under its modal dialog: no click or key
+// reaches a window beneath it, whoever owns the modal window. Hidden windows (hot keys, the tray
+// icon) keep receiving; what they start asks modalOpen() first.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace ui {
+
+class ModalScope {
+ public:
+  // Disables the owner (when given) and every visible, enabled top-level window of this thread
+  // but the modal window itself.
+  explicit ModalScope(HWND owner, HWND modal = nullptr);
+  // Enables again what it disabled.
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  static BOOL CALLBACK disableOne(HWND hwnd, LPARAM self);
+  HWND modal_;
+  std::vector<HWND> disabled_;
+};
+
+// True while a modal window of the program is open.
+bool modalOpen();
+
+}  // namespace ui
