@@ -1,6 +1,5 @@
 #include "memo/editor/rich_edit.h"
 
-#include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -45,6 +44,25 @@ std::string withCodePage932(std::string rtf) {
   return rtf;
 }
 
+// A load into the control records no undo and sends no notifications; both come back after it.
+class QuietLoad {
+ public:
+  explicit QuietLoad(HWND hwnd) : hwnd_(hwnd), mask_(SendMessageW(hwnd, EM_GETEVENTMASK, 0, 0)) {
+    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, 0);
+    SendMessageW(hwnd_, EM_SETUNDOLIMIT, 0, 0);
+  }
+  ~QuietLoad() {
+    SendMessageW(hwnd_, EM_SETUNDOLIMIT, RichEdit::kUndoLimit, 0);
+    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, mask_);
+  }
+  QuietLoad(const QuietLoad&) = delete;
+  QuietLoad& operator=(const QuietLoad&) = delete;
+
+ private:
+  HWND hwnd_;
+  LRESULT mask_;
+};
+
 }  // namespace
 
 bool isRichContent(std::string_view content) { return content.substr(0, 6) == "{\\rtf1"; }
@@ -52,10 +70,13 @@ bool isRichContent(std::string_view content) { return content.substr(0, 6) == "{
 bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
   static HMODULE library = LoadLibraryW(L"riched20.dll");
   if (!library) return false;
-  hwnd_ = CreateWindowExW(
-      WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
-      WS_CHILD | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | extraStyle, 0,
-      0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
+                          // The scroll bar is always there: one appearing part-way through a load makes the control
+                          // lay the whole text out again.
+                          WS_CHILD | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL |
+                              ES_WANTRETURN | ES_DISABLENOSCROLL | extraStyle,
+                          0, 0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
   attach();
   return true;
@@ -64,8 +85,22 @@ bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
 void RichEdit::attach() {
   SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_LINK);
-  SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  // The window procedure replaced directly: the common controls' subclassing costs the control
+  // two server round trips on every message under Wine.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  controlProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RichEdit::windowProc)));
   if (back_) setBackColor(*back_);
+}
+
+void RichEdit::detach(HWND hwnd) {
+  if (!controlProc_ || GetWindowLongPtrW(hwnd, GWLP_USERDATA) != reinterpret_cast<LONG_PTR>(this)) return;
+  SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+}
+
+RichEdit::~RichEdit() {
+  if (hwnd_ && IsWindow(hwnd_)) detach(hwnd_);
 }
 
 void RichEdit::replaceControl() {
@@ -88,15 +123,17 @@ void RichEdit::replaceControl() {
   SendMessageW(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   SendMessageW(fresh, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   // The old control's content is freed with it, without the control's slow emptying.
-  RemoveWindowSubclass(old, subclassProc, 1);
+  detach(old);
   hwnd_ = fresh;
   attach();
   DestroyWindow(old);
   if (focused) SetFocus(fresh);
 }
 
-LRESULT CALLBACK RichEdit::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<RichEdit*>(data);
+LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<RichEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  WNDPROC next = self->controlProc_;
   try {
     switch (msg) {
       case WM_SETCURSOR:
@@ -114,13 +151,13 @@ LRESULT CALLBACK RichEdit::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
         if (self->onMouseDown) self->onMouseDown(msg, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
         break;
       case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, subclassProc, 1);
+        self->detach(hwnd);
         break;
     }
   } catch (...) {
     // Nothing may leave a window procedure; the control still handles the message.
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return CallWindowProcW(next, hwnd, msg, wp, lp);
 }
 
 void RichEdit::setHandCursor(bool on) {
@@ -156,6 +193,7 @@ std::wstring RichEdit::controlText() const {
 std::string RichEdit::text() const { return toProgramText(controlText()); }
 
 void RichEdit::setText(std::string_view programText) {
+  QuietLoad quiet(hwnd_);
   SETTEXTEX set{ST_DEFAULT, 1200};
   std::wstring w = toControlText(programText);
   SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
@@ -184,8 +222,12 @@ int RichEdit::selLength() const {
 }
 
 void RichEdit::setSelection(int startBytes, int lengthBytes) {
-  PositionMap map = positions();
-  CHARRANGE r{map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
+  CHARRANGE r{0, 0};
+  // The caret to the start needs no map of the text.
+  if (startBytes > 0 || lengthBytes > 0) {
+    PositionMap map = positions();
+    r = {map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
+  }
   SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
 }
 
@@ -260,6 +302,7 @@ void RichEdit::loadContent(std::string_view content) {
     setText(content);
     return;
   }
+  QuietLoad quiet(hwnd_);
   StreamBuffer buffer{content};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
   SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));

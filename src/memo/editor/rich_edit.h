@@ -16,6 +16,11 @@ namespace memo {
 
 class RichEdit {
  public:
+  RichEdit() = default;
+  ~RichEdit();
+  RichEdit(const RichEdit&) = delete;
+  RichEdit& operator=(const RichEdit&) = delete;
+
   // Creates the control as a child of parent (hidden until shown).
   bool create(HWND parent, int id, DWORD extraStyle = 0);
   HWND handle() const { return hwnd_; }
@@ -59,6 +64,8 @@ class RichEdit {
   bool modified() const;
   void setModified(bool on);
   bool canUndo() const;
+  // The control's undo depth, which every load sets again (a load records no undo).
+  static constexpr int kUndoLimit = 100;
   void clearUndo();
   // The default character attributes: face name (CP932), size in points and, when given, colour.
   void setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
@@ -75,8 +82,11 @@ class RichEdit {
 
  private:
   void attach();
-  static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  // The control's own window procedure back on hwnd (a control of this object only).
+  void detach(HWND hwnd);
+  static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
   HWND hwnd_ = nullptr;
+  WNDPROC controlProc_ = nullptr;
   bool hand_ = false;
   std::optional<COLORREF> back_;
 };

@@ -9,6 +9,7 @@
 
 #include "base/text.h"
 #include "ui/form.h"
+#include "ui/subclass.h"
 
 namespace {
 
@@ -58,6 +59,28 @@ TEST_F(RichEditTest, PlainContentIsTheTextAndAnythingNotRtfLoadsAsText) {
   EXPECT_EQ(edit.text(), "{\\rtf plain braces\r\nあ"_sj);
   EXPECT_EQ(edit.saveContent(false), "{\\rtf plain braces\r\nあ"_sj);
 }
+
+class RichEditLoadTest : public RichEditTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RichEditLoadTest, ALoadRecordsNoUndoSendsNoChangeAndKeepsUndoAndEventsForTyping) {
+  const LRESULT mask = SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0);
+  int changes = 0;
+  ui::Subclass parent;
+  parent.attach(form.handle(), [&](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+    if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++changes;
+    return false;
+  });
+  edit.loadContent(GetParam());
+  EXPECT_EQ(changes, 0);
+  EXPECT_FALSE(edit.canUndo());
+  EXPECT_EQ(SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0), mask);
+  edit.replaceSelection("x");
+  EXPECT_TRUE(edit.canUndo());
+  EXPECT_GT(changes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndRich, RichEditLoadTest,
+                         testing::Values("plain\r\ntext", "{\\rtf1\\ansi\\ansicpg932 rich\\par text}"));
 
 TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
   edit.setText("a");

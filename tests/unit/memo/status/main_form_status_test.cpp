@@ -84,6 +84,11 @@ TEST_F(StatusTest, TheCaretLineCountsLinesAndBytesRightAlignedInThreePlaces) {
   form->rceMemo.setSelection(5 + 6, 0);
   form->ShowCaretPosition();
   EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
+  // A selection into the next line shows where it starts.
+  form->rceMemo.setSelection(1, 8);
+  form->ShowCaretPosition();
+  EXPECT_EQ(form->StatusText(), "[  1:   2] Tockleは起動していません"_sj);
+  form->rceMemo.setSelection(5 + 6, 0);
   // A timed text stays until its timer ends; then the caret line returns.
   form->ShowStatusMessage("x");
   form->ShowCaretPosition();
