@@ -274,16 +274,6 @@ void RichEdit::setDefaultFont(std::string_view face, int sizePt, std::optional<C
   SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
 }
 
-void RichEdit::setFontOfAll(std::string_view face, int sizePt) {
-  CHARFORMAT2W cf{};
-  cf.cbSize = sizeof cf;
-  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET;
-  cf.yHeight = sizePt * 20;
-  cf.bCharSet = SHIFTJIS_CHARSET;
-  lstrcpynW(cf.szFaceName, base::wide(face).c_str(), LF_FACESIZE);
-  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-}
-
 void RichEdit::setBackColor(COLORREF color) {
   back_ = color;
   SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, color);

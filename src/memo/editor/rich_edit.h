@@ -69,8 +69,6 @@ class RichEdit {
   void clearUndo();
   // The default character attributes: face name (CP932), size in points and, when given, colour.
   void setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
-  // Face name and size given to the whole text.
-  void setFontOfAll(std::string_view face, int sizePt);
   void setBackColor(COLORREF color);
   void setReadOnly(bool on);
   bool readOnly() const;

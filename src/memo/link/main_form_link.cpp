@@ -32,9 +32,11 @@ void TfrmMain::loadTabContent(const std::string& content) {
     return;
   }
   RegisterWebLinks(LinkRegistry);
-  rceMemo.loadContent(ConvertLinks(content, LinkRegistry));
+  // Face, size and colour come with the text: formatting the whole text afterwards would cost
+  // the control as much again as the load.
+  TextLook look{MemoFontName, MemoFontSize, memoColor(MemoFontColor), ForceFix};
+  rceMemo.loadContent(ConvertLinks(content, LinkRegistry, look));
   linkPointer_.loaded();
-  if (ForceFix) rceMemo.setFontOfAll(MemoFontName, MemoFontSize);
 }
 
 void TfrmMain::rceMemoTextChanged() { linkPointer_.textChanged(); }

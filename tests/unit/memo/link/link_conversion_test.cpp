@@ -73,6 +73,59 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NulEndsTheText", std::string("a\0http:", 7), "a", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+TEST(LinkLook, FaceSizeAndColourOpenTheTextAndFollowEveryLink) {
+  memo::TLinkString registry;
+  memo::RegisterWebLinks(registry);
+  // The face's bytes escaped: its second byte may be a backslash.
+  memo::TextLook look{"\x95\x5C{", 9, 0x008000, true};
+  EXPECT_EQ(memo::ConvertLinks("a http://x b", registry, look),
+            "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 \\'95\\'5c\\'7b;}}"
+            "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;}\r\n"
+            "\\f0\\fs18\\cf2 a " +
+                kOpen + "http://x\\plain\\f0\\fs18\\cf2  b" + kTail);
+  look.sizeAfterLinks = false;
+  EXPECT_NE(memo::ConvertLinks("http://x b", registry, look).find("http://x\\plain\\cf2  b"), std::string::npos);
+}
+
+struct PieceCase {
+  const char* text;
+  size_t from, minChars, end;
+};
+class PieceEndTable : public testing::TestWithParam<PieceCase> {};
+
+TEST_P(PieceEndTable, EndsAfterALineBreakOrBlankOnWholeCharacters) {
+  const PieceCase& c = GetParam();
+  EXPECT_EQ(memo::PieceEnd(base::fromUtf8(c.text), c.from, c.minChars), c.end);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PieceEndTable,
+                         testing::Values(PieceCase{"ab cd", 0, 1, 3},       // after the blank
+                                         PieceCase{"ab\r\ncd", 0, 3, 4},    // never between CR and LF
+                                         PieceCase{"ab\rcd", 0, 1, 3},      // a lone CR is a break
+                                         PieceCase{"日本 語", 0, 2, 5},     // two characters are four bytes
+                                         PieceCase{"ソ ab", 0, 1, 3},       // a trail byte 0x5C is no break
+                                         PieceCase{"abcdef", 0, 2, 6},      // no break: the text's end
+                                         PieceCase{"ab cd ef", 3, 1, 6}));  // from inside the text
+
+TEST(LinkLook, PiecesMarkAndShowWhatTheWholeTextDoes) {
+  const std::string text = "日本 http://a.b/x\r\nftp:y z\r\n\r\nhttps://c/ end http:"_sj;
+  memo::TLinkString whole, pieces;
+  memo::RegisterWebLinks(whole);
+  memo::RegisterWebLinks(pieces);
+  memo::ConvertLinks(text, whole);
+  memo::LinkConverter converter(pieces, {});
+  std::string body;
+  for (size_t at = 0; at < text.size();) {
+    size_t end = memo::PieceEnd(text, at, 2);
+    std::string rtf = converter.Convert(std::string_view(text).substr(at, end - at), end == text.size());
+    ASSERT_EQ(rtf.rfind(kHead, 0), 0u);
+    body += rtf.substr(kHead.size(), rtf.size() - kHead.size() - 1);  // without the closing brace
+    at = end;
+  }
+  EXPECT_EQ(describe(pieces.Marks), describe(whole.Marks));
+  EXPECT_EQ(body + "}", memo::ConvertLinks(text, whole).substr(kHead.size()));
+}
+
 TEST(LinkString, ColoursAreSharedAndStylesBecomeControlWords) {
   memo::TLinkString r;
   r.AddItem({"a:", 0x0000FF, 7, 0, {}, {}});
