@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <richedit.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -73,6 +75,21 @@ class RichEdit {
   void setReadOnly(bool on);
   bool readOnly() const;
 
+  // A content loaded in pieces, for a large tab to show at once: next gives the pieces in order
+  // (rich: each a rich text of its own; else program text) and says which is the last. The first
+  // goes into a fresh control, which then shows (the old one goes after it); the rest follow
+  // while the program is idle. Until the last is in, what reads or changes the whole text (text,
+  // positions, selection in bytes, saves, typing and pasting) first takes the rest at once.
+  using NextPiece = std::function<std::string(bool& last)>;
+  void beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat);
+  bool loading() const { return static_cast<bool>(next_); }
+  // The rest of the content at once.
+  void completeLoad() const;
+  // Called when the last piece of a load in pieces is in.
+  std::function<void()> onLoaded;
+  // The control's character format of a face (CP932), size in points and, when given, colour.
+  static CHARFORMAT2W fontFormat(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
+
   // The content as a tab stores it: RTF (declaring code page 932), or plain CP932 text.
   std::string saveContent(bool rich) const;
   // Replaces the content: RTF when it starts with "{\rtf1", else plain CP932 text.
@@ -80,12 +97,29 @@ class RichEdit {
 
  private:
   void attach();
+  // A fresh empty control in this one's place (just above it, not yet shown) that becomes this
+  // one's; the old control is answered. dropControl shows the fresh one where the old one showed
+  // and destroys the old one.
+  HWND freshControl(const CHARFORMAT2W* defaultFormat);
+  void dropControl(HWND old);
+  // One piece into the control, replacing its text or after its end, recording no undo and
+  // sending no notifications.
+  void put(std::string_view piece, bool rich, bool append) const;
+  // The next piece of a load after the end, the user's selection and scroll place kept; false
+  // when the load is complete.
+  bool appendPiece() const;
+  void loadWhileIdle();
+  void cancelLoad() const;
+  static constexpr UINT_PTR kLoadTimer = 0x4C44;
+  mutable NextPiece next_;
+  bool rich_ = false;
   // The control's own window procedure back on hwnd (a control of this object only).
   void detach(HWND hwnd);
   static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
   HWND hwnd_ = nullptr;
   WNDPROC controlProc_ = nullptr;
   bool hand_ = false;
+  bool visible_ = false;  // made visible
   std::optional<COLORREF> back_;
 };
 

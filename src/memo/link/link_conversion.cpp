@@ -190,18 +190,6 @@ LinkConverter::LinkConverter(TLinkString& registry, TextLook look) : state_(std:
 LinkConverter::~LinkConverter() = default;
 std::string LinkConverter::Convert(std::string_view piece, bool last) { return state_->convert(piece, last); }
 
-size_t PieceEnd(std::string_view text, size_t from, size_t minChars) {
-  size_t i = from;
-  for (size_t chars = 0; i < text.size() && chars < minChars; ++chars)
-    i += base::isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
-  // Blanks, CRs and LFs are never the second byte of a character.
-  for (; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == ' ' || c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) return i + 1;
-  }
-  return text.size();
-}
-
 void TLinkString::Clear() {
   Items.clear();
   Marks.clear();

@@ -77,7 +77,7 @@ std::string ConvertLinks(std::string_view text, TLinkString& registry, const Tex
 
 // The same conversion in pieces, each a rich text of its own, for a load that shows the first
 // piece before the rest is read: positions and marks go on from piece to piece. A piece ends
-// where no link is open (PieceEnd); the last one is marked.
+// where no link is open (after a line break or a blank, TextPieces); the last one is marked.
 class LinkConverter {
  public:
   LinkConverter(TLinkString& registry, TextLook look);  // clears the registry's marks
@@ -90,11 +90,6 @@ class LinkConverter {
   struct State;
   std::unique_ptr<State> state_;
 };
-
-// Where a piece of at least minChars characters that starts at from ends: after a line break or
-// a blank (no link or prefix can be open there), on whole characters and never between CR and
-// LF; the text's end when none follows. Characters: a double-byte one counts one.
-size_t PieceEnd(std::string_view text, size_t from, size_t minChars);
 
 // The registry as the memo's plain tabs use it: "http:", "https:", "ftp:" in blue, underlined.
 void RegisterWebLinks(TLinkString& registry);

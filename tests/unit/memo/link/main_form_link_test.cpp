@@ -179,6 +179,30 @@ TEST_F(MemoLinks, TypeTwoToThreeAndBackKeepsEveryTabAndItsBytes) {
   EXPECT_EQ(boxes.size(), 2u);
 }
 
+TEST_F(MemoLinks, ALargeTabShowsItsStartAtOnceAndAnEditGoesIntoTheWholeText) {
+  std::string big, shown;
+  for (int i = 0; i < 8000; ++i) {
+    big += "行 http://x/"_sj + std::to_string(i) + "\\CrLf%";
+    shown += "行 http://x/"_sj + std::to_string(i) + "\r\n";
+  }
+  startWith("small/*!/a\r\nbig/*!/" + big + "\r\n");
+  form->MoveToAdjacentTab(true);
+  ASSERT_TRUE(form->rceMemo.loading());
+  EXPECT_FALSE(form->rceMemo.modified());
+  form->tmrSaveTimer();  // nothing to save, nothing taken in
+  EXPECT_TRUE(form->rceMemo.loading());
+  SendMessageW(form->rceMemo.handle(), WM_CHAR, 'y', 1);
+  EXPECT_FALSE(form->rceMemo.loading());
+  EXPECT_EQ(form->LinkRegistry.Marks.size(), 8000u);
+  form->tmrSaveTimer();
+  std::string saved = documentTab("memo.ntd", "big");
+  std::string expected = "y" + shown;
+  size_t i = 0;
+  while (i < saved.size() && i < expected.size() && saved[i] == expected[i]) ++i;
+  EXPECT_EQ(i, expected.size()) << saved.size() << " bytes, from " << i << ": [" << saved.substr(i, 30) << "] / ["
+                                << expected.substr(i, 30) << "]";
+}
+
 TEST_F(MemoLinks, ASwitchAwayFromALargeTabLeavesAWorkingVisibleEditor) {
   std::string big(memo::RichEdit::kSlowEmptying + 10, 'x');
   startWith("big/*!/" + big + "\r\nsmall/*!/http://a/\r\n");

@@ -1,0 +1,82 @@
+// The editor's load in pieces: the first piece shown at once, the rest appended while the
+// program is idle (the control's timer comes only when no input or painting waits).
+#include <richedit.h>
+
+#include "memo/editor/rich_edit.h"
+
+namespace memo {
+
+namespace {
+// How long one idle turn appends pieces while no input waits.
+constexpr DWORD kIdleTurnMs = 50;
+}  // namespace
+
+void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat) {
+  cancelLoad();
+  bool last = false;
+  std::string first = next(last);
+  HWND old = nullptr;
+  if (last) {
+    // One piece: into this control (a fresh one only when emptying this one would be slow).
+    clear();
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat));
+  } else {
+    old = freshControl(&defaultFormat);
+  }
+  // A piece that replaces the whole text gives its last paragraph mark to the control's end of
+  // text; one that more pieces follow is put after the (empty) text like them.
+  put(first, rich, !last);
+  // A loaded text is unchanged, with the caret at its start.
+  CHARRANGE start{0, 0};
+  SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+  SendMessageW(hwnd_, EM_SETMODIFY, FALSE, 0);
+  if (!last) {
+    next_ = std::move(next);
+    rich_ = rich;
+    SetTimer(hwnd_, kLoadTimer, 1, nullptr);
+  }
+  if (old) dropControl(old);
+}
+
+bool RichEdit::appendPiece() const {
+  if (!next_) return false;
+  bool last = false;
+  std::string piece = next_(last);
+  CHARRANGE keep{};
+  SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&keep));
+  POINT scroll{};
+  SendMessageW(hwnd_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+  const bool wasModified = modified();
+  put(piece, rich_, true);
+  {
+    // Back where the user was, without telling anyone: nothing moved for them.
+    const LRESULT mask = SendMessageW(hwnd_, EM_SETEVENTMASK, 0, 0);
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&keep));
+    SendMessageW(hwnd_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, mask);
+  }
+  SendMessageW(hwnd_, EM_SETMODIFY, wasModified, 0);
+  if (!last) return true;
+  cancelLoad();
+  if (onLoaded) onLoaded();
+  return false;
+}
+
+void RichEdit::completeLoad() const {
+  while (appendPiece()) {
+  }
+}
+
+void RichEdit::loadWhileIdle() {
+  const DWORD start = GetTickCount();
+  while (appendPiece())
+    if (GetTickCount() - start >= kIdleTurnMs || HIWORD(GetQueueStatus(QS_INPUT)) != 0) break;
+}
+
+void RichEdit::cancelLoad() const {
+  if (!next_) return;
+  next_ = nullptr;
+  KillTimer(hwnd_, kLoadTimer);
+}
+
+}  // namespace memo
