@@ -363,10 +363,17 @@ namespace memo {
 void RichEdit::put(std::string_view piece, bool rich, bool append) const {
   QuietLoad quiet(hwnd_);
   if (append) {
+    // To the end: (-1, -1) gets there without walking the text; a control that reads it
+    // otherwise is given the end's position.
     GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
     auto end = static_cast<LONG>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
-    CHARRANGE at{end, end};
+    CHARRANGE at{-1, -1};
     SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    if (at.cpMin != end || at.cpMax != end) {
+      at = {end, end};
+      SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    }
   }
   std::string closed;
   if (rich && append && piece.size() >= 5 && piece.substr(piece.size() - 5) == "\\par}") {

@@ -109,6 +109,7 @@ class RichEdit {
   // when the load is complete.
   bool appendPiece() const;
   void loadWhileIdle();
+  void redrawAfterPieces() const;
   void cancelLoad() const;
   static constexpr UINT_PTR kLoadTimer = 0x4C44;
   mutable NextPiece next_;

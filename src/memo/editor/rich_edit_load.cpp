@@ -47,6 +47,9 @@ bool RichEdit::appendPiece() const {
   POINT scroll{};
   SendMessageW(hwnd_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
   const bool wasModified = modified();
+  // Drawing suspended: a visible control moved to its end and back would otherwise scroll and
+  // lay out its screen twice for every piece.
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   put(piece, rich_, true);
   {
     // Back where the user was, without telling anyone: nothing moved for them.
@@ -56,6 +59,7 @@ bool RichEdit::appendPiece() const {
     SendMessageW(hwnd_, EM_SETEVENTMASK, 0, mask);
   }
   SendMessageW(hwnd_, EM_SETMODIFY, wasModified, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   if (!last) return true;
   cancelLoad();
   if (onLoaded) onLoaded();
@@ -63,14 +67,22 @@ bool RichEdit::appendPiece() const {
 }
 
 void RichEdit::completeLoad() const {
+  if (!next_) return;
   while (appendPiece()) {
   }
+  redrawAfterPieces();
 }
 
 void RichEdit::loadWhileIdle() {
   const DWORD start = GetTickCount();
   while (appendPiece())
     if (GetTickCount() - start >= kIdleTurnMs || HIWORD(GetQueueStatus(QS_INPUT)) != 0) break;
+  redrawAfterPieces();
+}
+
+void RichEdit::redrawAfterPieces() const {
+  // The scroll bar's range grew, and the screen may show the end the pieces went after.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 void RichEdit::cancelLoad() const {
