@@ -90,6 +90,17 @@ class RichEdit {
   // The control's character format of a face (CP932), size in points and, when given, colour.
   static CHARFORMAT2W fontFormat(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
 
+  // The control needs about this many bytes of address space for each byte of text it holds;
+  // a text that would not fit is not given to it (the control does not survive running out).
+  static constexpr unsigned long long kRoomPerTextByte = 200;
+  static bool canHold(size_t textBytes, unsigned long long freeAddressSpace) {
+    return textBytes <= freeAddressSpace / kRoomPerTextByte;
+  }
+  // The process's address space not yet taken, and what this control's text takes of it (free
+  // again for the next text once it goes).
+  static unsigned long long freeAddressSpace();
+  unsigned long long roomTaken() const;
+
   // The content as a tab stores it: RTF (declaring code page 932), or plain CP932 text.
   std::string saveContent(bool rich) const;
   // Replaces the content: RTF when it starts with "{\rtf1", else plain CP932 text.

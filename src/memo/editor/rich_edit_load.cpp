@@ -11,6 +11,18 @@ namespace {
 constexpr DWORD kIdleTurnMs = 50;
 }  // namespace
 
+unsigned long long RichEdit::freeAddressSpace() {
+  MEMORYSTATUSEX m{};
+  m.dwLength = sizeof m;
+  return GlobalMemoryStatusEx(&m) ? m.ullAvailVirtual : ~0ULL;
+}
+
+unsigned long long RichEdit::roomTaken() const {
+  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  return static_cast<unsigned long long>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0)) *
+         kRoomPerTextByte;
+}
+
 void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat) {
   cancelLoad();
   bool last = false;
