@@ -70,7 +70,8 @@ double floorMs(const std::string& text, int width, int height) {
 
 // The caret's status line at the starts of lines about `line` of the editor, four characters
 // in, as the memo makes it after a move; milliseconds per move (the move itself not counted).
-double caretMs(HWND h, int line) {
+double caretMs(const memo::RichEdit& edit, int line) {
+  HWND h = edit.handle();
   constexpr int kMoves = 50;
   double total = 0;
   std::string shown;
@@ -78,7 +79,7 @@ double caretMs(HWND h, int line) {
     LONG a = static_cast<LONG>(SendMessageW(h, EM_LINEINDEX, line + i, 0)) + 4;
     CHARRANGE sel{a, a};
     SendMessageW(h, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&sel));
-    total += bench::millis([&] { shown = memo::caretStatusText(memo::caretPlace(h), true); });
+    total += bench::millis([&] { shown = memo::caretStatusText(memo::caretPlace(h, edit.knownText()), true); });
   }
   return total / kMoves;
 }
@@ -132,7 +133,7 @@ int run(int mb) {
         int line = static_cast<int>(lines * where);
         if (line + 60 > lines) line = lines - 60;
         LONG pos = static_cast<LONG>(SendMessageW(h, EM_LINEINDEX, line, 0));
-        double caret = caretMs(h, line), lookup = lookupMs(h, pos);
+        double caret = caretMs(form->rceMemo, line), lookup = lookupMs(h, pos);
         std::printf("  caret status at %3.0f%%   %8.3f ms a move  = %.2f control position lookups (%.3f ms each)\n",
                     where * 100, caret, caret / lookup, lookup);
       }

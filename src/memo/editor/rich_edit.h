@@ -42,6 +42,9 @@ class RichEdit {
   POINT posFromChar(int controlPos) const;
   // The control's own text (UTF-16, its line breaks a bare CR) and its length.
   std::wstring controlText() const;
+  // The control's text as the last load left it, while nothing changed it since (nothing to undo
+  // or redo, the same length); else empty. Costs the control no walk through its text.
+  std::wstring_view knownText() const;
 
   // The whole text as the program counts it.
   std::string text() const;
@@ -123,6 +126,9 @@ class RichEdit {
   void redrawAfterPieces() const;
   void cancelLoad() const;
   static constexpr UINT_PTR kLoadTimer = 0x4C44;
+  // The text a load left, taken when the load is whole; forgotten by the next load.
+  void rememberText() const;
+  mutable std::wstring known_;
   mutable NextPiece next_;
   bool rich_ = false;
   // The control's own window procedure back on hwnd (a control of this object only).

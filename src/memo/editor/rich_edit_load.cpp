@@ -46,6 +46,8 @@ void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultF
     next_ = std::move(next);
     rich_ = rich;
     SetTimer(hwnd_, kLoadTimer, 1, nullptr);
+  } else {
+    rememberText();
   }
   if (old) dropControl(old);
 }
@@ -74,6 +76,7 @@ bool RichEdit::appendPiece() const {
   SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   if (!last) return true;
   cancelLoad();
+  rememberText();
   if (onLoaded) onLoaded();
   return false;
 }
@@ -97,7 +100,18 @@ void RichEdit::redrawAfterPieces() const {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
+void RichEdit::rememberText() const { known_ = controlText(); }
+
+std::wstring_view RichEdit::knownText() const {
+  if (known_.empty() || next_ || canUndo() || SendMessageW(hwnd_, EM_CANREDO, 0, 0)) return {};
+  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  if (static_cast<size_t>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0)) != known_.size())
+    return {};
+  return known_;
+}
+
 void RichEdit::cancelLoad() const {
+  known_.clear();
   if (!next_) return;
   next_ = nullptr;
   KillTimer(hwnd_, kLoadTimer);

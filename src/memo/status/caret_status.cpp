@@ -8,7 +8,7 @@
 
 namespace memo {
 
-CaretPlace caretPlace(HWND richEdit) {
+CaretPlace caretPlace(HWND richEdit, std::wstring_view knownText) {
   CHARRANGE sel{};
   SendMessageW(richEdit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
   CaretPlace place;
@@ -21,6 +21,12 @@ CaretPlace caretPlace(HWND richEdit) {
   if (lineStart < 0 || lineStart > sel.cpMin)
     lineStart = static_cast<LONG>(SendMessageW(richEdit, EM_LINEINDEX, static_cast<WPARAM>(place.line), 0));
   if (lineStart < 0 || sel.cpMin <= lineStart) return place;
+  if (static_cast<size_t>(sel.cpMin) <= knownText.size()) {
+    place.column = static_cast<int>(
+        base::cp932(knownText.substr(static_cast<size_t>(lineStart), static_cast<size_t>(sel.cpMin - lineStart)))
+            .size());
+    return place;
+  }
   // Only the caret line's text before the caret is read; its bytes are the column.
   std::wstring before(static_cast<size_t>(sel.cpMin - lineStart) + 1, L'\0');
   TEXTRANGEW range{{lineStart, sel.cpMin}, before.data()};

@@ -154,6 +154,23 @@ TEST_P(RichEditPiecesTest, AKeyOrAWholeTextReadTakesTheRestFirst) {
 
 INSTANTIATE_TEST_SUITE_P(PlainAndLinks, RichEditPiecesTest, testing::Bool());
 
+TEST_F(RichEditTest, TheLoadedTextIsKnownUntilSomethingChangesIt) {
+  edit.beginLoad(
+      [](bool& last) {
+        last = true;
+        return "あい\r\nb"_sj;
+      },
+      false, memo::RichEdit::fontFormat("Arial", 10));
+  EXPECT_EQ(edit.knownText(), edit.controlText());
+  EXPECT_EQ(edit.knownText().size(), 4u);
+  SendMessageW(edit.handle(), WM_CHAR, 'x', 1);
+  EXPECT_TRUE(edit.knownText().empty());
+  SendMessageW(edit.handle(), EM_UNDO, 0, 0);
+  EXPECT_TRUE(edit.knownText().empty());  // the same text, but something can be redone
+  edit.setText("new");
+  EXPECT_TRUE(edit.knownText().empty());
+}
+
 TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
   edit.setText("a");
   edit.setModified(false);
