@@ -102,6 +102,7 @@ void RichEdit::detach(HWND hwnd) {
 
 RichEdit::~RichEdit() {
   if (hwnd_ && IsWindow(hwnd_)) detach(hwnd_);
+  if (retired_ && IsWindow(retired_)) DestroyWindow(retired_);
 }
 
 HWND RichEdit::freshControl(const CHARFORMAT2W* defaultFormat) {
@@ -134,12 +135,24 @@ HWND RichEdit::freshControl(const CHARFORMAT2W* defaultFormat) {
   return old;
 }
 
-void RichEdit::dropControl(HWND old) {
+void RichEdit::dropControl(HWND old, bool later) {
   // (The old control may be hidden only while its drawing is suspended.)
   if (visible_ || (GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE)) ShowWindow(hwnd_, SW_SHOWNA);
   if (GetFocus() == old) SetFocus(hwnd_);
+  if (later) {
+    // Freeing a large content takes a while: after the fresh control has painted.
+    ShowWindow(old, SW_HIDE);
+    retired_ = old;
+    return;
+  }
   // The old control's content is freed with it, without the control's slow emptying.
   DestroyWindow(old);
+}
+
+void RichEdit::destroyRetired() const {
+  if (!retired_) return;
+  DestroyWindow(retired_);
+  retired_ = nullptr;
 }
 
 void RichEdit::replaceControl() {

@@ -115,7 +115,10 @@ class RichEdit {
   // one's; the old control is answered. dropControl shows the fresh one where the old one showed
   // and destroys the old one.
   HWND freshControl(const CHARFORMAT2W* defaultFormat);
-  void dropControl(HWND old);
+  // later: the old one only hidden, destroyed at the next idle turn or load.
+  void dropControl(HWND old, bool later = false);
+  void destroyRetired() const;
+  mutable HWND retired_ = nullptr;
   // One piece into the control, replacing its text or after its end, recording no undo and
   // sending no notifications.
   void put(std::string_view piece, bool rich, bool append) const;

@@ -49,7 +49,7 @@ void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultF
   } else {
     rememberText();
   }
-  if (old) dropControl(old);
+  if (old) dropControl(old, true);
 }
 
 bool RichEdit::appendPiece() const {
@@ -83,12 +83,18 @@ bool RichEdit::appendPiece() const {
 
 void RichEdit::completeLoad() const {
   if (!next_) return;
+  destroyRetired();  // its room is for the rest
   while (appendPiece()) {
   }
   redrawAfterPieces();
 }
 
 void RichEdit::loadWhileIdle() {
+  if (retired_) {
+    // The first idle turn after the first screen frees the old control, the next ones go on.
+    destroyRetired();
+    return;
+  }
   const DWORD start = GetTickCount();
   while (appendPiece())
     if (GetTickCount() - start >= kIdleTurnMs || HIWORD(GetQueueStatus(QS_INPUT)) != 0) break;
@@ -112,6 +118,7 @@ std::wstring_view RichEdit::knownText() const {
 
 void RichEdit::cancelLoad() const {
   known_.clear();
+  destroyRetired();
   if (!next_) return;
   next_ = nullptr;
   KillTimer(hwnd_, kLoadTimer);
