@@ -102,6 +102,25 @@ TEST_F(MemoProgram, ClosingWithoutBackupStillSavesTheTabButWritesNoBackup) {
   EXPECT_FALSE(base::fileExists(memo.path("two.bak")));
 }
 
+TEST_F(MemoProgram, TypingIntoALargeTabAsItShowsKeepsTheWholeTabBehindTheTypedText) {
+  std::string stored;
+  for (int i = 0; i < 20000; ++i) stored += "行 http://x/"_sj + std::to_string(i) + "\\CrLf%";
+  test::ProgramRun memo("Memo.exe");
+  HWND main = startOn(memo, "large.ntd", typeIIDocument("大/*!/"_sj + stored + "\r\n"));
+  ASSERT_NE(main, nullptr);
+  // The editor that shows the tab's first screen stays while the rest comes in.
+  HWND editor = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] {
+    editor = editorOf(main);
+    return textLength(editor) > 0;
+  }));
+  typeAtStart(editor, L"y");
+  PostMessageW(main, WM_COMMAND, memo::mnuExitWithoutSave, 0);
+  ASSERT_TRUE(memo.waitExit(20000));
+  std::string doc = base::readFile(memo.path("large.ntd")).value_or("");
+  EXPECT_NE(doc.find("大/*!/y"_sj + stored), std::string::npos) << doc.size() << " bytes";
+}
+
 TEST_F(MemoProgram, AMissingDocumentBringsTheWizardAndCancelEndsWithoutWritingAnyFile) {
   test::ProgramRun memo("Memo.exe");
   setMemoFile(memo.path("gone.ntd"));

@@ -87,6 +87,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
                                            const std::string& fileName, const std::string& defExt)>
       ChooseSaveFile;
 
+  // The address space the editor may still take (tests make it small).
+  std::function<unsigned long long()> EditorRoom = RichEdit::freeAddressSpace;
+
   // The help file's commands (WinHelp command and data); tests replace it.
   std::function<void(UINT command, ULONG_PTR data)> ShowHelp;
 
@@ -270,6 +273,7 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // The window may close: the shown tab is saved, or the user chose to close without it.
   bool FormCloseQuery();
   void showMissingTab();
+  void showTabTooLarge(size_t bytes);
   void showUnreadableTab();
   void connectDocument();
   void updateBackup();

@@ -148,7 +148,9 @@ void TfrmMain::tbcMemoChange() {
     bool loaded = MemoMan.LoadTab(tabName(index), content);
     loadingTab_ = false;
     const DocFailure why = MemoMan.LastError.kind;
-    if (loaded && !tabMissing_) {
+    if (loaded && !tabMissing_ && !RichEdit::canHold(content.size(), EditorRoom() + rceMemo.roomTaken())) {
+      showTabTooLarge(content.size());
+    } else if (loaded && !tabMissing_) {
       PlainMode = !isRichContent(content);
       loadTabContent(content);
       rceMemo.setSelection(0, 0);
@@ -183,6 +185,14 @@ void TfrmMain::showTabUnavailable() {
     tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), TRUE);
     ShowStatusMessage("タブを読み込めません -> "_sj + tabName(index));
   }
+}
+
+void TfrmMain::showTabTooLarge(size_t bytes) {
+  // Nothing of it is shown, so nothing of it may be written back.
+  showTabUnavailable();
+  ask("タブ ["_sj + tabName(selectedTab()) + "] は大きすぎて表示できません ("_sj + std::to_string(bytes >> 20) +
+          " MB)\r\nこのタブは読み取り専用になり、保存されません"_sj,
+      ui::Application::instance().title(), MB_OK | MB_ICONERROR);
 }
 
 void TfrmMain::showMissingTab() {

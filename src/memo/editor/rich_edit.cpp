@@ -1,6 +1,5 @@
 #include "memo/editor/rich_edit.h"
 
-#include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -45,6 +44,25 @@ std::string withCodePage932(std::string rtf) {
   return rtf;
 }
 
+// A load into the control records no undo and sends no notifications; both come back after it.
+class QuietLoad {
+ public:
+  explicit QuietLoad(HWND hwnd) : hwnd_(hwnd), mask_(SendMessageW(hwnd, EM_GETEVENTMASK, 0, 0)) {
+    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, 0);
+    SendMessageW(hwnd_, EM_SETUNDOLIMIT, 0, 0);
+  }
+  ~QuietLoad() {
+    SendMessageW(hwnd_, EM_SETUNDOLIMIT, RichEdit::kUndoLimit, 0);
+    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, mask_);
+  }
+  QuietLoad(const QuietLoad&) = delete;
+  QuietLoad& operator=(const QuietLoad&) = delete;
+
+ private:
+  HWND hwnd_;
+  LRESULT mask_;
+};
+
 }  // namespace
 
 bool isRichContent(std::string_view content) { return content.substr(0, 6) == "{\\rtf1"; }
@@ -52,11 +70,15 @@ bool isRichContent(std::string_view content) { return content.substr(0, 6) == "{
 bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
   static HMODULE library = LoadLibraryW(L"riched20.dll");
   if (!library) return false;
-  hwnd_ = CreateWindowExW(
-      WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
-      WS_CHILD | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN | extraStyle, 0,
-      0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  // The scroll bar is always there: one appearing part-way through a load makes the control lay
+  // the whole text out again.
+  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
+                          WS_CHILD | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL |
+                              ES_WANTRETURN | ES_DISABLENOSCROLL | extraStyle,
+                          0, 0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
+  visible_ = (extraStyle & WS_VISIBLE) != 0;
   attach();
   return true;
 }
@@ -64,39 +86,85 @@ bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
 void RichEdit::attach() {
   SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_LINK);
-  SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  // The window procedure replaced directly: the common controls' subclassing costs the control
+  // two server round trips on every message under Wine.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  controlProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RichEdit::windowProc)));
   if (back_) setBackColor(*back_);
 }
 
-void RichEdit::replaceControl() {
+void RichEdit::detach(HWND hwnd) {
+  if (!controlProc_ || GetWindowLongPtrW(hwnd, GWLP_USERDATA) != reinterpret_cast<LONG_PTR>(this)) return;
+  SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+}
+
+RichEdit::~RichEdit() {
+  if (hwnd_ && IsWindow(hwnd_)) detach(hwnd_);
+  if (retired_ && IsWindow(retired_)) DestroyWindow(retired_);
+}
+
+HWND RichEdit::freshControl(const CHARFORMAT2W* defaultFormat) {
   HWND old = hwnd_;
-  if (!old) return;
-  bool focused = GetFocus() == old;
   RECT r{};
   GetWindowRect(old, &r);
   HWND parent = GetParent(old);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  HWND fresh = CreateWindowExW(static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE)), RICHEDIT_CLASSW, L"",
-                               static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE)), r.left, r.top, r.right - r.left,
-                               r.bottom - r.top, parent, reinterpret_cast<HMENU>(GetWindowLongPtrW(old, GWLP_ID)),
-                               GetModuleHandleW(nullptr), nullptr);
-  if (!fresh) return;
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(old, GWL_STYLE));
+  HWND fresh =
+      CreateWindowExW(static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE)), RICHEDIT_CLASSW, L"",
+                      style & ~WS_VISIBLE, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                      reinterpret_cast<HMENU>(GetWindowLongPtrW(old, GWLP_ID)), GetModuleHandleW(nullptr), nullptr);
+  if (!fresh) return nullptr;
+  // Above the old control, which goes once the fresh one shows.
   SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  // What typing into the fresh control starts with: the old control's default character format.
+  SetWindowPos(old, fresh, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // What typing into the fresh control starts with: the given default character format, else
+  // the old control's.
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
-  SendMessageW(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  if (defaultFormat)
+    cf = *defaultFormat;
+  else
+    SendMessageW(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   SendMessageW(fresh, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-  // The old control's content is freed with it, without the control's slow emptying.
-  RemoveWindowSubclass(old, subclassProc, 1);
+  detach(old);
   hwnd_ = fresh;
   attach();
-  DestroyWindow(old);
-  if (focused) SetFocus(fresh);
+  return old;
 }
 
-LRESULT CALLBACK RichEdit::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<RichEdit*>(data);
+void RichEdit::dropControl(HWND old, bool later) {
+  // (The old control may be hidden only while its drawing is suspended.)
+  if (visible_ || (GetWindowLongPtrW(old, GWL_STYLE) & WS_VISIBLE)) ShowWindow(hwnd_, SW_SHOWNA);
+  if (GetFocus() == old) SetFocus(hwnd_);
+  if (later) {
+    // Freeing a large content takes a while: after the fresh control has painted.
+    ShowWindow(old, SW_HIDE);
+    retired_ = old;
+    return;
+  }
+  // The old control's content is freed with it, without the control's slow emptying.
+  DestroyWindow(old);
+}
+
+void RichEdit::destroyRetired() const {
+  if (!retired_) return;
+  DestroyWindow(retired_);
+  retired_ = nullptr;
+}
+
+void RichEdit::replaceControl() {
+  if (!hwnd_) return;
+  cancelLoad();
+  if (HWND old = freshControl(nullptr)) dropControl(old);
+}
+
+LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<RichEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  WNDPROC next = self->controlProc_;
   try {
     switch (msg) {
       case WM_SETCURSOR:
@@ -113,14 +181,38 @@ LRESULT CALLBACK RichEdit::subclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
       case WM_MBUTTONDOWN:
         if (self->onMouseDown) self->onMouseDown(msg, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
         break;
+      case WM_TIMER:
+        if (wp == kLoadTimer) {
+          self->loadWhileIdle();
+          return 0;
+        }
+        break;
+      case WM_KEYDOWN:
+        // Moving about the shown part needs no more of the text; anything else may change it.
+        if ((wp >= VK_SHIFT && wp <= VK_MENU) || (wp >= VK_PRIOR && wp <= VK_DOWN)) break;
+        [[fallthrough]];
+      case WM_CHAR:
+      case WM_PASTE:
+      case WM_CUT:
+      case WM_CLEAR:
+      case WM_UNDO:
+      case EM_UNDO:
+      case EM_REDO:
+      case EM_REPLACESEL:
+      case WM_IME_STARTCOMPOSITION:
+      case WM_IME_COMPOSITION:
+      case WM_IME_CHAR:
+        // An edit goes into the whole text, never into a half-loaded one.
+        self->completeLoad();
+        break;
       case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, subclassProc, 1);
+        self->detach(hwnd);
         break;
     }
   } catch (...) {
     // Nothing may leave a window procedure; the control still handles the message.
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return CallWindowProcW(next, hwnd, msg, wp, lp);
 }
 
 void RichEdit::setHandCursor(bool on) {
@@ -153,22 +245,31 @@ std::wstring RichEdit::controlText() const {
   return text;
 }
 
-std::string RichEdit::text() const { return toProgramText(controlText()); }
+std::string RichEdit::text() const {
+  completeLoad();
+  return toProgramText(controlText());
+}
 
 void RichEdit::setText(std::string_view programText) {
+  cancelLoad();
+  QuietLoad quiet(hwnd_);
   SETTEXTEX set{ST_DEFAULT, 1200};
   std::wstring w = toControlText(programText);
   SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
 }
 
 void RichEdit::clear() {
+  cancelLoad();
   if (GetWindowTextLengthW(hwnd_) > kSlowEmptying)
     replaceControl();
   else
     SetWindowTextW(hwnd_, L"");
 }
 
-PositionMap RichEdit::positions() const { return PositionMap(controlText()); }
+PositionMap RichEdit::positions() const {
+  completeLoad();
+  return PositionMap(controlText());
+}
 
 int RichEdit::selStart() const {
   CHARRANGE r{};
@@ -184,12 +285,17 @@ int RichEdit::selLength() const {
 }
 
 void RichEdit::setSelection(int startBytes, int lengthBytes) {
-  PositionMap map = positions();
-  CHARRANGE r{map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
+  CHARRANGE r{0, 0};
+  // The caret to the start needs no map of the text.
+  if (startBytes > 0 || lengthBytes > 0) {
+    PositionMap map = positions();
+    r = {map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
+  }
   SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
 }
 
 std::string RichEdit::selectedText() const {
+  completeLoad();
   CHARRANGE r{};
   SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
   std::wstring all = controlText();
@@ -237,26 +343,20 @@ void RichEdit::clearUndo() { SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
 void RichEdit::setReadOnly(bool on) { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
 bool RichEdit::readOnly() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
-void RichEdit::setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color) {
+CHARFORMAT2W RichEdit::fontFormat(std::string_view face, int sizePt, std::optional<COLORREF> color) {
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | (color ? CFM_COLOR : 0);
   if (color) cf.crTextColor = *color;
   cf.yHeight = sizePt * 20;
   cf.bCharSet = SHIFTJIS_CHARSET;
-  std::wstring w = base::wide(face);
-  lstrcpynW(cf.szFaceName, w.c_str(), LF_FACESIZE);
-  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  lstrcpynW(cf.szFaceName, base::wide(face).c_str(), LF_FACESIZE);
+  return cf;
 }
 
-void RichEdit::setFontOfAll(std::string_view face, int sizePt) {
-  CHARFORMAT2W cf{};
-  cf.cbSize = sizeof cf;
-  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET;
-  cf.yHeight = sizePt * 20;
-  cf.bCharSet = SHIFTJIS_CHARSET;
-  lstrcpynW(cf.szFaceName, base::wide(face).c_str(), LF_FACESIZE);
-  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+void RichEdit::setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color) {
+  CHARFORMAT2W cf = fontFormat(face, sizePt, color);
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
 }
 
 void RichEdit::setBackColor(COLORREF color) {
@@ -266,6 +366,7 @@ void RichEdit::setBackColor(COLORREF color) {
 
 std::string RichEdit::saveContent(bool rich) const {
   if (!rich) return text();
+  completeLoad();
   StreamBuffer buffer;
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamOut};
   SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF | SF_USECODEPAGE | (932 << 16), reinterpret_cast<LPARAM>(&es));
@@ -276,13 +377,52 @@ std::string RichEdit::saveContent(bool rich) const {
 }
 
 void RichEdit::loadContent(std::string_view content) {
+  cancelLoad();
   if (!isRichContent(content)) {
     setText(content);
     return;
   }
+  QuietLoad quiet(hwnd_);
   StreamBuffer buffer{content};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
   SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+}
+
+}  // namespace memo
+
+namespace memo {
+
+void RichEdit::put(std::string_view piece, bool rich, bool append) const {
+  QuietLoad quiet(hwnd_);
+  if (append) {
+    // To the end: (-1, -1) gets there without walking the text; a control that reads it
+    // otherwise is given the end's position.
+    GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    auto end = static_cast<LONG>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
+    CHARRANGE at{-1, -1};
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    if (at.cpMin != end || at.cpMax != end) {
+      at = {end, end};
+      SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    }
+  }
+  std::string closed;
+  if (rich && append && piece.size() >= 5 && piece.substr(piece.size() - 5) == "\\par}") {
+    // A whole text's last paragraph mark becomes the control's own end of text; after the end
+    // it would be one more paragraph.
+    closed = std::string(piece.substr(0, piece.size() - 5)) + "}";
+    piece = closed;
+  }
+  if (rich) {
+    StreamBuffer buffer{piece};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
+    SendMessageW(hwnd_, EM_STREAMIN, SF_RTF | (append ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&es));
+  } else {
+    SETTEXTEX set{static_cast<DWORD>(append ? ST_SELECTION : ST_DEFAULT), 1200};
+    std::wstring w = toControlText(piece);
+    SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
+  }
 }
 
 }  // namespace memo

@@ -18,6 +18,11 @@ namespace memo {
 
 class RichEdit {
  public:
+  RichEdit() = default;
+  ~RichEdit();
+  RichEdit(const RichEdit&) = delete;
+  RichEdit& operator=(const RichEdit&) = delete;
+
   // Creates the control as a child of parent (hidden until shown).
   bool create(HWND parent, int id, DWORD extraStyle = 0);
   HWND handle() const { return hwnd_; }
@@ -37,6 +42,9 @@ class RichEdit {
   POINT posFromChar(int controlPos) const;
   // The control's own text (UTF-16, its line breaks a bare CR) and its length.
   std::wstring controlText() const;
+  // The control's text as the last load left it, while nothing changed it since (nothing to undo
+  // or redo, the same length); else empty. Costs the control no walk through its text.
+  std::wstring_view knownText() const;
 
   // The whole text as the program counts it.
   std::string text() const;
@@ -73,14 +81,40 @@ class RichEdit {
   bool modified() const;
   void setModified(bool on);
   bool canUndo() const;
+  // The control's undo depth, which every load sets again (a load records no undo).
+  static constexpr int kUndoLimit = 100;
   void clearUndo();
   // The default character attributes: face name (CP932), size in points and, when given, colour.
   void setDefaultFont(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
-  // Face name and size given to the whole text.
-  void setFontOfAll(std::string_view face, int sizePt);
   void setBackColor(COLORREF color);
   void setReadOnly(bool on);
   bool readOnly() const;
+
+  // A content loaded in pieces, for a large tab to show at once: next gives the pieces in order
+  // (rich: each a rich text of its own; else program text) and says which is the last. The first
+  // goes into a fresh control, which then shows (the old one goes after it); the rest follow
+  // while the program is idle. Until the last is in, what reads or changes the whole text (text,
+  // positions, selection in bytes, saves, typing and pasting) first takes the rest at once.
+  using NextPiece = std::function<std::string(bool& last)>;
+  void beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat);
+  bool loading() const { return static_cast<bool>(next_); }
+  // The rest of the content at once.
+  void completeLoad() const;
+  // Called when the last piece of a load in pieces is in.
+  std::function<void()> onLoaded;
+  // The control's character format of a face (CP932), size in points and, when given, colour.
+  static CHARFORMAT2W fontFormat(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
+
+  // The control needs about this many bytes of address space for each byte of text it holds;
+  // a text that would not fit is not given to it (the control does not survive running out).
+  static constexpr unsigned long long kRoomPerTextByte = 200;
+  static bool canHold(size_t textBytes, unsigned long long freeAddressSpace) {
+    return textBytes <= freeAddressSpace / kRoomPerTextByte;
+  }
+  // The process's address space not yet taken, and what this control's text takes of it (free
+  // again for the next text once it goes).
+  static unsigned long long freeAddressSpace();
+  unsigned long long roomTaken() const;
 
   // The content as a tab stores it: RTF (declaring code page 932), or plain CP932 text.
   std::string saveContent(bool rich) const;
@@ -91,9 +125,36 @@ class RichEdit {
   void attach();
   // The one way an edit reaches the control.
   bool edit(UINT message, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  // A fresh empty control in this one's place (just above it, not yet shown) that becomes this
+  // one's; the old control is answered. dropControl shows the fresh one where the old one showed
+  // and destroys the old one.
+  HWND freshControl(const CHARFORMAT2W* defaultFormat);
+  // later: the old one only hidden, destroyed at the next idle turn or load.
+  void dropControl(HWND old, bool later = false);
+  void destroyRetired() const;
+  mutable HWND retired_ = nullptr;
+  // One piece into the control, replacing its text or after its end, recording no undo and
+  // sending no notifications.
+  void put(std::string_view piece, bool rich, bool append) const;
+  // The next piece of a load after the end, the user's selection and scroll place kept; false
+  // when the load is complete.
+  bool appendPiece() const;
+  void loadWhileIdle();
+  void redrawAfterPieces() const;
+  void cancelLoad() const;
+  static constexpr UINT_PTR kLoadTimer = 0x4C44;
+  // The text a load left, taken when the load is whole; forgotten by the next load.
+  void rememberText() const;
+  mutable std::wstring known_;
+  mutable NextPiece next_;
+  bool rich_ = false;
+  // The control's own window procedure back on hwnd (a control of this object only).
+  void detach(HWND hwnd);
+  static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
   HWND hwnd_ = nullptr;
+  WNDPROC controlProc_ = nullptr;
   bool hand_ = false;
+  bool visible_ = false;  // made visible
   std::optional<COLORREF> back_;
 };
 

@@ -34,21 +34,56 @@ bool isDelimiter(unsigned char b) {
   }
 }
 
-class Converter {
- public:
-  explicit Converter(TLinkString& registry) : reg_(registry) {
+std::string escapedFace(std::string_view face) {
+  std::string out;
+  char hex[8];
+  for (char ch : face) {
+    auto c = static_cast<unsigned char>(ch);
+    if (c >= 0x80 || c == '\\' || c == '{' || c == '}' || c == ';') {
+      std::snprintf(hex, sizeof hex, "\\'%02x", c);
+      out += hex;
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+struct LinkConverter::State {
+  State(TLinkString& registry, const TextLook& look) : reg_(registry) {
     for (const TKzLinkItem& item : reg_.Items)
       if (!item.Prefix.empty()) starts_[static_cast<unsigned char>(item.Prefix[0])] = true;
+    std::string colors = reg_.ColorTable();
+    header_ = kHeader;
+    runEnd_ = kRunEnd;
+    if (!look.face.empty()) {
+      // The text's colour follows the registered ones; face and size open the text.
+      char entry[64];
+      std::snprintf(entry, sizeof entry, "\\red%u\\green%u\\blue%u;", look.color % 256, (look.color / 256) % 256,
+                    (look.color / 65536) % 256);
+      colors.insert(colors.size() - 1, entry);
+      header_ += "\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 " + escapedFace(look.face) + ";}}";
+      std::string font = "\\f0\\fs" + std::to_string(look.sizePt * 2);
+      std::string color = "\\cf" + std::to_string(reg_.Colors.size() + 1);
+      open_ = font + color + " ";
+      runEnd_ = "\\plain" + (look.sizeAfterLinks ? font : std::string()) + color + " ";
+    }
+    header_ += colors + "\r\n";
+    reg_.ClearMarks();
   }
 
-  std::string run(std::string_view text) {
-    reg_.ClearMarks();
-    out_ = kHeader + reg_.ColorTable() + "\r\n";
+  std::string convert(std::string_view text, bool last) {
+    out_ = header_ + open_;
     out_.reserve(text.size() + text.size() / 4 + 64);
     bool afterLead = false;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size() && !ended_; ++i) {
       auto c = static_cast<unsigned char>(text[i]);
-      if (c == 0) break;
+      if (c == 0) {
+        ended_ = true;
+        break;
+      }
       bool trail = afterLead && isTrailByte(c);
       afterLead = !trail && base::isLeadByte(c);
       ++pos_;
@@ -66,7 +101,7 @@ class Converter {
     }
     if (inLink_) finish(pos_);
     escape(reg_.TakePending());
-    out_ += "\r\n\\par}";
+    out_ += last ? "\r\n\\par}" : "}";
     return std::move(out_);
   }
 
@@ -118,7 +153,7 @@ class Converter {
   void finish(int32_t end) {
     work_.LinkText = base::trim(work_.LinkText + rest_);
     reg_.AddMark({work_.LinkText, pendingStart_, end, work_.Style});
-    out_ += kRunEnd;
+    out_ += runEnd_;
     inLink_ = false;
     pendingStart_ = -1;
     rest_.clear();
@@ -141,15 +176,19 @@ class Converter {
 
   TLinkString& reg_;
   bool starts_[256] = {};
+  std::string header_, open_, runEnd_;
   std::string out_;
   TKzLinkItem work_;  // the item of the link being collected
   bool inLink_ = false;
+  bool ended_ = false;  // a NUL byte ended the text
   std::string rest_;
   int32_t pendingStart_ = -1;
   int32_t pos_ = -1;
 };
 
-}  // namespace
+LinkConverter::LinkConverter(TLinkString& registry, TextLook look) : state_(std::make_unique<State>(registry, look)) {}
+LinkConverter::~LinkConverter() = default;
+std::string LinkConverter::Convert(std::string_view piece, bool last) { return state_->convert(piece, last); }
 
 void TLinkString::Clear() {
   Items.clear();
@@ -227,7 +266,9 @@ void TLinkString::GetMark(int i, TKzLinkMark& dest) const {
   if (i >= 0 && i < static_cast<int>(Marks.size())) dest = Marks[static_cast<size_t>(i)];
 }
 
-std::string ConvertLinks(std::string_view text, TLinkString& registry) { return Converter(registry).run(text); }
+std::string ConvertLinks(std::string_view text, TLinkString& registry, const TextLook& look) {
+  return LinkConverter(registry, look).Convert(text, true);
+}
 
 void RegisterWebLinks(TLinkString& registry) {
   registry.Clear();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,11 +59,37 @@ class TLinkString {
   bool starts_[256] = {};  // bytes that begin some prefix
 };
 
+// How the editor is to show the text around the links, declared in the rich text itself so that
+// nothing needs formatting after the load: a font table with the face (Shift-JIS), its size, and
+// the text colour as one more colour-table entry. An empty face declares nothing.
+struct TextLook {
+  std::string face;  // code page 932
+  int sizePt = 0;
+  uint32_t color = 0;          // 0x00BBGGRR
+  bool sizeAfterLinks = true;  // face and size given again after each link (else the size falls back)
+};
+
 // The rich text of a plain text: a header declaring code page 932 and the colour table, the text
 // with "\", "{", "}" escaped and every line break (CR LF, LF or a lone CR) a paragraph, the
-// links as runs opened by their item's RtfCode and closed by "\plain\cf0 ". Fills the
-// registry's marks. A NUL byte ends the text.
-std::string ConvertLinks(std::string_view text, TLinkString& registry);
+// links as runs opened by their item's RtfCode and closed by "\plain\cf0 " (with a look: by
+// "\plain" and the look's controls). Fills the registry's marks. A NUL byte ends the text.
+std::string ConvertLinks(std::string_view text, TLinkString& registry, const TextLook& look = {});
+
+// The same conversion in pieces, each a rich text of its own, for a load that shows the first
+// piece before the rest is read: positions and marks go on from piece to piece. A piece ends
+// where no link is open (after a line break or a blank, TextPieces); the last one is marked.
+class LinkConverter {
+ public:
+  LinkConverter(TLinkString& registry, TextLook look);  // clears the registry's marks
+  ~LinkConverter();
+  LinkConverter(const LinkConverter&) = delete;
+  LinkConverter& operator=(const LinkConverter&) = delete;
+  std::string Convert(std::string_view piece, bool last);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 // The registry as the memo's plain tabs use it: "http:", "https:", "ftp:" in blue, underlined.
 void RegisterWebLinks(TLinkString& registry);

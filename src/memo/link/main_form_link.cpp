@@ -4,10 +4,13 @@
 
 #include <richedit.h>
 
+#include <memory>
+
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/editor/text_pieces.h"
 #include "memo/link/open_link.h"
 #include "shared/shell_open.h"
 
@@ -17,24 +20,43 @@ void TfrmMain::bindLinkCommands() {
   onCommand(actHyperlink, [this] { actHyperlinkExecute(); });
   rceMemo.onMouseMove = [this](int x, int y) { rceMemoMouseMove(x, y); };
   rceMemo.onMouseDown = [this](UINT message, int, int) { rceMemoMouseDown(message); };
+  // The marks of a tab loaded in pieces are whole with its last piece.
+  rceMemo.onLoaded = [this] { linkPointer_.loaded(); };
 }
 
 void TfrmMain::loadTabContent(const std::string& content) {
-  // Emptied first: a large old content goes with its control, far faster than the control's own
-  // emptying by the new content.
-  rceMemo.clear();
-  rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
   linksShown_ = PlainMode && HotLink;
   hoverMark_ = -1;
   rceMemo.setHandCursor(false);
+  const CHARFORMAT2W font = RichEdit::fontFormat(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+  // A large tab shows its first screen at once and takes the rest in pieces while the program
+  // is idle; the pieces hold the program's own copy of the text.
+  if (!PlainMode) {
+    rceMemo.beginLoad(
+        [rich = content](bool& last) mutable {
+          last = true;
+          return std::move(rich);
+        },
+        true, font);
+    return;
+  }
+  auto pieces = std::make_shared<TextPieces>(content);
   if (!linksShown_) {
-    rceMemo.loadContent(content);
+    rceMemo.beginLoad([pieces](bool& last) { return std::string(pieces->next(last)); }, false, font);
     return;
   }
   RegisterWebLinks(LinkRegistry);
-  rceMemo.loadContent(ConvertLinks(content, LinkRegistry));
+  // Face, size and colour come with the text: formatting the whole text afterwards would cost
+  // the control as much again as the load.
+  auto converter = std::make_shared<LinkConverter>(
+      LinkRegistry, TextLook{MemoFontName, MemoFontSize, memoColor(MemoFontColor), ForceFix});
+  rceMemo.beginLoad(
+      [pieces, converter](bool& last) {
+        std::string_view piece = pieces->next(last);
+        return converter->Convert(piece, last);
+      },
+      true, font);
   linkPointer_.loaded();
-  if (ForceFix) rceMemo.setFontOfAll(MemoFontName, MemoFontSize);
 }
 
 void TfrmMain::rceMemoTextChanged() { linkPointer_.textChanged(); }

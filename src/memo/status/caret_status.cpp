@@ -8,13 +8,25 @@
 
 namespace memo {
 
-CaretPlace caretPlace(HWND richEdit) {
+CaretPlace caretPlace(HWND richEdit, std::wstring_view knownText) {
   CHARRANGE sel{};
   SendMessageW(richEdit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
   CaretPlace place;
   place.line = static_cast<int>(SendMessageW(richEdit, EM_EXLINEFROMCHAR, 0, sel.cpMin));
-  LONG lineStart = static_cast<LONG>(SendMessageW(richEdit, EM_LINEINDEX, static_cast<WPARAM>(place.line), 0));
+  // The caret line's start from the caret itself, which the control finds without walking the
+  // text; a selection's caret may be its other end.
+  LONG lineStart = -1;
+  if (sel.cpMin == sel.cpMax)
+    lineStart = static_cast<LONG>(SendMessageW(richEdit, EM_LINEINDEX, static_cast<WPARAM>(-1), 0));
+  if (lineStart < 0 || lineStart > sel.cpMin)
+    lineStart = static_cast<LONG>(SendMessageW(richEdit, EM_LINEINDEX, static_cast<WPARAM>(place.line), 0));
   if (lineStart < 0 || sel.cpMin <= lineStart) return place;
+  if (static_cast<size_t>(sel.cpMin) <= knownText.size()) {
+    place.column = static_cast<int>(
+        base::cp932(knownText.substr(static_cast<size_t>(lineStart), static_cast<size_t>(sel.cpMin - lineStart)))
+            .size());
+    return place;
+  }
   // Only the caret line's text before the caret is read; its bytes are the column.
   std::wstring before(static_cast<size_t>(sel.cpMin - lineStart) + 1, L'\0');
   TEXTRANGEW range{{lineStart, sel.cpMin}, before.data()};

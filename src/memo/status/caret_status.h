@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace memo {
 
@@ -12,8 +13,9 @@ struct CaretPlace {
   int column = 0;  // bytes (code page 932) between the start of that line and the selection start
 };
 
-// Read from the editor's caret line only, so that a move costs the same in a text of any size.
-CaretPlace caretPlace(HWND richEdit);
+// Read from the editor's caret line only; with the control's whole text known (as it loaded it,
+// unchanged since) the column needs no reading from the control, which walks its text for it.
+CaretPlace caretPlace(HWND richEdit, std::wstring_view knownText = {});
 
 // "[  1:   1] " and the clock's state, the numbers one-based and right-aligned in three places.
 std::string caretStatusText(CaretPlace place, bool clockConnected);

@@ -166,7 +166,7 @@ void TfrmMain::mnuRestoreClick() {
 void TfrmMain::ShowCaretPosition() {
   // A timed text stays for its three seconds.
   if (tmrMessage.enabled() || !stbMemo.handle() || !rceMemo.handle()) return;
-  std::wstring text = base::wide(caretStatusText(caretPlace(rceMemo.handle()), ClockConnected));
+  std::wstring text = base::wide(caretStatusText(caretPlace(rceMemo.handle(), rceMemo.knownText()), ClockConnected));
   stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 

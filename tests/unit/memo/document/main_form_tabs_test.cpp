@@ -238,4 +238,21 @@ TEST_F(MemoTabs, SwitchingBetweenLargeTabsKeepsWhatWasTyped) {
   EXPECT_EQ(form->rceMemo.text().substr(0, 1), "x");
 }
 
+TEST_F(MemoTabs, ATabTooLargeForTheEditorIsToldStaysReadOnlyAndIsNeverWritten) {
+  std::string big(300000, 'x');
+  startWith("small/*!/a\r\nbig/*!/" + big + "\r\n");
+  const std::string stored = documentTab("memo.ntd", "big");
+  form->EditorRoom = [] { return memo::RichEdit::kRoomPerTextByte * 1000; };
+  form->MoveToAdjacentTab(true);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("大きすぎて"_sj), std::string::npos);
+  EXPECT_TRUE(form->rceMemo.readOnly());
+  type("y");
+  form->tmrSaveTimer();
+  form->MoveToAdjacentTab(true);
+  std::string kept = documentTab("memo.ntd", "big");
+  EXPECT_TRUE(kept == stored) << kept.size() << " bytes";
+  EXPECT_EQ(form->rceMemo.text(), "a\r\n");
+}
+
 }  // namespace

@@ -11,6 +11,9 @@
 
 #include "base/text.h"
 #include "ui/form.h"
+#include "memo/editor/text_pieces.h"
+#include "support/wait.h"
+#include "ui/subclass.h"
 
 namespace {
 
@@ -62,6 +65,118 @@ TEST_F(RichEditTest, PlainContentIsTheTextAndAnythingNotRtfLoadsAsText) {
   edit.loadContent("{\\rtf plain braces\r\nあ"_sj);  // not "{\rtf1": plain text
   EXPECT_EQ(edit.text(), "{\\rtf plain braces\r\nあ"_sj);
   EXPECT_EQ(edit.saveContent(false), "{\\rtf plain braces\r\nあ"_sj);
+}
+
+class RichEditLoadTest : public RichEditTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RichEditLoadTest, ALoadRecordsNoUndoSendsNoChangeAndKeepsUndoAndEventsForTyping) {
+  const LRESULT mask = SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0);
+  int changes = 0;
+  ui::Subclass parent;
+  parent.attach(form.handle(), [&](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+    if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++changes;
+    return false;
+  });
+  edit.loadContent(GetParam());
+  EXPECT_EQ(changes, 0);
+  EXPECT_FALSE(edit.canUndo());
+  EXPECT_EQ(SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0), mask);
+  edit.replaceSelection("x");
+  EXPECT_TRUE(edit.canUndo());
+  EXPECT_GT(changes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndRich, RichEditLoadTest,
+                         testing::Values("plain\r\ntext", "{\\rtf1\\ansi\\ansicpg932 rich\\par text}"));
+
+// A load in pieces, plain and with links, ends with the text a whole load gives; the first piece
+// shows at once, the rest comes while the thread is idle (or at once when the whole text is
+// asked for), the user's selection stays and the edit mark stays clear.
+// Where two long texts part, with a little of each from there (empty when they are equal).
+std::string difference(const std::string& a, const std::string& b) {
+  size_t i = 0;
+  while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+  if (i == a.size() && i == b.size()) return "";
+  return std::to_string(i) + ": [" + a.substr(i, 24) + "] / [" + b.substr(i, 24) + "] sizes " +
+         std::to_string(a.size()) + " / " + std::to_string(b.size());
+}
+
+class RichEditPiecesTest : public RichEditTest, public testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    RichEditTest::SetUp();
+    for (int i = 0; i < 6000; ++i) text += "行" + std::to_string(i) + " http://x/" + std::to_string(i) + " 終\r\n";
+    text = base::fromUtf8(text);
+    ShowWindow(form.handle(), SW_SHOWNA);
+    ShowWindow(edit.handle(), SW_SHOWNA);
+  }
+  void loadInPieces() {
+    auto pieces = std::make_shared<memo::TextPieces>(text);
+    memo::RegisterWebLinks(registry);
+    auto converter = std::make_shared<memo::LinkConverter>(registry, memo::TextLook{});
+    const bool links = GetParam();
+    edit.onLoaded = [this] { ++loaded; };
+    edit.beginLoad(
+        [pieces, converter, links](bool& last) {
+          std::string_view piece = pieces->next(last);
+          return links ? converter->Convert(piece, last) : std::string(piece);
+        },
+        links, memo::RichEdit::fontFormat("Arial", 10));
+  }
+  std::string text;
+  memo::TLinkString registry;
+  int loaded = 0;
+};
+
+TEST_P(RichEditPiecesTest, ShowsTheFirstPieceAtOnceAndTheRestWhileIdle) {
+  HWND old = edit.handle();
+  loadInPieces();
+  EXPECT_FALSE(IsWindowVisible(old));  // destroyed once the fresh control has painted
+  EXPECT_TRUE(IsWindowVisible(edit.handle()));
+  ASSERT_TRUE(edit.loading());
+  EXPECT_LT(edit.controlText().size(), static_cast<size_t>(text.size()) / 2);
+  CHARRANGE caret{5, 5};
+  SendMessageW(edit.handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  ASSERT_TRUE(test::waitUntil([&] { return !edit.loading(); }, 60000));
+  EXPECT_FALSE(IsWindow(old));
+  EXPECT_EQ(loaded, 1);
+  EXPECT_EQ(difference(edit.text(), text), "");
+  if (GetParam()) {
+    EXPECT_EQ(registry.Marks.size(), 6000u);
+  }
+  EXPECT_EQ(edit.selStart(), 6);  // after 行0 h t
+  EXPECT_FALSE(edit.modified());
+  EXPECT_FALSE(edit.canUndo());
+}
+
+TEST_P(RichEditPiecesTest, AKeyOrAWholeTextReadTakesTheRestFirst) {
+  loadInPieces();
+  ASSERT_TRUE(edit.loading());
+  SendMessageW(edit.handle(), WM_CHAR, 'x', 1);
+  EXPECT_FALSE(edit.loading());
+  EXPECT_EQ(difference(edit.text(), "x" + text), "");
+  EXPECT_TRUE(edit.modified());
+  loadInPieces();
+  EXPECT_EQ(difference(edit.saveContent(false), text), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndLinks, RichEditPiecesTest, testing::Bool());
+
+TEST_F(RichEditTest, TheLoadedTextIsKnownUntilSomethingChangesIt) {
+  edit.beginLoad(
+      [](bool& last) {
+        last = true;
+        return "あい\r\nb"_sj;
+      },
+      false, memo::RichEdit::fontFormat("Arial", 10));
+  EXPECT_EQ(edit.knownText(), edit.controlText());
+  EXPECT_EQ(edit.knownText().size(), 4u);
+  SendMessageW(edit.handle(), WM_CHAR, 'x', 1);
+  EXPECT_TRUE(edit.knownText().empty());
+  SendMessageW(edit.handle(), EM_UNDO, 0, 0);
+  EXPECT_TRUE(edit.knownText().empty());  // the same text, but something can be redone
+  edit.setText("new");
+  EXPECT_TRUE(edit.knownText().empty());
 }
 
 TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
+#include "memo/editor/text_pieces.h"
 
 namespace {
 
@@ -72,6 +73,39 @@ INSTANTIATE_TEST_SUITE_P(
              {{"http://a", 1, 8, 1}, {"http://c,d\te。f"_sj, 12, 26, 1}}},
         Case{"NulEndsTheText", std::string("a\0http:", 7), "a", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+TEST(LinkLook, FaceSizeAndColourOpenTheTextAndFollowEveryLink) {
+  memo::TLinkString registry;
+  memo::RegisterWebLinks(registry);
+  // The face's bytes escaped: its second byte may be a backslash.
+  memo::TextLook look{"\x95\x5C{", 9, 0x008000, true};
+  EXPECT_EQ(memo::ConvertLinks("a http://x b", registry, look),
+            "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 \\'95\\'5c\\'7b;}}"
+            "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;}\r\n"
+            "\\f0\\fs18\\cf2 a " +
+                kOpen + "http://x\\plain\\f0\\fs18\\cf2  b" + kTail);
+  look.sizeAfterLinks = false;
+  EXPECT_NE(memo::ConvertLinks("http://x b", registry, look).find("http://x\\plain\\cf2  b"), std::string::npos);
+}
+
+TEST(LinkLook, PiecesMarkAndShowWhatTheWholeTextDoes) {
+  const std::string text = "日本 http://a.b/x\r\nftp:y z\r\n\r\nhttps://c/ end http:"_sj;
+  memo::TLinkString whole, pieces;
+  memo::RegisterWebLinks(whole);
+  memo::RegisterWebLinks(pieces);
+  memo::ConvertLinks(text, whole);
+  memo::LinkConverter converter(pieces, {});
+  std::string body;
+  for (size_t at = 0; at < text.size();) {
+    size_t end = memo::PieceEnd(text, at, 2);
+    std::string rtf = converter.Convert(std::string_view(text).substr(at, end - at), end == text.size());
+    ASSERT_EQ(rtf.rfind(kHead, 0), 0u);
+    body += rtf.substr(kHead.size(), rtf.size() - kHead.size() - 1);  // without the closing brace
+    at = end;
+  }
+  EXPECT_EQ(describe(pieces.Marks), describe(whole.Marks));
+  EXPECT_EQ(body + "}", memo::ConvertLinks(text, whole).substr(kHead.size()));
+}
 
 TEST(LinkString, ColoursAreSharedAndStylesBecomeControlWords) {
   memo::TLinkString r;

@@ -99,6 +99,45 @@ TEST_F(MemoLinks, OnlyTheCharactersShownAsALinkOpenIt) {
   EXPECT_TRUE(form->rceMemo.handCursor());
 }
 
+// The look of a loaded plain tab with links, by ForceFix: the text in the memo's face, size and
+// colour, the link blue and underlined; without ForceFix the size after a link falls back to
+// the rich text's own (12 points), as it always has.
+struct LookCase {
+  bool forceFix;
+  LONG heightAfterLink;  // twips
+};
+class MemoLinkLook : public MemoLinks, public testing::WithParamInterface<LookCase> {};
+
+TEST_P(MemoLinkLook, TextAndLinksCarryTheMemoFontAndColours) {
+  shared::TRegistry r;
+  ASSERT_TRUE(r.OpenKey(key.path(), true));
+  r.WriteBool("ForceFix", GetParam().forceFix);
+  r.WriteString("MemoFontName", "Arial");
+  r.WriteInteger("MemoFontSize", 14);
+  r.WriteInteger("MemoFontColor", 0x008000);
+  startWith("t/*!/日本 http://a.b/ x\\CrLf%second\r\n"_sj);
+  struct Expected {
+    int at;
+    LONG height;
+    COLORREF color;
+    bool underline;
+  };
+  for (Expected e : {Expected{0, 280, 0x008000, false}, Expected{4, 280, 0xFF0000, true},
+                     Expected{15, GetParam().heightAfterLink, 0x008000, false},
+                     Expected{17, GetParam().heightAfterLink, 0x008000, false}}) {
+    CHARFORMAT2W cf = formatAt(e.at, e.at + 1);
+    EXPECT_EQ(base::cp932(cf.szFaceName), "Arial") << e.at;
+    EXPECT_EQ(cf.yHeight, e.height) << e.at;
+    EXPECT_EQ(cf.crTextColor, e.color) << e.at;
+    EXPECT_EQ((cf.dwEffects & CFE_UNDERLINE) != 0, e.underline) << e.at;
+    EXPECT_EQ(cf.dwEffects & CFE_AUTOCOLOR, 0u) << e.at;
+  }
+  EXPECT_FALSE(form->rceMemo.modified());
+  EXPECT_FALSE(form->rceMemo.canUndo());
+}
+
+INSTANTIATE_TEST_SUITE_P(ForceFix, MemoLinkLook, testing::Values(LookCase{true, 280}, LookCase{false, 240}));
+
 TEST_F(MemoLinks, CtrlHOpensTheCaretLineAndAsksBeforeAProgram) {
   write("run.bat", "@echo off\r\n");
   std::string bat = dir.file("run.bat");
@@ -159,6 +198,30 @@ TEST_F(MemoLinks, TypeTwoToThreeAndBackKeepsEveryTabAndItsBytes) {
   EXPECT_EQ(documentTab("memo.ntd", "一"_sj), "edited first\r\n");
   EXPECT_EQ(documentTab("memo.ntd", "二"_sj), "日本 http://x/\r\n"_sj);
   EXPECT_EQ(boxes.size(), 2u);
+}
+
+TEST_F(MemoLinks, ALargeTabShowsItsStartAtOnceAndAnEditGoesIntoTheWholeText) {
+  std::string big, shown;
+  for (int i = 0; i < 8000; ++i) {
+    big += "行 http://x/"_sj + std::to_string(i) + "\\CrLf%";
+    shown += "行 http://x/"_sj + std::to_string(i) + "\r\n";
+  }
+  startWith("small/*!/a\r\nbig/*!/" + big + "\r\n");
+  form->MoveToAdjacentTab(true);
+  ASSERT_TRUE(form->rceMemo.loading());
+  EXPECT_FALSE(form->rceMemo.modified());
+  form->tmrSaveTimer();  // nothing to save, nothing taken in
+  EXPECT_TRUE(form->rceMemo.loading());
+  SendMessageW(form->rceMemo.handle(), WM_CHAR, 'y', 1);
+  EXPECT_FALSE(form->rceMemo.loading());
+  EXPECT_EQ(form->LinkRegistry.Marks.size(), 8000u);
+  form->tmrSaveTimer();
+  std::string saved = documentTab("memo.ntd", "big");
+  std::string expected = "y" + shown;
+  size_t i = 0;
+  while (i < saved.size() && i < expected.size() && saved[i] == expected[i]) ++i;
+  EXPECT_EQ(i, expected.size()) << saved.size() << " bytes, from " << i << ": [" << saved.substr(i, 30) << "] / ["
+                                << expected.substr(i, 30) << "]";
 }
 
 TEST_F(MemoLinks, ASwitchAwayFromALargeTabLeavesAWorkingVisibleEditor) {

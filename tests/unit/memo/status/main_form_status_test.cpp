@@ -84,12 +84,22 @@ TEST_F(StatusTest, TheCaretLineCountsLinesAndBytesRightAlignedInThreePlaces) {
   form->rceMemo.setSelection(5 + 6, 0);
   form->ShowCaretPosition();
   EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
+  // A selection into the next line shows where it starts.
+  form->rceMemo.setSelection(1, 8);
+  form->ShowCaretPosition();
+  EXPECT_EQ(form->StatusText(), "[  1:   2] Tockleは起動していません"_sj);
+  // After an edit the column is read from the control.
+  form->rceMemo.setSelection(5, 0);
+  form->rceMemo.replaceSelection("あ"_sj);
+  form->rceMemo.setSelection(5 + 2 + 6, 0);
+  form->ShowCaretPosition();
+  EXPECT_EQ(form->StatusText(), "[  2:   9] Tockleは起動していません"_sj);
   // A timed text stays until its timer ends; then the caret line returns.
   form->ShowStatusMessage("x");
   form->ShowCaretPosition();
   EXPECT_EQ(form->StatusText(), "x");
   form->tmrMessageTimer();
-  EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
+  EXPECT_EQ(form->StatusText(), "[  2:   9] Tockleは起動していません"_sj);
 }
 
 TEST_F(StatusTest, TheClockWindowEnablesTheAlarmCommandAndItsGoingDisablesIt) {
