@@ -49,6 +49,7 @@ void TfrmMain::CreateAlarmManager() {
   // Created paused: checks begin once the window is shown.
   AlarmManager = std::make_shared<TKzManagerTockle>(ProgramFolder + "_alarm3");
   AlarmManager->AllocItems(true);
+  AlarmManager->ReportUnreadableTimes();
 }
 
 void TfrmMain::AlarmAnimation(bool on) {
