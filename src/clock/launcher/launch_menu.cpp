@@ -51,7 +51,7 @@ void TLaunchMenu::Build(shared::TKzRegEx& reg, const std::string& cacheFile, boo
   }
   notSet.Visible = false;
   // Without a size there is nothing to draw: such a menu has no images, as with icons off.
-  const bool icons = drawIcon && iconSize > 0;
+  const bool icons = drawIcon && iconSize > 0 && iconSize <= kMaxCachedIconSize;
   std::optional<std::vector<std::string>> cache;
   if (icons) {
     if (auto bytes = base::readFile(cacheFile)) cache = decodeIconCache(*bytes, iconSize);
