@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/com_apartment.h"
+#include "base/com.h"
 
 int main(int argc, char** argv) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-  shared::ComApartment com;
+  base::ensureCom();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -5,6 +5,8 @@
 
 #include <mmsystem.h>
 
+#include "base/system_libraries.h"
+
 #include "base/text.h"
 #include "clock/alarm/alarm_firing.h"
 #include "clock/alarm/alarm_form.h"
@@ -40,9 +42,9 @@ int showAlarmWindow(AlarmNotice& notice) {
 
 void PlayAlarmSound(const std::string& path, UINT flags) {
   if (path.empty())
-    sndPlaySoundW(nullptr, flags);
+    LAZY(base::winmm(), sndPlaySoundW)(nullptr, flags);
   else
-    sndPlaySoundW(base::wide(path).c_str(), flags);
+    LAZY(base::winmm(), sndPlaySoundW)(base::wide(path).c_str(), flags);
 }
 
 void TfrmMain::CreateAlarmManager() {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/files.h"
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "clock/launcher/access_keys.h"
 #include "clock/launcher/app_icon.h"
@@ -164,8 +165,8 @@ bool TLaunchMenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
   base::SelectGuard keep(source.get(), bitmaps_[e->ImageIndex].get());
   const int size = ImageSize;
   const int top = dis.rcItem.top + (dis.rcItem.bottom - dis.rcItem.top - size) / 2;
-  TransparentBlt(dis.hDC, dis.rcItem.left, top, size, size, source.get(), 0, 0, size, size,
-                 GetPixel(source.get(), 0, size - 1));
+  LAZY(base::msimg32(), TransparentBlt)
+  (dis.hDC, dis.rcItem.left, top, size, size, source.get(), 0, 0, size, size, GetPixel(source.get(), 0, size - 1));
   return true;
 }
 

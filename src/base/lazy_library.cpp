@@ -1,0 +1,33 @@
+#include "base/lazy_library.h"
+
+#include "base/text.h"
+
+namespace base {
+
+FARPROC LazyLibrary::address(const char* name) {
+  if (!module_) module_ = LoadLibraryW(name_);
+  FARPROC f = module_ ? GetProcAddress(module_, name) : nullptr;
+  if (!f) throw std::runtime_error(cp932(name_) + ": " + name + " not found");
+  return f;
+}
+
+}  // namespace base
+
+#include "base/system_libraries.h"
+
+namespace base {
+
+#define SYSTEM_LIBRARY(fn, file)         \
+  LazyLibrary& fn() {                    \
+    static LazyLibrary library(L##file); \
+    return library;                      \
+  }
+SYSTEM_LIBRARY(ole32, "ole32.dll")
+SYSTEM_LIBRARY(comdlg32, "comdlg32.dll")
+SYSTEM_LIBRARY(winmm, "winmm.dll")
+SYSTEM_LIBRARY(ws2_32, "ws2_32.dll")
+SYSTEM_LIBRARY(version, "version.dll")
+SYSTEM_LIBRARY(msimg32, "msimg32.dll")
+#undef SYSTEM_LIBRARY
+
+}  // namespace base
