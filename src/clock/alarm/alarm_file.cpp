@@ -193,7 +193,16 @@ AlarmFile::Pairs AlarmFileEdit::section(const std::string& section) const {
 }
 
 void AlarmFileEdit::commit() const {
-  if (!base::writeFileAtomic(path_, AlarmFile::textOf(sections_))) refused(path_);
+  // Another program reading the file through the profile functions holds it open for a moment,
+  // and a file held open cannot be replaced: the move waits for it a little.
+  const std::string text = AlarmFile::textOf(sections_);
+  constexpr int kTries = 25;
+  for (int attempt = 1;; ++attempt) {
+    if (base::writeFileAtomic(path_, text)) return;
+    DWORD code = GetLastError();
+    if (attempt == kTries || (code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED)) refused(path_);
+    Sleep(20);
+  }
 }
 
 }  // namespace tockle

@@ -77,8 +77,9 @@ class AlarmFileEdit {
   void moveSection(const std::string& from, const std::string& to);
   // The section's keys as they stand in this edit (empty when missing).
   AlarmFile::Pairs section(const std::string& section) const;
-  // Writes the whole text to a temporary file beside the file and moves it over the file. Throws
-  // EAlarmWriteError (the old file untouched) when the system refuses.
+  // Writes the whole text to a temporary file beside the file and moves it over the file; while
+  // another program holds the file open for a moment, it waits for it (half a second at most).
+  // Throws EAlarmWriteError (the old file untouched) when the system refuses.
   void commit() const;
 
  private:
