@@ -5,29 +5,13 @@
 namespace base {
 
 FARPROC LazyLibrary::address(const char* name) {
-  if (!module_) module_ = LoadLibraryW(name_);
+  // From the system folder only: never a DLL of that name lying beside the program. Systems that
+  // do not know the flag refuse it; they get the plain search.
+  if (!module_) module_ = LoadLibraryExW(name_, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!module_ && GetLastError() == ERROR_INVALID_PARAMETER) module_ = LoadLibraryW(name_);
   FARPROC f = module_ ? GetProcAddress(module_, name) : nullptr;
   if (!f) throw std::runtime_error(cp932(name_) + ": " + name + " not found");
   return f;
 }
-
-}  // namespace base
-
-#include "base/system_libraries.h"
-
-namespace base {
-
-#define SYSTEM_LIBRARY(fn, file)         \
-  LazyLibrary& fn() {                    \
-    static LazyLibrary library(L##file); \
-    return library;                      \
-  }
-SYSTEM_LIBRARY(ole32, "ole32.dll")
-SYSTEM_LIBRARY(comdlg32, "comdlg32.dll")
-SYSTEM_LIBRARY(winmm, "winmm.dll")
-SYSTEM_LIBRARY(ws2_32, "ws2_32.dll")
-SYSTEM_LIBRARY(version, "version.dll")
-SYSTEM_LIBRARY(msimg32, "msimg32.dll")
-#undef SYSTEM_LIBRARY
 
 }  // namespace base
