@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Idle cost of the clock under Wine: CPU time per minute and private memory of Tockle.exe, side
-# by side with a bare window that blits a bitmap of the same size every 500 ms.
+# by side with a bare window that draws the same clock text every 500 ms. (Resident memory of an
+# idle clock with its system menu file: bench/idle_memory_bench.sh.)
 # Usage: bash bench/clock_bench.sh [seconds]   (default 60)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,7 +19,8 @@ wine reg delete 'HKCU\Software\Quorvane\Tockle3' /f >/dev/null 2>&1 || true
 (cd "$work" && wine ./bare_window.exe >/dev/null 2>&1 &)
 sleep 8  # start-up, "Starting..." and the first clock minutes' warm-up
 
-pid_of() { pgrep -f "$1" | head -n 1; }
+# Only this run's processes (other clocks may run on the machine): their command lines name $work.
+pid_of() { pgrep -f "$(basename "$work").*$1" | head -n 1; }
 # CPU time in ns of every thread of the process (schedstat is exact where stat counts 10 ms ticks).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s}'; }
 private_kib() { awk '/^Private_(Clean|Dirty):/ {s += $2} END {print s}' "/proc/$1/smaps_rollup"; }

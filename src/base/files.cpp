@@ -68,6 +68,20 @@ bool fileExists(std::string_view path) {
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+FileProblem fileProblem(std::string_view path) {
+  std::wstring w = wide(path);
+  DWORD a = GetFileAttributesW(w.c_str());
+  if (a == INVALID_FILE_ATTRIBUTES) {
+    DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? FileProblem::Missing
+                                                                        : FileProblem::Unreadable;
+  }
+  if (a & FILE_ATTRIBUTE_DIRECTORY) return FileProblem::NotAFile;
+  FileHandle f(CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  return f ? FileProblem::None : FileProblem::Unreadable;
+}
+
 bool folderExists(std::string_view path) {
   DWORD a = GetFileAttributesW(wide(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);

@@ -20,6 +20,11 @@ std::string extractFolder(std::string_view path);
 std::string extractFileName(std::string_view path);
 
 bool fileExists(std::string_view path);
+
+// Why a file cannot be read: it is not there, something else (a folder) stands in its place, or
+// it cannot be opened (held by another program, access refused).
+enum class FileProblem { None, Missing, NotAFile, Unreadable };
+FileProblem fileProblem(std::string_view path);
 bool folderExists(std::string_view path);
 bool deleteFile(std::string_view path);
 // True when path is a file that leads elsewhere: a reparse point (a symbolic link), or a file that

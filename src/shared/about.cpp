@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "shared/about_ids.h"
 #include "shared/shell_open.h"
@@ -25,7 +26,7 @@ std::optional<std::string> queryString(const std::vector<BYTE>& info, const wcha
   std::wstring path = std::wstring(L"\\StringFileInfo\\041103A4\\") + key;
   void* value = nullptr;
   UINT chars = 0;
-  if (!VerQueryValueW(info.data(), path.c_str(), &value, &chars) || !value) return std::nullopt;
+  if (!LAZY(base::version(), VerQueryValueW)(info.data(), path.c_str(), &value, &chars) || !value) return std::nullopt;
   std::wstring_view text(static_cast<const wchar_t*>(value), chars);
   if (size_t nul = text.find(L'\0'); nul != std::wstring_view::npos) text = text.substr(0, nul);
   return base::cp932(text);
@@ -50,10 +51,10 @@ VersionStrings readVersionStrings(std::string_view path) {
   VersionStrings v;
   std::wstring file = base::wide(path);
   DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+  DWORD size = LAZY(base::version(), GetFileVersionInfoSizeW)(file.c_str(), &ignored);
   if (size == 0) return v;
   std::vector<BYTE> info(size);
-  if (!GetFileVersionInfoW(file.c_str(), 0, size, info.data())) return v;
+  if (!LAZY(base::version(), GetFileVersionInfoW)(file.c_str(), 0, size, info.data())) return v;
   v.productName = queryString(info, L"ProductName").value_or("");
   v.fileVersion = queryString(info, L"FileVersion").value_or("");
   v.fileDescription = queryString(info, L"FileDescription");

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <set>
 #include <utility>
 
 #include "base/files.h"
@@ -57,6 +58,12 @@ std::string systemMessage(DWORD code) {
   return text;
 }
 
+// The history files whose damaged content was kept beside them during this run.
+std::set<std::string>& damageKeptThisRun() {
+  static std::set<std::string> paths;
+  return paths;
+}
+
 // The history file held open without sharing for the length of one operation (created empty when
 // missing). Its content is read whole; a rewrite goes to a temporary file beside it first, which
 // then replaces it, so a failure leaves the old content as it was.
@@ -82,9 +89,11 @@ class OpenHistory {
   Records records() const { return parse(bytes_); }
   const std::string& bytes() const { return bytes_; }
 
-  void rewrite(const Records& records) {
+  // keptCopy: set to the copy's path when the damaged old content is kept beside the file.
+  void rewrite(const Records& records, std::string& keptCopy) {
     std::string bytes = serialize(records);
     if (bytes == bytes_) return;
+    keepDamaged(keptCopy);
     std::string temp = base::writeTempBeside(path_, bytes);
     if (temp.empty()) throw EWriteError("Stream write error");
     file_.reset();
@@ -99,6 +108,17 @@ class OpenHistory {
   }
 
  private:
+  void keepDamaged(std::string& keptCopy) {
+    bool intact = false;
+    parse(bytes_, &intact);
+    if (intact) return;
+    if (damageKeptThisRun().count(path_)) return;
+    std::string copy = path_ + ".damaged";
+    if (!base::writeFileAtomic(copy, bytes_)) return;  // tried again at the next rewrite
+    damageKeptThisRun().insert(path_);
+    keptCopy = copy;
+  }
+
   std::string path_;
   base::FileHandle file_;
   std::string bytes_;
@@ -146,7 +166,7 @@ bool TKzHistoryFile::Save() {
     Records records = file.records();
     std::erase_if(records, [&](const HistoryRecord& r) { return r.text == text; });
     records.push_back({base::now(), std::move(text)});
-    file.rewrite(records);
+    file.rewrite(records, KeptDamagedCopy);
     return true;
   }
   std::vector<std::string> oldestFirst = ReversePairs(Items);
@@ -157,7 +177,7 @@ bool TKzHistoryFile::Save() {
       throw EConvertError("'" + oldestFirst[i] + "' is not a valid date and time");
     records.push_back({t, oldestFirst[i + 1]});
   }
-  OpenHistory(FileName).rewrite(records);
+  OpenHistory(FileName).rewrite(records, KeptDamagedCopy);
   Items = std::move(oldestFirst);
   return true;
 }
@@ -172,14 +192,14 @@ std::vector<THistoryRecord> TKzHistoryFile::LoadRecords() {
 void TKzHistoryFile::SaveRecords(const std::vector<THistoryRecord>& newestFirst) {
   Records records;
   for (auto r = newestFirst.rbegin(); r != newestFirst.rend(); ++r) records.push_back({r->Time, r->Text});
-  OpenHistory(FileName).rewrite(records);
+  OpenHistory(FileName).rewrite(records, KeptDamagedCopy);
 }
 
 void TKzHistoryFile::RemoveText(const std::string& text) {
   OpenHistory file(FileName);
   Records records = file.records();
   std::erase_if(records, [&](const HistoryRecord& r) { return r.text == text; });
-  file.rewrite(records);
+  file.rewrite(records, KeptDamagedCopy);
 }
 
 bool TKzHistoryFile::DeleteOldest(int n) {
@@ -187,7 +207,7 @@ bool TKzHistoryFile::DeleteOldest(int n) {
   OpenHistory file(FileName);
   Records records = file.records();
   records.erase(records.begin(), records.begin() + std::min<size_t>(records.size(), static_cast<size_t>(n)));
-  file.rewrite(records);
+  file.rewrite(records, KeptDamagedCopy);
   return true;
 }
 

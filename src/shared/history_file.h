@@ -6,7 +6,10 @@
 //
 // A damaged file (a count outside 0..262,144 or beyond the end, a time that is no date, a record
 // cut off) is read up to the last intact record; every rewrite keeps exactly those records and
-// replaces the file only once the new content is complete.
+// replaces the file only once the new content is complete. Before the first rewrite of a run over
+// a file that did not read to its end, the damaged file is kept beside it as "<name>.damaged"
+// (what lies behind the damage may still be rescued from there); later damage in the same run
+// does not replace that copy.
 #pragma once
 
 #include <stdexcept>
@@ -43,6 +46,8 @@ class TKzHistoryFile : public TKzStretchableFileOperation {
   std::vector<std::string> Items;
   // Selects how Save works; false after creation.
   bool AppendMode = false;
+  // The path of the damaged file's copy when an operation of this object kept one; else empty.
+  std::string KeptDamagedCopy;
 
   // Fills Items from the file, newest record first. Always true.
   bool Load() override;

@@ -6,7 +6,9 @@
 
 #include <vector>
 
+#include "base/com.h"
 #include "base/files.h"
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "shared/registry.h"
 #include "ui/app.h"
@@ -30,7 +32,9 @@ struct ShellLink {
 
 ShellLink createShellLink() {
   ShellLink s;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&s.link))))
+  base::ensureCom();
+  if (FAILED(
+          LAZY(base::ole32(), CoCreateInstance)(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&s.link))))
     throw EOleError("The shell link object cannot be created");
   if (FAILED(s.link.As(&s.file))) throw EOleError("The shell link object has no IPersistFile");
   return s;
@@ -53,7 +57,7 @@ std::string TKzShortCutOperation::SpecialFolderPath(int csidl) {
   if (FAILED(SHGetSpecialFolderLocation(ui::Application::instance().handle(), csidl, &pidl)) || !pidl) return {};
   std::vector<wchar_t> buf(kTextChars);
   BOOL ok = SHGetPathFromIDListEx(pidl, buf.data(), static_cast<DWORD>(buf.size()), GPFIDL_DEFAULT);
-  CoTaskMemFree(pidl);
+  LAZY(base::ole32(), CoTaskMemFree)(pidl);
   return ok ? base::cp932(buf.data()) : std::string();
 }
 

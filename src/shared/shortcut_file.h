@@ -1,7 +1,7 @@
 // Shell shortcut files (.lnk) through the shell's own link object: put one into a special folder
 // (the clock's Startup entry), take it out again, and read a dropped or chosen one. The object is
 // a plain value holder: fill the fields an operation uses, call it, read the fields.
-// The calling thread must have initialised COM (see com_apartment.h).
+// COM is initialised on the calling thread at the first use (base::ensureCom).
 #pragma once
 
 #include <windows.h>

@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "base/com.h"
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "ui/modal_scope.h"
 
@@ -35,11 +37,12 @@ class SystemDialogs : public CommonDialogs {
     bi.lpfn = preselect;
     bi.lParam = reinterpret_cast<LPARAM>(start.empty() ? nullptr : start.c_str());
     ModalScope scope(owner);
+    base::ensureCom();
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
     if (!chosen) return false;
     wchar_t path[MAX_PATH] = {};
     bool ok = SHGetPathFromIDListW(chosen, path) != FALSE;
-    CoTaskMemFree(chosen);
+    LAZY(base::ole32(), CoTaskMemFree)(chosen);
     if (ok) folder = base::cp932(path);
     return ok;
   }
@@ -63,7 +66,7 @@ class SystemDialogs : public CommonDialogs {
     cf.Flags = flags | CF_INITTOLOGFONTSTRUCT;
     cf.rgbColors = toRgb(font.color());
     ModalScope scope(owner);
-    if (!ChooseFontW(&cf)) return false;
+    if (!LAZY(base::comdlg32(), ChooseFontW)(&cf)) return false;
     font.setName(base::cp932(lf.lfFaceName));
     font.setSize(cf.iPointSize / 10);
     font.setStyle(static_cast<uint8_t>((lf.lfWeight >= FW_BOLD ? kBold : 0) | (lf.lfItalic ? kItalic : 0) |
@@ -83,7 +86,7 @@ class SystemDialogs : public CommonDialogs {
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT;
     ModalScope scope(owner);
-    if (!ChooseColorW(&cc)) return false;
+    if (!LAZY(base::comdlg32(), ChooseColorW)(&cc)) return false;
     color = cc.rgbResult;
     return true;
   }
@@ -114,7 +117,8 @@ class SystemDialogs : public CommonDialogs {
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | args.flags;
     ModalScope scope(owner);
-    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
+    if (!(save ? LAZY(base::comdlg32(), GetSaveFileNameW)(&ofn) : LAZY(base::comdlg32(), GetOpenFileNameW)(&ofn)))
+      return false;
     args.filterIndex = static_cast<int>(ofn.nFilterIndex);
     args.fileNames.clear();
     // With several files the buffer holds the folder, then each name, each ended by a zero.

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <string_view>
 
-#include "shared/com_apartment.h"
+#include "base/com.h"
 #include "ui/msgbox.h"
 
 int main(int argc, char** argv) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-  shared::ComApartment com;
+  base::ensureCom();
   // An error a test provokes on purpose is written out instead of waiting for a click.
   ui::errorBox = [](std::string_view text, std::string_view) {
     std::fprintf(stderr, "error box: %.*s\n", static_cast<int>(text.size()), text.data());

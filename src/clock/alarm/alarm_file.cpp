@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/files.h"
 #include "base/text.h"
 
@@ -10,6 +12,29 @@ namespace tockle {
 namespace {
 // Room for any value the profile functions keep; the byte limit is applied after conversion.
 constexpr DWORD kBufferChars = 32768;
+
+// A list of NUL-ended strings from a profile function that fills buf and returns the length used;
+// the buffer grows until the list fits (a function short of room returns its size - 2).
+template <typename Fill>
+std::vector<std::wstring> readList(Fill fill) {
+  for (DWORD size = kBufferChars;; size *= 2) {
+    std::wstring buf(size, L'\0');
+    DWORD n = fill(buf.data(), size);
+    if (n + 2 >= size && size < (1u << 26)) continue;
+    std::vector<std::wstring> out;
+    for (size_t pos = 0; pos < n && buf[pos] != L'\0';) {
+      size_t end = buf.find(L'\0', pos);
+      if (end == std::wstring::npos || end > n) end = n;
+      out.push_back(buf.substr(pos, end - pos));
+      pos = end + 1;
+    }
+    return out;
+  }
+}
+
+[[noreturn]] void refused(const std::string& path) {
+  throw EAlarmWriteError("アラームの設定ファイル "_sj + path + " に書き込めません"_sj);
+}
 }  // namespace
 
 bool AlarmFile::exists() const { return base::fileExists(path_); }
@@ -31,29 +56,34 @@ std::string AlarmFile::read(const std::string& section, const std::string& key, 
   return base::cut(base::cp932(buf), kMaxValue);
 }
 
-void AlarmFile::write(const std::string& section, const std::string& key, const std::string& value) const {
-  if (!WritePrivateProfileStringW(base::wide(section).c_str(), base::wide(key).c_str(),
-                                  base::wide(flattenLineBreaks(value)).c_str(), base::wide(path_).c_str()))
-    throw EAlarmWriteError("Cannot write to " + path_);
-}
-
 AlarmFile::Pairs AlarmFile::readSection(const std::string& section) const {
   Pairs pairs;
   if (!exists()) return pairs;
-  std::wstring buf(kBufferChars, L'\0');
-  DWORD n = GetPrivateProfileSectionW(base::wide(section).c_str(), buf.data(), kBufferChars, base::wide(path_).c_str());
-  size_t pos = 0;
-  while (pos < n && buf[pos] != L'\0') {
-    size_t end = buf.find(L'\0', pos);
-    if (end == std::wstring::npos || end > n) end = n;
-    std::wstring line = buf.substr(pos, end - pos);
+  std::wstring name = base::wide(section), file = base::wide(path_);
+  auto lines = readList(
+      [&](wchar_t* buf, DWORD size) { return GetPrivateProfileSectionW(name.c_str(), buf, size, file.c_str()); });
+  for (const std::wstring& line : lines) {
     size_t eq = line.find(L'=');
-    if (eq != std::wstring::npos) {
+    if (eq != std::wstring::npos)
       pairs.emplace_back(base::trim(base::cp932(line.substr(0, eq))), base::cp932(line.substr(eq + 1)));
-    }
-    pos = end + 1;
   }
   return pairs;
+}
+
+std::vector<AlarmFile::Section> AlarmFile::readAll() const {
+  std::vector<Section> out;
+  if (!exists()) return out;
+  std::wstring file = base::wide(path_);
+  auto names =
+      readList([&](wchar_t* buf, DWORD size) { return GetPrivateProfileSectionNamesW(buf, size, file.c_str()); });
+  for (const std::wstring& w : names) {
+    std::string name = base::cp932(w);
+    // Sections of one name in other letter cases read as one.
+    if (std::any_of(out.begin(), out.end(), [&](const Section& s) { return base::equalsNoCase(s.name, name); }))
+      continue;
+    out.push_back({name, readSection(name)});
+  }
+  return out;
 }
 
 std::string AlarmFile::valueOf(const Pairs& section, const std::string& key, bool* found) {
@@ -69,29 +99,16 @@ std::string AlarmFile::valueOf(const Pairs& section, const std::string& key, boo
   return {};
 }
 
-void AlarmFile::writeSection(const std::string& section, const Pairs& pairs) const {
-  std::wstring block;
-  for (const auto& [k, v] : pairs) {
-    block += base::wide(k + "=" + flattenLineBreaks(v));
-    block += L'\0';
-  }
-  block += L'\0';
-  if (!WritePrivateProfileSectionW(base::wide(section).c_str(), block.c_str(), base::wide(path_).c_str()))
-    throw EAlarmWriteError("Cannot write to " + path_);
-}
-
 bool AlarmFile::hasSection(const std::string& section) const { return !readSection(section).empty(); }
 
 int AlarmFile::lastNumberedSection(int count) const {
   if (!exists()) return -1;
-  std::wstring buf(kBufferChars, L'\0');
-  DWORD n = GetPrivateProfileSectionNamesW(buf.data(), kBufferChars, base::wide(path_).c_str());
+  std::wstring file = base::wide(path_);
+  auto names =
+      readList([&](wchar_t* buf, DWORD size) { return GetPrivateProfileSectionNamesW(buf, size, file.c_str()); });
   int last = -1;
-  for (size_t pos = 0; pos < n && buf[pos] != L'\0';) {
-    size_t end = buf.find(L'\0', pos);
-    if (end == std::wstring::npos || end > n) end = n;
-    std::string name = base::cp932(buf.substr(pos, end - pos));
-    pos = end + 1;
+  for (const std::wstring& w : names) {
+    std::string name = base::cp932(w);
     // Only the names the items are written under: plain decimal numbers.
     long long i = 0;
     if (!base::parseInt(name, i) || i <= last || i >= count || std::to_string(i) != name) continue;
@@ -100,9 +117,92 @@ int AlarmFile::lastNumberedSection(int count) const {
   return last;
 }
 
+std::string AlarmFile::textOf(const std::vector<Section>& sections) {
+  std::string text;
+  for (const Section& s : sections) {
+    text += "[" + flattenLineBreaks(s.name) + "]\r\n";
+    for (const auto& [k, v] : s.pairs) text += flattenLineBreaks(k) + "=" + flattenLineBreaks(v) + "\r\n";
+  }
+  return text;
+}
+
+void AlarmFile::write(const std::string& section, const std::string& key, const std::string& value) const {
+  AlarmFileEdit edit(*this);
+  edit.write(section, key, value);
+  edit.commit();
+}
+
+void AlarmFile::writeSection(const std::string& section, const Pairs& pairs) const {
+  AlarmFileEdit edit(*this);
+  edit.writeSection(section, pairs);
+  edit.commit();
+}
+
 void AlarmFile::eraseSection(const std::string& section) const {
-  if (!WritePrivateProfileStringW(base::wide(section).c_str(), nullptr, nullptr, base::wide(path_).c_str()))
-    throw EAlarmWriteError("Cannot write to " + path_);
+  AlarmFileEdit edit(*this);
+  edit.eraseSection(section);
+  edit.commit();
+}
+
+AlarmFileEdit::AlarmFileEdit(const AlarmFile& file) : path_(file.path()), sections_(file.readAll()) {}
+
+AlarmFile::Section* AlarmFileEdit::find(const std::string& section) {
+  for (auto& s : sections_)
+    if (base::equalsNoCase(s.name, section)) return &s;
+  return nullptr;
+}
+
+const AlarmFile::Section* AlarmFileEdit::find(const std::string& section) const {
+  return const_cast<AlarmFileEdit*>(this)->find(section);
+}
+
+AlarmFile::Section& AlarmFileEdit::sectionFor(const std::string& section) {
+  if (AlarmFile::Section* s = find(section)) return *s;
+  sections_.push_back({section, {}});
+  return sections_.back();
+}
+
+void AlarmFileEdit::write(const std::string& section, const std::string& key, const std::string& value) {
+  AlarmFile::Pairs& pairs = sectionFor(section).pairs;
+  for (auto& [k, v] : pairs) {
+    if (base::equalsNoCase(k, key)) {
+      v = AlarmFile::flattenLineBreaks(value);
+      return;
+    }
+  }
+  pairs.emplace_back(key, AlarmFile::flattenLineBreaks(value));
+}
+
+void AlarmFileEdit::writeSection(const std::string& section, const AlarmFile::Pairs& pairs) {
+  sectionFor(section).pairs = pairs;
+}
+
+void AlarmFileEdit::eraseSection(const std::string& section) {
+  std::erase_if(sections_, [&](const AlarmFile::Section& s) { return base::equalsNoCase(s.name, section); });
+}
+
+void AlarmFileEdit::moveSection(const std::string& from, const std::string& to) {
+  if (base::equalsNoCase(from, to) || !find(from)) return;
+  eraseSection(to);
+  find(from)->name = to;
+}
+
+AlarmFile::Pairs AlarmFileEdit::section(const std::string& section) const {
+  const AlarmFile::Section* s = find(section);
+  return s ? s->pairs : AlarmFile::Pairs{};
+}
+
+void AlarmFileEdit::commit() const {
+  // Another program reading the file through the profile functions holds it open for a moment,
+  // and a file held open cannot be replaced: the move waits for it a little.
+  const std::string text = AlarmFile::textOf(sections_);
+  constexpr int kTries = 25;
+  for (int attempt = 1;; ++attempt) {
+    if (base::writeFileAtomic(path_, text)) return;
+    DWORD code = GetLastError();
+    if (attempt == kTries || (code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED)) refused(path_);
+    Sleep(20);
+  }
 }
 
 }  // namespace tockle

@@ -1,6 +1,8 @@
-// The alarm file "_alarm3": INI text in code page 932, one section per alarm, read and written key
-// by key through the system's profile functions on a full path. Section and key names match
-// without regard to case; a missing file reads as empty and the first write creates it.
+// The alarm file "_alarm3": INI text in code page 932, one section per alarm. It is read through
+// the system's profile functions on a full path; section and key names match without regard to
+// case and a missing file reads as empty. Every change is made to the whole file's text in memory
+// and the file is replaced in one step by a temporary file beside it, so a program ended in the
+// middle of a save leaves the old list or the new one, never a part of either.
 #pragma once
 
 #include <stdexcept>
@@ -22,23 +24,28 @@ class AlarmFile {
   const std::string& path() const { return path_; }
 
   using Pairs = std::vector<std::pair<std::string, std::string>>;
+  struct Section {
+    std::string name;
+    Pairs pairs;
+  };
 
   bool exists() const;
   // The value of a key; found tells whether the key is there. At most 2,047 bytes come back.
   std::string read(const std::string& section, const std::string& key, bool* found = nullptr) const;
-  // Writes one key; each CR, LF or CR LF of the value becomes a blank, so that a value can never
-  // split its section or add keys. Throws EAlarmWriteError when the system refuses.
-  void write(const std::string& section, const std::string& key, const std::string& value) const;
   // A section with no keys counts as missing.
   bool hasSection(const std::string& section) const;
   // The highest n below count whose section "n" is there; -1 when none is.
   int lastNumberedSection(int count) const;
   // Every key and value of a section, in file order, as stored (one call for a whole item).
   Pairs readSection(const std::string& section) const;
+  // Every section of the file in file order, keys and values as stored.
+  std::vector<Section> readAll() const;
   // A key's value in a section read whole, as read() gives it: the first key of that name in
   // any letter case, a pair of quotes around it removed, at most 2,047 bytes.
   static std::string valueOf(const Pairs& section, const std::string& key, bool* found = nullptr);
-  // Replaces a section with these keys and values, in their order.
+
+  // One change each, the file replaced in one step (see AlarmFileEdit).
+  void write(const std::string& section, const std::string& key, const std::string& value) const;
   void writeSection(const std::string& section, const Pairs& pairs) const;
   void eraseSection(const std::string& section) const;
 
@@ -46,9 +53,42 @@ class AlarmFile {
   static constexpr size_t kMaxValue = 2047;
   // value with every CR LF, lone CR and lone LF replaced by one blank.
   static std::string flattenLineBreaks(const std::string& value);
+  // The file's text for these sections: "[name]" lines and "key=value" lines, each ending in CR
+  // LF; line breaks inside a value become blanks, so no value can split its section or add keys.
+  static std::string textOf(const std::vector<Section>& sections);
 
  private:
   std::string path_;
+};
+
+// Changes to the alarm file gathered in memory, starting from what the file holds, and written
+// by commit() in one step. The rules are the profile functions': an existing key (any letter
+// case) is replaced in place, a new key goes to the end of its section, a new section to the end
+// of the file.
+class AlarmFileEdit {
+ public:
+  explicit AlarmFileEdit(const AlarmFile& file);
+
+  void write(const std::string& section, const std::string& key, const std::string& value);
+  // The section's keys replaced by these, in their order.
+  void writeSection(const std::string& section, const AlarmFile::Pairs& pairs);
+  void eraseSection(const std::string& section);
+  // The keys of section from become those of section to, at from's place; from is gone.
+  void moveSection(const std::string& from, const std::string& to);
+  // The section's keys as they stand in this edit (empty when missing).
+  AlarmFile::Pairs section(const std::string& section) const;
+  // Writes the whole text to a temporary file beside the file and moves it over the file; while
+  // another program holds the file open for a moment, it waits for it (half a second at most).
+  // Throws EAlarmWriteError (the old file untouched) when the system refuses.
+  void commit() const;
+
+ private:
+  AlarmFile::Section* find(const std::string& section);
+  const AlarmFile::Section* find(const std::string& section) const;
+  AlarmFile::Section& sectionFor(const std::string& section);
+
+  std::string path_;
+  std::vector<AlarmFile::Section> sections_;
 };
 
 }  // namespace tockle

@@ -42,7 +42,7 @@ bool readBool(const AlarmFile::Pairs& section, const char* key, bool def) {
   return def;
 }
 
-void writeBool(const AlarmFile& f, const std::string& section, const char* key, bool v) {
+void writeBool(AlarmFileEdit& f, const std::string& section, const char* key, bool v) {
   f.write(section, key, v ? "1" : "0");
 }
 
@@ -134,7 +134,7 @@ void TKzBasicAlarmItem::LoadBase(const AlarmFile& f) {
   for (int d = 0; d < 7; ++d) WeekDay[d] = readBool(sec, ("WeekDay" + std::to_string(d + 1)).c_str(), true);
 }
 
-void TKzBasicAlarmItem::SaveBase(const AlarmFile& f) {
+void TKzBasicAlarmItem::SaveBase(AlarmFileEdit& f) {
   std::string sec = Section();
   writeBool(f, sec, "Enabled", Enabled);
   f.write(sec, "StartTime", Kept.StartTime.empty() ? base::timeToStr(StartTime) : Kept.StartTime);
@@ -152,9 +152,15 @@ bool TKzBasicAlarmItem::LoadData() {
 }
 
 bool TKzBasicAlarmItem::SaveData() {
-  ApplySpanRule();
-  SaveBase(AlarmFile(FileName));
+  AlarmFileEdit edit{AlarmFile(FileName)};
+  SaveInto(edit);
+  edit.commit();
   return true;
+}
+
+void TKzBasicAlarmItem::SaveInto(AlarmFileEdit& edit) {
+  ApplySpanRule();
+  SaveBase(edit);
 }
 
 void TKzAlarmTockle::Assign(const TKzBasicAlarmItem& source) {
@@ -194,8 +200,7 @@ bool TKzAlarmTockle::LoadData() {
   return TKzBasicAlarmItem::LoadData();
 }
 
-bool TKzAlarmTockle::SaveData() {
-  AlarmFile f(FileName);
+void TKzAlarmTockle::SaveInto(AlarmFileEdit& f) {
   std::string sec = Section();
   // The texts in memory stay what the file holds.
   MessageString = AlarmFile::flattenLineBreaks(MessageString);
@@ -209,7 +214,7 @@ bool TKzAlarmTockle::SaveData() {
   f.write(sec, "ExecuteApps", ExecuteApps);
   writeBool(f, sec, "RingEveryHour", RingEveryHour);
   writeBool(f, sec, "ReCall", ReCall);
-  return TKzBasicAlarmItem::SaveData();
+  TKzBasicAlarmItem::SaveInto(f);
 }
 
 }  // namespace tockle

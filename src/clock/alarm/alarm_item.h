@@ -11,6 +11,7 @@
 namespace tockle {
 
 class AlarmFile;
+class AlarmFileEdit;
 
 // The error boxes of the alarm code (no owner window). Tests put a recorder here.
 extern std::function<void(const std::string& text, const std::string& caption)> AlarmErrorBox;
@@ -38,7 +39,10 @@ class TKzBasicAlarmItem {
   virtual void Assign(const TKzBasicAlarmItem& source);
   virtual bool IsRingTime(base::DateTime t) const;
   virtual bool LoadData();
+  // Writes the item's section; the file is replaced in one step.
   virtual bool SaveData();
+  // Writes the item's keys into an edit of the file (several items saved in one step).
+  virtual void SaveInto(AlarmFileEdit& edit);
 
   // Milliseconds of the time of day of t (0 .. 86,399,999).
   static long long msOfDay(base::DateTime t);
@@ -53,7 +57,7 @@ class TKzBasicAlarmItem {
 
  protected:
   void LoadBase(const AlarmFile& file);
-  void SaveBase(const AlarmFile& file);
+  void SaveBase(AlarmFileEdit& edit);
   // A window longer than half a day is reported and its end set to start + 7 min 12 s.
   void ApplySpanRule();
   std::string Section() const;
@@ -76,7 +80,7 @@ class TKzAlarmTockle : public TKzBasicAlarmItem {
   void Assign(const TKzBasicAlarmItem& source) override;
   bool IsRingTime(base::DateTime t) const override;
   bool LoadData() override;
-  bool SaveData() override;
+  void SaveInto(AlarmFileEdit& edit) override;
 };
 
 }  // namespace tockle

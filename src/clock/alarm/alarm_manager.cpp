@@ -20,6 +20,18 @@ bool sameAlarm(const TKzAlarmTockle& a, const TKzAlarmTockle& b) {
          a.ReCall == b.ReCall && a.RingEveryHour == b.RingEveryHour && a.WeekDay == b.WeekDay &&
          seconds(a.StartTime) == seconds(b.StartTime) && seconds(a.EndTime) == seconds(b.EndTime);
 }
+
+// Removes section n of count from the edit, moves the sections after it down by one and writes
+// the lower count; false when section n is missing.
+bool removeSection(AlarmFileEdit& edit, int n, int count) {
+  if (edit.section(std::to_string(n)).empty()) return false;
+  edit.eraseSection(std::to_string(n));
+  for (int k = n + 1; k < count; ++k) {
+    if (!edit.section(std::to_string(k)).empty()) edit.moveSection(std::to_string(k), std::to_string(k - 1));
+  }
+  edit.write(kInitial, kCount, std::to_string(count - 1));
+  return true;
+}
 }  // namespace
 
 TKzManagerTockle::TKzManagerTockle(std::string fileName) : TKzAlarmManager(std::move(fileName)) { Count = ReadCount(); }
@@ -71,16 +83,34 @@ void TKzManagerTockle::AllocItems(bool reset) {
   Count = static_cast<int>(Items.size());
 }
 
+void TKzManagerTockle::ReportUnreadableTimes() const {
+  std::string list;
+  for (const auto& item : Items) {
+    if (!item->Kept.any()) continue;
+    auto time = [](const std::string& kept, base::DateTime t) { return kept.empty() ? base::timeToStr(t) : kept; };
+    list += "\r\n  "_sj + std::to_string(item->Index + 1) + ": 開始 "_sj + time(item->Kept.StartTime, item->StartTime) +
+            " 終了 "_sj + time(item->Kept.EndTime, item->EndTime);
+    if (!item->MessageString.empty()) list += " \"" + base::cut(item->MessageString, 60) + "\"";
+  }
+  if (list.empty()) return;
+  AlarmErrorBox("次のアラームは開始時刻または終了時刻が読めないため鳴りません"_sj + list +
+                    "\r\n\r\n環境設定のアラームページで時刻を設定し直すと鳴るようになります"_sj,
+                "アラーム時刻の読み込みエラー"_sj);
+}
+
 void TKzManagerTockle::AddItem(const TKzAlarmTockle& source, std::optional<base::DateTime> previous) {
   auto item = std::make_unique<TKzAlarmTockle>(FileName);
   item->Assign(source);
   item->FileName = FileName;
   item->Previous = previous.value_or(Now() - 0.5);
   item->Index = Count;
-  SaveItem(*item);
+  // The new section and the new count in one step.
+  AlarmFileEdit edit{AlarmFile(FileName)};
+  item->SaveInto(edit);
+  edit.write(kInitial, kCount, std::to_string(Count + 1));
+  edit.commit();
   Items.push_back(std::move(item));
   Count = static_cast<int>(Items.size());
-  WriteCount(Count);
 }
 
 bool TKzManagerTockle::CheckAlarms(int& index) {
@@ -111,27 +141,29 @@ void TKzManagerTockle::SetItem(const TKzAlarmTockle& source) {
 
 bool TKzManagerTockle::DeleteItem(int n) {
   AlarmFile file(FileName);
-  if (n < 0 || n >= Count || !file.exists() || !file.hasSection(std::to_string(n))) return false;
-  file.eraseSection(std::to_string(n));
-  for (int k = n + 1; k < Count; ++k) {
-    std::string from = std::to_string(k);
-    auto pairs = file.readSection(from);
-    if (pairs.empty()) continue;
-    file.eraseSection(from);
-    file.writeSection(std::to_string(k - 1), pairs);
-  }
-  WriteCount(Count - 1);
+  if (n < 0 || n >= Count || !file.exists()) return false;
+  AlarmFileEdit edit(file);
+  if (!removeSection(edit, n, Count)) return false;
+  edit.commit();
   --Count;
   AllocItems(false);
   return true;
 }
 
 void TKzManagerTockle::DeleteReCallItems() {
-  // From the last item down: a deletion only moves the items above it, and each step lowers i,
-  // so this ends also when a deletion fails or the file has vanished.
-  for (int i = static_cast<int>(Items.size()) - 1; i >= 0; --i) {
-    if (i < static_cast<int>(Items.size()) && Items[i]->ReCall) DeleteItem(i);
+  // From the last item down: a deletion only moves the items above it. All deletions are made in
+  // memory and the file is rewritten once.
+  AlarmFile file(FileName);
+  if (!file.exists()) return;
+  AlarmFileEdit edit(file);
+  int count = Count;
+  for (int i = std::min(count, static_cast<int>(Items.size())) - 1; i >= 0; --i) {
+    if (Items[i]->ReCall && removeSection(edit, i, count)) --count;
   }
+  if (count == Count) return;
+  edit.commit();
+  Count = count;
+  AllocItems(false);
 }
 
 int TKzManagerTockle::FindItem(const TKzAlarmTockle& fired, int hint) const {
@@ -153,14 +185,18 @@ void TKzManagerTockle::ToListView(HWND list) {
 void TKzManagerTockle::FromListView(HWND list) {
   std::vector<AlarmRow> rows = readRows(list);
   Count = static_cast<int>(rows.size());
-  WriteCount(Count);
+  // The whole list is written in one step: a program ended meanwhile leaves the old list or the
+  // new one.
+  AlarmFileEdit edit{AlarmFile(FileName)};
+  edit.write(kInitial, kCount, std::to_string(Count));
   TKzAlarmTockle item(FileName);
   for (int i = 0; i < Count; ++i) {
     fromRow(rows[i], item);
     item.FileName = FileName;
     item.Index = i;
-    SaveItem(item);
+    item.SaveInto(edit);
   }
+  edit.commit();
   AllocItems(false);
 }
 

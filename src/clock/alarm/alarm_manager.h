@@ -60,6 +60,10 @@ class TKzManagerTockle : public TKzAlarmManager {
   // missing section before it gives a disabled item with the defaults.
   // With reset each item's last-rung time becomes now - half a day (in memory only).
   void AllocItems(bool reset);
+  // One error box naming every item whose start or end time could not be read (such an item keeps
+  // its texts and never rings until its times are set again on the alarm page); nothing when
+  // there is none. The owner calls it once per start.
+  void ReportUnreadableTimes() const;
   // Appends a copy of item as a new last section; it may ring from half a day after previous
   // (default: from now on).
   void AddItem(const TKzAlarmTockle& item, std::optional<base::DateTime> previous = std::nullopt);

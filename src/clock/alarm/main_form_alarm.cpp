@@ -5,6 +5,8 @@
 
 #include <mmsystem.h>
 
+#include "base/system_libraries.h"
+
 #include "base/text.h"
 #include "clock/alarm/alarm_firing.h"
 #include "clock/alarm/alarm_form.h"
@@ -40,15 +42,16 @@ int showAlarmWindow(AlarmNotice& notice) {
 
 void PlayAlarmSound(const std::string& path, UINT flags) {
   if (path.empty())
-    sndPlaySoundW(nullptr, flags);
+    LAZY(base::winmm(), sndPlaySoundW)(nullptr, flags);
   else
-    sndPlaySoundW(base::wide(path).c_str(), flags);
+    LAZY(base::winmm(), sndPlaySoundW)(base::wide(path).c_str(), flags);
 }
 
 void TfrmMain::CreateAlarmManager() {
   // Created paused: checks begin once the window is shown.
   AlarmManager = std::make_shared<TKzManagerTockle>(ProgramFolder + "_alarm3");
   AlarmManager->AllocItems(true);
+  AlarmManager->ReportUnreadableTimes();
 }
 
 void TfrmMain::AlarmAnimation(bool on) {

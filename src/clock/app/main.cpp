@@ -6,7 +6,6 @@
 
 #include "base/text.h"
 #include "clock/app/main_form.h"
-#include "shared/com_apartment.h"
 #include "ui/app.h"
 
 namespace {
@@ -25,8 +24,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     SetForegroundWindow(running);
     return 0;
   }
-  shared::ComApartment com;
-
   auto& app = ui::Application::instance();
   app.initialize(tockle::kAppTitle, true, L"Tockle");
   int rc = 0;

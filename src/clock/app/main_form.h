@@ -230,6 +230,8 @@ class TfrmMain : public ui::Form {
   void SetAlarmsActive(bool active);
   bool powerQuestionOpen_ = false;
   bool configOpen_ = false;
+  // The settings dialog is open to make a missing "_system3".
+  bool makingSystemMenu_ = false;
   std::optional<TTimeClock::FrameKey> lastFrame_;
 };
 

@@ -97,7 +97,8 @@ ClipboardText readClipboardText(HWND owner) {
 }
 
 namespace {
-void appendAndTrim(const std::string& path, const std::string& text, const TClipHistory& limits) {
+void appendAndTrim(const std::string& path, const std::string& text, const TClipHistory& limits,
+                   std::string& keptDamaged) {
   shared::TKzHistoryFile history(path);
   history.SetAppendMode(true);
   history.SetAddText(text);
@@ -108,15 +109,23 @@ void appendAndTrim(const std::string& path, const std::string& text, const TClip
     if (!(history.GetFirstDate() < base::now() - limits.DayLimit)) break;
     history.DeleteOldest(1);
   }
+  keptDamaged = history.KeptDamagedCopy;
 }
 }  // namespace
 
-bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits) {
+std::string damagedHistoryText(const std::string& copy) {
+  return "履歴ファイルが壊れていたので残しました -> "_sj + copy;
+}
+
+bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits,
+                    std::string* keptDamaged) {
   // The memo program opens the file only for a moment when it reads it.
   constexpr int kTries = 5;
   for (int attempt = 1;; ++attempt) {
     try {
-      appendAndTrim(path, text, limits);
+      std::string kept;
+      appendAndTrim(path, text, limits, kept);
+      if (keptDamaged) *keptDamaged = kept;
       return true;
     } catch (const shared::EFOpenError&) {
       if (attempt == kTries) return false;

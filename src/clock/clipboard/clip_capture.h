@@ -63,7 +63,11 @@ ClipboardText readClipboardText(HWND owner);
 // Appends text to the history file at path as its newest record (an equal older one goes), then
 // drops the oldest records beyond MaxCount and those older than DayLimit days. While another
 // program holds the file it tries a few times within a fraction of a second and then answers
-// false, the file as it was; other file errors are raised.
-bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits);
+// false, the file as it was; other file errors are raised. keptDamaged: the path of the copy kept
+// of a damaged history file before it was rewritten, when one was kept.
+bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits,
+                    std::string* keptDamaged = nullptr);
+// The status text that says a damaged history file was kept as copy.
+std::string damagedHistoryText(const std::string& copy);
 
 }  // namespace tockle

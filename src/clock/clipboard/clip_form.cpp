@@ -201,6 +201,7 @@ void TfrmClip::btnApplyClick() {
     return;
   }
   btnApply.setEnabled(false);
+  if (!file.KeptDamagedCopy.empty() && OnDamagedKept) OnDamagedKept(file.KeptDamagedCopy);
 }
 
 void TfrmClip::btnOkClick() {

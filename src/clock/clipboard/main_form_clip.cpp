@@ -18,6 +18,7 @@ void TfrmMain::OpenClipHistory() {
     Settings.HistoryHint = showAsHint;
     if (frmClip == f) frmClip = nullptr;
   };
+  form->OnDamagedKept = [this](const std::string& copy) { ShowClockMessage(true, false, damagedHistoryText(copy)); };
   // Replacing the last object frees it (its window is closed: no other is open).
   ClipForm = form;
   bool created = form->create();
@@ -52,7 +53,9 @@ ClipTake TfrmMain::TakeClipboard() {
   // 4.-6.
   if (!passesClipFilters(Settings.ClipHistory, text)) return ClipTake::Done;
   // 7.-9. While another program (the memo) holds the file this text is not recorded.
-  if (!recordClipText(ProgramFolder + "_history3", text, Settings.ClipHistory)) return ClipTake::Done;
+  std::string keptDamaged;
+  if (!recordClipText(ProgramFolder + "_history3", text, Settings.ClipHistory, &keptDamaged)) return ClipTake::Done;
+  if (!keptDamaged.empty()) ShowClockMessage(true, false, damagedHistoryText(keptDamaged));
   // 10.
   if ((window = openHistoryWindow(frmClip))) window->LoadHistory();
   return ClipTake::Done;

@@ -5,6 +5,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/text_lines.h"
+#include "clock/app/file_problem_text.h"
 
 namespace tockle {
 
@@ -55,9 +56,13 @@ std::optional<CommandList> readCommandList(const std::string& programFolder) {
   return parseCommandList(std::move(*lines));
 }
 
-std::string missingCommandListText() {
-  return "重要なコマンドファイル _command が見つかりません\r\n\r\nこのファイルがないと，Tockleは動作できません\r\n"
-         "もし，間違って消してしまった場合は，再度Tockleを入手して下さい"_sj;
+std::string commandListErrorText(base::FileProblem problem) {
+  if (problem == base::FileProblem::None) problem = base::FileProblem::Unreadable;  // vanished meanwhile
+  std::string text = "重要なコマンドファイル _command"_sj + fileProblemText(problem) +
+                     "\r\n\r\nこのファイルがないと，Tockleは動作できません\r\n"_sj;
+  if (problem == base::FileProblem::Missing)
+    return text + "もし，間違って消してしまった場合は，再度Tockleを入手して下さい"_sj;
+  return text + "このファイルを読み込めるようにしてから，Tockleを起動し直して下さい"_sj;
 }
 
 }  // namespace tockle

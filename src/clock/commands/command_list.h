@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/files.h"
+
 namespace tockle {
 
 struct CommandEntry {
@@ -38,6 +40,7 @@ CommandList parseCommandList(std::vector<std::string> lines);
 std::optional<CommandList> readCommandList(const std::string& programFolder);
 
 // The text of the box that tells the command list is missing (the program cannot go on).
-std::string missingCommandListText();
+// The text of the critical error box when "_command" cannot be read, saying why.
+std::string commandListErrorText(base::FileProblem problem);
 
 }  // namespace tockle

@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "base/text_lines.h"
 #include "clock/alarm/alarm_request.h"
+#include "clock/app/file_problem_text.h"
 #include "clock/app/main_form.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/hot_keys_file.h"
@@ -228,10 +229,22 @@ void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {
 
 void TfrmMain::LoadSystemMenu() {
   std::string file = ProgramFolder + "_system3";
-  if (!base::fileExists(file)) {
-    AskUser(handle(), "重要なファイル "_sj + file + " が見つかりません\r\n環境設定を開きます"_sj,
+  // The settings dialog makes a missing file. It cannot replace a folder or a file it cannot
+  // read, and its OK applies the settings again: only the box says what is wrong then. Nor is
+  // it opened again from the apply of the dialog it opened.
+  base::FileProblem problem = base::fileProblem(file);
+  if (problem != base::FileProblem::None && !makingSystemMenu_) {
+    bool missing = problem == base::FileProblem::Missing;
+    AskUser(handle(),
+            "重要なファイル "_sj + file + fileProblemText(problem) + (missing ? "\r\n環境設定を開きます"_sj : ""),
             "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
-    ExecuteCommand(cmdSettings);
+    if (missing) {
+      struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+      } reset{makingSystemMenu_ = true};
+      ExecuteCommand(cmdSettings);
+    }
   }
   ppmSystem.Items.clear();
   LoadToMenu(file, ppmSystem);

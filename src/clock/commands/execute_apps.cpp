@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/com.h"
 #include "base/text.h"
 #include "clock/app/main_form.h"
 
@@ -44,6 +45,7 @@ std::vector<AppStart> planAppStarts(std::string_view list, std::string_view para
 }
 
 void shellOpen(HWND owner, const std::string& file, const std::string& params, const std::string& folder) {
+  base::ensureCom();
   ShellExecuteW(owner, L"open", base::wide(file).c_str(), params.empty() ? nullptr : base::wide(params).c_str(),
                 folder.empty() ? nullptr : base::wide(folder).c_str(), SW_SHOW);
 }

@@ -74,7 +74,7 @@ std::string encodeIconCache(const std::vector<std::string>& images, int size) {
 }
 
 std::optional<std::vector<std::string>> decodeIconCache(std::string_view bytes, int size) {
-  if (bytes.size() < 4 || size <= 0) return std::nullopt;
+  if (bytes.size() < 4 || size <= 0 || size > kMaxCachedIconSize) return std::nullopt;
   const int32_t n = readAt<int32_t>(bytes, 0);
   if (n != bmp16Length(size) || (bytes.size() - 4) % static_cast<size_t>(n) != 0) return std::nullopt;
   std::vector<std::string> images;
@@ -89,7 +89,7 @@ std::optional<std::vector<std::string>> decodeIconCache(std::string_view bytes, 
 base::GdiBitmap bitmapFromBmp16(std::string_view image) {
   if (image.size() < kHeaders) return {};
   auto info = readAt<BITMAPINFOHEADER>(image, sizeof(BITMAPFILEHEADER));
-  if (info.biWidth <= 0 || info.biWidth > 1024 || !headersMatch(image, info.biWidth)) return {};
+  if (info.biWidth <= 0 || info.biWidth > kMaxCachedIconSize || !headersMatch(image, info.biWidth)) return {};
   BITMAPINFO bi{};
   bi.bmiHeader = info;
   HDC screen = GetDC(nullptr);

@@ -15,8 +15,10 @@ namespace tockle {
 
 // The bitmap as a BMP file image: 16 bits per pixel (5-5-5), bottom-up, rows padded to 4 bytes.
 std::string encodeBmp16(const ui::Bitmap& bitmap);
-// The length of such an image of size by size pixels.
+// The length of such an image of size by size pixels (sizes up to kMaxCachedIconSize).
 int bmp16Length(int size);
+// The largest image edge a cache holds; a cache for a larger size is never read.
+constexpr int kMaxCachedIconSize = 1024;
 
 // The cache file of the images (each from encodeBmp16 at this size); without images it holds only
 // the length an image of this size would have.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/files.h"
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "clock/launcher/access_keys.h"
 #include "clock/launcher/app_icon.h"
@@ -52,7 +53,7 @@ void TLaunchMenu::Build(shared::TKzRegEx& reg, const std::string& cacheFile, boo
   }
   notSet.Visible = false;
   // Without a size there is nothing to draw: such a menu has no images, as with icons off.
-  const bool icons = drawIcon && iconSize > 0;
+  const bool icons = drawIcon && iconSize > 0 && iconSize <= kMaxCachedIconSize;
   std::optional<std::vector<std::string>> cache;
   if (icons) {
     if (auto bytes = base::readFile(cacheFile)) cache = decodeIconCache(*bytes, iconSize);
@@ -169,8 +170,8 @@ bool TLaunchMenu::DrawItem(const DRAWITEMSTRUCT& dis) const {
   base::SelectGuard keep(source.get(), bitmaps_[e->ImageIndex].get());
   const int size = ImageSize;
   const int top = dis.rcItem.top + (dis.rcItem.bottom - dis.rcItem.top - size) / 2;
-  TransparentBlt(dis.hDC, dis.rcItem.left, top, size, size, source.get(), 0, 0, size, size,
-                 GetPixel(source.get(), 0, size - 1));
+  LAZY(base::msimg32(), TransparentBlt)
+  (dis.hDC, dis.rcItem.left, top, size, size, source.get(), 0, 0, size, size, GetPixel(source.get(), 0, size - 1));
   return true;
 }
 

@@ -23,6 +23,10 @@ struct TClipHistory {
   uint8_t ClearWhenExit = 0;  // 1: delete the history file at exit
 };
 
+// The launcher icon sizes the settings page offers, in pixels; a stored size outside them reads as
+// the default.
+constexpr int kMaxDrawIconSize = 50;
+
 struct TClockSettings {
   bool DrawIcon = true;
   int DrawIconSize = 16;

@@ -1,4 +1,5 @@
 // The settings dialog's command list: read once as the dialog opens, shared by its pages.
+#include "base/files.h"
 #include "base/text.h"
 #include "clock/settings/config_dialog.h"
 #include "ui/app.h"
@@ -18,7 +19,8 @@ bool TfrmConfig::LoadCommandList() {
 void TfrmConfig::CommandFileLost() {
   if (CommandFileMissing) return;
   CommandFileMissing = true;
-  AskUser(handle(), missingCommandListText(), "クリティカルエラー"_sj, MB_OK | MB_ICONERROR);
+  AskUser(handle(), commandListErrorText(base::fileProblem(ProgramFolder + "_command")), "クリティカルエラー"_sj,
+          MB_OK | MB_ICONERROR);
   ui::Application::instance().terminate();
 }
 

@@ -18,10 +18,13 @@ class TKzHistoryCombo : public ui::ComboBox {
   std::string Prefix;
   int SaveCount = 15;
 
-  // Limits the edit to this many bytes; stored entries longer than that are cut on a character
-  // boundary when loaded. 0: no limit of our own.
+  // Limits the edit to this many bytes of code page 932, as the files and the registry count
+  // them: typing or pasting past it keeps only what fits of the new text. Stored entries longer
+  // than that are cut on a character boundary when loaded. 0: no limit of our own.
   void SetLimit(int bytes);
   int Limit() const { return limit_; }
+
+  void command(WORD code) override;
 
   // Adds the stored entries (up to SaveCount, stopping at the first missing one, skipping empty
   // ones and those the list holds already). A missing key is left missing.
@@ -31,7 +34,12 @@ class TKzHistoryCombo : public ui::ComboBox {
   bool SaveHistory();
 
  private:
+  // Cuts what was just typed or pasted to what fits the byte limit.
+  void keepWithinLimit();
+
   int limit_ = 0;
+  // The text as it stood after the last edit (what an edit inserted is what differs from it).
+  std::wstring accepted_;
 };
 
 }  // namespace tockle

@@ -76,7 +76,9 @@ void writeColor(shared::TRegistry& r, const char* name, ui::Color c) { r.WriteIn
 
 void ReadClockSettings(TKzRegEx& r, TClockSettings& s, TComponentSettings& c) {
   read(r, "DrawIcon", s.DrawIcon);
-  read(r, "DrawIconSize", s.DrawIconSize);
+  int iconSize = s.DrawIconSize;
+  read(r, "DrawIconSize", iconSize);
+  if (iconSize >= 0 && iconSize <= kMaxDrawIconSize) s.DrawIconSize = iconSize;
   read(r, "DiableAccessKey", s.DiableAccessKey);
   read(r, "AlwaysOnTop", s.AlwaysOnTop);
   read(r, "InTray", s.InTray);

@@ -9,10 +9,14 @@
 #include <vector>
 
 #include "base/handles.h"
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "clock/timesync/ras_api.h"
 #include "clock/timesync/sntp_packet.h"
 #include "ui/msgbox.h"
+
+// Winsock is loaded with the first time synchronisation, not at start.
+#define WINSOCK(fn) LAZY(base::ws2_32(), fn)
 
 namespace tockle {
 
@@ -68,17 +72,17 @@ const char* socketErrorText(int code) {
 void startWinsock() {
   static const bool started = [] {
     WSADATA data;
-    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    return WINSOCK(WSAStartup)(MAKEWORD(2, 2), &data) == 0;
   }();
   if (!started) throwSocketError(WSASYSNOTREADY);
 }
 
 class UdpSocket {
  public:
-  UdpSocket() : s_(socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP)) {
-    if (s_ == INVALID_SOCKET) throwSocketError(WSAGetLastError());
+  UdpSocket() : s_(WINSOCK(socket)(AF_INET, SOCK_DGRAM, IPPROTO_UDP)) {
+    if (s_ == INVALID_SOCKET) throwSocketError(WINSOCK(WSAGetLastError)());
   }
-  ~UdpSocket() { closesocket(s_); }
+  ~UdpSocket() { WINSOCK(closesocket)(s_); }
   UdpSocket(const UdpSocket&) = delete;
   UdpSocket& operator=(const UdpSocket&) = delete;
   SOCKET get() const { return s_; }
@@ -94,11 +98,11 @@ sockaddr_in resolve(const std::string& host, unsigned short port) {
   hints.ai_socktype = SOCK_DGRAM;
   hints.ai_protocol = IPPROTO_UDP;
   addrinfoW* found = nullptr;
-  int rc = GetAddrInfoW(base::wide(host).c_str(), nullptr, &hints, &found);
+  int rc = WINSOCK(GetAddrInfoW)(base::wide(host).c_str(), nullptr, &hints, &found);
   if (rc != 0 || !found) throwSocketError(rc != 0 ? rc : WSAHOST_NOT_FOUND);
   sockaddr_in addr = *reinterpret_cast<const sockaddr_in*>(found->ai_addr);
-  FreeAddrInfoW(found);
-  addr.sin_port = htons(port);
+  WINSOCK(FreeAddrInfoW)(found);
+  addr.sin_port = WINSOCK(htons)(port);
   return addr;
 }
 
@@ -187,15 +191,15 @@ std::optional<TKzNetTime2::Result> TKzNetTime2::Query() {
   sockaddr_in server = resolve(Host, Port);
   UdpSocket sock;
   // A connected socket takes datagrams from the server's address only.
-  if (connect(sock.get(), reinterpret_cast<const sockaddr*>(&server), sizeof server) == SOCKET_ERROR) {
-    throwSocketError(WSAGetLastError());
+  if (WINSOCK(connect)(sock.get(), reinterpret_cast<const sockaddr*>(&server), sizeof server) == SOCKET_ERROR) {
+    throwSocketError(WINSOCK(WSAGetLastError)());
   }
   const int bias = sntp::currentBiasMinutes();
   const sntp::Timestamp sent = sntp::fromUtc(sntp::localToUtc(base::now(), bias));
   const auto request = sntp::makeRequest(sent);
-  if (send(sock.get(), reinterpret_cast<const char*>(request.data()), static_cast<int>(request.size()), 0) ==
+  if (WINSOCK(send)(sock.get(), reinterpret_cast<const char*>(request.data()), static_cast<int>(request.size()), 0) ==
       SOCKET_ERROR) {
-    throwSocketError(WSAGetLastError());
+    throwSocketError(WINSOCK(WSAGetLastError)());
   }
   // Replies with authentication data are longer than the bare message.
   char buffer[1024];
@@ -204,10 +208,10 @@ std::optional<TKzNetTime2::Result> TKzNetTime2::Query() {
     ULONGLONG now = GetTickCount64();
     if (now >= deadline) return std::nullopt;
     DWORD wait = static_cast<DWORD>(deadline - now);
-    setsockopt(sock.get(), SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&wait), sizeof wait);
-    int n = recv(sock.get(), buffer, sizeof buffer, 0);
+    WINSOCK(setsockopt)(sock.get(), SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&wait), sizeof wait);
+    int n = WINSOCK(recv)(sock.get(), buffer, sizeof buffer, 0);
     if (n == SOCKET_ERROR) {
-      int error = WSAGetLastError();
+      int error = WINSOCK(WSAGetLastError)();
       // A datagram larger than the buffer is no SNTP reply; a port reported unreachable by an
       // earlier datagram is no reason to stop waiting for the time-out either.
       if (error == WSAEMSGSIZE || error == WSAECONNRESET) continue;

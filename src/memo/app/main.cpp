@@ -5,7 +5,7 @@
 
 #include "base/text.h"
 #include "memo/app/main_form.h"
-#include "shared/com_apartment.h"
+#include "base/com.h"
 #include "ui/app.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     SetForegroundWindow(running);
     return 0;
   }
-  shared::ComApartment com;
+  base::ensureCom();
 
   auto& app = ui::Application::instance();
   app.initialize(memo::kAppTitle, false, L"Tavelo");

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "base/files.h"
@@ -304,6 +305,44 @@ TEST_F(HistoryFile, DamagedFilesKeepEverythingBeforeTheDamage) {
     put(intact, d.tail);
     EXPECT_TRUE(h.DeleteOldest(1000));
     EXPECT_EQ(bytes(), "");
+  }
+}
+
+// The first rewrite of a run over a damaged file keeps that file beside it, whichever operation
+// rewrites; later damage in the same run does not replace the copy, and an intact file gets none.
+TEST_F(HistoryFile, TheFirstRewriteOverADamagedFileKeepsItBeside) {
+  const std::vector<Rec> intact = {{45001.25, "a"}, {45002.5, "b"}};
+  const std::pair<const char*, std::function<void(TKzHistoryFile&)>> operations[] = {
+      {"append",
+       [](TKzHistoryFile& h) {
+         h.SetAppendMode(true);
+         h.SetAddText("c");
+         h.Save();
+       }},
+      {"rewrite", [](TKzHistoryFile& h) { h.SaveRecords({}); }},
+      {"remove", [](TKzHistoryFile& h) { h.RemoveText("a"); }},
+      {"delete oldest", [](TKzHistoryFile& h) { h.DeleteOldest(1); }},
+  };
+  for (const auto& [name, operation] : operations) {
+    SCOPED_TRACE(name);
+    test::TempFolder own;
+    path = own.file("_history3");
+    const std::string damaged = encode(intact) + damages()[0].tail + encode({{45003, "behind"}});
+    put(intact);
+    TKzHistoryFile first(path);
+    operation(first);
+    EXPECT_TRUE(first.KeptDamagedCopy.empty());
+    EXPECT_FALSE(base::fileExists(path + ".damaged"));
+    put(intact, damages()[0].tail + encode({{45003, "behind"}}));
+    TKzHistoryFile h(path);
+    operation(h);
+    EXPECT_EQ(h.KeptDamagedCopy, path + ".damaged");
+    EXPECT_EQ(base::readFile(path + ".damaged").value_or(""), damaged);
+    put(intact, damages()[2].tail);
+    TKzHistoryFile again(path);
+    operation(again);
+    EXPECT_TRUE(again.KeptDamagedCopy.empty());
+    EXPECT_EQ(base::readFile(path + ".damaged").value_or(""), damaged);
   }
 }
 

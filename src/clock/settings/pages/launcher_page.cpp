@@ -17,8 +17,6 @@ namespace tockle {
 
 namespace {
 
-constexpr int kMaxIconSize = 50;
-
 UINT trackMenu(HWND owner, HMENU menu, POINT at) {
   UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
                            nullptr);
@@ -107,7 +105,7 @@ void TLauncherPage::FormCreate() {
   lsvLaunch.SetTimerInterval(150);
   lsvLaunch.AcceptDnD = true;
   udIconSize.setBuddy(speIconSize.handle());
-  udIconSize.setRange(0, kMaxIconSize);
+  udIconSize.setRange(0, kMaxDrawIconSize);
   hints.add(btnRowCut.handle(), "区切り挿入 (Ins)"_sj);
   hints.add(btnLineCut.handle(), "行切り挿入"_sj);
   hints.add(edtAppPath.handle(), "アプリケーションのパス(複数指定時 ; で区切る)"_sj);
@@ -136,7 +134,7 @@ void TLauncherPage::LoadLaunchSettings() {
   SendMessageW(lsvLaunch.handle(), WM_SETREDRAW, TRUE, 0);
   const TClockSettings& s = Main().Settings;
   chkDrawIcon.setChecked(s.DrawIcon);
-  udIconSize.setPosition(std::clamp(s.DrawIconSize, 0, kMaxIconSize));
+  udIconSize.setPosition(std::clamp(s.DrawIconSize, 0, kMaxDrawIconSize));
   chkNotAllocAccessKey.setChecked(s.DiableAccessKey);
 }
 
@@ -164,7 +162,7 @@ bool TLauncherPage::SaveLaunchSettings() {
   }
   TClockSettings& s = Main().Settings;
   s.DrawIcon = chkDrawIcon.checked();
-  s.DrawIconSize = std::clamp(speIconSize.number(), 0, kMaxIconSize);
+  s.DrawIconSize = std::clamp(speIconSize.number(), 0, kMaxDrawIconSize);
   s.DiableAccessKey = chkNotAllocAccessKey.checked();
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
@@ -333,6 +334,24 @@ TEST(AlarmFileWrite, RefusedWriteRaisesAnErrorNamingTheFile) {
   } catch (const tockle::EAlarmWriteError& e) {
     EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
   }
+}
+
+// A reader holding the file for a moment (as another program's profile call does) delays the
+// replacement; it does not fail it.
+TEST(AlarmFileWrite, AReaderHoldingTheFileForAMomentOnlyDelaysTheWrite) {
+  test::TempFolder folder;
+  tockle::AlarmFile f(folder.file("_alarm3"));
+  f.write("Initial", "Count", "0");
+  HANDLE reader = CreateFileW(base::wide(f.path()).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  std::thread release([reader] {
+    Sleep(100);
+    CloseHandle(reader);
+  });
+  f.write("Initial", "Count", "1");
+  release.join();
+  EXPECT_EQ(f.read("Initial", "Count"), "1");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_list.h"
@@ -18,6 +20,7 @@ using alarm_test::alarm;
 using alarm_test::at;
 using alarm_test::tod;
 using tockle::AlarmFile;
+using tockle::AlarmFileEdit;
 using tockle::TKzAlarmTockle;
 using tockle::TKzManagerTockle;
 
@@ -235,6 +238,83 @@ HWND makeList() {
     SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
   }
   return list;
+}
+
+// A list of 150 with every other one a re-notification: the 75 others stay, in order, and
+// the file is rewritten once.
+TEST_F(AlarmManager, ClearingManyReCallItemsKeepsTheOthersInOrder) {
+  {
+    auto m = make();
+    AlarmFileEdit edit{AlarmFile(path())};
+    for (int i = 0; i < 150; ++i) {
+      TKzAlarmTockle a = alarm(std::to_string(i), tod(9, 0), tod(9, 7), i % 2 == 1);
+      a.FileName = path();
+      a.Index = i;
+      a.SaveInto(edit);
+    }
+    edit.write("Initial", "Count", "150");
+    edit.commit();
+  }
+  auto m = make();
+  ASSERT_EQ(m->Count, 150);
+  m->DeleteReCallItems();
+  std::vector<std::string> even;
+  for (int i = 0; i < 150; i += 2) even.push_back(std::to_string(i));
+  EXPECT_EQ(messages(*m), even);
+  EXPECT_EQ(messages(*make()), even);
+  EXPECT_FALSE(base::fileExists(path() + ".~tmp"));
+}
+
+// The list is written whole into a file beside and moved over the alarm file, never rewritten in
+// place: a second name of the old file still gives the whole old list, the path the whole new one.
+TEST_F(AlarmManager, SavingTheListReplacesTheFileInOneStep) {
+  auto m = make();
+  for (int i = 0; i < 15; ++i) m->AddItem(alarm("old" + std::to_string(i), tod(9, 0), tod(9, 7)));
+  std::string before = base::readFile(path()).value();
+  std::string oldName = folder.file("old_alarm3");
+  ASSERT_TRUE(CreateHardLinkW(base::wide(oldName).c_str(), base::wide(path()).c_str(), nullptr));
+  HWND list = makeList();
+  m->ToListView(list);
+  auto rows = tockle::readRows(list);
+  for (auto& r : rows) r.columns[3] = "new" + r.columns[3].substr(3);
+  std::reverse(rows.begin(), rows.end());
+  tockle::writeRows(list, rows);
+  m->FromListView(list);
+  DestroyWindow(list);
+
+  EXPECT_EQ(base::readFile(oldName).value(), before);
+  auto again = make();
+  ASSERT_EQ(again->Count, 15);
+  EXPECT_EQ(again->Items[0]->MessageString, "new14");
+  EXPECT_EQ(again->Items[14]->MessageString, "new0");
+  EXPECT_FALSE(base::fileExists(path() + ".~tmp"));
+}
+
+TEST_F(AlarmManager, UnreadableTimesAreReportedOnceNamingEachAlarm) {
+  {
+    auto m = make();
+    for (const char* name : {"ok", "bad start", "bad end", "bad both"}) m->AddItem(alarm(name, tod(9, 0), tod(9, 7)));
+  }
+  AlarmFileEdit edit{AlarmFile(path())};
+  edit.write("1", "StartTime", "nine");
+  edit.write("2", "EndTime", "later");
+  edit.write("3", "StartTime", "x");
+  edit.write("3", "EndTime", "y");
+  edit.commit();
+  auto m = make();
+  EXPECT_TRUE(boxes.texts.empty());
+  m->ReportUnreadableTimes();
+  ASSERT_EQ(boxes.texts.size(), 1u);
+  const std::string& text = boxes.texts[0];
+  EXPECT_EQ(text.find("\"ok\""), std::string::npos);
+  for (const char* shown : {"2: 開始 nine 終了 ", "\"bad start\"", "3: 開始 ", " 終了 later \"bad end\"",
+                            "4: 開始 x 終了 y \"bad both\"", "アラームページ"})
+    EXPECT_NE(text.find(base::fromUtf8(shown)), std::string::npos) << shown;
+  // The texts stay in the file.
+  EXPECT_EQ(AlarmFile(path()).read("1", "StartTime"), "nine");
+  boxes.texts.clear();
+  make()->AllocItems(false);
+  EXPECT_TRUE(boxes.texts.empty());
 }
 
 TEST_F(AlarmManager, ListViewTransferRoundTripsEveryField) {

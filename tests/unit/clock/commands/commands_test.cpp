@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/handles.h"
+#include "clock/settings/config_dialog.h"
 #include "support/e2e.h"
 #include "ui/form.h"
 #include "ui/modal_scope.h"
@@ -178,6 +180,52 @@ TEST_F(Commands, WithoutTheCommandListTheProgramEndsAfterOneBoxWithoutDialogOrFi
   EXPECT_TRUE(ui::Application::instance().terminated());
   EXPECT_FALSE(base::fileExists(folder.file("_system3")));
   EXPECT_FALSE(base::fileExists(folder.file("_hot3")));
+}
+
+// The box says why "_command" cannot be read: missing, a folder in its place, held by another
+// program.
+TEST_F(Commands, TheCommandListBoxSaysWhatIsWrongWithTheFile) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"missing", " が見つかりません"}, {"folder", " はファイルではありません"}, {"locked", " を読み込めません"}};
+  for (auto [kind, phrase] : cases) {
+    SCOPED_TRACE(kind);
+    ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
+    std::string path = folder.file("_command");
+    base::deleteFile(path);
+    RemoveDirectoryW(base::wide(path).c_str());
+    base::FileHandle lock;
+    if (std::string(kind) == "folder") CreateDirectoryW(base::wide(path).c_str(), nullptr);
+    if (std::string(kind) == "locked") {
+      writeFile("_command", "[System]\r\n");
+      lock.reset(CreateFileW(base::wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    }
+    tockle::TfrmConfig config(form);
+    std::string text;
+    config.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
+      text = t;
+      return IDOK;
+    };
+    EXPECT_FALSE(config.LoadCommandList());
+    EXPECT_EQ(text.rfind("重要なコマンドファイル _command"_sj + base::fromUtf8(phrase), 0), 0u) << text;
+  }
+}
+
+// A folder where "_system3" belongs: one box that says so, and no settings dialog (which could not
+// replace it, and whose OK would apply the settings again).
+TEST_F(Commands, AFolderInPlaceOfTheSystemMenuFileIsReportedWithoutOpeningTheSettings) {
+  base::deleteFile(folder.file("_system3"));
+  CreateDirectoryW(base::wide(folder.file("_system3")).c_str(), nullptr);
+  std::vector<std::string> texts;
+  form.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
+    texts.emplace_back(t);
+    return IDOK;
+  };
+  bool shown = false;
+  form.ShowConfig = [&](tockle::TfrmConfig&) { shown = true; };
+  form.ApplySettings(false);
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(texts, std::vector<std::string>{"重要なファイル "_sj + folder.file("_system3") +
+                                            " はファイルではありません(同じ名前のフォルダがあります)"_sj});
 }
 
 TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {

@@ -110,9 +110,11 @@ TEST_F(LaunchMenu, IconsAreDrawnOnceThenReadFromTheCacheWithTheSamePixels) {
   EXPECT_EQ(shown()[0], "&none (image)");
 }
 
-TEST_F(LaunchMenu, IconsOffOrSizeZeroShowNoImagesAndLeaveTheCacheAlone) {
+TEST_F(LaunchMenu, IconsOffOrSizeZeroOrHugeShowNoImagesAndLeaveTheCacheAlone) {
   item(0, "clock", base::programPath());
-  for (auto [size, icons] : {std::pair{16, false}, std::pair{0, true}}) {
+  // A size no cache image can have (its length would not fit the cache's length field) is never
+  // drawn nor read.
+  for (auto [size, icons] : {std::pair{16, false}, std::pair{0, true}, std::pair{40000, true}}) {
     build(size, icons);
     EXPECT_TRUE(menu.iglLaunch.empty());
     EXPECT_EQ(menu.Items[0].ImageIndex, -1);

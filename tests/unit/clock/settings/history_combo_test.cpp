@@ -81,3 +81,40 @@ TEST_F(HistoryCombo, ALoadStopsAtAGapAndTheCountSkipsEmptyAndCutsLongEntries) {
 }
 
 }  // namespace
+
+namespace {
+
+// Typing or pasting into a box limited to 10 bytes keeps what fits of the new text, counted in
+// code-page-932 bytes (a double-byte character counts two), wherever the caret stands.
+struct LimitCase {
+  const char* before;
+  int caret;
+  const char* typed;
+  const char* after;
+};
+
+class HistoryComboLimit : public HistoryCombo, public testing::WithParamInterface<LimitCase> {};
+
+TEST_P(HistoryComboLimit, KeepsWhatFitsOfTheNewText) {
+  const LimitCase& c = GetParam();
+  combo.SetLimit(10);
+  HWND edit = FindWindowExW(combo.handle(), nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(edit);
+  auto type = [&](const char* text) {
+    std::wstring w = base::wide(base::fromUtf8(text));
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(w.c_str()));
+  };
+  type(c.before);
+  SendMessageW(edit, EM_SETSEL, c.caret, c.caret);
+  type(c.typed);
+  EXPECT_EQ(combo.text(), base::fromUtf8(c.after));
+  EXPECT_LE(combo.text().size(), 10u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HistoryComboLimit,
+    testing::Values(LimitCase{"", 0, "あいうえおか", "あいうえお"}, LimitCase{"abcdefgh", 8, "あい", "abcdefghあ"},
+                    LimitCase{"abcdefghi", 0, "あ", "abcdefghi"}, LimitCase{"abcdefgh", 4, "xyz", "abcdxyefgh"},
+                    LimitCase{"abcd", 2, "漢字かな", "ab漢字かcd"}, LimitCase{"", 0, "0123456789", "0123456789"}));
+
+}  // namespace

@@ -192,6 +192,18 @@ TEST_F(SettingsStore, AValueOfTheWrongTypeSpoilsOnlyItself) {
   }
 }
 
+// An icon size the launcher page does not offer reads as a bad value does: the default.
+TEST_F(SettingsStore, IconSizesOutsideThePageReadAsTheDefault) {
+  const std::pair<int, int> cases[] = {{0, 0}, {24, 24}, {50, 50}, {51, 16}, {-1, 16}, {3000, 16}, {40000, 16}};
+  for (auto [stored, read] : cases) {
+    reg.WriteInteger("DrawIconSize", stored);
+    TClockSettings s;
+    TComponentSettings c;
+    ReadClockSettings(reg, s, c);
+    EXPECT_EQ(s.DrawIconSize, read) << stored;
+  }
+}
+
 TEST_F(SettingsStore, OneByteValuesOfAnotherSizeKeepTheirDefault) {
   const BYTE two[2] = {2, 2};
   reg.WriteBinaryData("ClockType", two, 2);

@@ -1,0 +1,36 @@
+// A system DLL that only a rare action needs (a sound, a time synchronisation, a file chooser, a
+// shell object), loaded at the first call of one of its functions and kept until the program ends:
+// an idle program so does not hold it, nor the DLLs it brings along.
+#pragma once
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace base {
+
+class LazyLibrary {
+ public:
+  explicit LazyLibrary(const wchar_t* name) : name_(name) {}
+  LazyLibrary(const LazyLibrary&) = delete;
+  LazyLibrary& operator=(const LazyLibrary&) = delete;
+
+  // The function of the DLL with this name and type (decltype of its declaration); raises
+  // std::runtime_error when the DLL or the function is missing.
+  template <typename F>
+  F* function(const char* name) {
+    return reinterpret_cast<F*>(address(name));
+  }
+
+ private:
+  FARPROC address(const char* name);
+
+  const wchar_t* name_;
+  HMODULE module_ = nullptr;
+};
+
+}  // namespace base
+
+// The function fn of a LazyLibrary, with the type of its declaration: LAZY(winmm, sndPlaySoundW)(...).
+#define LAZY(library, fn) (library).function<decltype(::fn)>(#fn)

@@ -1,0 +1,15 @@
+// The system DLLs the programs load only when a rare action needs them (see LazyLibrary).
+#pragma once
+
+#include "base/lazy_library.h"
+
+namespace base {
+
+LazyLibrary& ole32();     // COM: shell link objects, the folder chooser's memory
+LazyLibrary& comdlg32();  // the file, font and colour choosers
+LazyLibrary& winmm();     // alarm sounds
+LazyLibrary& ws2_32();    // time synchronisation
+LazyLibrary& version();   // version information (about box, update-checker registration)
+LazyLibrary& msimg32();   // transparent drawing of launcher icons
+
+}  // namespace base
