@@ -36,7 +36,7 @@ class SystemDialogs : public CommonDialogs {
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     bi.lpfn = preselect;
     bi.lParam = reinterpret_cast<LPARAM>(start.empty() ? nullptr : start.c_str());
-    ModalScope scope(owner);
+    auto scope = ModalScope::aroundSystemBox(owner);
     base::ensureCom();
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&bi);
     if (!chosen) return false;
@@ -65,7 +65,7 @@ class SystemDialogs : public CommonDialogs {
     cf.lpLogFont = &lf;
     cf.Flags = flags | CF_INITTOLOGFONTSTRUCT;
     cf.rgbColors = toRgb(font.color());
-    ModalScope scope(owner);
+    auto scope = ModalScope::aroundSystemBox(owner);
     if (!LAZY(base::comdlg32(), ChooseFontW)(&cf)) return false;
     font.setName(base::cp932(lf.lfFaceName));
     font.setSize(cf.iPointSize / 10);
@@ -85,7 +85,7 @@ class SystemDialogs : public CommonDialogs {
     cc.rgbResult = toRgb(color);
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT;
-    ModalScope scope(owner);
+    auto scope = ModalScope::aroundSystemBox(owner);
     if (!LAZY(base::comdlg32(), ChooseColorW)(&cc)) return false;
     color = cc.rgbResult;
     return true;
@@ -116,7 +116,7 @@ class SystemDialogs : public CommonDialogs {
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | args.flags;
-    ModalScope scope(owner);
+    auto scope = ModalScope::aroundSystemBox(owner);
     if (!(save ? LAZY(base::comdlg32(), GetSaveFileNameW)(&ofn) : LAZY(base::comdlg32(), GetOpenFileNameW)(&ofn)))
       return false;
     args.filterIndex = static_cast<int>(ofn.nFilterIndex);

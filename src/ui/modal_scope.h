@@ -15,6 +15,9 @@ class ModalScope {
   // Disables the owner (when given) and every visible, enabled top-level window of this thread
   // but the modal window itself.
   explicit ModalScope(HWND owner, HWND modal = nullptr);
+  // Around a box or common dialog of the system, which disables its owner itself and enables it
+  // again before it goes, so that the owner is activated afterwards: the owner is left to it.
+  static ModalScope aroundSystemBox(HWND owner) { return ModalScope(nullptr, owner); }
   // Enables again what it disabled.
   ~ModalScope();
   ModalScope(const ModalScope&) = delete;

@@ -9,7 +9,7 @@
 namespace ui {
 
 int messageBox(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
-  ModalScope scope(owner);
+  auto scope = ModalScope::aroundSystemBox(owner);
   return MessageBoxW(owner, base::wide(text).c_str(), base::wide(caption).c_str(), flags);
 }
 

@@ -144,7 +144,11 @@ void AlarmFile::eraseSection(const std::string& section) const {
   edit.commit();
 }
 
-AlarmFileEdit::AlarmFileEdit(const AlarmFile& file) : path_(file.path()), sections_(file.readAll()) {}
+AlarmFileEdit::AlarmFileEdit(const AlarmFile& file) : path_(file.path()), sections_(file.readAll()) {
+  // A file that is there but cannot be read reads as empty; the edit would then replace every
+  // other alarm with nothing.
+  if (file.exists() && !base::readFile(path_)) refused(path_);
+}
 
 AlarmFile::Section* AlarmFileEdit::find(const std::string& section) {
   for (auto& s : sections_)

@@ -67,6 +67,7 @@ class AlarmFile {
 // of the file.
 class AlarmFileEdit {
  public:
+  // Throws EAlarmWriteError when the file is there but cannot be read.
   explicit AlarmFileEdit(const AlarmFile& file);
 
   void write(const std::string& section, const std::string& key, const std::string& value);

@@ -118,24 +118,26 @@ INSTANTIATE_TEST_SUITE_P(Ways, DialogCancel,
 // Every modal window disables the program's other visible windows, whoever owns it.
 struct ModalWindow {
   const char* name;
-  void (*show)();  // returns once the window was closed from inside
+  void (*show)(HWND other);  // returns once the window was closed from inside
+  bool ownedByOther;         // then the other window is active again afterwards
 };
 
-void showOwnerlessDialog() {
+void showOwnerlessDialog(HWND) {
   TestDialog dlg(nullptr);
   ui::Timer driver(150, true);
   driver.onTimer = [&] { dlg.close(IDOK); };
   dlg.showModal();
 }
 
-void showMessageBox() {
+void showMessageBoxOwnedBy(HWND owner) {
   ui::Timer driver(150, true);
   driver.onTimer = [] {
     HWND box = FindWindowW(L"#32770", L"箱");
     if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
   };
-  ui::messageBox(nullptr, "本文"_sj, "箱"_sj, MB_OK);
+  ui::messageBox(owner, "本文"_sj, "箱"_sj, MB_OK);
 }
+void showMessageBox(HWND) { showMessageBoxOwnedBy(nullptr); }
 
 class ModalWindows : public testing::TestWithParam<ModalWindow> {};
 
@@ -144,22 +146,26 @@ TEST_P(ModalWindows, DisableTheOtherWindowsWhileOpen) {
   ui::Form other;
   ASSERT_TRUE(other.create({}));
   other.show();
+  SetActiveWindow(other.handle());
   bool disabledMeanwhile = false, modalMeanwhile = false;
   ui::Timer watch(20, true);
   watch.onTimer = [&] {
     disabledMeanwhile = disabledMeanwhile || !IsWindowEnabled(other.handle());
     modalMeanwhile = modalMeanwhile || ui::modalOpen();
   };
-  GetParam().show();
+  GetParam().show(other.handle());
   EXPECT_TRUE(disabledMeanwhile);
   EXPECT_TRUE(modalMeanwhile);
   EXPECT_TRUE(IsWindowEnabled(other.handle()));
   EXPECT_FALSE(ui::modalOpen());
+  // The owner takes the activation back, not some other program's window.
+  if (GetParam().ownedByOther) EXPECT_EQ(GetActiveWindow(), other.handle());
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ModalWindows,
-                         testing::Values(ModalWindow{"OwnerlessDialog", showOwnerlessDialog},
-                                         ModalWindow{"MessageBox", showMessageBox}),
+                         testing::Values(ModalWindow{"OwnerlessDialog", showOwnerlessDialog, false},
+                                         ModalWindow{"MessageBox", showMessageBox, false},
+                                         ModalWindow{"OwnedMessageBox", showMessageBoxOwnedBy, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Dialog, ModelessDialogClosesItself) {

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <thread>
 
+#include "base/files.h"
+#include "base/handles.h"
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
 #include "support/temp_folder.h"
@@ -352,6 +354,20 @@ TEST(AlarmFileWrite, AReaderHoldingTheFileForAMomentOnlyDelaysTheWrite) {
   f.write("Initial", "Count", "1");
   release.join();
   EXPECT_EQ(f.read("Initial", "Count"), "1");
+}
+
+TEST(AlarmFileWrite, AFileThatCannotBeReadIsNeverReplacedByAnEdit) {
+  test::TempFolder folder;
+  tockle::AlarmFile f(folder.file("_alarm3"));
+  f.write("0", "MessageString", "kept");
+  std::string before = base::readFile(f.path()).value();
+  {
+    base::FileHandle locked(
+        CreateFileW(base::wide(f.path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(locked);
+    EXPECT_THROW(f.write("Initial", "Count", "1"), tockle::EAlarmWriteError);
+  }
+  EXPECT_EQ(base::readFile(f.path()).value(), before);
 }
 
 }  // namespace
