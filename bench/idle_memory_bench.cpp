@@ -1,6 +1,6 @@
 // Idle resident memory of the clock beside a bare Win32 window that draws the same clock: both run
 // from fresh folders with default settings, are left idle, and then their working sets (Wine reports
-// the process's resident memory) and private bytes are read. Prints the figures and the ratio (the
+// the process's resident memory) are read. Prints the figures and the ratio (the
 // clock aims at no more than 1.25 times the bare window's resident memory).
 #include <windows.h>
 

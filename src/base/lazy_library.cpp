@@ -5,12 +5,16 @@
 namespace base {
 
 FARPROC LazyLibrary::address(const char* name) {
-  // From the system folder only: never a DLL of that name lying beside the program. Systems that
-  // do not know the flag refuse it; they get the plain search.
-  if (!module_) module_ = LoadLibraryExW(name_, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (!module_ && GetLastError() == ERROR_INVALID_PARAMETER) module_ = LoadLibraryW(name_);
+  // From the system folder only, by its full path (every system knows that): never a DLL of that
+  // name lying beside the program.
+  if (!module_) {
+    wchar_t folder[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) module_ = LoadLibraryW((std::wstring(folder, n) + L"\\" + name_).c_str());
+  }
   FARPROC f = module_ ? GetProcAddress(module_, name) : nullptr;
-  if (!f) throw std::runtime_error(cp932(name_) + ": " + name + " not found");
+  // The user sees this text in the error box.
+  if (!f) throw std::runtime_error("システムのライブラリ "_sj + cp932(name_) + " に "_sj + name + " がありません"_sj);
   return f;
 }
 

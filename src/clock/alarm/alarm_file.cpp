@@ -132,12 +132,6 @@ void AlarmFile::write(const std::string& section, const std::string& key, const 
   edit.commit();
 }
 
-void AlarmFile::writeSection(const std::string& section, const Pairs& pairs) const {
-  AlarmFileEdit edit(*this);
-  edit.writeSection(section, pairs);
-  edit.commit();
-}
-
 void AlarmFile::eraseSection(const std::string& section) const {
   AlarmFileEdit edit(*this);
   edit.eraseSection(section);

@@ -46,7 +46,6 @@ class AlarmFile {
 
   // One change each, the file replaced in one step (see AlarmFileEdit).
   void write(const std::string& section, const std::string& key, const std::string& value) const;
-  void writeSection(const std::string& section, const Pairs& pairs) const;
   void eraseSection(const std::string& section) const;
 
   // The longest value a read gives back, in bytes.

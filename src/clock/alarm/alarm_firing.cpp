@@ -110,6 +110,11 @@ TKzAlarmTockle MakeReNotification(const TKzAlarmTockle& fired, int minutes, base
   } else {
     item.EndTime = start + TKzBasicAlarmItem::windowLength(fired.StartTime, fired.EndTime) / 86400000.0;
   }
+  // A start of the program forgets when an item last rang: a window wrapped round midnight far
+  // enough to hold the time the copy is made would ring it at the next start, before its time.
+  const double dayPart = delay - std::floor(delay), longest = 1.0 - dayPart - 1.0 / 86400;
+  if (dayPart > 0 && longest > 0 && TKzBasicAlarmItem::windowLength(start, item.EndTime) / 86400000.0 > longest)
+    item.EndTime = start + longest;
   item.StartTime = start;
   item.ReCall = true;
   // It rings once, at now + m: never in an hour's minute nor on a day the fired alarm skips, and

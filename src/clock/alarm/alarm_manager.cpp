@@ -51,8 +51,6 @@ int TKzManagerTockle::ReadCount() const {
   return n > INT_MAX ? INT_MAX : static_cast<int>(n);
 }
 
-void TKzManagerTockle::WriteCount(int n) { AlarmFile(FileName).write(kInitial, kCount, std::to_string(n)); }
-
 bool TKzManagerTockle::LoadItem(TKzAlarmTockle& item) { return item.LoadData(); }
 
 void TKzManagerTockle::SaveItem(TKzAlarmTockle& item) { item.SaveData(); }

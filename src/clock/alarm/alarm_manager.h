@@ -53,7 +53,6 @@ class TKzManagerTockle : public TKzAlarmManager {
   std::function<base::DateTime()> Now = [] { return base::now(); };
 
   int ReadCount() const;
-  void WriteCount(int n);
   bool LoadItem(TKzAlarmTockle& item);
   void SaveItem(TKzAlarmTockle& item);
   // Rebuilds the items from the file: at most Count of them, ending at the last section there; a

@@ -26,22 +26,26 @@ std::string historyWindowTitle() { return "クリップボード履歴 - Tockle 
 
 HWND findWindowTitled(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 
-bool waitsForModalWindow(int command, int timeRemain) {
+// What a modal window of the clock stands in front of: anything that opens a window or a box of the
+// clock, ends the program, or acts on the system while the user still has the modal window open
+// (a power command acting at once would drop a settings dialog's edits without a word).
+bool waitsForModalWindow(int command) {
   switch (command) {
     case cmdNewAlarm:
     case cmdAlarms:
+    case cmdHistory:
+    case cmdSynchronize:
     case cmdSettings:
     case cmdSizeWindow:
     case cmdAbout:
     case cmdExit:
     case cmdLauncherMenu:
     case cmdSystemMenu:
-      return true;
     case cmdShutdown:
     case cmdReboot:
     case cmdSuspend:
     case cmdHibernate:
-      return timeRemain >= 0;
+      return true;
     default:
       return false;
   }
@@ -50,7 +54,7 @@ bool waitsForModalWindow(int command, int timeRemain) {
 void TfrmMain::ExecuteCommand(int command) {
   // The clock window is disabled under a modal window; what still arrives (hot keys, the tray
   // icon) opens no second one over it and does not end the program under it.
-  if (ui::modalOpen() && waitsForModalWindow(command, Settings.TimeRemain)) return;
+  if (ui::modalOpen() && waitsForModalWindow(command)) return;
   switch (command) {
     case cmdMemo:
       ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder);
@@ -239,10 +243,13 @@ void TfrmMain::LoadSystemMenu() {
             "重要なファイル "_sj + file + fileProblemText(problem) + (missing ? "\r\n環境設定を開きます"_sj : ""),
             "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
     if (missing) {
+      // The settings dialog opened here applies its result by reading the menu again; that
+      // reading must not open it once more.
+      makingSystemMenu_ = true;
       struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
-      } reset{makingSystemMenu_ = true};
+      } reset{makingSystemMenu_};
       ExecuteCommand(cmdSettings);
     }
   }

@@ -211,6 +211,9 @@ TEST_P(ReNotification, RingsOnceAtTheTimeAskedFor) {
   run();
   ASSERT_EQ(shown.size(), 1u) << "the re-notification rang in the tick that made it";
   ASSERT_EQ(manager->Count, 2);
+  // Nor at a start of the program before its time, which forgets when it last rang.
+  const TKzAlarmTockle& copy = *manager->Items[1];
+  EXPECT_FALSE(tockle::TKzBasicAlarmItem::inWindow(copy.StartTime, copy.EndTime, c.answered));
   windowResult = IDOK;
   const double second = 1.0 / 86400, due = c.answered + c.minutes / 1440.0;
   EXPECT_EQ(ringsAt(c.answered + second), 0);

@@ -280,7 +280,7 @@ TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
   bool opened = false;
   form.ShowConfig = [&](tockle::TfrmConfig&) { opened = true; };
   form.Settings.MouseOperation1 = 1;
-  form.Settings.TimeRemain = 0;  // a power command asks first
+  form.Settings.TimeRemain = -1;  // a power command would act at once
   {
     ui::ModalScope modal(nullptr);
     EXPECT_FALSE(IsWindowEnabled(form.handle()));
