@@ -4,15 +4,14 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "base/text.h"
+#include "support/error_box_recorder.h"
 #include "ui/app.h"
 #include "ui/dialog.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
-#include "ui/msgbox.h"
 #include "ui/track_bar.h"
 
 namespace {
@@ -93,11 +92,7 @@ TEST(HostRouting, AThrowingHandlerLeavesNeitherTheWindowNorTheDialogProcedure) {
   TemplateDialog dlg;
   ASSERT_TRUE(dlg.create());
   int after = 0;
-  std::vector<std::string> boxes;
-  auto saved = ui::errorBox;
-  ui::errorBox = [&](std::string_view text, std::string_view caption) {
-    boxes.push_back(std::string(caption) + "|" + std::string(text));
-  };
+  test::ErrorBoxRecorder boxes;
   form.btnGo.onClick = [] { throw std::runtime_error("form handler"); };
   dlg.btnOk.onClick = [] { throw 42; };
   SendMessageW(form.btnGo.handle(), BM_CLICK, 0, 0);
@@ -106,26 +101,21 @@ TEST(HostRouting, AThrowingHandlerLeavesNeitherTheWindowNorTheDialogProcedure) {
   dlg.btnOk.onClick = [&] { ++after; };
   SendMessageW(form.btnGo.handle(), BM_CLICK, 0, 0);
   SendMessageW(dlg.btnOk.handle(), BM_CLICK, 0, 0);
-  ui::errorBox = saved;
   EXPECT_EQ(after, 2);
   // Each exception was shown in the application's error box.
-  const std::string title = ui::Application::instance().title() + "|";
-  EXPECT_EQ(boxes, (std::vector<std::string>{title + "form handler", title + "予期しないエラーが発生しました"_sj}));
+  EXPECT_EQ(boxes.texts, (std::vector<std::string>{"form handler", "予期しないエラーが発生しました"_sj}));
+  const std::string title = ui::Application::instance().title();
+  EXPECT_EQ(boxes.captions, (std::vector<std::string>{title, title}));
 }
 
 TEST(ErrorBox, ShowsOneBoxAtATimeAndNoRepeatOfTheSameText) {
   initApp();
-  std::vector<std::string> boxes;
-  auto saved = ui::errorBox;
-  ui::errorBox = [&](std::string_view text, std::string_view) {
-    boxes.emplace_back(text);
-    // Timers keep running under the box: their errors wait for no second box.
-    ui::guarded([] { throw std::runtime_error("under the box"); });
-  };
+  test::ErrorBoxRecorder boxes;
+  // Timers keep running under the box: their errors wait for no second box.
+  boxes.whileShown = [] { ui::guarded([] { throw std::runtime_error("under the box"); }); };
   for (const char* text : {"first", "first", "second", "first"})
     ui::guarded([text] { throw std::runtime_error(text); });
-  ui::errorBox = saved;
-  EXPECT_EQ(boxes, (std::vector<std::string>{"first", "second", "first"}));
+  EXPECT_EQ(boxes.texts, (std::vector<std::string>{"first", "second", "first"}));
 }
 
 }  // namespace

@@ -240,8 +240,7 @@ HWND makeList() {
   return list;
 }
 
-// A list of 150 with every other one a re-notification: the 75 others stay, in order, and
-// the file is rewritten once.
+// A list of 150 with every other one a re-notification: the 75 others stay, in order.
 TEST_F(AlarmManager, ClearingManyReCallItemsKeepsTheOthersInOrder) {
   {
     auto m = make();

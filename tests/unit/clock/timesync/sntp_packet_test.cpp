@@ -95,12 +95,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SntpReplyTimes,
                                            ReplyTimes{"ServerSlowerThanOurCoarseClock", 0.010, 0.012, 0.001, true},
                                            ReplyTimes{"ZeroReceive", 0, 150.0, 0.04, false},
                                            ReplyTimes{"TransmitBeforeReceive", 150.0, 149.0, 0.04, false},
-                                           ReplyTimes{"TransmitAYearBeforeReceive", 150.0 + kYear, 150.0, 0.04, false},
                                            ReplyTimes{"ReceiveAYearAhead", 150.0 + kYear, 150.0 + kYear, 0.04, true},
                                            ReplyTimes{"ReceiveAYearBeforeTransmit", 150.0 - kYear, 150.0, 0.04, false},
                                            // Ahead by the offset, yet received before it was sent: the sign disagrees.
-                                           ReplyTimes{"AheadButReceivedBeforeSent", -5.0, 20.0, 0.04, false},
-                                           ReplyTimes{"BehindButSentAfterArrival", -20.0, 5.0, 0.04, false}),
+                                           ReplyTimes{"AheadButReceivedBeforeSent", -5.0, 20.0, 0.04, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SntpZoneBias, LocalAndUtcDifferByTheBias) {

@@ -11,11 +11,11 @@ namespace {
 // Seconds from 1601-01-01 (FILETIME) to 1900-01-01 (NTP).
 constexpr uint64_t kNtpFromFileTime = 9435484800ull;
 
-uint64_t trueNtpNow(long long offsetMs) {
+uint64_t trueNtpNow(int offsetMs) {
   FILETIME ft;
   GetSystemTimeAsFileTime(&ft);
   uint64_t ticks = (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-  long long units = static_cast<long long>(ticks) + offsetMs * 10000;
+  long long units = static_cast<long long>(ticks) + static_cast<long long>(offsetMs) * 10000;
   uint64_t seconds = static_cast<uint64_t>(units) / 10000000ull - kNtpFromFileTime;
   uint64_t rest = static_cast<uint64_t>(units) % 10000000ull;
   return ((seconds & 0xFFFFFFFFull) << 32) | ((rest << 32) / 10000000ull);
@@ -38,8 +38,7 @@ Datagram serverReply(const Datagram& request, const ServerReply& how) {
     for (size_t i = 0; i < 8; ++i) d[24 + i] = request[40 + i];
   }
   if (!how.echoOriginate) d[31] ^= 0x01;
-  const long long shift = how.receiveShiftMs / 1000 * (1LL << 32) + how.receiveShiftMs % 1000 * (1LL << 32) / 1000;
-  put(d, 32, how.zeroReceive ? 0 : now + static_cast<uint64_t>(shift));
+  put(d, 32, how.zeroReceive ? 0 : now);
   put(d, 40, how.zeroTransmit ? 0 : now);
   d.resize(how.size);
   return d;

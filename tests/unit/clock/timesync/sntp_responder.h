@@ -23,7 +23,6 @@ struct ServerReply {
   bool echoOriginate = true;  // false: the originate time stamp does not match the request
   bool zeroTransmit = false;
   bool zeroReceive = false;
-  long long receiveShiftMs = 0;  // the receive time stamp this far from the transmit time stamp
   size_t size = 48;
 };
 
