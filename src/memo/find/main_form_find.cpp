@@ -41,6 +41,7 @@ class WindowTabs : public SearchTarget {
   }
   bool replaceSelection(std::string_view text) override { return form_.rceMemo.replaceSelection(text); }
   std::optional<std::string> storedText(int tab) override {
+    if (form_.repeatsEarlierTab(tab)) return std::nullopt;  // unavailable, like a tab that cannot be read
     TKzMemoManager& man = form_.MemoMan;
     // A look into the document is no load of a tab: what the manager remembers of the shown tab
     // stays, and a tab it cannot read is left for the walk to show (and report as a load does).

@@ -86,8 +86,14 @@ TEST_F(KeepsText, ATabNameRepeatedInADocumentThatCannotBeRenamedStaysUnavailable
   EXPECT_TRUE(form->rceMemo.readOnly());
   EXPECT_EQ(form->rceMemo.text(), "");
   type("y");
-  clickTab(0);
+  form->tmrSaveTimer();
   EXPECT_EQ(read("a.txt"), "a\r\n");
+  // Deleting or renaming it would delete or rename the first tab of the name.
+  ASSERT_TRUE(SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_NORMAL));
+  answers = {IDYES};
+  form->ExecuteCommand(memo::actDeleteTab);
+  EXPECT_EQ(read("a.txt"), "a\r\n");
+  EXPECT_NE(read("memo.ntd").find("Shop=a.txt"), std::string::npos);
 }
 
 TEST_F(KeepsText, AVanishedDocumentIsOfferedToBeWrittenAgainAndCancelKeepsTheText) {
