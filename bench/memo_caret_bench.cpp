@@ -79,6 +79,6 @@ int main(int argc, char** argv) {
         mb, lines, load, ms / kMoves, whole, base::toUtf8(shown).c_str());
     std::fflush(stdout);
   }
-  edit.replaceControl();  // the control frees a large content slowly; a fresh one at once
+  edit.clear();  // the control frees a large content slowly; a fresh one at once
   return 0;
 }

@@ -122,8 +122,6 @@ int run(int mb) {
       });
       HWND h = form->rceMemo.handle();
       const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
-      GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
-      const auto end = static_cast<LONG>(SendMessageW(h, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
       std::printf("%2d MB (%zu bytes, %d lines, %zu links):\n", mb, text.size(), lines,
                   form->LinkRegistry.Marks.size());
       std::printf("  first screen painted   %8.1f ms  (goal <= 150 ms)\n", first);
@@ -137,7 +135,6 @@ int run(int mb) {
         std::printf("  caret status at %3.0f%%   %8.3f ms a move  = %.2f control position lookups (%.3f ms each)\n",
                     where * 100, caret, caret / lookup, lookup);
       }
-      (void)end;
       // From this large tab to another: the large control goes after the first screen.
       const double fromLarge = bench::millis([&] {
         form->MoveToAdjacentTab(true);

@@ -4,7 +4,7 @@
 
 namespace base {
 
-FARPROC LazyLibrary::address(const char* name) {
+HMODULE LazyLibrary::module() {
   // From the system folder only, by its full path (every system knows that): never a DLL of that
   // name lying beside the program.
   if (!module_) {
@@ -12,7 +12,11 @@ FARPROC LazyLibrary::address(const char* name) {
     UINT n = GetSystemDirectoryW(folder, MAX_PATH);
     if (n > 0 && n < MAX_PATH) module_ = LoadLibraryW((std::wstring(folder, n) + L"\\" + name_).c_str());
   }
-  FARPROC f = module_ ? GetProcAddress(module_, name) : nullptr;
+  return module_;
+}
+
+FARPROC LazyLibrary::address(const char* name) {
+  FARPROC f = module() ? GetProcAddress(module_, name) : nullptr;
   // The user sees this text in the error box.
   if (!f) throw std::runtime_error("システムのライブラリ "_sj + cp932(name_) + " に "_sj + name + " がありません"_sj);
   return f;

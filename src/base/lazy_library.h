@@ -22,6 +22,8 @@ class LazyLibrary {
   F* function(const char* name) {
     return reinterpret_cast<F*>(address(name));
   }
+  // The DLL itself (loaded now when not yet), or null when it cannot be loaded.
+  HMODULE module();
 
  private:
   FARPROC address(const char* name);

@@ -11,5 +11,6 @@ LazyLibrary& winmm();     // alarm sounds
 LazyLibrary& ws2_32();    // time synchronisation
 LazyLibrary& version();   // version information (about box, update-checker registration)
 LazyLibrary& msimg32();   // transparent drawing of launcher icons
+LazyLibrary& riched20();  // the memo's editor (loaded when its first editor is made)
 
 }  // namespace base

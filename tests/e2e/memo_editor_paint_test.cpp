@@ -65,14 +65,11 @@ TEST(MemoEditorPaint, TheTextStillShowsAfterTheToolBarIsToggledTwiceAndTheTabsPa
   ASSERT_TRUE(test::waitUntil([&] { return editorTop(editor) != toggled; })) << top << " " << toggled;
   // And the tab strip paints itself again, as it does when the mouse moves over a tab.
   RedrawWindow(tabsOf(main), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  EXPECT_TRUE(test::waitUntil(
-      [&] {
-        const Ink ink = inkOf(editor);
-        return ink.onBackground && ink.dark >= shown * 9 / 10;
-      },
-      3000))
-      << inkOf(editor).dark << " dark pixels of " << shown << "; "
-      << test::captureWindow(main, "memo-editor-paint.png");
+  EXPECT_TRUE(test::waitUntil([&] {
+    const Ink ink = inkOf(editor);
+    return ink.onBackground && ink.dark >= shown * 9 / 10;
+  })) << inkOf(editor).dark
+      << " dark pixels of " << shown << "; " << test::captureWindow(main, "memo-editor-paint.png");
   memo.close(kTitle);
 }
 

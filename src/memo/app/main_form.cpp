@@ -138,15 +138,7 @@ void TfrmMain::FormDestroy() {
 void TfrmMain::WriteOnExit() {
   // Nothing here waits for the user: the user was asked at close already, and at the end of a
   // session nobody may be asked. The manager's boxes and its new-document wizard stay away.
-  struct Quiet {
-    TKzMemoManager& m;
-    decltype(TKzMemoManager::ShowError) showError = std::exchange(m.ShowError, nullptr);
-    decltype(TKzMemoManager::OnNotFound) notFound = std::exchange(m.OnNotFound, nullptr);
-    ~Quiet() {
-      m.ShowError = std::move(showError);
-      m.OnNotFound = std::move(notFound);
-    }
-  } quiet{MemoMan};
+  QuietManager quiet(MemoMan);
   if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
   if (NeedBackup && BackupOnExit) updateBackup();
   SaveSettings();

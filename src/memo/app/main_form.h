@@ -131,6 +131,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void tbcMemoChange();
   int selectedTab() const;
   std::string tabName(int index) const;
+  // True when an earlier tab has the same name (ignoring case).
+  bool repeatsEarlierTab(int index) const;
   int tabCount() const;
   // Saves the shown tab, selects its neighbour with wrap-around and shows it; true when it wrapped.
   bool MoveToAdjacentTab(bool forward);

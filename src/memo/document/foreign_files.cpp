@@ -5,16 +5,13 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/document/doc_format.h"
+#include "memo/document/tab_file_name.h"
 
 namespace memo {
 
 namespace {
 
 constexpr LONGLONG kLargestIndex = 1 << 20;  // an index is small; anything larger is no index
-
-bool hasExt(std::string_view file, std::string_view ext) {
-  return file.size() > ext.size() && base::equalsNoCase(file.substr(file.size() - ext.size()), ext);
-}
 
 std::string extOf(std::string_view file) {
   size_t dot = file.rfind('.');
@@ -64,7 +61,7 @@ std::vector<std::string> OtherIndexes::filesOf(std::string_view document) {
 }
 
 bool isOwnTabFile(std::string_view file, std::string_view document, const std::vector<std::string>& othersFiles) {
-  if (!isBareFileName(file) || !(hasExt(file, ".txt") || hasExt(file, ".rtf"))) return false;
+  if (!isBareFileName(file) || !hasTabFileExt(file)) return false;
   if (base::equalsNoCase(base::extractFolder(document) + std::string(file), document)) return false;
   for (const auto& other : othersFiles)
     if (base::equalsNoCase(other, file)) return false;

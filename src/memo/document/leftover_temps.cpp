@@ -4,14 +4,11 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "memo/document/tab_file_name.h"
 
 namespace memo {
 
 namespace {
-
-bool endsWithNoCase(std::string_view name, std::string_view ending) {
-  return name.size() > ending.size() && base::equalsNoCase(name.substr(name.size() - ending.size()), ending);
-}
 
 void removeTemp(const std::string& path) {
   const std::string temp = base::tempBeside(path);
@@ -25,8 +22,7 @@ void removeLeftoverTemps(std::string_view document, std::string_view backup) {
   const std::string folder = base::extractFolder(document);
   const std::string own = base::extractFileName(document);
   for (const auto& name : base::leftoverTemps(folder))
-    if (base::equalsNoCase(name, own) || endsWithNoCase(name, ".txt") || endsWithNoCase(name, ".rtf"))
-      removeTemp(folder + name);
+    if (base::equalsNoCase(name, own) || hasTabFileExt(name)) removeTemp(folder + name);
   if (!backup.empty()) removeTemp(std::string(backup));
 }
 

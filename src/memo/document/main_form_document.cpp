@@ -29,6 +29,14 @@ int TfrmMain::tabCount() const { return tbcMemo.handle() ? tbcMemo.count() : 0; 
 
 std::string TfrmMain::tabName(int index) const { return tbcMemo.tabText(index); }
 
+bool TfrmMain::repeatsEarlierTab(int index) const {
+  const std::string name = tabName(index);
+  if (name.empty()) return false;
+  for (int i = 0; i < index; ++i)
+    if (sameTabName(tabName(i), name)) return true;
+  return false;
+}
+
 void TfrmMain::ReloadDocument() {
   MemoMan.FileName = MemoFile;
   MemoMan.LoadTabList();
@@ -145,10 +153,16 @@ void TfrmMain::tbcMemoChange() {
     std::string content;
     loadingTab_ = true;
     tabMissing_ = false;
-    bool loaded = MemoMan.LoadTab(tabName(index), content);
+    // A repeated name (the document could not be given distinct ones) would show and save the
+    // first tab of that name: the repeat stays unavailable.
+    const bool repeated = repeatsEarlierTab(index);
+    bool loaded = !repeated && MemoMan.LoadTab(tabName(index), content);
     loadingTab_ = false;
-    const DocFailure why = MemoMan.LastError.kind;
-    if (loaded && !tabMissing_ && !RichEdit::canHold(content.size(), EditorRoom() + rceMemo.roomTaken())) {
+    const DocFailure why = repeated ? DocFailure::RepeatedName : MemoMan.LastError.kind;
+    // Only a plain text is held as large as it is stored; a rich one (its pictures in hex) loads in
+    // one piece anyway.
+    if (loaded && !tabMissing_ && !isRichContent(content) &&
+        !RichEdit::canHold(content.size(), EditorRoom() + rceMemo.roomTaken())) {
       showTabTooLarge(content.size());
     } else if (loaded && !tabMissing_) {
       PlainMode = !isRichContent(content);
@@ -190,8 +204,10 @@ void TfrmMain::showTabUnavailable() {
 void TfrmMain::showTabTooLarge(size_t bytes) {
   // Nothing of it is shown, so nothing of it may be written back.
   showTabUnavailable();
-  ask("タブ ["_sj + tabName(selectedTab()) + "] は大きすぎて表示できません ("_sj + std::to_string(bytes >> 20) +
-          " MB)\r\nこのタブは読み取り専用になり、保存されません"_sj,
+  const std::string size =
+      bytes < (1u << 20) ? std::to_string(bytes >> 10) + " KB" : std::to_string(bytes >> 20) + " MB";
+  ask("タブ ["_sj + tabName(selectedTab()) + "] は大きすぎて表示できません ("_sj + size +
+          ")\r\nこのタブは読み取り専用になり、保存されません"_sj,
       ui::Application::instance().title(), MB_OK | MB_ICONERROR);
 }
 

@@ -80,7 +80,8 @@ void TfrmMain::actNewTabExecute() {
 
 void TfrmMain::actTabNameChangeExecute() {
   int index = selectedTab();
-  if (index < 0) return;
+  // The document knows a repeated name as its first tab's.
+  if (index < 0 || repeatsEarlierTab(index)) return;
   std::string oldName = tabName(index);
   std::string name = oldName;
   if (!InputQuery || !InputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい"_sj, name)) return;
@@ -135,7 +136,7 @@ void TfrmMain::actSaveTabExecute() {
 
 void TfrmMain::actDeleteTabExecute() {
   int index = selectedTab();
-  if (index < 0) return;
+  if (index < 0 || repeatsEarlierTab(index)) return;
   // A document keeps at least one tab: with none left, the next load would start the wizard.
   if (tabCount() <= 1) {
     ask("最後のタブは削除できません"_sj, "タブ削除の確認"_sj, MB_OK | MB_ICONINFORMATION);

@@ -27,14 +27,8 @@ void eraseNoCase(std::vector<std::string>& list, std::string_view name) {
     }
 }
 
-bool hasExt(std::string_view file, std::string_view ext) {
-  return file.size() >= ext.size() && base::equalsNoCase(file.substr(file.size() - ext.size()), ext);
-}
-
 // The file name of an index entry without its tab-file extension.
-std::string stemOf(const std::string& file) {
-  return (hasExt(file, ".txt") || hasExt(file, ".rtf")) ? file.substr(0, file.size() - 4) : file;
-}
+std::string stemOf(const std::string& file) { return hasTabFileExt(file) ? file.substr(0, file.size() - 4) : file; }
 
 // True when an entry other than except names file (ignoring case).
 bool otherEntryNames(const base::Lines& index, std::string_view file, size_t except) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/text_lines.h"
@@ -131,6 +132,25 @@ class TKzMemoManager {
   // What the other split documents beside this one name (only its own tab files are written over
   // or deleted).
   mutable OtherIndexes otherIndexes_;
+};
+
+// While it lives, the manager shows no box and raises no OnNotFound: for what nobody may be asked
+// about (a write at the end, a look into another tab).
+class QuietManager {
+ public:
+  explicit QuietManager(TKzMemoManager& m)
+      : m_(m), showError_(std::exchange(m.ShowError, nullptr)), notFound_(std::exchange(m.OnNotFound, nullptr)) {}
+  ~QuietManager() {
+    m_.ShowError = std::move(showError_);
+    m_.OnNotFound = std::move(notFound_);
+  }
+  QuietManager(const QuietManager&) = delete;
+  QuietManager& operator=(const QuietManager&) = delete;
+
+ private:
+  TKzMemoManager& m_;
+  decltype(TKzMemoManager::ShowError) showError_;
+  decltype(TKzMemoManager::OnNotFound) notFound_;
 };
 
 }  // namespace memo

@@ -34,6 +34,12 @@ bool usable(const base::Lines& index, const std::string& candidate, std::string_
 
 }  // namespace
 
+bool hasExt(std::string_view file, std::string_view ext) {
+  return file.size() > ext.size() && base::equalsNoCase(file.substr(file.size() - ext.size()), ext);
+}
+
+bool hasTabFileExt(std::string_view file) { return hasExt(file, ".txt") || hasExt(file, ".rtf"); }
+
 std::string unusedTabBase(const base::Lines& index, std::string_view base, std::string_view folder,
                           const MayReplace& mayReplace) {
   std::string candidate(base);

@@ -10,6 +10,11 @@
 
 namespace memo {
 
+// True when file ends in ext (ignoring case) after a name of its own.
+bool hasExt(std::string_view file, std::string_view ext);
+// True when file has a tab file's extension, ".txt" or ".rtf".
+bool hasTabFileExt(std::string_view file);
+
 // The base name (no extension) for a new tab file of tabName: prefix + tabName without the
 // characters a file name cannot hold, then the first of base, base2, base3, ... that no index
 // entry uses (ignoring case, either extension) and no file in folder has with ".txt" or ".rtf".

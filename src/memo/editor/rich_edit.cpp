@@ -4,17 +4,11 @@
 
 #include <algorithm>
 
+#include "base/system_libraries.h"
 #include "base/text.h"
+#include "memo/editor/rich_edit_stream.h"
 
 namespace memo {
-
-namespace {
-
-struct StreamBuffer {
-  std::string_view in;
-  size_t pos = 0;
-  std::string out;
-};
 
 DWORD CALLBACK streamIn(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
   auto* s = reinterpret_cast<StreamBuffer*>(cookie);
@@ -24,6 +18,8 @@ DWORD CALLBACK streamIn(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) 
   *done = static_cast<LONG>(n);
   return 0;
 }
+
+namespace {
 
 DWORD CALLBACK streamOut(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
   auto* s = reinterpret_cast<StreamBuffer*>(cookie);
@@ -44,32 +40,18 @@ std::string withCodePage932(std::string rtf) {
   return rtf;
 }
 
-// A load into the control records no undo and sends no notifications; both come back after it.
-class QuietLoad {
- public:
-  explicit QuietLoad(HWND hwnd) : hwnd_(hwnd), mask_(SendMessageW(hwnd, EM_GETEVENTMASK, 0, 0)) {
-    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, 0);
-    SendMessageW(hwnd_, EM_SETUNDOLIMIT, 0, 0);
-  }
-  ~QuietLoad() {
-    SendMessageW(hwnd_, EM_SETUNDOLIMIT, RichEdit::kUndoLimit, 0);
-    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, mask_);
-  }
-  QuietLoad(const QuietLoad&) = delete;
-  QuietLoad& operator=(const QuietLoad&) = delete;
-
- private:
-  HWND hwnd_;
-  LRESULT mask_;
-};
+bool selectsToEnd(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == EM_SETSEL) return static_cast<int>(lp) == -1 && static_cast<int>(wp) != -1;
+  const auto* r = reinterpret_cast<const CHARRANGE*>(lp);
+  return r && r->cpMax == -1 && r->cpMin != -1;
+}
 
 }  // namespace
 
 bool isRichContent(std::string_view content) { return content.substr(0, 6) == "{\\rtf1"; }
 
 bool RichEdit::create(HWND parent, int id, DWORD extraStyle) {
-  static HMODULE library = LoadLibraryW(L"riched20.dll");
-  if (!library) return false;
+  if (!base::riched20().module()) return false;
   // The scroll bar is always there: one appearing part-way through a load makes the control lay
   // the whole text out again.
   hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
@@ -155,10 +137,10 @@ void RichEdit::destroyRetired() const {
   retired_ = nullptr;
 }
 
-void RichEdit::replaceControl() {
-  if (!hwnd_) return;
-  cancelLoad();
-  if (HWND old = freshControl(nullptr)) dropControl(old);
+bool RichEdit::replaceControl() {
+  HWND old = freshControl(nullptr);
+  if (old) dropControl(old);
+  return old != nullptr;
 }
 
 LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -187,11 +169,20 @@ LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
           return 0;
         }
         break;
+      case EM_SETSEL:
+      case EM_EXSETSEL:
+        // A selection to the end (select all) takes in the whole text; (-1, -1) is only the caret.
+        if (selectsToEnd(msg, wp, lp)) self->completeLoad();
+        break;
       case WM_KEYDOWN:
-        // Moving about the shown part needs no more of the text; anything else may change it.
-        if ((wp >= VK_SHIFT && wp <= VK_MENU) || (wp >= VK_PRIOR && wp <= VK_DOWN)) break;
+        // Moving about the shown part needs no more of the text; anything else may change it. The
+        // way to the end (End, Page Down, any move with Ctrl) goes to the whole text's end.
+        if ((wp >= VK_SHIFT && wp <= VK_MENU) ||
+            (wp >= VK_PRIOR && wp <= VK_DOWN && wp != VK_END && wp != VK_NEXT && GetKeyState(VK_CONTROL) >= 0))
+          break;
         [[fallthrough]];
       case WM_CHAR:
+      case WM_COPY:
       case WM_PASTE:
       case WM_CUT:
       case WM_CLEAR:
@@ -202,7 +193,7 @@ LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
       case WM_IME_STARTCOMPOSITION:
       case WM_IME_COMPOSITION:
       case WM_IME_CHAR:
-        // An edit goes into the whole text, never into a half-loaded one.
+        // An edit or a copy acts on the whole text, never on a half-loaded one.
         self->completeLoad();
         break;
       case WM_NCDESTROY:
@@ -234,9 +225,13 @@ POINT RichEdit::posFromChar(int controlPos) const {
   return {pl.x, pl.y};
 }
 
-std::wstring RichEdit::controlText() const {
+LONG RichEdit::length() const {
   GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  LRESULT n = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+  return static_cast<LONG>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
+}
+
+std::wstring RichEdit::controlText() const {
+  const LONG n = length();
   std::wstring text(static_cast<size_t>(n) + 1, L'\0');
   GETTEXTEX get{static_cast<DWORD>((n + 1) * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
   LRESULT got =
@@ -260,10 +255,8 @@ void RichEdit::setText(std::string_view programText) {
 
 void RichEdit::clear() {
   cancelLoad();
-  if (GetWindowTextLengthW(hwnd_) > kSlowEmptying)
-    replaceControl();
-  else
-    SetWindowTextW(hwnd_, L"");
+  // Without a fresh control the old one is emptied, slowly: its text must not stay for the next.
+  if (GetWindowTextLengthW(hwnd_) <= kSlowEmptying || !replaceControl()) SetWindowTextW(hwnd_, L"");
 }
 
 PositionMap RichEdit::positions() const {
@@ -386,43 +379,6 @@ void RichEdit::loadContent(std::string_view content) {
   StreamBuffer buffer{content};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
   SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
-}
-
-}  // namespace memo
-
-namespace memo {
-
-void RichEdit::put(std::string_view piece, bool rich, bool append) const {
-  QuietLoad quiet(hwnd_);
-  if (append) {
-    // To the end: (-1, -1) gets there without walking the text; a control that reads it
-    // otherwise is given the end's position.
-    GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    auto end = static_cast<LONG>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
-    CHARRANGE at{-1, -1};
-    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
-    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&at));
-    if (at.cpMin != end || at.cpMax != end) {
-      at = {end, end};
-      SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
-    }
-  }
-  std::string closed;
-  if (rich && append && piece.size() >= 5 && piece.substr(piece.size() - 5) == "\\par}") {
-    // A whole text's last paragraph mark becomes the control's own end of text; after the end
-    // it would be one more paragraph.
-    closed = std::string(piece.substr(0, piece.size() - 5)) + "}";
-    piece = closed;
-  }
-  if (rich) {
-    StreamBuffer buffer{piece};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
-    SendMessageW(hwnd_, EM_STREAMIN, SF_RTF | (append ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&es));
-  } else {
-    SETTEXTEX set{static_cast<DWORD>(append ? ST_SELECTION : ST_DEFAULT), 1200};
-    std::wstring w = toControlText(piece);
-    SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
-  }
 }
 
 }  // namespace memo

@@ -27,10 +27,6 @@ class RichEdit {
   bool create(HWND parent, int id, DWORD extraStyle = 0);
   HWND handle() const { return hwnd_; }
 
-  // A fresh control in place of this one (parent, id, style, place, background, event mask and
-  // focus kept): the control frees a large content very slowly, a destroyed one at once.
-  void replaceControl();
-
   // The mouse over the control (client points), before the control handles it.
   std::function<void(int x, int y)> onMouseMove;
   std::function<void(UINT message, int x, int y)> onMouseDown;
@@ -123,6 +119,12 @@ class RichEdit {
 
  private:
   void attach();
+  // A fresh control in place of this one (parent, id, style, place, background, event mask and
+  // focus kept): the control frees a large content very slowly, a destroyed one at once. False
+  // when none could be made (this one stays).
+  bool replaceControl();
+  // The control's text length in characters, read without a walk through the text.
+  LONG length() const;
   // The one way an edit reaches the control.
   bool edit(UINT message, WPARAM wp, LPARAM lp);
   // A fresh empty control in this one's place (just above it, not yet shown) that becomes this
@@ -154,7 +156,9 @@ class RichEdit {
   HWND hwnd_ = nullptr;
   WNDPROC controlProc_ = nullptr;
   bool hand_ = false;
-  bool visible_ = false;  // made visible
+  // Created visible: a fresh control in its place shows, also when the old one's drawing is
+  // suspended (which takes its visible style away).
+  bool visible_ = false;
   std::optional<COLORREF> back_;
 };
 

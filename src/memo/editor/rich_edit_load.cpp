@@ -2,7 +2,9 @@
 // program is idle (the control's timer comes only when no input or painting waits).
 #include <richedit.h>
 
+#include "base/text.h"
 #include "memo/editor/rich_edit.h"
+#include "memo/editor/rich_edit_stream.h"
 
 namespace memo {
 
@@ -17,23 +19,50 @@ unsigned long long RichEdit::freeAddressSpace() {
   return GlobalMemoryStatusEx(&m) ? m.ullAvailVirtual : ~0ULL;
 }
 
-unsigned long long RichEdit::roomTaken() const {
-  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  return static_cast<unsigned long long>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0)) *
-         kRoomPerTextByte;
+unsigned long long RichEdit::roomTaken() const { return static_cast<unsigned long long>(length()) * kRoomPerTextByte; }
+
+void RichEdit::put(std::string_view piece, bool rich, bool append) const {
+  QuietLoad quiet(hwnd_);
+  if (append) {
+    // To the end: (-1, -1) gets there without walking the text; a control that reads it
+    // otherwise is given the end's position.
+    const LONG end = length();
+    CHARRANGE at{-1, -1};
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    if (at.cpMin != end || at.cpMax != end) {
+      at = {end, end};
+      SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    }
+  }
+  std::string closed;
+  if (rich && append && piece.size() >= 5 && piece.substr(piece.size() - 5) == "\\par}") {
+    // A whole text's last paragraph mark becomes the control's own end of text; after the end
+    // it would be one more paragraph.
+    closed = std::string(piece.substr(0, piece.size() - 5)) + "}";
+    piece = closed;
+  }
+  if (rich) {
+    StreamBuffer buffer{piece};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
+    SendMessageW(hwnd_, EM_STREAMIN, SF_RTF | (append ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&es));
+  } else {
+    SETTEXTEX set{static_cast<DWORD>(append ? ST_SELECTION : ST_DEFAULT), 1200};
+    std::wstring w = toControlText(piece);
+    SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
+  }
 }
 
 void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat) {
   cancelLoad();
   bool last = false;
   std::string first = next(last);
-  HWND old = nullptr;
-  if (last) {
-    // One piece: into this control (a fresh one only when emptying this one would be slow).
+  // Several pieces go into a fresh control; one piece, or when no fresh control can be made, into
+  // this one emptied (by a fresh one only when emptying it would be slow).
+  HWND old = last ? nullptr : freshControl(&defaultFormat);
+  if (!old) {
     clear();
     SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat));
-  } else {
-    old = freshControl(&defaultFormat);
   }
   // A piece that replaces the whole text gives its last paragraph mark to the control's end of
   // text; one that more pieces follow is put after the (empty) text like them.
@@ -110,9 +139,7 @@ void RichEdit::rememberText() const { known_ = controlText(); }
 
 std::wstring_view RichEdit::knownText() const {
   if (known_.empty() || next_ || canUndo() || SendMessageW(hwnd_, EM_CANREDO, 0, 0)) return {};
-  GETTEXTLENGTHEX len{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  if (static_cast<size_t>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0)) != known_.size())
-    return {};
+  if (static_cast<size_t>(length()) != known_.size()) return {};
   return known_;
 }
 

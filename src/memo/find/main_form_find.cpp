@@ -41,19 +41,18 @@ class WindowTabs : public SearchTarget {
   }
   bool replaceSelection(std::string_view text) override { return form_.rceMemo.replaceSelection(text); }
   std::optional<std::string> storedText(int tab) override {
+    if (form_.repeatsEarlierTab(tab)) return std::nullopt;  // unavailable, like a tab that cannot be read
     TKzMemoManager& man = form_.MemoMan;
     // A look into the document is no load of a tab: what the manager remembers of the shown tab
     // stays, and a tab it cannot read is left for the walk to show (and report as a load does).
     const std::string tabFile = man.CurrentTabFile;
     const int32_t docAge = man.DocAge, tabAge = man.TabAge;
-    auto showError = std::move(man.ShowError);
-    auto notFound = std::move(man.OnNotFound);
-    man.ShowError = [](std::string_view, std::string_view) {};
-    man.OnNotFound = nullptr;
     std::string content;
-    const bool loaded = man.LoadTab(form_.tabName(tab), content);
-    man.ShowError = std::move(showError);
-    man.OnNotFound = std::move(notFound);
+    bool loaded = false;
+    {
+      QuietManager quiet(man);
+      loaded = man.LoadTab(form_.tabName(tab), content);
+    }
     man.CurrentTabFile = tabFile;
     man.DocAge = docAge;
     man.TabAge = tabAge;

@@ -76,6 +76,26 @@ TEST_F(KeepsText, AReadOnlyDocumentStaysAsItIsAndTheAutosaveSaysItCouldNotSave) 
   expectKept("xa\r\n");
 }
 
+TEST_F(KeepsText, ATabNameRepeatedInADocumentThatCannotBeRenamedStaysUnavailable) {
+  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nShop=a.txt\r\nshop=b.txt\r\n");
+  write("a.txt", "a\r\n");
+  write("b.txt", "b\r\n");
+  ASSERT_TRUE(SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_READONLY));
+  start(dir.file("memo.ntd"), "Shop");
+  clickTab(1);
+  EXPECT_TRUE(form->rceMemo.readOnly());
+  EXPECT_EQ(form->rceMemo.text(), "");
+  type("y");
+  form->tmrSaveTimer();
+  EXPECT_EQ(read("a.txt"), "a\r\n");
+  // Deleting or renaming it would delete or rename the first tab of the name.
+  ASSERT_TRUE(SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_NORMAL));
+  answers = {IDYES};
+  form->ExecuteCommand(memo::actDeleteTab);
+  EXPECT_EQ(read("a.txt"), "a\r\n");
+  EXPECT_NE(read("memo.ntd").find("Shop=a.txt"), std::string::npos);
+}
+
 TEST_F(KeepsText, AVanishedDocumentIsOfferedToBeWrittenAgainAndCancelKeepsTheText) {
   write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
   start(dir.file("memo.ntd"), "A");

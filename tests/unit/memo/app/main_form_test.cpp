@@ -51,8 +51,32 @@ TEST_F(MainFormTest, TheWindowShowsTheDocumentUnderItsTitleWithTheSevenMenus) {
   EXPECT_TRUE(GetWindowLongW(form->handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
+TEST_F(MainFormTest, ClosingSavesTheModifiedTabWritesTheBackupAndRemembersTheDocument) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->rceMemo.setText("新しい内容"_sj);
+  form->rceMemo.setModified(true);
+  form->destroy();
+  EXPECT_NE(read("memo.ntd").find("メモ/*!/新しい内容"_sj), std::string::npos);
+  EXPECT_NE(base::readFile(programDir.file("memo.bak")).value_or("").find("新しい内容"_sj), std::string::npos);
+  EXPECT_EQ(readSetting("MemoFile"), dir.file("memo.ntd"));
+  EXPECT_EQ(readSetting("LastTab"), "メモ"_sj);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainFormTest, ClosingWithoutBackupSavesTheTabOnly) {
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  form->rceMemo.setText("xyz");
+  form->rceMemo.setModified(true);
+  form->BackupOnExit = false;
+  form->destroy();
+  EXPECT_NE(read("memo.ntd").find("メモ/*!/xyz"_sj), std::string::npos);
+  EXPECT_FALSE(base::fileExists(programDir.file("memo.bak")));
+}
+
 // Closing, and the end of the session (log-off, shut-down), after which the program may be ended
-// at any moment: the same is written, and nothing is asked.
+// at any moment: nothing is asked.
 class ClosingTest : public MainFormTest, public testing::WithParamInterface<bool> {
  protected:
   void end() {
@@ -64,30 +88,6 @@ class ClosingTest : public MainFormTest, public testing::WithParamInterface<bool
     SendMessageW(form->handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   }
 };
-
-TEST_P(ClosingTest, SavesTheModifiedTabWritesTheBackupAndRemembersTheDocument) {
-  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
-  start(dir.file("memo.ntd"));
-  form->rceMemo.setText("新しい内容"_sj);
-  form->rceMemo.setModified(true);
-  end();
-  EXPECT_NE(read("memo.ntd").find("メモ/*!/新しい内容"_sj), std::string::npos);
-  EXPECT_NE(base::readFile(programDir.file("memo.bak")).value_or("").find("新しい内容"_sj), std::string::npos);
-  EXPECT_EQ(readSetting("MemoFile"), dir.file("memo.ntd"));
-  EXPECT_EQ(readSetting("LastTab"), "メモ"_sj);
-  EXPECT_TRUE(boxes.empty());
-}
-
-TEST_P(ClosingTest, WithoutBackupSavesTheTabOnly) {
-  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
-  start(dir.file("memo.ntd"));
-  form->rceMemo.setText("xyz");
-  form->rceMemo.setModified(true);
-  form->BackupOnExit = false;
-  end();
-  EXPECT_NE(read("memo.ntd").find("メモ/*!/xyz"_sj), std::string::npos);
-  EXPECT_FALSE(base::fileExists(programDir.file("memo.bak")));
-}
 
 TEST_P(ClosingTest, ASaveThatCannotBeDoneShowsNoBox) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));

@@ -245,7 +245,7 @@ TEST_F(MemoTabs, ATabTooLargeForTheEditorIsToldStaysReadOnlyAndIsNeverWritten) {
   form->EditorRoom = [] { return memo::RichEdit::kRoomPerTextByte * 1000; };
   form->MoveToAdjacentTab(true);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NE(boxes[0].find("大きすぎて"_sj), std::string::npos);
+  EXPECT_NE(boxes[0].find("大きすぎて表示できません (292 KB)"_sj), std::string::npos);
   EXPECT_TRUE(form->rceMemo.readOnly());
   type("y");
   form->tmrSaveTimer();
@@ -253,6 +253,15 @@ TEST_F(MemoTabs, ATabTooLargeForTheEditorIsToldStaysReadOnlyAndIsNeverWritten) {
   std::string kept = documentTab("memo.ntd", "big");
   EXPECT_TRUE(kept == stored) << kept.size() << " bytes";
   EXPECT_EQ(form->rceMemo.text(), "a\r\n");
+}
+
+TEST_F(MemoTabs, ARichTabIsHeldAsTheTextItShowsNotAsItsStoredSize) {
+  // An ignored destination stands for a picture's hex.
+  startWith("small/*!/a\r\nrich/*!/{\\rtf1 {\\*\\pic " + std::string(300000, '0') + "}hi}\r\n");
+  form->EditorRoom = [] { return memo::RichEdit::kRoomPerTextByte * 1000; };
+  form->MoveToAdjacentTab(true);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(form->rceMemo.text(), "hi");
 }
 
 }  // namespace

@@ -173,18 +173,6 @@ TEST(TabNames, AreComparedIgnoringCaseAsTheLocaleDoes) {
   for (const auto& [a, b, same] : cases) EXPECT_EQ(memo::sameTabName(a, b), same) << a << " / " << b;
 }
 
-TEST(TabNames, RepeatedOnesGetTheFirstFreeNumber) {
-  const std::pair<Names, Names> cases[] = {
-      {{"Shop", "shop"}, {"Shop", "shop2"}},
-      {{"a", "A", "a2"}, {"a", "A3", "a2"}},
-      {{"x", "", ""}, {"x", "", ""}},
-  };
-  for (auto [names, distinct] : cases) {
-    memo::makeTabNamesDistinct(names);
-    EXPECT_EQ(names, distinct);
-  }
-}
-
 TEST(Welcome, DeclaresJapaneseAsItsLanguage) { EXPECT_NE(memo::welcomeRtf().find("\\deflang1041"), std::string::npos); }
 
 }  // namespace

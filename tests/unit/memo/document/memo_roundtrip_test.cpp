@@ -100,24 +100,35 @@ TEST_F(MemoFixture, TabNamesMatchIgnoringCaseInBothFormats) {
 }
 
 TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
-  const std::pair<std::string, std::string> docs[] = {
+  const std::string kTypeIIHead = "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n";
+  const std::string kTypeIIEnd = "<!--End Document-->\r\n";
+  struct Doc {
+    std::string before, after;
+    Names names;
+  };
+  const Doc docs[] = {
       {kIndexHead + "Shop=a.txt\r\nshop=b.txt\r\nSHOP=c.txt\r\n",
-       kIndexHead + "Shop=a.txt\r\nshop2=b.txt\r\nSHOP3=c.txt\r\n"},
-      {"<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\nShop/*!/a\\CrLf%\r\n"
-       "shop/*!/b\\CrLf%\r\nSHOP/*!/c\\CrLf%\r\n<!--End Document-->\r\n",
-       "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\nShop/*!/a\\CrLf%\r\n"
-       "shop2/*!/b\\CrLf%\r\nSHOP3/*!/c\\CrLf%\r\n<!--End Document-->\r\n"},
+       kIndexHead + "Shop=a.txt\r\nshop2=b.txt\r\nSHOP3=c.txt\r\n", Names{"Shop", "shop2", "SHOP3"}},
+      {kTypeIIHead + "Shop/*!/a\\CrLf%\r\nshop/*!/b\\CrLf%\r\nSHOP/*!/c\\CrLf%\r\n" + kTypeIIEnd,
+       kTypeIIHead + "Shop/*!/a\\CrLf%\r\nshop2/*!/b\\CrLf%\r\nSHOP3/*!/c\\CrLf%\r\n" + kTypeIIEnd,
+       Names{"Shop", "shop2", "SHOP3"}},
+      // The first free number; tabs without a name keep theirs.
+      {kIndexHead + "a=a.txt\r\nA=b.txt\r\na2=c.txt\r\n", kIndexHead + "a=a.txt\r\nA3=b.txt\r\na2=c.txt\r\n",
+       Names{"a", "A3", "a2"}},
+      {kTypeIIHead + "x/*!/a\\CrLf%\r\n/*!/b\\CrLf%\r\n/*!/c\\CrLf%\r\n" + kTypeIIEnd,
+       kTypeIIHead + "x/*!/a\\CrLf%\r\n/*!/b\\CrLf%\r\n/*!/c\\CrLf%\r\n" + kTypeIIEnd, Names{"x", "", ""}},
   };
   write(file("a.txt"), "a\r\n");
   write(file("b.txt"), "b\r\n");
   write(file("c.txt"), "c\r\n");
-  for (const auto& [before, after] : docs) {
+  for (const auto& [before, after, names] : docs) {
     write(m.FileName, before);
     ASSERT_TRUE(m.LoadTabList());
-    EXPECT_EQ(m.TabList, (Names{"Shop", "shop2", "SHOP3"}));
+    EXPECT_EQ(m.TabList, names);
     EXPECT_EQ(read(m.FileName), after);
-    EXPECT_EQ(loadTab("shop2"), "b\r\n");
-    EXPECT_EQ(loadTab("SHOP3"), "c\r\n");
+    if (names[1].empty()) continue;
+    EXPECT_EQ(loadTab(names[1]), "b\r\n");
+    EXPECT_EQ(loadTab(names[2]), "c\r\n");
   }
 }
 
