@@ -22,17 +22,14 @@ struct Com {
   T* operator->() const { return p; }
 };
 
-// The character's cell: its top left as the control places it, its size in its own font (the
-// control cannot tell a character's bottom, and below the last line it answers the nearest).
-bool onCharacter(HWND edit, int pos, POINT p, ITextRange* range, ITextFont* font) {
-  POINTL at{};
-  SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), pos);
+// The height of a character's cell in its own font (the control cannot tell a character's bottom,
+// and below the last line it answers the nearest character).
+std::optional<LONG> cellHeight(HWND edit, ITextFont* font) {
   BSTR name = nullptr;
   float size = 0;
-  long ch = 0;
-  if (FAILED(font->GetName(&name)) || FAILED(font->GetSize(&size)) || FAILED(range->GetChar(&ch))) {
+  if (FAILED(font->GetName(&name)) || FAILED(font->GetSize(&size))) {
     SysFreeString(name);
-    return false;
+    return std::nullopt;
   }
   HDC dc = GetDC(edit);
   LOGFONTW lf{};
@@ -43,32 +40,29 @@ bool onCharacter(HWND edit, int pos, POINT p, ITextRange* range, ITextFont* font
   HFONT f = CreateFontIndirectW(&lf);
   HGDIOBJ old = SelectObject(dc, f);
   TEXTMETRICW tm{};
-  SIZE cell{};
-  wchar_t c = static_cast<wchar_t>(ch);
   GetTextMetricsW(dc, &tm);
-  GetTextExtentPoint32W(dc, &c, 1, &cell);
   SelectObject(dc, old);
   DeleteObject(f);
   ReleaseDC(edit, dc);
-  return p.x >= at.x && p.x < at.x + cell.cx && p.y >= at.y && p.y < at.y + tm.tmHeight;
+  return tm.tmHeight;
 }
 
 }  // namespace
 
-bool showsLinkAt(HWND edit, int pos, POINT p, const TLinkString& registry) {
+std::optional<LONG> linkCellHeight(HWND edit, int pos, const TLinkString& registry) {
   Com<IRichEditOle> ole;
-  if (!SendMessageW(edit, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole.p)) || !ole.p) return false;
+  if (!SendMessageW(edit, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole.p)) || !ole.p) return std::nullopt;
   Com<ITextDocument> doc;
-  if (FAILED(ole->QueryInterface(kTextDocument, reinterpret_cast<void**>(&doc.p)))) return false;
+  if (FAILED(ole->QueryInterface(kTextDocument, reinterpret_cast<void**>(&doc.p)))) return std::nullopt;
   Com<ITextRange> range;
   Com<ITextFont> font;
-  if (FAILED(doc->Range(pos, pos + 1, &range.p)) || FAILED(range->GetFont(&font.p))) return false;
-  if (!onCharacter(edit, pos, p, range.p, font.p)) return false;
+  if (FAILED(doc->Range(pos, pos + 1, &range.p)) || FAILED(range->GetFont(&font.p))) return std::nullopt;
   long color = 0, underline = 0;
-  if (FAILED(font->GetForeColor(&color)) || FAILED(font->GetUnderline(&underline))) return false;
+  if (FAILED(font->GetForeColor(&color)) || FAILED(font->GetUnderline(&underline))) return std::nullopt;
   for (const auto& item : registry.Items)
-    if (static_cast<long>(item.Color) == color && ((item.Style & 1) != 0) == (underline != tomNone)) return true;
-  return false;
+    if (static_cast<long>(item.Color) == color && ((item.Style & 1) != 0) == (underline != tomNone))
+      return cellHeight(edit, font.p);
+  return std::nullopt;
 }
 
 }  // namespace memo

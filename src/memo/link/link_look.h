@@ -1,16 +1,19 @@
 // What the editor shows as a link: the character's own look, asked of the control, so that a
-// link opens only where it is seen, and only on its own characters.
+// link opens only where it is seen.
 #pragma once
 
 #include <windows.h>
+
+#include <optional>
 
 #include "memo/link/link_conversion.h"
 
 namespace memo {
 
-// True when client point p lies on the character at control position pos (inside its line's
-// height, not only nearest to it) and that character has the look of a registered link: its
-// item's colour, underlined when the item underlines.
-bool showsLinkAt(HWND edit, int pos, POINT p, const TLinkString& registry);
+// When the character at control position pos has the look of a registered link (its item's
+// colour, underlined when the item underlines): the height in pixels of the character's cell in its
+// own font. Nothing otherwise. The control walks its text for each question, so callers ask once
+// per link, not once per mouse move.
+std::optional<LONG> linkCellHeight(HWND edit, int pos, const TLinkString& registry);
 
 }  // namespace memo

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "memo/editor/position_map.h"
@@ -18,7 +19,10 @@ class LinkPointer {
   // The marks were just made from the loaded text.
   void loaded();
   // The user changed the text: the marks are made again from it when next asked.
-  void textChanged() { marksStale_ = mapStale_ = true; }
+  void textChanged() {
+    marksStale_ = mapStale_ = true;
+    look_ = {};
+  }
   // Index of the mark under client point p of the editor, or -1: only on a character shown as a
   // link (not beside or below it, not on a URL typed without the link's look).
   int markAtPoint(const RichEdit& edit, TLinkString& registry, POINT p);
@@ -28,6 +32,12 @@ class LinkPointer {
   bool marksStale_ = false;
   std::wstring text_;
   PositionMap map_;
+  // The look of the last mark asked about (a link looks the same over all its characters): its
+  // cell height when it is shown as a link. Forgotten when the text or its marks change.
+  struct Look {
+    int mark = -1;
+    std::optional<LONG> height;
+  } look_;
 };
 
 }  // namespace memo

@@ -80,12 +80,16 @@ TEST_F(MemoLinks, APlainTabShowsItsLinksAndAClickOpensTheOneUnderThePointer) {
 
 TEST_F(MemoLinks, OnlyTheCharactersShownAsALinkOpenIt) {
   write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nt=t.txt\r\n");
-  write("t.txt", "see http://a.b/");  // the link ends the last line
+  write("t.txt", "see http://a.b/\r\nsee http://c.d/");  // links end both lines
   start(dir.file("memo.ntd"));
   pointAt(6);
   EXPECT_TRUE(form->rceMemo.handCursor());
-  POINT below = form->rceMemo.posFromChar(6);
+  POINT below = form->rceMemo.posFromChar(22);
   SendMessageW(form->rceMemo.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(below.x + 2, below.y + 60));
+  EXPECT_FALSE(form->rceMemo.handCursor());
+  click();
+  POINT beside = form->rceMemo.posFromChar(6);
+  SendMessageW(form->rceMemo.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(beside.x + 400, beside.y + 3));
   EXPECT_FALSE(form->rceMemo.handCursor());
   click();
   // Typed after loading, a URL is not coloured and so no link.
