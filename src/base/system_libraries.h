@@ -11,5 +11,6 @@ LazyLibrary& winmm();     // alarm sounds
 LazyLibrary& ws2_32();    // time synchronisation
 LazyLibrary& version();   // version information (about box, update-checker registration)
 LazyLibrary& msimg32();   // transparent drawing of launcher icons
+LazyLibrary& comctl32();  // common controls, image lists, subclassing (about 3 MB resident once loaded)
 
 }  // namespace base
