@@ -20,7 +20,7 @@ class LazyLibrary {
   // std::runtime_error when the DLL or the function is missing.
   template <typename F>
   F* function(const char* name) {
-    return reinterpret_cast<F*>(address(name));
+    return reinterpret_cast<F*>(reinterpret_cast<void*>(address(name)));
   }
 
  private:
