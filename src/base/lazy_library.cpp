@@ -4,14 +4,16 @@
 
 namespace base {
 
+HMODULE loadSystemLibrary(const wchar_t* name) {
+  // By its full path (every system knows that): never a DLL of that name lying beside the program.
+  wchar_t folder[MAX_PATH] = {};
+  UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(folder, n) + L"\\" + name).c_str());
+}
+
 HMODULE LazyLibrary::module() {
-  // From the system folder only, by its full path (every system knows that): never a DLL of that
-  // name lying beside the program.
-  if (!module_) {
-    wchar_t folder[MAX_PATH] = {};
-    UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) module_ = LoadLibraryW((std::wstring(folder, n) + L"\\" + name_).c_str());
-  }
+  if (!module_) module_ = loadSystemLibrary(name_);
   return module_;
 }
 

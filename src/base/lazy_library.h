@@ -10,6 +10,9 @@
 
 namespace base {
 
+// A DLL of the system loaded from the system folder, or null.
+HMODULE loadSystemLibrary(const wchar_t* name);
+
 class LazyLibrary {
  public:
   explicit LazyLibrary(const wchar_t* name) : name_(name) {}
@@ -20,7 +23,7 @@ class LazyLibrary {
   // std::runtime_error when the DLL or the function is missing.
   template <typename F>
   F* function(const char* name) {
-    return reinterpret_cast<F*>(address(name));
+    return reinterpret_cast<F*>(reinterpret_cast<void*>(address(name)));
   }
   // The DLL itself (loaded now when not yet), or null when it cannot be loaded.
   HMODULE module();

@@ -14,6 +14,7 @@ SYSTEM_LIBRARY(ws2_32, "ws2_32.dll")
 SYSTEM_LIBRARY(version, "version.dll")
 SYSTEM_LIBRARY(msimg32, "msimg32.dll")
 SYSTEM_LIBRARY(riched20, "riched20.dll")
+SYSTEM_LIBRARY(comctl32, "comctl32.dll")
 #undef SYSTEM_LIBRARY
 
 }  // namespace base

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "base/text.h"
-#include "ui/common_controls.h"
 #include "ui/msgbox.h"
 
 namespace ui {
@@ -43,7 +42,6 @@ HINSTANCE Application::hinstance() const { return GetModuleHandleW(nullptr); }
 
 void Application::initialize(std::string_view title, bool toolWindow, std::wstring_view classPrefix) {
   if (handle_) return;
-  initCommonControls();
   classPrefix_ = classPrefix;
   std::wstring className = classPrefix_ + L"Application";
   WNDCLASSW wc{};

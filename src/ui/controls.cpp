@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "ui/app.h"
+#include "ui/common_controls.h"
 
 namespace ui {
 
@@ -76,6 +77,7 @@ Control::~Control() { host_->removeControl(this); }
 bool Control::create(const ControlArgs& a) {
   HWND parent = a.parent ? a.parent : host_->hostHandle();
   HINSTANCE inst = Application::instance().hinstance();
+  initCommonControls();
   hwnd_ = CreateWindowExW(a.exStyle, a.className ? a.className : className(), base::wide(a.text).c_str(),
                           a.style | WS_CHILD | requiredStyle(), a.x, a.y, a.width, a.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), inst, nullptr);

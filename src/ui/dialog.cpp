@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "ui/app.h"
+#include "ui/common_controls.h"
 #include "ui/modal_scope.h"
 
 namespace ui {
@@ -19,6 +20,7 @@ Dialog::~Dialog() {
 bool Dialog::create() {
   if (hwnd_) return true;
   HWND owner = owner_ ? owner_ : Application::instance().handle();
+  initCommonControls();
   hwnd_ = CreateDialogParamW(Application::instance().hinstance(), MAKEINTRESOURCEW(templateId_), owner, dialogProc,
                              reinterpret_cast<LPARAM>(this));
   if (hwnd_) Application::instance().addDialog(hwnd_);
@@ -27,6 +29,7 @@ bool Dialog::create() {
 
 bool Dialog::createChild(HWND parent) {
   if (hwnd_ && IsWindow(hwnd_)) return true;
+  initCommonControls();
   hwnd_ = CreateDialogParamW(Application::instance().hinstance(), MAKEINTRESOURCEW(templateId_), parent, dialogProc,
                              reinterpret_cast<LPARAM>(this));
   return hwnd_ != nullptr;

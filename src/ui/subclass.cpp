@@ -2,9 +2,19 @@
 
 #include <commctrl.h>
 
+#include "base/system_libraries.h"
 #include "ui/app.h"
+#include "ui/common_controls.h"
 
 namespace ui {
+
+namespace {
+// Called for every message of a subclassed window: looked up once.
+LRESULT defSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  static const auto next = LAZY(base::comctl32(), DefSubclassProc);
+  return next(hwnd, msg, wp, lp);
+}
+}  // namespace
 
 Subclass::~Subclass() { detach(); }
 
@@ -12,17 +22,21 @@ bool Subclass::attach(HWND hwnd, Handler handler) {
   detach();
   if (!hwnd || !IsWindow(hwnd)) return false;
   handler_ = std::move(handler);
-  if (!SetWindowSubclass(hwnd, proc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this))) return false;
+  initCommonControls();
+  if (!LAZY(base::comctl32(), SetWindowSubclass)(hwnd, proc, reinterpret_cast<UINT_PTR>(this),
+                                                 reinterpret_cast<DWORD_PTR>(this)))
+    return false;
   hwnd_ = hwnd;
   return true;
 }
 
 void Subclass::detach() {
-  if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, proc, reinterpret_cast<UINT_PTR>(this));
+  if (hwnd_ && IsWindow(hwnd_))
+    LAZY(base::comctl32(), RemoveWindowSubclass)(hwnd_, proc, reinterpret_cast<UINT_PTR>(this));
   hwnd_ = nullptr;
 }
 
-LRESULT Subclass::callNext(UINT msg, WPARAM wp, LPARAM lp) { return DefSubclassProc(hwnd_, msg, wp, lp); }
+LRESULT Subclass::callNext(UINT msg, WPARAM wp, LPARAM lp) { return defSubclassProc(hwnd_, msg, wp, lp); }
 
 LRESULT CALLBACK Subclass::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
   auto* self = reinterpret_cast<Subclass*>(data);
@@ -34,9 +48,9 @@ LRESULT CALLBACK Subclass::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
     } catch (...) {
       reportException("subclassed window procedure");
     }
-    RemoveWindowSubclass(hwnd, proc, id);
+    LAZY(base::comctl32(), RemoveWindowSubclass)(hwnd, proc, id);
     self->hwnd_ = nullptr;
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return defSubclassProc(hwnd, msg, wp, lp);
   }
   LRESULT result = 0;
   bool handled = false;
@@ -46,7 +60,7 @@ LRESULT CALLBACK Subclass::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
     reportException("subclassed window procedure");
     handled = false;
   }
-  return handled ? result : DefSubclassProc(hwnd, msg, wp, lp);
+  return handled ? result : defSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 #include "base/text.h"
 #include "ui/app.h"
+#include "ui/common_controls.h"
 
 namespace ui {
 
@@ -36,6 +37,7 @@ void Tooltip::add(HWND control, std::string_view text) {
   // Ours went with the window that owned it (a dialog shown again is a new window).
   if (!hwnd_ || !IsWindow(hwnd_) || (owned_ && GetWindow(hwnd_, GW_OWNER) != root)) {
     // Owned by the control's top-level window, so it goes when that window goes.
+    initCommonControls();
     hwnd_ = CreateWindowExW(topMost ? WS_EX_TOPMOST : 0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root, nullptr,
                             Application::instance().hinstance(), nullptr);

@@ -25,7 +25,7 @@ TfrmMain::TfrmMain() {
   tmeMain.OnClockResize = [this](TTimeClock& s, int& w, int& h) { tmeMainClockResize(s, w, h); };
   triIcon.SetAnimateRate(350);
   triIcon.SetTipHelp("Starting...");
-  triIcon.SetAnimateIcons(iglAnimate.handle());
+  triIcon.SetAnimateIconSource([this] { return iglAnimate.handle(); });
   triIcon.OnMouseMove = [this](TTrayIcon& t, ui::ShiftState s, int x, int y) { triIconMouseMove(t, s, x, y); };
   onCreate = [this] { FormCreate(); };
   onShow = [this] { FormShow(); };

@@ -137,16 +137,21 @@ base::GdiBitmap paint(const Painter& painter) {
 
 }  // namespace
 
-TMenuImages::TMenuImages(Set set) : list_(kSize, kSize, ILC_COLOR32) {
+TMenuImages::TMenuImages(Set set) {
   std::vector<const Painter*> painters;
   if (set == SystemMenu)
     painters = {&kMemo, &kAlarm, &kHistory, &kSync, &kSettings, &kHelp, &kExit};
   else
     painters = {&kSubmenu, &kCommand, &kSeparator};
-  for (const Painter* p : painters) {
-    bitmaps_.push_back(paint(*p));
-    list_.add(bitmaps_.back().get());
+  for (const Painter* p : painters) bitmaps_.push_back(paint(*p));
+}
+
+const ui::ImageList& TMenuImages::List() const {
+  if (!list_) {
+    list_ = ui::ImageList(kSize, kSize, ILC_COLOR32);
+    for (const base::GdiBitmap& b : bitmaps_) list_.add(b.get());
   }
+  return list_;
 }
 
 HBITMAP TMenuImages::Bitmap(int index) const {

@@ -20,14 +20,16 @@ class TMenuImages {
   enum Set { SystemMenu, MenuTree };  // 7 command images / submenu, command, separator
   explicit TMenuImages(Set set);
 
-  const ui::ImageList& List() const { return list_; }
+  // The pictures as an image list (for a tree), made at the first call: the pop-up menu needs only
+  // the bitmaps, and an image list needs the common controls.
+  const ui::ImageList& List() const;
   // The picture for a menu item (hbmpItem); the images keep it.
   HBITMAP Bitmap(int index) const;
   int Count() const { return static_cast<int>(bitmaps_.size()); }
 
  private:
   std::vector<base::GdiBitmap> bitmaps_;
-  ui::ImageList list_;
+  mutable ui::ImageList list_;
 };
 
 }  // namespace tockle

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/handles.h"
+#include "base/lazy_library.h"
 #include "base/system_libraries.h"
 #include "base/text.h"
 #include "clock/timesync/ras_api.h"
@@ -180,7 +181,7 @@ bool TKzNetTime2::IsOnline() {
   using InetIsOfflineFn = BOOL(WINAPI*)(DWORD);
   // Once loaded the library stays for the rest of the program.
   static HMODULE library = nullptr;
-  if (!library) library = LoadLibraryW(L"URL.DLL");
+  if (!library) library = base::loadSystemLibrary(L"URL.DLL");
   if (!library) return false;
   auto isOffline = reinterpret_cast<InetIsOfflineFn>(reinterpret_cast<void*>(GetProcAddress(library, "InetIsOffline")));
   return isOffline && isOffline(0) == 0;

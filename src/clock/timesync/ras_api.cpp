@@ -1,5 +1,7 @@
 #include "clock/timesync/ras_api.h"
 
+#include "base/lazy_library.h"
+
 namespace tockle {
 
 RasApi32& RasApi32::instance() {
@@ -7,7 +9,7 @@ RasApi32& RasApi32::instance() {
   return api;
 }
 
-RasApi32::RasApi32() : library_(LoadLibraryW(L"RASAPI32.DLL")) {
+RasApi32::RasApi32() : library_(base::loadSystemLibrary(L"RASAPI32.DLL")) {
   if (!library_) {
     RasLoadError = 1;
     return;

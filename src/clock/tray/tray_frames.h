@@ -1,5 +1,5 @@
 // The frames of the clock's tray animation, loaded from the program's resources into an image
-// list at the size of a small icon.
+// list at the size of a small icon when first asked for.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +18,8 @@ class TrayFrames {
   ~TrayFrames();
   TrayFrames(const TrayFrames&) = delete;
   TrayFrames& operator=(const TrayFrames&) = delete;
-  HIMAGELIST handle() const { return list_; }
+  // Made at the first call, with the common controls it needs.
+  HIMAGELIST handle();
 
  private:
   HIMAGELIST list_ = nullptr;

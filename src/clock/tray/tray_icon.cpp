@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/system_libraries.h"
 #include "base/text.h"
 #include "ui/app.h"
 
@@ -155,10 +156,10 @@ class TrayAnimation {
   int show(int index) {
     ui::guarded([&] {
       HIMAGELIST frames = icon_.AnimateIcons();
-      int count = frames ? ImageList_GetImageCount(frames) : 0;
+      int count = frames ? LAZY(base::comctl32(), ImageList_GetImageCount)(frames) : 0;
       if (count == 0) return;
       if (index >= count) index = 0;
-      base::Icon next(ImageList_GetIcon(frames, index, ILD_NORMAL));
+      base::Icon next(LAZY(base::comctl32(), ImageList_GetIcon)(frames, index, ILD_NORMAL));
       {
         std::lock_guard tray(icon_.trayMutex_);
         std::swap(frame_, next);
@@ -214,7 +215,14 @@ HWND TTrayIcon::CallbackWindow() {
 
 void TTrayIcon::SetAnimateIcons(HIMAGELIST frames) {
   if (Animating()) return;
+  animateSource_ = nullptr;
   animateIcons_ = frames;
+}
+
+void TTrayIcon::SetAnimateIconSource(std::function<HIMAGELIST()> source) {
+  if (Animating()) return;
+  animateSource_ = std::move(source);
+  animateIcons_ = nullptr;
 }
 
 void TTrayIcon::SetAnimateRate(int ms) { animateRate_ = std::max(ms, 100); }
@@ -267,8 +275,9 @@ bool TTrayIcon::Animating() const { return animation_ && animation_->animating()
 bool TTrayIcon::AnimationIdle() const { return !animation_ || animation_->idle(); }
 
 void TTrayIcon::StartAnimate(int step) {
+  if (!Animating() && !AnimateIcons() && animateSource_) animateIcons_ = animateSource_();
   HIMAGELIST frames = AnimateIcons();
-  if (!frames || ImageList_GetImageCount(frames) == 0) return;
+  if (!frames || LAZY(base::comctl32(), ImageList_GetImageCount)(frames) == 0) return;
   if (!animation_) animation_ = std::make_unique<TrayAnimation>(*this);
   animation_->start(step);
 }

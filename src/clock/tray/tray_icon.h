@@ -52,6 +52,9 @@ class TTrayIcon {
   // Frames of the animation (not owned); can be changed only while no animation runs.
   HIMAGELIST AnimateIcons() const { return animateIcons_.load(); }
   void SetAnimateIcons(HIMAGELIST frames);
+  // Frames made when the first animation starts (on this thread), so that a clock whose alarm
+  // never rings never holds them, nor the common controls they need.
+  void SetAnimateIconSource(std::function<HIMAGELIST()> source);
   // Pause between frames in ms; values below 100 are stored as 100.
   int AnimateRate() const { return animateRate_.load(); }
   void SetAnimateRate(int ms);
@@ -112,6 +115,7 @@ class TTrayIcon {
   ui::Window* owner_;
   UINT id_ = 0;
   std::atomic<HIMAGELIST> animateIcons_{nullptr};
+  std::function<HIMAGELIST()> animateSource_;
   std::atomic<int> animateRate_{500};
   bool enabled_ = true;
   base::Icon icon_;

@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "ui/app.h"
+#include "ui/common_controls.h"
 
 namespace memo {
 
@@ -37,6 +38,7 @@ wchar_t mnemonicOf(const std::wstring& caption) {
 
 bool TMenuBar::create(HWND parent, HWND notify) {
   notify_ = notify;
+  ui::initCommonControls();
   hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT |
                               CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,

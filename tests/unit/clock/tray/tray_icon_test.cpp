@@ -297,6 +297,23 @@ TEST_F(TrayIcon, AnimationNeedsFrames) {
   EXPECT_FALSE(icon.Animating());
 }
 
+// The clock's frames are made when its first alarm animates the icon, once.
+TEST_F(TrayIcon, FramesFromASourceAreMadeAtTheFirstAnimation) {
+  tockle::TrayFrames frames;
+  int made = 0;
+  icon.SetAnimateIconSource([&] {
+    ++made;
+    return frames.handle();
+  });
+  EXPECT_EQ(made, 0);
+  for (int i = 0; i < 2; ++i) {
+    icon.StartAnimate(0);
+    EXPECT_TRUE(icon.Animating());
+    icon.StopAnimate();
+  }
+  EXPECT_EQ(made, 1);
+}
+
 TEST_F(TrayIcon, ContinuousAnimationRunsUntilStopped) {
   tockle::TrayFrames frames;
   ASSERT_EQ(ImageList_GetImageCount(frames.handle()), tockle::kTrayFrameCount);
