@@ -175,24 +175,31 @@ TEST_F(LauncherClick, AnItemStartsWhatTheRegistryHoldsNowSeparatorsStartNothing)
 // The columns from the first to the last dark (text) pixel of the last entry of the launcher menu
 // as the clock shows it; -1 when the menu did not show.
 int lastEntryTextWidth = -1;
+int measureTicks = 0;
 void CALLBACK measureLastEntry(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND menuWindow = FindWindowW(L"#32768", nullptr);
   if (!menuWindow || !IsWindowVisible(menuWindow)) return;
-  KillTimer(nullptr, timer);
   HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
   RECT r{};
   if (GetMenuItemRect(nullptr, menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), &r)) {
     const int w = r.right - r.left;
     const std::vector<uint32_t> pixels = test::screenPixels(r);
+    auto dark = [](uint32_t p) { return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 96; };
+    // The screen is black where the menu has not painted yet: measure once its corners show the
+    // menu's background (a menu that never shows one is measured after a while all the same).
+    if (++measureTicks < 250 &&
+        (pixels.empty() || dark(pixels.front()) || dark(pixels.back()) || dark(pixels[static_cast<size_t>(w - 1)]) ||
+         dark(pixels[pixels.size() - static_cast<size_t>(w)])))
+      return;
     int first = w, last = -1;
     for (size_t i = 0; i < pixels.size(); ++i) {
-      const uint32_t p = pixels[i];
-      if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) >= 3 * 96) continue;
+      if (!dark(pixels[i])) continue;
       first = std::min(first, static_cast<int>(i % w));
       last = std::max(last, static_cast<int>(i % w));
     }
     lastEntryTextWidth = last - first;
   }
+  KillTimer(nullptr, timer);
   EndMenu();
 }
 
@@ -207,6 +214,7 @@ TEST_F(LauncherClick, TheSettingsEntryShowsWholeBesideIcons) {
     base::deleteFile(folder.file("_cache3"));
     form.LauncherMenuDirty = true;
     lastEntryTextWidth = -1;
+    measureTicks = 0;
     SetCursorPos(200, 200);
     SetTimer(nullptr, 0, 20, measureLastEntry);
     form.ExecuteCommand(tockle::cmdLauncherMenu);
