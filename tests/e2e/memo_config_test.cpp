@@ -14,18 +14,29 @@ namespace {
 
 using namespace memoe2e;
 
+// F10 and the settings dialog with its tab list, once its pages are made (the dialog has its title
+// before them); a null list when it does not come.
+struct SettingsDialog {
+  HWND dialog = nullptr;
+  HWND list = nullptr;
+};
+SettingsDialog openSettings(test::ProgramRun& memo, HWND main) {
+  pressKeys(main, {VK_F10});
+  SettingsDialog s;
+  s.dialog = memo.waitForDialog("環境設定 - Tavelo 3"_sj);
+  if (s.dialog) test::waitUntil([&] { return (s.list = test::descendantById(s.dialog, IDC_MCFG_TABLIST)) != nullptr; });
+  return s;
+}
+
 TEST(MemoConfigProgram, F10OpensTheSettingsAndOkAppliesTheNewTabOrder) {
   test::deleteUserKey(kKey);
   test::ProgramRun memo("Memo.exe");
   HWND main = startOn(memo, "order.ntd", typeIIDocument("A/*!/a\r\nB/*!/b\r\nC/*!/c\r\n"));
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(test::waitUntil([&] { return tabNames(main).size() == 3; }));
-  pressKeys(main, {VK_F10});
-  HWND dialog = memo.waitForDialog("環境設定 - Tavelo 3"_sj);
-  ASSERT_NE(dialog, nullptr);
-  // The dialog has its title before its pages are made.
-  HWND list = nullptr;
-  ASSERT_TRUE(test::waitUntil([&] { return (list = test::descendantById(dialog, IDC_MCFG_TABLIST)) != nullptr; }));
+  const SettingsDialog settings = openSettings(memo, main);
+  HWND dialog = settings.dialog, list = settings.list;
+  ASSERT_NE(list, nullptr);
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
   SendMessageW(list, LB_SETCURSEL, 0, 0);
   SendMessageW(test::descendantById(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
@@ -49,11 +60,9 @@ TEST(MemoConfigProgram, CancelAndEscapeCloseTheSettingsWithNothingApplied) {
   ASSERT_TRUE(test::waitUntil([&] { return tabNames(main).size() == 2; }));
   // The cancel button's own click, then the Esc key.
   for (bool byKey : {false, true}) {
-    pressKeys(main, {VK_F10});
-    HWND dialog = memo.waitForDialog("環境設定 - Tavelo 3"_sj);
-    ASSERT_NE(dialog, nullptr);
-    HWND list = nullptr;
-    ASSERT_TRUE(test::waitUntil([&] { return (list = test::descendantById(dialog, IDC_MCFG_TABLIST)) != nullptr; }));
+    const SettingsDialog settings = openSettings(memo, main);
+    HWND dialog = settings.dialog, list = settings.list;
+    ASSERT_NE(list, nullptr);
     SendMessageW(list, LB_SETCURSEL, 0, 0);
     SendMessageW(test::descendantById(dialog, IDC_MCFG_DOWN), BM_CLICK, 0, 0);
     if (byKey)
