@@ -9,35 +9,6 @@
 
 namespace tockle {
 
-TComponentSettings TfrmMain::ComponentSettings() const {
-  TComponentSettings c;
-  c.ClockType = tmeMain.ClockKind;
-  c.HandWidth = tmeMain.CircleWidth;
-  c.ClockFontColor = lblClock.Font.color();
-  c.ClockFontName = lblClock.Font.name();
-  c.ClockFontSize = lblClock.Font.size();
-  c.ClockFontStyle = lblClock.Font.style();
-  c.BackColor = lblClock.Color;
-  if (handle()) {
-    c.ClockHeight = height();
-    c.ClockLeft = left();
-    c.ClockTop = top();
-    c.ClockWidth = width();
-  }
-  return c;
-}
-
-void TfrmMain::SetComponentSettings(const TComponentSettings& c) {
-  tmeMain.SetClockKind(c.ClockType);
-  tmeMain.SetCircleWidth(c.HandWidth);
-  lblClock.Font.setColor(c.ClockFontColor);
-  lblClock.Font.setName(c.ClockFontName);
-  lblClock.Font.setSize(c.ClockFontSize);
-  lblClock.Font.setStyle(c.ClockFontStyle);
-  lblClock.Color = c.BackColor;
-  setBounds(c.ClockLeft, c.ClockTop, c.ClockWidth, c.ClockHeight);
-}
-
 void TfrmMain::LoadSettings() {
   shared::TKzRegEx reg;
   bool takeover = false;
@@ -55,9 +26,9 @@ void TfrmMain::LoadSettings() {
     // The new key now exists, so the question never comes again.
     reg.OpenKey(RegistryKey, true);
   }
-  TComponentSettings c = ComponentSettings();
-  ReadClockSettings(reg, Settings, c);
-  SetComponentSettings(c);
+  ReadClockSettings(reg, Settings);
+  GiveClockFace();
+  setBounds(Settings.ClockLeft, Settings.ClockTop, Settings.ClockWidth, Settings.ClockHeight);
   reg.CloseKey();
   if (takeover) SaveSettings();
 }
@@ -86,8 +57,14 @@ void TfrmMain::MigrateLauncherSettings(const shared::TKzRegEx& previous) {
 bool TfrmMain::SaveSettings() {
   shared::TRegistry reg;
   if (!reg.OpenKey(RegistryKey, true)) return false;
+  if (handle()) {
+    Settings.ClockHeight = height();
+    Settings.ClockLeft = left();
+    Settings.ClockTop = top();
+    Settings.ClockWidth = width();
+  }
   try {
-    WriteClockSettings(reg, Settings, ComponentSettings());
+    WriteClockSettings(reg, Settings);
   } catch (const shared::ERegistryException&) {
     // What was written before the failing value stays.
     return false;

@@ -12,7 +12,16 @@ BYTE TfrmMain::AlphaFor(int transparentPercent) {
   return static_cast<BYTE>(static_cast<int>(std::trunc((100 - transparentPercent) / 100.0 * 255)));
 }
 
+void TfrmMain::GiveClockFace() {
+  tmeMain.SetClockKind(Settings.ClockType);
+  tmeMain.SetCircleWidth(Settings.HandWidth);
+  // The clock face draws with the label's font object itself: it is given the values, not replaced.
+  lblClock.Font = clockFont(Settings);
+  lblClock.Color = Settings.BackColor;
+}
+
 void TfrmMain::ApplySettings(bool launcherChanged) {
+  GiveClockFace();
   // 1. Hands and circle.
   tmeMain.SetHourHandColor(Settings.AnalogColor[0]);
   tmeMain.SetMinuteHandColor(Settings.AnalogColor[1]);

@@ -92,17 +92,16 @@ void TClock1Page::FormCreate() {
 
 void TClock1Page::Load(ConfigStep step) {
   if (step != ConfigStep::General) return;
-  TfrmMain& main = Main();
-  const TClockSettings& s = main.Settings;
-  chkDigital.setChecked(main.tmeMain.ClockKind & 1);
-  chkAnalog.setChecked(main.tmeMain.ClockKind & 2);
+  const TClockSettings& s = Main().Settings;
+  chkDigital.setChecked(s.ClockType & 1);
+  chkAnalog.setChecked(s.ClockType & 2);
   ProgressTransparent.Load(s.ClockTransparent);
   chkAutooffTransparent.setEnabled(ProgressTransparent.Value() != 0);
   chkAutooffTransparent.setChecked(s.AutooffTransparent);
   chkFrame.setChecked(s.ShowLikeFrame);
   FrameWidth.Load(s.FrameWidth);
-  PreviewFont = main.lblClock.Font;
-  PreviewBackColor = main.lblClock.Color;
+  PreviewFont = clockFont(s);
+  PreviewBackColor = s.BackColor;
   cmbClockType.LoadHistory();
   cmbClockType.setText(s.DisplayType);
   ShowPreview(s.DisplayType);
@@ -110,16 +109,14 @@ void TClock1Page::Load(ConfigStep step) {
 
 bool TClock1Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TfrmMain& main = Main();
-  TClockSettings& s = main.Settings;
-  main.tmeMain.SetClockKind(static_cast<uint8_t>((chkDigital.checked() ? 1 : 0) | (chkAnalog.checked() ? 2 : 0)));
+  TClockSettings& s = Main().Settings;
+  s.ClockType = static_cast<uint8_t>((chkDigital.checked() ? 1 : 0) | (chkAnalog.checked() ? 2 : 0));
   s.ClockTransparent = ProgressTransparent.Value();
   s.AutooffTransparent = chkAutooffTransparent.checked();
   s.ShowLikeFrame = chkFrame.checked();
   s.FrameWidth = FrameWidth.Value();
-  // The clock face draws with the label's font object itself: it is given the values, not replaced.
-  main.lblClock.Font = PreviewFont;
-  main.lblClock.Color = PreviewBackColor;
+  setClockFont(s, PreviewFont);
+  s.BackColor = PreviewBackColor;
   cmbClockType.SaveHistory();
   s.DisplayType = cmbClockType.text();
   return true;

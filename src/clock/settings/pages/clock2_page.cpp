@@ -61,10 +61,9 @@ void TClock2Page::FormCreate() {
 
 void TClock2Page::Load(ConfigStep step) {
   if (step != ConfigStep::General) return;
-  TfrmMain& main = Main();
-  const TClockSettings& s = main.Settings;
-  CircleFrame.Load(main.tmeMain.CircleWidth);
-  tmePreview.SetCircleWidth(main.tmeMain.CircleWidth);
+  const TClockSettings& s = Main().Settings;
+  CircleFrame.Load(s.HandWidth);
+  tmePreview.SetCircleWidth(s.HandWidth);
   rdbAutoResize.setChecked(s.AutoResize);
   rdbManual.setChecked(!s.AutoResize);
   tmePreview.SetHourHandColor(s.AnalogColor[0]);
@@ -80,9 +79,8 @@ void TClock2Page::Load(ConfigStep step) {
 
 bool TClock2Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TfrmMain& main = Main();
-  TClockSettings& s = main.Settings;
-  main.tmeMain.SetCircleWidth(CircleFrame.Value());
+  TClockSettings& s = Main().Settings;
+  s.HandWidth = CircleFrame.Value();
   s.AutoResize = rdbAutoResize.checked();
   for (int part = 0; part < 4; ++part) s.AnalogColor[part] = partColor(tmePreview, part);
   s.AutoHeight = trbAutoHeight.position();

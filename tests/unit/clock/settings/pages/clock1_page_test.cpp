@@ -32,11 +32,11 @@ TEST_F(Clock1Page, LoadsEachSettingAndSavesWhatTheUserChose) {
   };
   for (const auto& c : cases) {
     auto& s = form.Settings;
-    form.tmeMain.SetClockKind(c.kind);
+    s.ClockType = c.kind;
     s.ClockTransparent = c.transparent, s.AutooffTransparent = c.autoOff;
     s.ShowLikeFrame = c.frame, s.FrameWidth = c.frameWidth, s.DisplayType = c.format;
-    form.lblClock.Font.setSize(9 + c.kind);
-    form.lblClock.Color = 0x123400 + c.kind;
+    s.ClockFontSize = 9 + c.kind;
+    s.BackColor = 0x123400 + c.kind;
     open();
     SCOPED_TRACE(c.format);
     EXPECT_EQ(p().chkDigital.checked(), (c.kind & 1) != 0);
@@ -62,13 +62,14 @@ TEST_F(Clock1Page, LoadsEachSettingAndSavesWhatTheUserChose) {
     p().cmbClockType.setText("hh:nn:ss");
     notify(p().cmbClockType, CBN_EDITCHANGE);
     apply();
-    EXPECT_EQ(form.tmeMain.ClockKind, c.kind ^ 1);
+    EXPECT_EQ(s.ClockType, c.kind ^ 1);
     EXPECT_EQ(s.ShowLikeFrame, !c.frame);
     EXPECT_EQ(s.FrameWidth, 7);
     EXPECT_EQ(s.ClockTransparent, c.transparent);
-    EXPECT_EQ(form.lblClock.Font.name(), "ＭＳ ゴシック"_sj);
-    EXPECT_EQ(form.lblClock.Font.color(), 0x0000FFu);
-    EXPECT_EQ(form.lblClock.Color, 0x00FF00u);
+    EXPECT_EQ(s.ClockFontName, "ＭＳ ゴシック"_sj);
+    EXPECT_EQ(s.ClockFontSize, 14);
+    EXPECT_EQ(s.ClockFontColor, 0x0000FFu);
+    EXPECT_EQ(s.BackColor, 0x00FF00u);
     EXPECT_EQ(s.DisplayType, "hh:nn:ss");
   }
 }
@@ -92,8 +93,8 @@ TEST_F(Clock1Page, ThePreviewBreaksLinesShowsTheBatteryOnceAndFormatsEras) {
 }
 
 TEST_F(Clock1Page, ResetsAskAndAResetThatChangesNothingSetsNoFlag) {
-  form.lblClock.Font.setSize(20);
-  form.lblClock.Color = 0x00FFFF;
+  form.Settings.ClockFontSize = 20;
+  form.Settings.BackColor = 0x00FFFF;
   open();
   p().lblClockPreviewClick();
   p().pnlClockPreviewClick();

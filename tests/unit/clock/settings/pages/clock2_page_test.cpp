@@ -30,7 +30,7 @@ TEST_F(Clock2Page, LoadsEachSettingAndSavesWhatTheUserChose) {
   for (const auto& c : cases) {
     auto& s = form.Settings;
     for (int i = 0; i < 4; ++i) s.AnalogColor[i] = c.colors[i];
-    form.tmeMain.SetCircleWidth(c.circle);
+    s.HandWidth = c.circle;
     s.AutoResize = c.autoResize, s.AutoHeight = c.height, s.AutoWidth = c.width;
     open();
     EXPECT_EQ(p().edtCircleFrame.text(), std::to_string(c.circle));
@@ -49,15 +49,15 @@ TEST_F(Clock2Page, LoadsEachSettingAndSavesWhatTheUserChose) {
     EXPECT_EQ(s.AnalogColor[0], c.colors[0]);
     EXPECT_EQ(s.AnalogColor[2], 0xABCDEFu);
     EXPECT_EQ(s.AnalogColor[3], c.colors[3]);
-    EXPECT_EQ(form.tmeMain.CircleWidth, c.circle == 100 ? 99 : c.circle + 1);
-    EXPECT_EQ(p().tmePreview.CircleWidth, form.tmeMain.CircleWidth);
+    EXPECT_EQ(s.HandWidth, c.circle == 100 ? 99 : c.circle + 1);
+    EXPECT_EQ(p().tmePreview.CircleWidth, s.HandWidth);
     EXPECT_EQ(s.AutoResize, !c.autoResize);
     EXPECT_EQ(s.AutoHeight, c.height);
   }
 }
 
 TEST_F(Clock2Page, AChosenCircleColourShowsInTheAnalogPreview) {
-  form.tmeMain.SetCircleWidth(3);
+  form.Settings.HandWidth = 3;
   open();
   p().cmbAnalogColor.setItemIndex(3);
   dialogs.colors.push_back(0x3366CC);
