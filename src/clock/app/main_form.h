@@ -119,7 +119,6 @@ class TfrmMain : public ui::Form {
   bool LauncherMenuDirty = false;
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
-  uint8_t ConfigMode = 0;
   // The last history window opened (the capture settles its edits and refreshes it); the window
   // clears it when it is freed.
   IClipHistoryWindow* frmClip = nullptr;

@@ -2,7 +2,6 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/app/main_form.h"
 #include "clock/commands/commands.h"
 #include "clock/settings/config_ids.h"
 #include "clock/settings/pages/alarm_page.h"
@@ -31,13 +30,15 @@ void winHelp(HWND owner, const std::string& file, UINT command, DWORD data) {
 
 }  // namespace
 
-TfrmConfig::TfrmConfig(TfrmMain& main)
+TfrmConfig::TfrmConfig(ConfigHost& host, uint8_t mode)
     : ui::Dialog(nullptr, IDD_CONFIG),
-      Main(main),
-      ConfigMode(main.ConfigMode),
-      ProgramFolder(main.ProgramFolder),
-      RegistryKey(main.RegistryKey),
-      AskUser(main.AskUser),
+      Host(host),
+      ConfigMode(mode),
+      ProgramFolder(host.programFolder()),
+      RegistryKey(host.registryKey()),
+      AskUser([&host](HWND owner, std::string_view text, std::string_view caption, UINT flags) {
+        return host.askUser(owner, text, caption, flags);
+      }),
       OpenHelp(winHelp),
       pgcConfig(this, IDC_CONFIG_TABS),
       btnOk(this, IDOK),
@@ -223,8 +224,7 @@ bool TfrmConfig::ApplySettings(bool close) {
         // once (the page has set the access-key mode and icon settings), and once more at its next
         // pop-up, then from the fresh cache.
         base::deleteFile(ProgramFolder + "_cache3");
-        Main.BuildLauncherMenu();
-        Main.LauncherMenuDirty = true;
+        Host.launcherListChanged();
         ChangedPages &= static_cast<uint8_t>(~cpLauncher);
         break;
       case ConfigStep::Alarms:
@@ -234,14 +234,14 @@ bool TfrmConfig::ApplySettings(bool close) {
         break;
     }
   }
-  if (!Main.SaveSettings()) {
+  if (!Host.saveSettings()) {
     // The clock holds settings it could not store: Apply stays on for another try.
     ChangedPages |= cpGeneral;
     AskUser(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
     updateApply();
     return false;
   }
-  Main.ApplySettings((changed & cpLauncher) != 0);
+  Host.applySettings((changed & cpLauncher) != 0);
   ChangedPages = 0;
   updateApply();
   if (close) this->close(IDOK);

@@ -1,7 +1,7 @@
 // The clock's settings dialog "環境設定 - Tockle 3": nine pages under tabs on several rows and
-// the buttons OK, Cancel, Apply and Help. It opens in one of four modes (ConfigMode of the main
-// window), copies the settings into its pages, keeps the changed-page flags, and on Apply or OK
-// writes the flagged pages back, then has the main window save and apply all settings.
+// the buttons OK, Cancel, Apply and Help. It opens in one of four modes, copies the settings into
+// its pages, keeps the changed-page flags, and on Apply or OK writes the flagged pages back into
+// the settings value, then has its host save and apply all settings.
 #pragma once
 
 #include <array>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "clock/commands/command_list.h"
+#include "clock/config/config_host.h"
 #include "clock/settings/config_page.h"
 #include "clock/settings/config_rules.h"
 #include "ui/controls.h"
@@ -20,17 +21,16 @@
 
 namespace tockle {
 
-class TfrmMain;
 class TAlarmPage;
 class TLauncherPage;
 
 class TfrmConfig : public ui::Dialog {
  public:
-  // Reads the main window's ConfigMode; the window is created by showModal (or create).
-  explicit TfrmConfig(TfrmMain& main);
+  // Opens in a mode (ConfigModes) over its host; the window is created by showModal (or create).
+  TfrmConfig(ConfigHost& host, uint8_t mode);
   ~TfrmConfig() override;
 
-  TfrmMain& Main;
+  ConfigHost& Host;
   const uint8_t ConfigMode;
   uint8_t ChangedPages = 0;
   // The folder of the program's side files ("_command", "_hot3", "_system3", "_cache3").
@@ -38,7 +38,7 @@ class TfrmConfig : public ui::Dialog {
   // The registry key of the column widths (the clock's settings key).
   std::string RegistryKey;
 
-  // Boxes the dialog shows (tests answer them); the main window's by default.
+  // Boxes the dialog shows (tests answer them); the host's by default.
   std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
   // Opens the help file (WinHelp command and data); tests record the calls.
   std::function<void(HWND, const std::string& helpFile, UINT command, DWORD data)> OpenHelp;

@@ -8,7 +8,9 @@ namespace tockle {
 TConfigPage::TConfigPage(TfrmConfig& config, int tab, int templateId)
     : ui::Page(config.pgcConfig, templateId, configTabCaption(tab)), Config(config), Tab(tab) {}
 
-TfrmMain& TConfigPage::Main() const { return Config.Main; }
+ConfigHost& TConfigPage::Host() const { return Config.Host; }
+
+TClockSettings& TConfigPage::Settings() const { return Config.Host.settings(); }
 
 void TConfigPage::SetChanged(uint8_t flag) const { Config.SetChanged(flag); }
 

@@ -7,14 +7,15 @@
 #include <cstdint>
 #include <string>
 
+#include "clock/settings/clock_settings.h"
 #include "clock/settings/config_rules.h"
 #include "clock/settings/pending_edit.h"
 #include "ui/page_host.h"
 
 namespace tockle {
 
+class ConfigHost;
 class TfrmConfig;
-class TfrmMain;
 
 class TConfigPage : public ui::Page, public IPendingEdit {
  public:
@@ -39,7 +40,9 @@ class TConfigPage : public ui::Page, public IPendingEdit {
 
  protected:
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
-  TfrmMain& Main() const;
+  // The settings value the page loads from and saves into, and the host that holds it.
+  TClockSettings& Settings() const;
+  ConfigHost& Host() const;
   // Marks this page's data as changed (a ChangedPage flag); Apply becomes enabled.
   void SetChanged(uint8_t flag) const;
 };

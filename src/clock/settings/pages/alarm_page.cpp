@@ -5,12 +5,14 @@
 
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
+#include "clock/alarm/alarm_manager.h"
 #include "clock/alarm/alarm_request.h"
 #include "clock/alarm/input_minutes.h"
-#include "clock/app/main_form.h"
+#include "clock/config/config_host.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/alarm_page_ids.h"
 #include "clock/settings/pages/alarm_page_rules.h"
+#include "ui/app.h"
 
 namespace tockle {
 
@@ -221,7 +223,7 @@ void TAlarmPage::Load(ConfigStep step) {
 bool TAlarmPage::Save(ConfigStep step) { return step != ConfigStep::Alarms || SaveAlarmPage(); }
 
 void TAlarmPage::LoadAlarmPage() {
-  if (const auto& manager = Main().AlarmManager) {
+  if (TKzManagerTockle* manager = Host().alarmManager()) {
     manager->ToListView(lsvAlarm.handle());
     chkClearReCall.setChecked(manager->ClearReCall);
   }
@@ -231,13 +233,13 @@ void TAlarmPage::LoadAlarmPage() {
 }
 
 bool TAlarmPage::SaveAlarmPage() {
-  const auto& manager = Main().AlarmManager;
+  TKzManagerTockle* manager = Host().alarmManager();
   if (!manager) return true;
   try {
     manager->FromListView(lsvAlarm.handle());
   } catch (const std::exception& e) {
     // The alarm file refused a write; what the user sees is the list, and it stays.
-    Config.AskUser(Config.handle(), e.what(), kAppTitle, MB_OK | MB_ICONERROR);
+    Config.AskUser(Config.handle(), e.what(), ui::Application::instance().title(), MB_OK | MB_ICONERROR);
     return false;
   }
   manager->ClearReCall = chkClearReCall.checked();

@@ -8,7 +8,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm/input_minutes.h"
-#include "clock/app/main_form.h"
+#include "clock/config/config_host.h"
 #include "clock/settings/pages/alarm_page.h"
 #include "clock/settings/pages/alarm_page_rules.h"
 #include "ui/common_dialogs.h"
@@ -118,7 +118,7 @@ void TAlarmPage::mnuAlarmAppSpecial(int tag) {
 void TAlarmPage::btnTestSoundClick() {
   // The system plays its default sound for a file it cannot find: a missing file plays nothing.
   std::string path = cmbSoundPath.text();
-  if (!path.empty() && base::fileExists(path) && Main().AlarmSound) Main().AlarmSound(path, SND_ASYNC | SND_NODEFAULT);
+  if (!path.empty() && base::fileExists(path)) Host().playSound(path, SND_ASYNC | SND_NODEFAULT);
 }
 
 void TAlarmPage::btnSelSoundClick() {

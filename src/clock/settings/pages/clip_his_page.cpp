@@ -1,6 +1,5 @@
 #include "clock/settings/pages/clip_his_page.h"
 
-#include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
 
 namespace tockle {
@@ -60,7 +59,7 @@ void TClipHisPage::chkLineCountClick() { RowClick(lineRow_); }
 
 void TClipHisPage::Load(ConfigStep step) {
   if (step != ConfigStep::General) return;
-  const TClipHistory& h = Main().Settings.ClipHistory;
+  const TClipHistory& h = Settings().ClipHistory;
   LoadRow(lineRow_, h.LineFrom, h.LineTo);
   LoadRow(letterRow_, h.LetterFrom, h.LetterTo);
   LimitAmout.Load(h.MaxCount);
@@ -71,7 +70,7 @@ void TClipHisPage::Load(ConfigStep step) {
 
 bool TClipHisPage::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TClipHistory& h = Main().Settings.ClipHistory;
+  TClipHistory& h = Settings().ClipHistory;
   h.LineFrom = LineFrom.Value();
   h.LineTo = LineTo.Value();
   h.LetterFrom = LetterFrom.Value();

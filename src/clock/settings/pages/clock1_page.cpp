@@ -2,7 +2,6 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
-#include "clock/app/main_form.h"
 #include "clock/face/internet_time.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/clock_preview.h"
@@ -92,7 +91,7 @@ void TClock1Page::FormCreate() {
 
 void TClock1Page::Load(ConfigStep step) {
   if (step != ConfigStep::General) return;
-  const TClockSettings& s = Main().Settings;
+  const TClockSettings& s = Settings();
   chkDigital.setChecked(s.ClockType & 1);
   chkAnalog.setChecked(s.ClockType & 2);
   ProgressTransparent.Load(s.ClockTransparent);
@@ -109,7 +108,7 @@ void TClock1Page::Load(ConfigStep step) {
 
 bool TClock1Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TClockSettings& s = Main().Settings;
+  TClockSettings& s = Settings();
   s.ClockType = static_cast<uint8_t>((chkDigital.checked() ? 1 : 0) | (chkAnalog.checked() ? 2 : 0));
   s.ClockTransparent = ProgressTransparent.Value();
   s.AutooffTransparent = chkAutooffTransparent.checked();

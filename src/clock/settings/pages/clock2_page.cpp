@@ -1,7 +1,6 @@
 #include "clock/settings/pages/clock2_page.h"
 
 #include "base/text.h"
-#include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
 #include "ui/common_dialogs.h"
 
@@ -61,7 +60,7 @@ void TClock2Page::FormCreate() {
 
 void TClock2Page::Load(ConfigStep step) {
   if (step != ConfigStep::General) return;
-  const TClockSettings& s = Main().Settings;
+  const TClockSettings& s = Settings();
   CircleFrame.Load(s.HandWidth);
   tmePreview.SetCircleWidth(s.HandWidth);
   rdbAutoResize.setChecked(s.AutoResize);
@@ -79,7 +78,7 @@ void TClock2Page::Load(ConfigStep step) {
 
 bool TClock2Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TClockSettings& s = Main().Settings;
+  TClockSettings& s = Settings();
   s.HandWidth = CircleFrame.Value();
   s.AutoResize = rdbAutoResize.checked();
   for (int part = 0; part < 4; ++part) s.AnalogColor[part] = partColor(tmePreview, part);

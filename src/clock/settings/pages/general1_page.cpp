@@ -2,7 +2,6 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/hot_key_page.h"
 #include "clock/settings/pages/startup_shortcut.h"
@@ -79,7 +78,7 @@ void TGeneral1Page::SetMouseCommands(const std::vector<std::pair<std::string, in
 void TGeneral1Page::Load(ConfigStep step) {
   if (step == ConfigStep::CommandList) SetMouseCommands(Config.Commands.MouseCommands());
   if (step != ConfigStep::General) return;
-  const TClockSettings& s = Main().Settings;
+  const TClockSettings& s = Settings();
   // The two boxes of other pages that edit general settings.
   systemPage().chkSystemIcon.setChecked(s.SystemIcon);
   hotKeyPage().chkUseHotKey.setChecked(s.HotKey);
@@ -99,7 +98,7 @@ void TGeneral1Page::Load(ConfigStep step) {
 
 bool TGeneral1Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TClockSettings& s = Main().Settings;
+  TClockSettings& s = Settings();
   s.SystemIcon = systemPage().chkSystemIcon.checked();
   s.HotKey = hotKeyPage().chkUseHotKey.checked();
   s.AlwaysOnTop = chkStayOnTop.checked();

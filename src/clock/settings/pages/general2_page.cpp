@@ -1,7 +1,6 @@
 #include "clock/settings/pages/general2_page.h"
 
 #include "base/text.h"
-#include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
 
 namespace tockle {
@@ -56,7 +55,7 @@ void TGeneral2Page::FormCreate() {
 
 void TGeneral2Page::Load(ConfigStep step) {
   if (step != ConfigStep::General) return;
-  const TClockSettings& s = Main().Settings;
+  const TClockSettings& s = Settings();
   MouseHoldInvisible.Load(s.MouseHoldInvisible);
   MouseHoldInvisibleRestore.Load(s.MouseHoldInvisibleRestore);
   // Set while the dialog is hidden: no warning.
@@ -70,7 +69,7 @@ void TGeneral2Page::Load(ConfigStep step) {
 
 bool TGeneral2Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
-  TClockSettings& s = Main().Settings;
+  TClockSettings& s = Settings();
   s.TimeOut = NTPTimeout.Value();
   s.IgnoreErrorRange = NTPIgnoreErrorRange.Value();
   s.MouseHoldInvisible = MouseHoldInvisible.Value();

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "clock/app/main_form.h"
+#include "clock/config/config_host.h"
 #include "clock/launcher/icon_set.h"
 #include "clock/launcher/launch_items.h"
 #include "clock/settings/config_dialog.h"
@@ -132,7 +132,7 @@ void TLauncherPage::LoadLaunchSettings() {
     for (const TLaunchItem& item : ReadLaunchItems(reg))
       InsertRow({item.Name, item.Path, item.Folder, item.Param, item.IconPath, std::to_string(item.Icon)});
   SendMessageW(lsvLaunch.handle(), WM_SETREDRAW, TRUE, 0);
-  const TClockSettings& s = Main().Settings;
+  const TClockSettings& s = Settings();
   chkDrawIcon.setChecked(s.DrawIcon);
   udIconSize.setPosition(std::clamp(s.DrawIconSize, 0, kMaxDrawIconSize));
   chkNotAllocAccessKey.setChecked(s.DiableAccessKey);
@@ -160,7 +160,7 @@ bool TLauncherPage::SaveLaunchSettings() {
                    MB_OK | MB_ICONERROR);
     return false;
   }
-  TClockSettings& s = Main().Settings;
+  TClockSettings& s = Settings();
   s.DrawIcon = chkDrawIcon.checked();
   s.DrawIconSize = std::clamp(speIconSize.number(), 0, kMaxDrawIconSize);
   s.DiableAccessKey = chkNotAllocAccessKey.checked();
@@ -223,7 +223,7 @@ void TLauncherPage::mnuTestStartClick() {
   TLaunchFile item = Row(row);
   // Separator rows start nothing.
   if (isSeparatorPath(item.Path)) return;
-  Main().ExecuteApps(item.Path, item.Params, item.Folder);
+  Host().executeApps(item.Path, item.Params, item.Folder);
 }
 
 base::Menu TLauncherPage::ppmLaunchMenu() const {

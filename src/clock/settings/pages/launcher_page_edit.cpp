@@ -2,7 +2,6 @@
 // or dropped for them, and the icon choice.
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/app/main_form.h"
 #include "clock/commands/execute_apps.h"
 #include "clock/launcher/app_icon.h"
 #include "clock/launcher/launch_items.h"

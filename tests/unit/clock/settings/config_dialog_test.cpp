@@ -20,8 +20,7 @@ class ConfigDialog : public test::ClockFixture {
     };
   }
   std::unique_ptr<tockle::TfrmConfig> open(uint8_t mode) {
-    form.ConfigMode = mode;
-    auto d = std::make_unique<tockle::TfrmConfig>(form);
+    auto d = std::make_unique<tockle::TfrmConfig>(configHost, mode);
     EXPECT_TRUE(d->create());
     return d;
   }

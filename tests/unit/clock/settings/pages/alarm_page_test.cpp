@@ -41,8 +41,7 @@ class AlarmPage : public test::ClockFixture {
   }
   tockle::TAlarmPage& open() {
     dialog.reset();
-    form.ConfigMode = 1;
-    dialog = std::make_unique<tockle::TfrmConfig>(form);
+    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 1);
     EXPECT_TRUE(dialog->create());
     dialog->AlarmPage().Now = [this] { return now; };
     return dialog->AlarmPage();

@@ -27,8 +27,7 @@ class GeneralPages : public ClockFixture {
   // Opens the dialog on all pages afresh, loaded from the clock's fields.
   void open() {
     dialog.reset();
-    form.ConfigMode = 0;
-    dialog = std::make_unique<tockle::TfrmConfig>(form);
+    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 0);
     ASSERT_TRUE(dialog->create());
   }
   template <typename Page>

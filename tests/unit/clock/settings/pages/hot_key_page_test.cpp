@@ -24,8 +24,7 @@ class HotKeyPage : public test::ClockFixture {
   }
   THotKeyPage& open(const std::string& commands) {
     writeFile("_command", commands);
-    form.ConfigMode = 0;
-    dialog = std::make_unique<tockle::TfrmConfig>(form);
+    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 0);
     EXPECT_TRUE(dialog->create());
     return static_cast<THotKeyPage&>(*dialog->Pages[tockle::tabHotKey]);
   }

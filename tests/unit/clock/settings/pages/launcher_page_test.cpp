@@ -30,8 +30,7 @@ class LauncherPage : public test::ClockFixture {
       EXPECT_TRUE(reg.OpenKey(key.path(), true));
       tockle::WriteLaunchItems(reg, items);
     }
-    form.ConfigMode = 2;
-    dialog = std::make_unique<tockle::TfrmConfig>(form);
+    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 2);
     EXPECT_TRUE(dialog->create());
     return dialog->LauncherPage();
   }

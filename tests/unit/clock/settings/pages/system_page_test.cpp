@@ -25,8 +25,7 @@ class SystemPage : public test::ClockFixture {
     };
   }
   TSystemPage& open() {
-    form.ConfigMode = 0;
-    dialog = std::make_unique<tockle::TfrmConfig>(form);
+    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 0);
     EXPECT_TRUE(dialog->create());
     dialog->pgcConfig.setActivePage(tockle::tabSystem);
     auto& page = static_cast<TSystemPage&>(*dialog->Pages[tockle::tabSystem]);
