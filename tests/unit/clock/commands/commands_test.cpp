@@ -6,7 +6,7 @@
 
 #include "base/handles.h"
 #include "clock/app/main_config_host.h"
-#include "clock/settings/config_dialog.h"
+#include "clock/config/config_dialog.h"
 #include "support/e2e.h"
 #include "ui/form.h"
 #include "ui/modal_scope.h"
