@@ -1,26 +1,26 @@
-// The settings dialog on a clock window of its own: tabs by mode, Apply following the flags, the
-// apply procedure ending with the clock's save and apply, column widths kept on Cancel, Enter and
-// Esc of an open edit group, help, and the ways the clock opens it.
+// The settings dialog over a host of its own: tabs by mode, Apply following the flags, the apply
+// procedure ending with the host's save and apply, column widths kept on Cancel, Enter and Esc of
+// an open edit group, and help.
 #include <gtest/gtest.h>
 
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/alarm_page.h"
 #include "clock/config/pages/launcher_page.h"
-#include "unit/clock/clock_fixture.h"
+#include "unit/clock/config/config_fixture.h"
 
 namespace {
 
-class ConfigDialog : public test::ClockFixture {
+class ConfigDialog : public test::ConfigFixture {
  protected:
   void SetUp() override {
-    test::ClockFixture::SetUp();
-    form.AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+    test::ConfigFixture::SetUp();
+    host.ask = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       boxes.push_back(std::string(caption) + ":" + std::string(text));
       return IDOK;
     };
   }
   std::unique_ptr<tockle::TfrmConfig> open(uint8_t mode) {
-    auto d = std::make_unique<tockle::TfrmConfig>(configHost, mode);
+    auto d = std::make_unique<tockle::TfrmConfig>(host, mode);
     EXPECT_TRUE(d->create());
     return d;
   }
@@ -51,11 +51,10 @@ TEST_F(ConfigDialog, EachModeShowsItsTabsWithApplyDisabled) {
 
 TEST_F(ConfigDialog, ApplyWithoutFlagsStillSavesAndAppliesTheClocksSettings) {
   auto d = open(1);
-  form.Settings.AlwaysOnTop = false;
   ASSERT_TRUE(d->ApplySettings(false));
-  EXPECT_EQ(storedInt("AlwaysOnTop"), 0);
-  EXPECT_FALSE(form.topMost());
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "apply"}));
   // A changed launcher: its icon cache goes and its menu is built again; the flags clear.
+  host.calls.clear();
   writeFile("_cache3", "x");
   d->SetChanged(tockle::cpLauncher);
   EXPECT_TRUE(d->btnApply.enabled());
@@ -63,18 +62,18 @@ TEST_F(ConfigDialog, ApplyWithoutFlagsStillSavesAndAppliesTheClocksSettings) {
   EXPECT_EQ(d->ChangedPages, 0);
   EXPECT_FALSE(d->btnApply.enabled());
   EXPECT_FALSE(base::fileExists(folder.file("_cache3")));
-  EXPECT_TRUE(form.LauncherMenuDirty);
-  // Cancel keeps what Apply wrote.
-  form.Settings.AlwaysOnTop = true;
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"launcher", "save", "apply launcher"}));
+  // Cancel saves and applies nothing more.
   d->close(IDCANCEL);
-  EXPECT_EQ(storedInt("AlwaysOnTop"), 0);
+  EXPECT_EQ(host.calls.size(), 3u);
 }
 
-TEST_F(ConfigDialog, ASettingsKeyThatCannotBeWrittenIsSaidAndTheDialogStaysOpen) {
+TEST_F(ConfigDialog, SettingsThatCannotBeSavedAreSaidAndTheDialogStaysOpen) {
   auto d = open(0);
-  form.RegistryKey = key.path() + "\\" + std::string(300, 'k');  // no such key can be made
+  host.saveSucceeds = false;
   EXPECT_FALSE(d->ApplySettings(true));
   EXPECT_EQ(boxes, std::vector<std::string>{"設定保存エラー:設定をレジストリに保存できませんでした"_sj});
+  EXPECT_EQ(host.calls, std::vector<std::string>{"save"});
   EXPECT_TRUE(IsWindow(d->handle()));
   EXPECT_TRUE(d->btnApply.enabled());
 }
@@ -134,30 +133,6 @@ TEST_F(ConfigDialog, HelpFollowsModeAndPageAndAMissingFileIsSaidOnce) {
   d->HelpPopup(68);
   app.helpFile = saved;
   EXPECT_EQ(calls, (std::vector<std::pair<UINT, DWORD>>{{HELP_CONTEXT, 20}, {HELP_CONTEXTPOPUP, 68}}));
-}
-
-TEST_F(ConfigDialog, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
-  std::vector<int> shown;
-  std::vector<std::string> messages;
-  form.ShowConfig = [&](tockle::TfrmConfig& d) {
-    shown.push_back(d.ConfigMode);
-    if (d.ConfigMode == tockle::cfgNewAlarm) messages.push_back(d.AlarmPage().cmbMessage.text());
-    // A second request while the dialog is open returns at once and opens nothing.
-    std::string text = "again";
-    COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
-    EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
-    form.ExecuteCommand(tockle::cmdSettings);
-  };
-  const bool active = form.AlarmManager->Active();
-  for (int command : {tockle::cmdSettings, tockle::cmdAlarms, tockle::cmdNewAlarm}) form.ExecuteCommand(command);
-  std::string text = "wake";
-  COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
-  SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
-  EXPECT_EQ(shown, (std::vector<int>{0, 1, 3, 3}));
-  // Only the memo's request fills in the new alarm's message.
-  EXPECT_EQ(messages, (std::vector<std::string>{"設定時刻になりました"_sj, "wake"}));
-  EXPECT_EQ(form.AlarmRequestText, "wake");
-  EXPECT_EQ(form.AlarmManager->Active(), active);
 }
 
 }  // namespace

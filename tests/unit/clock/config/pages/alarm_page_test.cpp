@@ -1,4 +1,4 @@
-// The alarm page in the settings dialog of a clock window of its own, with the time fixed: the
+// The alarm page in the settings dialog over a host of its own, with the time fixed: the
 // detail group's checks and defaults, group and rows round trip, the list's buttons and check
 // boxes, the two pop-up menus, the sound buttons, and the list handed back to the alarm manager.
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@
 #include "shared/reg_ex.h"
 #include "support/fake_common_dialogs.h"
 #include "unit/clock/alarm/alarm_test_util.h"
-#include "unit/clock/clock_fixture.h"
+#include "unit/clock/config/config_fixture.h"
 
 namespace {
 
@@ -27,27 +27,23 @@ bool shown(const ui::Control& c) { return (GetWindowLongW(c.handle(), GWL_STYLE)
 // A box ticked or unticked as the mouse does it (click() only runs the handler).
 void toggle(ui::CheckBox& box) { box.send(BM_CLICK); }
 
-class AlarmPage : public test::ClockFixture {
+class AlarmPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
-    test::ClockFixture::SetUp();
-    form.AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+    test::ConfigFixture::SetUp();
+    host.ask = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       boxes.push_back(std::string(caption) + ":" + std::string(text));
       return reply;
     };
-    form.AlarmSound = [this](const std::string& path, UINT flags) {
-      sounds.push_back(path + ":" + std::to_string(flags));
-    };
+    host.sound = [this](const std::string& path, UINT flags) { sounds.push_back(path + ":" + std::to_string(flags)); };
   }
   tockle::TAlarmPage& open() {
-    dialog.reset();
-    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 1);
-    EXPECT_TRUE(dialog->create());
+    ConfigFixture::open(1);
     dialog->AlarmPage().Now = [this] { return now; };
     return dialog->AlarmPage();
   }
   void addThree() {
-    for (const char* m : {"A", "B", "C"}) form.AlarmManager->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
+    for (const char* m : {"A", "B", "C"}) host.alarms->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
   }
   static std::string order(const tockle::TAlarmPage& p) {
     std::string s;
@@ -66,7 +62,6 @@ class AlarmPage : public test::ClockFixture {
     };
   }
 
-  std::unique_ptr<tockle::TfrmConfig> dialog;
   base::DateTime now = at(2026, 5, 1, 12, 0, 40);
   std::vector<std::string> boxes, sounds;
   int reply = IDOK;
@@ -240,10 +235,10 @@ TEST_F(AlarmPage, SoundChoiceAndTest) {
 
 TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   // A stored time the locale cannot read is shown as it stands, and an edit fixes it.
-  form.AlarmManager->AddItem(alarm_test::alarm("old", tod(7, 0), tod(7, 5)));
+  host.alarms->AddItem(alarm_test::alarm("old", tod(7, 0), tod(7, 5)));
   tockle::AlarmFile file(folder.file("_alarm3"));
   file.write("0", "StartTime", "abc");
-  form.AlarmManager->AllocItems(false);
+  host.alarms->AllocItems(false);
   auto& p = open();
   EXPECT_EQ(p.lsvAlarm.itemText(0, 0), "abc");
   p.lsvAlarm.setSelectedIndex(0);
@@ -269,8 +264,8 @@ TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   EXPECT_EQ(file.read("Initial", "Count"), "2");
   EXPECT_EQ(file.read("0", "StartTime"), base::timeToStr(tod(12, 0, 40)));
   EXPECT_EQ(file.read("1", "MessageString"), "テスト"_sj);
-  EXPECT_EQ(form.AlarmManager->Items.size(), 2u);
-  EXPECT_TRUE(form.AlarmManager->ClearReCall);
+  EXPECT_EQ(host.alarms->Items.size(), 2u);
+  EXPECT_TRUE(host.alarms->ClearReCall);
   // The message heads its history.
   shared::TKzRegEx reg;
   std::string first;

@@ -25,7 +25,7 @@ TEST_F(ClipHisPage, LoadsTheRecordAndTheLimitBoxesFollowTheirNumbers) {
       {{99, 999, 0, 0, 0, 999, 0, 1}, true, false},
   };
   for (const auto& c : cases) {
-    form.Settings.ClipHistory = c.h;
+    host.value.ClipHistory = c.h;
     open();
     SCOPED_TRACE(c.h.LetterTo);
     EXPECT_EQ(p().chkLetterCount.checked(), c.letters);
@@ -42,7 +42,7 @@ TEST_F(ClipHisPage, LoadsTheRecordAndTheLimitBoxesFollowTheirNumbers) {
     EXPECT_EQ(p().chkClearWhenExit.checked(), c.h.ClearWhenExit != 0);
     click(p().chkUnuseHis);
     apply();
-    const auto& h = form.Settings.ClipHistory;
+    const auto& h = host.value.ClipHistory;
     EXPECT_EQ(numbers(h), numbers(c.h));
     EXPECT_EQ(h.UnuseHis, c.h.UnuseHis ^ 1);
     EXPECT_EQ(h.ClearWhenExit, c.h.ClearWhenExit);
@@ -50,7 +50,7 @@ TEST_F(ClipHisPage, LoadsTheRecordAndTheLimitBoxesFollowTheirNumbers) {
 }
 
 TEST_F(ClipHisPage, TickingALimitFromZeroStartsItAtItsDefaultsAndUntickingClearsIt) {
-  form.Settings.ClipHistory = {0, 0, 2, 0, 30, 15, 0, 0};
+  host.value.ClipHistory = {0, 0, 2, 0, 30, 15, 0, 0};
   open();
   click(p().chkLetterCount);
   EXPECT_EQ(p().LetterFrom.Value(), 0);
@@ -60,9 +60,9 @@ TEST_F(ClipHisPage, TickingALimitFromZeroStartsItAtItsDefaultsAndUntickingClears
   EXPECT_FALSE(p().speLineFrom.enabled());
   p().speLetterFrom.setText("5");
   apply();
-  EXPECT_EQ(form.Settings.ClipHistory.LetterFrom, 5);
-  EXPECT_EQ(form.Settings.ClipHistory.LetterTo, 30);
-  EXPECT_EQ(form.Settings.ClipHistory.LineFrom, 0);
+  EXPECT_EQ(host.value.ClipHistory.LetterFrom, 5);
+  EXPECT_EQ(host.value.ClipHistory.LetterTo, 30);
+  EXPECT_EQ(host.value.ClipHistory.LineFrom, 0);
   click(p().chkLetterCount);  // off
   EXPECT_EQ(p().LetterTo.Value(), 0);
   click(p().chkLineCount);  // on again from 0 and 0
@@ -70,7 +70,7 @@ TEST_F(ClipHisPage, TickingALimitFromZeroStartsItAtItsDefaultsAndUntickingClears
 }
 
 TEST_F(ClipHisPage, EveryRealChangeOfANumberSetsTheFlag) {
-  form.Settings.ClipHistory.DayLimit = 15;
+  host.value.ClipHistory.DayLimit = 15;
   open();
   HWND edit = p().speDayLimit.handle();
   auto flagged = [this](auto act) {

@@ -31,7 +31,7 @@ TEST_F(Clock1Page, LoadsEachSettingAndSavesWhatTheUserChose) {
       {3, 1, true, false, 1, "m/d"},
   };
   for (const auto& c : cases) {
-    auto& s = form.Settings;
+    auto& s = host.value;
     s.ClockType = c.kind;
     s.ClockTransparent = c.transparent, s.AutooffTransparent = c.autoOff;
     s.ShowLikeFrame = c.frame, s.FrameWidth = c.frameWidth, s.DisplayType = c.format;
@@ -93,8 +93,8 @@ TEST_F(Clock1Page, ThePreviewBreaksLinesShowsTheBatteryOnceAndFormatsEras) {
 }
 
 TEST_F(Clock1Page, ResetsAskAndAResetThatChangesNothingSetsNoFlag) {
-  form.Settings.ClockFontSize = 20;
-  form.Settings.BackColor = 0x00FFFF;
+  host.value.ClockFontSize = 20;
+  host.value.BackColor = 0x00FFFF;
   open();
   p().lblClockPreviewClick();
   p().pnlClockPreviewClick();

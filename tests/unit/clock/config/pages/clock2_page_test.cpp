@@ -28,7 +28,7 @@ TEST_F(Clock2Page, LoadsEachSettingAndSavesWhatTheUserChose) {
       {{0x111111, 0x222222, 0x333333, 0x444444}, 100, false, 150, -50},
   };
   for (const auto& c : cases) {
-    auto& s = form.Settings;
+    auto& s = host.value;
     for (int i = 0; i < 4; ++i) s.AnalogColor[i] = c.colors[i];
     s.HandWidth = c.circle;
     s.AutoResize = c.autoResize, s.AutoHeight = c.height, s.AutoWidth = c.width;
@@ -57,7 +57,7 @@ TEST_F(Clock2Page, LoadsEachSettingAndSavesWhatTheUserChose) {
 }
 
 TEST_F(Clock2Page, AChosenCircleColourShowsInTheAnalogPreview) {
-  form.Settings.HandWidth = 3;
+  host.value.HandWidth = 3;
   open();
   p().cmbAnalogColor.setItemIndex(3);
   dialogs.colors.push_back(0x3366CC);

@@ -33,7 +33,7 @@ TEST_F(General1Page, LoadsEachSettingAndSavesWhatTheUserChanged) {
       {45, true, true, false, true, true, {100, 100, 1}, "45", {3, 3, 1}},
   };
   for (const auto& c : cases) {
-    auto& s = form.Settings;
+    auto& s = host.value;
     s.TimeRemain = c.timeRemain;
     s.AlwaysOnTop = c.top, s.InTray = c.tray, s.FixClock = c.fix, s.SystemIcon = c.icon;
     s.HotKey = c.hotKey;
@@ -61,7 +61,7 @@ TEST_F(General1Page, LoadsEachSettingAndSavesWhatTheUserChanged) {
     EXPECT_EQ(s.InTray, !c.tray);
     EXPECT_EQ(s.FixClock, !c.fix);
     EXPECT_EQ(s.SystemIcon, !c.icon);
-    EXPECT_EQ(form.hkHotKey.Activate, !c.hotKey);  // the clock applied it
+    EXPECT_EQ(s.HotKey, !c.hotKey);
     EXPECT_EQ(s.TimeRemain, c.timeRemain);
     // A list without the stored command keeps it.
     EXPECT_EQ(s.MouseOperation1, c.mouse[1]);
@@ -69,7 +69,7 @@ TEST_F(General1Page, LoadsEachSettingAndSavesWhatTheUserChanged) {
 }
 
 TEST_F(General1Page, TheCountDownStaysAtZeroWhileAskedAndOnlyTheBoxSwitchesTheQuestionOff) {
-  form.Settings.TimeRemain = 0;
+  host.value.TimeRemain = 0;
   open();
   SendMessageW(p().edtExitWin.handle(), WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(p().edtExitWin.text(), "0");
@@ -77,11 +77,11 @@ TEST_F(General1Page, TheCountDownStaysAtZeroWhileAskedAndOnlyTheBoxSwitchesTheQu
   SendMessageW(p().edtExitWin.handle(), WM_KEYDOWN, VK_UP, 0);
   EXPECT_TRUE(changed());
   apply();
-  EXPECT_EQ(form.Settings.TimeRemain, 1);
+  EXPECT_EQ(host.value.TimeRemain, 1);
   click(p().chkQueryExit);
   EXPECT_FALSE(p().edtExitWin.enabled());
   apply();
-  EXPECT_EQ(form.Settings.TimeRemain, -1);
+  EXPECT_EQ(host.value.TimeRemain, -1);
   click(p().chkQueryExit);
   EXPECT_EQ(p().edtExitWin.text(), "0");
 }
@@ -97,8 +97,8 @@ TEST_F(General1Page, AHeadingCannotBeChosenAndACommandIsStored) {
   notify(p().cmbLButton, CBN_SELCHANGE);
   EXPECT_TRUE(changed());
   apply();
-  EXPECT_EQ(form.Settings.MouseOperation0, 100);
-  EXPECT_EQ(form.Settings.MouseOperation1, 1);  // the heading left the stored command
+  EXPECT_EQ(host.value.MouseOperation0, 100);
+  EXPECT_EQ(host.value.MouseOperation1, 1);  // the heading left the stored command
 }
 
 TEST_F(General1Page, StartUpButtonsSayWhenTheShortcutWasNotWrittenOrTheFolderIsUnknown) {

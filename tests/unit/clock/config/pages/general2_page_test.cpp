@@ -26,7 +26,7 @@ TEST_F(General2Page, LoadsEachSettingAndSavesWhatTheUserTyped) {
       {"127.0.0.1", 32767, 0, 10000, 10000, true, false},
   };
   for (const auto& c : cases) {
-    auto& s = form.Settings;
+    auto& s = host.value;
     s.NTPServer = c.server, s.TimeOut = c.timeOut, s.IgnoreErrorRange = c.range;
     s.MouseHoldInvisible = c.hold, s.MouseHoldInvisibleRestore = c.restore;
     s.DialUp = c.dialUp, s.ForceIfHung = c.force;
@@ -60,8 +60,8 @@ TEST_F(General2Page, LoadsEachSettingAndSavesWhatTheUserTyped) {
 }
 
 TEST_F(General2Page, TheDefaultButtonSetsAFlagOnlyWhenItChangesSomething) {
-  form.Settings.TimeOut = 750;
-  form.Settings.IgnoreErrorRange = 200;
+  host.value.TimeOut = 750;
+  host.value.IgnoreErrorRange = 200;
   open();
   click(p().btnNTPDefault);
   EXPECT_FALSE(changed());
@@ -70,7 +70,7 @@ TEST_F(General2Page, TheDefaultButtonSetsAFlagOnlyWhenItChangesSomething) {
   click(p().btnNTPDefault);
   EXPECT_TRUE(changed());
   apply();
-  EXPECT_EQ(form.Settings.IgnoreErrorRange, 200);
+  EXPECT_EQ(host.value.IgnoreErrorRange, 200);
 }
 
 TEST_F(General2Page, DecliningTheForceWarningLeavesTheBoxOffAndApplyAsItWas) {
@@ -87,7 +87,7 @@ TEST_F(General2Page, DecliningTheForceWarningLeavesTheBoxOffAndApplyAsItWas) {
   EXPECT_TRUE(p().chkUseForceExitOption.checked());
   EXPECT_TRUE(dialog->btnApply.enabled());
   apply();
-  EXPECT_TRUE(form.Settings.ForceIfHung);
+  EXPECT_TRUE(host.value.ForceIfHung);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The settings dialog opened on all pages over a clock window of its own, with its boxes
-// answered and recorded, for the tests of the general pages.
+// The settings dialog opened on all pages over a host of its own, with its boxes answered and
+// recorded, for the tests of the general pages.
 #pragma once
 
 #include <memory>
@@ -7,29 +7,22 @@
 #include <vector>
 
 #include "clock/config/config_dialog.h"
-#include "unit/clock/clock_fixture.h"
+#include "unit/clock/config/config_fixture.h"
 
 namespace test {
 
-class GeneralPages : public ClockFixture {
+class GeneralPages : public ConfigFixture {
  protected:
   void SetUp() override {
-    ClockFixture::SetUp();
-    form.AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+    ConfigFixture::SetUp();
+    answer = IDYES;
+    host.ask = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       boxes.push_back(std::string(caption) + ":" + std::string(text));
       return answer;
     };
   }
-  void TearDown() override {
-    dialog.reset();
-    ClockFixture::TearDown();
-  }
-  // Opens the dialog on all pages afresh, loaded from the clock's fields.
-  void open() {
-    dialog.reset();
-    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 0);
-    ASSERT_TRUE(dialog->create());
-  }
+  // Opens the dialog on all pages afresh, loaded from the host's settings.
+  void open() { ConfigFixture::open(0); }
   template <typename Page>
   Page& page(int tab) {
     return static_cast<Page&>(*dialog->Pages[tab]);
@@ -42,9 +35,7 @@ class GeneralPages : public ClockFixture {
   }
   static void click(const ui::Control& c) { c.send(BM_CLICK); }
 
-  std::unique_ptr<tockle::TfrmConfig> dialog;
   std::vector<std::string> boxes;
-  int answer = IDYES;
 };
 
 }  // namespace test

@@ -5,7 +5,7 @@
 
 #include "clock/commands/shortcut.h"
 #include "clock/config/config_dialog.h"
-#include "unit/clock/clock_fixture.h"
+#include "unit/clock/config/config_fixture.h"
 
 namespace {
 
@@ -13,23 +13,21 @@ using tockle::THotKeyPage;
 
 constexpr int kCtrlA = 0x4000 | 'A';
 
-class HotKeyPage : public test::ClockFixture {
+class HotKeyPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
-    test::ClockFixture::SetUp();
-    form.AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
+    test::ConfigFixture::SetUp();
+    host.ask = [this](HWND, std::string_view, std::string_view caption, UINT) {
       boxes.push_back(std::string(caption));
       return answer;
     };
   }
   THotKeyPage& open(const std::string& commands) {
     writeFile("_command", commands);
-    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 0);
-    EXPECT_TRUE(dialog->create());
+    ConfigFixture::open(0);
     return static_cast<THotKeyPage&>(*dialog->Pages[tockle::tabHotKey]);
   }
   std::string hot3() { return base::readFile(folder.file("_hot3")).value_or("(none)"); }
-  std::unique_ptr<tockle::TfrmConfig> dialog;
   std::vector<std::string> boxes;
   const char* kCommands = "[System]\r\n[HotKey]\r\nHead=0\r\nMemo=1\r\nmemo=9\r\nHide=7\r\nTail=0\r\n[Default]\r\n";
 };

@@ -1,5 +1,5 @@
-// The launcher page on the settings dialog of a clock window in-process: the list loaded and
-// written back with the menu rebuilt, row operations, the detail group, files chosen or dropped,
+// The launcher page on the settings dialog over a host of its own: the list loaded and written
+// back with the menu's rebuilding asked for, row operations, the detail group, files chosen or dropped,
 // the special-folder menu, the test start and the icon choice.
 #include "clock/config/pages/launcher_page.h"
 
@@ -9,19 +9,20 @@
 
 #include "clock/launcher/launch_file.h"
 #include "clock/launcher/launch_items.h"
+#include "clock/commands/execute_apps.h"
 #include "clock/config/config_dialog.h"
 #include "shared/shortcut_file.h"
 #include "support/fake_common_dialogs.h"
-#include "unit/clock/clock_fixture.h"
+#include "unit/clock/config/config_fixture.h"
 
 namespace {
 
 using tockle::cpLauncher;
 
-class LauncherPage : public test::ClockFixture {
+class LauncherPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
-    test::ClockFixture::SetUp();
+    test::ConfigFixture::SetUp();
     answer = IDYES;
   }
   tockle::TLauncherPage& open(std::vector<tockle::TLaunchItem> items = {}) {
@@ -30,9 +31,7 @@ class LauncherPage : public test::ClockFixture {
       EXPECT_TRUE(reg.OpenKey(key.path(), true));
       tockle::WriteLaunchItems(reg, items);
     }
-    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 2);
-    EXPECT_TRUE(dialog->create());
-    return dialog->LauncherPage();
+    return ConfigFixture::open(2).LauncherPage();
   }
   // Each row as "name|path|folder|params|icon path|icon".
   std::vector<std::string> rows() const {
@@ -52,7 +51,6 @@ class LauncherPage : public test::ClockFixture {
     RegQueryValueExW(reg.CurrentKey(), base::wide(name).c_str(), nullptr, &type, nullptr, nullptr);
     return type == REG_DWORD ? std::to_string(reg.ReadInteger(name)) : reg.ReadString(name);
   }
-  std::unique_ptr<tockle::TfrmConfig> dialog;
   std::string self = base::programPath();
   std::string selfFolder = tockle::entryFolder(base::programPath());
 };
@@ -67,7 +65,7 @@ tockle::TLaunchItem app(const std::string& name, const std::string& path = "C:\\
   return {name, path, "C:\\", "-p", "", 0};
 }
 
-TEST_F(LauncherPage, LoadsTheListAndAppliesItWithTheMenuRebuiltAndTheAccessKeyModeKept) {
+TEST_F(LauncherPage, LoadsTheListAndAppliesItWithTheMenuRebuildAskedForAndTheAccessKeyModeKept) {
   auto& page = open({app("A"), tockle::separatorItem(false), app("B", self)});
   writeFile("_cache3", "stale");
   EXPECT_EQ(rows(), (std::vector<std::string>{"A|C:\\x.exe|C:\\|-p||0", "-|[区切り]|****|****||0"_sj,
@@ -83,17 +81,13 @@ TEST_F(LauncherPage, LoadsTheListAndAppliesItWithTheMenuRebuiltAndTheAccessKeyMo
   ASSERT_TRUE(dialog->ApplySettings(false));
   EXPECT_EQ(stored("App0") + stored("App1") + stored("App2"), "-B(none)");
   EXPECT_EQ(stored("AppIcon1"), "0");
-  EXPECT_TRUE(form.Settings.DiableAccessKey);
-  EXPECT_EQ(stored("DiableAccessKey"), "1");
-  // Rebuilt at once: the new entries, and a fresh cache with B's icon as image 0.
-  ASSERT_GE(form.ppmLaunch.Items.size(), 2u);
-  EXPECT_TRUE(form.ppmLaunch.Items[0].Separator);
-  EXPECT_EQ(form.ppmLaunch.Items[1].Caption, "B");
-  EXPECT_EQ(stored("AppCache1"), "0");
-  EXPECT_NE(base::readFile(folder.file("_cache3")).value_or("stale"), "stale");
+  EXPECT_TRUE(host.value.DiableAccessKey);
+  // The old icon cache goes and the menu is built again before the settings are saved.
+  EXPECT_FALSE(base::fileExists(folder.file("_cache3")));
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"launcher", "save", "apply launcher"}));
 }
 
-// Each of the menu's common settings alone is a launcher change: saved, and the cache rebuilt.
+// Each of the menu's common settings alone is a launcher change: saved, and the cache dropped.
 struct CommonSetting {
   const char* name;
   std::function<void(tockle::TLauncherPage&)> change;
@@ -107,8 +101,9 @@ TEST_P(LauncherCommonSettings, SetTheLauncherFlagAndReachTheClock) {
   GetParam().change(page);
   EXPECT_EQ(dialog->ChangedPages, cpLauncher);
   ASSERT_TRUE(dialog->ApplySettings(false));
-  EXPECT_TRUE(GetParam().applied(form.Settings));
-  EXPECT_NE(base::readFile(folder.file("_cache3")).value_or(""), "stale");
+  EXPECT_TRUE(GetParam().applied(host.value));
+  EXPECT_FALSE(base::fileExists(folder.file("_cache3")));
+  EXPECT_EQ(host.calls.front(), "launcher");
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, LauncherCommonSettings,
@@ -327,12 +322,10 @@ TEST_F(LauncherPage, TheTestStartRunsTheSelectedItemOnlyAndTheIconPickerSetsTheC
   page.MenuCommand(tockle::mnuLaunchTestStart);
   page.lsvLaunch.setSelectedIndex(0);
   page.MenuCommand(tockle::mnuLaunchTestStart);
-  EXPECT_TRUE(shell.empty());
+  EXPECT_TRUE(host.started.empty());
   page.lsvLaunch.setSelectedIndex(1);
   page.MenuCommand(tockle::mnuLaunchTestStart);
-  ASSERT_EQ(shell.size(), 2u);
-  EXPECT_EQ(shell[0].file + "|" + shell[0].params + "|" + shell[0].folder, "C:\\a.exe|-p|C:\\");
-  EXPECT_EQ(shell[1].file + "|" + shell[1].params + "|" + shell[1].folder, "C:\\b.exe||C:\\");
+  EXPECT_EQ(host.started, std::vector<std::string>{"C:\\a.exe;C:\\b.exe|-p|C:\\"});
 
   // The picker starts at the path's file and icon 0 when no icon is chosen yet.
   std::string askedFile, askedIcon;

@@ -6,7 +6,7 @@
 
 #include "base/text_lines.h"
 #include "clock/config/config_dialog.h"
-#include "unit/clock/clock_fixture.h"
+#include "unit/clock/config/config_fixture.h"
 
 namespace {
 
@@ -15,18 +15,17 @@ using tockle::SystemMenuRecord;
 using tockle::TSystemPage;
 using ui::TreeItem;
 
-class SystemPage : public test::ClockFixture {
+class SystemPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
-    test::ClockFixture::SetUp();
-    form.AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
+    test::ConfigFixture::SetUp();
+    host.ask = [this](HWND, std::string_view, std::string_view caption, UINT) {
       boxes.push_back(std::string(caption));
       return IDOK;
     };
   }
   TSystemPage& open() {
-    dialog = std::make_unique<tockle::TfrmConfig>(configHost, 0);
-    EXPECT_TRUE(dialog->create());
+    ConfigFixture::open(0);
     dialog->pgcConfig.setActivePage(tockle::tabSystem);
     auto& page = static_cast<TSystemPage&>(*dialog->Pages[tockle::tabSystem]);
     page.InputQuery = [this](const std::string&, const std::string&, std::string& value) {
@@ -70,7 +69,6 @@ class SystemPage : public test::ClockFixture {
       s += r.ParentText + "/" + r.Text + "=" + std::to_string(r.StateIndex) + " ";
     return s;
   }
-  std::unique_ptr<tockle::TfrmConfig> dialog;
   std::vector<std::string> boxes, inputs;
   std::string preset;
   std::vector<bool> menus;
