@@ -12,7 +12,6 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/app/main_config_host.h"
 #include "clock/app/main_form.h"
 #include "support/keys.h"
 #include "support/temp_folder.h"
@@ -132,8 +131,6 @@ class ClockFixture : public ClockWindowTest {
     form.ntNetTime.Port = 9;
   }
   tockle::TfrmMain& form = make();
-  // The window as the settings dialog's host.
-  tockle::MainConfigHost configHost{form};
 };
 
 }  // namespace test

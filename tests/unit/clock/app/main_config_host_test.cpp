@@ -13,6 +13,7 @@ namespace {
 
 class ConfigOnTheClock : public test::ClockFixture {
  protected:
+  tockle::MainConfigHost configHost{form};
   std::unique_ptr<tockle::TfrmConfig> open(uint8_t mode) {
     auto d = std::make_unique<tockle::TfrmConfig>(configHost, mode);
     EXPECT_TRUE(d->create());
