@@ -5,7 +5,7 @@
 
 #include "base/text.h"
 #include "clock/alarm/alarm_ids.h"
-#include "clock/settings/pages/alarm_page_ids.h"
+#include "clock/config/pages/alarm_page_ids.h"
 #include "support/e2e.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/settings/pages/alarm_page_ids.h"
+#include "clock/config/pages/alarm_page_ids.h"
 #include "support/e2e.h"
 #include "support/keys.h"
 

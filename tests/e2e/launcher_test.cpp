@@ -5,7 +5,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "clock/settings/pages/launcher_page_ids.h"
+#include "clock/config/pages/launcher_page_ids.h"
 #include "shared/registry.h"
 #include "support/e2e.h"
 #include "support/keys.h"

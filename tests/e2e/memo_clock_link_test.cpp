@@ -9,7 +9,7 @@
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
-#include "clock/settings/pages/alarm_page_ids.h"
+#include "clock/config/pages/alarm_page_ids.h"
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/history_chooser_ids.h"
 #include "shared/registry.h"

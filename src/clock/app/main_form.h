@@ -72,7 +72,7 @@ class TfrmMain : public ui::Form {
   ui::Timer tmrShowAgain{5000, false};
   // Tries a clipboard change again while the clipboard is held open.
   ui::Timer tmrClipRetry{PendingClipChange::kRetryMs, false};
-  // Never shown: carries the clock's font and background colour as settings.
+  // Never shown: carries the clock's font and background colour, given them from Settings.
   struct {
     ui::Font Font{"MS UI Gothic", 9};
     ui::Color Color = ui::systemColor(COLOR_BTNFACE);
@@ -119,7 +119,6 @@ class TfrmMain : public ui::Form {
   bool LauncherMenuDirty = false;
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
-  uint8_t ConfigMode = 0;
   // The last history window opened (the capture settles its edits and refreshes it); the window
   // clears it when it is freed.
   IClipHistoryWindow* frmClip = nullptr;
@@ -153,9 +152,9 @@ class TfrmMain : public ui::Form {
   // False when a value could not be written (what was written before it stays).
   bool SaveSettings();
   void MigrateLauncherSettings(const shared::TKzRegEx& previous);
-  // The stored values held by components and the window, gathered and given back.
-  TComponentSettings ComponentSettings() const;
-  void SetComponentSettings(const TComponentSettings& c);
+  // Gives the clock face and the hidden label their kind, circle width, font and colour from
+  // Settings (LoadSettings and ApplySettings do).
+  void GiveClockFace();
   std::string FormatClockText(const std::string& format, base::DateTime time) const;
   // Alpha value for a transparency in percent (0 = opaque).
   static BYTE AlphaFor(int transparentPercent);

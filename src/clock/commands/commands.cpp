@@ -9,11 +9,12 @@
 #include "base/text_lines.h"
 #include "clock/alarm/alarm_request.h"
 #include "clock/app/file_problem_text.h"
+#include "clock/app/main_config_host.h"
 #include "clock/app/main_form.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/hot_keys_file.h"
-#include "clock/settings/config_dialog.h"
-#include "clock/settings/pages/alarm_page.h"
+#include "clock/config/config_dialog.h"
+#include "clock/config/pages/alarm_page.h"
 #include "shared/about.h"
 #include "ui/app.h"
 #include "ui/modal_scope.h"
@@ -142,10 +143,10 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmM
   if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
   configOpen_ = true;
   SetAlarmsActive(false);
-  ConfigMode = mode;
   ShowClockMessage(true, true, "Loading...");
   try {
-    TfrmConfig dialog(*this);
+    MainConfigHost host(*this);
+    TfrmConfig dialog(host, mode);
     // Without the command list the program ends: the dialog is not shown.
     bool created = dialog.create() && !dialog.CommandFileMissing;
     if (created && mode == cfgNewAlarm && alarmMessage) dialog.AlarmPage().SetAlarmMessage(*alarmMessage);

@@ -1,11 +1,12 @@
-// The clock's general settings, held by the main window and stored under its registry key.
-// Field names are the registry value names. Values held by components (the clock kind and
-// circle width in the clock face, the font and background colour in the hidden label) are
-// not repeated here.
+// The clock's settings, held by the main window and stored under its registry key: everything
+// stored there, the clock face's kind and look and the window's bounds included. Field names are
+// the registry value names. The window gives its components these values when it applies them.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include <windows.h>
 
 #include "ui/graphics.h"
 
@@ -26,6 +27,10 @@ struct TClipHistory {
 // The launcher icon sizes the settings page offers, in pixels; a stored size outside them reads as
 // the default.
 constexpr int kMaxDrawIconSize = 50;
+
+// The main window's size at design time (borderless: window = client area).
+constexpr int kDesignWidth = 330;
+constexpr int kDesignHeight = 91;
 
 struct TClockSettings {
   bool DrawIcon = true;
@@ -59,10 +64,39 @@ struct TClockSettings {
   bool HotKey = true;
   bool ForceIfHung = false;
   bool NoPoweroff = false;
+  // The clock face: 1 digital, 2 analog, 3 both; the analog circle's width.
+  uint8_t ClockType = 1;
+  int HandWidth = 1;
+  // The clock text's font and the face's background.
+  ui::Color ClockFontColor = 0;
+  std::string ClockFontName = "MS UI Gothic";
+  int ClockFontSize = 9;
+  uint8_t ClockFontStyle = 0;
+  // Not stored: the character set of a font chosen in the settings lasts until the clock ends.
+  BYTE ClockFontCharset = SHIFTJIS_CHARSET;
+  ui::Color BackColor = ui::systemColor(COLOR_BTNFACE);
+  // The window's bounds, taken from the window as the settings are saved.
+  int ClockHeight = kDesignHeight;
+  int ClockLeft = 0;
+  int ClockTop = 0;
+  int ClockWidth = kDesignWidth;
 };
 
-// The main window's size at design time (borderless: window = client area).
-constexpr int kDesignWidth = 330;
-constexpr int kDesignHeight = 91;
+// The clock text's font as the settings give it, and the settings taking a chosen one.
+inline ui::Font clockFont(const TClockSettings& s) {
+  ui::Font font(s.ClockFontName, s.ClockFontSize);
+  font.setStyle(s.ClockFontStyle);
+  font.setColor(s.ClockFontColor);
+  font.setCharset(s.ClockFontCharset);
+  return font;
+}
+
+inline void setClockFont(TClockSettings& s, const ui::Font& font) {
+  s.ClockFontName = font.name();
+  s.ClockFontSize = font.size();
+  s.ClockFontStyle = font.style();
+  s.ClockFontColor = font.color();
+  s.ClockFontCharset = font.charset();
+}
 
 }  // namespace tockle

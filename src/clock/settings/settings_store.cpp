@@ -74,7 +74,7 @@ void writeColor(shared::TRegistry& r, const char* name, ui::Color c) { r.WriteIn
 
 }  // namespace
 
-void ReadClockSettings(TKzRegEx& r, TClockSettings& s, TComponentSettings& c) {
+void ReadClockSettings(TKzRegEx& r, TClockSettings& s) {
   read(r, "DrawIcon", s.DrawIcon);
   int iconSize = s.DrawIconSize;
   read(r, "DrawIconSize", iconSize);
@@ -87,7 +87,7 @@ void ReadClockSettings(TKzRegEx& r, TClockSettings& s, TComponentSettings& c) {
   read(r, "MouseOperation0", s.MouseOperation0);
   read(r, "MouseOperation1", s.MouseOperation1);
   read(r, "MouseOperation2", s.MouseOperation2);
-  read(r, "ClockType", c.ClockType);
+  read(r, "ClockType", s.ClockType);
   read(r, "DialUp", s.DialUp);
   read(r, "ShowLikeFrame", s.ShowLikeFrame);
   read(r, "SystemIcon", s.SystemIcon);
@@ -95,22 +95,22 @@ void ReadClockSettings(TKzRegEx& r, TClockSettings& s, TComponentSettings& c) {
   read(r, "AutoHeight", s.AutoHeight);
   read(r, "AutoWidth", s.AutoWidth);
   read(r, "FrameWidth", s.FrameWidth);
-  read(r, "HandWidth", c.HandWidth);
+  read(r, "HandWidth", s.HandWidth);
   read(r, "DisplayType", s.DisplayType);
   read(r, "NTPServer", s.NTPServer);
   read(r, "AnalogColor0", s.AnalogColor[0]);
   read(r, "AnalogColor1", s.AnalogColor[1]);
   read(r, "AnalogColor2", s.AnalogColor[2]);
   read(r, "AnalogColor3", s.AnalogColor[3]);
-  read(r, "ClockFontColor", c.ClockFontColor);
-  read(r, "ClockFontName", c.ClockFontName);
-  read(r, "ClockFontSize", c.ClockFontSize);
-  read(r, "ClockFontStyle", c.ClockFontStyle);
-  read(r, "BackColor", c.BackColor);
-  read(r, "ClockHeight", c.ClockHeight);
-  read(r, "ClockLeft", c.ClockLeft);
-  read(r, "ClockTop", c.ClockTop);
-  read(r, "ClockWidth", c.ClockWidth);
+  read(r, "ClockFontColor", s.ClockFontColor);
+  read(r, "ClockFontName", s.ClockFontName);
+  read(r, "ClockFontSize", s.ClockFontSize);
+  read(r, "ClockFontStyle", s.ClockFontStyle);
+  read(r, "BackColor", s.BackColor);
+  read(r, "ClockHeight", s.ClockHeight);
+  read(r, "ClockLeft", s.ClockLeft);
+  read(r, "ClockTop", s.ClockTop);
+  read(r, "ClockWidth", s.ClockWidth);
   read(r, "TimeOut", s.TimeOut);
   read(r, "IgnoreErrorRange", s.IgnoreErrorRange);
   read(r, "ClockTransparent", s.ClockTransparent);
@@ -124,7 +124,7 @@ void ReadClockSettings(TKzRegEx& r, TClockSettings& s, TComponentSettings& c) {
   read(r, "NoPoweroff", s.NoPoweroff);
 }
 
-void WriteClockSettings(shared::TRegistry& r, const TClockSettings& s, const TComponentSettings& c) {
+void WriteClockSettings(shared::TRegistry& r, const TClockSettings& s) {
   r.WriteBool("DrawIcon", s.DrawIcon);
   r.WriteInteger("DrawIconSize", s.DrawIconSize);
   r.WriteBool("DiableAccessKey", s.DiableAccessKey);
@@ -136,11 +136,11 @@ void WriteClockSettings(shared::TRegistry& r, const TClockSettings& s, const TCo
   r.WriteInteger("MouseOperation0", s.MouseOperation0);
   r.WriteInteger("MouseOperation1", s.MouseOperation1);
   r.WriteInteger("MouseOperation2", s.MouseOperation2);
-  r.WriteBinaryData("ClockType", &c.ClockType, 1);
+  r.WriteBinaryData("ClockType", &s.ClockType, 1);
   r.WriteBool("DialUp", s.DialUp);
   r.WriteBool("AutoResize", s.AutoResize);
   r.WriteBool("ShowLikeFrame", s.ShowLikeFrame);
-  r.WriteInteger("HandWidth", c.HandWidth);
+  r.WriteInteger("HandWidth", s.HandWidth);
   r.WriteInteger("AutoHeight", s.AutoHeight);
   r.WriteInteger("AutoWidth", s.AutoWidth);
   r.WriteInteger("FrameWidth", s.FrameWidth);
@@ -152,15 +152,15 @@ void WriteClockSettings(shared::TRegistry& r, const TClockSettings& s, const TCo
   writeColor(r, "AnalogColor1", s.AnalogColor[1]);
   writeColor(r, "AnalogColor2", s.AnalogColor[2]);
   writeColor(r, "AnalogColor3", s.AnalogColor[3]);
-  writeColor(r, "ClockFontColor", c.ClockFontColor);
-  r.WriteString("ClockFontName", c.ClockFontName);
-  r.WriteInteger("ClockFontSize", c.ClockFontSize);
-  r.WriteBinaryData("ClockFontStyle", &c.ClockFontStyle, 1);
-  writeColor(r, "BackColor", c.BackColor);
-  r.WriteInteger("ClockHeight", c.ClockHeight);
-  r.WriteInteger("ClockLeft", c.ClockLeft);
-  r.WriteInteger("ClockTop", c.ClockTop);
-  r.WriteInteger("ClockWidth", c.ClockWidth);
+  writeColor(r, "ClockFontColor", s.ClockFontColor);
+  r.WriteString("ClockFontName", s.ClockFontName);
+  r.WriteInteger("ClockFontSize", s.ClockFontSize);
+  r.WriteBinaryData("ClockFontStyle", &s.ClockFontStyle, 1);
+  writeColor(r, "BackColor", s.BackColor);
+  r.WriteInteger("ClockHeight", s.ClockHeight);
+  r.WriteInteger("ClockLeft", s.ClockLeft);
+  r.WriteInteger("ClockTop", s.ClockTop);
+  r.WriteInteger("ClockWidth", s.ClockWidth);
   r.WriteInteger("ClockTransparent", s.ClockTransparent);
   r.WriteBool("AutooffTransparent", s.AutooffTransparent);
   r.WriteInteger("MouseHoldInvisible", s.MouseHoldInvisible);

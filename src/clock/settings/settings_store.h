@@ -12,22 +12,6 @@
 
 namespace tockle {
 
-// The stored values the clock keeps in its components rather than in its settings fields: the
-// clock face's kind and circle width, the hidden label's font and colour, the window's bounds.
-struct TComponentSettings {
-  uint8_t ClockType = 1;
-  int HandWidth = 1;
-  ui::Color ClockFontColor = 0;
-  std::string ClockFontName = "MS UI Gothic";
-  int ClockFontSize = 9;
-  uint8_t ClockFontStyle = 0;
-  ui::Color BackColor = ui::systemColor(COLOR_BTNFACE);
-  int ClockHeight = kDesignHeight;
-  int ClockLeft = 0;
-  int ClockTop = 0;
-  int ClockWidth = kDesignWidth;
-};
-
 // Size of the stored clipboard history record.
 constexpr int kClipHistorySize = 28;
 
@@ -35,10 +19,10 @@ constexpr int kClipHistorySize = 28;
 // missing value, and a value stored with another type, leaves its field as it was, and every
 // later value is still read. A clipboard history record of another size reads as the record's
 // defaults.
-void ReadClockSettings(shared::TKzRegEx& reg, TClockSettings& s, TComponentSettings& c);
+void ReadClockSettings(shared::TKzRegEx& reg, TClockSettings& s);
 
 // Writes every value but NoPoweroff (read, never written) to the open key. A write that fails
 // raises shared::ERegistryException; what was written before it stays.
-void WriteClockSettings(shared::TRegistry& reg, const TClockSettings& s, const TComponentSettings& c);
+void WriteClockSettings(shared::TRegistry& reg, const TClockSettings& s);
 
 }  // namespace tockle

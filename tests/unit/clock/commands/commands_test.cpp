@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "base/handles.h"
-#include "clock/settings/config_dialog.h"
+#include "clock/app/main_config_host.h"
+#include "clock/config/config_dialog.h"
 #include "support/e2e.h"
 #include "ui/form.h"
 #include "ui/modal_scope.h"
@@ -150,13 +151,15 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
     flags = f;
     return IDOK;
   };
+  int mode = -1;
+  form.ShowConfig = [&](tockle::TfrmConfig& d) { mode = d.ConfigMode; };
   form.ApplySettings(false);
   EXPECT_EQ(caption, "システムメニュー設定エラー"_sj);
   EXPECT_EQ(text, "重要なファイル "_sj + folder.file("_system3") + " が見つかりません\r\n環境設定を開きます"_sj);
   EXPECT_EQ(flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
   // The settings dialog was asked for (all pages) before the menu was read, and what it makes
   // on its creation, the system menu file, is there.
-  EXPECT_EQ(form.ConfigMode, 0);
+  EXPECT_EQ(mode, 0);
   ASSERT_EQ(form.ppmSystem.Items.size(), 3u);
   EXPECT_EQ(form.ppmSystem.Items.front().Caption, "設定(&O)"_sj);
   EXPECT_EQ(form.ppmSystem.Items.back().Tag, 22);
@@ -198,7 +201,8 @@ TEST_F(Commands, TheCommandListBoxSaysWhatIsWrongWithTheFile) {
       writeFile("_command", "[System]\r\n");
       lock.reset(CreateFileW(base::wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     }
-    tockle::TfrmConfig config(form);
+    tockle::MainConfigHost host(form);
+    tockle::TfrmConfig config(host, tockle::cfgAllPages);
     std::string text;
     config.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
       text = t;
@@ -299,12 +303,14 @@ TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
 }
 
 TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
+  int mode = -1;
+  form.ShowConfig = [&](tockle::TfrmConfig& d) { mode = d.ConfigMode; };
   std::string text = "  " + std::string(254, 'x');
   while (text.size() < 300) text += "会"_sj;
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
   EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
   EXPECT_EQ(form.AlarmRequestText, std::string(254, 'x'));
-  EXPECT_EQ(form.ConfigMode, 3);
+  EXPECT_EQ(mode, 3);
   // The clock is back after the dialog's "Loading...".
   EXPECT_TRUE(form.tmrClock.enabled());
   COPYDATASTRUCT empty{1, 0, text.data()};

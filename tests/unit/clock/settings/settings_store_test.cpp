@@ -12,14 +12,13 @@ namespace {
 
 using tockle::ReadClockSettings;
 using tockle::TClockSettings;
-using tockle::TComponentSettings;
 using tockle::WriteClockSettings;
 
 using Dump = test::KeyDump;
 Dump dump(HKEY key) { return test::dumpKey(key); }
 
 // Settings that differ from the defaults in every value.
-void changeAll(TClockSettings& s, TComponentSettings& c) {
+void changeAll(TClockSettings& s) {
   s.DrawIcon = false;
   s.DrawIconSize = 32;
   s.DiableAccessKey = true;
@@ -53,17 +52,17 @@ void changeAll(TClockSettings& s, TComponentSettings& c) {
   s.HistoryHint = false;
   s.HotKey = false;
   s.ForceIfHung = true;
-  c.ClockType = 3;
-  c.HandWidth = 0;
-  c.ClockFontColor = 0x123456;
-  c.ClockFontName = "ＭＳ ゴシック"_sj;
-  c.ClockFontSize = 14;
-  c.ClockFontStyle = 5;
-  c.BackColor = 0xABCDEF;
-  c.ClockHeight = 40;
-  c.ClockLeft = -10;
-  c.ClockTop = 20;
-  c.ClockWidth = 120;
+  s.ClockType = 3;
+  s.HandWidth = 0;
+  s.ClockFontColor = 0x123456;
+  s.ClockFontName = "ＭＳ ゴシック"_sj;
+  s.ClockFontSize = 14;
+  s.ClockFontStyle = 5;
+  s.BackColor = 0xABCDEF;
+  s.ClockHeight = 40;
+  s.ClockLeft = -10;
+  s.ClockTop = 20;
+  s.ClockWidth = 120;
 }
 
 class SettingsStore : public testing::Test {
@@ -76,29 +75,26 @@ class SettingsStore : public testing::Test {
   // What a read of the key gives, written to another key and dumped.
   Dump readBack() {
     TClockSettings s;
-    TComponentSettings c;
-    ReadClockSettings(reg, s, c);
+    ReadClockSettings(reg, s);
     shared::TRegistry out;
     out.OpenKey(other.path(), true);
     for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
-    WriteClockSettings(out, s, c);
+    WriteClockSettings(out, s);
     return dump(out.CurrentKey());
   }
-  Dump written(const TClockSettings& s, const TComponentSettings& c) {
+  Dump written(const TClockSettings& s) {
     shared::TRegistry out;
     out.OpenKey(other.path(), true);
     for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
-    WriteClockSettings(out, s, c);
+    WriteClockSettings(out, s);
     return dump(out.CurrentKey());
   }
 };
 
-TEST_F(SettingsStore, AnEmptyKeyGivesEveryDefault) {
-  EXPECT_EQ(readBack(), written(TClockSettings{}, TComponentSettings{}));
-}
+TEST_F(SettingsStore, AnEmptyKeyGivesEveryDefault) { EXPECT_EQ(readBack(), written(TClockSettings{})); }
 
 TEST_F(SettingsStore, WritesEveryValueWithItsType) {
-  WriteClockSettings(reg, TClockSettings{}, TComponentSettings{});
+  WriteClockSettings(reg, TClockSettings{});
   Dump d = dump(reg.CurrentKey());
   const std::map<std::string, DWORD> types = {{"DrawIcon", REG_DWORD},
                                               {"DrawIconSize", REG_DWORD},
@@ -157,30 +153,27 @@ TEST_F(SettingsStore, WritesEveryValueWithItsType) {
 
 TEST_F(SettingsStore, StoredValuesReadBackAsStored) {
   TClockSettings s;
-  TComponentSettings c;
-  changeAll(s, c);
-  WriteClockSettings(reg, s, c);
+  changeAll(s);
+  WriteClockSettings(reg, s);
   TClockSettings s2;
-  TComponentSettings c2;
-  ReadClockSettings(reg, s2, c2);
+  ReadClockSettings(reg, s2);
   EXPECT_EQ(s2.DisplayType, s.DisplayType);
-  EXPECT_EQ(c2.ClockFontName, c.ClockFontName);
+  EXPECT_EQ(s2.ClockFontName, s.ClockFontName);
   EXPECT_EQ(s2.AnalogColor[3], ui::systemColor(COLOR_WINDOW));
   EXPECT_EQ(s2.ClipHistory.DayLimit, 60);
   EXPECT_EQ(s2.ClipHistory.ClearWhenExit, 1);
-  EXPECT_EQ(c2.ClockLeft, -10);
-  EXPECT_EQ(readBack(), written(s, c));
+  EXPECT_EQ(s2.ClockLeft, -10);
+  EXPECT_EQ(readBack(), written(s));
 }
 
 TEST_F(SettingsStore, AValueOfTheWrongTypeSpoilsOnlyItself) {
   TClockSettings s;
-  TComponentSettings c;
-  changeAll(s, c);
-  const Dump changed = written(s, c);
-  const Dump defaults = written(TClockSettings{}, TComponentSettings{});
+  changeAll(s);
+  const Dump changed = written(s);
+  const Dump defaults = written(TClockSettings{});
   for (const auto& [name, value] : changed) {
     SCOPED_TRACE(name);
-    WriteClockSettings(reg, s, c);
+    WriteClockSettings(reg, s);
     // A string where a number or a byte block belongs, a number where a string belongs.
     if (value.first == REG_SZ)
       reg.WriteInteger(name, 7);
@@ -198,8 +191,7 @@ TEST_F(SettingsStore, IconSizesOutsideThePageReadAsTheDefault) {
   for (auto [stored, read] : cases) {
     reg.WriteInteger("DrawIconSize", stored);
     TClockSettings s;
-    TComponentSettings c;
-    ReadClockSettings(reg, s, c);
+    ReadClockSettings(reg, s);
     EXPECT_EQ(s.DrawIconSize, read) << stored;
   }
 }
@@ -209,10 +201,9 @@ TEST_F(SettingsStore, OneByteValuesOfAnotherSizeKeepTheirDefault) {
   reg.WriteBinaryData("ClockType", two, 2);
   reg.WriteBinaryData("ClockFontStyle", two, 0);
   TClockSettings s;
-  TComponentSettings c;
-  ReadClockSettings(reg, s, c);
-  EXPECT_EQ(c.ClockType, 1);
-  EXPECT_EQ(c.ClockFontStyle, 0);
+  ReadClockSettings(reg, s);
+  EXPECT_EQ(s.ClockType, 1);
+  EXPECT_EQ(s.ClockFontStyle, 0);
 }
 
 TEST_F(SettingsStore, TheClipboardRecordIsLittleEndianAndWholeOrDefault) {
@@ -226,8 +217,7 @@ TEST_F(SettingsStore, TheClipboardRecordIsLittleEndianAndWholeOrDefault) {
   reg.WriteBinaryData("ClipHistory", rec, 28);
   TClockSettings s;
   s.ClipHistory.LineTo = 5;
-  TComponentSettings c;
-  ReadClockSettings(reg, s, c);
+  ReadClockSettings(reg, s);
   EXPECT_EQ(s.ClipHistory.LetterFrom, 0x0201);
   EXPECT_EQ(s.ClipHistory.LetterTo, -1);
   EXPECT_EQ(s.ClipHistory.LineTo, 0);
@@ -243,7 +233,7 @@ TEST_F(SettingsStore, TheClipboardRecordIsLittleEndianAndWholeOrDefault) {
     reg.WriteBinaryData("ClipHistory", other, size);
     TClockSettings t;
     t.ClipHistory = {9, 9, 9, 9, 9, 9, 1, 1};
-    ReadClockSettings(reg, t, c);
+    ReadClockSettings(reg, t);
     EXPECT_EQ(t.ClipHistory.MaxCount, 30);
     EXPECT_EQ(t.ClipHistory.DayLimit, 15);
     EXPECT_EQ(t.ClipHistory.LetterFrom, 0);
@@ -255,11 +245,10 @@ TEST_F(SettingsStore, TheClipboardRecordIsLittleEndianAndWholeOrDefault) {
 TEST_F(SettingsStore, NoPoweroffIsReadButNeverWritten) {
   reg.WriteBool("NoPoweroff", true);
   TClockSettings s;
-  TComponentSettings c;
-  ReadClockSettings(reg, s, c);
+  ReadClockSettings(reg, s);
   EXPECT_TRUE(s.NoPoweroff);
   reg.DeleteValue("NoPoweroff");
-  WriteClockSettings(reg, s, c);
+  WriteClockSettings(reg, s);
   EXPECT_FALSE(reg.ValueExists("NoPoweroff"));
 }
 

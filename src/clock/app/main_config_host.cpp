@@ -1,0 +1,36 @@
+#include "clock/app/main_config_host.h"
+
+#include "clock/app/main_form.h"
+
+namespace tockle {
+
+TClockSettings& MainConfigHost::settings() { return main_.Settings; }
+
+TKzManagerTockle* MainConfigHost::alarmManager() { return main_.AlarmManager.get(); }
+
+void MainConfigHost::playSound(const std::string& path, UINT flags) {
+  if (main_.AlarmSound) main_.AlarmSound(path, flags);
+}
+
+void MainConfigHost::executeApps(const std::string& list, const std::string& params, const std::string& folder) {
+  main_.ExecuteApps(list, params, folder);
+}
+
+void MainConfigHost::launcherListChanged() {
+  main_.BuildLauncherMenu();
+  main_.LauncherMenuDirty = true;
+}
+
+bool MainConfigHost::saveSettings() { return main_.SaveSettings(); }
+
+void MainConfigHost::applySettings(bool launcherChanged) { main_.ApplySettings(launcherChanged); }
+
+std::string MainConfigHost::programFolder() const { return main_.ProgramFolder; }
+
+std::string MainConfigHost::registryKey() const { return main_.RegistryKey; }
+
+int MainConfigHost::askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
+  return main_.AskUser(owner, text, caption, flags);
+}
+
+}  // namespace tockle

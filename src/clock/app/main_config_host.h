@@ -1,0 +1,30 @@
+// The clock's main window as the settings dialog's host: the dialog edits the window's settings
+// value, lists its alarms, and has the window save and apply what was edited.
+#pragma once
+
+#include "clock/config/config_host.h"
+
+namespace tockle {
+
+class TfrmMain;
+
+class MainConfigHost final : public ConfigHost {
+ public:
+  explicit MainConfigHost(TfrmMain& main) : main_(main) {}
+
+  TClockSettings& settings() override;
+  TKzManagerTockle* alarmManager() override;
+  void playSound(const std::string& path, UINT flags) override;
+  void executeApps(const std::string& list, const std::string& params, const std::string& folder) override;
+  void launcherListChanged() override;
+  bool saveSettings() override;
+  void applySettings(bool launcherChanged) override;
+  std::string programFolder() const override;
+  std::string registryKey() const override;
+  int askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) override;
+
+ private:
+  TfrmMain& main_;
+};
+
+}  // namespace tockle

@@ -1,0 +1,43 @@
+// What the settings dialog and its pages need of the clock: the settings value they edit, the
+// alarms the alarm page lists, a sound and a program start to try, and the save and apply that
+// follow an edit. The clock's main window gives them this; tests give a host of their own.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "clock/settings/clock_settings.h"
+
+namespace tockle {
+
+class TKzManagerTockle;
+
+class ConfigHost {
+ public:
+  virtual ~ConfigHost() = default;
+
+  // The settings the pages load from and save into.
+  virtual TClockSettings& settings() = 0;
+  // The alarms the alarm page lists and writes back; nullptr when the clock has none.
+  virtual TKzManagerTockle* alarmManager() = 0;
+  // Plays an alarm sound the user tries.
+  virtual void playSound(const std::string& path, UINT flags) = 0;
+  // Starts a launcher entry the user tries.
+  virtual void executeApps(const std::string& list, const std::string& params, const std::string& folder) = 0;
+  // The launcher's list was written: its menu is built again from it.
+  virtual void launcherListChanged() = 0;
+  // Stores the settings; false when a value could not be written.
+  virtual bool saveSettings() = 0;
+  // The clock takes the settings.
+  virtual void applySettings(bool launcherChanged) = 0;
+  // The folder of the program's side files, with a trailing backslash.
+  virtual std::string programFolder() const = 0;
+  // The settings' registry key.
+  virtual std::string registryKey() const = 0;
+  // A message box (tests answer it).
+  virtual int askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) = 0;
+};
+
+}  // namespace tockle
