@@ -18,6 +18,11 @@ namespace ui {
 
 class Control;
 
+// A window's text as CP932 (empty for no window), and setting it (nothing for no window): the
+// one way captions, titles and control texts cross to the system.
+std::string windowText(HWND hwnd);
+void setWindowText(HWND hwnd, std::string_view text);
+
 // A window that hosts controls by id: forms, dialogs and the pages of a page host.
 class ControlHost {
  public:
