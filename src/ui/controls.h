@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -170,6 +171,14 @@ struct ListBoxMessages {
 };
 
 std::string itemText(const Control& c, UINT lengthMessage, UINT textMessage, int index);
+
+// An item's fields through a control's get message (LVM_GETITEMW, TVM_GETITEMW ...): item says
+// which item and which fields; nullopt when the control has no such item.
+template <typename Item>
+std::optional<Item> queryItem(const Control& c, UINT message, Item item) {
+  if (!c.send(message, 0, reinterpret_cast<LPARAM>(&item))) return std::nullopt;
+  return item;
+}
 
 template <typename Messages>
 class ItemList : public Control {

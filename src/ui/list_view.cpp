@@ -85,12 +85,7 @@ void ListView::setItemText(int row, int column, std::string_view text) {
 }
 
 std::optional<LVITEMW> ListView::getItem(int row, UINT mask, UINT stateMask) const {
-  LVITEMW item{};
-  item.mask = mask;
-  item.iItem = row;
-  item.stateMask = stateMask;
-  if (!send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return std::nullopt;
-  return item;
+  return queryItem(*this, LVM_GETITEMW, LVITEMW{.mask = mask, .iItem = row, .stateMask = stateMask});
 }
 
 void ListView::setItem(int row, UINT mask, LVITEMW item) {

@@ -37,11 +37,7 @@ std::string TreeView::text(TreeItem item) const {
 }
 
 std::optional<TVITEMW> TreeView::getItem(TreeItem item, UINT mask) const {
-  TVITEMW it{};
-  it.mask = mask;
-  it.hItem = item;
-  if (!send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it))) return std::nullopt;
-  return it;
+  return queryItem(*this, TVM_GETITEMW, TVITEMW{.mask = mask, .hItem = item});
 }
 
 void TreeView::setItem(TreeItem item, UINT mask, TVITEMW fields) {
