@@ -37,47 +37,26 @@ struct FileHandleTraits {
   static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
   static void close(HANDLE h) { CloseHandle(h); }
 };
-struct KernelHandleTraits {
-  static HANDLE invalid() { return nullptr; }
-  static void close(HANDLE h) { CloseHandle(h); }
+// A handle that is nullptr when there is none, closed by Close.
+template <typename H, auto Close>
+struct NullHandleTraits {
+  static H invalid() { return nullptr; }
+  static void close(H h) { Close(h); }
 };
-template <typename T>
-struct GdiObjectTraits {
-  static T invalid() { return nullptr; }
-  static void close(T h) { DeleteObject(h); }
-};
-struct MemDcTraits {
-  static HDC invalid() { return nullptr; }
-  static void close(HDC h) { DeleteDC(h); }
-};
-struct IconTraits {
-  static HICON invalid() { return nullptr; }
-  static void close(HICON h) { DestroyIcon(h); }
-};
-struct ModuleTraits {
-  static HMODULE invalid() { return nullptr; }
-  static void close(HMODULE h) { FreeLibrary(h); }
-};
-struct RegKeyTraits {
-  static HKEY invalid() { return nullptr; }
-  static void close(HKEY h) { RegCloseKey(h); }
-};
-struct MenuTraits {
-  static HMENU invalid() { return nullptr; }
-  static void close(HMENU h) { DestroyMenu(h); }
-};
+template <typename H, auto Close>
+using NullHandle = UniqueHandle<H, NullHandleTraits<H, Close>>;
 
-using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;      // CreateFile
-using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;  // threads, events, processes
-using GdiBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
-using GdiFont = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
-using GdiPen = UniqueHandle<HPEN, GdiObjectTraits<HPEN>>;
-using GdiBrush = UniqueHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
-using MemDc = UniqueHandle<HDC, MemDcTraits>;
-using Icon = UniqueHandle<HICON, IconTraits>;
-using Library = UniqueHandle<HMODULE, ModuleTraits>;
-using RegKey = UniqueHandle<HKEY, RegKeyTraits>;
-using Menu = UniqueHandle<HMENU, MenuTraits>;
+using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;  // CreateFile
+using KernelHandle = NullHandle<HANDLE, &CloseHandle>;      // threads, events, processes
+using GdiBitmap = NullHandle<HBITMAP, &DeleteObject>;
+using GdiFont = NullHandle<HFONT, &DeleteObject>;
+using GdiPen = NullHandle<HPEN, &DeleteObject>;
+using GdiBrush = NullHandle<HBRUSH, &DeleteObject>;
+using MemDc = NullHandle<HDC, &DeleteDC>;
+using Icon = NullHandle<HICON, &DestroyIcon>;
+using Library = NullHandle<HMODULE, &FreeLibrary>;
+using RegKey = NullHandle<HKEY, &RegCloseKey>;
+using Menu = NullHandle<HMENU, &DestroyMenu>;
 
 // Selects a GDI object into a DC for the lifetime of the guard.
 class SelectGuard {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "shared/reg_ex.h"
@@ -11,7 +12,7 @@
 namespace shared {
 
 template <typename T>
-void readSetting(TKzRegEx& r, const char* name, T& field) {
+void readSetting(TKzRegEx& r, std::string_view name, T& field) {
   const T def = field;
   try {
     if constexpr (std::is_same_v<T, bool>)
@@ -25,13 +26,20 @@ void readSetting(TKzRegEx& r, const char* name, T& field) {
   }
 }
 
-// A one-byte binary value: anything but exactly one stored byte keeps the field.
-inline void readSetting(TKzRegEx& r, const char* name, uint8_t& field) {
-  uint8_t v = field;
+// A binary value into buffer: the number of bytes read, 0 when the value is missing, of another
+// type or larger than the buffer (the buffer then is as it was).
+inline int readBinarySetting(TKzRegEx& r, std::string_view name, void* buffer, int size) {
   try {
-    if (r.SafeReadBinaryData(name, &v, 1) == 1) field = v;
+    return r.SafeReadBinaryData(name, buffer, size);
   } catch (const ERegistryException&) {
+    return 0;
   }
+}
+
+// A one-byte binary value: anything but exactly one stored byte keeps the field.
+inline void readSetting(TKzRegEx& r, std::string_view name, uint8_t& field) {
+  uint8_t v = field;
+  if (readBinarySetting(r, name, &v, 1) == 1) field = v;
 }
 
 }  // namespace shared

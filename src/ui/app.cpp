@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "base/text.h"
+#include "ui/controls.h"
 #include "ui/msgbox.h"
 
 namespace ui {
@@ -55,16 +56,8 @@ void Application::initialize(std::string_view title, bool toolWindow, std::wstri
                             hinstance(), nullptr);
 }
 
-void Application::setTitle(std::string_view title) {
-  if (handle_) SetWindowTextW(handle_, base::wide(title).c_str());
-}
-
-std::string Application::title() const {
-  if (!handle_) return {};
-  wchar_t buf[512];
-  int n = GetWindowTextW(handle_, buf, 512);
-  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n)));
-}
+void Application::setTitle(std::string_view title) { setWindowText(handle_, title); }
+std::string Application::title() const { return windowText(handle_); }
 
 void Application::dispatch(MSG& msg) {
   bool handled = false;

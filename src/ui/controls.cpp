@@ -105,15 +105,21 @@ void Control::command(WORD code) {
 LRESULT Control::notify(NMHDR& hdr) { return onNotify ? onNotify(hdr) : 0; }
 void Control::scroll(WORD) {}
 
-std::string Control::text() const {
-  HWND h = handle();
-  int n = GetWindowTextLengthW(h);
+std::string windowText(HWND hwnd) {
+  if (!hwnd) return {};
+  int n = GetWindowTextLengthW(hwnd);
   std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-  n = GetWindowTextW(h, w.data(), n + 1);
+  n = GetWindowTextW(hwnd, w.data(), n + 1);
   w.resize(static_cast<size_t>(n > 0 ? n : 0));
   return base::cp932(w);
 }
-void Control::setText(std::string_view text) { SetWindowTextW(handle(), base::wide(text).c_str()); }
+
+void setWindowText(HWND hwnd, std::string_view text) {
+  if (hwnd) SetWindowTextW(hwnd, base::wide(text).c_str());
+}
+
+std::string Control::text() const { return windowText(handle()); }
+void Control::setText(std::string_view text) { setWindowText(handle(), text); }
 bool Control::enabled() const { return IsWindowEnabled(handle()) != 0; }
 void Control::setEnabled(bool on) { EnableWindow(handle(), on); }
 bool Control::visible() const { return IsWindowVisible(handle()) != 0; }

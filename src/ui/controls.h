@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,11 @@
 namespace ui {
 
 class Control;
+
+// A window's text as CP932 (empty for no window), and setting it (nothing for no window): the
+// one way captions, titles and control texts cross to the system.
+std::string windowText(HWND hwnd);
+void setWindowText(HWND hwnd, std::string_view text);
 
 // A window that hosts controls by id: forms, dialogs and the pages of a page host.
 class ControlHost {
@@ -165,6 +171,14 @@ struct ListBoxMessages {
 };
 
 std::string itemText(const Control& c, UINT lengthMessage, UINT textMessage, int index);
+
+// An item's fields through a control's get message (LVM_GETITEMW, TVM_GETITEMW ...): item says
+// which item and which fields; nullopt when the control has no such item.
+template <typename Item>
+std::optional<Item> queryItem(const Control& c, UINT message, Item item) {
+  if (!c.send(message, 0, reinterpret_cast<LPARAM>(&item))) return std::nullopt;
+  return item;
+}
 
 template <typename Messages>
 class ItemList : public Control {

@@ -1,6 +1,5 @@
 #include "ui/dialog.h"
 
-#include "base/text.h"
 #include "ui/app.h"
 #include "ui/common_controls.h"
 #include "ui/modal_scope.h"
@@ -75,16 +74,8 @@ void Dialog::close(int result) {
   }
 }
 
-void Dialog::setCaption(std::string_view text) {
-  if (hwnd_) SetWindowTextW(hwnd_, base::wide(text).c_str());
-}
-
-std::string Dialog::caption() const {
-  if (!hwnd_) return {};
-  wchar_t buf[512];
-  int n = GetWindowTextW(hwnd_, buf, 512);
-  return base::cp932(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
-}
+void Dialog::setCaption(std::string_view text) { setWindowText(hwnd_, text); }
+std::string Dialog::caption() const { return windowText(hwnd_); }
 
 bool Dialog::handleMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 

@@ -24,26 +24,20 @@ Font& Font::operator=(const Font& o) {
   return *this;
 }
 
-void Font::setName(std::string_view n) {
-  if (n == name_) return;
-  name_ = std::string(n);
-  handle_.reset();
+namespace {
+// Sets one of a font's fields; a change drops the handle made from the old ones.
+template <typename Field, typename Value>
+void change(Field& field, const Value& value, base::GdiFont& handle) {
+  if (field == value) return;
+  field = Field(value);
+  handle.reset();
 }
-void Font::setSize(int pt) {
-  if (pt == size_) return;
-  size_ = pt;
-  handle_.reset();
-}
-void Font::setStyle(uint8_t s) {
-  if (s == style_) return;
-  style_ = s;
-  handle_.reset();
-}
-void Font::setCharset(BYTE cs) {
-  if (cs == charset_) return;
-  charset_ = cs;
-  handle_.reset();
-}
+}  // namespace
+
+void Font::setName(std::string_view n) { change(name_, n, handle_); }
+void Font::setSize(int pt) { change(size_, pt, handle_); }
+void Font::setStyle(uint8_t s) { change(style_, s, handle_); }
+void Font::setCharset(BYTE cs) { change(charset_, cs, handle_); }
 
 HFONT Font::handle() const {
   if (!handle_) {

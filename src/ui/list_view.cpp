@@ -40,20 +40,25 @@ int ListView::columnWidth(int column) const { return static_cast<int>(send(LVM_G
 void ListView::setColumnWidth(int column, int width) { send(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0)); }
 
 int ListView::insertItem(int index, std::string_view text, RowValue value, int image) {
+  LPARAM key = 0;
+  if (value) {
+    key = nextKey_++;
+    values_[key] = std::move(value);
+  }
+  int row = insertRow(index < 0 ? count() : index, text, key, image >= 0 ? std::optional(image) : std::nullopt);
+  if (row < 0) values_.erase(key);
+  return row;
+}
+
+int ListView::insertRow(int index, std::string_view text, LPARAM key, std::optional<int> image) {
   std::wstring w = base::wide(text);
   LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM | (image >= 0 ? LVIF_IMAGE : 0);
-  item.iItem = index < 0 ? count() : index;
+  item.mask = LVIF_TEXT | LVIF_PARAM | (image ? LVIF_IMAGE : 0);
+  item.iItem = index;
   item.pszText = w.data();
-  item.iImage = image;
-  item.lParam = 0;
-  if (value) {
-    item.lParam = nextKey_++;
-    values_[item.lParam] = std::move(value);
-  }
-  int row = static_cast<int>(send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row < 0) values_.erase(item.lParam);
-  return row;
+  item.iImage = image.value_or(0);
+  item.lParam = key;
+  return static_cast<int>(send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 int ListView::count() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }
@@ -79,35 +84,36 @@ void ListView::setItemText(int row, int column, std::string_view text) {
   send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::setItemImage(int row, int image) {
-  LVITEMW item{};
-  item.mask = LVIF_IMAGE;
+std::optional<LVITEMW> ListView::getItem(int row, UINT mask, UINT stateMask) const {
+  return queryItem(*this, LVM_GETITEMW, LVITEMW{.mask = mask, .iItem = row, .stateMask = stateMask});
+}
+
+void ListView::setItem(int row, UINT mask, LVITEMW item) {
+  item.mask = mask;
   item.iItem = row;
-  item.iImage = image;
   send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-int ListView::itemImage(int row) const {
+void ListView::setState(int row, UINT mask, UINT state) {
   LVITEMW item{};
-  item.mask = LVIF_IMAGE;
-  item.iItem = row;
-  return send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? item.iImage : -1;
+  item.stateMask = mask;
+  item.state = state;
+  send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void ListView::setItemImage(int row, int image) { setItem(row, LVIF_IMAGE, {.iImage = image}); }
+
+int ListView::itemImage(int row) const {
+  auto item = getItem(row, LVIF_IMAGE);
+  return item ? item->iImage : -1;
 }
 
 LPARAM ListView::keyOf(int row) const {
-  LVITEMW item{};
-  item.mask = LVIF_PARAM;
-  item.iItem = row;
-  return send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
+  auto item = getItem(row, LVIF_PARAM);
+  return item ? item->lParam : 0;
 }
 
-void ListView::setKey(int row, LPARAM key) {
-  LVITEMW item{};
-  item.mask = LVIF_PARAM;
-  item.iItem = row;
-  item.lParam = key;
-  send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-}
+void ListView::setKey(int row, LPARAM key) { setItem(row, LVIF_PARAM, {.lParam = key}); }
 
 void* ListView::rawValue(int row) const {
   auto it = values_.find(keyOf(row));
@@ -142,32 +148,19 @@ int ListView::moveItem(int from, int to) {
   int columns = std::max(1, columnCount());
   std::vector<std::string> texts;
   for (int c = 0; c < columns; ++c) texts.push_back(itemText(from, c));
-  LVITEMW old{};
-  old.mask = LVIF_PARAM | LVIF_IMAGE | LVIF_STATE;
-  old.iItem = from;
-  old.stateMask = kCheckMask | LVIS_SELECTED | LVIS_FOCUSED;
-  send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&old));
+  constexpr UINT kMovedStates = kCheckMask | LVIS_SELECTED | LVIS_FOCUSED;
+  const LVITEMW old = getItem(from, LVIF_PARAM | LVIF_IMAGE | LVIF_STATE, kMovedStates).value_or(LVITEMW{});
   // The old row gives its value up before it goes, so that deleting it frees nothing.
   setKey(from, 0);
   send(LVM_DELETEITEM, static_cast<WPARAM>(from));
 
-  std::wstring w = base::wide(texts[0]);
-  LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
-  item.iItem = to;
-  item.pszText = w.data();
-  item.iImage = old.iImage;
-  item.lParam = old.lParam;
-  int row = static_cast<int>(send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  int row = insertRow(to, texts[0], old.lParam, old.iImage);
   if (row < 0) {
     values_.erase(old.lParam);
     return -1;
   }
   for (int c = 1; c < columns; ++c) setItemText(row, c, texts[static_cast<size_t>(c)]);
-  LVITEMW state{};
-  state.stateMask = old.stateMask;
-  state.state = old.state;
-  send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+  setState(row, kMovedStates, old.state);
   return row;
 }
 
@@ -175,12 +168,7 @@ bool ListView::checked(int row) const {
   return (send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), kCheckMask) & kCheckMask) == kChecked;
 }
 
-void ListView::setChecked(int row, bool on) {
-  LVITEMW state{};
-  state.stateMask = kCheckMask;
-  state.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
-  send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-}
+void ListView::setChecked(int row, bool on) { setState(row, kCheckMask, INDEXTOSTATEIMAGEMASK(on ? 2 : 1)); }
 
 int ListView::selectedIndex() const {
   return static_cast<int>(send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -194,14 +182,10 @@ std::vector<int> ListView::selectedIndices() const {
 }
 
 void ListView::setSelectedIndex(int row) {
-  LVITEMW none{};
-  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+  constexpr UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
+  setState(-1, kChosen, 0);
   if (row < 0) return;
-  LVITEMW one{};
-  one.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  one.state = LVIS_SELECTED | LVIS_FOCUSED;
-  send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&one));
+  setState(row, kChosen, kChosen);
   ensureVisible(row);
 }
 
@@ -225,12 +209,7 @@ RECT ListView::itemRect(int row) const {
   return r;
 }
 
-void ListView::setDropHighlight(int row, bool on) {
-  LVITEMW state{};
-  state.stateMask = LVIS_DROPHILITED;
-  state.state = on ? LVIS_DROPHILITED : 0;
-  send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-}
+void ListView::setDropHighlight(int row, bool on) { setState(row, LVIS_DROPHILITED, on ? LVIS_DROPHILITED : 0); }
 
 void ListView::setImageList(const ImageList& images, int which) {
   send(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(images.handle()));

@@ -91,6 +91,12 @@ class ListView : public Control {
   DWORD requiredStyle() const override { return LVS_REPORT; }
 
  private:
+  // Inserts a row at index with the value key; image nullopt: the row's image is left unset.
+  int insertRow(int index, std::string_view text, LPARAM key, std::optional<int> image);
+  // A row's fields named by mask (with the states named by stateMask); nullopt when there is no such row.
+  std::optional<LVITEMW> getItem(int row, UINT mask, UINT stateMask = 0) const;
+  void setItem(int row, UINT mask, LVITEMW fields);
+  void setState(int row, UINT mask, UINT state);  // row -1: every row
   LPARAM keyOf(int row) const;
   void setKey(int row, LPARAM key);
   std::unordered_map<LPARAM, RowValue> values_;

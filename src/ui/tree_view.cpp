@@ -36,44 +36,36 @@ std::string TreeView::text(TreeItem item) const {
   return base::cp932(it.pszText);
 }
 
+std::optional<TVITEMW> TreeView::getItem(TreeItem item, UINT mask) const {
+  return queryItem(*this, TVM_GETITEMW, TVITEMW{.mask = mask, .hItem = item});
+}
+
+void TreeView::setItem(TreeItem item, UINT mask, TVITEMW fields) {
+  fields.mask = mask;
+  fields.hItem = item;
+  send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&fields));
+}
+
 void TreeView::setText(TreeItem item, std::string_view text) {
   std::wstring w = base::wide(text);
-  TVITEMW it{};
-  it.mask = TVIF_TEXT;
-  it.hItem = item;
-  it.pszText = w.data();
-  send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  setItem(item, TVIF_TEXT, {.pszText = w.data()});
 }
 
 LPARAM TreeView::data(TreeItem item) const {
-  TVITEMW it{};
-  it.mask = TVIF_PARAM;
-  it.hItem = item;
-  return send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it)) ? it.lParam : 0;
+  auto it = getItem(item, TVIF_PARAM);
+  return it ? it->lParam : 0;
 }
 
-void TreeView::setData(TreeItem item, LPARAM data) {
-  TVITEMW it{};
-  it.mask = TVIF_PARAM;
-  it.hItem = item;
-  it.lParam = data;
-  send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
-}
+void TreeView::setData(TreeItem item, LPARAM data) { setItem(item, TVIF_PARAM, {.lParam = data}); }
 
 int TreeView::image(TreeItem item) const {
-  TVITEMW it{};
-  it.mask = TVIF_IMAGE;
-  it.hItem = item;
-  return send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it)) ? it.iImage : -1;
+  auto it = getItem(item, TVIF_IMAGE);
+  return it ? it->iImage : -1;
 }
 
 void TreeView::setImage(TreeItem item, int image, int selectedImage) {
-  TVITEMW it{};
-  it.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-  it.hItem = item;
-  it.iImage = image;
-  it.iSelectedImage = selectedImage >= 0 ? selectedImage : image;
-  send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  setItem(item, TVIF_IMAGE | TVIF_SELECTEDIMAGE,
+          {.iImage = image, .iSelectedImage = selectedImage >= 0 ? selectedImage : image});
 }
 
 namespace {
@@ -123,10 +115,7 @@ void TreeView::setImageList(const ImageList& images) {
 void TreeView::setIndent(int pixels) { send(TVM_SETINDENT, static_cast<WPARAM>(pixels)); }
 
 TreeItem TreeView::copyItem(TreeItem item, TreeItem newParent, TreeItem after) {
-  TVITEMW it{};
-  it.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-  it.hItem = item;
-  send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&it));
+  const TVITEMW it = getItem(item, TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM).value_or(TVITEMW{});
   TreeItem copy = insertItem(newParent, {text(item), it.iImage, it.iSelectedImage, it.lParam}, after);
   if (!copy) return nullptr;
   for (TreeItem child : children(item)) copyItem(child, copy, TVI_LAST);

@@ -76,6 +76,9 @@ class TreeView : public Control {
   const wchar_t* className() const override { return WC_TREEVIEWW; }
 
  private:
+  // An item's fields named by mask; nullopt when there is no such item.
+  std::optional<TVITEMW> getItem(TreeItem item, UINT mask) const;
+  void setItem(TreeItem item, UINT mask, TVITEMW fields);
   TreeItem copyItem(TreeItem item, TreeItem newParent, TreeItem after);
 };
 

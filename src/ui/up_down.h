@@ -1,6 +1,8 @@
 // An up-down control, usually paired with an edit box as its buddy (UDS_SETBUDDYINT).
 #pragma once
 
+#include <utility>
+
 #include "ui/controls.h"
 
 namespace ui {
@@ -23,6 +25,9 @@ class UpDown : public Control {
 
  protected:
   const wchar_t* className() const override { return UPDOWN_CLASSW; }
+
+ private:
+  std::pair<int, int> range() const;  // minimum, maximum
 };
 
 }  // namespace ui

@@ -68,18 +68,8 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT Window::handleMessage(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 LRESULT Window::defaultHandle(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
-void Window::setCaption(std::string_view text) {
-  if (hwnd_) SetWindowTextW(hwnd_, base::wide(text).c_str());
-}
-
-std::string Window::caption() const {
-  if (!hwnd_) return {};
-  int n = GetWindowTextLengthW(hwnd_);
-  std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-  n = GetWindowTextW(hwnd_, w.data(), n + 1);
-  w.resize(static_cast<size_t>(n));
-  return base::cp932(w);
-}
+void Window::setCaption(std::string_view text) { setWindowText(hwnd_, text); }
+std::string Window::caption() const { return windowText(hwnd_); }
 
 void Window::setVisible(bool v) {
   if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNOACTIVATE : SW_HIDE);

@@ -166,26 +166,4 @@ TEST_F(ClockSettingsE2E, DecliningTheTakeoverStartsWithDefaults) {
   ASSERT_TRUE(again.close());
 }
 
-TEST_F(ClockSettingsE2E, AValueOfTheWrongTypeIsRewrittenAsItsDefault) {
-  {
-    shared::TRegistry r;
-    ASSERT_TRUE(r.OpenKey(kKey, true));
-    r.WriteString("DrawIconSize", "24");
-    r.WriteInteger("NTPServer", 5);
-    r.WriteInteger("TimeOut", 1200);
-    r.WriteString("DisplayType", "hh:nn");
-  }
-  {
-    Clock clock;
-    ASSERT_NE(clock.waitUntilShown(), nullptr);
-    ASSERT_TRUE(clock.close());
-  }
-  shared::TKzRegEx r;
-  ASSERT_TRUE(r.OpenKeyReadOnly(kKey));
-  EXPECT_EQ(r.SafeReadInteger("DrawIconSize"), 16);
-  EXPECT_EQ(r.SafeReadString("NTPServer"), "ntp.nict.jp");
-  EXPECT_EQ(r.SafeReadInteger("TimeOut"), 1200);
-  EXPECT_EQ(r.SafeReadString("DisplayType"), "hh:nn");
-}
-
 }  // namespace

@@ -1,7 +1,9 @@
 #include "clock/commands/menu_icons.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 namespace tockle {
 
@@ -12,101 +14,80 @@ constexpr int kSize = 16;
 constexpr COLORREF kKey = RGB(255, 0, 255);
 
 struct Gdi {
+  using Segment = std::array<int, 4>;  // x1, y1, x2, y2
   HDC dc;
   void pen(COLORREF c, int width = 1) { DeleteObject(SelectObject(dc, CreatePen(PS_SOLID, width, c))); }
   void brush(COLORREF c) { DeleteObject(SelectObject(dc, CreateSolidBrush(c))); }
+  void colours(COLORREF edge, COLORREF fill) {
+    pen(edge);
+    brush(fill);
+  }
   void rect(int l, int t, int r, int b) { Rectangle(dc, l, t, r, b); }
   void ellipse(int l, int t, int r, int b) { Ellipse(dc, l, t, r, b); }
-  void line(int x1, int y1, int x2, int y2) {
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
+  // The round badge most pictures stand on.
+  void disc(COLORREF edge, COLORREF fill) {
+    colours(edge, fill);
+    ellipse(1, 1, 15, 15);
+  }
+  void lines(COLORREF c, int width, std::initializer_list<Segment> segments) {
+    pen(c, width);
+    for (const Segment& s : segments) {
+      MoveToEx(dc, s[0], s[1], nullptr);
+      LineTo(dc, s[2], s[3]);
+    }
   }
 };
 
 using Painter = std::function<void(Gdi&)>;
 
 const Painter kMemo = [](Gdi& g) {
-  g.pen(RGB(64, 64, 64));
-  g.brush(RGB(255, 255, 255));
+  g.colours(RGB(64, 64, 64), RGB(255, 255, 255));
   g.rect(3, 1, 13, 15);
-  g.pen(RGB(0, 64, 192));
-  for (int y = 4; y <= 12; y += 3) g.line(5, y, 11, y);
+  g.lines(RGB(0, 64, 192), 1, {{5, 4, 11, 4}, {5, 7, 11, 7}, {5, 10, 11, 10}});
 };
 const Painter kAlarm = [](Gdi& g) {
-  g.pen(RGB(96, 64, 0));
-  g.brush(RGB(255, 224, 64));
-  g.ellipse(1, 1, 15, 15);
-  g.pen(RGB(0, 0, 0));
-  g.line(8, 8, 8, 3);
-  g.line(8, 8, 11, 10);
+  g.disc(RGB(96, 64, 0), RGB(255, 224, 64));
+  g.lines(RGB(0, 0, 0), 1, {{8, 8, 8, 3}, {8, 8, 11, 10}});
 };
 const Painter kHistory = [](Gdi& g) {
-  g.pen(RGB(96, 48, 0));
-  g.brush(RGB(176, 112, 48));
+  g.colours(RGB(96, 48, 0), RGB(176, 112, 48));
   g.rect(2, 2, 14, 15);
-  g.pen(RGB(128, 128, 128));
-  g.brush(RGB(255, 255, 255));
+  g.colours(RGB(128, 128, 128), RGB(255, 255, 255));
   g.rect(4, 4, 12, 13);
   g.brush(RGB(160, 160, 160));
   g.rect(5, 1, 11, 4);
 };
 const Painter kSync = [](Gdi& g) {
-  g.pen(RGB(0, 64, 160));
-  g.brush(RGB(64, 144, 255));
-  g.ellipse(1, 1, 15, 15);
-  g.pen(RGB(0, 128, 0), 2);
-  g.line(4, 6, 8, 5);
-  g.line(7, 10, 12, 11);
-  g.pen(RGB(0, 64, 160));
-  g.line(8, 1, 8, 15);
+  g.disc(RGB(0, 64, 160), RGB(64, 144, 255));
+  g.lines(RGB(0, 128, 0), 2, {{4, 6, 8, 5}, {7, 10, 12, 11}});
+  g.lines(RGB(0, 64, 160), 1, {{8, 1, 8, 15}});
 };
 const Painter kSettings = [](Gdi& g) {
-  g.pen(RGB(64, 64, 64), 3);
-  g.line(8, 1, 8, 15);
-  g.line(1, 8, 15, 8);
-  g.line(3, 3, 13, 13);
-  g.line(13, 3, 3, 13);
-  g.pen(RGB(64, 64, 64));
-  g.brush(RGB(160, 160, 160));
+  g.lines(RGB(64, 64, 64), 3, {{8, 1, 8, 15}, {1, 8, 15, 8}, {3, 3, 13, 13}, {13, 3, 3, 13}});
+  g.colours(RGB(64, 64, 64), RGB(160, 160, 160));
   g.ellipse(3, 3, 13, 13);
   g.brush(RGB(255, 255, 255));
   g.ellipse(6, 6, 10, 10);
 };
 const Painter kHelp = [](Gdi& g) {
-  g.pen(RGB(0, 48, 144));
-  g.brush(RGB(32, 96, 224));
-  g.ellipse(1, 1, 15, 15);
-  g.pen(RGB(255, 255, 255), 2);
-  g.line(6, 5, 8, 4);
-  g.line(8, 4, 10, 6);
-  g.line(10, 6, 8, 8);
-  g.line(8, 8, 8, 10);
-  g.line(8, 12, 8, 13);
+  g.disc(RGB(0, 48, 144), RGB(32, 96, 224));
+  g.lines(RGB(255, 255, 255), 2, {{6, 5, 8, 4}, {8, 4, 10, 6}, {10, 6, 8, 8}, {8, 8, 8, 10}, {8, 12, 8, 13}});
 };
 const Painter kExit = [](Gdi& g) {
-  g.pen(RGB(128, 0, 0));
-  g.brush(RGB(224, 32, 32));
-  g.ellipse(1, 1, 15, 15);
-  g.pen(RGB(255, 255, 255), 2);
-  g.line(5, 5, 11, 11);
-  g.line(11, 5, 5, 11);
+  g.disc(RGB(128, 0, 0), RGB(224, 32, 32));
+  g.lines(RGB(255, 255, 255), 2, {{5, 5, 11, 11}, {11, 5, 5, 11}});
 };
 const Painter kSubmenu = [](Gdi& g) {
-  g.pen(RGB(128, 96, 0));
-  g.brush(RGB(255, 208, 64));
+  g.colours(RGB(128, 96, 0), RGB(255, 208, 64));
   g.rect(1, 3, 8, 6);
   g.rect(1, 5, 15, 14);
 };
 const Painter kCommand = [](Gdi& g) {
-  g.pen(RGB(0, 96, 0));
-  g.brush(RGB(64, 192, 64));
+  g.colours(RGB(0, 96, 0), RGB(64, 192, 64));
   POINT p[] = {{5, 3}, {12, 8}, {5, 13}};
   Polygon(g.dc, p, 3);
 };
-const Painter kSeparator = [](Gdi& g) {
-  g.pen(RGB(96, 96, 96), 2);
-  g.line(1, 8, 15, 8);
-};
+const Painter kSeparator = [](Gdi& g) { g.lines(RGB(96, 96, 96), 2, {{1, 8, 15, 8}}); };
 
 // One picture: drawn on the key colour, which then becomes transparent.
 base::GdiBitmap paint(const Painter& painter) {

@@ -8,7 +8,6 @@ namespace tockle {
 
 namespace {
 
-using shared::ERegistryException;
 using shared::TKzRegEx;
 
 using shared::readSetting;
@@ -37,13 +36,7 @@ void putInt32(uint8_t* p, int32_t value) {
 
 void read(TKzRegEx& r, const char* name, TClipHistory& field) {
   uint8_t buf[kClipHistorySize] = {};
-  int got = 0;
-  try {
-    got = r.SafeReadBinaryData(name, buf, kClipHistorySize);
-  } catch (const ERegistryException&) {
-    got = 0;
-  }
-  if (got != kClipHistorySize) {
+  if (shared::readBinarySetting(r, name, buf, kClipHistorySize) != kClipHistorySize) {
     field = TClipHistory{};
     return;
   }

@@ -107,36 +107,40 @@ sockaddr_in resolve(const std::string& host, unsigned short port) {
   return addr;
 }
 
+base::KernelHandle processToken() {
+  HANDLE raw = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return {};
+  return base::KernelHandle(raw);
+}
+
+// Enables the privilege `name` in token; previous, when given, receives the state to restore.
+bool enablePrivilege(HANDLE token, const wchar_t* name, TOKEN_PRIVILEGES* previous) {
+  TOKEN_PRIVILEGES tp{};
+  if (!LookupPrivilegeValueW(nullptr, name, &tp.Privileges[0].Luid)) return false;
+  tp.PrivilegeCount = 1;
+  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  DWORD previousSize = sizeof(TOKEN_PRIVILEGES);
+  if (!AdjustTokenPrivileges(token, FALSE, &tp, previous ? previousSize : 0, previous,
+                             previous ? &previousSize : nullptr))
+    return false;
+  // The call succeeds also when the token does not hold the privilege; only the last error says so.
+  return GetLastError() != ERROR_NOT_ALL_ASSIGNED;
+}
+
 }  // namespace
 
 bool TKzNetTimeSync::EnablePrivilege(const std::string& name) {
   if (isWindows9x()) return true;
-  HANDLE raw = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return false;
-  base::KernelHandle token(raw);
-  TOKEN_PRIVILEGES tp{};
-  if (!LookupPrivilegeValueW(nullptr, base::wide(name).c_str(), &tp.Privileges[0].Luid)) return false;
-  tp.PrivilegeCount = 1;
-  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  // The call succeeds also when the token does not hold the privilege; only the last error says so.
-  if (!AdjustTokenPrivileges(token.get(), FALSE, &tp, 0, nullptr, nullptr)) return false;
-  return GetLastError() != ERROR_NOT_ALL_ASSIGNED;
+  base::KernelHandle token = processToken();
+  return token && enablePrivilege(token.get(), base::wide(name).c_str(), nullptr);
 }
 
 bool TKzNetTimeSync::SetLocalClock(base::DateTime target, const LocalTimeSetter& setter) {
   SYSTEMTIME st = base::toSystemTime(target);
   if (isWindows9x()) return setter(st);
-  HANDLE raw = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return false;
-  base::KernelHandle token(raw);
-  TOKEN_PRIVILEGES tp{};
-  if (!LookupPrivilegeValueW(nullptr, SE_SYSTEMTIME_NAME, &tp.Privileges[0].Luid)) return false;
-  tp.PrivilegeCount = 1;
-  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  base::KernelHandle token = processToken();
   TOKEN_PRIVILEGES previous{};
-  DWORD previousSize = sizeof previous;
-  if (!AdjustTokenPrivileges(token.get(), FALSE, &tp, sizeof previous, &previous, &previousSize)) return false;
-  if (GetLastError() == ERROR_NOT_ALL_ASSIGNED) return false;
+  if (!token || !enablePrivilege(token.get(), SE_SYSTEMTIME_NAME, &previous)) return false;
   bool ok = setter(st);
   AdjustTokenPrivileges(token.get(), FALSE, &previous, 0, nullptr, nullptr);
   return ok;

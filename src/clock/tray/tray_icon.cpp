@@ -341,43 +341,44 @@ void TTrayIcon::HandleCallback(UINT mouseMessage) {
   if (!enabled_) return;
   POINT pt{};
   GetCursorPos(&pt);
+  // A button pressed pops its menu up when it has one and AutoPopup is on, else reports the press.
+  auto down = [&](TrayButton button, ui::ShiftState keys, HMENU menu) {
+    if (menu && AutoPopup)
+      Popup(menu, pt.x, pt.y);
+    else if (OnMouseDown)
+      OnMouseDown(*this, button, keys, pt.x, pt.y);
+  };
+  // A button released: true when a handler took the release.
+  auto up = [&](TrayButton button, ui::ShiftState keys) {
+    if (!OnMouseUp) return false;
+    OnMouseUp(*this, button, keys, pt.x, pt.y);
+    return true;
+  };
   switch (mouseMessage) {
     case WM_MOUSEMOVE:
       if (OnMouseMove) OnMouseMove(*this, 0, pt.x, pt.y);
       break;
     case WM_LBUTTONDOWN:
-      if (LBPopupMenu && AutoPopup) {
-        Popup(LBPopupMenu, pt.x, pt.y);
-      } else if (OnMouseDown) {
-        OnMouseDown(*this, TrayButton::Left, MK_LBUTTON, pt.x, pt.y);
-      }
+      down(TrayButton::Left, MK_LBUTTON, LBPopupMenu);
       break;
     case WM_LBUTTONUP:
-      if (OnMouseUp) {
-        OnMouseUp(*this, TrayButton::Left, MK_LBUTTON, pt.x, pt.y);
-      } else {
-        SingleClickStep();
-      }
+      if (!up(TrayButton::Left, MK_LBUTTON)) SingleClickStep();
       break;
     case WM_LBUTTONDBLCLK:
       pendingClick_ = true;
       if (OnDblClick) OnDblClick(*this);
       break;
     case WM_RBUTTONDOWN:
-      if (RBPopupMenu && AutoPopup) {
-        Popup(RBPopupMenu, pt.x, pt.y);
-      } else if (OnMouseDown) {
-        OnMouseDown(*this, TrayButton::Right, MK_RBUTTON, pt.x, pt.y);
-      }
+      down(TrayButton::Right, MK_RBUTTON, RBPopupMenu);
       break;
     case WM_RBUTTONUP:
-      if (OnMouseUp) OnMouseUp(*this, TrayButton::Right, MK_RBUTTON, pt.x, pt.y);
+      up(TrayButton::Right, MK_RBUTTON);
       break;
     case WM_MBUTTONDOWN:
-      if (OnMouseDown) OnMouseDown(*this, TrayButton::Middle, MK_MBUTTON, pt.x, pt.y);
+      down(TrayButton::Middle, MK_MBUTTON, nullptr);
       break;
     case WM_MBUTTONUP:
-      if (OnMouseUp) OnMouseUp(*this, TrayButton::Middle, MK_MBUTTON, pt.x, pt.y);
+      up(TrayButton::Middle, MK_MBUTTON);
       break;
   }
 }

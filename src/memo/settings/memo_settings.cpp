@@ -26,11 +26,7 @@ const char* bandText(int band) {
 }
 
 void ReadMemoSettings(shared::TKzRegEx& reg, TMemoSettings& s) {
-  try {
-    if (reg.ValueExists("MemoFile")) s.MemoFile = reg.SafeReadString("MemoFile");
-  } catch (const shared::ERegistryException&) {
-    // Stored with another type: no document, the wizard asks for one.
-  }
+  readSetting(reg, "MemoFile", s.MemoFile);  // of another type: no document, the wizard asks for one
   readSetting(reg, "FormTop", s.FormTop);
   readSetting(reg, "FromWidth", s.FormWidth);
   readSetting(reg, "FormHeight", s.FormHeight);

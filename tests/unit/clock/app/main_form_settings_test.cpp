@@ -140,24 +140,6 @@ TEST_F(ClockSettings, DecliningTheTakeoverStartsWithDefaultsAndNeverAsksAgain) {
   EXPECT_EQ(asked, 1);
 }
 
-TEST_F(ClockSettings, AWronglyTypedValueKeepsTheOthers) {
-  {
-    auto r = open(key.path());
-    r->WriteString("DrawIconSize", "24");
-    r->WriteInteger("DisplayType", 5);
-    r->WriteInteger("MouseOperation2", 8);
-    r->WriteString("NTPServer", "127.0.0.1");
-    r->WriteBool("ForceIfHung", true);
-  }
-  TfrmMain& f = make();
-  f.LoadSettings();
-  EXPECT_EQ(f.Settings.DrawIconSize, 16);
-  EXPECT_EQ(f.Settings.DisplayType, "yyyy/mm/dd hh:nn");
-  EXPECT_EQ(f.Settings.MouseOperation2, 8);
-  EXPECT_EQ(f.Settings.NTPServer, "127.0.0.1");
-  EXPECT_TRUE(f.Settings.ForceIfHung);
-}
-
 TEST_F(ClockSettings, TransparencyAsAlphaValue) {
   TfrmMain& f = start();
   BYTE alpha = 0;
