@@ -15,6 +15,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "memo/document/tab_session.h"
 #include "support/classes_root.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
@@ -51,9 +52,11 @@ class MainFormTest : public ::testing::Test {
     form->SettingsKey = key.path();
     form->PreviousSettingsKey = previousKey.path();
     form->QuitOnDestroy = false;
-    form->MemoMan.BackupFolder = programDir.path();
-    form->MemoMan.ShowError = [this](std::string_view text, std::string_view) { errors.emplace_back(text); };
-    form->MemoMan.Confirm = [this](std::string_view text, std::string_view caption) {
+    form->session().manager().BackupFolder = programDir.path();
+    form->session().manager().ShowError = [this](std::string_view text, std::string_view) {
+      errors.emplace_back(text);
+    };
+    form->session().manager().Confirm = [this](std::string_view text, std::string_view caption) {
       boxes.push_back(std::string(caption) + "|" + std::string(text));
       int a = answers.empty() ? IDNO : answers.front();
       if (!answers.empty()) answers.pop_front();
@@ -106,7 +109,7 @@ class MainFormTest : public ::testing::Test {
   }
   std::vector<std::string> stripNames() {
     std::vector<std::string> names;
-    for (int i = 0; i < form->tabCount(); ++i) names.push_back(form->tabName(i));
+    for (int i = 0; i < form->session().tabCount(); ++i) names.push_back(form->session().tabName(i));
     return names;
   }
 

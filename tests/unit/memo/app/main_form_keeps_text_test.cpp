@@ -37,7 +37,7 @@ class KeepsText : public MainFormTest {
     SendMessageW(form->tbcMemo.handle(), WM_LBUTTONUP, 0, at);
   }
   void expectKept(const std::string& text) {
-    EXPECT_EQ(form->selectedTab(), 0);
+    EXPECT_EQ(form->session().selectedTab(), 0);
     EXPECT_EQ(form->rceMemo.text(), text);
     EXPECT_TRUE(form->rceMemo.modified());
   }
@@ -58,7 +58,7 @@ TEST_F(KeepsText, AnUnwritableDocumentIsToldAndTheSwitchWaitsUntilItCanBeSaved) 
     expectKept("xa\r\n");
   }
   clickTab(1);
-  EXPECT_EQ(form->selectedTab(), 1);
+  EXPECT_EQ(form->session().selectedTab(), 1);
   EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
 }
 
@@ -107,7 +107,7 @@ TEST_F(KeepsText, AVanishedDocumentIsOfferedToBeWrittenAgainAndCancelKeepsTheTex
   expectKept("xa\r\n");
   answers = {IDYES};
   clickTab(1);
-  EXPECT_EQ(form->selectedTab(), 1);
+  EXPECT_EQ(form->session().selectedTab(), 1);
   EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "B"}));
   EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
   EXPECT_EQ(documentTab("memo.ntd", "B"), "b\r\n");
@@ -196,11 +196,11 @@ TEST_F(KeepsText, EmptyNamesAreListedAndRefusedNamesAreToldLongNamesComeBackWhol
   start(dir.file("memo.ntd"), "A");
   EXPECT_EQ(stripNames(), (Names{"A", ""}));
   inputs = {"x=y"};
-  form->actNewTabExecute();
+  form->session().actNewTabExecute();
   EXPECT_NE(boxes.back().find(memo::failureText({memo::DocFailure::BadName})), std::string::npos);
   const std::string longName(600, 'L');
   inputs = {longName};
-  form->actNewTabExecute();
+  form->session().actNewTabExecute();
   EXPECT_EQ(stripNames(), (Names{"A", "", longName}));
   EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "", longName}));
 }
