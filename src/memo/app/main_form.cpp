@@ -36,8 +36,6 @@ TfrmMain::TfrmMain() : ActionList1(memoActions()) {
 }
 
 void TfrmMain::bindControls() {
-  tbcMemo.onChanging = [this] { return session_->saveShownTab(); };  // unsaved: the strip stays
-  tbcMemo.onChange = [this] { session_->tbcMemoChange(); };
   tbcMemo.onContextMenu = [this](POINT at) { popupMenu(ppmTab.get(), at, tbcMemo.handle()); };
   rceMemoEvents.onCommand = [this](WORD code) {
     if (code == EN_CHANGE) rceMemoChange();

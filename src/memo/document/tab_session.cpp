@@ -25,6 +25,8 @@ TabSession::TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& s
   MemoMan.OnNotFound = [this] { MemoManNotFound(); };
   MemoMan.OnTabListChange = [this](bool critical) { MemoManTabListChange(critical); };
   MemoMan.OnStatusMessage = [this](const std::string& text) { host_.showStatus(text); };
+  tbcMemo.onChanging = [this] { return saveShownTab(); };  // unsaved: the strip stays
+  tbcMemo.onChange = [this] { tbcMemoChange(); };
 }
 
 int TabSession::ask(std::string_view text, std::string_view caption, UINT flags) {

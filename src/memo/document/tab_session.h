@@ -54,6 +54,7 @@ struct TabSessionHost {
 
 class TabSession {
  public:
+  // Takes the strip's selection changes.
   TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& settings, TabSessionHost host);
   TabSession(const TabSession&) = delete;
   TabSession& operator=(const TabSession&) = delete;

@@ -17,6 +17,7 @@
 #include "memo/app/main_form.h"
 #include "memo/document/tab_session.h"
 #include "support/classes_root.h"
+#include "unit/memo/document/document_files.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 #include "ui/app.h"
@@ -84,29 +85,14 @@ class MainFormTest : public ::testing::Test {
     ASSERT_TRUE(form->Create());
   }
 
-  std::string typeII(const std::string& tabLines) {
-    return "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n" + tabLines +
-           "<!--End Document-->\r\n";
-  }
+  std::string typeII(const std::string& tabLines) { return typeIIDocument(tabLines); }
   std::string read(const std::string& name) { return base::readFile(dir.file(name)).value_or("<missing>"); }
   void write(const std::string& name, const std::string& bytes) {
     ASSERT_TRUE(base::writeFileAtomic(dir.file(name), bytes));
   }
   // The tabs of the document on disk, and one tab's content, as a fresh manager reads them.
-  std::vector<std::string> documentTabs(const std::string& name) {
-    memo::TKzMemoManager check;
-    check.FileName = dir.file(name);
-    check.LoadTabList();
-    return check.TabList;
-  }
-  std::string documentTab(const std::string& name, const std::string& tab) {
-    memo::TKzMemoManager check;
-    check.FileName = dir.file(name);
-    check.ShowError = [](std::string_view, std::string_view) {};  // a tab that is not there: "<missing>"
-    std::string content;
-    if (!check.LoadTab(tab, content)) return "<missing>";
-    return content;
-  }
+  std::vector<std::string> documentTabs(const std::string& name) { return storedTabs(dir.file(name)); }
+  std::string documentTab(const std::string& name, const std::string& tab) { return storedTab(dir.file(name), tab); }
   std::vector<std::string> stripNames() {
     std::vector<std::string> names;
     for (int i = 0; i < form->session().tabCount(); ++i) names.push_back(form->session().tabName(i));

@@ -134,39 +134,6 @@ TEST_F(MainFormTest, AltWithAMenusLetterDropsThatMenuDown) {
   EXPECT_FALSE(form->MenuBar1.DropDownMnemonic(L'z'));
 }
 
-TEST_F(MainFormTest, ATabWhoseFileIsMissingStartsEmptyAndIsWrittenAnew) {
-  write("split.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
-  write("b.txt", "second\r\n");
-  start(dir.file("split.ntd"), "B");
-  ASSERT_EQ(form->rceMemo.text(), "second\r\n");
-  // To the tab whose file is missing: no wizard, an empty editor, nothing to lose.
-  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, 0, 0);
-  form->session().tbcMemoChange();
-  EXPECT_EQ(form->rceMemo.text(), "");
-  EXPECT_NE(form->StatusText().find("A"), std::string::npos);
-  form->rceMemo.setModified(true);
-  form->session().tbcMemoChanging();
-  EXPECT_TRUE(base::fileExists(dir.file("a.txt")));
-  // The other tab still loads.
-  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, 1, 0);
-  form->session().tbcMemoChange();
-  EXPECT_EQ(form->rceMemo.text(), "second\r\n");
-  EXPECT_TRUE(errors.empty());
-}
-
-TEST_F(MainFormTest, WhatTheUserWritesIntoAnUnavailableTabBecomesItsContent) {
-  write("split.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\n");
-  start(dir.file("split.ntd"));
-  EXPECT_EQ(form->rceMemo.text(), "");
-  SendMessageW(form->rceMemo.handle(), WM_CHAR, 'n', 1);
-  form->destroy();
-  memo::TKzMemoManager check;
-  check.FileName = dir.file("split.ntd");
-  std::string content;
-  ASSERT_TRUE(check.LoadTab("A", content));
-  EXPECT_NE(content.find('n'), std::string::npos);
-}
-
 TEST_F(MainFormTest, StatusMessagesShowInTheStatusBar) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));
