@@ -17,6 +17,7 @@
 #include "memo/app/main_form.h"
 #include "memo/document/tab_session.h"
 #include "support/classes_root.h"
+#include "unit/memo/answered_boxes.h"
 #include "unit/memo/document/document_files.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
@@ -24,7 +25,7 @@
 
 namespace memotest {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public ::testing::Test, public AnsweredBoxes {
  protected:
   // A memo window closed in an earlier test may have ended the application's loops.
   void SetUp() override {
@@ -64,24 +65,13 @@ class MainFormTest : public ::testing::Test {
       return a == IDYES;
     };
     form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption) + "|" + std::string(text));
-      if (answers.empty()) return IDOK;
-      int a = answers.front();
-      answers.pop_front();
-      return a;
+      return answerBox(text, caption);
     };
     form->InputQuery = [this](const std::string& caption, const std::string&, std::string& value) {
-      prompts.push_back(caption + "|" + value);
-      if (inputs.empty()) return false;
-      value = inputs.front();
-      inputs.pop_front();
-      return true;
+      return answerInput(caption, value);
     };
     form->ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
-                                  const std::string&) -> std::optional<std::string> {
-      prompts.push_back(title + "|" + filter + "|" + fileName);
-      return savePath;
-    };
+                                  const std::string&) { return answerSave(title, filter, fileName); };
     ASSERT_TRUE(form->Create());
   }
 
@@ -106,12 +96,6 @@ class MainFormTest : public ::testing::Test {
   test::TempFolder dir;
   test::TempFolder programDir;
   std::unique_ptr<memo::TfrmMain> form;
-  std::vector<std::string> errors;
-  std::vector<std::string> boxes;
-  std::deque<int> answers;
-  std::vector<std::string> prompts;
-  std::deque<std::string> inputs;
-  std::optional<std::string> savePath;
 };
 
 }  // namespace memotest

@@ -24,11 +24,13 @@
 #include "ui/app.h"
 #include "ui/form.h"
 #include "ui/tab_control.h"
+#include "unit/memo/answered_boxes.h"
 #include "unit/memo/document/document_files.h"
 
 namespace memotest {
 
-class TabSessionTest : public ::testing::Test {
+// Its boxes, input boxes and save dialogs are recorded and answered as AnsweredBoxes says.
+class TabSessionTest : public ::testing::Test, public AnsweredBoxes {
  protected:
   TabSessionTest() {
     ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
@@ -56,15 +58,15 @@ class TabSessionTest : public ::testing::Test {
     window.destroy();
   }
 
-  // The document file (doc.ntd) written, then opened with lastTab shown.
-  void open(const std::string& bytes, const std::string& lastTab = "") {
-    write("memo.ntd", bytes);
+  // The document memo.ntd opened as it is, with lastTab shown; or written first.
+  void open(const std::string& lastTab = "") {
     settings.MemoFile = dir.file("memo.ntd");
     settings.LastTab = lastTab;
     session->ReloadDocument();
   }
   void openTypeII(const std::string& tabLines, const std::string& lastTab = "") {
-    open(typeIIDocument(tabLines), lastTab);
+    write("memo.ntd", typeIIDocument(tabLines));
+    open(lastTab);
   }
   std::string read(const std::string& name) { return base::readFile(dir.file(name)).value_or("<missing>"); }
   void write(const std::string& name, const std::string& bytes) {
@@ -94,15 +96,7 @@ class TabSessionTest : public ::testing::Test {
   test::TempFolder dir;
   test::TempFolder programDir;
 
-  // What the host was asked and told. Boxes "caption|text", answered from answers (IDOK when
-  // none is left); prompts "caption|value" answered from inputs (Cancel when none is left), and
-  // save dialogs "title|filter|name" answered with savePath.
-  std::vector<std::string> errors;
-  std::vector<std::string> boxes;
-  std::deque<int> answers;
-  std::vector<std::string> prompts;
-  std::deque<std::string> inputs;
-  std::optional<std::string> savePath;
+  // What the host was told, and how it shows a tab.
   std::string status;
   bool plain = true;            // the form the host shows the tab in
   unsigned long long room = 0;  // the editor's room; 0: the process's own
@@ -112,27 +106,11 @@ class TabSessionTest : public ::testing::Test {
   memo::TabSessionHost host() {
     return {
         .owner = [this] { return window.handle(); },
-        .ask =
-            [this](std::string_view text, std::string_view caption, UINT) {
-              boxes.push_back(std::string(caption) + "|" + std::string(text));
-              if (answers.empty()) return IDOK;
-              int a = answers.front();
-              answers.pop_front();
-              return a;
-            },
-        .inputQuery =
-            [this](const std::string& caption, const std::string&, std::string& value) {
-              prompts.push_back(caption + "|" + value);
-              if (inputs.empty()) return false;
-              value = inputs.front();
-              inputs.pop_front();
-              return true;
-            },
+        .ask = [this](std::string_view text, std::string_view caption, UINT) { return answerBox(text, caption); },
+        .inputQuery = [this](const std::string& caption, const std::string&,
+                             std::string& value) { return answerInput(caption, value); },
         .chooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
-                                 const std::string&) -> std::optional<std::string> {
-          prompts.push_back(title + "|" + filter + "|" + fileName);
-          return savePath;
-        },
+                                 const std::string&) { return answerSave(title, filter, fileName); },
         .editorRoom = [this] { return room ? room : memo::RichEdit::freeAddressSpace(); },
         .showStatus = [this](const std::string& text) { status = text; },
         .layout = [] {},

@@ -192,7 +192,8 @@ TEST_F(TabSessionTest, ARichTabIsHeldAsTheTextItShowsNotAsItsStoredSize) {
 
 TEST_F(TabSessionTest, ATabWhoseFileIsMissingStartsEmptyAndIsWrittenAnew) {
   write("b.txt", "second\r\n");
-  open("[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n", "B");
+  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
+  open("B");
   ASSERT_EQ(editor.text(), "second\r\n");
   // To the tab whose file is missing: no wizard, an empty editor, nothing to lose.
   clickTab(0);
