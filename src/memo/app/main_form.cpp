@@ -239,7 +239,7 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       initMenuPopup(reinterpret_cast<HMENU>(wp));
       return 0;
     case WM_CLOSE:
-      if (!session_->FormCloseQuery()) return 0;
+      if (!session_->mayClose()) return 0;
       break;
     case WM_QUERYENDSESSION:
       // Answered at once: nothing is asked at the end of a session.

@@ -147,7 +147,7 @@ bool TabSession::recoverFailedSave() {
   return true;
 }
 
-bool TabSession::FormCloseQuery() {
+bool TabSession::mayClose() {
   while (!tbcMemoChanging()) {
     if (MemoMan.LastError.kind == DocFailure::Gone && recoverFailedSave()) continue;
     std::string why = failureText(MemoMan.LastError);

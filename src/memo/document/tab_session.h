@@ -101,7 +101,7 @@ class TabSession {
   void updateBackup();
 
   // The window may close: the shown tab is saved, or the user chose to close without it.
-  bool FormCloseQuery();
+  bool mayClose();
   // What closing leaves of the tab on disk: the modified shown tab, unless the user gave it up;
   // no box.
   void writeOnExit();
