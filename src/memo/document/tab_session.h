@@ -84,7 +84,10 @@ class TabSession {
   // A tab's content as stored, without loading it: no box, and what the manager remembers of the
   // shown tab stays. False when the tab cannot be read (or is a repeated name's).
   bool storedTab(int index, std::string& content);
-  // Saves the shown tab, selects its neighbour with wrap-around and shows it; true when it wrapped.
+  // Saves the shown tab, then selects the tab at index and shows it; false when the edit stays
+  // unsaved (nothing changes).
+  bool showTab(int index);
+  // The same for the shown tab's neighbour, with wrap-around; true when it wrapped.
   bool MoveToAdjacentTab(bool forward);
   // Makes the document's tabs exactly names (the new-tab and move commands, and the settings
   // dialog's tab order); the shown tab is saved first, then the strip is refilled from the

@@ -59,12 +59,16 @@ bool TabSession::MoveToAdjacentTab(bool forward) {
   int n = tabCount();
   if (n == 0) return false;
   int i = selectedTab();
-  if (!saveShownTab()) return false;
   bool wrapped = forward ? i + 1 >= n : i <= 0;
   int next = forward ? (wrapped ? 0 : i + 1) : (wrapped ? n - 1 : i - 1);
-  tbcMemo.setSelectedIndex(next);
+  return showTab(next) && wrapped;
+}
+
+bool TabSession::showTab(int index) {
+  if (!saveShownTab()) return false;
+  tbcMemo.setSelectedIndex(index);
   tbcMemoChange();
-  return wrapped;
+  return true;
 }
 
 void TabSession::actNewTabExecute() {

@@ -48,12 +48,7 @@ class WindowTabs : public SearchTarget {
     if (isRichContent(content)) return richText(content);
     return content;
   }
-  bool showTab(int tab) override {
-    if (!form_.session().saveShownTab()) return false;
-    form_.tbcMemo.setSelectedIndex(tab);
-    form_.session().tbcMemoChange();
-    return true;
-  }
+  bool showTab(int tab) override { return form_.session().showTab(tab); }
   bool askContinue(bool down, bool replacing) override {
     std::string text = down ? "最後のタブです\r\n最初のタブから"_sj : "最初のタブです\r\n最後のタブから"_sj;
     text += replacing ? "置換を続けますか？"_sj : "検索を続けますか？"_sj;
