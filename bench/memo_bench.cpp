@@ -13,6 +13,7 @@
 #include "memo_bench_window.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "memo/document/tab_session.h"
 #include "memo/document/memo_manager.h"
 #include "shared/registry.h"
 #include "timing.h"
@@ -148,8 +149,8 @@ int tabSwitch() {
       std::vector<double> saving, plain;
       for (int i = 0; i < kRuns; ++i) {
         SendMessageW(form->rceMemo.handle(), WM_CHAR, L'x', 1);
-        saving.push_back(millis([&] { form->MoveToAdjacentTab(true); }));
-        plain.push_back(millis([&] { form->MoveToAdjacentTab(true); }));
+        saving.push_back(millis([&] { form->session().MoveToAdjacentTab(true); }));
+        plain.push_back(millis([&] { form->session().MoveToAdjacentTab(true); }));
       }
       std::sort(saving.begin(), saving.end());
       std::sort(plain.begin(), plain.end());

@@ -12,6 +12,7 @@
 
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "memo/document/tab_session.h"
 #include "shared/registry.h"
 #include "timing.h"
 
@@ -51,7 +52,7 @@ class MemoWindow {
     form->SettingsKey = key;
     form->PreviousSettingsKey = key + "Old";
     form->QuitOnDestroy = false;
-    form->MemoMan.BackupFolder = backupFolder;
+    form->session().manager().BackupFolder = backupFolder;
     form->AskUser = [](HWND, std::string_view, std::string_view, UINT) { return IDOK; };
     if (!form->Create()) form.reset();
   }

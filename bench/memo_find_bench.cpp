@@ -12,6 +12,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "memo/document/tab_session.h"
 #include "memo/find/text_search.h"
 #include "shared/registry.h"
 #include "timing.h"
@@ -83,13 +84,13 @@ void windowWalk(const std::vector<std::string>& texts) {
     form.SettingsKey = kBenchKey;
     form.PreviousSettingsKey = std::string(kBenchKey) + "Old";
     form.QuitOnDestroy = false;
-    form.MemoMan.BackupFolder = folder;
+    form.session().manager().BackupFolder = folder;
     int questions = 0;
     form.AskUser = [&](HWND, std::string_view, std::string_view, UINT) {
       ++questions;
       return IDNO;
     };
-    form.MemoMan.ShowError = [](std::string_view text, std::string_view) {
+    form.session().manager().ShowError = [](std::string_view text, std::string_view) {
       std::printf("window walk: %s\n", base::toUtf8(text).c_str());
     };
     if (!form.Create()) return fail("window");

@@ -112,7 +112,7 @@ int run(int mb) {
       double first = 0, whole = 0;
       whole = bench::millis([&] {
         first = bench::millis([&] {
-          form->MoveToAdjacentTab(true);
+          form->session().MoveToAdjacentTab(true);
           UpdateWindow(form->handle());
         });
         while (form->rceMemo.loading()) {
@@ -137,11 +137,11 @@ int run(int mb) {
       }
       // From this large tab to another: the large control goes after the first screen.
       const double fromLarge = bench::millis([&] {
-        form->MoveToAdjacentTab(true);
+        form->session().MoveToAdjacentTab(true);
         UpdateWindow(form->handle());
       });
       std::printf("  first screen, leaving a tab as large  %8.1f ms\n", fromLarge);
-      form->MoveToAdjacentTab(true);  // back to the small tab: the large control goes
+      form->session().MoveToAdjacentTab(true);  // back to the small tab: the large control goes
       rc = 0;
     }
   }

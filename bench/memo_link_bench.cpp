@@ -102,7 +102,7 @@ void tabSwitch() {
     bench::MemoWindow window("Software\\TockleBench\\MemoLinks", m.FileName, folder, {{"HotLink", hotLink}});
     if (!window.form) return;
     bench::Figures f = bench::measure(3, [&] {
-      window.form->MoveToAdjacentTab(true);
+      window.form->session().MoveToAdjacentTab(true);
       UpdateWindow(window.form->handle());
     });
     std::printf("tab switch to 1 MB plain, HotLink %-3s best %8.1f ms  median %8.1f ms  (target <= 150 ms)\n",

@@ -14,6 +14,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
+#include "memo/document/tab_session.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -35,8 +36,6 @@ TfrmMain::TfrmMain() : ActionList1(memoActions()) {
 }
 
 void TfrmMain::bindControls() {
-  tbcMemo.onChanging = [this] { return saveShownTab(); };  // unsaved: the strip stays
-  tbcMemo.onChange = [this] { tbcMemoChange(); };
   tbcMemo.onContextMenu = [this](POINT at) { popupMenu(ppmTab.get(), at, tbcMemo.handle()); };
   rceMemoEvents.onCommand = [this](WORD code) {
     if (code == EN_CHANGE) rceMemoChange();
@@ -116,7 +115,7 @@ void TfrmMain::FormCreate() {
 
 void TfrmMain::FormShow() {
   LoadSettings();
-  ReloadDocument();
+  session_->ReloadDocument();
   if (FEPOnWhenStart) {
     if (HIMC imc = ImmGetContext(rceMemo.handle())) {
       ImmSetOpenStatus(imc, TRUE);
@@ -138,9 +137,9 @@ void TfrmMain::FormDestroy() {
 void TfrmMain::WriteOnExit() {
   // Nothing here waits for the user: the user was asked at close already, and at the end of a
   // session nobody may be asked. The manager's boxes and its new-document wizard stay away.
-  QuietManager quiet(MemoMan);
-  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
-  if (NeedBackup && BackupOnExit) updateBackup();
+  QuietManager quiet(session_->manager());
+  session_->writeOnExit();
+  if (NeedBackup && BackupOnExit) session_->updateBackup();
   SaveSettings();
 }
 
@@ -240,7 +239,7 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       initMenuPopup(reinterpret_cast<HMENU>(wp));
       return 0;
     case WM_CLOSE:
-      if (!FormCloseQuery()) return 0;
+      if (!session_->mayClose()) return 0;
       break;
     case WM_QUERYENDSESSION:
       // Answered at once: nothing is asked at the end of a session.

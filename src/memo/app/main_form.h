@@ -1,7 +1,7 @@
 // The memo program's one window: a rebar with the menu bar and two tool bars, the tab strip with
 // the one editor that shows the selected tab, the status bar, the actions and their shortcuts,
-// the timers and the file-drop target. It owns the document manager and is the only code that
-// calls it.
+// the timers and the file-drop target. Its tab session owns the document manager and the loading
+// of tabs into the editor.
 #pragma once
 
 #include <windows.h>
@@ -21,7 +21,6 @@
 #include "memo/chrome/command_table.h"
 #include "memo/chrome/menu_bar.h"
 #include "memo/dialogs/memo_config.h"
-#include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/find/find_dialog.h"
 #include "memo/link/link_conversion.h"
@@ -38,6 +37,8 @@
 #include "ui/up_down.h"
 
 namespace memo {
+
+class TabSession;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
@@ -93,7 +94,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // The help file's commands (WinHelp command and data); tests replace it.
   std::function<void(UINT command, ULONG_PTR data)> ShowHelp;
 
-  TKzMemoManager MemoMan;
+  // The document, its tabs in the strip and the shown one in the editor.
+  TabSession& session() { return *session_; }
 
   // Commands by id, as the menus, tool buttons and shortcuts run them; false when the command has
   // nothing to do yet.
@@ -120,37 +122,8 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   ActionList& actions() { return ActionList1; }
   std::unique_ptr<shared::TFileDrop> fldDrop;
 
-  // Tab handling (the document's tabs in the strip, the shown one in the editor).
-  void ReloadDocument();
-  // Saves the shown tab when it is modified; false when it could not be written (nothing shown).
-  bool tbcMemoChanging();
-  // The same for a step that needs the save: a failure is reported and a vanished document offered
-  // to be written again; false when the edit stays unsaved (the text and the mark stay), and the
-  // step must not go on.
-  bool saveShownTab();
-  void tbcMemoChange();
-  int selectedTab() const;
-  std::string tabName(int index) const;
-  // True when an earlier tab has the same name (ignoring case).
-  bool repeatsEarlierTab(int index) const;
-  int tabCount() const;
-  // Saves the shown tab, selects its neighbour with wrap-around and shows it; true when it wrapped.
-  bool MoveToAdjacentTab(bool forward);
-
-  // Makes the document's tabs exactly names (the new-tab and move commands, and the settings
-  // dialog's tab order); the shown tab is saved first, then the strip is refilled from the
-  // document.
-  bool ApplyTabList(const std::vector<std::string>& names);
-
-  // The tab commands.
-  void actNewTabExecute();
-  void actTabNameChangeExecute();
-  void TabMoveClick(int tag);
-  void actSaveTabExecute();
-  void actDeleteTabExecute();
   void mnuRichTextClick();
   void TabPositionClick(int tag);
-  std::vector<std::string> tabNames() const;
 
   // Links of plain tabs: the registered prefixes and the marks of the tab shown; opening a link
   // text (clicked, or the selection or caret line by Ctrl+H).
@@ -253,32 +226,13 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuFileParentClick();
   void rceMemoChange();
   void mnuAboutClick();
-  void MemoManNotFound();
-  void mnuNewFileClick();
-  void mnuSetMemoFileClick();
   void fldDropFileDrop(int num, const std::vector<std::string>& files, int x, int y);
   // The document file type with the shell, at the first start and from the Tools menu.
   void registerFileType();
   // A file to be taken in as text; a refused one (too large, no text) is reported.
   bool takeTextFile(const std::string& path, std::string& bytes);
-  // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
-  bool runWizardForNewDocument(const std::string& prefill);
-  void MemoManTabListChange(bool critical);
-  // The shown tab could not be loaded: nothing of it stays in the editor and it is not saved.
-  void showTabUnavailable();
-  // After a failed save: true when the save is worth another try (a vanished document was written
-  // again, here or elsewhere).
-  bool recoverFailedSave();
-  // The manager's last failure in a box under the application's title (nothing when it has told
-  // the user itself).
-  void reportFailure(std::string_view lead = {});
-  // The window may close: the shown tab is saved, or the user chose to close without it.
-  bool FormCloseQuery();
-  void showMissingTab();
-  void showTabTooLarge(size_t bytes);
-  void showUnreadableTab();
+  // The tab session, given what it needs of this window.
   void connectDocument();
-  void updateBackup();
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
   void loadTabContent(const std::string& content);
   void rceMemoTextChanged();
@@ -338,14 +292,7 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   HIMAGELIST images_ = nullptr;
   bool mirroring_ = false;
   bool closing_ = false;
-  bool loadingTab_ = false;
-  bool tabMissing_ = false;
-  // The shown tab failed to load: the editor is read-only (so no command changes it) and the tab
-  // is never written from it, until the user chooses to write it anew.
-  bool tabUnavailable_ = false;
-  bool filling_ = false;
-  bool discardEdits_ = false;     // closing without the edit the user chose to give up
-  bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
+  std::unique_ptr<TabSession> session_;
   std::map<int, bool> checkedActions_;
   LinkPointer linkPointer_;
   int hoverMark_ = -1;

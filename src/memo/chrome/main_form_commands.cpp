@@ -59,13 +59,13 @@ void TfrmMain::setActionEnabled(int id, bool on) {
 }
 
 bool TfrmMain::ExecuteCommand(int id) {
+  Action* a = ActionList1.find(id);
+  // An action's command runs only while the action is enabled, whoever bound it.
+  if (a && !a->enabled) return false;
   if (commands_.run(id)) return true;
-  if (Action* a = ActionList1.find(id)) {
-    if (!a->enabled || !a->onExecute) return false;
-    a->onExecute();
-    return true;
-  }
-  return false;
+  if (!a || !a->onExecute) return false;
+  a->onExecute();
+  return true;
 }
 
 bool TfrmMain::HandleShortCut(ShortCut s) {

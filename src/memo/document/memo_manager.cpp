@@ -192,11 +192,7 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
   if (format == DocFormat::TypeIII) {
     auto entry = findTypeIIIEntry(*lines, name);
     auto path = entry ? tabPath(folder(), (*lines)[*entry]) : std::nullopt;
-    if (!path || !base::fileExists(*path)) {
-      fail(DocFailure::NoSuchTab);
-      notFound();
-      return false;
-    }
+    if (!path || !base::fileExists(*path)) return fail(DocFailure::NoSuchTab);
     auto bytes = base::readFile(*path);
     if (!bytes) return failSystem();
     stream = std::move(*bytes);
@@ -209,7 +205,6 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
   if (!at) {
     fail(DocFailure::NoSuchTab);
     error("タブが見つかりませんでした"_sj, kCriticalError);
-    notFound();
     return false;
   }
   stream = tabLineContent((*lines)[*at]);

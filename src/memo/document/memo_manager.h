@@ -48,7 +48,8 @@ class TKzMemoManager {
   // Every operation answers false and leaves the files as they were when it cannot finish, and
   // LastError then says why. A missing document raises OnNotFound (SaveTab only reports it) and is
   // never written into being (only CreateDocument and RewriteDocument make one); an unknown one is
-  // never written. New names are checked by isValidTabName; a tab that has an empty name keeps it.
+  // never written. A missing tab raises nothing: LoadTab answers NoSuchTab. New names are checked by isValidTabName; a
+  // tab that has an empty name keeps it.
   DocError LastError;
   bool LoadTabList();
   bool LoadTab(std::string_view name, std::string& stream);

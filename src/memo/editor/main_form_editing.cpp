@@ -13,6 +13,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/editor/plain_bullets.h"
+#include "memo/document/tab_session.h"
 
 namespace memo {
 
@@ -59,7 +60,7 @@ void TfrmMain::bindEditingCommands() {
     } else if (popup == ppmMemo.get()) {
       CheckMenuItem(popup, mnuRichText, MF_BYCOMMAND | (PlainMode ? MF_UNCHECKED : MF_CHECKED));
     } else if (GetMenuState(popup, mnuType2, MF_BYCOMMAND) != static_cast<UINT>(-1)) {  // File, Format
-      int checked = MemoMan.DocumentType == kTypeII ? mnuType2 : mnuType3;
+      int checked = session_->manager().DocumentType == kTypeII ? mnuType2 : mnuType3;
       CheckMenuRadioItem(popup, mnuType2, mnuType3, static_cast<UINT>(checked), MF_BYCOMMAND);
     }
   });
@@ -203,14 +204,14 @@ void TfrmMain::mnuShowStatusClick() {
 
 void TfrmMain::ConverterClick(int tag) {
   bool toTypeII = tag == 0;
-  if ((MemoMan.DocumentType == kTypeII) == toTypeII) return;
+  if ((session_->manager().DocumentType == kTypeII) == toTypeII) return;
   if (ask("Taveloフォーマットを変換(コンバート)します。よろしいですか？"_sj, "フォーマット変換"_sj,
           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
     return;
   // The shown tab's edits go into the document before it changes form.
-  saveShownTab();
-  MemoMan.ConvertFormat(MemoFile, toTypeII, true);
-  ReloadDocument();
+  session_->saveShownTab();
+  session_->manager().ConvertFormat(MemoFile, toTypeII, true);
+  session_->ReloadDocument();
 }
 
 }  // namespace memo

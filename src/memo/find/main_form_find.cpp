@@ -9,6 +9,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/find/tab_search.h"
+#include "memo/document/tab_session.h"
 
 namespace memo {
 
@@ -29,8 +30,8 @@ class WindowTabs : public SearchTarget {
  public:
   WindowTabs(TfrmMain& form, HWND dialog) : form_(form), dialog_(dialog) {}
 
-  int tabCount() override { return form_.tabCount(); }
-  int shownTab() override { return form_.selectedTab(); }
+  int tabCount() override { return form_.session().tabCount(); }
+  int shownTab() override { return form_.session().selectedTab(); }
   std::string shownText() override { return form_.rceMemo.text(); }
   void selection(size_t& start, size_t& length) override {
     start = static_cast<size_t>(form_.rceMemo.selStart());
@@ -41,31 +42,13 @@ class WindowTabs : public SearchTarget {
   }
   bool replaceSelection(std::string_view text) override { return form_.rceMemo.replaceSelection(text); }
   std::optional<std::string> storedText(int tab) override {
-    if (form_.repeatsEarlierTab(tab)) return std::nullopt;  // unavailable, like a tab that cannot be read
-    TKzMemoManager& man = form_.MemoMan;
-    // A look into the document is no load of a tab: what the manager remembers of the shown tab
-    // stays, and a tab it cannot read is left for the walk to show (and report as a load does).
-    const std::string tabFile = man.CurrentTabFile;
-    const int32_t docAge = man.DocAge, tabAge = man.TabAge;
+    // A tab that cannot be read is left for the walk to show (and report as a load does).
     std::string content;
-    bool loaded = false;
-    {
-      QuietManager quiet(man);
-      loaded = man.LoadTab(form_.tabName(tab), content);
-    }
-    man.CurrentTabFile = tabFile;
-    man.DocAge = docAge;
-    man.TabAge = tabAge;
-    if (!loaded) return std::nullopt;
+    if (!form_.session().storedTab(tab, content)) return std::nullopt;
     if (isRichContent(content)) return richText(content);
     return content;
   }
-  bool showTab(int tab) override {
-    if (!form_.saveShownTab()) return false;
-    form_.tbcMemo.setSelectedIndex(tab);
-    form_.tbcMemoChange();
-    return true;
-  }
+  bool showTab(int tab) override { return form_.session().showTab(tab); }
   bool askContinue(bool down, bool replacing) override {
     std::string text = down ? "最後のタブです\r\n最初のタブから"_sj : "最初のタブです\r\n最後のタブから"_sj;
     text += replacing ? "置換を続けますか？"_sj : "検索を続けますか？"_sj;

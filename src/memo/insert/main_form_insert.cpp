@@ -11,6 +11,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/document/tab_name.h"
 #include "memo/insert/insert_rules.h"
+#include "memo/document/tab_session.h"
 #include "shared/shortcut_file.h"
 #include "ui/common_dialogs.h"
 
@@ -99,21 +100,22 @@ void TfrmMain::AppendLine(const std::string& text) {
 void TfrmMain::OpenFileAsTab(const std::string& path) {
   std::string bytes;
   if (!takeTextFile(path, bytes)) return;
-  const std::vector<std::string> names = tabNames();
+  TabSession& tabs = *session_;
+  const std::vector<std::string> names = tabs.tabNames();
   bool exists = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameTabName(n, path); });
   if (exists && ask("タブ ["_sj + path + "] は既に存在します\r\nファイルの内容で置き換えますか？"_sj,
                     "タブの置き換えの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   // A new tab refills the strip from the document and loads the shown tab again: its edit must be
   // in the document first.
-  if (!saveShownTab()) return;
-  const int shown = selectedTab();
-  const bool replacesShown = exists && shown >= 0 && sameTabName(tabName(shown), path);
-  if (!MemoMan.SaveTab(path, bytes)) {
-    reportFailure("ファイルをタブに追加できませんでした"_sj);
+  if (!tabs.saveShownTab()) return;
+  const int shown = tabs.selectedTab();
+  const bool replacesShown = exists && shown >= 0 && sameTabName(tabs.tabName(shown), path);
+  if (!tabs.manager().SaveTab(path, bytes)) {
+    tabs.reportFailure("ファイルをタブに追加できませんでした"_sj);
     return;
   }
-  if (replacesShown) tbcMemoChange();
+  if (replacesShown) tabs.tbcMemoChange();
 }
 
 std::string TfrmMain::ResolveDroppedFile(const std::string& path, bool isShortcut) {

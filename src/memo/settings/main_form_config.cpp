@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/document/tab_session.h"
 
 namespace memo {
 
@@ -28,7 +29,7 @@ void TfrmMain::setUpConfig(TfrmConfig& dialog) {
   };
   dialog.RenameTab = [this](const std::string& oldName, const std::string& newName) {
     // The rename refills the strip: the shown tab's edits go into the document first.
-    return saveShownTab() && MemoMan.RenameTab(oldName, newName);
+    return session_->saveShownTab() && session_->manager().RenameTab(oldName, newName);
   };
   dialog.OnApply = [this, &dialog] { return configFromDialog(dialog); };
   dialog.ShowHelp = [this](UINT command, ULONG_PTR context) { ShowHelp(command, context); };
@@ -40,9 +41,9 @@ void TfrmMain::setUpConfig(TfrmConfig& dialog) {
 }
 
 void TfrmMain::configToDialog(TfrmConfig& d) {
-  d.Format = MemoMan.DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII;
-  d.DocumentTabs = tabNames();
-  d.setTabNames(tabNames());
+  d.Format = session_->manager().DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII;
+  d.DocumentTabs = session_->tabNames();
+  d.setTabNames(session_->tabNames());
   d.setTabPosition(TabPosition);
   d.chkUrl.setChecked(UseUrl);
   d.chkEmail.setChecked(UseEmail);
@@ -56,12 +57,12 @@ void TfrmMain::configToDialog(TfrmConfig& d) {
   d.setDateFormat(InsertDateType);
   d.setTimeFormat(InsertTimeType);
   d.chkForceFix.setChecked(ForceFix);
-  d.edtSeparatedHeader.setText(MemoMan.SeparatedHeader);
+  d.edtSeparatedHeader.setText(session_->manager().SeparatedHeader);
 }
 
 bool TfrmMain::configFromDialog(TfrmConfig& d) {
   // Nothing of the settings changes while the tab list is refused: the dialog stays open.
-  if (!ApplyTabList(d.tabNames())) return false;
+  if (!session_->ApplyTabList(d.tabNames())) return false;
   if (d.tabPosition() != TabPosition)
     AskUser(d.handle(), "タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj,
             MB_OK | MB_ICONINFORMATION);
@@ -78,7 +79,7 @@ bool TfrmMain::configFromDialog(TfrmConfig& d) {
   NeedBackup = d.chkCreateBackup.checked();
   ForceFix = d.chkForceFix.checked();
   SeparatedHeader = d.edtSeparatedHeader.text();
-  MemoMan.SeparatedHeader = SeparatedHeader;
+  session_->manager().SeparatedHeader = SeparatedHeader;
   InsertDateType = d.dateFormat();
   InsertTimeType = d.timeFormat();
   return true;

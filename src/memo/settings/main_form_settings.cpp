@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/document/tab_session.h"
 #include "shared/reg_ex.h"
 #include "ui/app.h"
 
@@ -56,7 +57,7 @@ void TfrmMain::applySettings() {
   if (fldDrop) fldDrop->SetAccept(DropAccept);
   rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
   rceMemo.setBackColor(memoColor(BackColor));
-  MemoMan.SeparatedHeader = SeparatedHeader;
+  session_->manager().SeparatedHeader = SeparatedHeader;
   applyBands();
   showToolBars(ToolBar);
   stbMemo.setVisible(StatusBar);
@@ -120,11 +121,12 @@ void TfrmMain::captureSettings() {
   FormTop = r.top;
   FormWidth = r.right - r.left;
   FormHeight = r.bottom - r.top;
-  int shown = selectedTab();
+  const TabSession& tabs = *session_;
+  int shown = tabs.selectedTab();
   // Before any document was read (settings taken over at start) the loaded value stays.
-  if (tabCount() > 0 || !MemoMan.FileName.empty())
-    LastTab = shown >= 0 && shown < tabCount() ? tabName(shown) : std::string();
-  SeparatedHeader = MemoMan.SeparatedHeader;
+  if (tabs.tabCount() > 0 || !tabs.manager().FileName.empty())
+    LastTab = shown >= 0 && shown < tabs.tabCount() ? tabs.tabName(shown) : std::string();
+  SeparatedHeader = tabs.manager().SeparatedHeader;
   for (int b = 0; b < 3; ++b) {
     int at = bandIndex(kBandIds[b]);
     if (at < 0) continue;

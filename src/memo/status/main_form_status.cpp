@@ -11,6 +11,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/alarm_request.h"
 #include "memo/status/caret_status.h"
+#include "memo/document/tab_session.h"
 #include "ui/tooltip.h"
 
 namespace memo {
@@ -114,9 +115,9 @@ void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
   // ask twice.
   if (reloadAsking_ || ReloadOption == 0) return;
   if (onlyWhileActive && !applicationActive()) return;
-  if (!MemoMan.IsChangedOutside()) return;
+  if (!session_->manager().IsChangedOutside()) return;
   // An edit not yet saved would be thrown away by the reload: never without the user's word.
-  const bool unsaved = rceMemo.modified() && !tabUnavailable_;
+  const bool unsaved = rceMemo.modified() && !session_->tabUnavailable();
   if (ReloadOption == 1 || unsaved) {
     std::string text = "メモファイルが外部で更新されました\r\n再読み込みしますか？"_sj;
     if (unsaved) text += "\r\n(表示中のタブの保存していない変更は失われます)"_sj;
@@ -125,7 +126,7 @@ void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
     reloadAsking_ = false;
     if (answer != IDYES) return;
   }
-  ReloadDocument();
+  session_->ReloadDocument();
 }
 
 void TfrmMain::watchClock() {
@@ -145,7 +146,7 @@ void TfrmMain::autoSave() {
   // Not while the reload question (or any box of this window) is open: the answer decides first.
   if (reloadAsking_ || !IsWindowEnabled(handle()) || !rceMemo.modified()) return;
   if (CompositionPending && CompositionPending()) return;
-  if (tbcMemoChanging())
+  if (session_->tbcMemoChanging())
     rceMemo.setModified(false);
   else
     ShowStatusMessage("自動保存できませんでした -> "_sj + MemoFile);
@@ -155,12 +156,12 @@ void TfrmMain::mnuRestoreClick() {
   if (ask("前回バックアップ時からの内容が失われます\r\n復元してよろしいですか？"_sj, "復元の確認"_sj,
           MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
-  if (!MemoMan.RestoreBackup()) {
+  if (!session_->manager().RestoreBackup()) {
     // The document is as it was: the shown tab keeps its edit.
-    reportFailure();
+    session_->reportFailure();
     return;
   }
-  ReloadDocument();
+  session_->ReloadDocument();
 }
 
 void TfrmMain::ShowCaretPosition() {

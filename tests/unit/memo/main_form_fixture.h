@@ -15,14 +15,17 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "memo/document/tab_session.h"
 #include "support/classes_root.h"
+#include "unit/memo/answered_boxes.h"
+#include "unit/memo/document/document_files.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 #include "ui/app.h"
 
 namespace memotest {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public ::testing::Test, public AnsweredBoxes {
  protected:
   // A memo window closed in an earlier test may have ended the application's loops.
   void SetUp() override {
@@ -51,62 +54,38 @@ class MainFormTest : public ::testing::Test {
     form->SettingsKey = key.path();
     form->PreviousSettingsKey = previousKey.path();
     form->QuitOnDestroy = false;
-    form->MemoMan.BackupFolder = programDir.path();
-    form->MemoMan.ShowError = [this](std::string_view text, std::string_view) { errors.emplace_back(text); };
-    form->MemoMan.Confirm = [this](std::string_view text, std::string_view caption) {
+    form->session().manager().BackupFolder = programDir.path();
+    form->session().manager().ShowError = [this](std::string_view text, std::string_view) {
+      errors.emplace_back(text);
+    };
+    form->session().manager().Confirm = [this](std::string_view text, std::string_view caption) {
       boxes.push_back(std::string(caption) + "|" + std::string(text));
       int a = answers.empty() ? IDNO : answers.front();
       if (!answers.empty()) answers.pop_front();
       return a == IDYES;
     };
     form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption) + "|" + std::string(text));
-      if (answers.empty()) return IDOK;
-      int a = answers.front();
-      answers.pop_front();
-      return a;
+      return answerBox(text, caption);
     };
     form->InputQuery = [this](const std::string& caption, const std::string&, std::string& value) {
-      prompts.push_back(caption + "|" + value);
-      if (inputs.empty()) return false;
-      value = inputs.front();
-      inputs.pop_front();
-      return true;
+      return answerInput(caption, value);
     };
     form->ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
-                                  const std::string&) -> std::optional<std::string> {
-      prompts.push_back(title + "|" + filter + "|" + fileName);
-      return savePath;
-    };
+                                  const std::string&) { return answerSave(title, filter, fileName); };
     ASSERT_TRUE(form->Create());
   }
 
-  std::string typeII(const std::string& tabLines) {
-    return "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n" + tabLines +
-           "<!--End Document-->\r\n";
-  }
+  std::string typeII(const std::string& tabLines) { return typeIIDocument(tabLines); }
   std::string read(const std::string& name) { return base::readFile(dir.file(name)).value_or("<missing>"); }
   void write(const std::string& name, const std::string& bytes) {
     ASSERT_TRUE(base::writeFileAtomic(dir.file(name), bytes));
   }
   // The tabs of the document on disk, and one tab's content, as a fresh manager reads them.
-  std::vector<std::string> documentTabs(const std::string& name) {
-    memo::TKzMemoManager check;
-    check.FileName = dir.file(name);
-    check.LoadTabList();
-    return check.TabList;
-  }
-  std::string documentTab(const std::string& name, const std::string& tab) {
-    memo::TKzMemoManager check;
-    check.FileName = dir.file(name);
-    check.ShowError = [](std::string_view, std::string_view) {};  // a tab that is not there: "<missing>"
-    std::string content;
-    if (!check.LoadTab(tab, content)) return "<missing>";
-    return content;
-  }
+  std::vector<std::string> documentTabs(const std::string& name) { return storedTabs(dir.file(name)); }
+  std::string documentTab(const std::string& name, const std::string& tab) { return storedTab(dir.file(name), tab); }
   std::vector<std::string> stripNames() {
     std::vector<std::string> names;
-    for (int i = 0; i < form->tabCount(); ++i) names.push_back(form->tabName(i));
+    for (int i = 0; i < form->session().tabCount(); ++i) names.push_back(form->session().tabName(i));
     return names;
   }
 
@@ -117,12 +96,6 @@ class MainFormTest : public ::testing::Test {
   test::TempFolder dir;
   test::TempFolder programDir;
   std::unique_ptr<memo::TfrmMain> form;
-  std::vector<std::string> errors;
-  std::vector<std::string> boxes;
-  std::deque<int> answers;
-  std::vector<std::string> prompts;
-  std::deque<std::string> inputs;
-  std::optional<std::string> savePath;
 };
 
 }  // namespace memotest

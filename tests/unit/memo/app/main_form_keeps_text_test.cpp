@@ -1,20 +1,14 @@
-// The window never drops an edit it could not save: the failure is shown, the strip stays on the
-// tab, and the text and its modified mark stay until a save succeeds or the user gives it up.
+// The memo window never drops an edit it could not save: its autosave says so, and no command
+// of its menus changes a tab that could not be read.
 #include "unit/memo/main_form_fixture.h"
 #include "memo/chrome/commands.h"
-#include "memo/dialogs/new_wizard_ids.h"
-#include "memo/document/doc_failure.h"
 #include "shared/history_file.h"
 #include "support/clipboard.h"
 #include "support/fake_common_dialogs.h"
-#include "ui/timer.h"
 
 namespace {
 
 using memotest::MainFormTest;
-using Names = std::vector<std::string>;
-
-const std::string kAppTitle = "Tavelo for Windows 9x/NT";
 
 struct Held {
   Held(const std::string& path, DWORD share)
@@ -23,7 +17,7 @@ struct Held {
   HANDLE h;
 };
 
-class KeepsText : public MainFormTest {
+class WindowKeepsText : public MainFormTest {
  protected:
   void type(const std::string& text) {
     for (wchar_t c : base::wide(text)) SendMessageW(form->rceMemo.handle(), WM_CHAR, c, 1);
@@ -37,32 +31,13 @@ class KeepsText : public MainFormTest {
     SendMessageW(form->tbcMemo.handle(), WM_LBUTTONUP, 0, at);
   }
   void expectKept(const std::string& text) {
-    EXPECT_EQ(form->selectedTab(), 0);
+    EXPECT_EQ(form->session().selectedTab(), 0);
     EXPECT_EQ(form->rceMemo.text(), text);
     EXPECT_TRUE(form->rceMemo.modified());
   }
-  bool boxStartsWith(const std::string& prefix) {
-    return !boxes.empty() && boxes.back().compare(0, prefix.size(), prefix) == 0;
-  }
 };
 
-TEST_F(KeepsText, AnUnwritableDocumentIsToldAndTheSwitchWaitsUntilItCanBeSaved) {
-  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
-  start(dir.file("memo.ntd"), "A");
-  type("x");
-  {
-    Held held(dir.file("memo.ntd"), FILE_SHARE_READ);
-    clickTab(1);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxStartsWith(kAppTitle + "|")) << boxes[0];
-    expectKept("xa\r\n");
-  }
-  clickTab(1);
-  EXPECT_EQ(form->selectedTab(), 1);
-  EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
-}
-
-TEST_F(KeepsText, AReadOnlyDocumentStaysAsItIsAndTheAutosaveSaysItCouldNotSave) {
+TEST_F(WindowKeepsText, AReadOnlyDocumentStaysAsItIsAndTheAutosaveSaysItCouldNotSave) {
   write("memo.ntd", typeII("A/*!/a\\CrLf%\r\n"));
   const std::wstring path = base::wide(dir.file("memo.ntd"));
   ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -76,68 +51,6 @@ TEST_F(KeepsText, AReadOnlyDocumentStaysAsItIsAndTheAutosaveSaysItCouldNotSave) 
   expectKept("xa\r\n");
 }
 
-TEST_F(KeepsText, ATabNameRepeatedInADocumentThatCannotBeRenamedStaysUnavailable) {
-  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nShop=a.txt\r\nshop=b.txt\r\n");
-  write("a.txt", "a\r\n");
-  write("b.txt", "b\r\n");
-  ASSERT_TRUE(SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_READONLY));
-  start(dir.file("memo.ntd"), "Shop");
-  clickTab(1);
-  EXPECT_TRUE(form->rceMemo.readOnly());
-  EXPECT_EQ(form->rceMemo.text(), "");
-  type("y");
-  form->tmrSaveTimer();
-  EXPECT_EQ(read("a.txt"), "a\r\n");
-  // Deleting or renaming it would delete or rename the first tab of the name.
-  ASSERT_TRUE(SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_NORMAL));
-  answers = {IDYES};
-  form->ExecuteCommand(memo::actDeleteTab);
-  EXPECT_EQ(read("a.txt"), "a\r\n");
-  EXPECT_NE(read("memo.ntd").find("Shop=a.txt"), std::string::npos);
-}
-
-TEST_F(KeepsText, AVanishedDocumentIsOfferedToBeWrittenAgainAndCancelKeepsTheText) {
-  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
-  start(dir.file("memo.ntd"), "A");
-  type("x");
-  base::deleteFile(dir.file("memo.ntd"));
-  answers = {IDCANCEL};
-  clickTab(1);
-  EXPECT_TRUE(boxStartsWith("メモファイル未発見|"_sj));
-  expectKept("xa\r\n");
-  answers = {IDYES};
-  clickTab(1);
-  EXPECT_EQ(form->selectedTab(), 1);
-  EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "B"}));
-  EXPECT_EQ(documentTab("memo.ntd", "A"), "xa\r\n");
-  EXPECT_EQ(documentTab("memo.ntd", "B"), "b\r\n");
-}
-
-TEST_F(KeepsText, ATabThatCouldNotBeReadStaysReadOnlyUntilTheUserChoosesToWriteIt) {
-  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
-  write("a.txt", "a");
-  write("b.txt", "unread");
-  start(dir.file("memo.ntd"), "A");
-  {
-    Held held(dir.file("b.txt"), 0);
-    answers = {IDNO};
-    clickTab(1);
-    EXPECT_TRUE(boxStartsWith(kAppTitle + "|"));
-    EXPECT_TRUE(form->rceMemo.readOnly());
-    type("x");
-    EXPECT_FALSE(form->rceMemo.modified());
-    clickTab(0);
-    answers = {IDYES};
-    clickTab(1);
-    EXPECT_FALSE(form->rceMemo.readOnly());
-  }
-  EXPECT_EQ(read("b.txt"), "unread");  // chosen, but nothing typed yet
-  type("n");
-  clickTab(0);
-  EXPECT_EQ(read("b.txt").substr(0, 1), "n");
-}
-
-// Every command of a menu (the main menu's submenu at position), submenus included.
 void menuCommands(HMENU menu, std::vector<int>& ids) {
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
     if (HMENU sub = GetSubMenu(menu, i))
@@ -147,7 +60,7 @@ void menuCommands(HMENU menu, std::vector<int>& ids) {
   }
 }
 
-TEST_F(KeepsText, NoCommandChangesATabThatCouldNotBeReadNorDoesAnySaveWriteIt) {
+TEST_F(WindowKeepsText, NoCommandChangesATabThatCouldNotBeReadNorDoesAnySaveWriteIt) {
   write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
   write("a.txt", "a");
   write("b.txt", "unread");
@@ -187,45 +100,6 @@ TEST_F(KeepsText, NoCommandChangesATabThatCouldNotBeReadNorDoesAnySaveWriteIt) {
   form->tmrSaveTimer();
   clickTab(0);
   EXPECT_EQ(read("b.txt"), "unread");
-}
-
-TEST_F(KeepsText, EmptyNamesAreListedAndRefusedNamesAreToldLongNamesComeBackWhole) {
-  write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\n=e.txt\r\n");
-  write("a.txt", "a");
-  write("e.txt", "e");
-  start(dir.file("memo.ntd"), "A");
-  EXPECT_EQ(stripNames(), (Names{"A", ""}));
-  inputs = {"x=y"};
-  form->actNewTabExecute();
-  EXPECT_NE(boxes.back().find(memo::failureText({memo::DocFailure::BadName})), std::string::npos);
-  const std::string longName(600, 'L');
-  inputs = {longName};
-  form->actNewTabExecute();
-  EXPECT_EQ(stripNames(), (Names{"A", "", longName}));
-  EXPECT_EQ(documentTabs("memo.ntd"), (Names{"A", "", longName}));
-}
-
-TEST_F(KeepsText, AVanishedDocumentsTextGoesIntoAnotherChosenDocument) {
-  write("memo.ntd", typeII("A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n"));
-  start(dir.file("memo.ntd"), "A");
-  type("x");
-  base::deleteFile(dir.file("memo.ntd"));
-  answers = {IDNO};
-  // The wizard asks for the other document: its path, then Next twice (Type II).
-  ui::Timer user(30, true);
-  int step = 0;
-  user.onTimer = [&] {
-    HWND wizard = FindWindowW(nullptr, base::wide("新規作成ウィザード"_sj).c_str());
-    if (!wizard) return;
-    if (++step == 1) SetDlgItemTextW(wizard, IDC_WIZ_FILENAME, base::wide(dir.file("other")).c_str());
-    if (step <= 2) SendMessageW(GetDlgItem(wizard, IDC_WIZ_NEXT), BM_CLICK, 0, 0);
-  };
-  clickTab(1);
-  user.setEnabled(false);
-  EXPECT_EQ(form->MemoFile, dir.file("other.ntd"));
-  EXPECT_EQ(documentTabs("other.ntd"), (Names{"A", "B"}));
-  EXPECT_EQ(documentTab("other.ntd", "A"), "xa\r\n");
-  EXPECT_FALSE(base::fileExists(dir.file("memo.ntd")));
 }
 
 }  // namespace

@@ -16,11 +16,10 @@ namespace {
 using memotest::MainFormTest;
 
 TEST_F(MainFormTest, ShortcutsTakeTheMainMenuFirstThenTheActions) {
-  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n二/*!/def\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));
-  int underlined = 0, next = 0, alarms = 0;
+  int underlined = 0, alarms = 0;
   form->actions().find(memo::actUnderline)->onExecute = [&] { ++underlined; };
-  form->actions().find(memo::actNext)->onExecute = [&] { ++next; };
   form->actions().find(memo::actSetAlarm)->onExecute = [&] { ++alarms; };
 
   // Ctrl+U: the File menu's backup update comes before the Format menu's underline.
@@ -29,7 +28,7 @@ TEST_F(MainFormTest, ShortcutsTakeTheMainMenuFirstThenTheActions) {
   EXPECT_TRUE(base::fileExists(programDir.file("memo.bak")));
   // Ctrl+Tab belongs to no menu item: the action runs.
   EXPECT_TRUE(form->HandleShortCut(memo::shortCut(VK_TAB, memo::kCtrl)));
-  EXPECT_EQ(next, 1);
+  EXPECT_EQ(form->session().selectedTab(), 1);
   // A disabled item takes its key but does nothing (the alarm needs the clock).
   EXPECT_TRUE(form->HandleShortCut(memo::shortCut('L', memo::kCtrl)));
   EXPECT_EQ(alarms, 0);
@@ -44,8 +43,8 @@ TEST_F(MainFormTest, TheWindowShowsTheDocumentUnderItsTitleWithTheSevenMenus) {
   ASSERT_EQ(form->MenuBar1.ButtonCount(), 7);
   const char* captions[] = {"ファイル(&F)", "編集(&E)", "表示(&D)", "挿入(&I)", "書式(&O)", "ツール(&T)", "ヘルプ(&H)"};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(form->MenuBar1.ButtonCaption(i), base::fromUtf8(captions[i]));
-  ASSERT_EQ(form->tabCount(), 2);
-  EXPECT_EQ(form->selectedTab(), 1);  // the last tab shown
+  ASSERT_EQ(form->session().tabCount(), 2);
+  EXPECT_EQ(form->session().selectedTab(), 1);  // the last tab shown
   EXPECT_EQ(form->rceMemo.text(), "二番目\r\n"_sj);
   EXPECT_TRUE(form->fldDrop->Accept());
   EXPECT_TRUE(GetWindowLongW(form->handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
@@ -133,39 +132,6 @@ TEST_F(MainFormTest, AltWithAMenusLetterDropsThatMenuDown) {
   EXPECT_TRUE(form->MenuBar1.DropDownMnemonic(L'f'));
   EXPECT_TRUE(wasOpen);  // the File menu was opened and brought up to date
   EXPECT_FALSE(form->MenuBar1.DropDownMnemonic(L'z'));
-}
-
-TEST_F(MainFormTest, ATabWhoseFileIsMissingStartsEmptyAndIsWrittenAnew) {
-  write("split.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\nB=b.txt\r\n");
-  write("b.txt", "second\r\n");
-  start(dir.file("split.ntd"), "B");
-  ASSERT_EQ(form->rceMemo.text(), "second\r\n");
-  // To the tab whose file is missing: no wizard, an empty editor, nothing to lose.
-  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, 0, 0);
-  form->tbcMemoChange();
-  EXPECT_EQ(form->rceMemo.text(), "");
-  EXPECT_NE(form->StatusText().find("A"), std::string::npos);
-  form->rceMemo.setModified(true);
-  form->tbcMemoChanging();
-  EXPECT_TRUE(base::fileExists(dir.file("a.txt")));
-  // The other tab still loads.
-  SendMessageW(form->tbcMemo.handle(), TCM_SETCURSEL, 1, 0);
-  form->tbcMemoChange();
-  EXPECT_EQ(form->rceMemo.text(), "second\r\n");
-  EXPECT_TRUE(errors.empty());
-}
-
-TEST_F(MainFormTest, WhatTheUserWritesIntoAnUnavailableTabBecomesItsContent) {
-  write("split.ntd", "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\n");
-  start(dir.file("split.ntd"));
-  EXPECT_EQ(form->rceMemo.text(), "");
-  SendMessageW(form->rceMemo.handle(), WM_CHAR, 'n', 1);
-  form->destroy();
-  memo::TKzMemoManager check;
-  check.FileName = dir.file("split.ntd");
-  std::string content;
-  ASSERT_TRUE(check.LoadTab("A", content));
-  EXPECT_NE(content.find('n'), std::string::npos);
 }
 
 TEST_F(MainFormTest, StatusMessagesShowInTheStatusBar) {

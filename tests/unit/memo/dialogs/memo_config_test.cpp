@@ -111,7 +111,7 @@ TEST_F(MemoConfig, SettingsGoInAndComeBackOnOk) {
   EXPECT_EQ(form->TabPosition, 3);
   EXPECT_EQ(form->HotLink, !hotLink);
   EXPECT_EQ(form->ReloadOption, 2);
-  EXPECT_EQ(form->MemoMan.SeparatedHeader, "m_");
+  EXPECT_EQ(form->session().manager().SeparatedHeader, "m_");
   EXPECT_EQ(boxes.back(), "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
 }
 

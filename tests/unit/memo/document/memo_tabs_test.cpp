@@ -139,6 +139,18 @@ TEST_F(MemoFixture, AMissingDocumentIsReportedNeverWritten) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(MemoFixture, AMissingTabIsAnsweredNotRaisedItsDocumentIsThere) {
+  std::string s;
+  write(m.FileName, kIndexHead + "A=a.txt\r\n");
+  EXPECT_FALSE(m.LoadTab("A", s));  // its file is missing
+  EXPECT_EQ(m.LastError.kind, memo::DocFailure::NoSuchTab);
+  makeDocument(kTypeII, {{"A", "a"}});
+  EXPECT_FALSE(m.LoadTab("B", s));
+  EXPECT_EQ(m.LastError.kind, memo::DocFailure::NoSuchTab);
+  EXPECT_EQ(errors, Names{"クリティカルエラー|タブが見つかりませんでした"_sj});
+  EXPECT_EQ(notFound, 0);
+}
+
 TEST_F(MemoFixture, AVanishedDocumentIsNotRecreatedWithOneTab) {
   makeDocument(kTypeIII, {{"A", "a"}});
   base::deleteFile(m.FileName);

@@ -33,7 +33,7 @@ TEST_F(MemoFind, TheFindDialogOpensBelowTheWindowsMiddleAndFindsInARichTabFurthe
   EXPECT_EQ(main.top + (main.bottom - main.top) / 2, box.top);
   SetDlgItemTextW(dialog, edt1, L"NEEDLE");
   press(dialog, IDOK);
-  EXPECT_EQ(1, form->selectedTab());
+  EXPECT_EQ(1, form->session().selectedTab());
   EXPECT_EQ("needle", form->rceMemo.selectedText());
   EXPECT_TRUE(boxes.empty());
 }
@@ -48,7 +48,7 @@ TEST_F(MemoFind, ReplaceAllChangesTheNextTabsSavesThemAndAsksAtTheWrap) {
   press(dialog, psh2);                                                  // replace all
   ASSERT_EQ(1u, boxes.size());
   EXPECT_EQ("置換継続の確認|最後のタブです\r\n最初のタブから置換を続けますか？"_sj, boxes[0]);
-  EXPECT_EQ(0, form->selectedTab());  // No: the walk stays on the first tab
+  EXPECT_EQ(0, form->session().selectedTab());  // No: the walk stays on the first tab
   EXPECT_EQ("first\r\n", documentTab("memo.ntd", "一"_sj));
   EXPECT_EQ("txird ドx\r\n"_sj, documentTab("memo.ntd", "三"_sj));
   EXPECT_NE(std::string::npos, documentTab("memo.ntd", "二"_sj).find("xidden needle"));  // a rich tab too

@@ -73,7 +73,7 @@ TEST_F(MemoInsert, DroppedTextFilesBecomeTabsByTheirPathsAndADropAgainAsksBefore
   EXPECT_EQ("first a\r\n", documentTab("memo.ntd", dir.file("a.txt")));
 
   form->tbcMemo.setSelectedIndex(2);
-  form->tbcMemoChange();
+  form->session().tbcMemoChange();
   write("a.txt", "second a\r\n");
   answers = {IDNO, IDYES};
   drop({dir.file("a.txt")});
@@ -105,7 +105,7 @@ TEST_F(MemoInsert, OtherDropsAddLinesFoldersShortcutsInCapitalsAndUrlsButAUrlFil
   EXPECT_EQ("abc\r\n" + dir.file("フォルダ"_sj) + "\r\n" + dir.file("target.exe") + "\r\nhttp://example.com/\r\n" +
                 dir.file("note.txt") + "\r\n" + dir.file("broken.lnk"),
             form->rceMemo.text());
-  EXPECT_EQ(2, form->tabCount());
+  EXPECT_EQ(2, form->session().tabCount());
   EXPECT_EQ("ドロップアイテムを追加 -> 6 個"_sj, form->StatusText());
 }
 

@@ -193,9 +193,9 @@ TEST_F(MemoLinks, TypeTwoToThreeAndBackKeepsEveryTabAndItsBytes) {
   form->rceMemo.replaceSelection("edited ");
   answers = {IDYES, IDYES};
   form->ExecuteCommand(memo::mnuType3);
-  EXPECT_EQ(form->MemoMan.DocumentType, memo::kTypeIII);
+  EXPECT_EQ(form->session().manager().DocumentType, memo::kTypeIII);
   form->ExecuteCommand(memo::mnuType2);
-  EXPECT_EQ(form->MemoMan.DocumentType, memo::kTypeII);
+  EXPECT_EQ(form->session().manager().DocumentType, memo::kTypeII);
   EXPECT_EQ(documentTabs("memo.ntd"), (std::vector<std::string>{"一"_sj, "二"_sj}));
   EXPECT_EQ(documentTab("memo.ntd", "一"_sj), "edited first\r\n");
   EXPECT_EQ(documentTab("memo.ntd", "二"_sj), "日本 http://x/\r\n"_sj);
@@ -206,7 +206,7 @@ TEST_F(MemoLinks, AnAutosaveOfAnUnchangedHalfLoadedTabTakesNothingIn) {
   std::string big;
   for (int i = 0; i < 8000; ++i) big += "行 http://x/"_sj + std::to_string(i) + "\\CrLf%";
   startWith("small/*!/a\r\nbig/*!/" + big + "\r\n");
-  form->MoveToAdjacentTab(true);
+  form->session().MoveToAdjacentTab(true);
   ASSERT_TRUE(form->rceMemo.loading());
   form->tmrSaveTimer();
   EXPECT_TRUE(form->rceMemo.loading());
@@ -216,13 +216,13 @@ TEST_F(MemoLinks, ASwitchAwayFromALargeTabLeavesAWorkingVisibleEditor) {
   std::string big(memo::RichEdit::kSlowEmptying + 10, 'x');
   startWith("big/*!/" + big + "\r\nsmall/*!/http://a/\r\n");
   HWND first = form->rceMemo.handle();
-  form->MoveToAdjacentTab(true);
+  form->session().MoveToAdjacentTab(true);
   ASSERT_NE(form->rceMemo.handle(), first);
   EXPECT_TRUE(IsWindowVisible(form->rceMemo.handle()));
   EXPECT_EQ(form->LinkRegistry.Marks.size(), 1u);
   SendMessageW(form->rceMemo.handle(), WM_CHAR, 'y', 1);
   EXPECT_TRUE(form->rceMemo.modified());
-  form->MoveToAdjacentTab(true);
+  form->session().MoveToAdjacentTab(true);
   EXPECT_EQ(documentTab("memo.ntd", "small"), "yhttp://a/\r\n");
 }
 

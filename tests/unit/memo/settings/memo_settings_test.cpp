@@ -170,7 +170,7 @@ TEST_F(MainFormTest, TheFirstStartCreatesTheKeyAndUsesTheDefaults) {
   form->PreviousSettingsKey = previousKey.path();
   form->QuitOnDestroy = false;
   form->MemoFile = dir.file("memo.ntd");
-  form->MemoMan.BackupFolder = programDir.path();
+  form->session().manager().BackupFolder = programDir.path();
   int asked = 0;
   form->AskUser = [&](HWND, std::string_view, std::string_view, UINT) { return ++asked, IDOK; };
   ASSERT_TRUE(form->Create());
@@ -201,7 +201,7 @@ TEST_F(MainFormTest, ThePreviousVersionsSettingsAreTakenOverOnceAndItsKeyIsLeftA
   form->SettingsKey = key.path();
   form->PreviousSettingsKey = previousKey.path();
   form->QuitOnDestroy = false;
-  form->MemoMan.BackupFolder = programDir.path();
+  form->session().manager().BackupFolder = programDir.path();
   std::vector<std::string> shown;
   form->AskUser = [&](HWND, std::string_view text, std::string_view caption, UINT) {
     shown.push_back(std::string(caption) + "|" + std::string(text));

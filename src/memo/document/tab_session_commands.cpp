@@ -1,6 +1,6 @@
-// The tab commands of the memo window: new, rename, move, save to a file, delete, previous and
-// next. Every change of the tab list goes through the document manager, whose change event
-// refills the strip; the shown tab is saved first so that no edit is lost.
+// The tab and document commands of the tab session: new, rename, move, save to a file, delete,
+// previous and next tab; new document, another document, reload, backup. Every change of the tab list goes through the
+// document manager, whose change event refills the strip; the shown tab is saved first so that no edit is lost.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,9 +11,12 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/app/main_form.h"
+#include "memo/chrome/command_table.h"
 #include "memo/chrome/commands.h"
 #include "memo/document/tab_name.h"
+#include "memo/document/tab_session.h"
+#include "memo/editor/rich_edit.h"
+#include "ui/tab_control.h"
 
 namespace memo {
 
@@ -25,42 +28,50 @@ bool containsName(const std::vector<std::string>& names, const std::string& name
 
 }  // namespace
 
-std::vector<std::string> TfrmMain::tabNames() const {
+std::vector<std::string> TabSession::tabNames() const {
   std::vector<std::string> names;
   for (int i = 0; i < tabCount(); ++i) names.push_back(tabName(i));
   return names;
 }
 
-void TfrmMain::bindTabCommands() {
-  onCommand(actNewTab, [this] { actNewTabExecute(); });
-  onCommand(actTabNameChange, [this] { actTabNameChangeExecute(); });
-  onCommand(actSaveTab, [this] { actSaveTabExecute(); });
-  onCommand(actDeleteTab, [this] { actDeleteTabExecute(); });
-  onCommand(actNext, [this] { MoveToAdjacentTab(true); });
-  onCommand(actPrevious, [this] { MoveToAdjacentTab(false); });
-  onCommandRange(mnuTabMoveTop, mnuTabMoveLast, [this](int tag) { TabMoveClick(tag); });
+void TabSession::bindCommands(CommandTable& commands) {
+  commands.on(actNewTab, [this] { actNewTabExecute(); });
+  commands.on(actTabNameChange, [this] { actTabNameChangeExecute(); });
+  commands.on(actSaveTab, [this] { actSaveTabExecute(); });
+  commands.on(actDeleteTab, [this] { actDeleteTabExecute(); });
+  commands.on(actNext, [this] { MoveToAdjacentTab(true); });
+  commands.on(actPrevious, [this] { MoveToAdjacentTab(false); });
+  commands.onRange(mnuTabMoveTop, mnuTabMoveLast, [this](int tag) { TabMoveClick(tag); });
+  commands.on(mnuNewFile, [this] { mnuNewFileClick(); });
+  commands.on(mnuSetMemoFile, [this] { mnuSetMemoFileClick(); });
+  commands.on(mnuReload, [this] { ReloadDocument(); });
+  commands.on(mnuUpdateBackup, [this] { updateBackup(); });
 }
 
-bool TfrmMain::ApplyTabList(const std::vector<std::string>& names) {
+bool TabSession::ApplyTabList(const std::vector<std::string>& names) {
   if (!saveShownTab()) return false;
   if (MemoMan.ApplyTabList(names)) return true;
   reportFailure("タブの一覧を変更できませんでした"_sj);
   return false;
 }
 
-bool TfrmMain::MoveToAdjacentTab(bool forward) {
+bool TabSession::MoveToAdjacentTab(bool forward) {
   int n = tabCount();
   if (n == 0) return false;
   int i = selectedTab();
-  if (!saveShownTab()) return false;
   bool wrapped = forward ? i + 1 >= n : i <= 0;
   int next = forward ? (wrapped ? 0 : i + 1) : (wrapped ? n - 1 : i - 1);
-  tbcMemo.setSelectedIndex(next);
-  tbcMemoChange();
-  return wrapped;
+  return showTab(next) && wrapped;
 }
 
-void TfrmMain::actNewTabExecute() {
+bool TabSession::showTab(int index) {
+  if (!saveShownTab()) return false;
+  tbcMemo.setSelectedIndex(index);
+  tbcMemoChange();
+  return true;
+}
+
+void TabSession::actNewTabExecute() {
   std::vector<std::string> names = tabNames();
   std::string defaultName;
   for (int n = 1;; ++n) {
@@ -68,7 +79,7 @@ void TfrmMain::actNewTabExecute() {
     if (!containsName(names, defaultName)) break;
   }
   std::string name = defaultName;
-  if (!InputQuery || !InputQuery("新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
+  if (!host_.inputQuery || !host_.inputQuery("新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
   if (containsName(names, name)) {
     ask("その名前は既に存在します\r\nデフォルトの名前で追加します"_sj, "タブ名だぶりエラー"_sj,
         MB_OK | MB_ICONINFORMATION);
@@ -78,13 +89,13 @@ void TfrmMain::actNewTabExecute() {
   ApplyTabList(names);
 }
 
-void TfrmMain::actTabNameChangeExecute() {
+void TabSession::actTabNameChangeExecute() {
   int index = selectedTab();
   // The document knows a repeated name as its first tab's.
   if (index < 0 || repeatsEarlierTab(index)) return;
   std::string oldName = tabName(index);
   std::string name = oldName;
-  if (!InputQuery || !InputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい"_sj, name)) return;
+  if (!host_.inputQuery || !host_.inputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい"_sj, name)) return;
   if (containsName(tabNames(), name)) {
     ask("その名前は既に存在します\r\n設定は失敗しました"_sj, "タブ名だぶりエラー"_sj, MB_OK | MB_ICONINFORMATION);
     return;
@@ -95,7 +106,7 @@ void TfrmMain::actTabNameChangeExecute() {
   ask("変更に失敗しました"_sj + (why.empty() ? "" : "\r\n" + why), "システムエラー"_sj, MB_OK | MB_ICONERROR);
 }
 
-void TfrmMain::TabMoveClick(int tag) {
+void TabSession::TabMoveClick(int tag) {
   int i = selectedTab();
   std::vector<std::string> names = tabNames();
   int n = static_cast<int>(names.size());
@@ -121,20 +132,21 @@ void TfrmMain::TabMoveClick(int tag) {
   ApplyTabList(names);
 }
 
-void TfrmMain::actSaveTabExecute() {
+void TabSession::actSaveTabExecute() {
   int index = selectedTab();
-  if (index < 0 || !ChooseSaveFile) return;
-  const char* ext = PlainMode ? ".txt" : ".rtf";
-  std::string filter = PlainMode ? "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*|"_sj
-                                 : "リッチテキストファイル(*.rtf)|*.rtf|全てのファイル(*.*)|*.*|"_sj;
+  if (index < 0 || !host_.chooseSaveFile) return;
+  const bool plain = host_.plainMode();
+  const char* ext = plain ? ".txt" : ".rtf";
+  std::string filter = plain ? "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*|"_sj
+                             : "リッチテキストファイル(*.rtf)|*.rtf|全てのファイル(*.*)|*.*|"_sj;
   std::optional<std::string> path =
-      ChooseSaveFile("保存先の指定"_sj, filter, base::changeExtension(tabName(index), ext), ext + 1);
+      host_.chooseSaveFile("保存先の指定"_sj, filter, base::changeExtension(tabName(index), ext), ext + 1);
   if (!path) return;
-  if (!base::writeFileAtomic(*path, rceMemo.saveContent(!PlainMode)))
+  if (!base::writeFileAtomic(*path, rceMemo.saveContent(!plain)))
     ask("保存に失敗しました -> "_sj + *path, "システムエラー"_sj, MB_OK | MB_ICONERROR);
 }
 
-void TfrmMain::actDeleteTabExecute() {
+void TabSession::actDeleteTabExecute() {
   int index = selectedTab();
   if (index < 0 || repeatsEarlierTab(index)) return;
   // A document keeps at least one tab: with none left, the next load would start the wizard.

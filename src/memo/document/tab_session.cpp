@@ -1,5 +1,7 @@
-// The memo window and its document: the only place that calls the document manager. The tab
-// strip shows the document's tabs, the editor the selected one.
+// The tab session: the tab strip shows the document's tabs, the editor the selected one; the
+// only place that calls the document manager for the window.
+
+#include "memo/document/tab_session.h"
 
 #include <windows.h>
 
@@ -7,29 +9,37 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/app/main_form.h"
-#include "memo/chrome/commands.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/dialogs/new_wizard.h"
 #include "memo/document/tab_name.h"
+#include "memo/editor/rich_edit.h"
+#include "memo/settings/memo_settings.h"
 #include "ui/app.h"
+#include "ui/tab_control.h"
 
 namespace memo {
 
-void TfrmMain::connectDocument() {
+TabSession::TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& settings, TabSessionHost host)
+    : rceMemo(editor), tbcMemo(strip), settings_(settings), host_(std::move(host)) {
   MemoMan.BackupFolder = base::programFolder();
   MemoMan.OnNotFound = [this] { MemoManNotFound(); };
   MemoMan.OnTabListChange = [this](bool critical) { MemoManTabListChange(critical); };
-  MemoMan.OnStatusMessage = [this](const std::string& text) { ShowStatusMessage(text); };
+  MemoMan.OnStatusMessage = [this](const std::string& text) { host_.showStatus(text); };
+  tbcMemo.onChanging = [this] { return saveShownTab(); };  // unsaved: the strip stays
+  tbcMemo.onChange = [this] { tbcMemoChange(); };
 }
 
-int TfrmMain::selectedTab() const { return tbcMemo.handle() ? tbcMemo.selectedIndex() : -1; }
+int TabSession::ask(std::string_view text, std::string_view caption, UINT flags) {
+  return host_.ask(text, caption, flags);
+}
 
-int TfrmMain::tabCount() const { return tbcMemo.handle() ? tbcMemo.count() : 0; }
+int TabSession::selectedTab() const { return tbcMemo.handle() ? tbcMemo.selectedIndex() : -1; }
 
-std::string TfrmMain::tabName(int index) const { return tbcMemo.tabText(index); }
+int TabSession::tabCount() const { return tbcMemo.handle() ? tbcMemo.count() : 0; }
 
-bool TfrmMain::repeatsEarlierTab(int index) const {
+std::string TabSession::tabName(int index) const { return tbcMemo.tabText(index); }
+
+bool TabSession::repeatsEarlierTab(int index) const {
   const std::string name = tabName(index);
   if (name.empty()) return false;
   for (int i = 0; i < index; ++i)
@@ -37,40 +47,56 @@ bool TfrmMain::repeatsEarlierTab(int index) const {
   return false;
 }
 
-void TfrmMain::ReloadDocument() {
-  MemoMan.FileName = MemoFile;
+bool TabSession::storedTab(int index, std::string& content) {
+  if (repeatsEarlierTab(index)) return false;
+  const std::string tabFile = MemoMan.CurrentTabFile;
+  const int32_t docAge = MemoMan.DocAge, tabAge = MemoMan.TabAge;
+  bool loaded = false;
+  {
+    QuietManager quiet(MemoMan);
+    loaded = MemoMan.LoadTab(tabName(index), content);
+  }
+  MemoMan.CurrentTabFile = tabFile;
+  MemoMan.DocAge = docAge;
+  MemoMan.TabAge = tabAge;
+  return loaded;
+}
+
+void TabSession::ReloadDocument() {
+  MemoMan.FileName = settings_.MemoFile;
   MemoMan.LoadTabList();
   tbcMemoChange();
 }
 
-void TfrmMain::MemoManTabListChange(bool) {
+void TabSession::MemoManTabListChange(bool) {
+  std::string& lastTab = settings_.LastTab;
   int remembered = selectedTab();
-  if (tabCount() > 0 && remembered >= 0) LastTab = tabName(remembered);
+  if (tabCount() > 0 && remembered >= 0) lastTab = tabName(remembered);
   // An empty LastTab names the tab with an empty name only when that one is shown.
-  const bool byName = !LastTab.empty() || remembered >= 0;
+  const bool byName = !lastTab.empty() || remembered >= 0;
   tbcMemo.clear();
   int select = -1;
   for (size_t i = 0; i < MemoMan.TabList.size(); ++i) {
     tbcMemo.insertTab(static_cast<int>(i), MemoMan.TabList[i]);
-    if (select < 0 && byName && sameTabName(MemoMan.TabList[i], LastTab)) select = static_cast<int>(i);
+    if (select < 0 && byName && sameTabName(MemoMan.TabList[i], lastTab)) select = static_cast<int>(i);
   }
   if (select < 0) select = remembered >= 0 && remembered < tabCount() ? remembered : 0;
   if (tabCount() > 0) tbcMemo.setSelectedIndex(select);
-  layout();
+  host_.layout();
   tbcMemoChange();
 }
 
-bool TfrmMain::tbcMemoChanging() {
+bool TabSession::tbcMemoChanging() {
   // A tab whose content never reached the editor is not overwritten with the empty editor.
   if (!rceMemo.modified() || tabUnavailable_) return true;
   int index = selectedTab();
   if (index < 0) return true;
-  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!PlainMode))) return false;
-  ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
+  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!host_.plainMode()))) return false;
+  host_.showStatus("自動保存しました -> "_sj + settings_.MemoFile);
   return true;
 }
 
-bool TfrmMain::saveShownTab() {
+bool TabSession::saveShownTab() {
   while (!tbcMemoChanging())
     if (!recoverFailedSave()) return false;
   rceMemo.setModified(false);
@@ -81,14 +107,14 @@ bool TfrmMain::saveShownTab() {
   return true;
 }
 
-void TfrmMain::reportFailure(std::string_view lead) {
+void TabSession::reportFailure(std::string_view lead) {
   std::string text = failureText(MemoMan.LastError);
   if (text.empty() || ui::Application::instance().terminated()) return;
   ask(lead.empty() ? text : std::string(lead) + "\r\n" + text, ui::Application::instance().title(),
       MB_OK | MB_ICONERROR);
 }
 
-bool TfrmMain::recoverFailedSave() {
+bool TabSession::recoverFailedSave() {
   if (MemoMan.LastError.kind != DocFailure::Gone) {
     reportFailure();
     return false;
@@ -104,8 +130,8 @@ bool TfrmMain::recoverFailedSave() {
     return false;
   }
   if (answer != IDNO) return false;
-  TfrmNewWizard wizard(handle());
-  wizard.State.FileName = MemoFile;
+  TfrmNewWizard wizard(host_.owner());
+  wizard.State.FileName = settings_.MemoFile;
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) return false;
   const std::string from = MemoMan.FileName;
@@ -116,12 +142,12 @@ bool TfrmMain::recoverFailedSave() {
     MemoMan.FileName = from;
     return false;
   }
-  MemoFile = choice->path;
+  settings_.MemoFile = choice->path;
   reloadAfterSave_ = true;
   return true;
 }
 
-bool TfrmMain::FormCloseQuery() {
+bool TabSession::mayClose() {
   while (!tbcMemoChanging()) {
     if (MemoMan.LastError.kind == DocFailure::Gone && recoverFailedSave()) continue;
     std::string why = failureText(MemoMan.LastError);
@@ -136,8 +162,35 @@ bool TfrmMain::FormCloseQuery() {
   return true;
 }
 
-void TfrmMain::tbcMemoChange() {
-  if (closing_ || ui::Application::instance().terminated()) return;
+void TabSession::writeOnExit() {
+  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
+}
+
+TabSession::TabLoad TabSession::loadTab(int index, std::string& content) {
+  // A repeated name (the document could not be given distinct ones) would show and save the
+  // first tab of that name: the repeat stays unavailable.
+  if (repeatsEarlierTab(index)) return TabLoad::Unavailable;
+  if (MemoMan.LoadTab(tabName(index), content)) {
+    // Only a plain text is held as large as it is stored; a rich one (its pictures in hex) loads
+    // in one piece anyway.
+    if (!isRichContent(content) && !RichEdit::canHold(content.size(), host_.editorRoom() + rceMemo.roomTaken()))
+      return TabLoad::TooLarge;
+    return TabLoad::Loaded;
+  }
+  switch (MemoMan.LastError.kind) {
+    case DocFailure::NoSuchTab:
+      return TabLoad::Missing;
+    case DocFailure::System:
+      return TabLoad::Unreadable;
+    case DocFailure::None:
+      return TabLoad::ShownInside;
+    default:
+      return TabLoad::Unavailable;
+  }
+}
+
+void TabSession::tbcMemoChange() {
+  if (host_.closing() || ui::Application::instance().terminated()) return;
   HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   SendMessageW(rceMemo.handle(), WM_SETREDRAW, FALSE, 0);
   filling_ = true;
@@ -151,37 +204,35 @@ void TfrmMain::tbcMemoChange() {
   }
   if (index >= 0 && !ui::Application::instance().terminated()) {
     std::string content;
-    loadingTab_ = true;
-    tabMissing_ = false;
-    // A repeated name (the document could not be given distinct ones) would show and save the
-    // first tab of that name: the repeat stays unavailable.
-    const bool repeated = repeatsEarlierTab(index);
-    bool loaded = !repeated && MemoMan.LoadTab(tabName(index), content);
-    loadingTab_ = false;
-    const DocFailure why = repeated ? DocFailure::RepeatedName : MemoMan.LastError.kind;
-    // Only a plain text is held as large as it is stored; a rich one (its pictures in hex) loads in
-    // one piece anyway.
-    if (loaded && !tabMissing_ && !isRichContent(content) &&
-        !RichEdit::canHold(content.size(), EditorRoom() + rceMemo.roomTaken())) {
-      showTabTooLarge(content.size());
-    } else if (loaded && !tabMissing_) {
-      PlainMode = !isRichContent(content);
-      loadTabContent(content);
-      rceMemo.setSelection(0, 0);
-      enableFormatActions(!PlainMode);
-      tabUnavailable_ = false;
-      rceMemo.setReadOnly(false);
-      tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
-    } else if (tabMissing_) {
-      showMissingTab();
-    } else if (why == DocFailure::System) {
-      showUnreadableTab();
-    } else if (why != DocFailure::None) {  // None: a load inside (a new document) has shown it
-      showTabUnavailable();
+    switch (loadTab(index, content)) {
+      case TabLoad::Loaded: {
+        const bool plain = !isRichContent(content);
+        host_.showContent(content, plain);
+        rceMemo.setSelection(0, 0);
+        host_.showFormat(plain);
+        tabUnavailable_ = false;
+        rceMemo.setReadOnly(false);
+        tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
+        break;
+      }
+      case TabLoad::TooLarge:
+        showTabTooLarge(content.size());
+        break;
+      case TabLoad::Missing:
+        showMissingTab();
+        break;
+      case TabLoad::Unreadable:
+        showUnreadableTab();
+        break;
+      case TabLoad::Unavailable:
+        showTabUnavailable();
+        break;
+      case TabLoad::ShownInside:
+        break;
     }
   }
   rceMemo.clearUndo();
-  setActionEnabled(actUndo, rceMemo.canUndo());
+  host_.refilled();
   SendMessageW(rceMemo.handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(rceMemo.handle(), nullptr, TRUE);
   SetCursor(cursor);
@@ -189,7 +240,7 @@ void TfrmMain::tbcMemoChange() {
   filling_ = false;
 }
 
-void TfrmMain::showTabUnavailable() {
+void TabSession::showTabUnavailable() {
   rceMemo.clear();
   // Typed text would have nowhere to go.
   rceMemo.setReadOnly(true);
@@ -197,11 +248,11 @@ void TfrmMain::showTabUnavailable() {
   int index = selectedTab();
   if (index >= 0) {
     tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), TRUE);
-    ShowStatusMessage("タブを読み込めません -> "_sj + tabName(index));
+    host_.showStatus("タブを読み込めません -> "_sj + tabName(index));
   }
 }
 
-void TfrmMain::showTabTooLarge(size_t bytes) {
+void TabSession::showTabTooLarge(size_t bytes) {
   // Nothing of it is shown, so nothing of it may be written back.
   showTabUnavailable();
   const std::string size =
@@ -211,17 +262,17 @@ void TfrmMain::showTabTooLarge(size_t bytes) {
       ui::Application::instance().title(), MB_OK | MB_ICONERROR);
 }
 
-void TfrmMain::showMissingTab() {
+void TabSession::showMissingTab() {
   // Nothing to lose: the tab starts empty, and its first save writes its file anew.
   rceMemo.clear();
   rceMemo.setReadOnly(false);
   tabUnavailable_ = false;
   int index = selectedTab();
   tbcMemo.send(TCM_HIGHLIGHTITEM, static_cast<WPARAM>(index), FALSE);
-  ShowStatusMessage("タブファイルが見つかりません -> "_sj + tabName(index));
+  host_.showStatus("タブファイルが見つかりません -> "_sj + tabName(index));
 }
 
-void TfrmMain::showUnreadableTab() {
+void TabSession::showUnreadableTab() {
   const std::string why = failureText(MemoMan.LastError);
   showTabUnavailable();
   rceMemo.setReadOnly(true);
@@ -234,28 +285,24 @@ void TfrmMain::showUnreadableTab() {
   rceMemo.setReadOnly(false);
 }
 
-void TfrmMain::MemoManNotFound() {
-  // A missing tab file of a document that is still there concerns that tab only.
-  if (loadingTab_ && base::fileExists(MemoMan.FileName)) {
-    tabMissing_ = true;
-    return;
-  }
-  TfrmNewWizard wizard(handle());
+void TabSession::MemoManNotFound() {
+  // The document itself is gone (a missing tab file is only that tab's, and its load answers so).
+  TfrmNewWizard wizard(host_.owner());
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) {
     ui::Application::instance().terminate();
     return;
   }
   MemoMan.FileName = choice->path;
-  MemoFile = choice->path;
+  settings_.MemoFile = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
   if (!MemoMan.CreateDocument()) reportFailure("メモファイルを作成できませんでした"_sj);
 }
 
-bool TfrmMain::runWizardForNewDocument(const std::string& prefill) {
+bool TabSession::runWizardForNewDocument(const std::string& prefill) {
   // The edit goes into the document it was typed for, before another one is chosen.
   if (!saveShownTab()) return false;
-  TfrmNewWizard wizard(handle());
+  TfrmNewWizard wizard(host_.owner());
   if (!prefill.empty()) wizard.State.FileName = prefill;
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) return false;
@@ -263,51 +310,28 @@ bool TfrmMain::runWizardForNewDocument(const std::string& prefill) {
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
   if (!MemoMan.CreateDocument()) {
     reportFailure("メモファイルを作成できませんでした"_sj);
-    MemoMan.FileName = MemoFile;
+    MemoMan.FileName = settings_.MemoFile;
     return false;
   }
-  MemoFile = MemoMan.FileName;
+  settings_.MemoFile = MemoMan.FileName;
   ReloadDocument();
   return true;
 }
 
-void TfrmMain::mnuNewFileClick() { runWizardForNewDocument(""); }
+void TabSession::mnuNewFileClick() { runWizardForNewDocument(""); }
 
-void TfrmMain::mnuSetMemoFileClick() {
+void TabSession::mnuSetMemoFileClick() {
   if (!saveShownTab()) return;
-  std::optional<std::string> chosen = chooseMemoFile(handle(), MemoFile);
+  std::optional<std::string> chosen = chooseMemoFile(host_.owner(), settings_.MemoFile);
   if (!chosen) return;
   if (!base::fileExists(*chosen)) {
     runWizardForNewDocument(*chosen);
     return;
   }
-  MemoFile = *chosen;
+  settings_.MemoFile = *chosen;
   ReloadDocument();
 }
 
-void TfrmMain::updateBackup() { MemoMan.UpdateBackup(); }
-
-void TfrmMain::bindDocumentCommands() {
-  onCommand(mnuNewFile, [this] { mnuNewFileClick(); });
-  onCommand(mnuSetMemoFile, [this] { mnuSetMemoFileClick(); });
-  onCommand(mnuReload, [this] { ReloadDocument(); });
-  onCommand(mnuUpdateBackup, [this] { updateBackup(); });
-  onCommand(mnuExitWithoutSave, [this] { mnuExitWithoutSaveClick(); });
-  onCommand(mnuClose, [this] { mnuCloseClick(); });
-  onMenuPopup([this](HMENU popup) {
-    if (popup == GetSubMenu(MainMenu1.get(), 0)) mnuFileParentClick();
-  });
-}
-
-void TfrmMain::mnuCloseClick() { PostMessageW(handle(), WM_CLOSE, 0, 0); }
-
-void TfrmMain::mnuExitWithoutSaveClick() {
-  BackupOnExit = false;
-  mnuCloseClick();
-}
-
-void TfrmMain::mnuFileParentClick() {
-  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (NeedBackup ? MF_ENABLED : MF_GRAYED));
-}
+void TabSession::updateBackup() { MemoMan.UpdateBackup(); }
 
 }  // namespace memo
