@@ -5,6 +5,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/clipboard/clip_form_ids.h"
+#include "clock/lists/drop_place.h"
 #include "ui/app.h"
 #include "ui/common_dialogs.h"
 #include "ui/msgbox.h"
@@ -57,7 +58,7 @@ bool setClipboardText(HWND owner, const std::string& text) {
 
 TfrmClip::TfrmClip(std::string historyFile)
     : ui::Dialog(nullptr, IDD_CLIP),
-      lsvClip(this, IDC_CLIP_LIST),
+      lsvClip(this, IDC_CLIP_LIST, askDropAfterLast),
       btnOk(this, IDOK),
       btnCancel(this, IDCANCEL),
       btnApply(this, IDC_CLIP_APPLY),

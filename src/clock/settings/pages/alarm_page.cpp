@@ -8,6 +8,7 @@
 #include "clock/alarm/alarm_request.h"
 #include "clock/alarm/input_minutes.h"
 #include "clock/app/main_form.h"
+#include "clock/lists/drop_place.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/alarm_page_ids.h"
 #include "clock/settings/pages/alarm_page_rules.h"
@@ -51,7 +52,7 @@ void setPickerTime(ui::DateTimePicker& picker, base::DateTime t) {
 
 TAlarmPage::TAlarmPage(TfrmConfig& config)
     : TConfigPage(config, tabAlarm, IDD_PAGE_ALARM),
-      lsvAlarm(this, IDC_ALARM_LIST),
+      lsvAlarm(this, IDC_ALARM_LIST, askDropAfterLast),
       btnNewAlarm(this, IDC_ALARM_NEW),
       btnEditAlarm(this, IDC_ALARM_EDIT),
       btnDelAlarm(this, IDC_ALARM_DELETE),

@@ -8,6 +8,7 @@
 #include "clock/app/main_form.h"
 #include "clock/launcher/icon_set.h"
 #include "clock/launcher/launch_items.h"
+#include "clock/lists/drop_place.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/launcher_page_ids.h"
 #include "shared/reg_ex.h"
@@ -36,7 +37,7 @@ int launchSpecialFolder(int tag) {
 
 TLauncherPage::TLauncherPage(TfrmConfig& config)
     : TConfigPage(config, tabLaunch, IDD_PAGE_LAUNCHER),
-      lsvLaunch(this, IDC_LAUNCH_LIST),
+      lsvLaunch(this, IDC_LAUNCH_LIST, askDropAfterLast),
       btnNewApp(this, IDC_LAUNCH_NEW),
       btnEditApp(this, IDC_LAUNCH_EDIT),
       btnRowCut(this, IDC_LAUNCH_ROWCUT),
