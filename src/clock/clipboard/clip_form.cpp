@@ -6,8 +6,8 @@
 #include "base/text.h"
 #include "clock/clipboard/clip_form_ids.h"
 #include "clock/lists/drop_place.h"
-#include "ui/app.h"
 #include "ui/common_dialogs.h"
+#include "ui/help_file.h"
 #include "ui/msgbox.h"
 #include "ui/popup_menu.h"
 
@@ -25,11 +25,7 @@ UINT trackMenu(HWND owner, HMENU menu, POINT at) {
   return id;
 }
 
-void winHelp(HWND owner, UINT command, DWORD data) {
-  std::string file = ui::Application::instance().helpFile;
-  if (file.empty()) file = base::changeExtension(base::programPath(), ".hlp");
-  if (base::fileExists(file)) WinHelpW(owner, base::wide(file).c_str(), command, data);
-}
+void winHelp(HWND owner, UINT command, DWORD data) { ui::openHelp(owner, command, data, ui::MissingHelp::OpenNothing); }
 
 }  // namespace
 

@@ -4,8 +4,8 @@
 
 #include "base/text.h"
 #include "memo/clock_link/history_chooser_ids.h"
-#include "ui/app.h"
 #include "ui/context_help.h"
+#include "ui/help_file.h"
 
 namespace memo {
 
@@ -27,9 +27,7 @@ TfrmClip::TfrmClip(HWND owner, std::vector<std::string> items)
   btnOk.onClick = [this] { close(IDOK); };
   btnCancel.onClick = [this] { btnCancelClick(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
-  ShowHelp = [this](UINT command, ULONG_PTR context) {
-    WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), command, context);
-  };
+  ShowHelp = [this](UINT command, ULONG_PTR context) { ui::openHelp(handle(), command, context); };
 }
 
 void TfrmClip::FormCreate() {
