@@ -18,13 +18,6 @@ namespace {
 constexpr size_t kHintBytes = 1024;
 constexpr int kHelpTopic = 22, kListHelp = 103;
 
-UINT trackMenu(HWND owner, HMENU menu, POINT at) {
-  UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
-                           nullptr);
-  PostMessageW(owner, WM_NULL, 0, 0);
-  return id;
-}
-
 void winHelp(HWND owner, UINT command, DWORD data) { ui::openHelp(owner, command, data, ui::MissingHelp::OpenNothing); }
 
 }  // namespace

@@ -18,13 +18,6 @@ namespace tockle {
 
 namespace {
 
-UINT trackMenu(HWND owner, HMENU menu, POINT at) {
-  UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
-                           nullptr);
-  PostMessageW(owner, WM_NULL, 0, 0);
-  return id;
-}
-
 bool isSeparatorPath(const std::string& path) { return path == rowCutMarker() || path == lineCutMarker(); }
 
 }  // namespace
