@@ -1,5 +1,6 @@
 #include "shared/input_box.h"
 
+#include "shared/input_box_ids.h"
 #include "ui/dialog.h"
 
 namespace shared {
@@ -8,17 +9,16 @@ namespace {
 
 class TInputBox : public ui::Dialog {
  public:
-  TInputBox(HWND owner, const InputBoxTemplate& box)
-      : Dialog(owner, box.dialog), lblPrompt(this, box.prompt), edtValue(this, box.edit) {}
+  explicit TInputBox(HWND owner)
+      : Dialog(owner, IDD_INPUT_BOX), lblPrompt(this, IDC_INPUT_PROMPT), edtValue(this, IDC_INPUT_EDIT) {}
   ui::Label lblPrompt;
   ui::Edit edtValue;
 };
 
 }  // namespace
 
-bool InputQuery(HWND owner, const InputBoxTemplate& t, const std::string& caption, const std::string& prompt,
-                std::string& value) {
-  TInputBox box(owner, t);
+bool InputQuery(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) {
+  TInputBox box(owner);
   std::string entered = value;
   box.onCreate = [&] {
     box.setCaption(caption);

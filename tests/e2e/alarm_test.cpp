@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "clock/alarm/alarm_ids.h"
 #include "clock/app/main_form.h"
+#include "shared/input_box_ids.h"
 #include "support/e2e.h"
 
 namespace {
@@ -115,17 +116,17 @@ TEST_F(Alarm, ReNotificationAsksForMinutesAndAppendsADeleteAfterNotificationAlar
   click(dlg, IDC_ALARM_RECALL);
   HWND prompt = clock.waitForWindow("再通知時間の設定"_sj);
   ASSERT_NE(prompt, nullptr);
-  EXPECT_EQ(text(prompt, IDC_MINUTES_PROMPT), "何分後に再通知するか指定して下さい"_sj);
+  EXPECT_EQ(text(prompt, IDC_INPUT_PROMPT), "何分後に再通知するか指定して下さい"_sj);
   // Out of range: asked again, with the last entry kept.
-  SetWindowTextW(GetDlgItem(prompt, IDC_MINUTES_EDIT), L"1440");
+  SetWindowTextW(GetDlgItem(prompt, IDC_INPUT_EDIT), L"1440");
   click(prompt, IDOK);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(prompt); }));
   HWND again = nullptr;
   ASSERT_TRUE(test::waitUntil([&] {
     again = clock.waitForWindow("再通知時間の設定"_sj, 100);
-    return again && IsWindowVisible(again) && text(again, IDC_MINUTES_EDIT) == "1440";
+    return again && IsWindowVisible(again) && text(again, IDC_INPUT_EDIT) == "1440";
   }));
-  SetWindowTextW(GetDlgItem(again, IDC_MINUTES_EDIT), L"5");
+  SetWindowTextW(GetDlgItem(again, IDC_INPUT_EDIT), L"5");
   click(again, IDOK);
   ASSERT_TRUE(test::waitUntil([&] { return value("Initial", "Count") == "2"; }));
   EXPECT_EQ(value("1", "ReCall"), "1");

@@ -9,7 +9,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/chrome/commands.h"
-#include "memo/dialogs/input_box_ids.h"
+#include "shared/input_box_ids.h"
 #include "shared/reg_ex.h"
 #include "support/e2e.h"
 #include "support/memo_e2e.h"

@@ -5,10 +5,9 @@
 #include <cmath>
 
 #include "base/datetime.h"
-#include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm/alarm_ids.h"
-#include "ui/app.h"
+#include "ui/help_file.h"
 
 namespace tockle {
 
@@ -85,9 +84,8 @@ bool TfrmAlarm::handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
   // The title bar's help button, then a click on a control: its topic of the help file.
   if (msg == WM_HELP) {
     auto* info = reinterpret_cast<HELPINFO*>(lp);
-    const std::string& helpFile = ui::Application::instance().helpFile;
-    if (info && info->dwContextId && !helpFile.empty() && base::fileExists(helpFile))
-      WinHelpW(handle(), base::wide(helpFile).c_str(), HELP_CONTEXTPOPUP, info->dwContextId);
+    if (info && info->dwContextId)
+      ui::openHelp(handle(), HELP_CONTEXTPOPUP, info->dwContextId, ui::MissingHelp::OpenNothing);
     result = TRUE;
     return true;
   }

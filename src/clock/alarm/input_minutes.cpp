@@ -3,33 +3,17 @@
 #include <limits>
 
 #include "base/text.h"
-#include "clock/alarm/alarm_ids.h"
 #include "shared/history_file.h"
-#include "ui/dialog.h"
+#include "shared/input_box.h"
 
 namespace tockle {
 
 namespace {
 
-class TfrmInputMinutes : public ui::Dialog {
- public:
-  TfrmInputMinutes() : Dialog(nullptr, IDD_INPUT_MINUTES) {}
-  ui::Label lblPrompt{this, IDC_MINUTES_PROMPT};
-  ui::Edit edtMinutes{this, IDC_MINUTES_EDIT};
-};
-
 int askMinutes(const std::string& caption, const std::string& prompt, int lo, int hi) {
   std::string entry;
   for (;;) {
-    TfrmInputMinutes dlg;
-    dlg.onCreate = [&] {
-      dlg.setCaption(caption);
-      dlg.lblPrompt.setText(prompt);
-      dlg.edtMinutes.setText(entry);
-      dlg.edtMinutes.selectAll();
-    };
-    dlg.onClose = [&] { entry = dlg.edtMinutes.text(); };
-    if (dlg.showModal() != IDOK) return 0;
+    if (!shared::InputQuery(nullptr, caption, prompt, entry)) return 0;
     long long n = 0;
     if (base::parseInt(base::trim(entry), n) && n >= lo && n <= hi) return static_cast<int>(n);
   }

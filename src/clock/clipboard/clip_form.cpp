@@ -5,8 +5,9 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/clipboard/clip_form_ids.h"
-#include "ui/app.h"
+#include "clock/lists/drop_place.h"
 #include "ui/common_dialogs.h"
+#include "ui/help_file.h"
 #include "ui/msgbox.h"
 #include "ui/popup_menu.h"
 
@@ -17,18 +18,7 @@ namespace {
 constexpr size_t kHintBytes = 1024;
 constexpr int kHelpTopic = 22, kListHelp = 103;
 
-UINT trackMenu(HWND owner, HMENU menu, POINT at) {
-  UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
-                           nullptr);
-  PostMessageW(owner, WM_NULL, 0, 0);
-  return id;
-}
-
-void winHelp(HWND owner, UINT command, DWORD data) {
-  std::string file = ui::Application::instance().helpFile;
-  if (file.empty()) file = base::changeExtension(base::programPath(), ".hlp");
-  if (base::fileExists(file)) WinHelpW(owner, base::wide(file).c_str(), command, data);
-}
+void winHelp(HWND owner, UINT command, DWORD data) { ui::openHelp(owner, command, data, ui::MissingHelp::OpenNothing); }
 
 }  // namespace
 
@@ -57,7 +47,7 @@ bool setClipboardText(HWND owner, const std::string& text) {
 
 TfrmClip::TfrmClip(std::string historyFile)
     : ui::Dialog(nullptr, IDD_CLIP),
-      lsvClip(this, IDC_CLIP_LIST),
+      lsvClip(this, IDC_CLIP_LIST, askDropAfterLast),
       btnOk(this, IDOK),
       btnCancel(this, IDCANCEL),
       btnApply(this, IDC_CLIP_APPLY),

@@ -10,7 +10,7 @@
 
 #include "base/handles.h"
 #include "clock/clipboard/clip_capture.h"
-#include "clock/settings/dnd_list_view.h"
+#include "ui/dnd_list_view.h"
 #include "shared/history_file.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
@@ -35,7 +35,7 @@ class TfrmClip : public ui::Dialog, public IClipHistoryWindow {
   // historyFile: the full path of "_history3".
   explicit TfrmClip(std::string historyFile);
 
-  TKzDnDListView lsvClip;
+  ui::TKzDnDListView lsvClip;
   ui::Button btnOk, btnCancel, btnApply, BitBtn4, btnDelete, btnUpItem, btnDownItem, btnCopy, btnClear;
   ui::CheckBox chkShowAsHint;
   bool Busy = false;

@@ -17,6 +17,7 @@
 #include "clock/config/pages/alarm_page.h"
 #include "shared/about.h"
 #include "ui/app.h"
+#include "ui/help_file.h"
 #include "ui/modal_scope.h"
 #include "ui/msgbox.h"
 
@@ -107,7 +108,7 @@ void TfrmMain::ExecuteCommand(int command) {
       FitWindowAgain();
       break;
     case cmdHelp:
-      WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), HELP_FINDER, 0);
+      ui::openHelp(handle(), HELP_FINDER, 0);
       break;
     case cmdAbout:
       shared::showAbout(handle());

@@ -2,13 +2,15 @@
 
 #include <memory>
 
+#include "ui/shortcut.h"
+
 namespace tockle {
 
 UINT hotKeyModifiers(int shortcut) {
   UINT mods = 0;
-  if (shortcut & 0x8000) mods |= MOD_ALT;
-  if (shortcut & 0x4000) mods |= MOD_CONTROL;
-  if (shortcut & 0x2000) mods |= MOD_SHIFT;
+  if (shortcut & ui::kAlt) mods |= MOD_ALT;
+  if (shortcut & ui::kCtrl) mods |= MOD_CONTROL;
+  if (shortcut & ui::kShift) mods |= MOD_SHIFT;
   return mods;
 }
 

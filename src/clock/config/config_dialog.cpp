@@ -15,6 +15,7 @@
 #include "clock/config/pages/system_page.h"
 #include "shared/reg_ex.h"
 #include "ui/app.h"
+#include "ui/help_file.h"
 
 namespace tockle {
 
@@ -24,9 +25,7 @@ namespace {
 constexpr int kClientWidth = 473, kClientHeight = 371;
 constexpr int kMargin = 6, kButtonWidth = 75, kButtonHeight = 23, kButtonGap = 6;
 
-void winHelp(HWND owner, const std::string& file, UINT command, DWORD data) {
-  WinHelpW(owner, base::wide(file).c_str(), command, data);
-}
+void winHelp(HWND owner, const std::string&, UINT command, DWORD data) { ui::openHelp(owner, command, data); }
 
 }  // namespace
 
@@ -270,8 +269,7 @@ void TfrmConfig::btnHelpClick() {
 void TfrmConfig::HelpPopup(int topic) { openHelp(HELP_CONTEXTPOPUP, static_cast<DWORD>(topic)); }
 
 void TfrmConfig::openHelp(UINT command, DWORD data) {
-  std::string file = ui::Application::instance().helpFile;
-  if (file.empty()) file = base::changeExtension(base::programPath(), ".hlp");
+  std::string file = ui::helpFilePath();
   if (!base::fileExists(file)) {
     AskUser(handle(), "ヘルプファイル "_sj + file + " が見つかりません"_sj, "ヘルプ"_sj, MB_OK | MB_ICONINFORMATION);
     return;

@@ -12,9 +12,9 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/chrome/commands.h"
-#include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/document/tab_session.h"
+#include "shared/input_box.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -23,7 +23,7 @@ namespace memo {
 TfrmMain::TfrmMain() : ActionList1(memoActions()) {
   AskUser = ui::messageBox;
   InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
-    return memo::InputQuery(handle(), caption, prompt, value);
+    return shared::InputQuery(handle(), caption, prompt, value);
   };
   ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
                           const std::string& defExt) {

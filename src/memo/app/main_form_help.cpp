@@ -1,10 +1,9 @@
 // The help commands of the memo window: the help file's finder, keyword search, help on help,
 // the menu topic, and the about box.
-#include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "shared/about.h"
-#include "ui/app.h"
+#include "ui/help_file.h"
 
 namespace memo {
 
@@ -13,10 +12,7 @@ constexpr ULONG_PTR kMenuHelpContext = 83;
 }  // namespace
 
 void TfrmMain::bindHelpCommands() {
-  if (!ShowHelp)
-    ShowHelp = [this](UINT command, ULONG_PTR data) {
-      WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), command, data);
-    };
+  if (!ShowHelp) ShowHelp = [this](UINT command, ULONG_PTR data) { ui::openHelp(handle(), command, data); };
   auto help = [this](UINT command, ULONG_PTR data) { return [this, command, data] { ShowHelp(command, data); }; };
   onCommand(actHelp, help(HELP_FINDER, 0));
   onCommand(mnuHelpSearch, help(HELP_KEY, reinterpret_cast<ULONG_PTR>(L"")));

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "memo/chrome/menu_model.h"
-#include "memo/chrome/shortcut.h"
 
 namespace memo {
 

@@ -85,7 +85,7 @@ bool TfrmMain::onAppMessage(MSG& msg) {
   if (!handle() || !IsWindowEnabled(handle())) return false;  // a modal box or dialog is open
   if (msg.hwnd != handle() && !IsChild(handle(), msg.hwnd)) return false;
   WORD vk = static_cast<WORD>(msg.wParam);
-  ShortCut s = shortCutOfKey(vk);
+  ShortCut s = ui::shortCutOfKey(vk);
   if (HandleShortCut(s)) return true;
   // Alt + a menu title's letter drops that menu.
   if (msg.message == WM_SYSKEYDOWN && s == (shortCut(vk) | kAlt) &&

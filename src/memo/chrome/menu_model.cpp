@@ -6,7 +6,7 @@ namespace memo {
 
 std::string menuText(const MenuItem& item) {
   if (!item.shortcut) return item.caption;
-  return item.caption + "\t" + shortCutText(item.shortcut);
+  return item.caption + "\t" + ui::shortCutText(item.shortcut, ui::KeyNames::Menu);
 }
 
 namespace {

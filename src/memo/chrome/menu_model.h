@@ -8,9 +8,16 @@
 #include <vector>
 
 #include "base/handles.h"
-#include "memo/chrome/shortcut.h"
+#include "ui/shortcut.h"
 
 namespace memo {
+
+// The memo's menus and actions carry shortcut codes.
+using ui::kAlt;
+using ui::kCtrl;
+using ui::kShift;
+using ui::shortCut;
+using ui::ShortCut;
 
 struct MenuItem {
   int id = 0;           // the command; 0 for a separator or a submenu title

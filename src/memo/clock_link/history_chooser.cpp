@@ -4,8 +4,8 @@
 
 #include "base/text.h"
 #include "memo/clock_link/history_chooser_ids.h"
-#include "ui/app.h"
 #include "ui/context_help.h"
+#include "ui/help_file.h"
 
 namespace memo {
 
@@ -14,7 +14,7 @@ constexpr ULONG_PTR kHelpContext = 84;
 constexpr size_t kHintBytes = 1024;
 }  // namespace
 
-TfrmClip::TfrmClip(HWND owner, std::vector<std::string> items)
+HistoryChooser::HistoryChooser(HWND owner, std::vector<std::string> items)
     : Dialog(owner, IDD_MEMO_CLIP),
       lblClip{this, IDC_CLIP_LABEL},
       lsvClip{this, IDC_CLIP_LIST},
@@ -27,12 +27,10 @@ TfrmClip::TfrmClip(HWND owner, std::vector<std::string> items)
   btnOk.onClick = [this] { close(IDOK); };
   btnCancel.onClick = [this] { btnCancelClick(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
-  ShowHelp = [this](UINT command, ULONG_PTR context) {
-    WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), command, context);
-  };
+  ShowHelp = [this](UINT command, ULONG_PTR context) { ui::openHelp(handle(), command, context); };
 }
 
-void TfrmClip::FormCreate() {
+void HistoryChooser::FormCreate() {
   lsvClip.setExtendedStyle(LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   lsvClip.addColumn("日付"_sj, 100);
   lsvClip.addColumn("クリップボード内容"_sj, 240);
@@ -48,7 +46,7 @@ void TfrmClip::FormCreate() {
   LoadHistory();
 }
 
-void TfrmClip::LoadHistory() {
+void HistoryChooser::LoadHistory() {
   SendMessageW(lsvClip.handle(), WM_SETREDRAW, FALSE, 0);
   lsvClip.clear();
   for (size_t i = 0; i + 1 < items_.size(); i += 2) {
@@ -58,14 +56,14 @@ void TfrmClip::LoadHistory() {
   SendMessageW(lsvClip.handle(), WM_SETREDRAW, TRUE, 0);
 }
 
-std::optional<std::string> TfrmClip::selectedText() const {
+std::optional<std::string> HistoryChooser::selectedText() const {
   int row = lsvClip.selectedIndex();
   if (row < 0 || static_cast<size_t>(row) * 2 + 1 >= items_.size()) return std::nullopt;
   // The text as the file holds it: the list's own copy may be cut.
   return items_[static_cast<size_t>(row) * 2 + 1];
 }
 
-void TfrmClip::lsvClipMouseMove() {
+void HistoryChooser::lsvClipMouseMove() {
   if (!chkShowAsHint.checked()) {
     listHintOn_ = false;
     listTip_.setActive(false);
@@ -81,21 +79,21 @@ void TfrmClip::lsvClipMouseMove() {
   listTip_.setActive(listHintOn_);
 }
 
-std::string TfrmClip::listHint() const { return listHintOn_ ? listTip_.text(lsvClip.handle()) : std::string(); }
+std::string HistoryChooser::listHint() const { return listHintOn_ ? listTip_.text(lsvClip.handle()) : std::string(); }
 
-void TfrmClip::btnCancelClick() { close(IDCANCEL); }
+void HistoryChooser::btnCancelClick() { close(IDCANCEL); }
 
-void TfrmClip::BitBtn4Click() {
+void HistoryChooser::BitBtn4Click() {
   if (ShowHelp) ShowHelp(HELP_CONTEXT, kHelpContext);
 }
 
-bool TfrmClip::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
+bool HistoryChooser::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
   // A control's help, asked for with the caption's help button or F1, as a pop-up.
   return ui::answerHelp(msg, lp, result, ShowHelp);
 }
 
 std::optional<std::string> chooseHistoryText(HWND owner, const std::vector<std::string>& items) {
-  TfrmClip dialog(owner, items);
+  HistoryChooser dialog(owner, items);
   dialog.onCreate = [&dialog, create = dialog.onCreate] {
     create();
     dialog.setCaption("クリップボード履歴の挿入 - Tavelo 3"_sj);

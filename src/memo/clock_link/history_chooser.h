@@ -17,10 +17,10 @@
 
 namespace memo {
 
-class TfrmClip : public ui::Dialog {
+class HistoryChooser : public ui::Dialog {
  public:
   // items: date text and clip text alternating, in the order the rows show them.
-  TfrmClip(HWND owner, std::vector<std::string> items);
+  HistoryChooser(HWND owner, std::vector<std::string> items);
 
   ui::Label lblClip;
   ui::ListView lsvClip;

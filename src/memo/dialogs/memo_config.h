@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "memo/dialogs/config_ids.h"
-#include "memo/dialogs/dnd_list_box.h"
+#include "ui/dnd_list_box.h"
 #include "memo/document/doc_format.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
@@ -48,7 +48,7 @@ class TfrmConfig : public ui::Dialog {
   ui::Button btnCancel{this, IDCANCEL};
   ui::Button BitBtn4{this, IDC_MCFG_HELP};
 
-  TKzDnDListBox lsbTabOrder{&tbsTabs, IDC_MCFG_TABLIST};
+  ui::TKzDnDListBox lsbTabOrder{&tbsTabs, IDC_MCFG_TABLIST};
   ui::Button btnUp{&tbsTabs, IDC_MCFG_UP};
   ui::Button btnDown{&tbsTabs, IDC_MCFG_DOWN};
   ui::Button btnCreateNewTab{&tbsTabs, IDC_MCFG_NEWTAB};

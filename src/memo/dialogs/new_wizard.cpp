@@ -1,10 +1,8 @@
 #include "memo/dialogs/new_wizard.h"
 
-#include "base/files.h"
-#include "base/text.h"
 #include "memo/dialogs/memo_file_dialog.h"
-#include "ui/app.h"
 #include "ui/context_help.h"
+#include "ui/help_file.h"
 #include "ui/msgbox.h"
 
 namespace memo {
@@ -31,10 +29,7 @@ std::optional<std::string> DialogWizardHost::chooseFile(std::string_view current
 }
 
 void DialogWizardHost::showHelp(int context, bool popup) {
-  std::string file = ui::Application::instance().helpFile;
-  if (file.empty()) file = base::changeExtension(base::programPath(), ".hlp");
-  WinHelpW(dialog_.handle(), base::wide(file).c_str(), popup ? HELP_CONTEXTPOPUP : HELP_CONTEXT,
-           static_cast<ULONG_PTR>(context));
+  ui::openHelp(dialog_.handle(), popup ? HELP_CONTEXTPOPUP : HELP_CONTEXT, static_cast<ULONG_PTR>(context));
 }
 
 TfrmNewWizard::TfrmNewWizard(HWND owner, WizardHost* host)

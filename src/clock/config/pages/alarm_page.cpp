@@ -13,6 +13,7 @@
 #include "clock/config/pages/alarm_page_ids.h"
 #include "clock/config/pages/alarm_page_rules.h"
 #include "ui/app.h"
+#include "clock/lists/drop_place.h"
 
 namespace tockle {
 
@@ -53,7 +54,7 @@ void setPickerTime(ui::DateTimePicker& picker, base::DateTime t) {
 
 TAlarmPage::TAlarmPage(TfrmConfig& config)
     : TConfigPage(config, tabAlarm, IDD_PAGE_ALARM),
-      lsvAlarm(this, IDC_ALARM_LIST),
+      lsvAlarm(this, IDC_ALARM_LIST, askDropAfterLast),
       btnNewAlarm(this, IDC_ALARM_NEW),
       btnEditAlarm(this, IDC_ALARM_EDIT),
       btnDelAlarm(this, IDC_ALARM_DELETE),

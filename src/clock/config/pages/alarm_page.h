@@ -14,8 +14,8 @@
 #include "base/handles.h"
 #include "clock/alarm/alarm_list.h"
 #include "clock/config/config_page.h"
-#include "clock/settings/dnd_list_view.h"
-#include "clock/settings/history_combo.h"
+#include "ui/dnd_list_view.h"
+#include "shared/history_combo.h"
 #include "ui/controls.h"
 #include "ui/date_time_picker.h"
 #include "ui/tooltip.h"
@@ -26,7 +26,7 @@ class TAlarmPage : public TConfigPage {
  public:
   explicit TAlarmPage(TfrmConfig& config);
 
-  TKzDnDListView lsvAlarm;
+  ui::TKzDnDListView lsvAlarm;
   ui::Button btnNewAlarm, btnEditAlarm, btnDelAlarm, btnUpAlarm, btnDownAlarm;
   ui::CheckBox chkClearReCall;
 
@@ -41,14 +41,14 @@ class TAlarmPage : public TConfigPage {
   ui::Button btnInsertTime2;
   ui::CheckBox chkEveryHour, chkReCall, chkShowMes;
   ui::Label lblMessage;
-  TKzHistoryCombo cmbMessage;
+  shared::TKzHistoryCombo cmbMessage;
   ui::CheckBox chkRingSound;
   ui::Label lblSoundPath;
-  TKzHistoryCombo cmbSoundPath;
+  shared::TKzHistoryCombo cmbSoundPath;
   ui::Button btnSelSound, btnTestSound;
   ui::CheckBox chkSoundLoop;
   ui::Label lblAlarmApp;
-  TKzHistoryCombo cmbAlarmApp;
+  shared::TKzHistoryCombo cmbAlarmApp;
   ui::Button btnAlarmApp;
   ui::Label lblWeekDay;
   std::array<ui::CheckBox, 7> clbWeekDay;  // Sunday .. Saturday

@@ -8,7 +8,7 @@ TClipHisPage::TClipHisPage(TfrmConfig& config) : TConfigPage(config, tabClipHis,
   onCreate = [this] { FormCreate(); };
   chkLetterCount.onClick = [this] { chkLetterCountClick(); };
   chkLineCount.onClick = [this] { chkLineCountClick(); };
-  for (TNumberField* f : {&LetterFrom, &LetterTo, &LineFrom, &LineTo, &LimitAmout, &DayLimit})
+  for (ui::NumberField* f : {&LetterFrom, &LetterTo, &LineFrom, &LineTo, &LimitAmout, &DayLimit})
     f->OnChange = [this](int) { SetChanged(cpGeneral); };
   chkUnuseHis.onClick = chkClearWhenExit.onClick = [this] { SetChanged(cpGeneral); };
 }

@@ -4,7 +4,7 @@
 
 #include "clock/config/config_page.h"
 #include "clock/config/pages/clip_his_page_ids.h"
-#include "clock/settings/pages/number_field.h"
+#include "ui/number_field.h"
 #include "ui/controls.h"
 #include "ui/up_down.h"
 
@@ -19,24 +19,24 @@ class TClipHisPage : public TConfigPage {
       lblLetter3{this, IDC_LETTER_LABEL3};
   ui::Edit speLetterFrom{this, IDC_LETTER_FROM};
   ui::UpDown updLetterFrom{this, IDC_LETTER_FROM_UPD};
-  TNumberField LetterFrom{speLetterFrom, updLetterFrom};
+  ui::NumberField LetterFrom{speLetterFrom, updLetterFrom};
   ui::Edit speLetterTo{this, IDC_LETTER_TO};
   ui::UpDown updLetterTo{this, IDC_LETTER_TO_UPD};
-  TNumberField LetterTo{speLetterTo, updLetterTo};
+  ui::NumberField LetterTo{speLetterTo, updLetterTo};
   ui::CheckBox chkLineCount{this, IDC_LINE_COUNT};
   ui::Label lblLine1{this, IDC_LINE_LABEL1}, lblLine2{this, IDC_LINE_LABEL2}, lblLine3{this, IDC_LINE_LABEL3};
   ui::Edit speLineFrom{this, IDC_LINE_FROM};
   ui::UpDown updLineFrom{this, IDC_LINE_FROM_UPD};
-  TNumberField LineFrom{speLineFrom, updLineFrom};
+  ui::NumberField LineFrom{speLineFrom, updLineFrom};
   ui::Edit speLineTo{this, IDC_LINE_TO};
   ui::UpDown updLineTo{this, IDC_LINE_TO_UPD};
-  TNumberField LineTo{speLineTo, updLineTo};
+  ui::NumberField LineTo{speLineTo, updLineTo};
   ui::Edit speLimitAmout{this, IDC_LIMIT_AMOUNT};
   ui::UpDown updLimitAmout{this, IDC_LIMIT_AMOUNT_UPD};
-  TNumberField LimitAmout{speLimitAmout, updLimitAmout};
+  ui::NumberField LimitAmout{speLimitAmout, updLimitAmout};
   ui::Edit speDayLimit{this, IDC_DAY_LIMIT};
   ui::UpDown updDayLimit{this, IDC_DAY_LIMIT_UPD};
-  TNumberField DayLimit{speDayLimit, updDayLimit};
+  ui::NumberField DayLimit{speDayLimit, updDayLimit};
   ui::CheckBox chkUnuseHis{this, IDC_UNUSE_HIS};
   ui::CheckBox chkClearWhenExit{this, IDC_CLEAR_WHEN_EXIT};
 
@@ -50,8 +50,8 @@ class TClipHisPage : public TConfigPage {
   // One limit row: its box, its two numbers and its three labels.
   struct Row {
     ui::CheckBox& box;
-    TNumberField& from;
-    TNumberField& to;
+    ui::NumberField& from;
+    ui::NumberField& to;
     ui::Label* labels[3];
     int defaultTo;  // the upper bound a newly ticked row starts with
   };

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "clock/config/config_page.h"
-#include "clock/settings/history_combo.h"
+#include "shared/history_combo.h"
 #include "clock/config/pages/clock1_page_ids.h"
-#include "clock/settings/pages/number_field.h"
+#include "ui/number_field.h"
 #include "ui/controls.h"
 #include "ui/graphics.h"
 #include "ui/up_down.h"
@@ -26,12 +26,12 @@ class TClock1Page : public TConfigPage {
   ui::CheckBox chkFrame{this, IDC_FRAME};
   ui::Edit edtFrameWidth{this, IDC_FRAME_WIDTH};
   ui::UpDown updFrameWidth{this, IDC_FRAME_WIDTH_UPD};
-  TNumberField FrameWidth{edtFrameWidth, updFrameWidth};
+  ui::NumberField FrameWidth{edtFrameWidth, updFrameWidth};
   ui::Edit edtProgressTransparent{this, IDC_TRANSPARENT};
   ui::UpDown updProgressTransparent{this, IDC_TRANSPARENT_UPD};
-  TNumberField ProgressTransparent{edtProgressTransparent, updProgressTransparent};
+  ui::NumberField ProgressTransparent{edtProgressTransparent, updProgressTransparent};
   ui::CheckBox chkAutooffTransparent{this, IDC_AUTOOFF_TRANSPARENT};
-  TKzHistoryCombo cmbClockType{this, IDC_CLOCK_TYPE};
+  shared::TKzHistoryCombo cmbClockType{this, IDC_CLOCK_TYPE};
   // The background of the preview; the clock text is drawn centred in it.
   ui::Label pnlClockPreview{this, IDC_CLOCK_PREVIEW};
   ui::Button btnFontChange{this, IDC_FONT_CHANGE};

@@ -5,7 +5,7 @@
 #include "clock/face/clock_face.h"
 #include "clock/config/config_page.h"
 #include "clock/config/pages/clock2_page_ids.h"
-#include "clock/settings/pages/number_field.h"
+#include "ui/number_field.h"
 #include "ui/controls.h"
 #include "ui/graphics.h"
 #include "ui/timer.h"
@@ -23,7 +23,7 @@ class TClock2Page : public TConfigPage {
   ui::Label ptbAnalog{this, IDC_ANALOG_PREVIEW};
   ui::Edit edtCircleFrame{this, IDC_CIRCLE_FRAME};
   ui::UpDown updCircleFrame{this, IDC_CIRCLE_FRAME_UPD};
-  TNumberField CircleFrame{edtCircleFrame, updCircleFrame};
+  ui::NumberField CircleFrame{edtCircleFrame, updCircleFrame};
   ui::RadioButton rdbAutoResize{this, IDC_AUTO_RESIZE};
   ui::RadioButton rdbManual{this, IDC_MANUAL};
   ui::Label lblAutoHeight{this, IDC_AUTO_HEIGHT_LABEL};

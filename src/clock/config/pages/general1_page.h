@@ -9,7 +9,7 @@
 
 #include "clock/config/config_page.h"
 #include "clock/config/pages/general1_page_ids.h"
-#include "clock/settings/pages/number_field.h"
+#include "ui/number_field.h"
 #include "ui/controls.h"
 #include "ui/up_down.h"
 
@@ -30,7 +30,7 @@ class TGeneral1Page : public TConfigPage {
   ui::CheckBox chkQueryExit{this, IDC_QUERY_EXIT};
   ui::Edit edtExitWin{this, IDC_EXIT_WIN};
   ui::UpDown updExitWin{this, IDC_EXIT_WIN_UPD};
-  TNumberField ExitWin{edtExitWin, updExitWin};
+  ui::NumberField ExitWin{edtExitWin, updExitWin};
   ui::ComboBox cmbLButton{this, IDC_L_BUTTON};
   ui::ComboBox cmbMButton{this, IDC_M_BUTTON};
   ui::ComboBox cmbRButton{this, IDC_R_BUTTON};

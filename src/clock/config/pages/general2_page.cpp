@@ -26,7 +26,7 @@ TGeneral2Page::TGeneral2Page(TfrmConfig& config) : TConfigPage(config, tabSpecia
   auto general = [this] { SetChanged(cpGeneral); };
   cmbNTPServer.onChange = general;
   chkConsiderDialUp.onClick = general;
-  for (TNumberField* f : {&NTPTimeout, &NTPIgnoreErrorRange, &MouseHoldInvisible, &MouseHoldInvisibleRestore})
+  for (ui::NumberField* f : {&NTPTimeout, &NTPIgnoreErrorRange, &MouseHoldInvisible, &MouseHoldInvisibleRestore})
     f->OnChange = [this](int) { SetChanged(cpGeneral); };
   btnNTPDefault.onClick = [this] { btnNTPDefaultClick(); };
   chkUseForceExitOption.onClick = [this] { chkUseForceExitOptionClick(); };

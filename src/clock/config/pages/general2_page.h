@@ -3,9 +3,9 @@
 #pragma once
 
 #include "clock/config/config_page.h"
-#include "clock/settings/history_combo.h"
+#include "shared/history_combo.h"
 #include "clock/config/pages/general2_page_ids.h"
-#include "clock/settings/pages/number_field.h"
+#include "ui/number_field.h"
 #include "ui/controls.h"
 #include "ui/up_down.h"
 
@@ -15,21 +15,21 @@ class TGeneral2Page : public TConfigPage {
  public:
   explicit TGeneral2Page(TfrmConfig& config);
 
-  TKzHistoryCombo cmbNTPServer{this, IDC_NTP_SERVER};
+  shared::TKzHistoryCombo cmbNTPServer{this, IDC_NTP_SERVER};
   ui::Edit edtNTPTimeout{this, IDC_NTP_TIMEOUT};
   ui::UpDown updNTPTimeout{this, IDC_NTP_TIMEOUT_UPD};
-  TNumberField NTPTimeout{edtNTPTimeout, updNTPTimeout};
+  ui::NumberField NTPTimeout{edtNTPTimeout, updNTPTimeout};
   ui::Edit edtNTPIgnoreErrorRange{this, IDC_NTP_IGNORE};
   ui::UpDown updNTPIgnoreErrorRange{this, IDC_NTP_IGNORE_UPD};
-  TNumberField NTPIgnoreErrorRange{edtNTPIgnoreErrorRange, updNTPIgnoreErrorRange};
+  ui::NumberField NTPIgnoreErrorRange{edtNTPIgnoreErrorRange, updNTPIgnoreErrorRange};
   ui::Button btnNTPDefault{this, IDC_NTP_DEFAULT};
   ui::CheckBox chkConsiderDialUp{this, IDC_CONSIDER_DIAL_UP};
   ui::Edit edtMouseHoldInvisible{this, IDC_HOLD_INVISIBLE};
   ui::UpDown updMouseHoldInvisible{this, IDC_HOLD_INVISIBLE_UPD};
-  TNumberField MouseHoldInvisible{edtMouseHoldInvisible, updMouseHoldInvisible};
+  ui::NumberField MouseHoldInvisible{edtMouseHoldInvisible, updMouseHoldInvisible};
   ui::Edit edtMouseHoldInvisibleRestore{this, IDC_HOLD_RESTORE};
   ui::UpDown updMouseHoldInvisibleRestore{this, IDC_HOLD_RESTORE_UPD};
-  TNumberField MouseHoldInvisibleRestore{edtMouseHoldInvisibleRestore, updMouseHoldInvisibleRestore};
+  ui::NumberField MouseHoldInvisibleRestore{edtMouseHoldInvisibleRestore, updMouseHoldInvisibleRestore};
   ui::CheckBox chkUseForceExitOption{this, IDC_FORCE_EXIT};
 
   void Load(ConfigStep step) override;

@@ -5,7 +5,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/commands/hot_keys_file.h"
-#include "clock/commands/shortcut.h"
+#include "ui/shortcut.h"
 #include "clock/config/config_dialog.h"
 
 namespace tockle {
@@ -82,7 +82,7 @@ bool THotKeyPage::SaveHotKeyFile() {
 void THotKeyPage::setShortcut(int row, int shortcut, bool ticked) {
   lsvHotKey.value<Row>(row)->Shortcut = shortcut;
   lsvHotKey.setChecked(row, ticked);
-  lsvHotKey.setItemText(row, 1, shortcutText(shortcut));
+  lsvHotKey.setItemText(row, 1, ui::shortCutText(shortcut, ui::KeyNames::Keyboard));
 }
 
 void THotKeyPage::btnAssignHotKeyClick() {
@@ -94,8 +94,8 @@ void THotKeyPage::btnAssignHotKeyClick() {
   }
   const Row* r = RowAt(row);
   if (!r || r->Command <= 0) return;
-  int code = shortcutOf(htkHotKey.hotKey());
-  if (!shortcutAllowed(code)) {
+  int code = ui::shortCutOf(htkHotKey.hotKey());
+  if (!ui::shortCutAllowed(code)) {
     Config.AskUser(Config.handle(),
                    "Shift，Ctrl，Alt のいずれかと組み合わせて下さい\r\n(ファンクションキーは単独でも使えます)"_sj,
                    "ホットキー指定エラー"_sj, MB_OK | MB_ICONERROR);
@@ -120,7 +120,7 @@ void THotKeyPage::btnAssignHotKeyClick() {
 void THotKeyPage::lsvHotKeySelectItem(int row, bool selected) {
   if (!selected || row < 0 || !RowAt(row)) return;
   const Row* r = RowAt(row);
-  htkHotKey.setHotKey(r->Command != 0 ? hotKeyOf(r->Shortcut) : ui::HotKey{});
+  htkHotKey.setHotKey(r->Command != 0 ? ui::hotKeyOf(r->Shortcut) : ui::HotKey{});
 }
 
 void THotKeyPage::lsvHotKeyDblClick() { htkHotKey.setFocus(); }

@@ -10,19 +10,13 @@
 #include "clock/launcher/launch_items.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/launcher_page_ids.h"
+#include "clock/lists/drop_place.h"
 #include "shared/reg_ex.h"
 #include "ui/popup_menu.h"
 
 namespace tockle {
 
 namespace {
-
-UINT trackMenu(HWND owner, HMENU menu, POINT at) {
-  UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
-                           nullptr);
-  PostMessageW(owner, WM_NULL, 0, 0);
-  return id;
-}
 
 bool isSeparatorPath(const std::string& path) { return path == rowCutMarker() || path == lineCutMarker(); }
 
@@ -36,7 +30,7 @@ int launchSpecialFolder(int tag) {
 
 TLauncherPage::TLauncherPage(TfrmConfig& config)
     : TConfigPage(config, tabLaunch, IDD_PAGE_LAUNCHER),
-      lsvLaunch(this, IDC_LAUNCH_LIST),
+      lsvLaunch(this, IDC_LAUNCH_LIST, askDropAfterLast),
       btnNewApp(this, IDC_LAUNCH_NEW),
       btnEditApp(this, IDC_LAUNCH_EDIT),
       btnRowCut(this, IDC_LAUNCH_ROWCUT),

@@ -12,7 +12,7 @@
 #include "base/handles.h"
 #include "clock/launcher/launch_file.h"
 #include "clock/config/config_page.h"
-#include "clock/settings/dnd_list_view.h"
+#include "ui/dnd_list_view.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/tooltip.h"
@@ -38,7 +38,7 @@ class TLauncherPage : public TConfigPage {
  public:
   explicit TLauncherPage(TfrmConfig& config);
 
-  TKzDnDListView lsvLaunch;
+  ui::TKzDnDListView lsvLaunch;
   ui::Button btnNewApp, btnEditApp, btnRowCut, btnLineCut, btnDelApp, btnUpApp, btnDownApp;
   ui::CheckBox chkDrawIcon;
   ui::Edit speIconSize;

@@ -21,8 +21,7 @@ constexpr UINT kDropMenuBase = 1;
 TSystemPage::TSystemPage(TfrmConfig& config) : TConfigPage(config, tabSystem, IDD_PAGE_SYSTEM) {
   onCreate = [this] { FormCreate(); };
   InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
-    return shared::InputQuery(Config.handle(), {IDD_SYSTEM_INPUT, IDC_SYSTEM_INPUT_PROMPT, IDC_SYSTEM_INPUT_EDIT},
-                              caption, prompt, value);
+    return shared::InputQuery(Config.handle(), caption, prompt, value);
   };
   ChooseDropPlace = [this](POINT screen, bool children) { return showDropMenu(screen, children); };
   chkSystemIcon.onClick = [this] { SetChanged(cpGeneral); };

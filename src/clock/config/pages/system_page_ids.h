@@ -15,9 +15,5 @@
 #define IDC_SYSTEM_SEP 4710
 #define IDC_SYSTEM_DEFAULT 4711
 #define IDC_SYSTEM_ICON 4750
-// The page's input box (a dialog of its own, outside the pages' id range).
-#define IDD_SYSTEM_INPUT 5700
-#define IDC_SYSTEM_INPUT_PROMPT 5701
-#define IDC_SYSTEM_INPUT_EDIT 5702
 
 #endif

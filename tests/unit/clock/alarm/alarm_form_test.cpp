@@ -8,6 +8,7 @@
 #include "clock/alarm/alarm_ids.h"
 #include "clock/alarm/input_minutes.h"
 #include "shared/history_file.h"
+#include "shared/input_box_ids.h"
 #include "ui/app.h"
 #include "ui/timer.h"
 
@@ -89,7 +90,7 @@ int answerPrompt(std::vector<const char*> entries, std::vector<std::string>* see
   driver.onTimer = [&] {
     HWND dlg = FindWindowW(nullptr, base::wide("再通知時間の設定"_sj).c_str());
     if (!dlg || !IsWindowVisible(dlg) || next >= entries.size()) return;
-    HWND edit = GetDlgItem(dlg, IDC_MINUTES_EDIT);
+    HWND edit = GetDlgItem(dlg, IDC_INPUT_EDIT);
     if (seenTexts) {
       wchar_t buf[64];
       GetWindowTextW(edit, buf, 64);

@@ -111,11 +111,4 @@ TEST(MenuModel, BuiltMenusShowShortcutsAfterATabAndKeepSeparators) {
   EXPECT_TRUE(GetMenuState(menu.get(), 1, MF_BYPOSITION) & MF_SEPARATOR);
 }
 
-TEST(ShortCutText, NamesKeysAsMenusShowThem) {
-  EXPECT_EQ(memo::shortCutText(shortCut(VK_F5)), "F5");
-  EXPECT_EQ(memo::shortCutText(shortCut(VK_F10)), "F10");
-  EXPECT_EQ(memo::shortCutText(shortCut('A', memo::kCtrl)), "Ctrl+A");
-  EXPECT_EQ(memo::shortCutText(0), "");
-}
-
 }  // namespace

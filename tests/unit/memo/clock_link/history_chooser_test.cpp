@@ -11,7 +11,7 @@ namespace {
 TEST(HistoryChooser, ListsTheRowsInOrderAndAnswersTheSelectedText) {
   ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
   std::string longText(400, 'w');
-  memo::TfrmClip clip(nullptr, {"2026/12/9 10:00:00", "新しい"_sj, "2026/12/8 9:00:00", longText});
+  memo::HistoryChooser clip(nullptr, {"2026/12/9 10:00:00", "新しい"_sj, "2026/12/8 9:00:00", longText});
   ASSERT_TRUE(clip.create());
   ASSERT_EQ(clip.lsvClip.count(), 2);
   EXPECT_EQ(clip.lsvClip.itemText(0, 0), "2026/12/9 10:00:00");
@@ -38,7 +38,7 @@ TEST(HistoryChooser, ListsTheRowsInOrderAndAnswersTheSelectedText) {
 
 TEST(HistoryChooser, TheHelpButtonShowsTheTopicAndEachControlItsPopup) {
   ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
-  memo::TfrmClip clip(nullptr, {});
+  memo::HistoryChooser clip(nullptr, {});
   std::vector<std::pair<UINT, ULONG_PTR>> shown;
   clip.ShowHelp = [&](UINT command, ULONG_PTR context) { shown.emplace_back(command, context); };
   ASSERT_TRUE(clip.create());

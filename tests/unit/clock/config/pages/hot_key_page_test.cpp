@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "clock/commands/shortcut.h"
+#include "ui/shortcut.h"
 #include "clock/config/config_dialog.h"
 #include "unit/clock/config/config_fixture.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 
@@ -98,18 +99,12 @@ TEST_F(HotKeyPage, AssigningTicksTheRowShowsTheKeyAndEnablesApply) {
   page.htkHotKey.setHotKey({VK_HOME, HOTKEYF_CONTROL | HOTKEYF_EXT});
   page.btnAssignHotKey.click();
   EXPECT_TRUE(page.lsvHotKey.checked(3));
-  EXPECT_EQ(page.lsvHotKey.itemText(3, 1), "Ctrl+" + tockle::shortcutText(VK_HOME));
+  EXPECT_EQ(page.lsvHotKey.itemText(3, 1), "Ctrl+" + ui::shortCutText(VK_HOME, ui::KeyNames::Keyboard));
   EXPECT_TRUE(dialog->btnApply.enabled());
   // Selecting the row again shows its key in the field.
   page.lsvHotKey.setSelectedIndex(1);
   page.lsvHotKey.setSelectedIndex(3);
   EXPECT_EQ(page.htkHotKey.hotKey(), (ui::HotKey{VK_HOME, HOTKEYF_CONTROL | HOTKEYF_EXT}));
-}
-
-TEST(Shortcut, TextNamesTheModifiersInOrderThenTheKey) {
-  EXPECT_EQ(tockle::shortcutText(0), "");
-  EXPECT_EQ(tockle::shortcutText(0xE000 | 'Z'), "Shift+Ctrl+Alt+Z");
-  EXPECT_EQ(tockle::shortcutText(VK_F12), "F12");
 }
 
 }  // namespace

@@ -9,11 +9,11 @@
 #include "ui/controls.h"
 #include "ui/up_down.h"
 
-namespace tockle {
+namespace ui {
 
-class TNumberField {
+class NumberField {
  public:
-  TNumberField(ui::Edit& edit, ui::UpDown& upDown);
+  NumberField(ui::Edit& edit, ui::UpDown& upDown);
 
   // Once the windows exist: the range, and the largest number of characters typed.
   void Setup(int minimum, int maximum, int maxChars = 0);
@@ -42,4 +42,4 @@ class TNumberField {
   int last_ = 0;
 };
 
-}  // namespace tockle
+}  // namespace ui

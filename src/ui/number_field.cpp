@@ -1,10 +1,10 @@
-#include "clock/settings/pages/number_field.h"
+#include "ui/number_field.h"
 
 #include <string>
 
-namespace tockle {
+namespace ui {
 
-TNumberField::TNumberField(ui::Edit& edit, ui::UpDown& upDown) : edit_(edit), upDown_(upDown) {
+NumberField::NumberField(ui::Edit& edit, ui::UpDown& upDown) : edit_(edit), upDown_(upDown) {
   edit_.onChange = [this] { changed(); };
   // A typed number the range refuses is shown again as the value it left.
   edit_.onCommand = [this](WORD code) {
@@ -16,37 +16,37 @@ TNumberField::TNumberField(ui::Edit& edit, ui::UpDown& upDown) : edit_(edit), up
   };
 }
 
-void TNumberField::Setup(int minimum, int maximum, int maxChars) {
+void NumberField::Setup(int minimum, int maximum, int maxChars) {
   upDown_.setBuddy(edit_.handle());
   SetRange(minimum, maximum);
   if (maxChars > 0) edit_.setMaxLength(maxChars);
 }
 
-void TNumberField::SetRange(int minimum, int maximum) {
+void NumberField::SetRange(int minimum, int maximum) {
   upDown_.setRange(minimum, maximum);
   changed();
 }
 
-void TNumberField::Load(int value) {
+void NumberField::Load(int value) {
   upDown_.setPosition(value);
   last_ = Value();
 }
 
-void TNumberField::SetValue(int value) {
+void NumberField::SetValue(int value) {
   upDown_.setPosition(value);
   changed();
 }
 
-void TNumberField::SetEnabled(bool on) {
+void NumberField::SetEnabled(bool on) {
   edit_.setEnabled(on);
   upDown_.setEnabled(on);
 }
 
-void TNumberField::changed() {
+void NumberField::changed() {
   const int now = Value();
   if (now == last_) return;
   last_ = now;
   if (OnChange) OnChange(now);
 }
 
-}  // namespace tockle
+}  // namespace ui

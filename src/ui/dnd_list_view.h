@@ -11,7 +11,7 @@
 #include "ui/subclass.h"
 #include "ui/timer.h"
 
-namespace tockle {
+namespace ui {
 
 // MoveItem's rule, the row still standing while its copy is inserted: `to` is the insertion index
 // in front of which the row goes (count: at the end). The row's index afterwards, or nullopt when
@@ -31,7 +31,8 @@ int autoScrollStep(UINT hitFlags);
 
 class TKzDnDListView : public ui::ListView {
  public:
-  TKzDnDListView(ui::ControlHost* host, int id);
+  // askAfterLast is the owner's question at a drop on the last row.
+  TKzDnDListView(ui::ControlHost* host, int id, std::function<bool(HWND owner)> askAfterLast);
   ~TKzDnDListView() override;
 
   bool AcceptDnD = true;
@@ -41,7 +42,7 @@ class TKzDnDListView : public ui::ListView {
   void SetTimerInterval(int ms);
   // Raised after a drop moved a row.
   std::function<void()> OnDnDSuccess;
-  // The question at a drop on the last row; true puts the row after it. Tests answer it.
+  // The question at a drop on the last row; true puts the row after it (none: before it).
   std::function<bool(HWND owner)> AskAfterLast;
   // The tick count that times presses (tests step it).
   std::function<DWORD()> TickCount = GetTickCount;
@@ -79,4 +80,4 @@ class TKzDnDListView : public ui::ListView {
   int highlighted_ = -1;
 };
 
-}  // namespace tockle
+}  // namespace ui

@@ -8,7 +8,7 @@
 
 #include "ui/controls.h"
 
-namespace tockle {
+namespace shared {
 
 class TKzHistoryCombo : public ui::ComboBox {
  public:
@@ -42,4 +42,4 @@ class TKzHistoryCombo : public ui::ComboBox {
   std::wstring accepted_;
 };
 
-}  // namespace tockle
+}  // namespace shared

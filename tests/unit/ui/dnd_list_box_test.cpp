@@ -1,6 +1,6 @@
 // The drag-and-drop list box: the drop, the move at the edge, the mouse drag (its up, down and
 // delete are shown through the settings dialog's buttons).
-#include "memo/dialogs/dnd_list_box.h"
+#include "ui/dnd_list_box.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ class DnDListBox : public ::testing::Test {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
   ui::Form form;
-  memo::TKzDnDListBox list{&form, 30};
+  ui::TKzDnDListBox list{&form, 30};
 };
 
 TEST_F(DnDListBox, DroppingTheFirstOnTheFourthMovesItThereSelected) {

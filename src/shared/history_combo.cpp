@@ -1,11 +1,11 @@
-#include "clock/settings/history_combo.h"
+#include "shared/history_combo.h"
 
 #include <algorithm>
 
 #include "base/text.h"
 #include "shared/reg_ex.h"
 
-namespace tockle {
+namespace shared {
 
 namespace {
 
@@ -105,4 +105,4 @@ bool TKzHistoryCombo::SaveHistory() {
   return written;
 }
 
-}  // namespace tockle
+}  // namespace shared

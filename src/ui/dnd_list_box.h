@@ -9,7 +9,7 @@
 #include "ui/controls.h"
 #include "ui/subclass.h"
 
-namespace memo {
+namespace ui {
 
 class TKzDnDListBox : public ui::ListBox {
  public:
@@ -44,4 +44,4 @@ class TKzDnDListBox : public ui::ListBox {
   int marked_ = -1;
 };
 
-}  // namespace memo
+}  // namespace ui

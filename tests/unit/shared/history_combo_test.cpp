@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "clock/settings/history_combo.h"
+#include "shared/history_combo.h"
 #include "shared/registry.h"
 #include "support/test_key.h"
 #include "ui/app.h"
@@ -38,7 +38,7 @@ class HistoryCombo : public testing::Test {
   }
   test::TestKey key{"HistoryCombo"};
   ui::Form host;
-  tockle::TKzHistoryCombo combo{&host, 100};
+  shared::TKzHistoryCombo combo{&host, 100};
 };
 
 TEST_F(HistoryCombo, SavedTextsComeFirstDuplicatesMoveUpAndTheCountIsKept) {
@@ -56,7 +56,7 @@ TEST_F(HistoryCombo, SavedTextsComeFirstDuplicatesMoveUpAndTheCountIsKept) {
   EXPECT_EQ(combo.text(), "c");
   EXPECT_EQ(stored(0) + stored(1) + stored(2) + stored(3), "cDESIGNb-");
   // Read back after the designer's entry: the equal one (ignoring case) is not added twice.
-  tockle::TKzHistoryCombo again{&host, 101};
+  shared::TKzHistoryCombo again{&host, 101};
   ASSERT_TRUE(again.create({0, 0, 200, 150, WS_CHILD | CBS_DROPDOWN | WS_VSCROLL}));
   again.RegKey = key.path();
   again.Prefix = "_h";

@@ -1,9 +1,9 @@
-#include "memo/dialogs/dnd_list_box.h"
+#include "ui/dnd_list_box.h"
 
 #include <cstdlib>
 #include <string>
 
-namespace memo {
+namespace ui {
 
 bool TKzDnDListBox::MoveNext(bool down) {
   int i = itemIndex();
@@ -105,4 +105,4 @@ void TKzDnDListBox::attached() {
   });
 }
 
-}  // namespace memo
+}  // namespace ui

@@ -5,14 +5,14 @@
 
 #include <optional>
 
-#include "clock/settings/dnd_list_view.h"
+#include "ui/dnd_list_view.h"
 #include "ui/app.h"
 #include "ui/form.h"
 
 namespace {
 
-using tockle::dropDestination;
-using tockle::moveDestination;
+using ui::dropDestination;
+using ui::moveDestination;
 
 TEST(DnDRules, MoveItemInsertsInFrontOfToWhileTheRowStillStands) {
   struct {
@@ -39,12 +39,12 @@ TEST(DnDRules, ADropGoesBeforeTheTargetOrForTheLastRowAsAnswered) {
                {3, 4, false, std::nullopt},
                {3, 4, true, 5}};
   for (auto c : cases) EXPECT_EQ(dropDestination(c.selected, c.target, 5, c.afterLast), c.to) << c.selected << c.target;
-  EXPECT_TRUE(tockle::dropAsksPlace(0, 4, 5));
-  EXPECT_FALSE(tockle::dropAsksPlace(4, 4, 5));
-  EXPECT_FALSE(tockle::dropAsksPlace(0, 3, 5));
-  EXPECT_EQ(tockle::autoScrollStep(LVHT_ABOVE), -1);
-  EXPECT_EQ(tockle::autoScrollStep(LVHT_BELOW), 1);
-  EXPECT_EQ(tockle::autoScrollStep(LVHT_BELOW | LVHT_TORIGHT), 0);
+  EXPECT_TRUE(ui::dropAsksPlace(0, 4, 5));
+  EXPECT_FALSE(ui::dropAsksPlace(4, 4, 5));
+  EXPECT_FALSE(ui::dropAsksPlace(0, 3, 5));
+  EXPECT_EQ(ui::autoScrollStep(LVHT_ABOVE), -1);
+  EXPECT_EQ(ui::autoScrollStep(LVHT_BELOW), 1);
+  EXPECT_EQ(ui::autoScrollStep(LVHT_BELOW | LVHT_TORIGHT), 0);
 }
 
 struct Counted {
@@ -82,7 +82,7 @@ class DnDListView : public testing::Test {
   int freed = 0, asked = 0, moved = 0;
   bool answerAfterLast = false;
   ui::Form host;
-  tockle::TKzDnDListView list{&host, 100};
+  ui::TKzDnDListView list{&host, 100, nullptr};
 };
 
 TEST_F(DnDListView, MovedValuesStayWithTheirRowsAndAreFreedOnce) {

@@ -1,13 +1,11 @@
-#include "clock/settings/dnd_list_view.h"
+#include "ui/dnd_list_view.h"
 
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <utility>
 
-#include "base/text.h"
-#include "ui/msgbox.h"
-
-namespace tockle {
+namespace ui {
 
 std::optional<int> moveDestination(int from, int to, int count) {
   if (from < 0 || to < 0 || from >= count || to > count) return std::nullopt;
@@ -33,16 +31,8 @@ int autoScrollStep(UINT hitFlags) {
   return 0;
 }
 
-namespace {
-
-bool askAfterLast(HWND owner) {
-  return ui::messageBox(owner, "一番最後の項目です\r\nこの項目の後ろに追加しますか(一番最後にしますか)？"_sj,
-                        "追加場所"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-}  // namespace
-
-TKzDnDListView::TKzDnDListView(ui::ControlHost* host, int id) : ui::ListView(host, id), AskAfterLast(askAfterLast) {
+TKzDnDListView::TKzDnDListView(ui::ControlHost* host, int id, std::function<bool(HWND owner)> askAfterLast)
+    : ui::ListView(host, id), AskAfterLast(std::move(askAfterLast)) {
   scrollTimer_.onTimer = [this] { ScrollTimer(); };
 }
 
@@ -206,4 +196,4 @@ void TKzDnDListView::ScrollTimer() {
   if (step != 0) send(WM_VSCROLL, step < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
 }
 
-}  // namespace tockle
+}  // namespace ui
