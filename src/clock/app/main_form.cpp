@@ -38,6 +38,7 @@ TfrmMain::TfrmMain() {
   triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
   AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
   SetUpClipCapture();
+  BindCommands();
 }
 
 TfrmMain::~TfrmMain() { destroy(); }

@@ -30,6 +30,7 @@
 #include "clock/timesync/net_time.h"
 #include "clock/tray/tray_frames.h"
 #include "clock/tray/tray_icon.h"
+#include "ui/command_table.h"
 #include "ui/form.h"
 #include "ui/msgbox.h"
 #include "ui/timer.h"
@@ -163,7 +164,8 @@ class TfrmMain : public ui::Form {
   // and outcome show in place of the clock.
   void SynchronizeTime(const std::string& server, int timeOut, int range);
 
-  // Commands and input.
+  // Commands and input: a command runs its handler in the command table, unless a modal window
+  // holds it back.
   void ExecuteCommand(int command);
   // Opens the settings dialog in a mode unless it is open already; the memo's alarm request gives
   // its new alarm alarmMessage, any other opening keeps the page's own default message.
@@ -222,6 +224,9 @@ class TfrmMain : public ui::Form {
   void SetTrayIconVisible(bool visible);
   bool alarmCheckPosted_ = false;
   // Commands and input.
+  ui::CommandTable commands_;
+  // The window's own commands; each area binds its own.
+  void BindCommands();
   void PopupSystemMenu();
   void PopupLauncherMenu();
   void DragWindow();

@@ -1,8 +1,10 @@
 // Commands and the ways in: the dispatcher, the settings dialog's opening, mouse buttons on the
 // clock and the tray icon, hot keys, the system menu and the alarm request.
-#include "clock/commands/commands.h"
+#include <windows.h>
 
 #include <shellapi.h>
+
+#include <utility>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -11,6 +13,7 @@
 #include "clock/app/file_problem_text.h"
 #include "clock/app/main_form.h"
 #include "clock/commands/app_message.h"
+#include "clock/commands/commands.h"
 #include "clock/commands/hot_keys_file.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/alarm_page.h"
@@ -21,106 +24,43 @@
 
 namespace tockle {
 
-std::string settingsDialogTitle() { return "環境設定 - Tockle 3"_sj; }
-std::string historyWindowTitle() { return "クリップボード履歴 - Tockle 3"_sj; }
-
-HWND findWindowTitled(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
-
-// What a modal window of the clock stands in front of: anything that opens a window or a box of the
-// clock, ends the program, or acts on the system while the user still has the modal window open
-// (a power command acting at once would drop a settings dialog's edits without a word).
-bool waitsForModalWindow(int command) {
-  switch (command) {
-    case cmdNewAlarm:
-    case cmdAlarms:
-    case cmdHistory:
-    case cmdSynchronize:
-    case cmdSettings:
-    case cmdSizeWindow:
-    case cmdAbout:
-    case cmdExit:
-    case cmdLauncherMenu:
-    case cmdSystemMenu:
-    case cmdShutdown:
-    case cmdReboot:
-    case cmdSuspend:
-    case cmdHibernate:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void TfrmMain::ExecuteCommand(int command) {
   // The clock window is disabled under a modal window; what still arrives (hot keys, the tray
   // icon) opens no second one over it and does not end the program under it.
   if (ui::modalOpen() && waitsForModalWindow(command)) return;
-  switch (command) {
-    case cmdMemo:
-      ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder);
-      break;
-    case cmdNewAlarm:
-      OpenConfig(cfgNewAlarm);
-      break;
-    case cmdAlarms:
-      OpenConfig(cfgAlarmPage);
-      break;
-    case cmdHistory:
-      OpenClipHistory();
-      break;
-    case cmdAlwaysOnTop:
-      Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
-      if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
-      setTopMost(Settings.AlwaysOnTop);
-      break;
-    case cmdSynchronize:
-      RunTimeSync();
-      break;
-    case cmdShowHide:
-      if (!Settings.InTray) break;
-      setVisible(!visible());
-      if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
-      break;
-    case cmdSettings:
-      OpenConfig(cfgAllPages);
-      break;
-    case cmdShutdown:
-      PowerOperation(kShutdown);
-      break;
-    case cmdReboot:
-      PowerOperation(kReboot);
-      break;
-    case cmdSuspend:
-      PowerOperation(kSuspend);
-      break;
-    case cmdHibernate:
-      PowerOperation(kHibernate);
-      break;
-    case cmdScreenSaver:
-      SendMessageW(handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-      break;
-    case cmdSizeWindow:
-      SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandSizeTopLeft, 0);
-      break;
-    case cmdFitWindow:
-      FitWindowAgain();
-      break;
-    case cmdHelp:
-      WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), HELP_FINDER, 0);
-      break;
-    case cmdAbout:
-      shared::showAbout(handle());
-      break;
-    case cmdExit:
-      PostMessageW(handle(), WM_CLOSE, 0, 0);
-      break;
-    case cmdLauncherMenu:
-      PopupLauncherMenu();
-      break;
-    case cmdSystemMenu:
-      PopupSystemMenu();
-      break;
-  }
+  commands_.run(command);
+}
+
+void TfrmMain::BindCommands() {
+  commands_.on(cmdMemo, [this] { ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder); });
+  commands_.on(cmdNewAlarm, [this] { OpenConfig(cfgNewAlarm); });
+  commands_.on(cmdAlarms, [this] { OpenConfig(cfgAlarmPage); });
+  commands_.on(cmdHistory, [this] { OpenClipHistory(); });
+  commands_.on(cmdAlwaysOnTop, [this] {
+    Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
+    if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
+    setTopMost(Settings.AlwaysOnTop);
+  });
+  commands_.on(cmdSynchronize, [this] { RunTimeSync(); });
+  commands_.on(cmdShowHide, [this] {
+    if (!Settings.InTray) return;
+    setVisible(!visible());
+    if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
+  });
+  commands_.on(cmdSettings, [this] { OpenConfig(cfgAllPages); });
+  for (auto [command, kind] : {std::pair{cmdShutdown, kShutdown}, std::pair{cmdReboot, kReboot},
+                               std::pair{cmdSuspend, kSuspend}, std::pair{cmdHibernate, kHibernate}})
+    commands_.on(command, [this, kind = kind] { PowerOperation(kind); });
+  commands_.on(cmdScreenSaver, [this] { SendMessageW(handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); });
+  commands_.on(cmdSizeWindow, [this] { SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandSizeTopLeft, 0); });
+  commands_.on(cmdFitWindow, [this] { FitWindowAgain(); });
+  commands_.on(cmdHelp, [this] {
+    WinHelpW(handle(), base::wide(ui::Application::instance().helpFile).c_str(), HELP_FINDER, 0);
+  });
+  commands_.on(cmdAbout, [this] { shared::showAbout(handle()); });
+  commands_.on(cmdExit, [this] { PostMessageW(handle(), WM_CLOSE, 0, 0); });
+  commands_.on(cmdLauncherMenu, [this] { PopupLauncherMenu(); });
+  commands_.on(cmdSystemMenu, [this] { PopupSystemMenu(); });
 }
 
 void TfrmMain::FitWindowAgain() {
