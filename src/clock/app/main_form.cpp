@@ -1,6 +1,7 @@
 #include "clock/app/main_form.h"
 
 #include "clock/app/window_fit.h"
+#include "clock/clipboard/clipboard_area.h"
 
 #include "base/datetime.h"
 #include "base/files.h"
@@ -37,7 +38,9 @@ TfrmMain::TfrmMain() {
   hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
   triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
   AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
-  SetUpClipCapture();
+  clipboard_ = std::make_unique<ClipboardArea>(
+      *this, ProgramFolder, Settings,
+      [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); });
   BindCommands();
 }
 
@@ -82,7 +85,7 @@ void TfrmMain::FormCreate() {
   // 7.
   LoadSettings();
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
-  ClipDetector.IgnoreFirst = true;
+  clipboard_->ClipDetector.IgnoreFirst = true;
   // 9.
   CreateAlarmManager();
   // 10.
@@ -211,13 +214,11 @@ void TfrmMain::FormResize() {
 void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
   // A change still waiting for the clipboard would be recorded after the history is cleared.
-  ClipPending.Cancel();
+  clipboard_->ClipPending.Cancel();
   if (SecondInstance) return;
   WriteOnExit();
   AlarmManager.reset();
-  // An open history window goes with the clock (edits not applied are lost).
-  frmClip = nullptr;
-  ClipForm.reset();
+  clipboard_->CloseHistoryWindow();
 }
 
 void TfrmMain::WriteOnExit() {

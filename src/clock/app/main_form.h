@@ -1,7 +1,7 @@
 // The clock's main window: one borderless, always-on-top window that shows the clock face and
 // carries every timer of the program. Start-up and tick live in main_form.cpp, the settings'
 // application in main_form_settings.cpp, the cursor-driven transparency and hiding in
-// main_form_hover.cpp, the clipboard capture in main_form_clip.cpp.
+// main_form_hover.cpp; the clipboard capture, the alarms and the launcher are areas of their own.
 #pragma once
 
 #include <functional>
@@ -13,9 +13,6 @@
 #include "base/datetime.h"
 #include "clock/alarm/alarm_manager.h"
 #include "clock/app/vendrel.h"
-#include "clock/clipboard/clip_capture.h"
-#include "clock/clipboard/clip_watcher.h"
-#include "clock/clipboard/pending_clip_change.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/execute_apps.h"
@@ -38,7 +35,7 @@
 namespace tockle {
 
 class TfrmConfig;
-class TfrmClip;
+class ClipboardArea;
 
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
@@ -56,6 +53,9 @@ class TfrmMain : public ui::Form {
   TfrmMain();
   ~TfrmMain() override;
 
+  // The areas the window delegates to.
+  ClipboardArea& clipboard() { return *clipboard_; }
+
   // Where the program keeps its data files (its own folder, with a trailing backslash).
   std::string ProgramFolder;
   // The first command-line argument ("/delayed-icon:N").
@@ -71,17 +71,12 @@ class TfrmMain : public ui::Form {
   ui::Timer tmrControlTransparent{3000, false};
   ui::Timer tmrCheckCursorPos{100, false};
   ui::Timer tmrShowAgain{5000, false};
-  // Tries a clipboard change again while the clipboard is held open.
-  ui::Timer tmrClipRetry{PendingClipChange::kRetryMs, false};
   // Never shown: carries the clock's font and background colour as settings.
   struct {
     ui::Font Font{"MS UI Gothic", 9};
     ui::Color Color = ui::systemColor(COLOR_BTNFACE);
   } lblClock;
   TTimeClock tmeMain;
-  TNkClipDetector ClipDetector;
-  // The clipboard change not yet recorded (main_form_clip.cpp).
-  PendingClipChange ClipPending;
   THookHotKey hkHotKey{this};
   // The pop-up system menu, built from "_system3", and its pictures (shown while SystemIcon).
   TMenuItem ppmSystem;
@@ -121,14 +116,6 @@ class TfrmMain : public ui::Form {
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
   uint8_t ConfigMode = 0;
-  // The last history window opened (the capture settles its edits and refreshes it); the window
-  // clears it when it is freed.
-  IClipHistoryWindow* frmClip = nullptr;
-  // The history window object last opened by command 4 (its window may be closed already).
-  std::shared_ptr<TfrmClip> ClipForm;
-  // Opens the history window unless one is open; customises it before it shows (tests).
-  void OpenClipHistory();
-  std::function<void(TfrmClip&)> PrepareClipForm;
   // The text of the last alarm request, for the new alarm's message box of the settings dialog.
   std::string AlarmRequestText;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
@@ -206,9 +193,6 @@ class TfrmMain : public ui::Form {
   void tmrControlTransparentTimer();
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
-  void ClipboardChanged(TNkClipDetector& sender);
-  // One try at recording the clipboard's text.
-  ClipTake TakeClipboard();
   void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
   void WMPowerBroadcast();
 
@@ -217,12 +201,12 @@ class TfrmMain : public ui::Form {
 
  private:
   void PaintTo(HDC target, bool postAlarmCheck);
-  void SetUpClipCapture();
   void CheckAlarms();
   void AskToClosePreviousVersion();
   // Shows or removes the tray icon; a failure is reported in a message box.
   void SetTrayIconVisible(bool visible);
   bool alarmCheckPosted_ = false;
+  std::unique_ptr<ClipboardArea> clipboard_;
   // Commands and input.
   ui::CommandTable commands_;
   // The window's own commands; each area binds its own.

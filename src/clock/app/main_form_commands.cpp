@@ -12,6 +12,7 @@
 #include "clock/alarm/alarm_request.h"
 #include "clock/app/file_problem_text.h"
 #include "clock/app/main_form.h"
+#include "clock/clipboard/clipboard_area.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/hot_keys_file.h"
@@ -35,7 +36,6 @@ void TfrmMain::BindCommands() {
   commands_.on(cmdMemo, [this] { ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder); });
   commands_.on(cmdNewAlarm, [this] { OpenConfig(cfgNewAlarm); });
   commands_.on(cmdAlarms, [this] { OpenConfig(cfgAlarmPage); });
-  commands_.on(cmdHistory, [this] { OpenClipHistory(); });
   commands_.on(cmdAlwaysOnTop, [this] {
     Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
     if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
@@ -61,6 +61,7 @@ void TfrmMain::BindCommands() {
   commands_.on(cmdExit, [this] { PostMessageW(handle(), WM_CLOSE, 0, 0); });
   commands_.on(cmdLauncherMenu, [this] { PopupLauncherMenu(); });
   commands_.on(cmdSystemMenu, [this] { PopupSystemMenu(); });
+  clipboard_->bindCommands(commands_);
 }
 
 void TfrmMain::FitWindowAgain() {

@@ -4,6 +4,7 @@
 #include "base/datetime.h"
 #include "base/text.h"
 #include "clock/app/main_form.h"
+#include "clock/clipboard/clipboard_area.h"
 #include "clock/tray/delayed_icon.h"
 
 namespace tockle {
@@ -60,11 +61,7 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   // 11.
   LoadSystemMenu();
   // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
-  if (Settings.ClipHistory.UnuseHis) {
-    ClipDetector.SetOnClipChange(nullptr);
-    ClipPending.Cancel();
-  } else
-    ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
+  clipboard().SetRecording(!Settings.ClipHistory.UnuseHis);
   // 13.
   LoadHotKeys();
 }

@@ -12,6 +12,7 @@
 #include "support/e2e.h"
 #include "support/fake_common_dialogs.h"
 #include "support/wait.h"
+#include "clock/clipboard/clipboard_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace shared {
@@ -46,8 +47,8 @@ class ClipForm : public test::ClockFixture {
     original = *base::readFile(path());
     form.ExecuteCommand(tockle::cmdHistory);
     form.ExecuteCommand(tockle::cmdHistory);
-    ASSERT_NE(form.ClipForm, nullptr);
-    clip = form.ClipForm.get();
+    ASSERT_NE(form.clipboard().ClipForm, nullptr);
+    clip = form.clipboard().ClipForm.get();
     clip->AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
       captions.push_back(std::string(caption));
       return IDYES;
@@ -63,7 +64,7 @@ class ClipForm : public test::ClockFixture {
 
 TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   EXPECT_EQ(test::windowsTitled(tockle::clipWindowTitle()).size(), 1u);
-  EXPECT_EQ(form.frmClip, clip);
+  EXPECT_EQ(form.clipboard().frmClip, clip);
   ASSERT_EQ(clip->lsvClip.count(), 3);
   EXPECT_EQ(clip->lsvClip.itemText(2, 1), "oldest");
   EXPECT_FALSE(clip->btnApply.enabled());
@@ -87,7 +88,7 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnClearClick();
   clip->btnOkClick();
   EXPECT_EQ(base::readFile(path()), "");
-  EXPECT_EQ(form.frmClip, nullptr);
+  EXPECT_EQ(form.clipboard().frmClip, nullptr);
 }
 
 TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {
