@@ -8,7 +8,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm/alarm_ids.h"
-#include "clock/app/main_form.h"
+#include "clock/alarm/alarm_area.h"
 #include "support/e2e.h"
 
 namespace {

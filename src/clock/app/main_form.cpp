@@ -1,5 +1,6 @@
 #include "clock/app/main_form.h"
 
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/window_fit.h"
 #include "clock/clipboard/clipboard_area.h"
 
@@ -37,10 +38,13 @@ TfrmMain::TfrmMain() {
   tmeMain.SetClockKind(1);
   hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
   triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
-  AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
   clipboard_ = std::make_unique<ClipboardArea>(
       *this, ProgramFolder, Settings,
       [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); });
+  alarms_ = std::make_unique<AlarmArea>(
+      *this, ProgramFolder, triIcon, [this](const std::string& text) { ShowClockMessage(true, false, text); },
+      [this](uint8_t mode) { OpenConfig(mode); });
+  alarms_->AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
   BindCommands();
 }
 
@@ -87,7 +91,7 @@ void TfrmMain::FormCreate() {
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
   clipboard_->ClipDetector.IgnoreFirst = true;
   // 9.
-  CreateAlarmManager();
+  alarms_->CreateAlarmManager();
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
@@ -99,7 +103,7 @@ void TfrmMain::FormCreate() {
   invalidate();
   app.processMessages();
   // 14.
-  if (AlarmManager) AlarmManager->Resume();
+  alarms_->SetAlarmsActive(true);
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
@@ -123,7 +127,7 @@ void TfrmMain::UpdateClock() { PaintTo(nullptr, true); }
 // the tick a posted message.
 void TfrmMain::tmrClockTimer() {
   PaintTo(nullptr, false);
-  CheckAlarms();
+  alarms_->CheckAlarms();
 }
 
 void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
@@ -154,12 +158,7 @@ void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
   }
   if (!target) ReleaseDC(handle(), dc);
   // Elsewhere the alarm check runs once the paint (or whatever called) has ended.
-  if (postAlarmCheck && !alarmCheckPosted_ && PostMessageW(handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
-}
-
-void TfrmMain::CheckAlarms() {
-  alarmCheckPosted_ = false;
-  NotifyAlarms();
+  if (postAlarmCheck) alarms_->PostCheck();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -217,24 +216,21 @@ void TfrmMain::FormDestroy() {
   clipboard_->ClipPending.Cancel();
   if (SecondInstance) return;
   WriteOnExit();
-  AlarmManager.reset();
+  alarms_->AlarmManager.reset();
   clipboard_->CloseHistoryWindow();
 }
 
 void TfrmMain::WriteOnExit() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
-  if (AlarmManager && AlarmManager->ClearReCall) {
-    // Done here, so that the manager's own clean-up when it is freed finds nothing left.
-    ui::guarded([this] { AlarmManager->DeleteReCallItems(); });
-  }
+  alarms_->WriteOnExit();
   SaveSettings();
 }
 
 LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CHECK_ALARMS:
-      CheckAlarms();
+      alarms_->CheckAlarms();
       return 0;
     case WM_COPYDATA:
       return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));

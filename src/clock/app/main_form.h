@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "base/datetime.h"
-#include "clock/alarm/alarm_manager.h"
 #include "clock/app/vendrel.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
@@ -35,18 +34,13 @@
 namespace tockle {
 
 class TfrmConfig;
+class AlarmArea;
 class ClipboardArea;
 
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
 inline constexpr char kAppTitle[] = "Tockle 3 for Windows 9x/NT";
 inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
-
-// Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
-inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
-
-// sndPlaySound with CP932 path; an empty path stops the sound.
-void PlayAlarmSound(const std::string& path, UINT flags);
 
 class TfrmMain : public ui::Form {
  public:
@@ -55,6 +49,7 @@ class TfrmMain : public ui::Form {
 
   // The areas the window delegates to.
   ClipboardArea& clipboard() { return *clipboard_; }
+  AlarmArea& alarms() { return *alarms_; }
 
   // Where the program keeps its data files (its own folder, with a trailing backslash).
   std::string ProgramFolder;
@@ -120,19 +115,6 @@ class TfrmMain : public ui::Form {
   std::string AlarmRequestText;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
-
-  // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
-  // the window is shown; whoever opens a modal window pauses it for that time.
-  // Shared with a running notification, so that closing the clock meanwhile frees it only when
-  // the notification has ended.
-  std::shared_ptr<TKzManagerTockle> AlarmManager;
-  // Starts an alarm's program list (ExecuteApps; tests replace it).
-  std::function<void(const std::string& programs)> AlarmProgramStart;
-  std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
-  void CreateAlarmManager();
-  void NotifyAlarms();
-  // The tray icon's animation while a notification runs.
-  void AlarmAnimation(bool on);
 
   void ShowClockMessage(bool show, bool persistent, const std::string& text);
   void UpdateClock();
@@ -201,12 +183,11 @@ class TfrmMain : public ui::Form {
 
  private:
   void PaintTo(HDC target, bool postAlarmCheck);
-  void CheckAlarms();
   void AskToClosePreviousVersion();
   // Shows or removes the tray icon; a failure is reported in a message box.
   void SetTrayIconVisible(bool visible);
-  bool alarmCheckPosted_ = false;
   std::unique_ptr<ClipboardArea> clipboard_;
+  std::unique_ptr<AlarmArea> alarms_;
   // Commands and input.
   ui::CommandTable commands_;
   // The window's own commands; each area binds its own.
@@ -216,7 +197,6 @@ class TfrmMain : public ui::Form {
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();
-  void SetAlarmsActive(bool active);
   bool powerQuestionOpen_ = false;
   bool configOpen_ = false;
   // The settings dialog is open to make a missing "_system3".

@@ -11,6 +11,7 @@
 #include "base/text_lines.h"
 #include "clock/alarm/alarm_request.h"
 #include "clock/app/file_problem_text.h"
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
 #include "clock/clipboard/clipboard_area.h"
 #include "clock/commands/app_message.h"
@@ -34,8 +35,6 @@ void TfrmMain::ExecuteCommand(int command) {
 
 void TfrmMain::BindCommands() {
   commands_.on(cmdMemo, [this] { ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder); });
-  commands_.on(cmdNewAlarm, [this] { OpenConfig(cfgNewAlarm); });
-  commands_.on(cmdAlarms, [this] { OpenConfig(cfgAlarmPage); });
   commands_.on(cmdAlwaysOnTop, [this] {
     Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
     if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
@@ -62,6 +61,7 @@ void TfrmMain::BindCommands() {
   commands_.on(cmdLauncherMenu, [this] { PopupLauncherMenu(); });
   commands_.on(cmdSystemMenu, [this] { PopupSystemMenu(); });
   clipboard_->bindCommands(commands_);
+  alarms_->bindCommands(commands_);
 }
 
 void TfrmMain::FitWindowAgain() {
@@ -82,7 +82,7 @@ void TfrmMain::FitWindowAgain() {
 void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage) {
   if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
   configOpen_ = true;
-  SetAlarmsActive(false);
+  alarms_->SetAlarmsActive(false);
   ConfigMode = mode;
   ShowClockMessage(true, true, "Loading...");
   try {
@@ -99,19 +99,11 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmM
     }
   } catch (...) {
     configOpen_ = false;
-    SetAlarmsActive(true);
+    alarms_->SetAlarmsActive(true);
     throw;
   }
   configOpen_ = false;
-  SetAlarmsActive(true);
-}
-
-void TfrmMain::SetAlarmsActive(bool active) {
-  if (!AlarmManager) return;
-  if (active)
-    AlarmManager->Resume();
-  else
-    AlarmManager->Pause();
+  alarms_->SetAlarmsActive(true);
 }
 
 void TfrmMain::RunTimeSync() { SynchronizeTime(Settings.NTPServer, Settings.TimeOut, Settings.IgnoreErrorRange); }

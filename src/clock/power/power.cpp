@@ -1,5 +1,6 @@
 #include "clock/power/power.h"
 
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
 #include "clock/power/query_form.h"
 #include "clock/timesync/net_time.h"
@@ -46,7 +47,7 @@ void TfrmMain::PowerOperation(int kind) {
     if (findWindowTitled(TfrmQuery::title())) return;
     powerQuestionOpen_ = true;
     ShowClockMessage(true, true, "Confirming...");
-    SetAlarmsActive(false);
+    alarms_->SetAlarmsActive(false);
     paused = true;
     int result = IDCANCEL;
     {
@@ -58,7 +59,7 @@ void TfrmMain::PowerOperation(int kind) {
     powerQuestionOpen_ = false;
     if (result != IDOK) {
       ShowClockMessage(false, false, "");
-      SetAlarmsActive(true);
+      alarms_->SetAlarmsActive(true);
       app.processMessages();
       return;
     }
@@ -87,7 +88,7 @@ void TfrmMain::PowerOperation(int kind) {
   }
   // A refused operation never leaves a persistent "Confirming..." or "Shutdown..." behind.
   if (!done) ShowClockMessage(true, false, "Failed...");
-  if (paused) SetAlarmsActive(true);
+  if (paused) alarms_->SetAlarmsActive(true);
 }
 
 }  // namespace tockle

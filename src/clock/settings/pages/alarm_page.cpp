@@ -7,6 +7,7 @@
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_request.h"
 #include "clock/alarm/input_minutes.h"
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/alarm_page_ids.h"
@@ -221,7 +222,7 @@ void TAlarmPage::Load(ConfigStep step) {
 bool TAlarmPage::Save(ConfigStep step) { return step != ConfigStep::Alarms || SaveAlarmPage(); }
 
 void TAlarmPage::LoadAlarmPage() {
-  if (const auto& manager = Main().AlarmManager) {
+  if (const auto& manager = Main().alarms().AlarmManager) {
     manager->ToListView(lsvAlarm.handle());
     chkClearReCall.setChecked(manager->ClearReCall);
   }
@@ -231,7 +232,7 @@ void TAlarmPage::LoadAlarmPage() {
 }
 
 bool TAlarmPage::SaveAlarmPage() {
-  const auto& manager = Main().AlarmManager;
+  const auto& manager = Main().alarms().AlarmManager;
   if (!manager) return true;
   try {
     manager->FromListView(lsvAlarm.handle());

@@ -8,6 +8,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm/input_minutes.h"
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
 #include "clock/settings/pages/alarm_page.h"
 #include "clock/settings/pages/alarm_page_rules.h"
@@ -118,7 +119,7 @@ void TAlarmPage::mnuAlarmAppSpecial(int tag) {
 void TAlarmPage::btnTestSoundClick() {
   // The system plays its default sound for a file it cannot find: a missing file plays nothing.
   std::string path = cmbSoundPath.text();
-  if (!path.empty() && base::fileExists(path) && Main().AlarmSound) Main().AlarmSound(path, SND_ASYNC | SND_NODEFAULT);
+  if (!path.empty() && base::fileExists(path) && Main().alarms().AlarmSound) Main().alarms().AlarmSound(path, SND_ASYNC | SND_NODEFAULT);
 }
 
 void TAlarmPage::btnSelSoundClick() {

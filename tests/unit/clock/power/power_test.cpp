@@ -11,6 +11,7 @@
 #include "clock/power/query_form.h"
 #include "support/e2e.h"
 #include "ui/timer.h"
+#include "clock/alarm/alarm_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -72,11 +73,11 @@ TEST_F(Power, SuspendAndHibernateShowATimedText) {
 
 TEST_F(Power, WithoutAQuestionAnotherHoldersPauseStays) {
   form.Settings.TimeRemain = -1;
-  form.AlarmManager->Pause();  // a notification starting its programs
+  form.alarms().AlarmManager->Pause();  // a notification starting its programs
   form.PowerOperation(2);
-  EXPECT_FALSE(form.AlarmManager->Active());
-  form.AlarmManager->Resume();
-  EXPECT_TRUE(form.AlarmManager->Active());
+  EXPECT_FALSE(form.alarms().AlarmManager->Active());
+  form.alarms().AlarmManager->Resume();
+  EXPECT_TRUE(form.alarms().AlarmManager->Active());
 }
 
 // The window's pixels as its device context gives them now.

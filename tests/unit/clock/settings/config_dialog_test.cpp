@@ -6,6 +6,7 @@
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/alarm_page.h"
 #include "clock/settings/pages/launcher_page.h"
+#include "clock/alarm/alarm_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -149,7 +150,7 @@ TEST_F(ConfigDialog, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
     EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
     form.ExecuteCommand(tockle::cmdSettings);
   };
-  const bool active = form.AlarmManager->Active();
+  const bool active = form.alarms().AlarmManager->Active();
   for (int command : {tockle::cmdSettings, tockle::cmdAlarms, tockle::cmdNewAlarm}) form.ExecuteCommand(command);
   std::string text = "wake";
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
@@ -158,7 +159,7 @@ TEST_F(ConfigDialog, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
   // Only the memo's request fills in the new alarm's message.
   EXPECT_EQ(messages, (std::vector<std::string>{"設定時刻になりました"_sj, "wake"}));
   EXPECT_EQ(form.AlarmRequestText, "wake");
-  EXPECT_EQ(form.AlarmManager->Active(), active);
+  EXPECT_EQ(form.alarms().AlarmManager->Active(), active);
 }
 
 }  // namespace

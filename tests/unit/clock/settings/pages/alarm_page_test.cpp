@@ -15,6 +15,7 @@
 #include "shared/reg_ex.h"
 #include "support/fake_common_dialogs.h"
 #include "unit/clock/alarm/alarm_test_util.h"
+#include "clock/alarm/alarm_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -35,7 +36,7 @@ class AlarmPage : public test::ClockFixture {
       boxes.push_back(std::string(caption) + ":" + std::string(text));
       return reply;
     };
-    form.AlarmSound = [this](const std::string& path, UINT flags) {
+    form.alarms().AlarmSound = [this](const std::string& path, UINT flags) {
       sounds.push_back(path + ":" + std::to_string(flags));
     };
   }
@@ -48,7 +49,7 @@ class AlarmPage : public test::ClockFixture {
     return dialog->AlarmPage();
   }
   void addThree() {
-    for (const char* m : {"A", "B", "C"}) form.AlarmManager->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
+    for (const char* m : {"A", "B", "C"}) form.alarms().AlarmManager->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
   }
   static std::string order(const tockle::TAlarmPage& p) {
     std::string s;
@@ -241,10 +242,10 @@ TEST_F(AlarmPage, SoundChoiceAndTest) {
 
 TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   // A stored time the locale cannot read is shown as it stands, and an edit fixes it.
-  form.AlarmManager->AddItem(alarm_test::alarm("old", tod(7, 0), tod(7, 5)));
+  form.alarms().AlarmManager->AddItem(alarm_test::alarm("old", tod(7, 0), tod(7, 5)));
   tockle::AlarmFile file(folder.file("_alarm3"));
   file.write("0", "StartTime", "abc");
-  form.AlarmManager->AllocItems(false);
+  form.alarms().AlarmManager->AllocItems(false);
   auto& p = open();
   EXPECT_EQ(p.lsvAlarm.itemText(0, 0), "abc");
   p.lsvAlarm.setSelectedIndex(0);
@@ -270,8 +271,8 @@ TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   EXPECT_EQ(file.read("Initial", "Count"), "2");
   EXPECT_EQ(file.read("0", "StartTime"), base::timeToStr(tod(12, 0, 40)));
   EXPECT_EQ(file.read("1", "MessageString"), "テスト"_sj);
-  EXPECT_EQ(form.AlarmManager->Items.size(), 2u);
-  EXPECT_TRUE(form.AlarmManager->ClearReCall);
+  EXPECT_EQ(form.alarms().AlarmManager->Items.size(), 2u);
+  EXPECT_TRUE(form.alarms().AlarmManager->ClearReCall);
   // The message heads its history.
   shared::TKzRegEx reg;
   std::string first;
