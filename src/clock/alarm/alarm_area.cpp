@@ -78,7 +78,7 @@ void AlarmArea::SetAlarmsActive(bool active) {
     AlarmManager->Pause();
 }
 
-void AlarmArea::PostCheck() {
+void AlarmArea::postCheck() {
   if (!alarmCheckPosted_ && PostMessageW(owner_.handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
 }
 
@@ -87,7 +87,7 @@ void AlarmArea::CheckAlarms() {
   NotifyAlarms();
 }
 
-void AlarmArea::WriteOnExit() {
+void AlarmArea::writeOnExit() {
   if (AlarmManager && AlarmManager->ClearReCall) {
     // Done here, so that the manager's own clean-up when it is freed finds nothing left.
     ui::guarded([this] { AlarmManager->DeleteReCallItems(); });

@@ -53,13 +53,13 @@ class AlarmArea {
   void CreateAlarmManager();
   void SetAlarmsActive(bool active);
   // After a paint: the check runs once the paint (or whatever called) has ended.
-  void PostCheck();
+  void postCheck();
   void CheckAlarms();
   void NotifyAlarms();
   // The tray icon's animation while a notification runs.
   void AlarmAnimation(bool on);
   // Closing the clock: the re-notification clean-up the user asked for.
-  void WriteOnExit();
+  void writeOnExit();
 
  private:
   const ui::Window& owner_;

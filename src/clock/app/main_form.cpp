@@ -3,6 +3,7 @@
 #include "clock/alarm/alarm_area.h"
 #include "clock/app/window_fit.h"
 #include "clock/clipboard/clipboard_area.h"
+#include "clock/launcher/launcher_area.h"
 
 #include "base/datetime.h"
 #include "base/files.h"
@@ -45,6 +46,11 @@ TfrmMain::TfrmMain() {
       *this, ProgramFolder, triIcon, [this](const std::string& text) { ShowClockMessage(true, false, text); },
       [this](uint8_t mode) { OpenConfig(mode); });
   alarms_->AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
+  launcher_ = std::make_unique<LauncherArea>(
+      *this, RegistryKey, ProgramFolder, Settings, [this](uint8_t mode) { OpenConfig(mode); },
+      [this](const std::string& list, const std::string& params, const std::string& folder) {
+        ExecuteApps(list, params, folder);
+      });
   BindCommands();
 }
 
@@ -158,7 +164,7 @@ void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
   }
   if (!target) ReleaseDC(handle(), dc);
   // Elsewhere the alarm check runs once the paint (or whatever called) has ended.
-  if (postAlarmCheck) alarms_->PostCheck();
+  if (postAlarmCheck) alarms_->postCheck();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -217,13 +223,13 @@ void TfrmMain::FormDestroy() {
   if (SecondInstance) return;
   WriteOnExit();
   alarms_->AlarmManager.reset();
-  clipboard_->CloseHistoryWindow();
+  clipboard_->closeHistoryWindow();
 }
 
 void TfrmMain::WriteOnExit() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
-  alarms_->WriteOnExit();
+  alarms_->writeOnExit();
   SaveSettings();
 }
 
@@ -238,10 +244,8 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       WMPowerBroadcast();
       break;
     case WM_MEASUREITEM:
-      if (ppmLaunch.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
-      break;
     case WM_DRAWITEM:
-      if (ppmLaunch.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      if (launcher_->menuMessage(msg, lp)) return TRUE;
       break;
     case WM_PRINTCLIENT:
       PaintTo(reinterpret_cast<HDC>(wp), true);

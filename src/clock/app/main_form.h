@@ -18,7 +18,6 @@
 #include "clock/commands/hot_key.h"
 #include "clock/commands/system_menu.h"
 #include "clock/face/clock_face.h"
-#include "clock/launcher/launch_menu.h"
 #include "clock/power/battery.h"
 #include "clock/power/power.h"
 #include "clock/settings/clock_settings.h"
@@ -36,6 +35,7 @@ namespace tockle {
 class TfrmConfig;
 class AlarmArea;
 class ClipboardArea;
+class LauncherArea;
 
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
@@ -50,6 +50,7 @@ class TfrmMain : public ui::Form {
   // The areas the window delegates to.
   ClipboardArea& clipboard() { return *clipboard_; }
   AlarmArea& alarms() { return *alarms_; }
+  LauncherArea& launcher() { return *launcher_; }
 
   // Where the program keeps its data files (its own folder, with a trailing backslash).
   std::string ProgramFolder;
@@ -76,8 +77,6 @@ class TfrmMain : public ui::Form {
   // The pop-up system menu, built from "_system3", and its pictures (shown while SystemIcon).
   TMenuItem ppmSystem;
   TMenuImages iglSystem{TMenuImages::SystemMenu};
-  // The launcher menu; its access keys follow Settings.DiableAccessKey.
-  TLaunchMenu ppmLaunch;
   // Seams before the calls that would act on the machine: power operations and shell starts.
   IPowerControl* Power = &systemPowerControl();
   std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
@@ -107,7 +106,6 @@ class TfrmMain : public ui::Form {
   std::string StatusText;
   std::string BatteryText;
   ui::Bitmap OffscreenBitmap;
-  bool LauncherMenuDirty = false;
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
   uint8_t ConfigMode = 0;
@@ -143,10 +141,6 @@ class TfrmMain : public ui::Form {
   std::function<void(TfrmConfig&)> ShowConfig;
   void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
-  // The launcher menu (launcher/main_form_launcher.cpp).
-  void BuildLauncherMenu();
-  void LauncherItemClick(const TLaunchMenuEntry& item);
-  void mnuSetLaunchClick();
   void LoadSystemMenu();
   void LoadHotKeys();
   void ppmSystemPopup();
@@ -188,12 +182,12 @@ class TfrmMain : public ui::Form {
   void SetTrayIconVisible(bool visible);
   std::unique_ptr<ClipboardArea> clipboard_;
   std::unique_ptr<AlarmArea> alarms_;
+  std::unique_ptr<LauncherArea> launcher_;
   // Commands and input.
   ui::CommandTable commands_;
   // The window's own commands; each area binds its own.
   void BindCommands();
   void PopupSystemMenu();
-  void PopupLauncherMenu();
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();

@@ -14,6 +14,7 @@
 #include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
 #include "clock/clipboard/clipboard_area.h"
+#include "clock/launcher/launcher_area.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/hot_keys_file.h"
@@ -58,10 +59,10 @@ void TfrmMain::BindCommands() {
   });
   commands_.on(cmdAbout, [this] { shared::showAbout(handle()); });
   commands_.on(cmdExit, [this] { PostMessageW(handle(), WM_CLOSE, 0, 0); });
-  commands_.on(cmdLauncherMenu, [this] { PopupLauncherMenu(); });
   commands_.on(cmdSystemMenu, [this] { PopupSystemMenu(); });
   clipboard_->bindCommands(commands_);
   alarms_->bindCommands(commands_);
+  launcher_->bindCommands(commands_);
 }
 
 void TfrmMain::FitWindowAgain() {

@@ -22,7 +22,7 @@ void ClipboardArea::bindCommands(ui::CommandTable& commands) {
   commands.on(cmdHistory, [this] { OpenClipHistory(); });
 }
 
-void ClipboardArea::SetRecording(bool on) {
+void ClipboardArea::setRecording(bool on) {
   if (on) {
     ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
   } else {
@@ -31,7 +31,7 @@ void ClipboardArea::SetRecording(bool on) {
   }
 }
 
-void ClipboardArea::CloseHistoryWindow() {
+void ClipboardArea::closeHistoryWindow() {
   frmClip = nullptr;
   ClipForm.reset();
 }

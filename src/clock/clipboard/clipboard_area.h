@@ -38,9 +38,9 @@ class ClipboardArea {
   void bindCommands(ui::CommandTable& commands);
   // The clock is in the clipboard viewer chain only while it records the clipboard; a change
   // still waiting is dropped when recording stops.
-  void SetRecording(bool on);
+  void setRecording(bool on);
   // An open history window goes with the clock (edits not applied are lost).
-  void CloseHistoryWindow();
+  void closeHistoryWindow();
 
   TNkClipDetector ClipDetector;
   // The clipboard change not yet recorded.

@@ -3,6 +3,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/app/main_form.h"
+#include "clock/launcher/launcher_area.h"
 #include "clock/commands/commands.h"
 #include "clock/settings/config_ids.h"
 #include "clock/settings/pages/alarm_page.h"
@@ -223,8 +224,8 @@ bool TfrmConfig::ApplySettings(bool close) {
         // once (the page has set the access-key mode and icon settings), and once more at its next
         // pop-up, then from the fresh cache.
         base::deleteFile(ProgramFolder + "_cache3");
-        Main.BuildLauncherMenu();
-        Main.LauncherMenuDirty = true;
+        Main.launcher().BuildLauncherMenu();
+        Main.launcher().LauncherMenuDirty = true;
         ChangedPages &= static_cast<uint8_t>(~cpLauncher);
         break;
       case ConfigStep::Alarms:

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "clock/app/main_form.h"
 #include "clock/clipboard/clipboard_area.h"
+#include "clock/launcher/launcher_area.h"
 #include "clock/tray/delayed_icon.h"
 
 namespace tockle {
@@ -57,11 +58,11 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   // 9.
   if (base::find(Settings.DisplayType, "#b") != std::string::npos) WMPowerBroadcast();
   // 10.
-  if (launcherChanged) LauncherMenuDirty = true;
+  if (launcherChanged) launcher().LauncherMenuDirty = true;
   // 11.
   LoadSystemMenu();
   // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
-  clipboard().SetRecording(!Settings.ClipHistory.UnuseHis);
+  clipboard().setRecording(!Settings.ClipHistory.UnuseHis);
   // 13.
   LoadHotKeys();
 }

@@ -53,7 +53,7 @@ class ClipForm : public testing::Test {
     original = *base::readFile(path());
     // Recording, as the clock does: a copy from the window comes back through the capture.
     area.ClipDetector.IgnoreFirst = true;
-    area.SetRecording(true);
+    area.setRecording(true);
     area.bindCommands(commands);
     commands.run(tockle::cmdHistory);
     commands.run(tockle::cmdHistory);

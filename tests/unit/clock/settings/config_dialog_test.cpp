@@ -7,6 +7,7 @@
 #include "clock/settings/pages/alarm_page.h"
 #include "clock/settings/pages/launcher_page.h"
 #include "clock/alarm/alarm_area.h"
+#include "clock/launcher/launcher_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -65,7 +66,7 @@ TEST_F(ConfigDialog, ApplyWithoutFlagsStillSavesAndAppliesTheClocksSettings) {
   EXPECT_EQ(d->ChangedPages, 0);
   EXPECT_FALSE(d->btnApply.enabled());
   EXPECT_FALSE(base::fileExists(folder.file("_cache3")));
-  EXPECT_TRUE(form.LauncherMenuDirty);
+  EXPECT_TRUE(form.launcher().LauncherMenuDirty);
   // Cancel keeps what Apply wrote.
   form.Settings.AlwaysOnTop = true;
   d->close(IDCANCEL);

@@ -12,6 +12,7 @@
 #include "clock/settings/config_dialog.h"
 #include "shared/shortcut_file.h"
 #include "support/fake_common_dialogs.h"
+#include "clock/launcher/launcher_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -87,9 +88,9 @@ TEST_F(LauncherPage, LoadsTheListAndAppliesItWithTheMenuRebuiltAndTheAccessKeyMo
   EXPECT_TRUE(form.Settings.DiableAccessKey);
   EXPECT_EQ(stored("DiableAccessKey"), "1");
   // Rebuilt at once: the new entries, and a fresh cache with B's icon as image 0.
-  ASSERT_GE(form.ppmLaunch.Items.size(), 2u);
-  EXPECT_TRUE(form.ppmLaunch.Items[0].Separator);
-  EXPECT_EQ(form.ppmLaunch.Items[1].Caption, "B");
+  ASSERT_GE(form.launcher().ppmLaunch.Items.size(), 2u);
+  EXPECT_TRUE(form.launcher().ppmLaunch.Items[0].Separator);
+  EXPECT_EQ(form.launcher().ppmLaunch.Items[1].Caption, "B");
   EXPECT_EQ(stored("AppCache1"), "0");
   EXPECT_NE(base::readFile(folder.file("_cache3")).value_or("stale"), "stale");
 }
