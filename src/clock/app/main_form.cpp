@@ -4,6 +4,7 @@
 #include "clock/app/window_fit.h"
 #include "clock/clipboard/clipboard_area.h"
 #include "clock/launcher/launcher_area.h"
+#include "clock/power/power_area.h"
 
 #include "base/datetime.h"
 #include "base/files.h"
@@ -51,6 +52,10 @@ TfrmMain::TfrmMain() {
       [this](const std::string& list, const std::string& params, const std::string& folder) {
         ExecuteApps(list, params, folder);
       });
+  power_ = std::make_unique<PowerArea>(
+      Settings,
+      [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); },
+      [this](bool active) { alarms_->SetAlarmsActive(active); });
   BindCommands();
 }
 

@@ -36,6 +36,7 @@ class TfrmConfig;
 class AlarmArea;
 class ClipboardArea;
 class LauncherArea;
+class PowerArea;
 
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
@@ -51,6 +52,7 @@ class TfrmMain : public ui::Form {
   ClipboardArea& clipboard() { return *clipboard_; }
   AlarmArea& alarms() { return *alarms_; }
   LauncherArea& launcher() { return *launcher_; }
+  PowerArea& power() { return *power_; }
 
   // Where the program keeps its data files (its own folder, with a trailing backslash).
   std::string ProgramFolder;
@@ -77,8 +79,7 @@ class TfrmMain : public ui::Form {
   // The pop-up system menu, built from "_system3", and its pictures (shown while SystemIcon).
   TMenuItem ppmSystem;
   TMenuImages iglSystem{TMenuImages::SystemMenu};
-  // Seams before the calls that would act on the machine: power operations and shell starts.
-  IPowerControl* Power = &systemPowerControl();
+  // The seam before the shell starts.
   std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
       ShellOpen = shellOpen;
   // The animation frames outlive the tray icon that shows them.
@@ -139,7 +140,6 @@ class TfrmMain : public ui::Form {
   void OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage = std::nullopt);
   // Shows the created settings dialog modally (unit tests look at it instead).
   std::function<void(TfrmConfig&)> ShowConfig;
-  void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
   void LoadSystemMenu();
   void LoadHotKeys();
@@ -183,6 +183,7 @@ class TfrmMain : public ui::Form {
   std::unique_ptr<ClipboardArea> clipboard_;
   std::unique_ptr<AlarmArea> alarms_;
   std::unique_ptr<LauncherArea> launcher_;
+  std::unique_ptr<PowerArea> power_;
   // Commands and input.
   ui::CommandTable commands_;
   // The window's own commands; each area binds its own.
@@ -191,7 +192,6 @@ class TfrmMain : public ui::Form {
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();
-  bool powerQuestionOpen_ = false;
   bool configOpen_ = false;
   // The settings dialog is open to make a missing "_system3".
   bool makingSystemMenu_ = false;

@@ -4,8 +4,6 @@
 
 #include <shellapi.h>
 
-#include <utility>
-
 #include "base/files.h"
 #include "base/text.h"
 #include "base/text_lines.h"
@@ -15,8 +13,10 @@
 #include "clock/app/main_form.h"
 #include "clock/clipboard/clipboard_area.h"
 #include "clock/launcher/launcher_area.h"
+#include "clock/power/power_area.h"
 #include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
+#include "clock/commands/execute_apps.h"
 #include "clock/commands/hot_keys_file.h"
 #include "clock/settings/config_dialog.h"
 #include "clock/settings/pages/alarm_page.h"
@@ -48,9 +48,6 @@ void TfrmMain::BindCommands() {
     if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
   });
   commands_.on(cmdSettings, [this] { OpenConfig(cfgAllPages); });
-  for (auto [command, kind] : {std::pair{cmdShutdown, kShutdown}, std::pair{cmdReboot, kReboot},
-                               std::pair{cmdSuspend, kSuspend}, std::pair{cmdHibernate, kHibernate}})
-    commands_.on(command, [this, kind = kind] { PowerOperation(kind); });
   commands_.on(cmdScreenSaver, [this] { SendMessageW(handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); });
   commands_.on(cmdSizeWindow, [this] { SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandSizeTopLeft, 0); });
   commands_.on(cmdFitWindow, [this] { FitWindowAgain(); });
@@ -63,6 +60,7 @@ void TfrmMain::BindCommands() {
   clipboard_->bindCommands(commands_);
   alarms_->bindCommands(commands_);
   launcher_->bindCommands(commands_);
+  power_->bindCommands(commands_);
 }
 
 void TfrmMain::FitWindowAgain() {
@@ -105,6 +103,17 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmM
   }
   configOpen_ = false;
   alarms_->SetAlarmsActive(true);
+}
+
+void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, const std::string& folder) {
+  for (const AppStart& step : planAppStarts(list, params, folder)) {
+    if (step.special == kSpecialNTPSynchronize)
+      RunTimeSync();
+    else if (step.special >= 0)
+      power_->PowerOperation(step.special);
+    else
+      ShellOpen(handle(), step.file, step.params, step.folder);
+  }
 }
 
 void TfrmMain::RunTimeSync() { SynchronizeTime(Settings.NTPServer, Settings.TimeOut, Settings.IgnoreErrorRange); }

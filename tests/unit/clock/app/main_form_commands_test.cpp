@@ -363,7 +363,7 @@ TEST_F(HotKeyActivation, HotKeysArriveWhileTheClocksModalQuestionIsOpen) {
     hidden = test::waitUntil([&] { return !form.visible(); }, 2000);
     PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
   };
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_TRUE(hidden);
   EXPECT_EQ(power.calls(), 0u);
 }
