@@ -1,7 +1,8 @@
-// The clock's main window: one borderless, always-on-top window that shows the clock face and
-// carries every timer of the program. Start-up and tick live in main_form.cpp, the settings'
-// application in main_form_settings.cpp, the cursor-driven transparency and hiding in
-// main_form_hover.cpp; the clipboard capture, the alarms and the launcher are areas of their own.
+// The clock's main window: one borderless, always-on-top window that shows the clock face.
+// Start-up and tick live in main_form.cpp, the commands and the ways in in main_form_commands.cpp,
+// the settings' application in main_form_settings.cpp, the cursor-driven transparency and hiding in
+// main_form_hover.cpp. The clipboard capture, the alarms, the launcher and the power operations are
+// areas of their own: each owns its state and timers and binds its own commands.
 #pragma once
 
 #include <functional>
@@ -12,14 +13,12 @@
 
 #include "base/datetime.h"
 #include "clock/app/vendrel.h"
-#include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/execute_apps.h"
 #include "clock/commands/hot_key.h"
 #include "clock/commands/system_menu.h"
 #include "clock/face/clock_face.h"
 #include "clock/power/battery.h"
-#include "clock/power/power.h"
 #include "clock/settings/clock_settings.h"
 #include "clock/settings/settings_store.h"
 #include "clock/timesync/net_time.h"
