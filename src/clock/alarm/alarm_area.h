@@ -11,9 +11,9 @@
 #include <string>
 
 #include "clock/alarm/alarm_manager.h"
+#include "ui/command_table.h"
 
 namespace ui {
-class CommandTable;
 class Window;
 }  // namespace ui
 

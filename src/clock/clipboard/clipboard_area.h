@@ -11,9 +11,9 @@
 #include "clock/clipboard/pending_clip_change.h"
 #include "clock/settings/clock_settings.h"
 #include "ui/timer.h"
+#include "ui/command_table.h"
 
 namespace ui {
-class CommandTable;
 class Window;
 }  // namespace ui
 

@@ -10,9 +10,9 @@
 
 #include "clock/launcher/launch_menu.h"
 #include "clock/settings/clock_settings.h"
+#include "ui/command_table.h"
 
 namespace ui {
-class CommandTable;
 class Window;
 }  // namespace ui
 

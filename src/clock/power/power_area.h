@@ -7,10 +7,7 @@
 
 #include "clock/power/power.h"
 #include "clock/settings/clock_settings.h"
-
-namespace ui {
-class CommandTable;
-}  // namespace ui
+#include "ui/command_table.h"
 
 namespace tockle {
 
