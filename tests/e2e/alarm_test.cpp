@@ -8,8 +8,8 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm/alarm_ids.h"
-#include "clock/app/main_form.h"
 #include "shared/input_box_ids.h"
+#include "clock/alarm/alarm_area.h"
 #include "support/e2e.h"
 
 namespace {

@@ -1,15 +1,17 @@
 #include "clock/app/main_config_host.h"
 
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
+#include "clock/launcher/launcher_area.h"
 
 namespace tockle {
 
 TClockSettings& MainConfigHost::settings() { return main_.Settings; }
 
-TKzManagerTockle* MainConfigHost::alarmManager() { return main_.AlarmManager.get(); }
+TKzManagerTockle* MainConfigHost::alarmManager() { return main_.alarms().AlarmManager.get(); }
 
 void MainConfigHost::playSound(const std::string& path, UINT flags) {
-  if (main_.AlarmSound) main_.AlarmSound(path, flags);
+  if (main_.alarms().AlarmSound) main_.alarms().AlarmSound(path, flags);
 }
 
 void MainConfigHost::executeApps(const std::string& list, const std::string& params, const std::string& folder) {
@@ -17,8 +19,8 @@ void MainConfigHost::executeApps(const std::string& list, const std::string& par
 }
 
 void MainConfigHost::launcherListChanged() {
-  main_.BuildLauncherMenu();
-  main_.LauncherMenuDirty = true;
+  main_.launcher().BuildLauncherMenu();
+  main_.launcher().LauncherMenuDirty = true;
 }
 
 bool MainConfigHost::saveSettings() { return main_.SaveSettings(); }

@@ -1,6 +1,10 @@
 #include "clock/app/main_form.h"
 
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/window_fit.h"
+#include "clock/clipboard/clipboard_area.h"
+#include "clock/launcher/launcher_area.h"
+#include "clock/power/power_area.h"
 
 #include "base/datetime.h"
 #include "base/files.h"
@@ -36,8 +40,23 @@ TfrmMain::TfrmMain() {
   tmeMain.SetClockKind(1);
   hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
   triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
-  AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
-  SetUpClipCapture();
+  clipboard_ = std::make_unique<ClipboardArea>(
+      *this, ProgramFolder, Settings,
+      [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); });
+  alarms_ = std::make_unique<AlarmArea>(
+      *this, ProgramFolder, triIcon, [this](const std::string& text) { ShowClockMessage(true, false, text); },
+      [this](uint8_t mode) { OpenConfig(mode); });
+  alarms_->AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
+  launcher_ = std::make_unique<LauncherArea>(
+      *this, RegistryKey, ProgramFolder, Settings, [this](uint8_t mode) { OpenConfig(mode); },
+      [this](const std::string& list, const std::string& params, const std::string& folder) {
+        ExecuteApps(list, params, folder);
+      });
+  power_ = std::make_unique<PowerArea>(
+      Settings,
+      [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); },
+      [this](bool active) { alarms_->SetAlarmsActive(active); });
+  BindCommands();
 }
 
 TfrmMain::~TfrmMain() { destroy(); }
@@ -81,9 +100,9 @@ void TfrmMain::FormCreate() {
   // 7.
   LoadSettings();
   // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
-  ClipDetector.IgnoreFirst = true;
+  clipboard_->ClipDetector.IgnoreFirst = true;
   // 9.
-  CreateAlarmManager();
+  alarms_->CreateAlarmManager();
   // 10.
   tmeMain.SetFont(&lblClock.Font);
   // 11.
@@ -95,7 +114,7 @@ void TfrmMain::FormCreate() {
   invalidate();
   app.processMessages();
   // 14.
-  if (AlarmManager) AlarmManager->Resume();
+  alarms_->SetAlarmsActive(true);
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
@@ -119,7 +138,7 @@ void TfrmMain::UpdateClock() { PaintTo(nullptr, true); }
 // the tick a posted message.
 void TfrmMain::tmrClockTimer() {
   PaintTo(nullptr, false);
-  CheckAlarms();
+  alarms_->CheckAlarms();
 }
 
 void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
@@ -150,12 +169,7 @@ void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
   }
   if (!target) ReleaseDC(handle(), dc);
   // Elsewhere the alarm check runs once the paint (or whatever called) has ended.
-  if (postAlarmCheck && !alarmCheckPosted_ && PostMessageW(handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
-}
-
-void TfrmMain::CheckAlarms() {
-  alarmCheckPosted_ = false;
-  NotifyAlarms();
+  if (postAlarmCheck) alarms_->postCheck();
 }
 
 void TfrmMain::ShowClockMessage(bool show, bool persistent, const std::string& text) {
@@ -210,29 +224,24 @@ void TfrmMain::FormResize() {
 void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
   // A change still waiting for the clipboard would be recorded after the history is cleared.
-  ClipPending.Cancel();
+  clipboard_->ClipPending.Cancel();
   if (SecondInstance) return;
   WriteOnExit();
-  AlarmManager.reset();
-  // An open history window goes with the clock (edits not applied are lost).
-  frmClip = nullptr;
-  ClipForm.reset();
+  alarms_->AlarmManager.reset();
+  clipboard_->closeHistoryWindow();
 }
 
 void TfrmMain::WriteOnExit() {
   if (SecondInstance) return;
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
-  if (AlarmManager && AlarmManager->ClearReCall) {
-    // Done here, so that the manager's own clean-up when it is freed finds nothing left.
-    ui::guarded([this] { AlarmManager->DeleteReCallItems(); });
-  }
+  alarms_->writeOnExit();
   SaveSettings();
 }
 
 LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CHECK_ALARMS:
-      CheckAlarms();
+      alarms_->CheckAlarms();
       return 0;
     case WM_COPYDATA:
       return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
@@ -240,10 +249,8 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       WMPowerBroadcast();
       break;
     case WM_MEASUREITEM:
-      if (ppmLaunch.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
-      break;
     case WM_DRAWITEM:
-      if (ppmLaunch.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      if (launcher_->menuMessage(msg, lp)) return TRUE;
       break;
     case WM_PRINTCLIENT:
       PaintTo(reinterpret_cast<HDC>(wp), true);

@@ -1,7 +1,8 @@
-// The clock's main window: one borderless, always-on-top window that shows the clock face and
-// carries every timer of the program. Start-up and tick live in main_form.cpp, the settings'
-// application in main_form_settings.cpp, the cursor-driven transparency and hiding in
-// main_form_hover.cpp, the clipboard capture in main_form_clip.cpp.
+// The clock's main window: one borderless, always-on-top window that shows the clock face.
+// Start-up and tick live in main_form.cpp, the commands and the ways in in main_form_commands.cpp,
+// the settings' application in main_form_settings.cpp, the cursor-driven transparency and hiding in
+// main_form_hover.cpp. The clipboard capture, the alarms, the launcher and the power operations are
+// areas of their own: each owns its state and timers and binds its own commands.
 #pragma once
 
 #include <functional>
@@ -11,25 +12,19 @@
 #include <string_view>
 
 #include "base/datetime.h"
-#include "clock/alarm/alarm_manager.h"
 #include "clock/app/vendrel.h"
-#include "clock/clipboard/clip_capture.h"
-#include "clock/clipboard/clip_watcher.h"
-#include "clock/clipboard/pending_clip_change.h"
-#include "clock/commands/app_message.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/execute_apps.h"
 #include "clock/commands/hot_key.h"
 #include "clock/commands/system_menu.h"
 #include "clock/face/clock_face.h"
-#include "clock/launcher/launch_menu.h"
 #include "clock/power/battery.h"
-#include "clock/power/power.h"
 #include "clock/settings/clock_settings.h"
 #include "clock/settings/settings_store.h"
 #include "clock/timesync/net_time.h"
 #include "clock/tray/tray_frames.h"
 #include "clock/tray/tray_icon.h"
+#include "ui/command_table.h"
 #include "ui/form.h"
 #include "ui/msgbox.h"
 #include "ui/timer.h"
@@ -37,23 +32,26 @@
 namespace tockle {
 
 class TfrmConfig;
-class TfrmClip;
+class AlarmArea;
+class ClipboardArea;
+class LauncherArea;
+class PowerArea;
 
 // Titles other instances and the memo program search for.
 inline constexpr char kMainTitle[] = "Tockle 3 for Windows 9x/NT by Ruxel";
 inline constexpr char kAppTitle[] = "Tockle 3 for Windows 9x/NT";
 inline constexpr char kPreviousVersionTitle[] = "Tockle2MainWindow";
 
-// Posted after a paint so that a due alarm's modal notification never runs inside WM_PAINT.
-inline constexpr UINT WM_CHECK_ALARMS = WM_APP + 1;
-
-// sndPlaySound with CP932 path; an empty path stops the sound.
-void PlayAlarmSound(const std::string& path, UINT flags);
-
 class TfrmMain : public ui::Form {
  public:
   TfrmMain();
   ~TfrmMain() override;
+
+  // The areas the window delegates to.
+  ClipboardArea& clipboard() { return *clipboard_; }
+  AlarmArea& alarms() { return *alarms_; }
+  LauncherArea& launcher() { return *launcher_; }
+  PowerArea& power() { return *power_; }
 
   // Where the program keeps its data files (its own folder, with a trailing backslash).
   std::string ProgramFolder;
@@ -70,25 +68,17 @@ class TfrmMain : public ui::Form {
   ui::Timer tmrControlTransparent{3000, false};
   ui::Timer tmrCheckCursorPos{100, false};
   ui::Timer tmrShowAgain{5000, false};
-  // Tries a clipboard change again while the clipboard is held open.
-  ui::Timer tmrClipRetry{PendingClipChange::kRetryMs, false};
   // Never shown: carries the clock's font and background colour, given them from Settings.
   struct {
     ui::Font Font{"MS UI Gothic", 9};
     ui::Color Color = ui::systemColor(COLOR_BTNFACE);
   } lblClock;
   TTimeClock tmeMain;
-  TNkClipDetector ClipDetector;
-  // The clipboard change not yet recorded (main_form_clip.cpp).
-  PendingClipChange ClipPending;
   THookHotKey hkHotKey{this};
   // The pop-up system menu, built from "_system3", and its pictures (shown while SystemIcon).
   TMenuItem ppmSystem;
   TMenuImages iglSystem{TMenuImages::SystemMenu};
-  // The launcher menu; its access keys follow Settings.DiableAccessKey.
-  TLaunchMenu ppmLaunch;
-  // Seams before the calls that would act on the machine: power operations and shell starts.
-  IPowerControl* Power = &systemPowerControl();
+  // The seam before the shell starts.
   std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
       ShellOpen = shellOpen;
   // The animation frames outlive the tray icon that shows them.
@@ -116,34 +106,12 @@ class TfrmMain : public ui::Form {
   std::string StatusText;
   std::string BatteryText;
   ui::Bitmap OffscreenBitmap;
-  bool LauncherMenuDirty = false;
   int HoldX = 0, HoldY = 0;
   int HoldCount = 0;
-  // The last history window opened (the capture settles its edits and refreshes it); the window
-  // clears it when it is freed.
-  IClipHistoryWindow* frmClip = nullptr;
-  // The history window object last opened by command 4 (its window may be closed already).
-  std::shared_ptr<TfrmClip> ClipForm;
-  // Opens the history window unless one is open; customises it before it shows (tests).
-  void OpenClipHistory();
-  std::function<void(TfrmClip&)> PrepareClipForm;
   // The text of the last alarm request, for the new alarm's message box of the settings dialog.
   std::string AlarmRequestText;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
-
-  // Alarms (main_form_alarm.cpp). The manager is created paused by FormCreate and resumed once
-  // the window is shown; whoever opens a modal window pauses it for that time.
-  // Shared with a running notification, so that closing the clock meanwhile frees it only when
-  // the notification has ended.
-  std::shared_ptr<TKzManagerTockle> AlarmManager;
-  // Starts an alarm's program list (ExecuteApps; tests replace it).
-  std::function<void(const std::string& programs)> AlarmProgramStart;
-  std::function<void(const std::string& path, UINT flags)> AlarmSound = PlayAlarmSound;
-  void CreateAlarmManager();
-  void NotifyAlarms();
-  // The tray icon's animation while a notification runs.
-  void AlarmAnimation(bool on);
 
   void ShowClockMessage(bool show, bool persistent, const std::string& text);
   void UpdateClock();
@@ -162,19 +130,15 @@ class TfrmMain : public ui::Form {
   // and outcome show in place of the clock.
   void SynchronizeTime(const std::string& server, int timeOut, int range);
 
-  // Commands and input.
+  // Commands and input: a command runs its handler in the command table, unless a modal window
+  // holds it back.
   void ExecuteCommand(int command);
   // Opens the settings dialog in a mode unless it is open already; the memo's alarm request gives
   // its new alarm alarmMessage, any other opening keeps the page's own default message.
   void OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage = std::nullopt);
   // Shows the created settings dialog modally (unit tests look at it instead).
   std::function<void(TfrmConfig&)> ShowConfig;
-  void PowerOperation(int kind);
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
-  // The launcher menu (launcher/main_form_launcher.cpp).
-  void BuildLauncherMenu();
-  void LauncherItemClick(const TLaunchMenuEntry& item);
-  void mnuSetLaunchClick();
   void LoadSystemMenu();
   void LoadHotKeys();
   void ppmSystemPopup();
@@ -203,9 +167,6 @@ class TfrmMain : public ui::Form {
   void tmrControlTransparentTimer();
   void tmrCheckCursorPosTimer();
   void tmrShowAgainTimer();
-  void ClipboardChanged(TNkClipDetector& sender);
-  // One try at recording the clipboard's text.
-  ClipTake TakeClipboard();
   void triIconMouseMove(TTrayIcon& sender, ui::ShiftState shift, int x, int y);
   void WMPowerBroadcast();
 
@@ -214,20 +175,21 @@ class TfrmMain : public ui::Form {
 
  private:
   void PaintTo(HDC target, bool postAlarmCheck);
-  void SetUpClipCapture();
-  void CheckAlarms();
   void AskToClosePreviousVersion();
   // Shows or removes the tray icon; a failure is reported in a message box.
   void SetTrayIconVisible(bool visible);
-  bool alarmCheckPosted_ = false;
+  std::unique_ptr<ClipboardArea> clipboard_;
+  std::unique_ptr<AlarmArea> alarms_;
+  std::unique_ptr<LauncherArea> launcher_;
+  std::unique_ptr<PowerArea> power_;
   // Commands and input.
+  ui::CommandTable commands_;
+  // The window's own commands; each area binds its own.
+  void BindCommands();
   void PopupSystemMenu();
-  void PopupLauncherMenu();
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();
-  void SetAlarmsActive(bool active);
-  bool powerQuestionOpen_ = false;
   bool configOpen_ = false;
   // The settings dialog is open to make a missing "_system3".
   bool makingSystemMenu_ = false;

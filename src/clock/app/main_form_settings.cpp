@@ -4,6 +4,8 @@
 #include "base/datetime.h"
 #include "base/text.h"
 #include "clock/app/main_form.h"
+#include "clock/clipboard/clipboard_area.h"
+#include "clock/launcher/launcher_area.h"
 #include "clock/tray/delayed_icon.h"
 
 namespace tockle {
@@ -65,15 +67,11 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
   // 9.
   if (base::find(Settings.DisplayType, "#b") != std::string::npos) WMPowerBroadcast();
   // 10.
-  if (launcherChanged) LauncherMenuDirty = true;
+  if (launcherChanged) launcher().LauncherMenuDirty = true;
   // 11.
   LoadSystemMenu();
   // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
-  if (Settings.ClipHistory.UnuseHis) {
-    ClipDetector.SetOnClipChange(nullptr);
-    ClipPending.Cancel();
-  } else
-    ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
+  clipboard().setRecording(!Settings.ClipHistory.UnuseHis);
   // 13.
   LoadHotKeys();
 }

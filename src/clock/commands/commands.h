@@ -1,6 +1,5 @@
 // The clock's command numbers: one numbering shared by the system menu (item Tags), the hot keys
-// (their ids), the mouse buttons and the tray icon. TfrmMain::ExecuteCommand runs them
-// (commands.cpp).
+// (their ids), the mouse buttons and the tray icon. The clock window runs them.
 #pragma once
 
 #include <windows.h>
@@ -38,10 +37,10 @@ enum ConfigModes : uint8_t { cfgAllPages = 0, cfgAlarmPage = 1, cfgLauncherPage 
 // Sizing the window from its top-left corner with the mouse.
 inline constexpr WPARAM kSysCommandSizeTopLeft = 0xF004;
 
-// Whether a command opens a modal window, a menu or ends the program (a power command asks first
-// unless timeRemain is -1). While a modal window of the clock is open such a command is refused:
+// Whether a command opens a modal window, a menu or ends the program (or acts on the system).
+// While a modal window of the clock is open such a command is refused:
 // hot keys, the tray icon and the memo's alarm request still arrive then.
-bool waitsForModalWindow(int command, int timeRemain);
+bool waitsForModalWindow(int command);
 
 // Titles that keep the clock's windows single.
 std::string settingsDialogTitle();

@@ -4,7 +4,6 @@
 
 #include "base/com.h"
 #include "base/text.h"
-#include "clock/app/main_form.h"
 
 namespace tockle {
 
@@ -48,17 +47,6 @@ void shellOpen(HWND owner, const std::string& file, const std::string& params, c
   base::ensureCom();
   ShellExecuteW(owner, L"open", base::wide(file).c_str(), params.empty() ? nullptr : base::wide(params).c_str(),
                 folder.empty() ? nullptr : base::wide(folder).c_str(), SW_SHOW);
-}
-
-void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, const std::string& folder) {
-  for (const AppStart& step : planAppStarts(list, params, folder)) {
-    if (step.special == kSpecialNTPSynchronize)
-      RunTimeSync();
-    else if (step.special >= 0)
-      PowerOperation(step.special);
-    else
-      ShellOpen(handle(), step.file, step.params, step.folder);
-  }
 }
 
 }  // namespace tockle

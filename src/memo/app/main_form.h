@@ -18,7 +18,7 @@
 #include "base/datetime.h"
 #include "base/handles.h"
 #include "memo/chrome/actions.h"
-#include "memo/chrome/command_table.h"
+#include "ui/command_table.h"
 #include "memo/chrome/menu_bar.h"
 #include "memo/dialogs/memo_config.h"
 #include "memo/editor/rich_edit.h"
@@ -282,7 +282,7 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   ui::Font fntFont_;        // what the font dialog last held
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
-  CommandTable commands_;
+  ui::CommandTable commands_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};

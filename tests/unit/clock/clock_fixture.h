@@ -13,6 +13,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/app/main_form.h"
+#include "clock/power/power_area.h"
 #include "support/keys.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
@@ -77,7 +78,7 @@ class ClockWindowTest : public testing::Test {
     form.ProgramFolder = folder.path();
     form.RegistryKey = key.path();
     form.PreviousRegistryKey = oldKey.path();
-    form.Power = &power;
+    form.power().Power = &power;
     // The settings dialog is created and loaded but not shown modally.
     form.ShowConfig = [](tockle::TfrmConfig&) {};
     form.ShellOpen = [this](HWND, const std::string& f, const std::string& p, const std::string& d) {

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "clock/alarm/alarm_area.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/alarm_page.h"
 #include "clock/launcher/launch_items.h"
+#include "clock/launcher/launcher_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -51,12 +53,12 @@ TEST_F(ConfigOnTheClock, AChangedLauncherRebuildsTheMenuAndItsIconCacheAtOnce) {
   writeFile("_cache3", "stale");
   d->SetChanged(tockle::cpLauncher);
   ASSERT_TRUE(d->ApplySettings(false));
-  ASSERT_GE(form.ppmLaunch.Items.size(), 2u);
-  EXPECT_TRUE(form.ppmLaunch.Items[0].Separator);
-  EXPECT_EQ(form.ppmLaunch.Items[1].Caption, "B");
+  ASSERT_GE(form.launcher().ppmLaunch.Items.size(), 2u);
+  EXPECT_TRUE(form.launcher().ppmLaunch.Items[0].Separator);
+  EXPECT_EQ(form.launcher().ppmLaunch.Items[1].Caption, "B");
   EXPECT_EQ(stored("AppCache1"), "0");
   EXPECT_NE(base::readFile(folder.file("_cache3")).value_or("stale"), "stale");
-  EXPECT_TRUE(form.LauncherMenuDirty);
+  EXPECT_TRUE(form.launcher().LauncherMenuDirty);
 }
 
 TEST_F(ConfigOnTheClock, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
@@ -71,7 +73,7 @@ TEST_F(ConfigOnTheClock, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
     EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
     form.ExecuteCommand(tockle::cmdSettings);
   };
-  const bool active = form.AlarmManager->Active();
+  const bool active = form.alarms().AlarmManager->Active();
   for (int command : {tockle::cmdSettings, tockle::cmdAlarms, tockle::cmdNewAlarm}) form.ExecuteCommand(command);
   std::string text = "wake";
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
@@ -80,7 +82,7 @@ TEST_F(ConfigOnTheClock, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
   // Only the memo's request fills in the new alarm's message.
   EXPECT_EQ(messages, (std::vector<std::string>{"設定時刻になりました"_sj, "wake"}));
   EXPECT_EQ(form.AlarmRequestText, "wake");
-  EXPECT_EQ(form.AlarmManager->Active(), active);
+  EXPECT_EQ(form.alarms().AlarmManager->Active(), active);
 }
 
 }  // namespace

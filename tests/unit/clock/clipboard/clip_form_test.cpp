@@ -8,11 +8,16 @@
 #include "base/files.h"
 #include "base/datetime.h"
 #include "base/handles.h"
+#include "clock/clipboard/clipboard_area.h"
+#include "clock/commands/commands.h"
 #include "base/text.h"
 #include "support/e2e.h"
 #include "support/fake_common_dialogs.h"
 #include "support/wait.h"
-#include "unit/clock/clock_fixture.h"
+#include "support/temp_folder.h"
+#include "ui/app.h"
+#include "ui/command_table.h"
+#include "ui/form.h"
 
 namespace shared {
 inline bool operator==(const THistoryRecord& a, const THistoryRecord& b) {
@@ -34,26 +39,37 @@ TEST(ClipHint, TrimmedAndCutOnACharacterBoundary) {
   for (const auto& c : cases) EXPECT_EQ(tockle::clipHint(c.text), c.hint);
 }
 
-class ClipForm : public test::ClockFixture {
+// The clipboard area alone, recording the clipboard, its history window opened by its command.
+class ClipForm : public testing::Test {
  protected:
   void SetUp() override {
-    test::ClockFixture::SetUp();
+    // A clock window closed in an earlier test ended the application's loops.
+    ui::Application::instance().resume();
     // Times with fractions no date text shows, and texts no list row shows whole.
     const double now = base::now();
     records = {
         {now - 0.000123456789, "newest\r\n" + std::string(600, 'x')}, {now - 0.5, "middle"}, {now - 1.25, "oldest"}};
     shared::TKzHistoryFile(path()).SaveRecords(records);
     original = *base::readFile(path());
-    form.ExecuteCommand(tockle::cmdHistory);
-    form.ExecuteCommand(tockle::cmdHistory);
-    ASSERT_NE(form.ClipForm, nullptr);
-    clip = form.ClipForm.get();
+    // Recording, as the clock does: a copy from the window comes back through the capture.
+    area.ClipDetector.IgnoreFirst = true;
+    area.setRecording(true);
+    area.bindCommands(commands);
+    commands.run(tockle::cmdHistory);
+    commands.run(tockle::cmdHistory);
+    ASSERT_NE(area.ClipForm, nullptr);
+    clip = area.ClipForm.get();
     clip->AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
       captions.push_back(std::string(caption));
       return IDYES;
     };
   }
   std::string path() const { return folder.file("_history3"); }
+  test::TempFolder folder;
+  ui::Form owner;  // the clock window, never created
+  tockle::TClockSettings settings;
+  tockle::ClipboardArea area{owner, folder.path(), settings, [](bool, bool, const std::string&) {}};
+  ui::CommandTable commands;
   std::vector<THistoryRecord> stored() { return shared::TKzHistoryFile(path()).LoadRecords(); }
   std::vector<THistoryRecord> records;
   std::string original;
@@ -63,7 +79,7 @@ class ClipForm : public test::ClockFixture {
 
 TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   EXPECT_EQ(test::windowsTitled(tockle::clipWindowTitle()).size(), 1u);
-  EXPECT_EQ(form.frmClip, clip);
+  EXPECT_EQ(area.frmClip, clip);
   ASSERT_EQ(clip->lsvClip.count(), 3);
   EXPECT_EQ(clip->lsvClip.itemText(2, 1), "oldest");
   EXPECT_FALSE(clip->btnApply.enabled());
@@ -87,7 +103,7 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnClearClick();
   clip->btnOkClick();
   EXPECT_EQ(base::readFile(path()), "");
-  EXPECT_EQ(form.frmClip, nullptr);
+  EXPECT_EQ(area.frmClip, nullptr);
 }
 
 TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {
@@ -124,7 +140,7 @@ TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {
   clip->btnOkClick();
   EXPECT_TRUE(captions.empty());
   EXPECT_FALSE(IsWindow(clip->handle()));
-  EXPECT_FALSE(form.Settings.HistoryHint);
+  EXPECT_FALSE(settings.HistoryHint);
 }
 
 }  // namespace

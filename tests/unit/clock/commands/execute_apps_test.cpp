@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/text.h"
-#include "unit/clock/clock_fixture.h"
 
 namespace {
 
@@ -59,37 +61,6 @@ TEST(ExecuteAppsPlan, SpecialNamesAreExactAndNeverGoToTheShell) {
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(plan[i].file.empty());
   // The parameters belonged to the first entry, the special one.
   EXPECT_EQ(plan[6].params, "");
-}
-
-using ExecuteApps = test::ClockFixture;
-
-TEST_F(ExecuteApps, SpecialNamesRunTheirOperationsAndOthersGoToTheShell) {
-  form.Settings.TimeRemain = -1;
-  form.ExecuteApps("#ExitWindows;#ntpsynchronize;C:\\Q\\c.exe", "-x", "");
-  ASSERT_EQ(power.exitFlags.size(), 1u);
-  EXPECT_EQ(power.exitFlags[0], static_cast<UINT>(EWX_SHUTDOWN | EWX_POWEROFF));
-  ASSERT_EQ(shell.size(), 2u);
-  EXPECT_EQ(shell[0].file, "#ntpsynchronize");
-  EXPECT_EQ(shell[1].file, "C:\\Q\\c.exe");
-  EXPECT_EQ(shell[1].params, "");
-  EXPECT_EQ(shell[1].folder, "C:\\Q");
-}
-
-TEST_F(ExecuteApps, TheSynchronisationNameAsksTheTimeServer) {
-  form.ExecuteApps("#NTPSynchronize", "", "");
-  EXPECT_EQ(form.StatusText.rfind("Failed", 0), 0u) << form.StatusText;
-  EXPECT_TRUE(shell.empty());
-}
-
-TEST_F(ExecuteApps, EachPowerNameRunsItsKind) {
-  form.Settings.TimeRemain = -1;
-  form.ExecuteApps("#RestartWindows;#SuspendWindows;#HibernateWindows", "", "");
-  ASSERT_EQ(power.exitFlags.size(), 1u);
-  EXPECT_EQ(power.exitFlags[0], static_cast<UINT>(EWX_REBOOT));
-  ASSERT_EQ(power.powerStates.size(), 2u);
-  EXPECT_TRUE(power.powerStates[0].suspend);
-  EXPECT_FALSE(power.powerStates[1].suspend);
-  EXPECT_TRUE(shell.empty());
 }
 
 }  // namespace

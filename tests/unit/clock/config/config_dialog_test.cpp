@@ -7,6 +7,7 @@
 #include "clock/config/pages/alarm_page.h"
 #include "clock/config/pages/launcher_page.h"
 #include "unit/clock/config/config_fixture.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 

@@ -12,10 +12,12 @@
 #include "clock/launcher/access_keys.h"
 #include "clock/launcher/icon_cache.h"
 #include "clock/launcher/launch_items.h"
+#include "clock/launcher/launcher_area.h"
 #include "unit/clock/clock_fixture.h"
 #include "support/e2e.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
+#include "ui/form.h"
 
 namespace {
 
@@ -155,22 +157,33 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DamagedCache,
                                          int32(tockle::bmp16Length(20)) + otherSizeImage(), lyingHeader(),
                                          int32(tockle::bmp16Length(16)) + std::string(10, 'x')));
 
-class LauncherClick : public test::ClockFixture {};
-
-TEST_F(LauncherClick, AnItemStartsWhatTheRegistryHoldsNowSeparatorsStartNothing) {
+// The launcher area alone on a key of its own: a click starts what the registry holds now, the
+// settings entry opens the launcher page.
+TEST(LauncherArea, AnItemStartsWhatTheRegistryHoldsNowSeparatorsStartNothing) {
+  test::TestKey key{"Launcher"};
+  test::TempFolder folder;
+  ui::Form owner;  // the clock window, never created
+  tockle::TClockSettings settings;
+  std::vector<std::string> started;
+  std::vector<int> modes;
+  tockle::LauncherArea area(
+      owner, key.path(), folder.path(), settings, [&](uint8_t mode) { modes.push_back(mode); },
+      [&](const std::string& list, const std::string& params, const std::string& folder) {
+        started.push_back(list + "|" + params + "|" + folder);
+      });
   shared::TKzRegEx r;
   ASSERT_TRUE(r.OpenKey(key.path(), true));
   tockle::WriteLaunchItems(r, {{"a", "C:\\old.exe"}, tockle::separatorItem(false)});
-  form.BuildLauncherMenu();
+  area.BuildLauncherMenu();
   tockle::WriteLaunchItems(r, {{"a", "C:\\P\\new.exe;C:\\Q\\b.exe", "C:\\W", "-x"}, tockle::separatorItem(false)});
-  for (const auto& entry : form.ppmLaunch.Items)
-    if (entry.Tag >= 0) form.LauncherItemClick(entry);
-  ASSERT_EQ(shell.size(), 2u);
-  EXPECT_EQ(shell[0].file, "C:\\P\\new.exe");
-  EXPECT_EQ(shell[0].params, "-x");
-  EXPECT_EQ(shell[0].folder, "C:\\W");
-  EXPECT_EQ(shell[1].file, "C:\\Q\\b.exe");
+  for (const auto& entry : area.ppmLaunch.Items)
+    if (entry.Tag >= 0) area.LauncherItemClick(entry);
+  EXPECT_EQ(started, std::vector<std::string>{"C:\\P\\new.exe;C:\\Q\\b.exe|-x|C:\\W"});
+  area.mnuSetLaunchClick();
+  EXPECT_EQ(modes, std::vector<int>{tockle::cfgLauncherPage});
 }
+
+class LauncherClick : public test::ClockFixture {};
 
 // The columns from the first to the last dark (text) pixel of the last entry of the launcher menu
 // as the clock shows it; -1 when the menu did not show.
@@ -212,7 +225,7 @@ TEST_F(LauncherClick, TheSettingsEntryShowsWholeBesideIcons) {
     form.Settings.DrawIcon = icons;
     form.Settings.DrawIconSize = 32;
     base::deleteFile(folder.file("_cache3"));
-    form.LauncherMenuDirty = true;
+    form.launcher().LauncherMenuDirty = true;
     lastEntryTextWidth = -1;
     measureTicks = 0;
     SetCursorPos(200, 200);

@@ -11,6 +11,7 @@
 #include "clock/power/query_form.h"
 #include "support/e2e.h"
 #include "ui/timer.h"
+#include "clock/alarm/alarm_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -48,9 +49,9 @@ TEST(PowerFlags, ShutdownPowersOffUnlessToldAndForceAddsItsFlag) {
 
 TEST_F(Power, WithoutAQuestionItActsAtOnce) {
   form.Settings.TimeRemain = -1;
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   form.Settings.NoPoweroff = true;
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{9, 1}));
   EXPECT_EQ(form.StatusText, "Shutdown...");
   EXPECT_FALSE(form.tmrClock.enabled());
@@ -59,10 +60,10 @@ TEST_F(Power, WithoutAQuestionItActsAtOnce) {
 
 TEST_F(Power, SuspendAndHibernateShowATimedText) {
   form.Settings.TimeRemain = -1;
-  form.PowerOperation(2);
+  form.power().PowerOperation(2);
   EXPECT_EQ(form.StatusText, "Suspending...");
   EXPECT_TRUE(form.tmrMessage.enabled());
-  form.PowerOperation(3);
+  form.power().PowerOperation(3);
   EXPECT_EQ(form.StatusText, "Hibernating...");
   ASSERT_EQ(power.powerStates.size(), 2u);
   EXPECT_TRUE(power.powerStates[0].suspend);
@@ -72,11 +73,11 @@ TEST_F(Power, SuspendAndHibernateShowATimedText) {
 
 TEST_F(Power, WithoutAQuestionAnotherHoldersPauseStays) {
   form.Settings.TimeRemain = -1;
-  form.AlarmManager->Pause();  // a notification starting its programs
-  form.PowerOperation(2);
-  EXPECT_FALSE(form.AlarmManager->Active());
-  form.AlarmManager->Resume();
-  EXPECT_TRUE(form.AlarmManager->Active());
+  form.alarms().AlarmManager->Pause();  // a notification starting its programs
+  form.power().PowerOperation(2);
+  EXPECT_FALSE(form.alarms().AlarmManager->Active());
+  form.alarms().AlarmManager->Resume();
+  EXPECT_TRUE(form.alarms().AlarmManager->Active());
 }
 
 // The window's pixels as its device context gives them now.
@@ -103,7 +104,7 @@ TEST_F(Power, TheStatusTextIsOnTheWindowBeforeTheCallThatBlocks) {
   for (int kind = 0; kind <= 3; ++kind) {
     form.ShowClockMessage(false, false, "");
     UpdateWindow(form.handle());
-    form.PowerOperation(kind);
+    form.power().PowerOperation(kind);
     // What a paint shows now that the call has returned: the status text.
     RedrawWindow(form.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(atCall, windowPixels(form.handle())) << form.StatusText;
@@ -122,7 +123,7 @@ TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
     click(dlg, IDCANCEL);
     return true;
   });
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_TRUE(driver.done());
   EXPECT_EQ(status, "Confirming...");
   EXPECT_FALSE(forceEnabled);
@@ -144,7 +145,7 @@ TEST_F(Power, OkActsOnTheKindChosenInTheList) {
     click(dlg, IDOK);
     return true;
   });
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_EQ(shownKind, 0);
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{EWX_REBOOT}));
   EXPECT_EQ(form.StatusText, "Reboot...");
@@ -160,7 +161,7 @@ TEST_F(Power, TheCountDownConfirmsByItselfAfterItsTime) {
     forceEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE));
     return true;
   });
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_EQ(ticks, 2 * 4 + 1);  // a quarter second each
   EXPECT_FALSE(forceEnabled);   // only with ForceIfHung
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{9}));
@@ -175,7 +176,7 @@ TEST_F(Power, ForceIsOfferedDuringACountDownWithForceIfHung) {
     click(dlg, IDOK);
     return true;
   });
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{13}));
 }
 
@@ -198,7 +199,7 @@ TEST_F(Power, StopKeepsTheQuestionOpenUntilAnswered) {
     click(dlg, IDCANCEL);
     return true;
   });
-  form.PowerOperation(1);
+  form.power().PowerOperation(1);
   EXPECT_TRUE(driver.done());
   EXPECT_FALSE(barEnabled);
   EXPECT_FALSE(stopEnabled);
@@ -209,14 +210,14 @@ TEST_F(Power, ASecondRequestWhileTheQuestionIsOpenIsDropped) {
   form.Settings.TimeRemain = 0;
   size_t callsDuring = 99;
   QueryDriver driver([&](HWND dlg) {
-    form.PowerOperation(0);
+    form.power().PowerOperation(0);
     form.ExecuteCommand(11);
     callsDuring = power.calls();
     EXPECT_EQ(test::windowsTitled(tockle::TfrmQuery::title()).size(), 1u);
     click(dlg, IDCANCEL);
     return true;
   });
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_EQ(callsDuring, 0u);
   EXPECT_EQ(power.calls(), 0u);
 }
@@ -224,13 +225,13 @@ TEST_F(Power, ASecondRequestWhileTheQuestionIsOpenIsDropped) {
 TEST_F(Power, AFailureBringsTheClockBackAfterATimedText) {
   form.Settings.TimeRemain = -1;
   power.privilege = false;
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_EQ(power.calls(), 0u);
   EXPECT_TRUE(form.tmrMessage.enabled());
   EXPECT_NE(form.StatusText, "Shutdown...");
   power.privilege = true;
   power.succeed = false;
-  form.PowerOperation(1);
+  form.power().PowerOperation(1);
   EXPECT_EQ(power.calls(), 1u);
   EXPECT_TRUE(form.tmrMessage.enabled());
   EXPECT_NE(form.StatusText, "Reboot...");

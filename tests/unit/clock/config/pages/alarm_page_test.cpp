@@ -16,6 +16,7 @@
 #include "support/fake_common_dialogs.h"
 #include "unit/clock/alarm/alarm_test_util.h"
 #include "unit/clock/config/config_fixture.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 

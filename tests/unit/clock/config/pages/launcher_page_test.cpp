@@ -14,6 +14,7 @@
 #include "shared/shortcut_file.h"
 #include "support/fake_common_dialogs.h"
 #include "unit/clock/config/config_fixture.h"
+#include "unit/clock/clock_fixture.h"
 
 namespace {
 

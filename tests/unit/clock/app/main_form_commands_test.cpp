@@ -1,5 +1,5 @@
 // Commands on the clock window: the dispatcher, the system menu from "_system3", hot keys from
-// "_hot3", the mouse hook and the alarm request.
+// "_hot3", the mouse hook, the alarm request and program lists.
 #include "clock/commands/commands.h"
 
 #include <gtest/gtest.h>
@@ -369,9 +369,41 @@ TEST_F(HotKeyActivation, HotKeysArriveWhileTheClocksModalQuestionIsOpen) {
     hidden = test::waitUntil([&] { return !form.visible(); }, 2000);
     PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
   };
-  form.PowerOperation(0);
+  form.power().PowerOperation(0);
   EXPECT_TRUE(hidden);
   EXPECT_EQ(power.calls(), 0u);
+}
+
+// The window starts a program list: special names run its own operations, the rest go to the shell.
+using ExecuteApps = test::ClockFixture;
+
+TEST_F(ExecuteApps, SpecialNamesRunTheirOperationsAndOthersGoToTheShell) {
+  form.Settings.TimeRemain = -1;
+  form.ExecuteApps("#ExitWindows;#ntpsynchronize;C:\\Q\\c.exe", "-x", "");
+  ASSERT_EQ(power.exitFlags.size(), 1u);
+  EXPECT_EQ(power.exitFlags[0], static_cast<UINT>(EWX_SHUTDOWN | EWX_POWEROFF));
+  ASSERT_EQ(shell.size(), 2u);
+  EXPECT_EQ(shell[0].file, "#ntpsynchronize");
+  EXPECT_EQ(shell[1].file, "C:\\Q\\c.exe");
+  EXPECT_EQ(shell[1].params, "");
+  EXPECT_EQ(shell[1].folder, "C:\\Q");
+}
+
+TEST_F(ExecuteApps, TheSynchronisationNameAsksTheTimeServer) {
+  form.ExecuteApps("#NTPSynchronize", "", "");
+  EXPECT_EQ(form.StatusText.rfind("Failed", 0), 0u) << form.StatusText;
+  EXPECT_TRUE(shell.empty());
+}
+
+TEST_F(ExecuteApps, EachPowerNameRunsItsKind) {
+  form.Settings.TimeRemain = -1;
+  form.ExecuteApps("#RestartWindows;#SuspendWindows;#HibernateWindows", "", "");
+  ASSERT_EQ(power.exitFlags.size(), 1u);
+  EXPECT_EQ(power.exitFlags[0], static_cast<UINT>(EWX_REBOOT));
+  ASSERT_EQ(power.powerStates.size(), 2u);
+  EXPECT_TRUE(power.powerStates[0].suspend);
+  EXPECT_FALSE(power.powerStates[1].suspend);
+  EXPECT_TRUE(shell.empty());
 }
 
 }  // namespace

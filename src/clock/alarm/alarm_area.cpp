@@ -1,6 +1,5 @@
-// The clock window's part in alarms: the manager's creation, the notification of due alarms after
-// each paint, and what the notifications need from the window (status text, tray animation,
-// sound, program start).
+#include "clock/alarm/alarm_area.h"
+
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -11,7 +10,11 @@
 #include "clock/alarm/alarm_firing.h"
 #include "clock/alarm/alarm_form.h"
 #include "clock/alarm/input_minutes.h"
-#include "clock/app/main_form.h"
+#include "clock/commands/commands.h"
+#include "clock/tray/tray_icon.h"
+#include "ui/app.h"
+#include "ui/command_table.h"
+#include "ui/window.h"
 
 namespace tockle {
 
@@ -47,21 +50,58 @@ void PlayAlarmSound(const std::string& path, UINT flags) {
     LAZY(base::winmm(), sndPlaySoundW)(base::wide(path).c_str(), flags);
 }
 
-void TfrmMain::CreateAlarmManager() {
+AlarmArea::AlarmArea(const ui::Window& owner, const std::string& programFolder, TTrayIcon& trayIcon,
+                     ShowStatus showStatus, OpenSettings openSettings)
+    : owner_(owner),
+      programFolder_(programFolder),
+      trayIcon_(trayIcon),
+      showStatus_(std::move(showStatus)),
+      openSettings_(std::move(openSettings)) {}
+
+void AlarmArea::bindCommands(ui::CommandTable& commands) {
+  commands.on(cmdNewAlarm, [this] { openSettings_(cfgNewAlarm); });
+  commands.on(cmdAlarms, [this] { openSettings_(cfgAlarmPage); });
+}
+
+void AlarmArea::CreateAlarmManager() {
   // Created paused: checks begin once the window is shown.
-  AlarmManager = std::make_shared<TKzManagerTockle>(ProgramFolder + "_alarm3");
+  AlarmManager = std::make_shared<TKzManagerTockle>(programFolder_ + "_alarm3");
   AlarmManager->AllocItems(true);
   AlarmManager->ReportUnreadableTimes();
 }
 
-void TfrmMain::AlarmAnimation(bool on) {
-  if (on)
-    triIcon.StartAnimate(0);
+void AlarmArea::SetAlarmsActive(bool active) {
+  if (!AlarmManager) return;
+  if (active)
+    AlarmManager->Resume();
   else
-    triIcon.StopAnimate();
+    AlarmManager->Pause();
 }
 
-void TfrmMain::NotifyAlarms() {
+void AlarmArea::postCheck() {
+  if (!alarmCheckPosted_ && PostMessageW(owner_.handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
+}
+
+void AlarmArea::CheckAlarms() {
+  alarmCheckPosted_ = false;
+  NotifyAlarms();
+}
+
+void AlarmArea::writeOnExit() {
+  if (AlarmManager && AlarmManager->ClearReCall) {
+    // Done here, so that the manager's own clean-up when it is freed finds nothing left.
+    ui::guarded([this] { AlarmManager->DeleteReCallItems(); });
+  }
+}
+
+void AlarmArea::AlarmAnimation(bool on) {
+  if (on)
+    trayIcon_.StartAnimate(0);
+  else
+    trayIcon_.StopAnimate();
+}
+
+void AlarmArea::NotifyAlarms() {
   std::shared_ptr<TKzManagerTockle> manager = AlarmManager;
   if (!manager || !manager->Active()) return;
   AlarmFiringHooks hooks;
@@ -72,7 +112,7 @@ void TfrmMain::NotifyAlarms() {
   hooks.playSound = AlarmSound;
   hooks.startPrograms = AlarmProgramStart;
   hooks.trayAnimation = [this](bool on) { AlarmAnimation(on); };
-  hooks.showStatus = [this](const std::string& text) { ShowClockMessage(true, false, text); };
+  hooks.showStatus = showStatus_;
   // Once the clock is closing, no further alarm is notified.
   hooks.goOn = [this, manager] { return AlarmManager == manager; };
   NotifyDueAlarms(*manager, hooks);

@@ -1,6 +1,6 @@
 // Commands and the ways in: the dispatcher, the settings dialog's opening, mouse buttons on the
 // clock and the tray icon, hot keys, the system menu and the alarm request.
-#include "clock/commands/commands.h"
+#include <windows.h>
 
 #include <shellapi.h>
 
@@ -10,8 +10,14 @@
 #include "clock/alarm/alarm_request.h"
 #include "clock/app/file_problem_text.h"
 #include "clock/app/main_config_host.h"
+#include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"
+#include "clock/clipboard/clipboard_area.h"
+#include "clock/launcher/launcher_area.h"
+#include "clock/power/power_area.h"
 #include "clock/commands/app_message.h"
+#include "clock/commands/commands.h"
+#include "clock/commands/execute_apps.h"
 #include "clock/commands/hot_keys_file.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/alarm_page.h"
@@ -23,106 +29,38 @@
 
 namespace tockle {
 
-std::string settingsDialogTitle() { return "環境設定 - Tockle 3"_sj; }
-std::string historyWindowTitle() { return "クリップボード履歴 - Tockle 3"_sj; }
-
-HWND findWindowTitled(const std::string& title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
-
-// What a modal window of the clock stands in front of: anything that opens a window or a box of the
-// clock, ends the program, or acts on the system while the user still has the modal window open
-// (a power command acting at once would drop a settings dialog's edits without a word).
-bool waitsForModalWindow(int command) {
-  switch (command) {
-    case cmdNewAlarm:
-    case cmdAlarms:
-    case cmdHistory:
-    case cmdSynchronize:
-    case cmdSettings:
-    case cmdSizeWindow:
-    case cmdAbout:
-    case cmdExit:
-    case cmdLauncherMenu:
-    case cmdSystemMenu:
-    case cmdShutdown:
-    case cmdReboot:
-    case cmdSuspend:
-    case cmdHibernate:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void TfrmMain::ExecuteCommand(int command) {
   // The clock window is disabled under a modal window; what still arrives (hot keys, the tray
   // icon) opens no second one over it and does not end the program under it.
   if (ui::modalOpen() && waitsForModalWindow(command)) return;
-  switch (command) {
-    case cmdMemo:
-      ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder);
-      break;
-    case cmdNewAlarm:
-      OpenConfig(cfgNewAlarm);
-      break;
-    case cmdAlarms:
-      OpenConfig(cfgAlarmPage);
-      break;
-    case cmdHistory:
-      OpenClipHistory();
-      break;
-    case cmdAlwaysOnTop:
-      Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
-      if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
-      setTopMost(Settings.AlwaysOnTop);
-      break;
-    case cmdSynchronize:
-      RunTimeSync();
-      break;
-    case cmdShowHide:
-      if (!Settings.InTray) break;
-      setVisible(!visible());
-      if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
-      break;
-    case cmdSettings:
-      OpenConfig(cfgAllPages);
-      break;
-    case cmdShutdown:
-      PowerOperation(kShutdown);
-      break;
-    case cmdReboot:
-      PowerOperation(kReboot);
-      break;
-    case cmdSuspend:
-      PowerOperation(kSuspend);
-      break;
-    case cmdHibernate:
-      PowerOperation(kHibernate);
-      break;
-    case cmdScreenSaver:
-      SendMessageW(handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-      break;
-    case cmdSizeWindow:
-      SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandSizeTopLeft, 0);
-      break;
-    case cmdFitWindow:
-      FitWindowAgain();
-      break;
-    case cmdHelp:
-      ui::openHelp(handle(), HELP_FINDER, 0);
-      break;
-    case cmdAbout:
-      shared::showAbout(handle());
-      break;
-    case cmdExit:
-      PostMessageW(handle(), WM_CLOSE, 0, 0);
-      break;
-    case cmdLauncherMenu:
-      PopupLauncherMenu();
-      break;
-    case cmdSystemMenu:
-      PopupSystemMenu();
-      break;
-  }
+  commands_.run(command);
+}
+
+void TfrmMain::BindCommands() {
+  commands_.on(cmdMemo, [this] { ShellOpen(handle(), ProgramFolder + "Memo.exe", "", ProgramFolder); });
+  commands_.on(cmdAlwaysOnTop, [this] {
+    Settings.AlwaysOnTop = !Settings.AlwaysOnTop;
+    if (TMenuItem* item = FindItemByTag(cmdAlwaysOnTop, ppmSystem)) item->Checked = Settings.AlwaysOnTop;
+    setTopMost(Settings.AlwaysOnTop);
+  });
+  commands_.on(cmdSynchronize, [this] { RunTimeSync(); });
+  commands_.on(cmdShowHide, [this] {
+    if (!Settings.InTray) return;
+    setVisible(!visible());
+    if (TMenuItem* item = FindItemByTag(cmdShowHide, ppmSystem)) item->Checked = !visible();
+  });
+  commands_.on(cmdSettings, [this] { OpenConfig(cfgAllPages); });
+  commands_.on(cmdScreenSaver, [this] { SendMessageW(handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); });
+  commands_.on(cmdSizeWindow, [this] { SendMessageW(handle(), WM_SYSCOMMAND, kSysCommandSizeTopLeft, 0); });
+  commands_.on(cmdFitWindow, [this] { FitWindowAgain(); });
+  commands_.on(cmdHelp, [this] { ui::openHelp(handle(), HELP_FINDER, 0); });
+  commands_.on(cmdAbout, [this] { shared::showAbout(handle()); });
+  commands_.on(cmdExit, [this] { PostMessageW(handle(), WM_CLOSE, 0, 0); });
+  commands_.on(cmdSystemMenu, [this] { PopupSystemMenu(); });
+  clipboard_->bindCommands(commands_);
+  alarms_->bindCommands(commands_);
+  launcher_->bindCommands(commands_);
+  power_->bindCommands(commands_);
 }
 
 void TfrmMain::FitWindowAgain() {
@@ -143,7 +81,7 @@ void TfrmMain::FitWindowAgain() {
 void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage) {
   if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
   configOpen_ = true;
-  SetAlarmsActive(false);
+  alarms_->SetAlarmsActive(false);
   ShowClockMessage(true, true, "Loading...");
   try {
     MainConfigHost host(*this);
@@ -160,19 +98,22 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmM
     }
   } catch (...) {
     configOpen_ = false;
-    SetAlarmsActive(true);
+    alarms_->SetAlarmsActive(true);
     throw;
   }
   configOpen_ = false;
-  SetAlarmsActive(true);
+  alarms_->SetAlarmsActive(true);
 }
 
-void TfrmMain::SetAlarmsActive(bool active) {
-  if (!AlarmManager) return;
-  if (active)
-    AlarmManager->Resume();
-  else
-    AlarmManager->Pause();
+void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, const std::string& folder) {
+  for (const AppStart& step : planAppStarts(list, params, folder)) {
+    if (step.special == kSpecialNTPSynchronize)
+      RunTimeSync();
+    else if (step.special >= 0)
+      power_->PowerOperation(step.special);
+    else
+      ShellOpen(handle(), step.file, step.params, step.folder);
+  }
 }
 
 void TfrmMain::RunTimeSync() { SynchronizeTime(Settings.NTPServer, Settings.TimeOut, Settings.IgnoreErrorRange); }

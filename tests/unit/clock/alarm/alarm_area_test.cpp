@@ -12,6 +12,7 @@
 #include "support/e2e.h"
 #include "ui/timer.h"
 #include "unit/clock/alarm/alarm_test_util.h"
+#include "clock/alarm/alarm_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -42,10 +43,10 @@ TEST_F(MainFormAlarm, ManagerStartsPausedAndIsActiveOnceShown) {
   TfrmMain form;
   prepare(form);
   ASSERT_TRUE(form.Create());
-  ASSERT_TRUE(form.AlarmManager);
-  EXPECT_EQ(form.AlarmManager->FileName, folder.file("_alarm3"));
-  EXPECT_TRUE(form.AlarmManager->Active());
-  EXPECT_EQ(form.AlarmManager->Count, 0);
+  ASSERT_TRUE(form.alarms().AlarmManager);
+  EXPECT_EQ(form.alarms().AlarmManager->FileName, folder.file("_alarm3"));
+  EXPECT_TRUE(form.alarms().AlarmManager->Active());
+  EXPECT_EQ(form.alarms().AlarmManager->Count, 0);
   EXPECT_FALSE(base::fileExists(folder.file("_alarm3")));
 }
 
@@ -54,7 +55,7 @@ TEST_F(MainFormAlarm, DueAlarmIsNotifiedAfterAPaintAndOkEndsIt) {
   TfrmMain form;
   prepare(form);
   std::vector<std::string> started;
-  form.AlarmProgramStart = [&](const std::string& p) { started.push_back(p); };
+  form.alarms().AlarmProgramStart = [&](const std::string& p) { started.push_back(p); };
   std::string seenMessage;
   bool pausedMeanwhile = false;
   ui::Timer driver(50, true);
@@ -64,14 +65,14 @@ TEST_F(MainFormAlarm, DueAlarmIsNotifiedAfterAPaintAndOkEndsIt) {
     wchar_t buf[256] = {};
     GetWindowTextW(GetDlgItem(dlg, IDC_ALARM_MESSAGE), buf, 256);
     seenMessage = base::cp932(buf);
-    pausedMeanwhile = !form.AlarmManager->Active();
+    pausedMeanwhile = !form.alarms().AlarmManager->Active();
     PostMessageW(dlg, WM_COMMAND, IDOK, 0);
   };
   ASSERT_TRUE(form.Create());
-  ASSERT_TRUE(test::waitUntil([&] { return form.AlarmManager->Count == 0; }, 8000));
+  ASSERT_TRUE(test::waitUntil([&] { return form.alarms().AlarmManager->Count == 0; }, 8000));
   EXPECT_EQ(seenMessage, "テスト"_sj);
   EXPECT_TRUE(pausedMeanwhile);
-  EXPECT_TRUE(form.AlarmManager->Active());
+  EXPECT_TRUE(form.alarms().AlarmManager->Active());
   EXPECT_EQ(form.StatusText, "Alarming...");
   EXPECT_TRUE(started.empty());
 }
@@ -87,7 +88,7 @@ TEST_F(MainFormAlarm, ClosingTheClockDuringANotificationEndsItAndFreesTheManager
   driver.onTimer = [&] {
     HWND dlg = notification();
     if (closed || !dlg || !IsWindowVisible(dlg)) return;
-    watched = form->AlarmManager;
+    watched = form->alarms().AlarmManager;
     form->destroy();  // the clock closes while the notification is open
     aliveAfterClose = !watched.expired();
     closed = true;

@@ -1,4 +1,4 @@
-// The memo window's command handlers by id, and the hooks that prepare a menu as it opens. Each
+// A window's command handlers by id, and the hooks that prepare a menu as it opens. Each
 // area of commands binds its own handlers here, so an area's file is all a new area adds.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace memo {
+namespace ui {
 
 class CommandTable {
  public:
@@ -32,4 +32,4 @@ class CommandTable {
   std::vector<std::function<void(HMENU)>> popupHooks_;
 };
 
-}  // namespace memo
+}  // namespace ui

@@ -1,6 +1,6 @@
-#include "memo/chrome/command_table.h"
+#include "ui/command_table.h"
 
-namespace memo {
+namespace ui {
 
 void CommandTable::on(int id, std::function<void()> run) {
   entries_.push_back({id, id, [run = std::move(run)](int) { run(); }});
@@ -25,4 +25,4 @@ void CommandTable::menuOpening(HMENU menu) const {
   for (const auto& hook : popupHooks_) hook(menu);
 }
 
-}  // namespace memo
+}  // namespace ui

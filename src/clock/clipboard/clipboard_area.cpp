@@ -1,0 +1,93 @@
+#include "clock/clipboard/clipboard_area.h"
+
+#include "base/text.h"
+#include "clock/clipboard/clip_capture.h"
+#include "clock/clipboard/clip_form.h"
+#include "clock/commands/commands.h"
+#include "ui/command_table.h"
+#include "ui/msgbox.h"
+#include "ui/window.h"
+
+namespace tockle {
+
+ClipboardArea::ClipboardArea(const ui::Window& owner, const std::string& programFolder, TClockSettings& settings,
+                             ShowMessage showMessage)
+    : owner_(owner), programFolder_(programFolder), settings_(settings), showMessage_(std::move(showMessage)) {
+  SetUpClipCapture();
+}
+
+ClipboardArea::~ClipboardArea() = default;
+
+void ClipboardArea::bindCommands(ui::CommandTable& commands) {
+  commands.on(cmdHistory, [this] { OpenClipHistory(); });
+}
+
+void ClipboardArea::setRecording(bool on) {
+  if (on) {
+    ClipDetector.SetOnClipChange([this](TNkClipDetector& sender) { ClipboardChanged(sender); });
+  } else {
+    ClipDetector.SetOnClipChange(nullptr);
+    ClipPending.Cancel();
+  }
+}
+
+void ClipboardArea::closeHistoryWindow() {
+  frmClip = nullptr;
+  ClipForm.reset();
+}
+
+void ClipboardArea::ClipboardChanged(TNkClipDetector&) { ClipPending.Changed(); }
+
+void ClipboardArea::OpenClipHistory() {
+  // One window at a time, found by its title.
+  if (FindWindowW(nullptr, base::wide(clipWindowTitle()).c_str())) return;
+  showMessage_(true, true, "Loading...");
+  auto form = std::make_shared<TfrmClip>(programFolder_ + "_history3");
+  form->OnClosed = [this, f = form.get()](bool showAsHint) {
+    settings_.HistoryHint = showAsHint;
+    if (frmClip == f) frmClip = nullptr;
+  };
+  form->OnDamagedKept = [this](const std::string& copy) { showMessage_(true, false, damagedHistoryText(copy)); };
+  // Replacing the last object frees it (its window is closed: no other is open).
+  ClipForm = form;
+  bool created = form->create();
+  showMessage_(false, false, "");
+  if (!created) return;
+  form->setCaption(clipWindowTitle());
+  form->chkShowAsHint.setChecked(settings_.HistoryHint);
+  frmClip = form.get();
+  if (PrepareClipForm) PrepareClipForm(*form);
+  ShowWindow(form->handle(), SW_SHOW);
+  SetForegroundWindow(form->handle());
+}
+
+void ClipboardArea::SetUpClipCapture() {
+  tmrClipRetry.onTimer = [this] { ClipPending.Retry(); };
+  ClipPending.retryTimer = [this](bool run) { tmrClipRetry.setEnabled(run); };
+  ClipPending.take = [this] { return TakeClipboard(); };
+}
+
+ClipTake ClipboardArea::TakeClipboard() {
+  // 1.
+  if (!clipboardHasText()) return ClipTake::Done;
+  // 2. Edits in an open history window would be overwritten by its refresh below: settle them.
+  IClipHistoryWindow* window = openHistoryWindow(frmClip);
+  if (window) settlePendingEdits(owner_.handle(), *window, ui::messageBox);
+  // 3.
+  ClipboardText raw = readClipboardText(owner_.handle());
+  if (raw.busy) return ClipTake::Busy;
+  if (!raw.text) return ClipTake::Done;
+  std::string text = clipTextForHistory(*raw.text);
+  if (text.empty()) return ClipTake::Done;
+  // 4.-6.
+  if (!passesClipFilters(settings_.ClipHistory, text)) return ClipTake::Done;
+  // 7.-9. While another program (the memo) holds the file this text is not recorded.
+  std::string keptDamaged;
+  if (!recordClipText(programFolder_ + "_history3", text, settings_.ClipHistory, &keptDamaged)) return ClipTake::Done;
+  if (!keptDamaged.empty()) showMessage_(true, false, damagedHistoryText(keptDamaged));
+  // 10.
+  if ((window = openHistoryWindow(frmClip))) window->LoadHistory();
+  return ClipTake::Done;
+}
+
+}  // namespace tockle

@@ -1,0 +1,70 @@
+// The clock's clipboard capture: the watcher in the clipboard viewer chain, the change not yet
+// recorded with its retry timer, and the history window the clock opened last.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "clock/clipboard/clip_capture.h"
+#include "clock/clipboard/clip_watcher.h"
+#include "clock/clipboard/pending_clip_change.h"
+#include "clock/settings/clock_settings.h"
+#include "ui/timer.h"
+#include "ui/command_table.h"
+
+namespace ui {
+class Window;
+}  // namespace ui
+
+namespace tockle {
+
+class TfrmClip;
+
+class ClipboardArea {
+ public:
+  // A text in place of the clock: shown or taken away, kept until taken away or timed.
+  using ShowMessage = std::function<void(bool show, bool persistent, const std::string& text)>;
+
+  // owner: the clock window (owner of the boxes, reader of the clipboard); the history file lives
+  // in programFolder; settings: the history's limits and the window's hint mode.
+  ClipboardArea(const ui::Window& owner, const std::string& programFolder, TClockSettings& settings,
+                ShowMessage showMessage);
+  ~ClipboardArea();
+  ClipboardArea(const ClipboardArea&) = delete;
+  ClipboardArea& operator=(const ClipboardArea&) = delete;
+
+  // Command 4 opens the history window.
+  void bindCommands(ui::CommandTable& commands);
+  // The clock is in the clipboard viewer chain only while it records the clipboard; a change
+  // still waiting is dropped when recording stops.
+  void setRecording(bool on);
+  // An open history window goes with the clock (edits not applied are lost).
+  void closeHistoryWindow();
+
+  TNkClipDetector ClipDetector;
+  // The clipboard change not yet recorded.
+  PendingClipChange ClipPending;
+  // Tries a clipboard change again while the clipboard is held open.
+  ui::Timer tmrClipRetry{PendingClipChange::kRetryMs, false};
+  // The last history window opened (the capture settles its edits and refreshes it); the window
+  // clears it when it is freed.
+  IClipHistoryWindow* frmClip = nullptr;
+  // The history window object last opened by command 4 (its window may be closed already).
+  std::shared_ptr<TfrmClip> ClipForm;
+  // Opens the history window unless one is open; customises it before it shows (tests).
+  void OpenClipHistory();
+  std::function<void(TfrmClip&)> PrepareClipForm;
+  void ClipboardChanged(TNkClipDetector& sender);
+  // One try at recording the clipboard's text.
+  ClipTake TakeClipboard();
+
+ private:
+  void SetUpClipCapture();
+  const ui::Window& owner_;
+  const std::string& programFolder_;
+  TClockSettings& settings_;
+  ShowMessage showMessage_;
+};
+
+}  // namespace tockle
