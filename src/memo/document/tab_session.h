@@ -16,12 +16,12 @@
 #include "memo/document/memo_manager.h"
 
 namespace ui {
+class CommandTable;
 class TabControl;
 }
 
 namespace memo {
 
-class CommandTable;
 class RichEdit;
 struct TMemoSettings;
 
@@ -63,7 +63,7 @@ class TabSession {
   const TKzMemoManager& manager() const { return MemoMan; }
 
   // The tab and document commands.
-  void bindCommands(CommandTable& commands);
+  void bindCommands(ui::CommandTable& commands);
 
   // Reads the settings' document anew and shows its tabs.
   void ReloadDocument();

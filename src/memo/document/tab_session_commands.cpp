@@ -11,7 +11,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/chrome/command_table.h"
+#include "ui/command_table.h"
 #include "memo/chrome/commands.h"
 #include "memo/document/tab_name.h"
 #include "memo/document/tab_session.h"
@@ -34,7 +34,7 @@ std::vector<std::string> TabSession::tabNames() const {
   return names;
 }
 
-void TabSession::bindCommands(CommandTable& commands) {
+void TabSession::bindCommands(ui::CommandTable& commands) {
   commands.on(actNewTab, [this] { actNewTabExecute(); });
   commands.on(actTabNameChange, [this] { actTabNameChangeExecute(); });
   commands.on(actSaveTab, [this] { actSaveTabExecute(); });

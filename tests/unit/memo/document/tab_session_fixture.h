@@ -16,7 +16,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/chrome/command_table.h"
+#include "ui/command_table.h"
 #include "memo/document/tab_session.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/settings/memo_settings.h"
@@ -91,7 +91,7 @@ class TabSessionTest : public ::testing::Test, public AnsweredBoxes {
   ui::TabControl strip{&window, 1};
   memo::RichEdit editor;
   memo::TMemoSettings settings;
-  memo::CommandTable commands;
+  ui::CommandTable commands;
   std::unique_ptr<memo::TabSession> session;
   test::TempFolder dir;
   test::TempFolder programDir;
