@@ -119,7 +119,8 @@ void TAlarmPage::mnuAlarmAppSpecial(int tag) {
 void TAlarmPage::btnTestSoundClick() {
   // The system plays its default sound for a file it cannot find: a missing file plays nothing.
   std::string path = cmbSoundPath.text();
-  if (!path.empty() && base::fileExists(path) && Main().alarms().AlarmSound) Main().alarms().AlarmSound(path, SND_ASYNC | SND_NODEFAULT);
+  if (!path.empty() && base::fileExists(path) && Main().alarms().AlarmSound)
+    Main().alarms().AlarmSound(path, SND_ASYNC | SND_NODEFAULT);
 }
 
 void TAlarmPage::btnSelSoundClick() {

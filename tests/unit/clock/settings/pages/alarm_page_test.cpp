@@ -49,7 +49,8 @@ class AlarmPage : public test::ClockFixture {
     return dialog->AlarmPage();
   }
   void addThree() {
-    for (const char* m : {"A", "B", "C"}) form.alarms().AlarmManager->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
+    for (const char* m : {"A", "B", "C"})
+      form.alarms().AlarmManager->AddItem(alarm_test::alarm(m, tod(8, 0), tod(8, 5)));
   }
   static std::string order(const tockle::TAlarmPage& p) {
     std::string s;
