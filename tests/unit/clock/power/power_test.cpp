@@ -1,6 +1,7 @@
 // Power operations with a fake in place of the real calls: the question, its count-down, the
-// force option, a second request while it is open, and failures.
-#include "clock/power/power.h"
+// force option and failures on the power area alone; the text on the clock window, the clock
+// disabled under the question and a second request while it is open on the window.
+#include "clock/power/power_area.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,15 +9,42 @@
 #include <functional>
 
 #include "base/handles.h"
+#include "clock/alarm/alarm_area.h"
 #include "clock/power/query_form.h"
 #include "support/e2e.h"
+#include "ui/app.h"
 #include "ui/timer.h"
-#include "clock/alarm/alarm_area.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
 
 using Power = test::ClockFixture;
+
+// The power area alone: the settings it reads, a fake in place of the real calls, and what it shows
+// in place of the clock and asks of the alarms recorded.
+class PowerArea : public testing::Test {
+ protected:
+  void SetUp() override {
+    // A clock window closed in an earlier test ended the application's loops.
+    ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
+    ui::Application::instance().resume();
+    area.Power = &power;
+  }
+  tockle::TClockSettings settings;
+  test::FakePower power;
+  // The text in place of the clock ("" once the clock is back), and whether it goes by itself.
+  std::string status;
+  bool timed = false;
+  // What the area asked of the alarms, in order (false: pause).
+  std::vector<bool> alarmsActive;
+  tockle::PowerArea area{settings,
+                         [this](bool show, bool persistent, const std::string& text) {
+                           if (!show) status.clear();
+                           if (show && !text.empty()) status = text;
+                           timed = show && !persistent;
+                         },
+                         [this](bool active) { alarmsActive.push_back(active); }};
+};
 
 // Runs step(dialog) every 50 ms while the question is open; step returns true when it is done.
 class QueryDriver {
@@ -47,37 +75,34 @@ TEST(PowerFlags, ShutdownPowersOffUnlessToldAndForceAddsItsFlag) {
   EXPECT_EQ(tockle::exitWindowsFlags(1, true, true), 6u);
 }
 
-TEST_F(Power, WithoutAQuestionItActsAtOnce) {
-  form.Settings.TimeRemain = -1;
-  form.power().PowerOperation(0);
-  form.Settings.NoPoweroff = true;
-  form.power().PowerOperation(0);
+TEST_F(PowerArea, WithoutAQuestionItActsAtOnce) {
+  settings.TimeRemain = -1;
+  area.PowerOperation(0);
+  settings.NoPoweroff = true;
+  area.PowerOperation(0);
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{9, 1}));
-  EXPECT_EQ(form.StatusText, "Shutdown...");
-  EXPECT_FALSE(form.tmrClock.enabled());
-  EXPECT_FALSE(form.tmrMessage.enabled());
+  EXPECT_EQ(status, "Shutdown...");
+  EXPECT_FALSE(timed);
 }
 
-TEST_F(Power, SuspendAndHibernateShowATimedText) {
-  form.Settings.TimeRemain = -1;
-  form.power().PowerOperation(2);
-  EXPECT_EQ(form.StatusText, "Suspending...");
-  EXPECT_TRUE(form.tmrMessage.enabled());
-  form.power().PowerOperation(3);
-  EXPECT_EQ(form.StatusText, "Hibernating...");
+TEST_F(PowerArea, SuspendAndHibernateShowATimedText) {
+  settings.TimeRemain = -1;
+  area.PowerOperation(2);
+  EXPECT_EQ(status, "Suspending...");
+  EXPECT_TRUE(timed);
+  area.PowerOperation(3);
+  EXPECT_EQ(status, "Hibernating...");
   ASSERT_EQ(power.powerStates.size(), 2u);
   EXPECT_TRUE(power.powerStates[0].suspend);
   EXPECT_FALSE(power.powerStates[0].force);
   EXPECT_FALSE(power.powerStates[1].suspend);
 }
 
-TEST_F(Power, WithoutAQuestionAnotherHoldersPauseStays) {
-  form.Settings.TimeRemain = -1;
-  form.alarms().AlarmManager->Pause();  // a notification starting its programs
-  form.power().PowerOperation(2);
-  EXPECT_FALSE(form.alarms().AlarmManager->Active());
-  form.alarms().AlarmManager->Resume();
-  EXPECT_TRUE(form.alarms().AlarmManager->Active());
+// Whoever paused the alarms (a notification starting its programs) keeps them paused.
+TEST_F(PowerArea, WithoutAQuestionTheAlarmsAreLeftAsTheyAre) {
+  settings.TimeRemain = -1;
+  area.PowerOperation(2);
+  EXPECT_TRUE(alarmsActive.empty());
 }
 
 // The window's pixels as its device context gives them now.
@@ -133,10 +158,11 @@ TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
   EXPECT_TRUE(IsWindowEnabled(form.handle()));
   EXPECT_EQ(power.calls(), 0u);
   EXPECT_TRUE(form.tmrClock.enabled());
+  EXPECT_TRUE(form.alarms().AlarmManager->Active());
 }
 
-TEST_F(Power, OkActsOnTheKindChosenInTheList) {
-  form.Settings.TimeRemain = 0;
+TEST_F(PowerArea, OkActsOnTheKindChosenInTheList) {
+  settings.TimeRemain = 0;
   int shownKind = -1;
   QueryDriver driver([&](HWND dlg) {
     HWND list = GetDlgItem(dlg, IDC_QUERY_MESSAGE);
@@ -145,15 +171,15 @@ TEST_F(Power, OkActsOnTheKindChosenInTheList) {
     click(dlg, IDOK);
     return true;
   });
-  form.power().PowerOperation(0);
+  area.PowerOperation(0);
   EXPECT_EQ(shownKind, 0);
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{EWX_REBOOT}));
-  EXPECT_EQ(form.StatusText, "Reboot...");
+  EXPECT_EQ(status, "Reboot...");
 }
 
 // How long the count-down takes is a figure of the clock bench.
-TEST_F(Power, TheCountDownConfirmsByItselfAfterItsTime) {
-  form.Settings.TimeRemain = 2;
+TEST_F(PowerArea, TheCountDownConfirmsByItselfAfterItsTime) {
+  settings.TimeRemain = 2;
   LRESULT ticks = 0;
   bool forceEnabled = true;
   QueryDriver driver([&](HWND dlg) {
@@ -161,27 +187,27 @@ TEST_F(Power, TheCountDownConfirmsByItselfAfterItsTime) {
     forceEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE));
     return true;
   });
-  form.power().PowerOperation(0);
+  area.PowerOperation(0);
   EXPECT_EQ(ticks, 2 * 4 + 1);  // a quarter second each
   EXPECT_FALSE(forceEnabled);   // only with ForceIfHung
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{9}));
 }
 
-TEST_F(Power, ForceIsOfferedDuringACountDownWithForceIfHung) {
-  form.Settings.TimeRemain = 30;
-  form.Settings.ForceIfHung = true;
+TEST_F(PowerArea, ForceIsOfferedDuringACountDownWithForceIfHung) {
+  settings.TimeRemain = 30;
+  settings.ForceIfHung = true;
   QueryDriver driver([&](HWND dlg) {
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg, IDC_QUERY_FORCE)));
     click(dlg, IDC_QUERY_FORCE);
     click(dlg, IDOK);
     return true;
   });
-  form.power().PowerOperation(0);
+  area.PowerOperation(0);
   EXPECT_EQ(power.exitFlags, (std::vector<UINT>{13}));
 }
 
-TEST_F(Power, StopKeepsTheQuestionOpenUntilAnswered) {
-  form.Settings.TimeRemain = 1;
+TEST_F(PowerArea, StopKeepsTheQuestionOpenUntilAnswered) {
+  settings.TimeRemain = 1;
   int step = 0;
   DWORD stoppedAt = 0;
   bool barEnabled = true, stopEnabled = true;
@@ -199,7 +225,7 @@ TEST_F(Power, StopKeepsTheQuestionOpenUntilAnswered) {
     click(dlg, IDCANCEL);
     return true;
   });
-  form.power().PowerOperation(1);
+  area.PowerOperation(1);
   EXPECT_TRUE(driver.done());
   EXPECT_FALSE(barEnabled);
   EXPECT_FALSE(stopEnabled);
@@ -222,20 +248,19 @@ TEST_F(Power, ASecondRequestWhileTheQuestionIsOpenIsDropped) {
   EXPECT_EQ(power.calls(), 0u);
 }
 
-TEST_F(Power, AFailureBringsTheClockBackAfterATimedText) {
-  form.Settings.TimeRemain = -1;
+TEST_F(PowerArea, AFailureShowsATimedText) {
+  settings.TimeRemain = -1;
   power.privilege = false;
-  form.power().PowerOperation(0);
+  area.PowerOperation(0);
   EXPECT_EQ(power.calls(), 0u);
-  EXPECT_TRUE(form.tmrMessage.enabled());
-  EXPECT_NE(form.StatusText, "Shutdown...");
+  EXPECT_TRUE(timed);
+  EXPECT_NE(status, "Shutdown...");
   power.privilege = true;
   power.succeed = false;
-  form.power().PowerOperation(1);
+  area.PowerOperation(1);
   EXPECT_EQ(power.calls(), 1u);
-  EXPECT_TRUE(form.tmrMessage.enabled());
-  EXPECT_NE(form.StatusText, "Reboot...");
-  EXPECT_TRUE(test::waitUntil([&] { return form.tmrClock.enabled(); }, 4000));
+  EXPECT_TRUE(timed);
+  EXPECT_NE(status, "Reboot...");
 }
 
 }  // namespace
