@@ -69,10 +69,10 @@ bool TfrmMain::Create() {
   ui::FormParams p;
   p.caption = kMainTitle;
   p.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  p.left = FormLeft;
-  p.top = FormTop;
+  p.left = Settings.FormLeft;
+  p.top = Settings.FormTop;
   if (!create(p)) return false;
-  setBounds(FormLeft, FormTop, FormWidth, FormHeight);
+  setBounds(Settings.FormLeft, Settings.FormTop, Settings.FormWidth, Settings.FormHeight);
   ShowWindow(handle(), SW_SHOWNORMAL);
   // FormShow may already have ended the program (a missing document whose wizard was cancelled).
   if (!ui::Application::instance().terminated()) FormShow();
@@ -117,7 +117,7 @@ void TfrmMain::FormCreate() {
 void TfrmMain::FormShow() {
   LoadSettings();
   ReloadDocument();
-  if (FEPOnWhenStart) {
+  if (Settings.FEPOnWhenStart) {
     if (HIMC imc = ImmGetContext(rceMemo.handle())) {
       ImmSetOpenStatus(imc, TRUE);
       ImmSetConversionStatus(imc, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, IME_SMODE_NONE);
@@ -140,7 +140,7 @@ void TfrmMain::WriteOnExit() {
   // session nobody may be asked. The manager's boxes and its new-document wizard stay away.
   QuietManager quiet(MemoMan);
   if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
-  if (NeedBackup && BackupOnExit) updateBackup();
+  if (Settings.NeedBackup && BackupOnExit) updateBackup();
   SaveSettings();
 }
 
@@ -170,10 +170,10 @@ void TfrmMain::layout() {
 }
 
 void TfrmMain::createStatusAndTabs() {
-  DWORD side = TabPosition == 0   ? 0
-               : TabPosition == 1 ? TCS_BOTTOM
-               : TabPosition == 2 ? TCS_VERTICAL
-                                  : TCS_VERTICAL | TCS_RIGHT;
+  DWORD side = Settings.TabPosition == 0   ? 0
+               : Settings.TabPosition == 1 ? TCS_BOTTOM
+               : Settings.TabPosition == 2 ? TCS_VERTICAL
+                                           : TCS_VERTICAL | TCS_RIGHT;
   ui::ControlArgs tabs;
   tabs.width = tabs.height = 10;
   // The tab control's display area lies under the editor: it clips its siblings and the editor lies
@@ -191,7 +191,7 @@ void TfrmMain::createStatusAndTabs() {
   stbMemo.send(SB_SIMPLE, TRUE);
   stbMemo.send(SB_SETTEXTW, SB_SIMPLEID,
                reinterpret_cast<LPARAM>(base::wide("[未接続] Tockleが起動していません"_sj).c_str()));
-  stbMemo.setVisible(StatusBar);
+  stbMemo.setVisible(Settings.StatusBar);
 }
 
 void TfrmMain::ShowStatusMessage(const std::string& text) {

@@ -57,11 +57,13 @@ enum MainControlId : int {
   kMenuBarBandId,  // the menu bar's band in the rebar (the tool bars' bands have their ids)
 };
 
-// The settings are fields of the window while it runs (read at start, written at exit).
-class TfrmMain : public ui::Form, public TMemoSettings {
+class TfrmMain : public ui::Form {
  public:
   TfrmMain();
   ~TfrmMain() override;
+
+  // The settings while the window runs (read at start, written at exit).
+  TMemoSettings Settings;
 
   // Creates the window (FormCreate), shows it (FormShow); false when the window could not be made.
   bool Create();

@@ -38,21 +38,21 @@ bool TfrmMain::repeatsEarlierTab(int index) const {
 }
 
 void TfrmMain::ReloadDocument() {
-  MemoMan.FileName = MemoFile;
+  MemoMan.FileName = Settings.MemoFile;
   MemoMan.LoadTabList();
   tbcMemoChange();
 }
 
 void TfrmMain::MemoManTabListChange(bool) {
   int remembered = selectedTab();
-  if (tabCount() > 0 && remembered >= 0) LastTab = tabName(remembered);
+  if (tabCount() > 0 && remembered >= 0) Settings.LastTab = tabName(remembered);
   // An empty LastTab names the tab with an empty name only when that one is shown.
-  const bool byName = !LastTab.empty() || remembered >= 0;
+  const bool byName = !Settings.LastTab.empty() || remembered >= 0;
   tbcMemo.clear();
   int select = -1;
   for (size_t i = 0; i < MemoMan.TabList.size(); ++i) {
     tbcMemo.insertTab(static_cast<int>(i), MemoMan.TabList[i]);
-    if (select < 0 && byName && sameTabName(MemoMan.TabList[i], LastTab)) select = static_cast<int>(i);
+    if (select < 0 && byName && sameTabName(MemoMan.TabList[i], Settings.LastTab)) select = static_cast<int>(i);
   }
   if (select < 0) select = remembered >= 0 && remembered < tabCount() ? remembered : 0;
   if (tabCount() > 0) tbcMemo.setSelectedIndex(select);
@@ -66,7 +66,7 @@ bool TfrmMain::tbcMemoChanging() {
   int index = selectedTab();
   if (index < 0) return true;
   if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!PlainMode))) return false;
-  ShowStatusMessage("自動保存しました -> "_sj + MemoFile);
+  ShowStatusMessage("自動保存しました -> "_sj + Settings.MemoFile);
   return true;
 }
 
@@ -105,7 +105,7 @@ bool TfrmMain::recoverFailedSave() {
   }
   if (answer != IDNO) return false;
   TfrmNewWizard wizard(handle());
-  wizard.State.FileName = MemoFile;
+  wizard.State.FileName = Settings.MemoFile;
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) return false;
   const std::string from = MemoMan.FileName;
@@ -116,7 +116,7 @@ bool TfrmMain::recoverFailedSave() {
     MemoMan.FileName = from;
     return false;
   }
-  MemoFile = choice->path;
+  Settings.MemoFile = choice->path;
   reloadAfterSave_ = true;
   return true;
 }
@@ -247,7 +247,7 @@ void TfrmMain::MemoManNotFound() {
     return;
   }
   MemoMan.FileName = choice->path;
-  MemoFile = choice->path;
+  Settings.MemoFile = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
   if (!MemoMan.CreateDocument()) reportFailure("メモファイルを作成できませんでした"_sj);
 }
@@ -263,10 +263,10 @@ bool TfrmMain::runWizardForNewDocument(const std::string& prefill) {
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
   if (!MemoMan.CreateDocument()) {
     reportFailure("メモファイルを作成できませんでした"_sj);
-    MemoMan.FileName = MemoFile;
+    MemoMan.FileName = Settings.MemoFile;
     return false;
   }
-  MemoFile = MemoMan.FileName;
+  Settings.MemoFile = MemoMan.FileName;
   ReloadDocument();
   return true;
 }
@@ -275,13 +275,13 @@ void TfrmMain::mnuNewFileClick() { runWizardForNewDocument(""); }
 
 void TfrmMain::mnuSetMemoFileClick() {
   if (!saveShownTab()) return;
-  std::optional<std::string> chosen = chooseMemoFile(handle(), MemoFile);
+  std::optional<std::string> chosen = chooseMemoFile(handle(), Settings.MemoFile);
   if (!chosen) return;
   if (!base::fileExists(*chosen)) {
     runWizardForNewDocument(*chosen);
     return;
   }
-  MemoFile = *chosen;
+  Settings.MemoFile = *chosen;
   ReloadDocument();
 }
 
@@ -307,7 +307,7 @@ void TfrmMain::mnuExitWithoutSaveClick() {
 }
 
 void TfrmMain::mnuFileParentClick() {
-  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (NeedBackup ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (Settings.NeedBackup ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace memo

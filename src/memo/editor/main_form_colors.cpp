@@ -74,24 +74,24 @@ void TfrmMain::mnuFontChangeClick() {
 }
 
 void TfrmMain::mnuFontSelectClick() {
-  fntFont_.setName(MemoFontName);
-  fntFont_.setSize(MemoFontSize);
-  fntFont_.setColor(memoColor(MemoFontColor));
+  fntFont_.setName(Settings.MemoFontName);
+  fntFont_.setSize(Settings.MemoFontSize);
+  fntFont_.setColor(memoColor(Settings.MemoFontColor));
   if (!ui::commonDialogs().chooseFont(handle(), fntFont_)) return;
   const ui::Font& font = fntFont_;
   // A setting, not an edit: the text stays unmodified.
-  MemoFontName = font.name();
-  MemoFontColor = static_cast<int>(ui::toRgb(font.color()));
-  MemoFontSize = font.size();
-  rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+  Settings.MemoFontName = font.name();
+  Settings.MemoFontColor = static_cast<int>(ui::toRgb(font.color()));
+  Settings.MemoFontSize = font.size();
+  rceMemo.setDefaultFont(Settings.MemoFontName, Settings.MemoFontSize, memoColor(Settings.MemoFontColor));
 }
 
 void TfrmMain::mnuColorSelectClick() {
-  ui::Color color = memoColor(BackColor);
+  ui::Color color = memoColor(Settings.BackColor);
   if (!ui::commonDialogs().chooseColor(handle(), color)) return;
   clrColor_ = color;
-  BackColor = static_cast<int>(ui::toRgb(color));
-  rceMemo.setBackColor(memoColor(BackColor));
+  Settings.BackColor = static_cast<int>(ui::toRgb(color));
+  rceMemo.setBackColor(memoColor(Settings.BackColor));
 }
 
 }  // namespace memo

@@ -49,13 +49,13 @@ void TfrmMain::bindEditingCommands() {
   onCommand(actColor, [this] { actColorExecute(); });
   onCommand(mnuShowToolBar, [this] { mnuShowToolClick(); });
   onCommand(mnuShowStatusBar, [this] { mnuShowStatusClick(); });
-  onCommand(mnuHotLink, [this] { HotLink = !HotLink; });
+  onCommand(mnuHotLink, [this] { Settings.HotLink = !Settings.HotLink; });
   onCommand(mnuType2, [this] { ConverterClick(0); });
   onCommand(mnuType3, [this] { ConverterClick(1); });
   onMenuPopup([this](HMENU popup) {
     if (popup == GetSubMenu(MainMenu1.get(), 2)) {  // View
-      CheckMenuItem(popup, mnuShowToolBar, MF_BYCOMMAND | (ToolBar ? MF_CHECKED : MF_UNCHECKED));
-      CheckMenuItem(popup, mnuShowStatusBar, MF_BYCOMMAND | (StatusBar ? MF_CHECKED : MF_UNCHECKED));
+      CheckMenuItem(popup, mnuShowToolBar, MF_BYCOMMAND | (Settings.ToolBar ? MF_CHECKED : MF_UNCHECKED));
+      CheckMenuItem(popup, mnuShowStatusBar, MF_BYCOMMAND | (Settings.StatusBar ? MF_CHECKED : MF_UNCHECKED));
     } else if (popup == ppmMemo.get()) {
       CheckMenuItem(popup, mnuRichText, MF_BYCOMMAND | (PlainMode ? MF_UNCHECKED : MF_CHECKED));
     } else if (GetMenuState(popup, mnuType2, MF_BYCOMMAND) != static_cast<UINT>(-1)) {  // File, Format
@@ -190,14 +190,14 @@ void TfrmMain::rceMemoSelectionChange() {
 }
 
 void TfrmMain::mnuShowToolClick() {
-  ToolBar = !ToolBar;
-  showToolBars(ToolBar);
+  Settings.ToolBar = !Settings.ToolBar;
+  showToolBars(Settings.ToolBar);
   layout();
 }
 
 void TfrmMain::mnuShowStatusClick() {
-  StatusBar = !StatusBar;
-  stbMemo.setVisible(StatusBar);
+  Settings.StatusBar = !Settings.StatusBar;
+  stbMemo.setVisible(Settings.StatusBar);
   layout();
 }
 
@@ -209,7 +209,7 @@ void TfrmMain::ConverterClick(int tag) {
     return;
   // The shown tab's edits go into the document before it changes form.
   saveShownTab();
-  MemoMan.ConvertFormat(MemoFile, toTypeII, true);
+  MemoMan.ConvertFormat(Settings.MemoFile, toTypeII, true);
   ReloadDocument();
 }
 

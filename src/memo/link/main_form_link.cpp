@@ -25,10 +25,11 @@ void TfrmMain::bindLinkCommands() {
 }
 
 void TfrmMain::loadTabContent(const std::string& content) {
-  linksShown_ = PlainMode && HotLink;
+  linksShown_ = PlainMode && Settings.HotLink;
   hoverMark_ = -1;
   rceMemo.setHandCursor(false);
-  const CHARFORMAT2W font = RichEdit::fontFormat(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+  const CHARFORMAT2W font =
+      RichEdit::fontFormat(Settings.MemoFontName, Settings.MemoFontSize, memoColor(Settings.MemoFontColor));
   // A large tab shows its first screen at once and takes the rest in pieces while the program
   // is idle; the pieces hold the program's own copy of the text.
   if (!PlainMode) {
@@ -49,7 +50,8 @@ void TfrmMain::loadTabContent(const std::string& content) {
   // Face, size and colour come with the text: formatting the whole text afterwards would cost
   // the control as much again as the load.
   auto converter = std::make_shared<LinkConverter>(
-      LinkRegistry, TextLook{MemoFontName, MemoFontSize, memoColor(MemoFontColor), ForceFix});
+      LinkRegistry,
+      TextLook{Settings.MemoFontName, Settings.MemoFontSize, memoColor(Settings.MemoFontColor), Settings.ForceFix});
   rceMemo.beginLoad(
       [pieces, converter](bool& last) {
         std::string_view piece = pieces->next(last);
@@ -63,7 +65,7 @@ void TfrmMain::rceMemoTextChanged() { linkPointer_.textChanged(); }
 
 void TfrmMain::rceMemoMouseMove(int x, int y) {
   // Only a plain tab loaded with links has marks of its own text.
-  if (!linksShown_ || !PlainMode || !HotLink) {
+  if (!linksShown_ || !PlainMode || !Settings.HotLink) {
     hoverMark_ = -1;
     rceMemo.setHandCursor(false);
     return;
@@ -78,7 +80,7 @@ void TfrmMain::rceMemoMouseMove(int x, int y) {
 }
 
 void TfrmMain::rceMemoMouseDown(UINT message) {
-  if (message != WM_LBUTTONDOWN || !linksShown_ || !PlainMode || !HotLink || hoverMark_ < 0) return;
+  if (message != WM_LBUTTONDOWN || !linksShown_ || !PlainMode || !Settings.HotLink || hoverMark_ < 0) return;
   TKzLinkMark mark;
   LinkRegistry.GetMark(hoverMark_, mark);
   if (mark.Style & 1) OpenLink(mark.Text);
@@ -90,7 +92,8 @@ void TfrmMain::actHyperlinkExecute() {
 }
 
 void TfrmMain::OpenLink(const std::string& text) {
-  LinkSettings settings{UseUrl, UseEmail, UseLocal, [](const std::string& s) { return base::folderExists(s); },
+  LinkSettings settings{Settings.UseUrl, Settings.UseEmail, Settings.UseLocal,
+                        [](const std::string& s) { return base::folderExists(s); },
                         [](const std::string& s) { return base::fileExists(s); }};
   std::optional<LinkOpening> o = PlanOpenLink(text, settings);
   if (!o) return;

@@ -43,44 +43,44 @@ void TfrmMain::configToDialog(TfrmConfig& d) {
   d.Format = MemoMan.DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII;
   d.DocumentTabs = tabNames();
   d.setTabNames(tabNames());
-  d.setTabPosition(TabPosition);
-  d.chkUrl.setChecked(UseUrl);
-  d.chkEmail.setChecked(UseEmail);
-  d.chkLocal.setChecked(UseLocal);
-  d.chkHotLink.setChecked(HotLink);
-  d.chkUseDrop.setChecked(DropAccept);
-  d.chkAutoOpenText.setChecked(AutoOpenText);
-  d.setReloadOption(ReloadOption);
-  d.chkFEPOnWhenStart.setChecked(FEPOnWhenStart);
-  d.chkCreateBackup.setChecked(NeedBackup);
-  d.setDateFormat(InsertDateType);
-  d.setTimeFormat(InsertTimeType);
-  d.chkForceFix.setChecked(ForceFix);
+  d.setTabPosition(Settings.TabPosition);
+  d.chkUrl.setChecked(Settings.UseUrl);
+  d.chkEmail.setChecked(Settings.UseEmail);
+  d.chkLocal.setChecked(Settings.UseLocal);
+  d.chkHotLink.setChecked(Settings.HotLink);
+  d.chkUseDrop.setChecked(Settings.DropAccept);
+  d.chkAutoOpenText.setChecked(Settings.AutoOpenText);
+  d.setReloadOption(Settings.ReloadOption);
+  d.chkFEPOnWhenStart.setChecked(Settings.FEPOnWhenStart);
+  d.chkCreateBackup.setChecked(Settings.NeedBackup);
+  d.setDateFormat(Settings.InsertDateType);
+  d.setTimeFormat(Settings.InsertTimeType);
+  d.chkForceFix.setChecked(Settings.ForceFix);
   d.edtSeparatedHeader.setText(MemoMan.SeparatedHeader);
 }
 
 bool TfrmMain::configFromDialog(TfrmConfig& d) {
   // Nothing of the settings changes while the tab list is refused: the dialog stays open.
   if (!ApplyTabList(d.tabNames())) return false;
-  if (d.tabPosition() != TabPosition)
+  if (d.tabPosition() != Settings.TabPosition)
     AskUser(d.handle(), "タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj,
             MB_OK | MB_ICONINFORMATION);
-  TabPosition = d.tabPosition();
-  UseUrl = d.chkUrl.checked();
-  UseEmail = d.chkEmail.checked();
-  UseLocal = d.chkLocal.checked();
-  HotLink = d.chkHotLink.checked();
-  DropAccept = d.chkUseDrop.checked();
-  if (fldDrop) fldDrop->SetAccept(DropAccept);
-  AutoOpenText = d.chkAutoOpenText.checked();
-  ReloadOption = static_cast<uint8_t>(d.reloadOption());
-  FEPOnWhenStart = d.chkFEPOnWhenStart.checked();
-  NeedBackup = d.chkCreateBackup.checked();
-  ForceFix = d.chkForceFix.checked();
-  SeparatedHeader = d.edtSeparatedHeader.text();
-  MemoMan.SeparatedHeader = SeparatedHeader;
-  InsertDateType = d.dateFormat();
-  InsertTimeType = d.timeFormat();
+  Settings.TabPosition = d.tabPosition();
+  Settings.UseUrl = d.chkUrl.checked();
+  Settings.UseEmail = d.chkEmail.checked();
+  Settings.UseLocal = d.chkLocal.checked();
+  Settings.HotLink = d.chkHotLink.checked();
+  Settings.DropAccept = d.chkUseDrop.checked();
+  if (fldDrop) fldDrop->SetAccept(Settings.DropAccept);
+  Settings.AutoOpenText = d.chkAutoOpenText.checked();
+  Settings.ReloadOption = static_cast<uint8_t>(d.reloadOption());
+  Settings.FEPOnWhenStart = d.chkFEPOnWhenStart.checked();
+  Settings.NeedBackup = d.chkCreateBackup.checked();
+  Settings.ForceFix = d.chkForceFix.checked();
+  Settings.SeparatedHeader = d.edtSeparatedHeader.text();
+  MemoMan.SeparatedHeader = Settings.SeparatedHeader;
+  Settings.InsertDateType = d.dateFormat();
+  Settings.InsertTimeType = d.timeFormat();
   return true;
 }
 

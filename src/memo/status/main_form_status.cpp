@@ -112,12 +112,12 @@ bool TfrmMain::applicationActive() const {
 void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
   // A check while the question is open finds nothing new (the ages were remembered) and must not
   // ask twice.
-  if (reloadAsking_ || ReloadOption == 0) return;
+  if (reloadAsking_ || Settings.ReloadOption == 0) return;
   if (onlyWhileActive && !applicationActive()) return;
   if (!MemoMan.IsChangedOutside()) return;
   // An edit not yet saved would be thrown away by the reload: never without the user's word.
   const bool unsaved = rceMemo.modified() && !tabUnavailable_;
-  if (ReloadOption == 1 || unsaved) {
+  if (Settings.ReloadOption == 1 || unsaved) {
     std::string text = "メモファイルが外部で更新されました\r\n再読み込みしますか？"_sj;
     if (unsaved) text += "\r\n(表示中のタブの保存していない変更は失われます)"_sj;
     reloadAsking_ = true;
@@ -148,7 +148,7 @@ void TfrmMain::autoSave() {
   if (tbcMemoChanging())
     rceMemo.setModified(false);
   else
-    ShowStatusMessage("自動保存できませんでした -> "_sj + MemoFile);
+    ShowStatusMessage("自動保存できませんでした -> "_sj + Settings.MemoFile);
 }
 
 void TfrmMain::mnuRestoreClick() {

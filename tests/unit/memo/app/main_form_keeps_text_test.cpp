@@ -222,7 +222,7 @@ TEST_F(KeepsText, AVanishedDocumentsTextGoesIntoAnotherChosenDocument) {
   };
   clickTab(1);
   user.setEnabled(false);
-  EXPECT_EQ(form->MemoFile, dir.file("other.ntd"));
+  EXPECT_EQ(form->Settings.MemoFile, dir.file("other.ntd"));
   EXPECT_EQ(documentTabs("other.ntd"), (Names{"A", "B"}));
   EXPECT_EQ(documentTab("other.ntd", "A"), "xa\r\n");
   EXPECT_FALSE(base::fileExists(dir.file("memo.ntd")));

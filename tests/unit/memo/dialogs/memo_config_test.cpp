@@ -101,16 +101,16 @@ TEST_F(MemoConfig, SettingsGoInAndComeBackOnOk) {
   dialog->rdbDateLong.setChecked(false);
   dialog->rdbDateShort.setChecked(true);
   dialog->setTabPosition(3);
-  dialog->chkHotLink.setChecked(!form->HotLink);
+  dialog->chkHotLink.setChecked(!form->Settings.HotLink);
   dialog->setReloadOption(2);
   dialog->edtSeparatedHeader.setText("m_");
-  bool hotLink = form->HotLink;
+  bool hotLink = form->Settings.HotLink;
   dialog->btnOk.click();
-  EXPECT_EQ(form->InsertDateType, "ddddd");
-  EXPECT_EQ(form->InsertTimeType, "hh:nn");
-  EXPECT_EQ(form->TabPosition, 3);
-  EXPECT_EQ(form->HotLink, !hotLink);
-  EXPECT_EQ(form->ReloadOption, 2);
+  EXPECT_EQ(form->Settings.InsertDateType, "ddddd");
+  EXPECT_EQ(form->Settings.InsertTimeType, "hh:nn");
+  EXPECT_EQ(form->Settings.TabPosition, 3);
+  EXPECT_EQ(form->Settings.HotLink, !hotLink);
+  EXPECT_EQ(form->Settings.ReloadOption, 2);
   EXPECT_EQ(form->MemoMan.SeparatedHeader, "m_");
   EXPECT_EQ(boxes.back(), "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
 }

@@ -57,7 +57,7 @@ TEST_F(MemoLinks, APlainTabShowsItsLinksAndAClickOpensTheOneUnderThePointer) {
   EXPECT_EQ(link.crTextColor, 0xFF0000u);
   EXPECT_TRUE(link.dwEffects & CFE_UNDERLINE);
   EXPECT_FALSE(plain.dwEffects & CFE_UNDERLINE);
-  EXPECT_EQ(base::cp932(plain.szFaceName), form->MemoFontName);  // ForceFix
+  EXPECT_EQ(base::cp932(plain.szFaceName), form->Settings.MemoFontName);  // ForceFix
 
   pointAt(0);
   EXPECT_FALSE(form->rceMemo.handCursor());

@@ -163,7 +163,7 @@ class ReloadTest : public StatusTest, public testing::WithParamInterface<Reload>
 TEST_P(ReloadTest, AnOutsideChangeIsHandledByTheReloadOption) {
   const Reload& r = GetParam();
   startOn(kDoc);
-  form->ReloadOption = r.option;
+  form->Settings.ReloadOption = r.option;
   if (r.modified) {
     form->rceMemo.setText("mine");
     form->rceMemo.setModified(true);
