@@ -314,10 +314,11 @@ class TfrmMain : public ui::Form {
   // The settings dialog (memo/settings/main_form_config.cpp): the settings and the tab names into
   // it and back; the way back applies the tab list first and is refused (false) when that fails.
   void mnuConfigClick();
-  // The dialog's hooks into this window; its controls are filled when it is created.
+  // What the dialog is given, its hooks into this window, and what the window takes back (dialog:
+  // the owner of the notice).
+  MemoConfig configValue() const;
   void setUpConfig(TfrmConfig& dialog);
-  void configToDialog(TfrmConfig& dialog);
-  bool configFromDialog(TfrmConfig& dialog);
+  bool applyConfig(const MemoConfig& value, HWND dialog);
 
  private:
   base::Menu MainMenu1;

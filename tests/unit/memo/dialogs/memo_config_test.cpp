@@ -14,7 +14,7 @@ class MemoConfig : public memotest::MainFormTest {
   void open(const std::string& tabLines) {
     write("memo.ntd", typeII(tabLines));
     start(dir.file("memo.ntd"));
-    dialog = std::make_unique<memo::TfrmConfig>(form->handle());
+    dialog = std::make_unique<memo::TfrmConfig>(form->handle(), form->configValue());
     form->setUpConfig(*dialog);
     ASSERT_TRUE(dialog->create());
   }
@@ -90,24 +90,14 @@ TEST_F(MemoConfig, UpDownDeleteAndOkApplyTheListToTheDocument) {
   EXPECT_EQ(documentTab("memo.ntd", "a"), "1\r\n");
 }
 
-TEST_F(MemoConfig, SettingsGoInAndComeBackOnOk) {
-  setting("InsertDateType", "dddddd");
-  setting("InsertTimeType", "hh:nn");
+TEST_F(MemoConfig, SettingsComeBackToTheWindowOnOk) {
   open("t/*!/a\r\n");
-  EXPECT_TRUE(dialog->rdbDateWin.checked() && dialog->rdbDateLong.checked());
-  EXPECT_TRUE(dialog->rdbTimeCustom.checked());
-  EXPECT_EQ(dialog->cbbTimeCustom.text(), "hh:nn");
-  EXPECT_EQ(dialog->lblDatePreview.text().substr(0, 12), "プレビュー: "_sj);
-  dialog->rdbDateLong.setChecked(false);
-  dialog->rdbDateShort.setChecked(true);
   dialog->setTabPosition(3);
   dialog->chkHotLink.setChecked(!form->Settings.HotLink);
   dialog->setReloadOption(2);
   dialog->edtSeparatedHeader.setText("m_");
   bool hotLink = form->Settings.HotLink;
   dialog->btnOk.click();
-  EXPECT_EQ(form->Settings.InsertDateType, "ddddd");
-  EXPECT_EQ(form->Settings.InsertTimeType, "hh:nn");
   EXPECT_EQ(form->Settings.TabPosition, 3);
   EXPECT_EQ(form->Settings.HotLink, !hotLink);
   EXPECT_EQ(form->Settings.ReloadOption, 2);
