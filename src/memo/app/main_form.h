@@ -160,7 +160,7 @@ class TfrmMain : public ui::Form {
   void OpenLink(const std::string& text);
   void actHyperlinkExecute();
 
-  // Find and replace through every tab (memo/find).
+  // Find and replace through every tab (app/main_form_find.cpp).
   FindDialog fndFind{false};
   FindDialog rpdReplace{true};
   void mnuFindClick();
@@ -169,7 +169,7 @@ class TfrmMain : public ui::Form {
   void fndFindFind(const SearchRequest& request, HWND dialog);
   void rpdReplaceReplace(const SearchRequest& request, HWND dialog);
   // Dates, times and files put into the shown tab or the document, dropped files, and the
-  // document file type (memo/insert). Tag: the offset of the command (-1: asked for).
+  // document file type (app/main_form_insert.cpp). Tag: the offset of the command (-1: asked for).
   void InsertDate(int tag);
   void InsertTime(int tag);
   void mnuInsertTextClick();
@@ -180,7 +180,7 @@ class TfrmMain : public ui::Form {
   void mnuRelatedLinkClick();
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;
-  // The save timer, outside changes, the clock watch and the status line (memo/status).
+  // The save timer, outside changes, the clock watch and the status line (app/main_form_watch.cpp).
   // True while an input-method composition is pending (tests replace it).
   std::function<bool()> CompositionPending;
   void tmrSaveTimer();
@@ -188,7 +188,7 @@ class TfrmMain : public ui::Form {
   void tmrMessageTimer();
   void ShowCaretPosition();
   void mnuRestoreClick();
-  // The link to the clock (memo/clock_link): the alarm request and the history insert. The
+  // The link to the clock (app/main_form_clock_link.cpp): the alarm request and the history insert. The
   // history chooser answers the chosen text, nothing on Cancel (tests replace it).
   std::string HistoryFile;  // empty: "_history3" in the program's folder
   std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
@@ -303,7 +303,7 @@ class TfrmMain : public ui::Form {
   void mnuShowToolClick();
   void mnuShowStatusClick();
   void ConverterClick(int tag);
-  // Colours and fonts (memo/editor/main_form_colors.cpp).
+  // Colours and fonts (editor/main_form_colors.cpp).
   void ColorClick(int tag);
   void mnuFontChangeClick();
   void mnuFontSelectClick();
@@ -311,7 +311,7 @@ class TfrmMain : public ui::Form {
   COLORREF defaultTextColor() const;
 
  public:
-  // The settings dialog (memo/settings/main_form_config.cpp): the settings and the tab names into
+  // The settings dialog (app/main_form_config.cpp): the settings and the tab names into
   // it and back; the way back applies the tab list first and is refused (false) when that fails.
   void mnuConfigClick();
   // What the dialog is given, its hooks into this window, and what the window takes back (dialog:
@@ -354,7 +354,7 @@ class TfrmMain : public ui::Form {
   int hoverMark_ = -1;
   bool linksShown_ = false;       // the shown tab was loaded with its links marked
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
-  // memo/status: the main window's messages watched for activation, hints and an empty status.
+  // app/main_form_watch.cpp: the main window's messages watched for activation, hints and an empty status.
   bool applicationActive() const;
   void checkOutsideChange(bool onlyWhileActive);
   void watchClock();

@@ -1,5 +1,5 @@
 // The areas of the memo window's commands, in the order they bind. Each area defines
-// TfrmMain::bind<Area>Commands() in its own file (e.g. memo/find/main_form_find.cpp for Find);
+// TfrmMain::bind<Area>Commands() in its own file (e.g. memo/app/main_form_find.cpp for Find);
 // a new area is one line here. Included where MEMO_COMMAND_AREA is defined, hence no guard.
 MEMO_COMMAND_AREA(Document)
 MEMO_COMMAND_AREA(Tab)
