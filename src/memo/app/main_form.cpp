@@ -14,6 +14,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
+#include "memo/editor/format_state.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -30,6 +31,7 @@ TfrmMain::TfrmMain() : ActionList1(memoActions()) {
   };
   onCreate = [this] { FormCreate(); };
   tmrMessage.onTimer = [this] { tmrMessageTimer(); };
+  makeAreas();
   bindControls();
   connectDocument();
 }
@@ -54,9 +56,9 @@ void TfrmMain::bindControls() {
   ToolBar2.onNotify = [this](NMHDR& hdr) { return toolBarNotify(hdr); };
   // Typing in the name box changes nothing until a name is chosen.
   cmbFontName.onCommand = [this](WORD code) {
-    if (code == CBN_SELCHANGE) cmbFontNameChange();
+    if (code == CBN_SELCHANGE) format_->cmbFontNameChange();
   };
-  speFontSize.onChange = [this] { speFontSizeChange(); };
+  speFontSize.onChange = [this] { format_->speFontSizeChange(); };
 }
 
 TfrmMain::~TfrmMain() {
@@ -104,12 +106,11 @@ void TfrmMain::FormCreate() {
   };
   fldDrop->Loaded();
 
-  mirroring_ = false;
   // The default user-interface font as the editor's current attributes, until the settings
   // replace them.
   bool shiftJis = GetACP() == 932;
   rceMemo.setDefaultFont(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif", shiftJis ? 9 : 8);
-  showFontName(base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif"));
+  format_->showFontName(base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif"));
   if (speFontSize.handle()) speFontSize.setNumber(shiftJis ? 9 : 8);
   layout();
 }
@@ -261,7 +262,7 @@ LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
   auto& nm = reinterpret_cast<NMTOOLBARW&>(hdr);
   HMENU menu = nm.iItem == actInsertDate   ? ppmDate.get()
                : nm.iItem == actInsertTime ? ppmTime.get()
-               : nm.iItem == actColor      ? ppmColor.get()
+               : nm.iItem == actColor      ? format_->colorMenu()
                                            : nullptr;
   if (menu) {
     RECT r = nm.rcButton;

@@ -39,6 +39,8 @@
 
 namespace memo {
 
+class FormatState;
+
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
 
@@ -226,8 +228,9 @@ class TfrmMain : public ui::Form {
   void layout();
   void updateAction(int id);
   void setActionEnabled(int id, bool on);
-  // Wires the controls' callbacks (the window's constructor).
+  // Wires the controls' callbacks, and makes the areas (the window's constructor).
   void bindControls();
+  void makeAreas();
   void popupMenu(HMENU menu, POINT screen, HWND source);
   LRESULT toolBarNotify(NMHDR& hdr);
   void initMenuPopup(HMENU popup);
@@ -286,29 +289,11 @@ class TfrmMain : public ui::Form {
   void rceMemoTextChanged();
   void rceMemoMouseMove(int x, int y);
   void rceMemoMouseDown(UINT message);
-  // Editing and formatting (memo/editor): check marks of actions, the current attributes.
-  void setActionChecked(int id, bool on);
-  bool actionChecked(int id) const;
-  bool beginFormat();
-  void setCurrentAttributes(const CHARFORMAT2W& cf);
-  void toggleStyle(int action, DWORD effect);
-  void actLeftAlignExecute(int alignment);
-  void actBulletsExecute();
-  void actColorExecute();
-  void cmbFontNameChange();
-  // Shows a face in the font-name box, selected when listed, as its text otherwise.
-  void showFontName(const std::wstring& face);
-  void speFontSizeChange();
+  // Editing (app/main_form_editing.cpp); the format commands are the format state's.
   void rceMemoSelectionChange();
   void mnuShowToolClick();
   void mnuShowStatusClick();
   void ConverterClick(int tag);
-  // Colours and fonts (editor/main_form_colors.cpp).
-  void ColorClick(int tag);
-  void mnuFontChangeClick();
-  void mnuFontSelectClick();
-  void mnuColorSelectClick();
-  COLORREF defaultTextColor() const;
 
  public:
   // The settings dialog (app/main_form_config.cpp): the settings and the tab names into
@@ -326,12 +311,11 @@ class TfrmMain : public ui::Form {
   base::Menu ppmMemo;
   base::Menu ppmDate;
   base::Menu ppmTime;
-  base::Menu ppmColor;
-  ui::Color clrColor_ = 0;  // what the colour dialog last held
-  ui::Font fntFont_;        // what the font dialog last held
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
   CommandTable commands_;
+  // The areas of the window.
+  std::unique_ptr<FormatState> format_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};
@@ -339,7 +323,6 @@ class TfrmMain : public ui::Form {
   base::GdiFont uiFont_;
   base::GdiFont editorFont_;
   HIMAGELIST images_ = nullptr;
-  bool mirroring_ = false;
   bool closing_ = false;
   bool loadingTab_ = false;
   bool tabMissing_ = false;
@@ -349,7 +332,6 @@ class TfrmMain : public ui::Form {
   bool filling_ = false;
   bool discardEdits_ = false;     // closing without the edit the user chose to give up
   bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
-  std::map<int, bool> checkedActions_;
   LinkPointer linkPointer_;
   int hoverMark_ = -1;
   bool linksShown_ = false;       // the shown tab was loaded with its links marked

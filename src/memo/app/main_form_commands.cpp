@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/editor/format_state.h"
 #include "ui/app.h"
 
 namespace memo {
@@ -25,6 +26,7 @@ void TfrmMain::bindCommands() {
 #define MEMO_COMMAND_AREA(area) bind##area##Commands();
 #include "memo/chrome/command_areas.h"
 #undef MEMO_COMMAND_AREA
+  format_->bindCommands(commands_);
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 
@@ -59,13 +61,15 @@ void TfrmMain::setActionEnabled(int id, bool on) {
 }
 
 bool TfrmMain::ExecuteCommand(int id) {
-  if (commands_.run(id)) return true;
+  // An action runs only while it is enabled: its own handler, else the one an area bound.
   if (Action* a = ActionList1.find(id)) {
-    if (!a->enabled || !a->onExecute) return false;
-    a->onExecute();
-    return true;
+    if (!a->enabled) return false;
+    if (a->onExecute) {
+      a->onExecute();
+      return true;
+    }
   }
-  return false;
+  return commands_.run(id);
 }
 
 bool TfrmMain::HandleShortCut(ShortCut s) {

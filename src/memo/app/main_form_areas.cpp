@@ -1,0 +1,26 @@
+// The memo window's areas, each given the components and the few window services it uses.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "memo/app/main_form.h"
+#include "memo/editor/format_state.h"
+
+namespace memo {
+
+void TfrmMain::makeAreas() {
+  FormatState::Host format;
+  format.window = [this] { return handle(); };
+  format.plainMode = [this] { return PlainMode; };
+  format.showChecked = [this](int id, bool on) {
+    for (HMENU m : {MainMenu1.get(), ppmMemo.get()})
+      CheckMenuItem(m, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    for (const ui::Control* bar : {&ToolBar1, &ToolBar2})
+      if (bar->handle()) bar->send(TB_CHECKBUTTON, static_cast<WPARAM>(id), MAKELPARAM(on, 0));
+  };
+  format_ = std::make_unique<FormatState>(rceMemo, cmbFontName, speFontSize, Settings, std::move(format));
+}
+
+}  // namespace memo
