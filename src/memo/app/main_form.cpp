@@ -15,6 +15,7 @@
 #include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/editor/format_state.h"
+#include "memo/status/status_line.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
 
@@ -30,7 +31,6 @@ TfrmMain::TfrmMain() : ActionList1(memoActions()) {
     return chooseSaveFile(handle(), title, filter, fileName, defExt);
   };
   onCreate = [this] { FormCreate(); };
-  tmrMessage.onTimer = [this] { tmrMessageTimer(); };
   makeAreas();
   bindControls();
   connectDocument();
@@ -195,23 +195,11 @@ void TfrmMain::createStatusAndTabs() {
   stbMemo.setVisible(Settings.StatusBar);
 }
 
-void TfrmMain::ShowStatusMessage(const std::string& text) {
-  tmrMessage.setEnabled(false);
-  if (stbMemo.handle()) stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
-  tmrMessage.setEnabled(true);
-}
+void TfrmMain::ShowStatusMessage(const std::string& text) { status_->ShowStatusMessage(text); }
 
-std::string TfrmMain::StatusText() const {
-  if (!stbMemo.handle()) return {};
-  wchar_t buf[1024] = {};
-  stbMemo.send(SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buf));
-  return base::cp932(buf);
-}
+std::string TfrmMain::StatusText() const { return status_->StatusText(); }
 
-void TfrmMain::tmrMessageTimer() {
-  tmrMessage.setEnabled(false);
-  ShowCaretPosition();
-}
+void TfrmMain::tmrMessageTimer() { status_->tmrMessageTimer(); }
 
 void TfrmMain::popupMenu(HMENU menu, POINT pt, HWND source) {
   if (pt.x == -1 && pt.y == -1) {  // from the keyboard: below the top left corner of the control

@@ -27,11 +27,9 @@
 #include "memo/link/link_conversion.h"
 #include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
-#include "memo/status/control_hints.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/subclass.h"
 #include "ui/graphics.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
@@ -40,6 +38,7 @@
 namespace memo {
 
 class FormatState;
+class StatusLine;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
@@ -106,6 +105,7 @@ class TfrmMain : public ui::Form {
   // mnemonic; true when it was used.
   bool HandleShortCut(ShortCut s);
 
+  // The status line's (memo/status): a timed text, what it shows.
   void ShowStatusMessage(const std::string& text);
   std::string StatusText() const;
 
@@ -182,16 +182,16 @@ class TfrmMain : public ui::Form {
   void mnuRelatedLinkClick();
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;
-  // The save timer, outside changes, the clock watch and the status line (app/main_form_watch.cpp).
-  // True while an input-method composition is pending (tests replace it).
+  // The save timer, outside changes, the clock watch (app/main_form_watch.cpp); the status line's
+  // timed text ending and its caret line. True while an input-method composition is pending (tests replace it).
   std::function<bool()> CompositionPending;
   void tmrSaveTimer();
   void ApplicationActivate();
   void tmrMessageTimer();
   void ShowCaretPosition();
   void mnuRestoreClick();
-  // The link to the clock (app/main_form_clock_link.cpp): the alarm request and the history insert. The
-  // history chooser answers the chosen text, nothing on Cancel (tests replace it).
+  // The link to the clock (app/main_form_clock_link.cpp): the alarm request and the history
+  // insert. The history chooser answers the chosen text, nothing on Cancel (tests replace it).
   std::string HistoryFile;  // empty: "_history3" in the program's folder
   std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
   void actSetAlarmExecute();
@@ -316,10 +316,10 @@ class TfrmMain : public ui::Form {
   CommandTable commands_;
   // The areas of the window.
   std::unique_ptr<FormatState> format_;
+  std::unique_ptr<StatusLine> status_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};
-  ui::Timer tmrMessage{3000, false};
   base::GdiFont uiFont_;
   base::GdiFont editorFont_;
   HIMAGELIST images_ = nullptr;
@@ -336,16 +336,11 @@ class TfrmMain : public ui::Form {
   int hoverMark_ = -1;
   bool linksShown_ = false;       // the shown tab was loaded with its links marked
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
-  // app/main_form_watch.cpp: the main window's messages watched for activation, hints and an empty status.
+  // app/main_form_watch.cpp: outside changes, the clock, the save timer.
   bool applicationActive() const;
   void checkOutsideChange(bool onlyWhileActive);
   void watchClock();
   void autoSave();
-  void refreshEmptyStatus();
-  void showHint(const std::string& hint);
-  void menuHint(UINT item, UINT flags, HMENU menu);
-  ui::Subclass statusWatch_;
-  ControlHints controlHints_;
   bool reloadAsking_ = false;  // the outside-change question is open
 };
 

@@ -7,6 +7,7 @@
 
 #include "memo/app/main_form.h"
 #include "memo/editor/format_state.h"
+#include "memo/status/status_line.h"
 
 namespace memo {
 
@@ -21,6 +22,11 @@ void TfrmMain::makeAreas() {
       if (bar->handle()) bar->send(TB_CHECKBUTTON, static_cast<WPARAM>(id), MAKELPARAM(on, 0));
   };
   format_ = std::make_unique<FormatState>(rceMemo, cmbFontName, speFontSize, Settings, std::move(format));
+  StatusLine::Host status;
+  status.clockConnected = [this] { return ClockConnected; };
+  status.closing = [this] { return closing_; };
+  status.activated = [this] { ApplicationActivate(); };
+  status_ = std::make_unique<StatusLine>(stbMemo, rceMemo, std::move(status));
 }
 
 }  // namespace memo

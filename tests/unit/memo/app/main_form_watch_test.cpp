@@ -1,5 +1,5 @@
-// The memo window's save timer, outside changes, clock watch, restore and status line, and its
-// commands that work with the clock, in-process.
+// The memo window's save timer, outside changes, clock watch, restore and the status line's
+// wiring, and its commands that work with the clock, in-process.
 #include <gtest/gtest.h>
 
 #include "base/files.h"
@@ -75,32 +75,6 @@ class StatusTest : public MainFormTest {
   }
   bool composing = false;
 };
-
-TEST_F(StatusTest, TheCaretLineCountsLinesAndBytesRightAlignedInThreePlaces) {
-  startOn("メモ/*!/abc\\CrLf%日本語xyz\\CrLf%\r\n"_sj);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
-  // Line 2 after three double-byte characters: column 7.
-  form->rceMemo.setSelection(5 + 6, 0);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
-  // A selection into the next line shows where it starts.
-  form->rceMemo.setSelection(1, 8);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  1:   2] Tockleは起動していません"_sj);
-  // After an edit the column is read from the control.
-  form->rceMemo.setSelection(5, 0);
-  form->rceMemo.replaceSelection("あ"_sj);
-  form->rceMemo.setSelection(5 + 2 + 6, 0);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  2:   9] Tockleは起動していません"_sj);
-  // A timed text stays until its timer ends; then the caret line returns.
-  form->ShowStatusMessage("x");
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "x");
-  form->tmrMessageTimer();
-  EXPECT_EQ(form->StatusText(), "[  2:   9] Tockleは起動していません"_sj);
-}
 
 TEST_F(StatusTest, TheClockWindowEnablesTheAlarmCommandAndItsGoingDisablesIt) {
   startOn(kDoc);
