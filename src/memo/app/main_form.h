@@ -208,12 +208,20 @@ class TfrmMain : public ui::Form {
   // of the session does the same, as the program may be ended at any moment after it.
   void WriteOnExit();
   void buildMenus();
-  // Each area of commands binds its handlers in its own file; memo/chrome/command_areas.h lists
-  // the areas.
+  // The areas bind their own commands; the window's own are bound by the file that holds them.
   void bindCommands();
-#define MEMO_COMMAND_AREA(area) void bind##area##Commands();
-#include "memo/chrome/command_areas.h"
-#undef MEMO_COMMAND_AREA
+  void bindDocumentCommands();
+  void bindTabCommands();
+  void bindFormatCommands();
+  void bindEditingCommands();
+  void bindSettingsCommands();
+  void bindHelpCommands();
+  void bindLinkCommands();
+  void bindFindCommands();
+  void bindInsertCommands();
+  void bindStatusCommands();
+  void bindClockLinkCommands();
+  void bindConfigCommands();
   // For the areas: a handler of a command (an action's when the id is an action's), of a range of
   // menu commands with their offset, and a hook for every menu as it opens.
   void onCommand(int id, std::function<void()> run);

@@ -1,5 +1,5 @@
-// The memo window's commands: menus, actions, tool buttons and shortcuts meet here; the areas
-// of commands bind their handlers in their own files.
+// The memo window's commands: menus, actions, tool buttons and shortcuts meet here; each file of
+// the window binds its own handlers, each area its own.
 
 #include <windows.h>
 
@@ -23,9 +23,18 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::bindCommands() {
-#define MEMO_COMMAND_AREA(area) bind##area##Commands();
-#include "memo/chrome/command_areas.h"
-#undef MEMO_COMMAND_AREA
+  bindDocumentCommands();
+  bindTabCommands();
+  bindFormatCommands();
+  bindEditingCommands();
+  bindSettingsCommands();
+  bindHelpCommands();
+  bindLinkCommands();
+  bindFindCommands();
+  bindInsertCommands();
+  bindStatusCommands();
+  bindClockLinkCommands();
+  bindConfigCommands();
   format_->bindCommands(commands_);
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
