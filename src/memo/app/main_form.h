@@ -24,8 +24,6 @@
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/find/find_dialog.h"
-#include "memo/link/link_conversion.h"
-#include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
@@ -39,6 +37,7 @@ namespace memo {
 
 class FormatState;
 class StatusLine;
+class TabLinks;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
@@ -156,11 +155,8 @@ class TfrmMain : public ui::Form {
   void TabPositionClick(int tag);
   std::vector<std::string> tabNames() const;
 
-  // Links of plain tabs: the registered prefixes and the marks of the tab shown; opening a link
-  // text (clicked, or the selection or caret line by Ctrl+H).
-  TLinkString LinkRegistry;
-  void OpenLink(const std::string& text);
-  void actHyperlinkExecute();
+  // The links of plain tabs (memo/link).
+  TabLinks& links() { return *links_; }
 
   // Find and replace through every tab (app/main_form_find.cpp).
   FindDialog fndFind{false};
@@ -216,7 +212,6 @@ class TfrmMain : public ui::Form {
   void bindEditingCommands();
   void bindSettingsCommands();
   void bindHelpCommands();
-  void bindLinkCommands();
   void bindFindCommands();
   void bindInsertCommands();
   void bindStatusCommands();
@@ -295,8 +290,6 @@ class TfrmMain : public ui::Form {
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
   void loadTabContent(const std::string& content);
   void rceMemoTextChanged();
-  void rceMemoMouseMove(int x, int y);
-  void rceMemoMouseDown(UINT message);
   // Editing (app/main_form_editing.cpp); the format commands are the format state's.
   void rceMemoSelectionChange();
   void mnuShowToolClick();
@@ -325,6 +318,7 @@ class TfrmMain : public ui::Form {
   // The areas of the window.
   std::unique_ptr<FormatState> format_;
   std::unique_ptr<StatusLine> status_;
+  std::unique_ptr<TabLinks> links_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};
@@ -340,9 +334,6 @@ class TfrmMain : public ui::Form {
   bool filling_ = false;
   bool discardEdits_ = false;     // closing without the edit the user chose to give up
   bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
-  LinkPointer linkPointer_;
-  int hoverMark_ = -1;
-  bool linksShown_ = false;       // the shown tab was loaded with its links marked
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
   // app/main_form_watch.cpp: outside changes, the clock, the save timer.
   bool applicationActive() const;

@@ -1,4 +1,5 @@
-// The memo window's areas, each given the components and the few window services it uses.
+// The memo window's areas, each given the components and the few window services it uses, and
+// what the window hands on to them.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,6 +8,7 @@
 
 #include "memo/app/main_form.h"
 #include "memo/editor/format_state.h"
+#include "memo/link/tab_links.h"
 #include "memo/status/status_line.h"
 
 namespace memo {
@@ -27,6 +29,15 @@ void TfrmMain::makeAreas() {
   status.closing = [this] { return closing_; };
   status.activated = [this] { ApplicationActivate(); };
   status_ = std::make_unique<StatusLine>(stbMemo, rceMemo, std::move(status));
+  TabLinks::Host links;
+  links.plainMode = [this] { return PlainMode; };
+  links.ask = [this](std::string_view text, std::string_view caption, UINT flags) { return ask(text, caption, flags); };
+  links.showStatus = [this](const std::string& text) { ShowStatusMessage(text); };
+  links_ = std::make_unique<TabLinks>(rceMemo, Settings, std::move(links));
 }
+
+void TfrmMain::loadTabContent(const std::string& content) { links_->loadTabContent(content); }
+
+void TfrmMain::rceMemoTextChanged() { links_->rceMemoTextChanged(); }
 
 }  // namespace memo

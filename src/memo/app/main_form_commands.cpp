@@ -9,6 +9,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/editor/format_state.h"
+#include "memo/link/tab_links.h"
 #include "ui/app.h"
 
 namespace memo {
@@ -29,13 +30,13 @@ void TfrmMain::bindCommands() {
   bindEditingCommands();
   bindSettingsCommands();
   bindHelpCommands();
-  bindLinkCommands();
   bindFindCommands();
   bindInsertCommands();
   bindStatusCommands();
   bindClockLinkCommands();
   bindConfigCommands();
   format_->bindCommands(commands_);
+  links_->bindCommands(commands_);
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 
