@@ -15,6 +15,7 @@
 #include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/editor/format_state.h"
+#include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"
 #include "memo/status/status_line.h"
 #include "ui/app.h"

@@ -23,7 +23,6 @@
 #include "memo/dialogs/memo_config.h"
 #include "memo/document/memo_manager.h"
 #include "memo/editor/rich_edit.h"
-#include "memo/find/find_dialog.h"
 #include "memo/settings/memo_settings.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
@@ -38,6 +37,8 @@ namespace memo {
 class FormatState;
 class StatusLine;
 class TabLinks;
+class TabFind;
+class SearchTarget;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
@@ -158,14 +159,10 @@ class TfrmMain : public ui::Form {
   // The links of plain tabs (memo/link).
   TabLinks& links() { return *links_; }
 
-  // Find and replace through every tab (app/main_form_find.cpp).
-  FindDialog fndFind{false};
-  FindDialog rpdReplace{true};
-  void mnuFindClick();
-  void mnuReplaceClick();
-  // A request of a dialog (dialog: its window, the owner of the questions it brings).
-  void fndFindFind(const SearchRequest& request, HWND dialog);
-  void rpdReplaceReplace(const SearchRequest& request, HWND dialog);
+  // Find and replace through every tab (memo/find); the tabs a request walks through
+  // (app/main_form_find.cpp; dialog: the owner of the questions it brings).
+  TabFind& find() { return *find_; }
+  std::unique_ptr<SearchTarget> searchTabs(HWND dialog);
   // Dates, times and files put into the shown tab or the document, dropped files, and the
   // document file type (app/main_form_insert.cpp). Tag: the offset of the command (-1: asked for).
   void InsertDate(int tag);
@@ -212,7 +209,6 @@ class TfrmMain : public ui::Form {
   void bindEditingCommands();
   void bindSettingsCommands();
   void bindHelpCommands();
-  void bindFindCommands();
   void bindInsertCommands();
   void bindStatusCommands();
   void bindClockLinkCommands();
@@ -319,6 +315,7 @@ class TfrmMain : public ui::Form {
   std::unique_ptr<FormatState> format_;
   std::unique_ptr<StatusLine> status_;
   std::unique_ptr<TabLinks> links_;
+  std::unique_ptr<TabFind> find_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};

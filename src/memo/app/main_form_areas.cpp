@@ -8,6 +8,7 @@
 
 #include "memo/app/main_form.h"
 #include "memo/editor/format_state.h"
+#include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"
 #include "memo/status/status_line.h"
 
@@ -34,6 +35,8 @@ void TfrmMain::makeAreas() {
   links.ask = [this](std::string_view text, std::string_view caption, UINT flags) { return ask(text, caption, flags); };
   links.showStatus = [this](const std::string& text) { ShowStatusMessage(text); };
   links_ = std::make_unique<TabLinks>(rceMemo, Settings, std::move(links));
+  find_ = std::make_unique<TabFind>(
+      TabFind::Host{[this] { return handle(); }, [this](HWND dialog) { return searchTabs(dialog); }});
 }
 
 void TfrmMain::loadTabContent(const std::string& content) { links_->loadTabContent(content); }

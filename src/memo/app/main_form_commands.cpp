@@ -9,6 +9,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/editor/format_state.h"
+#include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"
 #include "ui/app.h"
 
@@ -30,13 +31,13 @@ void TfrmMain::bindCommands() {
   bindEditingCommands();
   bindSettingsCommands();
   bindHelpCommands();
-  bindFindCommands();
   bindInsertCommands();
   bindStatusCommands();
   bindClockLinkCommands();
   bindConfigCommands();
   format_->bindCommands(commands_);
   links_->bindCommands(commands_);
+  find_->bindCommands(commands_);
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 
