@@ -176,7 +176,8 @@ class TfrmMain : public ui::Form {
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;
   // The save timer, outside changes, the clock watch (app/main_form_watch.cpp); the status line's
-  // timed text ending and its caret line. True while an input-method composition is pending (tests replace it).
+  // timed text ending and its caret line. True while an input-method composition is pending
+  // (tests replace it).
   std::function<bool()> CompositionPending;
   void tmrSaveTimer();
   void ApplicationActivate();
@@ -210,7 +211,7 @@ class TfrmMain : public ui::Form {
   void bindSettingsCommands();
   void bindHelpCommands();
   void bindInsertCommands();
-  void bindStatusCommands();
+  void bindWatchCommands();
   void bindClockLinkCommands();
   void bindConfigCommands();
   // For the areas: a handler of a command (an action's when the id is an action's), of a range of

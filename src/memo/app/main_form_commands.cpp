@@ -32,7 +32,7 @@ void TfrmMain::bindCommands() {
   bindSettingsCommands();
   bindHelpCommands();
   bindInsertCommands();
-  bindStatusCommands();
+  bindWatchCommands();
   bindClockLinkCommands();
   bindConfigCommands();
   format_->bindCommands(commands_);

@@ -13,7 +13,7 @@
 
 namespace memo {
 
-void TfrmMain::bindStatusCommands() {
+void TfrmMain::bindWatchCommands() {
   if (!CompositionPending)
     CompositionPending = [this] {
       HIMC imc = ImmGetContext(handle());
