@@ -14,6 +14,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/dialogs/input_box.h"
 #include "memo/dialogs/memo_file_dialog.h"
+#include "memo/clock_link/clock_link.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"

@@ -38,6 +38,7 @@ class FormatState;
 class StatusLine;
 class TabLinks;
 class TabFind;
+class ClockLink;
 class SearchTarget;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
@@ -75,7 +76,6 @@ class TfrmMain : public ui::Form {
   // State of this window.
   bool BackupOnExit = true;
   bool PlainMode = false;
-  bool ClockConnected = false;
 
   // Where the settings are kept, and the previous version's key they are taken over from once.
   std::string SettingsKey = kSettingsKey;
@@ -184,12 +184,9 @@ class TfrmMain : public ui::Form {
   void tmrMessageTimer();
   void ShowCaretPosition();
   void mnuRestoreClick();
-  // The link to the clock (app/main_form_clock_link.cpp): the alarm request and the history
-  // insert. The history chooser answers the chosen text, nothing on Cancel (tests replace it).
-  std::string HistoryFile;  // empty: "_history3" in the program's folder
-  std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
-  void actSetAlarmExecute();
-  void mnuInsertHistoryClick();
+  // The link to the clock (memo/clock_link): whether it is there, the alarm request and the
+  // history insert.
+  ClockLink& clockLink() { return *clockLink_; }
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -212,7 +209,6 @@ class TfrmMain : public ui::Form {
   void bindHelpCommands();
   void bindInsertCommands();
   void bindWatchCommands();
-  void bindClockLinkCommands();
   void bindConfigCommands();
   // For the areas: a handler of a command (an action's when the id is an action's), of a range of
   // menu commands with their offset, and a hook for every menu as it opens.
@@ -317,6 +313,7 @@ class TfrmMain : public ui::Form {
   std::unique_ptr<StatusLine> status_;
   std::unique_ptr<TabLinks> links_;
   std::unique_ptr<TabFind> find_;
+  std::unique_ptr<ClockLink> clockLink_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};
@@ -333,10 +330,9 @@ class TfrmMain : public ui::Form {
   bool discardEdits_ = false;     // closing without the edit the user chose to give up
   bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
-  // app/main_form_watch.cpp: outside changes, the clock, the save timer.
+  // app/main_form_watch.cpp: outside changes, the save timer.
   bool applicationActive() const;
   void checkOutsideChange(bool onlyWhileActive);
-  void watchClock();
   void autoSave();
   bool reloadAsking_ = false;  // the outside-change question is open
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "memo/app/main_form.h"
+#include "memo/clock_link/clock_link.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"
@@ -15,8 +16,9 @@
 namespace memo {
 
 void TfrmMain::makeAreas() {
+  auto window = [this] { return handle(); };
   FormatState::Host format;
-  format.window = [this] { return handle(); };
+  format.window = window;
   format.plainMode = [this] { return PlainMode; };
   format.showChecked = [this](int id, bool on) {
     for (HMENU m : {MainMenu1.get(), ppmMemo.get()})
@@ -26,17 +28,19 @@ void TfrmMain::makeAreas() {
   };
   format_ = std::make_unique<FormatState>(rceMemo, cmbFontName, speFontSize, Settings, std::move(format));
   StatusLine::Host status;
-  status.clockConnected = [this] { return ClockConnected; };
+  status.clockConnected = [this] { return clockLink_ && clockLink_->ClockConnected; };
   status.closing = [this] { return closing_; };
   status.activated = [this] { ApplicationActivate(); };
   status_ = std::make_unique<StatusLine>(stbMemo, rceMemo, std::move(status));
-  TabLinks::Host links;
-  links.plainMode = [this] { return PlainMode; };
-  links.ask = [this](std::string_view text, std::string_view caption, UINT flags) { return ask(text, caption, flags); };
-  links.showStatus = [this](const std::string& text) { ShowStatusMessage(text); };
-  links_ = std::make_unique<TabLinks>(rceMemo, Settings, std::move(links));
-  find_ = std::make_unique<TabFind>(
-      TabFind::Host{[this] { return handle(); }, [this](HWND dialog) { return searchTabs(dialog); }});
+  auto askUser = [this](std::string_view text, std::string_view caption, UINT flags) {
+    return ask(text, caption, flags);
+  };
+  auto showStatus = [this](const std::string& text) { ShowStatusMessage(text); };
+  links_ =
+      std::make_unique<TabLinks>(rceMemo, Settings, TabLinks::Host{[this] { return PlainMode; }, askUser, showStatus});
+  find_ = std::make_unique<TabFind>(TabFind::Host{window, [this](HWND dialog) { return searchTabs(dialog); }});
+  clockLink_ = std::make_unique<ClockLink>(
+      rceMemo, ClockLink::Host{window, askUser, showStatus, [this](int id, bool on) { setActionEnabled(id, on); }});
 }
 
 void TfrmMain::loadTabContent(const std::string& content) { links_->loadTabContent(content); }

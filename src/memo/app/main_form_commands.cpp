@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/clock_link/clock_link.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"
@@ -33,11 +34,11 @@ void TfrmMain::bindCommands() {
   bindHelpCommands();
   bindInsertCommands();
   bindWatchCommands();
-  bindClockLinkCommands();
   bindConfigCommands();
   format_->bindCommands(commands_);
   links_->bindCommands(commands_);
   find_->bindCommands(commands_);
+  clockLink_->bindCommands(commands_);
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 

@@ -7,8 +7,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
-#include "memo/clock_link/alarm_request.h"
-#include "memo/status/caret_status.h"
+#include "memo/clock_link/clock_link.h"
 #include "memo/status/status_line.h"
 
 namespace memo {
@@ -30,7 +29,7 @@ void TfrmMain::bindWatchCommands() {
 void TfrmMain::tmrSaveTimer() {
   if (closing_ || !rceMemo.handle()) return;
   checkOutsideChange(true);
-  watchClock();
+  clockLink_->watchClock();
   autoSave();
 }
 
@@ -63,19 +62,6 @@ void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
     if (answer != IDYES) return;
   }
   ReloadDocument();
-}
-
-void TfrmMain::watchClock() {
-  HWND clock = findClockWindow();
-  if (clock && !ClockConnected) {
-    ClockConnected = true;
-    setActionEnabled(actSetAlarm, true);
-    ShowStatusMessage(clockFoundText(clock));
-  } else if (!clock && ClockConnected) {
-    ClockConnected = false;
-    setActionEnabled(actSetAlarm, false);
-    ShowStatusMessage(clockLostText());
-  }
 }
 
 void TfrmMain::autoSave() {

@@ -2,6 +2,7 @@
 // tab, and the text and its modified mark stay until a save succeeds or the user gives it up.
 #include "unit/memo/main_form_fixture.h"
 #include "memo/chrome/commands.h"
+#include "memo/clock_link/clock_link.h"
 #include "memo/dialogs/new_wizard_ids.h"
 #include "memo/document/doc_failure.h"
 #include "shared/history_file.h"
@@ -158,8 +159,8 @@ TEST_F(KeepsText, NoCommandChangesATabThatCouldNotBeReadNorDoesAnySaveWriteIt) {
   history.AppendMode = true;
   history.AddText = "h";
   ASSERT_TRUE(history.Save());
-  form->HistoryFile = programDir.file("_history3");
-  form->ChooseHistory = [](const std::vector<std::string>& items) {
+  form->clockLink().HistoryFile = programDir.file("_history3");
+  form->clockLink().ChooseHistory = [](const std::vector<std::string>& items) {
     return items.empty() ? std::nullopt : std::optional(items.back());
   };
   ASSERT_TRUE(test::setClipboardCp932("pasted"));
