@@ -13,6 +13,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/document/tab_session.h"
+#include "memo/find/tab_find.h"
 #include "memo/find/text_search.h"
 #include "shared/registry.h"
 #include "timing.h"
@@ -96,7 +97,7 @@ void windowWalk(const std::vector<std::string>& texts) {
     if (!form.Create()) return fail("window");
     memo::SearchRequest request;
     request.findText = "見つからない語"_sj;
-    double ms = median([&] { form.fndFindFind(request, nullptr); });
+    double ms = median([&] { form.find().fndFindFind(request, nullptr); });
     report("window walk, 99 stored tabs to the wrap question", stored, ms);
     if (questions != kRuns) std::printf("  (unexpected: %d questions)\n", questions);
     form.destroy();

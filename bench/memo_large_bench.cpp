@@ -15,6 +15,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/document/memo_manager.h"
+#include "memo/link/tab_links.h"
 #include "memo/status/caret_status.h"
 #include "memo_bench_window.h"
 #include "timing.h"
@@ -123,7 +124,7 @@ int run(int mb) {
       HWND h = form->rceMemo.handle();
       const int lines = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
       std::printf("%2d MB (%zu bytes, %d lines, %zu links):\n", mb, text.size(), lines,
-                  form->LinkRegistry.Marks.size());
+                  form->links().LinkRegistry.Marks.size());
       std::printf("  first screen painted   %8.1f ms  (goal <= 150 ms)\n", first);
       std::printf("  whole text in          %8.1f ms  = %.2f x the floor (goal <= 2)\n", whole, whole / floor);
       std::printf("  floor: bare control    %8.1f ms\n", floor);

@@ -13,7 +13,12 @@
 #include "base/text.h"
 #include "memo/chrome/commands.h"
 #include "memo/dialogs/memo_file_dialog.h"
+#include "memo/clock_link/clock_link.h"
 #include "memo/document/tab_session.h"
+#include "memo/editor/format_state.h"
+#include "memo/find/tab_find.h"
+#include "memo/link/tab_links.h"
+#include "memo/status/status_line.h"
 #include "shared/input_box.h"
 #include "ui/app.h"
 #include "ui/msgbox.h"
@@ -30,7 +35,7 @@ TfrmMain::TfrmMain() : ActionList1(memoActions()) {
     return chooseSaveFile(handle(), title, filter, fileName, defExt);
   };
   onCreate = [this] { FormCreate(); };
-  tmrMessage.onTimer = [this] { tmrMessageTimer(); };
+  makeAreas();
   bindControls();
   connectDocument();
 }
@@ -53,9 +58,9 @@ void TfrmMain::bindControls() {
   ToolBar2.onNotify = [this](NMHDR& hdr) { return toolBarNotify(hdr); };
   // Typing in the name box changes nothing until a name is chosen.
   cmbFontName.onCommand = [this](WORD code) {
-    if (code == CBN_SELCHANGE) cmbFontNameChange();
+    if (code == CBN_SELCHANGE) format_->cmbFontNameChange();
   };
-  speFontSize.onChange = [this] { speFontSizeChange(); };
+  speFontSize.onChange = [this] { format_->speFontSizeChange(); };
 }
 
 TfrmMain::~TfrmMain() {
@@ -68,10 +73,10 @@ bool TfrmMain::Create() {
   ui::FormParams p;
   p.caption = kMainTitle;
   p.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  p.left = FormLeft;
-  p.top = FormTop;
+  p.left = Settings.FormLeft;
+  p.top = Settings.FormTop;
   if (!create(p)) return false;
-  setBounds(FormLeft, FormTop, FormWidth, FormHeight);
+  setBounds(Settings.FormLeft, Settings.FormTop, Settings.FormWidth, Settings.FormHeight);
   ShowWindow(handle(), SW_SHOWNORMAL);
   // FormShow may already have ended the program (a missing document whose wizard was cancelled).
   if (!ui::Application::instance().terminated()) FormShow();
@@ -103,12 +108,11 @@ void TfrmMain::FormCreate() {
   };
   fldDrop->Loaded();
 
-  mirroring_ = false;
   // The default user-interface font as the editor's current attributes, until the settings
   // replace them.
   bool shiftJis = GetACP() == 932;
   rceMemo.setDefaultFont(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif", shiftJis ? 9 : 8);
-  showFontName(base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif"));
+  format_->showFontName(base::wide(shiftJis ? "ＭＳ Ｐゴシック"_sj : "MS Sans Serif"));
   if (speFontSize.handle()) speFontSize.setNumber(shiftJis ? 9 : 8);
   layout();
 }
@@ -116,7 +120,7 @@ void TfrmMain::FormCreate() {
 void TfrmMain::FormShow() {
   LoadSettings();
   session_->ReloadDocument();
-  if (FEPOnWhenStart) {
+  if (Settings.FEPOnWhenStart) {
     if (HIMC imc = ImmGetContext(rceMemo.handle())) {
       ImmSetOpenStatus(imc, TRUE);
       ImmSetConversionStatus(imc, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, IME_SMODE_NONE);
@@ -139,7 +143,7 @@ void TfrmMain::WriteOnExit() {
   // session nobody may be asked. The manager's boxes and its new-document wizard stay away.
   QuietManager quiet(session_->manager());
   session_->writeOnExit();
-  if (NeedBackup && BackupOnExit) session_->updateBackup();
+  if (Settings.NeedBackup && BackupOnExit) session_->updateBackup();
   SaveSettings();
 }
 
@@ -169,10 +173,10 @@ void TfrmMain::layout() {
 }
 
 void TfrmMain::createStatusAndTabs() {
-  DWORD side = TabPosition == 0   ? 0
-               : TabPosition == 1 ? TCS_BOTTOM
-               : TabPosition == 2 ? TCS_VERTICAL
-                                  : TCS_VERTICAL | TCS_RIGHT;
+  DWORD side = Settings.TabPosition == 0   ? 0
+               : Settings.TabPosition == 1 ? TCS_BOTTOM
+               : Settings.TabPosition == 2 ? TCS_VERTICAL
+                                           : TCS_VERTICAL | TCS_RIGHT;
   ui::ControlArgs tabs;
   tabs.width = tabs.height = 10;
   // The tab control's display area lies under the editor: it clips its siblings and the editor lies
@@ -190,26 +194,14 @@ void TfrmMain::createStatusAndTabs() {
   stbMemo.send(SB_SIMPLE, TRUE);
   stbMemo.send(SB_SETTEXTW, SB_SIMPLEID,
                reinterpret_cast<LPARAM>(base::wide("[未接続] Tockleが起動していません"_sj).c_str()));
-  stbMemo.setVisible(StatusBar);
+  stbMemo.setVisible(Settings.StatusBar);
 }
 
-void TfrmMain::ShowStatusMessage(const std::string& text) {
-  tmrMessage.setEnabled(false);
-  if (stbMemo.handle()) stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(text).c_str()));
-  tmrMessage.setEnabled(true);
-}
+void TfrmMain::ShowStatusMessage(const std::string& text) { status_->ShowStatusMessage(text); }
 
-std::string TfrmMain::StatusText() const {
-  if (!stbMemo.handle()) return {};
-  wchar_t buf[1024] = {};
-  stbMemo.send(SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buf));
-  return base::cp932(buf);
-}
+std::string TfrmMain::StatusText() const { return status_->StatusText(); }
 
-void TfrmMain::tmrMessageTimer() {
-  tmrMessage.setEnabled(false);
-  ShowCaretPosition();
-}
+void TfrmMain::tmrMessageTimer() { status_->tmrMessageTimer(); }
 
 void TfrmMain::popupMenu(HMENU menu, POINT pt, HWND source) {
   if (pt.x == -1 && pt.y == -1) {  // from the keyboard: below the top left corner of the control
@@ -260,7 +252,7 @@ LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
   auto& nm = reinterpret_cast<NMTOOLBARW&>(hdr);
   HMENU menu = nm.iItem == actInsertDate   ? ppmDate.get()
                : nm.iItem == actInsertTime ? ppmTime.get()
-               : nm.iItem == actColor      ? ppmColor.get()
+               : nm.iItem == actColor      ? format_->colorMenu()
                                            : nullptr;
   if (menu) {
     RECT r = nm.rcButton;

@@ -22,15 +22,10 @@
 #include "memo/chrome/menu_bar.h"
 #include "memo/dialogs/memo_config.h"
 #include "memo/editor/rich_edit.h"
-#include "memo/find/find_dialog.h"
-#include "memo/link/link_conversion.h"
-#include "memo/link/link_pointer.h"
 #include "memo/settings/memo_settings.h"
-#include "memo/status/control_hints.h"
 #include "shared/file_drop.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/subclass.h"
 #include "ui/graphics.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
@@ -39,6 +34,12 @@
 namespace memo {
 
 class TabSession;
+class FormatState;
+class StatusLine;
+class TabLinks;
+class TabFind;
+class ClockLink;
+class SearchTarget;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
@@ -58,11 +59,13 @@ enum MainControlId : int {
   kMenuBarBandId,  // the menu bar's band in the rebar (the tool bars' bands have their ids)
 };
 
-// The settings are fields of the window while it runs (read at start, written at exit).
-class TfrmMain : public ui::Form, public TMemoSettings {
+class TfrmMain : public ui::Form {
  public:
   TfrmMain();
   ~TfrmMain() override;
+
+  // The settings while the window runs (read at start, written at exit).
+  TMemoSettings Settings;
 
   // Creates the window (FormCreate), shows it (FormShow); false when the window could not be made.
   bool Create();
@@ -73,7 +76,6 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // State of this window.
   bool BackupOnExit = true;
   bool PlainMode = false;
-  bool ClockConnected = false;
 
   // Where the settings are kept, and the previous version's key they are taken over from once.
   std::string SettingsKey = kSettingsKey;
@@ -104,6 +106,7 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // mnemonic; true when it was used.
   bool HandleShortCut(ShortCut s);
 
+  // The status line's (memo/status): a timed text, what it shows.
   void ShowStatusMessage(const std::string& text);
   std::string StatusText() const;
 
@@ -125,22 +128,15 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuRichTextClick();
   void TabPositionClick(int tag);
 
-  // Links of plain tabs: the registered prefixes and the marks of the tab shown; opening a link
-  // text (clicked, or the selection or caret line by Ctrl+H).
-  TLinkString LinkRegistry;
-  void OpenLink(const std::string& text);
-  void actHyperlinkExecute();
+  // The links of plain tabs (memo/link).
+  TabLinks& links() { return *links_; }
 
-  // Find and replace through every tab (memo/find).
-  FindDialog fndFind{false};
-  FindDialog rpdReplace{true};
-  void mnuFindClick();
-  void mnuReplaceClick();
-  // A request of a dialog (dialog: its window, the owner of the questions it brings).
-  void fndFindFind(const SearchRequest& request, HWND dialog);
-  void rpdReplaceReplace(const SearchRequest& request, HWND dialog);
+  // Find and replace through every tab (memo/find); the tabs a request walks through
+  // (app/main_form_find.cpp; dialog: the owner of the questions it brings).
+  TabFind& find() { return *find_; }
+  std::unique_ptr<SearchTarget> searchTabs(HWND dialog);
   // Dates, times and files put into the shown tab or the document, dropped files, and the
-  // document file type (memo/insert). Tag: the offset of the command (-1: asked for).
+  // document file type (app/main_form_insert.cpp). Tag: the offset of the command (-1: asked for).
   void InsertDate(int tag);
   void InsertTime(int tag);
   void mnuInsertTextClick();
@@ -151,20 +147,18 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void mnuRelatedLinkClick();
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;
-  // The save timer, outside changes, the clock watch and the status line (memo/status).
-  // True while an input-method composition is pending (tests replace it).
+  // The save timer, outside changes, the clock watch (app/main_form_watch.cpp); the status line's
+  // timed text ending and its caret line. True while an input-method composition is pending
+  // (tests replace it).
   std::function<bool()> CompositionPending;
   void tmrSaveTimer();
   void ApplicationActivate();
   void tmrMessageTimer();
   void ShowCaretPosition();
   void mnuRestoreClick();
-  // The link to the clock (memo/clock_link): the alarm request and the history insert. The
-  // history chooser answers the chosen text, nothing on Cancel (tests replace it).
-  std::string HistoryFile;  // empty: "_history3" in the program's folder
-  std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
-  void actSetAlarmExecute();
-  void mnuInsertHistoryClick();
+  // The link to the clock (memo/clock_link): whether it is there, the alarm request and the
+  // history insert.
+  ClockLink& clockLink() { return *clockLink_; }
 
  protected:
   LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -177,12 +171,16 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // of the session does the same, as the program may be ended at any moment after it.
   void WriteOnExit();
   void buildMenus();
-  // Each area of commands binds its handlers in its own file; memo/chrome/command_areas.h lists
-  // the areas.
+  // The areas bind their own commands; the window's own are bound by the file that holds them.
   void bindCommands();
-#define MEMO_COMMAND_AREA(area) void bind##area##Commands();
-#include "memo/chrome/command_areas.h"
-#undef MEMO_COMMAND_AREA
+  void bindFileCommands();
+  void bindFormatCommands();
+  void bindEditingCommands();
+  void bindSettingsCommands();
+  void bindHelpCommands();
+  void bindInsertCommands();
+  void bindWatchCommands();
+  void bindConfigCommands();
   // For the areas: a handler of a command (an action's when the id is an action's), of a range of
   // menu commands with their offset, and a hook for every menu as it opens.
   void onCommand(int id, std::function<void()> run);
@@ -197,8 +195,9 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   void layout();
   void updateAction(int id);
   void setActionEnabled(int id, bool on);
-  // Wires the controls' callbacks (the window's constructor).
+  // Wires the controls' callbacks, and makes the areas (the window's constructor).
   void bindControls();
+  void makeAreas();
   void popupMenu(HMENU menu, POINT screen, HWND source);
   LRESULT toolBarNotify(NMHDR& hdr);
   void initMenuPopup(HMENU popup);
@@ -236,40 +235,21 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
   void loadTabContent(const std::string& content);
   void rceMemoTextChanged();
-  void rceMemoMouseMove(int x, int y);
-  void rceMemoMouseDown(UINT message);
-  // Editing and formatting (memo/editor): check marks of actions, the current attributes.
-  void setActionChecked(int id, bool on);
-  bool actionChecked(int id) const;
-  bool beginFormat();
-  void setCurrentAttributes(const CHARFORMAT2W& cf);
-  void toggleStyle(int action, DWORD effect);
-  void actLeftAlignExecute(int alignment);
-  void actBulletsExecute();
-  void actColorExecute();
-  void cmbFontNameChange();
-  // Shows a face in the font-name box, selected when listed, as its text otherwise.
-  void showFontName(const std::wstring& face);
-  void speFontSizeChange();
+  // Editing (app/main_form_editing.cpp); the format commands are the format state's.
   void rceMemoSelectionChange();
   void mnuShowToolClick();
   void mnuShowStatusClick();
   void ConverterClick(int tag);
-  // Colours and fonts (memo/editor/main_form_colors.cpp).
-  void ColorClick(int tag);
-  void mnuFontChangeClick();
-  void mnuFontSelectClick();
-  void mnuColorSelectClick();
-  COLORREF defaultTextColor() const;
 
  public:
-  // The settings dialog (memo/settings/main_form_config.cpp): the settings and the tab names into
+  // The settings dialog (app/main_form_config.cpp): the settings and the tab names into
   // it and back; the way back applies the tab list first and is refused (false) when that fails.
   void mnuConfigClick();
-  // The dialog's hooks into this window; its controls are filled when it is created.
+  // What the dialog is given, its hooks into this window, and what the window takes back (dialog:
+  // the owner of the notice).
+  MemoConfig configValue() const;
   void setUpConfig(TfrmConfig& dialog);
-  void configToDialog(TfrmConfig& dialog);
-  bool configFromDialog(TfrmConfig& dialog);
+  bool applyConfig(const MemoConfig& value, HWND dialog);
 
  private:
   base::Menu MainMenu1;
@@ -277,37 +257,28 @@ class TfrmMain : public ui::Form, public TMemoSettings {
   base::Menu ppmMemo;
   base::Menu ppmDate;
   base::Menu ppmTime;
-  base::Menu ppmColor;
-  ui::Color clrColor_ = 0;  // what the colour dialog last held
-  ui::Font fntFont_;        // what the font dialog last held
   std::vector<MenuItem> mainMenuItems_;
   ActionList ActionList1;
   ui::CommandTable commands_;
+  // The areas of the window.
+  std::unique_ptr<FormatState> format_;
+  std::unique_ptr<StatusLine> status_;
+  std::unique_ptr<TabLinks> links_;
+  std::unique_ptr<TabFind> find_;
+  std::unique_ptr<ClockLink> clockLink_;
   // The editor's notifications by its id (the editor is the program's own wrapper).
   ui::Control rceMemoEvents{this, kEditorId};
   ui::Timer tmrSave{2000, true};
-  ui::Timer tmrMessage{3000, false};
   base::GdiFont uiFont_;
   base::GdiFont editorFont_;
   HIMAGELIST images_ = nullptr;
-  bool mirroring_ = false;
   bool closing_ = false;
   std::unique_ptr<TabSession> session_;
-  std::map<int, bool> checkedActions_;
-  LinkPointer linkPointer_;
-  int hoverMark_ = -1;
-  bool linksShown_ = false;       // the shown tab was loaded with its links marked
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run
-  // memo/status: the main window's messages watched for activation, hints and an empty status.
+  // app/main_form_watch.cpp: outside changes, the save timer.
   bool applicationActive() const;
   void checkOutsideChange(bool onlyWhileActive);
-  void watchClock();
   void autoSave();
-  void refreshEmptyStatus();
-  void showHint(const std::string& hint);
-  void menuHint(UINT item, UINT flags, HMENU menu);
-  ui::Subclass statusWatch_;
-  ControlHints controlHints_;
   bool reloadAsking_ = false;  // the outside-change question is open
 };
 

@@ -34,7 +34,7 @@ void TfrmMain::connectDocument() {
       .showFormat = [this](bool plain) { enableFormatActions(!plain); },
       .refilled = [this] { setActionEnabled(actUndo, rceMemo.canUndo()); },
   };
-  session_ = std::make_unique<TabSession>(rceMemo, tbcMemo, *this, std::move(host));
+  session_ = std::make_unique<TabSession>(rceMemo, tbcMemo, Settings, std::move(host));
 }
 
 void TfrmMain::bindFileCommands() {
@@ -54,7 +54,7 @@ void TfrmMain::mnuExitWithoutSaveClick() {
 }
 
 void TfrmMain::mnuFileParentClick() {
-  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (NeedBackup ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(MainMenu1.get(), mnuExitWithoutSave, MF_BYCOMMAND | (Settings.NeedBackup ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace memo

@@ -1,6 +1,7 @@
 #include "memo/dialogs/memo_config.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/datetime.h"
 #include "base/text.h"
@@ -45,11 +46,30 @@ bool isValidTabFilePrefix(std::string_view prefix) {
   return prefix.empty() || !isDeviceName(prefix);
 }
 
-TfrmConfig::TfrmConfig(HWND owner)
+void copyDialogSettings(const TMemoSettings& from, TMemoSettings& to) {
+  to.TabPosition = from.TabPosition;
+  to.SeparatedHeader = from.SeparatedHeader;
+  to.UseUrl = from.UseUrl;
+  to.UseEmail = from.UseEmail;
+  to.UseLocal = from.UseLocal;
+  to.HotLink = from.HotLink;
+  to.ForceFix = from.ForceFix;
+  to.DropAccept = from.DropAccept;
+  to.AutoOpenText = from.AutoOpenText;
+  to.ReloadOption = from.ReloadOption;
+  to.FEPOnWhenStart = from.FEPOnWhenStart;
+  to.NeedBackup = from.NeedBackup;
+  to.InsertDateType = from.InsertDateType;
+  to.InsertTimeType = from.InsertTimeType;
+}
+
+TfrmConfig::TfrmConfig(HWND owner, MemoConfig value)
     : Dialog(owner, IDD_MEMO_CONFIG),
       tbsTabs(PageControl1, IDD_MCFG_TABS, "タブ編集"_sj),
       tbsGeneral(PageControl1, IDD_MCFG_GENERAL, "全般"_sj),
-      tbsDateTime(PageControl1, IDD_MCFG_DATETIME, "日付/時刻の形式"_sj) {
+      tbsDateTime(PageControl1, IDD_MCFG_DATETIME, "日付/時刻の形式"_sj),
+      value_(std::move(value)),
+      documentTabs_(value_.Tabs) {
   btnOk.onClick = [this] { btnOkClick(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
   btnUp.onClick = [this] { btnUpClick(false); };
@@ -78,8 +98,47 @@ TfrmConfig::TfrmConfig(HWND owner)
     rdbTimeLong.setChecked(true);
     addHints();
     addHelpContexts();
+    loadControls();
   };
   onShow = [this] { UpdateTabListExtent(); };
+}
+
+void TfrmConfig::loadControls() {
+  const TMemoSettings& s = value_.Settings;
+  setTabNames(value_.Tabs);
+  setTabPosition(s.TabPosition);
+  chkUrl.setChecked(s.UseUrl);
+  chkEmail.setChecked(s.UseEmail);
+  chkLocal.setChecked(s.UseLocal);
+  chkHotLink.setChecked(s.HotLink);
+  chkUseDrop.setChecked(s.DropAccept);
+  chkAutoOpenText.setChecked(s.AutoOpenText);
+  setReloadOption(s.ReloadOption);
+  chkFEPOnWhenStart.setChecked(s.FEPOnWhenStart);
+  chkCreateBackup.setChecked(s.NeedBackup);
+  setDateFormat(s.InsertDateType);
+  setTimeFormat(s.InsertTimeType);
+  chkForceFix.setChecked(s.ForceFix);
+  edtSeparatedHeader.setText(s.SeparatedHeader);
+}
+
+void TfrmConfig::saveControls() {
+  TMemoSettings& s = value_.Settings;
+  value_.Tabs = tabNames();
+  s.TabPosition = tabPosition();
+  s.UseUrl = chkUrl.checked();
+  s.UseEmail = chkEmail.checked();
+  s.UseLocal = chkLocal.checked();
+  s.HotLink = chkHotLink.checked();
+  s.DropAccept = chkUseDrop.checked();
+  s.AutoOpenText = chkAutoOpenText.checked();
+  s.ReloadOption = static_cast<uint8_t>(reloadOption());
+  s.FEPOnWhenStart = chkFEPOnWhenStart.checked();
+  s.NeedBackup = chkCreateBackup.checked();
+  s.ForceFix = chkForceFix.checked();
+  s.SeparatedHeader = edtSeparatedHeader.text();
+  s.InsertDateType = dateFormat();
+  s.InsertTimeType = timeFormat();
 }
 
 void TfrmConfig::addHints() {
@@ -212,11 +271,11 @@ bool TfrmConfig::taken(const std::string& name) const {
   auto in = [&](const std::vector<std::string>& names) {
     return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameTabName(n, name); });
   };
-  return in(tabNames()) || in(DocumentTabs);
+  return in(tabNames()) || in(documentTabs_);
 }
 
 bool TfrmConfig::acceptableName(const std::string& name) {
-  if (isValidTabName(name, Format)) return true;
+  if (isValidTabName(name, value_.Format)) return true;
   ask("このタブ名は使用できません"_sj, "タブ名エラー"_sj, MB_OK | MB_ICONINFORMATION);
   return false;
 }
@@ -256,7 +315,7 @@ void TfrmConfig::btnChangeNameClick() {
   if (RenameTab && RenameTab(oldName, name)) {
     lsbTabOrder.setItem(i, name);
     lsbTabOrder.setItemIndex(i);
-    for (std::string& n : DocumentTabs)
+    for (std::string& n : documentTabs_)
       if (sameTabName(n, oldName)) n = name;
   } else {
     ask("変更に失敗しました"_sj, "システムエラー"_sj, MB_OK | MB_ICONERROR);
@@ -279,7 +338,8 @@ void TfrmConfig::btnOkClick() {
     ask("分割形式ファイル名の接頭文字に使えない文字があります"_sj, "環境設定"_sj, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  if (OnApply && !OnApply()) return;
+  saveControls();
+  if (OnApply && !OnApply(value_)) return;
   close(IDOK);
 }
 

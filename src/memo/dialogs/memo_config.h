@@ -1,7 +1,7 @@
 // The memo's settings dialog: the tab list (order, new, rename at once, delete), the tab side and
 // the tab-file prefix; the link, drop, reload, input-method and backup settings; the date and
-// time formats with their previews. The window fills it and reads it back; the dialog checks
-// what is entered.
+// time formats with their previews. It is given a value, fills its controls from it and reads them
+// back into it at OK; the dialog checks what is entered.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include "memo/dialogs/config_ids.h"
 #include "ui/dnd_list_box.h"
 #include "memo/document/doc_format.h"
+#include "memo/settings/memo_settings.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/page_host.h"
@@ -23,22 +24,33 @@ namespace memo {
 
 struct FormatGroup;
 
+// What the settings dialog edits: the settings (the tab-file prefix among them), the document's
+// tabs in their order, and the document's format, against which new names are checked.
+struct MemoConfig {
+  TMemoSettings Settings;
+  std::vector<std::string> Tabs;
+  DocFormat Format = DocFormat::TypeIII;
+};
+
+// The settings the dialog edits, from one value into another (the rest of to stays).
+void copyDialogSettings(const TMemoSettings& from, TMemoSettings& to);
+
 class TfrmConfig : public ui::Dialog {
  public:
-  explicit TfrmConfig(HWND owner);
+  TfrmConfig(HWND owner, MemoConfig value);
 
-  // What the dialog asks with and reaches the document through (the window sets them).
+  // What the dialog asks with and reaches the document through (the caller sets them).
   std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
   std::function<int(std::string_view text, std::string_view caption, UINT flags)> AskUser;
   // Renames a tab of the document at once; false when the document refused.
   std::function<bool(const std::string& oldName, const std::string& newName)> RenameTab;
-  // Runs at OK before the dialog closes; false keeps it open (it has said why).
-  std::function<bool()> OnApply;
+  // Runs at OK with the value as the controls left it, before the dialog closes; false keeps it
+  // open (it has said why).
+  std::function<bool(const MemoConfig&)> OnApply;
   // Opens the help file: a page's topic (HELP_CONTEXT) or a control's pop-up (HELP_CONTEXTPOPUP).
   std::function<void(UINT command, ULONG_PTR context)> ShowHelp;
-  // The document's format and its tabs, against which new names are checked.
-  DocFormat Format = DocFormat::TypeIII;
-  std::vector<std::string> DocumentTabs;
+  // The value given; after OK, what the controls held.
+  const MemoConfig& value() const { return value_; }
 
   ui::PageHost PageControl1{this, IDC_MCFG_PAGES};
   ui::Page tbsTabs;
@@ -113,6 +125,9 @@ class TfrmConfig : public ui::Dialog {
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
  private:
+  // The value into the controls (at creation), and the controls back into it (at OK).
+  void loadControls();
+  void saveControls();
   FormatGroup dateGroup();
   FormatGroup timeGroup();
   void addHints();
@@ -121,6 +136,10 @@ class TfrmConfig : public ui::Dialog {
   bool acceptableName(const std::string& name);
   bool taken(const std::string& name) const;
   int ask(std::string_view text, std::string_view caption, UINT flags);
+
+  MemoConfig value_;
+  // The document's tabs as renamed in the dialog: a new name must not take one of them.
+  std::vector<std::string> documentTabs_;
 };
 
 // A tab-file prefix that, with any tab name after it, still gives a bare file name in the

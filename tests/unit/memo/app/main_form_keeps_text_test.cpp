@@ -2,6 +2,9 @@
 // of its menus changes a tab that could not be read.
 #include "unit/memo/main_form_fixture.h"
 #include "memo/chrome/commands.h"
+#include "memo/clock_link/clock_link.h"
+#include "memo/dialogs/new_wizard_ids.h"
+#include "memo/document/doc_failure.h"
 #include "shared/history_file.h"
 #include "support/clipboard.h"
 #include "support/fake_common_dialogs.h"
@@ -71,8 +74,8 @@ TEST_F(WindowKeepsText, NoCommandChangesATabThatCouldNotBeReadNorDoesAnySaveWrit
   history.AppendMode = true;
   history.AddText = "h";
   ASSERT_TRUE(history.Save());
-  form->HistoryFile = programDir.file("_history3");
-  form->ChooseHistory = [](const std::vector<std::string>& items) {
+  form->clockLink().HistoryFile = programDir.file("_history3");
+  form->clockLink().ChooseHistory = [](const std::vector<std::string>& items) {
     return items.empty() ? std::nullopt : std::optional(items.back());
   };
   ASSERT_TRUE(test::setClipboardCp932("pasted"));

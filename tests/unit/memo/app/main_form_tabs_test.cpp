@@ -55,7 +55,7 @@ TEST_F(MemoTabs, TheFormatMenuShowsTheFormAndTheLinkSetting) {
 TEST_F(MemoTabs, TheTabPositionChangesForTheNextStartOnly) {
   startWith("plain/*!/abc\\CrLf%\r\n"_sj);
   EXPECT_TRUE(form->ExecuteCommand(memo::mnuTabTop));
-  EXPECT_EQ(form->TabPosition, 0);
+  EXPECT_EQ(form->Settings.TabPosition, 0);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0], "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
   EXPECT_TRUE(GetWindowLongW(form->tbcMemo.handle(), GWL_STYLE) & TCS_BOTTOM);

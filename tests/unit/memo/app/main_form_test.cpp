@@ -108,10 +108,10 @@ TEST_F(MainFormTest, TheNoBackupCloseIsGreyedWhileBackupsAreOff) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));
   HMENU file = GetSubMenu(form->mainMenu(), 0);
-  form->NeedBackup = false;
+  form->Settings.NeedBackup = false;
   SendMessageW(form->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
   EXPECT_TRUE(GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED);
-  form->NeedBackup = true;
+  form->Settings.NeedBackup = true;
   SendMessageW(form->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
   EXPECT_FALSE(GetMenuState(file, memo::mnuExitWithoutSave, MF_BYCOMMAND) & MF_GRAYED);
 }
@@ -119,7 +119,7 @@ TEST_F(MainFormTest, TheNoBackupCloseIsGreyedWhileBackupsAreOff) {
 TEST_F(MainFormTest, AltWithAMenusLetterDropsThatMenuDown) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));
-  form->NeedBackup = false;
+  form->Settings.NeedBackup = false;
   HMENU file = GetSubMenu(form->mainMenu(), 0);
   EnableMenuItem(file, memo::mnuExitWithoutSave, MF_BYCOMMAND | MF_ENABLED);
   // The menu runs its own loop: leave it from a timer once it is open.

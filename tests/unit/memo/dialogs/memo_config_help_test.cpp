@@ -11,7 +11,7 @@ using Shown = std::vector<std::pair<UINT, ULONG_PTR>>;
 
 TEST(MemoConfigHelp, EachControlShowsItsHintAndItsHelpPopup) {
   ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);
-  memo::TfrmConfig d(nullptr);
+  memo::TfrmConfig d(nullptr, {});
   Shown shown;
   d.ShowHelp = [&](UINT command, ULONG_PTR context) { shown.emplace_back(command, context); };
   ASSERT_TRUE(d.create());

@@ -14,7 +14,7 @@ class MemoConfig : public memotest::MainFormTest {
   void open(const std::string& tabLines) {
     write("memo.ntd", typeII(tabLines));
     start(dir.file("memo.ntd"));
-    dialog = std::make_unique<memo::TfrmConfig>(form->handle());
+    dialog = std::make_unique<memo::TfrmConfig>(form->handle(), form->configValue());
     form->setUpConfig(*dialog);
     ASSERT_TRUE(dialog->create());
   }
@@ -90,27 +90,17 @@ TEST_F(MemoConfig, UpDownDeleteAndOkApplyTheListToTheDocument) {
   EXPECT_EQ(documentTab("memo.ntd", "a"), "1\r\n");
 }
 
-TEST_F(MemoConfig, SettingsGoInAndComeBackOnOk) {
-  setting("InsertDateType", "dddddd");
-  setting("InsertTimeType", "hh:nn");
+TEST_F(MemoConfig, SettingsComeBackToTheWindowOnOk) {
   open("t/*!/a\r\n");
-  EXPECT_TRUE(dialog->rdbDateWin.checked() && dialog->rdbDateLong.checked());
-  EXPECT_TRUE(dialog->rdbTimeCustom.checked());
-  EXPECT_EQ(dialog->cbbTimeCustom.text(), "hh:nn");
-  EXPECT_EQ(dialog->lblDatePreview.text().substr(0, 12), "プレビュー: "_sj);
-  dialog->rdbDateLong.setChecked(false);
-  dialog->rdbDateShort.setChecked(true);
   dialog->setTabPosition(3);
-  dialog->chkHotLink.setChecked(!form->HotLink);
+  dialog->chkHotLink.setChecked(!form->Settings.HotLink);
   dialog->setReloadOption(2);
   dialog->edtSeparatedHeader.setText("m_");
-  bool hotLink = form->HotLink;
+  bool hotLink = form->Settings.HotLink;
   dialog->btnOk.click();
-  EXPECT_EQ(form->InsertDateType, "ddddd");
-  EXPECT_EQ(form->InsertTimeType, "hh:nn");
-  EXPECT_EQ(form->TabPosition, 3);
-  EXPECT_EQ(form->HotLink, !hotLink);
-  EXPECT_EQ(form->ReloadOption, 2);
+  EXPECT_EQ(form->Settings.TabPosition, 3);
+  EXPECT_EQ(form->Settings.HotLink, !hotLink);
+  EXPECT_EQ(form->Settings.ReloadOption, 2);
   EXPECT_EQ(form->session().manager().SeparatedHeader, "m_");
   EXPECT_EQ(boxes.back(), "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
 }

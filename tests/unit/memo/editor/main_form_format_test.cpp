@@ -77,10 +77,10 @@ TEST_F(MemoFormatting, DefaultFontAndBackgroundAreSettingsNotEdits) {
   form->ExecuteCommand(memo::mnuDefaultFont);
   dialogs.colors.push_back(0xC0C0C0);
   form->ExecuteCommand(memo::mnuBackColor);
-  EXPECT_EQ(form->MemoFontName, "Arial");
-  EXPECT_EQ(form->MemoFontSize, 14);
-  EXPECT_EQ(form->MemoFontColor, 0x008000);
-  EXPECT_EQ(form->BackColor, 0xC0C0C0);
+  EXPECT_EQ(form->Settings.MemoFontName, "Arial");
+  EXPECT_EQ(form->Settings.MemoFontSize, 14);
+  EXPECT_EQ(form->Settings.MemoFontColor, 0x008000);
+  EXPECT_EQ(form->Settings.BackColor, 0xC0C0C0);
   EXPECT_EQ(format(SCF_DEFAULT).crTextColor, 0x008000u);
   EXPECT_FALSE(form->rceMemo.modified());
 }
@@ -114,8 +114,8 @@ TEST_F(MemoFormatting, ViewTogglesHideTheToolBarsAndTheStatusBar) {
   startRich();
   form->ExecuteCommand(memo::mnuShowToolBar);
   form->ExecuteCommand(memo::mnuShowStatusBar);
-  EXPECT_FALSE(form->ToolBar);
-  EXPECT_FALSE(form->StatusBar);
+  EXPECT_FALSE(form->Settings.ToolBar);
+  EXPECT_FALSE(form->Settings.StatusBar);
   EXPECT_FALSE(bandShown(form->ToolBar1.handle()));
   EXPECT_FALSE(bandShown(form->ToolBar2.handle()));
   EXPECT_TRUE(bandShown(form->MenuBar1.handle()));

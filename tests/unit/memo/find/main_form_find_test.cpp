@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "memo/chrome/commands.h"
+#include "memo/find/tab_find.h"
 #include "unit/memo/main_form_fixture.h"
 
 namespace {
@@ -24,7 +25,7 @@ class MemoFind : public memotest::MainFormTest {
 
 TEST_F(MemoFind, TheFindDialogOpensBelowTheWindowsMiddleAndFindsInARichTabFurtherOn) {
   form->ExecuteCommand(memo::mnuFind);
-  HWND dialog = form->fndFind.handle();
+  HWND dialog = form->find().fndFind.handle();
   ASSERT_TRUE(dialog && IsWindowVisible(dialog));
   RECT main{}, box{};
   GetWindowRect(form->handle(), &main);
@@ -40,7 +41,7 @@ TEST_F(MemoFind, TheFindDialogOpensBelowTheWindowsMiddleAndFindsInARichTabFurthe
 
 TEST_F(MemoFind, ReplaceAllChangesTheNextTabsSavesThemAndAsksAtTheWrap) {
   form->ExecuteCommand(memo::mnuReplace);
-  HWND dialog = form->rpdReplace.handle();
+  HWND dialog = form->find().rpdReplace.handle();
   ASSERT_TRUE(dialog);
   SetDlgItemTextW(dialog, edt1, L"h");
   SetDlgItemTextW(dialog, edt2, L"x");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "memo/chrome/commands.h"
+#include "memo/link/tab_links.h"
 #include "shared/shell_open.h"
 #include "unit/memo/main_form_fixture.h"
 
@@ -52,12 +53,12 @@ class MemoLinks : public memotest::MainFormTest {
 TEST_F(MemoLinks, APlainTabShowsItsLinksAndAClickOpensTheOneUnderThePointer) {
   startWith("t/*!/日本 http://a.b/ x\\CrLf%second\r\n"_sj);
   EXPECT_EQ(form->rceMemo.text(), "日本 http://a.b/ x\r\nsecond\r\n"_sj);
-  ASSERT_EQ(form->LinkRegistry.Marks.size(), 1u);
+  ASSERT_EQ(form->links().LinkRegistry.Marks.size(), 1u);
   CHARFORMAT2W link = formatAt(4, 5), plain = formatAt(0, 1);
   EXPECT_EQ(link.crTextColor, 0xFF0000u);
   EXPECT_TRUE(link.dwEffects & CFE_UNDERLINE);
   EXPECT_FALSE(plain.dwEffects & CFE_UNDERLINE);
-  EXPECT_EQ(base::cp932(plain.szFaceName), form->MemoFontName);  // ForceFix
+  EXPECT_EQ(base::cp932(plain.szFaceName), form->Settings.MemoFontName);  // ForceFix
 
   pointAt(0);
   EXPECT_FALSE(form->rceMemo.handCursor());
@@ -159,7 +160,7 @@ TEST_F(MemoLinks, WithHotLinkOffAPlainTabHasNoLinks) {
   ASSERT_TRUE(r.OpenKey(key.path(), true));
   r.WriteBool("HotLink", false);
   startWith("t/*!/http://a.b/\r\n");
-  EXPECT_TRUE(form->LinkRegistry.Marks.empty());
+  EXPECT_TRUE(form->links().LinkRegistry.Marks.empty());
   pointAt(2);
   EXPECT_FALSE(form->rceMemo.handCursor());
   EXPECT_EQ(formatAt(2, 3).crTextColor & 0xFFFFFF, formatAt(0, 1).crTextColor & 0xFFFFFF);
@@ -219,7 +220,7 @@ TEST_F(MemoLinks, ASwitchAwayFromALargeTabLeavesAWorkingVisibleEditor) {
   form->session().MoveToAdjacentTab(true);
   ASSERT_NE(form->rceMemo.handle(), first);
   EXPECT_TRUE(IsWindowVisible(form->rceMemo.handle()));
-  EXPECT_EQ(form->LinkRegistry.Marks.size(), 1u);
+  EXPECT_EQ(form->links().LinkRegistry.Marks.size(), 1u);
   SendMessageW(form->rceMemo.handle(), WM_CHAR, 'y', 1);
   EXPECT_TRUE(form->rceMemo.modified());
   form->session().MoveToAdjacentTab(true);

@@ -169,7 +169,7 @@ TEST_F(MainFormTest, TheFirstStartCreatesTheKeyAndUsesTheDefaults) {
   form->SettingsKey = key.path();
   form->PreviousSettingsKey = previousKey.path();
   form->QuitOnDestroy = false;
-  form->MemoFile = dir.file("memo.ntd");
+  form->Settings.MemoFile = dir.file("memo.ntd");
   form->session().manager().BackupFolder = programDir.path();
   int asked = 0;
   form->AskUser = [&](HWND, std::string_view, std::string_view, UINT) { return ++asked, IDOK; };
@@ -184,7 +184,7 @@ TEST_F(MainFormTest, TheFirstStartCreatesTheKeyAndUsesTheDefaults) {
   EXPECT_EQ(rc.right - rc.left, 574);
   EXPECT_EQ(rc.bottom - rc.top, 479);
   EXPECT_TRUE(GetWindowLongW(form->tbcMemo.handle(), GWL_STYLE) & TCS_BOTTOM);
-  EXPECT_EQ(form->ReloadOption, 1);
+  EXPECT_EQ(form->Settings.ReloadOption, 1);
 }
 
 TEST_F(MainFormTest, ThePreviousVersionsSettingsAreTakenOverOnceAndItsKeyIsLeftAsItWas) {
@@ -252,7 +252,7 @@ TEST_F(MainFormTest, ClosingWritesEverySettingFromTheWindow) {
   start(dir.file("memo.ntd"), "二"_sj);
   form->setBounds(50, 60, 600, 400);
   form->TabPositionClick(2);
-  form->HotLink = false;
+  form->Settings.HotLink = false;
   form->destroy();
   shared::TKzRegEx r;
   ASSERT_TRUE(r.OpenKeyReadOnly(key.path()));

@@ -1,5 +1,5 @@
-// The memo window's commands: menus, actions, tool buttons and shortcuts meet here; the areas
-// of commands bind their handlers in their own files.
+// The memo window's commands: menus, actions, tool buttons and shortcuts meet here; each file of
+// the window binds its own handlers, each area its own.
 
 #include <windows.h>
 
@@ -8,6 +8,10 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/clock_link/clock_link.h"
+#include "memo/editor/format_state.h"
+#include "memo/find/tab_find.h"
+#include "memo/link/tab_links.h"
 #include "ui/app.h"
 
 namespace memo {
@@ -22,9 +26,18 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::bindCommands() {
-#define MEMO_COMMAND_AREA(area) bind##area##Commands();
-#include "memo/chrome/command_areas.h"
-#undef MEMO_COMMAND_AREA
+  bindFileCommands();
+  bindFormatCommands();
+  bindEditingCommands();
+  bindSettingsCommands();
+  bindHelpCommands();
+  bindInsertCommands();
+  bindWatchCommands();
+  bindConfigCommands();
+  format_->bindCommands(commands_);
+  links_->bindCommands(commands_);
+  find_->bindCommands(commands_);
+  clockLink_->bindCommands(commands_);
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 

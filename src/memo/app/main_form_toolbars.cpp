@@ -163,7 +163,7 @@ void TfrmMain::createToolBars() {
   addBand(rebar, kMenuBarBandId, MenuBar1.handle(), "", 20, MenuBar1.idealSize(), false);
   addBand(rebar, kToolBar1Id, ToolBar1.handle(), "標準"_sj, 22, toolBarSize(ToolBar1.handle()), true);
   addBand(rebar, kToolBar2Id, ToolBar2.handle(), "書式"_sj, 22, toolBarSize(ToolBar2.handle()), true);
-  showToolBars(ToolBar);
+  showToolBars(Settings.ToolBar);
 }
 
 int TfrmMain::bandIndex(int bandId) const { return static_cast<int>(clbToolBar.send(RB_IDTOINDEX, bandId)); }

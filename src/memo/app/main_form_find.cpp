@@ -1,9 +1,8 @@
-// Find and replace of the memo window: the system's modeless dialogs, their requests walked
-// through the tabs; a tab other than the shown one is searched in the document as stored and
-// shown only where the text is.
+// The memo window's tabs as find and replace walk them: a tab other than the shown one is searched
+// in the document as stored and shown only where the text is.
 #include <windows.h>
 
-#include <commctrl.h>
+#include <memory>
 
 #include "base/text.h"
 #include "memo/app/main_form.h"
@@ -61,39 +60,8 @@ class WindowTabs : public SearchTarget {
   HWND dialog_;
 };
 
-// Below the main window's top by half its height, at its left edge.
-POINT dialogPlace(HWND main) {
-  RECT r{};
-  GetWindowRect(main, &r);
-  return {r.left, r.top + (r.bottom - r.top) / 2};
-}
-
 }  // namespace
 
-void TfrmMain::bindFindCommands() {
-  onCommand(mnuFind, [this] { mnuFindClick(); });
-  onCommand(mnuReplace, [this] { mnuReplaceClick(); });
-  fndFind.attach(handle());
-  rpdReplace.attach(handle());
-  fndFind.onFind = [this](const SearchRequest& r, HWND dialog) { fndFindFind(r, dialog); };
-  rpdReplace.onFind = [this](const SearchRequest& r, HWND dialog) { fndFindFind(r, dialog); };
-  rpdReplace.onReplace = [this](const SearchRequest& r, HWND dialog) { rpdReplaceReplace(r, dialog); };
-}
-
-void TfrmMain::mnuFindClick() { fndFind.show(dialogPlace(handle())); }
-
-void TfrmMain::mnuReplaceClick() { rpdReplace.show(dialogPlace(handle())); }
-
-void TfrmMain::fndFindFind(const SearchRequest& request, HWND dialog) {
-  WindowTabs tabs(*this, dialog);
-  SearchRequest find = request;
-  find.mode = SearchMode::Find;
-  runSearch(tabs, find);
-}
-
-void TfrmMain::rpdReplaceReplace(const SearchRequest& request, HWND dialog) {
-  WindowTabs tabs(*this, dialog);
-  runSearch(tabs, request);
-}
+std::unique_ptr<SearchTarget> TfrmMain::searchTabs(HWND dialog) { return std::make_unique<WindowTabs>(*this, dialog); }
 
 }  // namespace memo

@@ -63,7 +63,7 @@ TEST_F(MemoInsert, AnInsertedFileLandsAtTheEndWhereverTheCaretIsAndNoTextIsRefus
 }
 
 TEST_F(MemoInsert, DroppedTextFilesBecomeTabsByTheirPathsAndADropAgainAsksBeforeReplacing) {
-  form->AutoOpenText = true;
+  form->Settings.AutoOpenText = true;
   write("a.txt", "first a\r\n");
   write("B.TXT", "b\r\n");
   form->rceMemo.replaceSelection("edit ");  // not yet saved: it must survive the new tabs
@@ -90,7 +90,7 @@ TEST_F(MemoInsert, OtherDropsAddLinesFoldersShortcutsInCapitalsAndUrlsButAUrlFil
   write("target.exe", "x");
   write("with.url", "[InternetShortcut]\r\nURL=http://example.com/\r\n");
   write("without.url", "[InternetShortcut]\r\n");
-  form->AutoOpenText = false;
+  form->Settings.AutoOpenText = false;
   write("note.txt", "n");  // a line
   Microsoft::WRL::ComPtr<IShellLinkW> link;
   ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)));

@@ -35,7 +35,7 @@ void TfrmMain::mnuRichTextClick() {
 void TfrmMain::S2Click(HMENU format) {
   CheckMenuItem(format, mnuRichText, MF_BYCOMMAND | (PlainMode ? MF_UNCHECKED : MF_CHECKED));
   EnableMenuItem(format, mnuHotLink, MF_BYCOMMAND | (PlainMode ? MF_ENABLED : MF_GRAYED));
-  CheckMenuItem(format, mnuHotLink, MF_BYCOMMAND | (HotLink ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(format, mnuHotLink, MF_BYCOMMAND | (Settings.HotLink ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace memo

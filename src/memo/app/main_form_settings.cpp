@@ -43,7 +43,7 @@ void TfrmMain::LoadSettings() {
           "設定データの継承"_sj, MB_OK | MB_ICONINFORMATION);
       takenOver = opened;
     }
-    if (opened) ReadMemoSettings(reg, *this);
+    if (opened) ReadMemoSettings(reg, Settings);
   }
   applySettings();
   // Writing now creates the new key: the takeover happens once, the previous key stays as it was.
@@ -52,43 +52,45 @@ void TfrmMain::LoadSettings() {
 
 void TfrmMain::applySettings() {
   keepOnScreen();
-  setBounds(FormLeft, FormTop, FormWidth, FormHeight);
+  setBounds(Settings.FormLeft, Settings.FormTop, Settings.FormWidth, Settings.FormHeight);
   applyTabPosition();
-  if (fldDrop) fldDrop->SetAccept(DropAccept);
-  rceMemo.setDefaultFont(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
-  rceMemo.setBackColor(memoColor(BackColor));
-  session_->manager().SeparatedHeader = SeparatedHeader;
+  if (fldDrop) fldDrop->SetAccept(Settings.DropAccept);
+  rceMemo.setDefaultFont(Settings.MemoFontName, Settings.MemoFontSize, memoColor(Settings.MemoFontColor));
+  rceMemo.setBackColor(memoColor(Settings.BackColor));
+  session_->manager().SeparatedHeader = Settings.SeparatedHeader;
   applyBands();
-  showToolBars(ToolBar);
-  stbMemo.setVisible(StatusBar);
+  showToolBars(Settings.ToolBar);
+  stbMemo.setVisible(Settings.StatusBar);
   layout();
 }
 
 void TfrmMain::keepOnScreen() {
   // A window that would lie off every screen (a monitor removed, a damaged value) comes back at
   // its default place; one partly visible stays where it was.
-  RECT wanted{FormLeft, FormTop, FormLeft + FormWidth, FormTop + FormHeight};
+  RECT wanted{Settings.FormLeft, Settings.FormTop, Settings.FormLeft + Settings.FormWidth,
+              Settings.FormTop + Settings.FormHeight};
   RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
   screen.right = screen.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
   screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
   RECT common{};
   constexpr int kGrip = 40;  // enough of the title bar to grab it
   bool visible = IntersectRect(&common, &wanted, &screen) && common.right - common.left >= kGrip &&
-                 common.bottom - common.top >= kGrip && FormTop >= screen.top && FormTop < screen.bottom - kGrip;
+                 common.bottom - common.top >= kGrip && Settings.FormTop >= screen.top &&
+                 Settings.FormTop < screen.bottom - kGrip;
   if (visible) return;
   const TMemoSettings defaults;
-  FormLeft = defaults.FormLeft;
-  FormTop = defaults.FormTop;
-  FormWidth = std::min(FormWidth, static_cast<int>(screen.right - screen.left));
-  FormHeight = std::min(FormHeight, static_cast<int>(screen.bottom - screen.top));
+  Settings.FormLeft = defaults.FormLeft;
+  Settings.FormTop = defaults.FormTop;
+  Settings.FormWidth = std::min(Settings.FormWidth, static_cast<int>(screen.right - screen.left));
+  Settings.FormHeight = std::min(Settings.FormHeight, static_cast<int>(screen.bottom - screen.top));
 }
 
 void TfrmMain::applyTabPosition() {
   LONG style = GetWindowLongW(tbcMemo.handle(), GWL_STYLE) & ~(TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT);
-  style |= TabPosition == 0   ? 0
-           : TabPosition == 1 ? TCS_BOTTOM
-           : TabPosition == 2 ? TCS_VERTICAL
-                              : TCS_VERTICAL | TCS_RIGHT;
+  style |= Settings.TabPosition == 0   ? 0
+           : Settings.TabPosition == 1 ? TCS_BOTTOM
+           : Settings.TabPosition == 2 ? TCS_VERTICAL
+                                       : TCS_VERTICAL | TCS_RIGHT;
   SetWindowLongW(tbcMemo.handle(), GWL_STYLE, style);
 }
 
@@ -96,15 +98,16 @@ void TfrmMain::applyBands() {
   for (int b = 0; b < 3; ++b) {
     int from = bandIndex(kBandIds[b]);
     if (from < 0) continue;
-    if (from != Bands[b].Order) clbToolBar.send(RB_MOVEBAND, static_cast<WPARAM>(from), Bands[b].Order);
+    if (from != Settings.Bands[b].Order)
+      clbToolBar.send(RB_MOVEBAND, static_cast<WPARAM>(from), Settings.Bands[b].Order);
     int at = bandIndex(kBandIds[b]);
     REBARBANDINFOW band{};
     band.cbSize = REBARBANDINFOW_V6_SIZE;
     band.fMask = RBBIM_STYLE;
     clbToolBar.send(RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
-    band.fMask = RBBIM_STYLE | (Bands[b].Width > 0 ? RBBIM_SIZE : 0);
-    band.fStyle = (band.fStyle & ~RBBS_BREAK) | (Bands[b].Break ? RBBS_BREAK : 0);
-    band.cx = static_cast<UINT>(Bands[b].Width);
+    band.fMask = RBBIM_STYLE | (Settings.Bands[b].Width > 0 ? RBBIM_SIZE : 0);
+    band.fStyle = (band.fStyle & ~RBBS_BREAK) | (Settings.Bands[b].Break ? RBBS_BREAK : 0);
+    band.cx = static_cast<UINT>(Settings.Bands[b].Width);
     clbToolBar.send(RB_SETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
   }
 }
@@ -117,16 +120,16 @@ void TfrmMain::captureSettings() {
   WINDOWPLACEMENT wp{};
   wp.length = sizeof wp;
   if (GetWindowPlacement(handle(), &wp) && wp.showCmd != SW_SHOWNORMAL) r = wp.rcNormalPosition;
-  FormLeft = r.left;
-  FormTop = r.top;
-  FormWidth = r.right - r.left;
-  FormHeight = r.bottom - r.top;
+  Settings.FormLeft = r.left;
+  Settings.FormTop = r.top;
+  Settings.FormWidth = r.right - r.left;
+  Settings.FormHeight = r.bottom - r.top;
   const TabSession& tabs = *session_;
   int shown = tabs.selectedTab();
   // Before any document was read (settings taken over at start) the loaded value stays.
   if (tabs.tabCount() > 0 || !tabs.manager().FileName.empty())
-    LastTab = shown >= 0 && shown < tabs.tabCount() ? tabs.tabName(shown) : std::string();
-  SeparatedHeader = tabs.manager().SeparatedHeader;
+    Settings.LastTab = shown >= 0 && shown < tabs.tabCount() ? tabs.tabName(shown) : std::string();
+  Settings.SeparatedHeader = tabs.manager().SeparatedHeader;
   for (int b = 0; b < 3; ++b) {
     int at = bandIndex(kBandIds[b]);
     if (at < 0) continue;
@@ -134,7 +137,7 @@ void TfrmMain::captureSettings() {
     band.cbSize = REBARBANDINFOW_V6_SIZE;
     band.fMask = RBBIM_STYLE | RBBIM_SIZE;
     clbToolBar.send(RB_GETBANDINFOW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&band));
-    Bands[b] = {at, static_cast<int>(band.cx), (band.fStyle & RBBS_BREAK) != 0};
+    Settings.Bands[b] = {at, static_cast<int>(band.cx), (band.fStyle & RBBS_BREAK) != 0};
   }
 }
 
@@ -144,7 +147,7 @@ void TfrmMain::SaveSettings() {
     shared::TRegistry reg;
     if (!reg.OpenKey(SettingsKey, true)) return;
     try {
-      WriteMemoSettings(reg, *this);
+      WriteMemoSettings(reg, Settings);
     } catch (const shared::ERegistryException&) {
       // What was written before the failing value stays.
     }
@@ -159,12 +162,13 @@ void TfrmMain::bindSettingsCommands() {
 }
 
 void TfrmMain::TabPositionClick(int tag) {
-  TabPosition = std::clamp(tag, 0, 3);
+  Settings.TabPosition = std::clamp(tag, 0, 3);
   ask("タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj, MB_OK | MB_ICONINFORMATION);
 }
 
 void TfrmMain::mnuShowDefaultClick(HMENU positions) {
-  CheckMenuRadioItem(positions, mnuTabTop, mnuTabRight, static_cast<UINT>(mnuTabTop + TabPosition), MF_BYCOMMAND);
+  CheckMenuRadioItem(positions, mnuTabTop, mnuTabRight, static_cast<UINT>(mnuTabTop + Settings.TabPosition),
+                     MF_BYCOMMAND);
 }
 
 }  // namespace memo

@@ -1,37 +1,49 @@
-// The links of the memo window: plain tabs load through the link converter while HotLink is on,
-// the pointer turns into a hand over a link, a left click or Ctrl+H opens it in the shell.
+// Links of the plain tabs: the pointer turns into a hand over a link, a left click or Ctrl+H opens
+// it in the shell.
+#include "memo/link/tab_links.h"
+
 #include <windows.h>
 
 #include <richedit.h>
 
 #include <memory>
+#include <utility>
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/editor/rich_edit.h"
 #include "memo/editor/text_pieces.h"
 #include "memo/link/open_link.h"
+#include "memo/settings/memo_settings.h"
 #include "shared/shell_open.h"
 
 namespace memo {
 
-void TfrmMain::bindLinkCommands() {
-  onCommand(actHyperlink, [this] { actHyperlinkExecute(); });
+TabLinks::TabLinks(RichEdit& editor, const TMemoSettings& settings, Host host)
+    : rceMemo(editor), settings_(settings), host_(std::move(host)) {
   rceMemo.onMouseMove = [this](int x, int y) { rceMemoMouseMove(x, y); };
   rceMemo.onMouseDown = [this](UINT message, int, int) { rceMemoMouseDown(message); };
   // The marks of a tab loaded in pieces are whole with its last piece.
   rceMemo.onLoaded = [this] { linkPointer_.loaded(); };
 }
 
-void TfrmMain::loadTabContent(const std::string& content) {
-  linksShown_ = PlainMode && HotLink;
+void TabLinks::bindCommands(ui::CommandTable& commands) {
+  commands.on(actHyperlink, [this] { actHyperlinkExecute(); });
+}
+
+bool TabLinks::linksLive() const { return linksShown_ && host_.plainMode() && settings_.HotLink; }
+
+void TabLinks::loadTabContent(const std::string& content) {
+  const bool plain = host_.plainMode();
+  linksShown_ = plain && settings_.HotLink;
   hoverMark_ = -1;
   rceMemo.setHandCursor(false);
-  const CHARFORMAT2W font = RichEdit::fontFormat(MemoFontName, MemoFontSize, memoColor(MemoFontColor));
+  const CHARFORMAT2W font =
+      RichEdit::fontFormat(settings_.MemoFontName, settings_.MemoFontSize, memoColor(settings_.MemoFontColor));
   // A large tab shows its first screen at once and takes the rest in pieces while the program
   // is idle; the pieces hold the program's own copy of the text.
-  if (!PlainMode) {
+  if (!plain) {
     rceMemo.beginLoad(
         [rich = content](bool& last) mutable {
           last = true;
@@ -49,7 +61,8 @@ void TfrmMain::loadTabContent(const std::string& content) {
   // Face, size and colour come with the text: formatting the whole text afterwards would cost
   // the control as much again as the load.
   auto converter = std::make_shared<LinkConverter>(
-      LinkRegistry, TextLook{MemoFontName, MemoFontSize, memoColor(MemoFontColor), ForceFix});
+      LinkRegistry,
+      TextLook{settings_.MemoFontName, settings_.MemoFontSize, memoColor(settings_.MemoFontColor), settings_.ForceFix});
   rceMemo.beginLoad(
       [pieces, converter](bool& last) {
         std::string_view piece = pieces->next(last);
@@ -59,11 +72,11 @@ void TfrmMain::loadTabContent(const std::string& content) {
   linkPointer_.loaded();
 }
 
-void TfrmMain::rceMemoTextChanged() { linkPointer_.textChanged(); }
+void TabLinks::rceMemoTextChanged() { linkPointer_.textChanged(); }
 
-void TfrmMain::rceMemoMouseMove(int x, int y) {
+void TabLinks::rceMemoMouseMove(int x, int y) {
   // Only a plain tab loaded with links has marks of its own text.
-  if (!linksShown_ || !PlainMode || !HotLink) {
+  if (!linksLive()) {
     hoverMark_ = -1;
     rceMemo.setHandCursor(false);
     return;
@@ -77,30 +90,31 @@ void TfrmMain::rceMemoMouseMove(int x, int y) {
     rceMemo.setHandCursor(true);
 }
 
-void TfrmMain::rceMemoMouseDown(UINT message) {
-  if (message != WM_LBUTTONDOWN || !linksShown_ || !PlainMode || !HotLink || hoverMark_ < 0) return;
+void TabLinks::rceMemoMouseDown(UINT message) {
+  if (message != WM_LBUTTONDOWN || !linksLive() || hoverMark_ < 0) return;
   TKzLinkMark mark;
   LinkRegistry.GetMark(hoverMark_, mark);
   if (mark.Style & 1) OpenLink(mark.Text);
 }
 
-void TfrmMain::actHyperlinkExecute() {
+void TabLinks::actHyperlinkExecute() {
   if (rceMemo.selLength() == 0) rceMemo.selectCaretLine();
   OpenLink(rceMemo.selectedText());
 }
 
-void TfrmMain::OpenLink(const std::string& text) {
-  LinkSettings settings{UseUrl, UseEmail, UseLocal, [](const std::string& s) { return base::folderExists(s); },
+void TabLinks::OpenLink(const std::string& text) {
+  LinkSettings settings{settings_.UseUrl, settings_.UseEmail, settings_.UseLocal,
+                        [](const std::string& s) { return base::folderExists(s); },
                         [](const std::string& s) { return base::fileExists(s); }};
   std::optional<LinkOpening> o = PlanOpenLink(text, settings);
   if (!o) return;
   // A text never starts a program without the user saying so.
-  if (o->program && ask("プログラムを起動します。よろしいですか？\r\n"_sj + o->target, "リンクを開く"_sj,
-                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+  if (o->program && host_.ask("プログラムを起動します。よろしいですか？\r\n"_sj + o->target, "リンクを開く"_sj,
+                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
     return;
-  ShowStatusMessage("アクセス中 -> "_sj + o->shown);
+  host_.showStatus("アクセス中 -> "_sj + o->shown);
   shared::openInShell(o->target, o->folder);
-  ShowStatusMessage("アクセス完了 -> "_sj + o->target);
+  host_.showStatus("アクセス完了 -> "_sj + o->target);
 }
 
 }  // namespace memo

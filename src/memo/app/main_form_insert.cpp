@@ -34,7 +34,8 @@ void insertMoment(TfrmMain& form, int tag, bool hours) {
       return;
   }
   base::DateTime at = offsetTime(form.Now ? form.Now() : base::now(), count, hours);
-  form.rceMemo.replaceSelection(base::formatDateTime(hours ? form.InsertTimeType : form.InsertDateType, at));
+  form.rceMemo.replaceSelection(
+      base::formatDateTime(hours ? form.Settings.InsertTimeType : form.Settings.InsertDateType, at));
 }
 
 const char* const kInsertTitle = "挿入するファイルの指定";
@@ -136,7 +137,7 @@ void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>& files, int, 
       AppendLine(path);
       continue;
     }
-    switch (dropKindOf(path, AutoOpenText)) {
+    switch (dropKindOf(path, Settings.AutoOpenText)) {
       case DropKind::Tab:
         OpenFileAsTab(path);
         break;

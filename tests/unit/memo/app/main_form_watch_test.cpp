@@ -1,13 +1,11 @@
-// The memo window's save timer, outside changes, clock watch, restore and status line, and its
-// commands that work with the clock, in-process.
+// The memo window's save timer, outside changes, restore and the status line's wiring,
+// in-process.
 #include <gtest/gtest.h>
 
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/text.h"
 #include "memo/chrome/commands.h"
-#include "memo/clock_link/alarm_request.h"
-#include "shared/history_file.h"
 #include "support/wait.h"
 #include "unit/memo/main_form_fixture.h"
 
@@ -16,40 +14,6 @@ namespace {
 using memotest::MainFormTest;
 
 const std::string kDoc = "メモ/*!/abc\\CrLf%\r\n"_sj;
-
-// A window titled as the clock's main window, recording the alarm requests it receives.
-class FakeClock {
- public:
-  FakeClock() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"MemoStatusTestClock";
-    RegisterClassW(&wc);
-    received.clear();
-    hwnd = CreateWindowExW(0, wc.lpszClassName, base::wide(memo::kClockTitle).c_str(), WS_POPUP, 0, 0, 10, 10, nullptr,
-                           nullptr, wc.hInstance, nullptr);
-  }
-  ~FakeClock() {
-    if (hwnd) DestroyWindow(hwnd);
-  }
-  HWND hwnd;
-  static inline std::vector<std::string> received;
-  static inline ULONG_PTR kind = 0;
-  static inline WPARAM sender = 0;
-
- private:
-  static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_COPYDATA) {
-      auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
-      received.emplace_back(static_cast<const char*>(cds->lpData), cds->cbData);
-      kind = cds->dwData;
-      sender = wp;
-      return 0;
-    }
-    return DefWindowProcW(h, msg, wp, lp);
-  }
-};
 
 // The document changed by another program: its time moves on by a day.
 void writeOutside(const std::string& path, const std::string& bytes) {
@@ -75,64 +39,6 @@ class StatusTest : public MainFormTest {
   }
   bool composing = false;
 };
-
-TEST_F(StatusTest, TheCaretLineCountsLinesAndBytesRightAlignedInThreePlaces) {
-  startOn("メモ/*!/abc\\CrLf%日本語xyz\\CrLf%\r\n"_sj);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
-  // Line 2 after three double-byte characters: column 7.
-  form->rceMemo.setSelection(5 + 6, 0);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  2:   7] Tockleは起動していません"_sj);
-  // A selection into the next line shows where it starts.
-  form->rceMemo.setSelection(1, 8);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  1:   2] Tockleは起動していません"_sj);
-  // After an edit the column is read from the control.
-  form->rceMemo.setSelection(5, 0);
-  form->rceMemo.replaceSelection("あ"_sj);
-  form->rceMemo.setSelection(5 + 2 + 6, 0);
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "[  2:   9] Tockleは起動していません"_sj);
-  // A timed text stays until its timer ends; then the caret line returns.
-  form->ShowStatusMessage("x");
-  form->ShowCaretPosition();
-  EXPECT_EQ(form->StatusText(), "x");
-  form->tmrMessageTimer();
-  EXPECT_EQ(form->StatusText(), "[  2:   9] Tockleは起動していません"_sj);
-}
-
-TEST_F(StatusTest, TheClockWindowEnablesTheAlarmCommandAndItsGoingDisablesIt) {
-  startOn(kDoc);
-  EXPECT_FALSE(form->actions().find(memo::actSetAlarm)->enabled);
-  auto clock = std::make_unique<FakeClock>();
-  form->tmrSaveTimer();
-  EXPECT_TRUE(form->ClockConnected);
-  EXPECT_TRUE(form->actions().find(memo::actSetAlarm)->enabled);
-  char handle[16];
-  snprintf(handle, sizeof handle, "%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(clock->hwnd)));
-  EXPECT_EQ(form->StatusText(), "Tockle 3 の起動を検知しました -> Connection Established w/ "_sj + handle);
-  form->tmrMessageTimer();
-  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleと連携可能です"_sj);
-  // The selection goes to the clock as a new alarm, two lines as one.
-  form->rceMemo.setText("会議\r\n10時"_sj);
-  form->rceMemo.setModified(false);
-  form->rceMemo.setSelection(0, 10);
-  EXPECT_TRUE(form->ExecuteCommand(memo::actSetAlarm));
-  ASSERT_EQ(FakeClock::received.size(), 1u);
-  EXPECT_EQ(FakeClock::received[0], "会議 10時"_sj);  // no terminator sent
-  EXPECT_EQ(FakeClock::kind, 1u);
-  EXPECT_EQ(FakeClock::sender, reinterpret_cast<WPARAM>(ui::Application::instance().handle()));
-  form->rceMemo.setSelection(0, 0);
-  form->ExecuteCommand(memo::actSetAlarm);
-  EXPECT_EQ(FakeClock::received.size(), 1u);  // nothing selected: nothing sent
-
-  clock.reset();
-  form->tmrSaveTimer();
-  EXPECT_FALSE(form->ClockConnected);
-  EXPECT_FALSE(form->actions().find(memo::actSetAlarm)->enabled);
-  EXPECT_EQ(form->StatusText(), "Tockle 3 の終了を検知しました -> Connection Lost"_sj);
-}
 
 TEST_F(StatusTest, AutosaveWaitsForAPendingComposition) {
   startOn(kDoc);
@@ -163,7 +69,7 @@ class ReloadTest : public StatusTest, public testing::WithParamInterface<Reload>
 TEST_P(ReloadTest, AnOutsideChangeIsHandledByTheReloadOption) {
   const Reload& r = GetParam();
   startOn(kDoc);
-  form->ReloadOption = r.option;
+  form->Settings.ReloadOption = r.option;
   if (r.modified) {
     form->rceMemo.setText("mine");
     form->rceMemo.setModified(true);
@@ -232,35 +138,6 @@ TEST_F(StatusTest, HintsShowInTheStatusLineUntilTheyEnd) {
   hot.idNew = memo::actUndo;
   SendMessageW(form->handle(), WM_NOTIFY, hot.hdr.idFrom, reinterpret_cast<LPARAM>(&hot));
   EXPECT_EQ(form->StatusText(), "元に戻す"_sj);
-}
-
-TEST_F(StatusTest, AHistoryTextIsInsertedAtTheCaretWithALineBreak) {
-  startOn(kDoc);
-  form->HistoryFile = programDir.file("_history3");
-  form->ExecuteCommand(memo::mnuClipHistory);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0],
-            "履歴ファイルが見つかりません|同じフォルダにTockleがないとこの機能は使えません\r\n"
-            "Tockleと同じフォルダに移動して下さい"_sj);
-  EXPECT_FALSE(base::fileExists(form->HistoryFile));
-
-  shared::TKzHistoryFile history(form->HistoryFile);
-  history.AppendMode = true;
-  for (const char* text : {"古い", "新しい"}) {
-    history.AddText = base::fromUtf8(text);
-    ASSERT_TRUE(history.Save());
-  }
-  std::vector<std::string> shown;
-  form->ChooseHistory = [&](const std::vector<std::string>& items) -> std::optional<std::string> {
-    shown = items;
-    return items[1];  // the first row
-  };
-  form->rceMemo.setSelection(1, 1);
-  form->ExecuteCommand(memo::mnuClipHistory);
-  ASSERT_EQ(shown.size(), 4u);
-  EXPECT_EQ(shown[3], "古い"_sj);
-  EXPECT_EQ(form->rceMemo.text(), "a新しい\r\nc\r\n"_sj);
-  EXPECT_EQ(form->StatusText(), "履歴挿入ウインドウを開いています -> "_sj + form->HistoryFile);
 }
 
 }  // namespace

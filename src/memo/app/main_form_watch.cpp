@@ -1,0 +1,92 @@
+// The memo window's save timer, the check for changes made by other programs, the watch for the
+// running clock and the backup restore.
+#include <windows.h>
+
+#include <imm.h>
+
+#include "base/text.h"
+#include "memo/app/main_form.h"
+#include "memo/chrome/commands.h"
+#include "memo/clock_link/clock_link.h"
+#include "memo/document/tab_session.h"
+#include "memo/status/status_line.h"
+
+namespace memo {
+
+void TfrmMain::bindWatchCommands() {
+  if (!CompositionPending)
+    CompositionPending = [this] {
+      HIMC imc = ImmGetContext(handle());
+      if (!imc) return false;
+      LONG bytes = ImmGetCompositionStringW(imc, GCS_COMPSTR, nullptr, 0);
+      ImmReleaseContext(handle(), imc);
+      return bytes > 0;
+    };
+  tmrSave.onTimer = [this] { tmrSaveTimer(); };
+  onCommand(mnuRestore, [this] { mnuRestoreClick(); });
+  status_->watch(handle(), ToolBar2, cmbFontName.handle(), speFontSize.handle());
+}
+
+void TfrmMain::tmrSaveTimer() {
+  if (closing_ || !rceMemo.handle()) return;
+  checkOutsideChange(true);
+  clockLink_->watchClock();
+  autoSave();
+}
+
+void TfrmMain::ApplicationActivate() {
+  if (closing_ || !rceMemo.handle()) return;
+  checkOutsideChange(false);
+}
+
+bool TfrmMain::applicationActive() const {
+  HWND front = GetForegroundWindow();
+  DWORD process = 0;
+  if (front) GetWindowThreadProcessId(front, &process);
+  return process == GetCurrentProcessId();
+}
+
+void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
+  // A check while the question is open finds nothing new (the ages were remembered) and must not
+  // ask twice.
+  if (reloadAsking_ || Settings.ReloadOption == 0) return;
+  if (onlyWhileActive && !applicationActive()) return;
+  if (!session_->manager().IsChangedOutside()) return;
+  // An edit not yet saved would be thrown away by the reload: never without the user's word.
+  const bool unsaved = rceMemo.modified() && !session_->tabUnavailable();
+  if (Settings.ReloadOption == 1 || unsaved) {
+    std::string text = "メモファイルが外部で更新されました\r\n再読み込みしますか？"_sj;
+    if (unsaved) text += "\r\n(表示中のタブの保存していない変更は失われます)"_sj;
+    reloadAsking_ = true;
+    int answer = ask(text, "再読み込みの確認"_sj, MB_YESNO | MB_ICONQUESTION);
+    reloadAsking_ = false;
+    if (answer != IDYES) return;
+  }
+  session_->ReloadDocument();
+}
+
+void TfrmMain::autoSave() {
+  // Not while the reload question (or any box of this window) is open: the answer decides first.
+  if (reloadAsking_ || !IsWindowEnabled(handle()) || !rceMemo.modified()) return;
+  if (CompositionPending && CompositionPending()) return;
+  if (session_->tbcMemoChanging())
+    rceMemo.setModified(false);
+  else
+    ShowStatusMessage("自動保存できませんでした -> "_sj + Settings.MemoFile);
+}
+
+void TfrmMain::mnuRestoreClick() {
+  if (ask("前回バックアップ時からの内容が失われます\r\n復元してよろしいですか？"_sj, "復元の確認"_sj,
+          MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  if (!session_->manager().RestoreBackup()) {
+    // The document is as it was: the shown tab keeps its edit.
+    session_->reportFailure();
+    return;
+  }
+  session_->ReloadDocument();
+}
+
+void TfrmMain::ShowCaretPosition() { status_->ShowCaretPosition(); }
+
+}  // namespace memo

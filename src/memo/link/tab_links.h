@@ -1,0 +1,60 @@
+// The links of the memo window's plain tabs: the registered prefixes and the marks of the tab
+// shown, the loading of a tab through the link converter while HotLink is on, the hand over a
+// link, and the opening of a link text (clicked, or the selection or caret line by Ctrl+H).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/command_table.h"
+#include "memo/link/link_conversion.h"
+#include "memo/link/link_pointer.h"
+
+namespace memo {
+
+class RichEdit;
+struct TMemoSettings;
+
+class TabLinks {
+ public:
+  // What the links reach in the window.
+  struct Host {
+    // True while the shown tab is plain text: only plain tabs have links.
+    std::function<bool()> plainMode;
+    // The question before a program is started.
+    std::function<int(std::string_view text, std::string_view caption, UINT flags)> ask;
+    // A timed text in the status line.
+    std::function<void(const std::string& text)> showStatus;
+  };
+
+  // The editor's mouse is watched from here on.
+  TabLinks(RichEdit& editor, const TMemoSettings& settings, Host host);
+
+  void bindCommands(ui::CommandTable& commands);
+  // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
+  void loadTabContent(const std::string& content);
+  // The user changed the text: the marks follow.
+  void rceMemoTextChanged();
+  void OpenLink(const std::string& text);
+
+  TLinkString LinkRegistry;
+
+ private:
+  void rceMemoMouseMove(int x, int y);
+  void rceMemoMouseDown(UINT message);
+  void actHyperlinkExecute();
+  // The shown tab has live links: a plain tab loaded with its links marked, HotLink still on.
+  bool linksLive() const;
+
+  RichEdit& rceMemo;
+  const TMemoSettings& settings_;
+  Host host_;
+  LinkPointer linkPointer_;
+  int hoverMark_ = -1;
+  bool linksShown_ = false;  // the shown tab was loaded with its links marked
+};
+
+}  // namespace memo
