@@ -23,7 +23,8 @@ void TfrmMain::mnuConfigClick() {
 }
 
 MemoConfig TfrmMain::configValue() const {
-  MemoConfig value{Settings, session_->tabNames(), session_->manager().DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII};
+  MemoConfig value{Settings, session_->tabNames(),
+                   session_->manager().DocumentType == kTypeII ? DocFormat::TypeII : DocFormat::TypeIII};
   value.Settings.SeparatedHeader = session_->manager().SeparatedHeader;
   return value;
 }

@@ -18,7 +18,7 @@
 namespace ui {
 class CommandTable;
 class TabControl;
-}
+}  // namespace ui
 
 namespace memo {
 
