@@ -3,8 +3,6 @@
 #include "unit/memo/main_form_fixture.h"
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/clock_link.h"
-#include "memo/dialogs/new_wizard_ids.h"
-#include "memo/document/doc_failure.h"
 #include "shared/history_file.h"
 #include "support/clipboard.h"
 #include "support/fake_common_dialogs.h"
