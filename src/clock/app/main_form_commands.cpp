@@ -8,7 +8,7 @@
 #include "base/text.h"
 #include "base/text_lines.h"
 #include "clock/alarm/alarm_request.h"
-#include "clock/app/file_problem_text.h"
+#include "clock/commands/file_problem_text.h"
 #include "clock/app/main_config_host.h"
 #include "clock/alarm/alarm_area.h"
 #include "clock/app/main_form.h"

@@ -5,7 +5,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/text_lines.h"
-#include "clock/app/file_problem_text.h"
+#include "clock/commands/file_problem_text.h"
 
 namespace tockle {
 

@@ -1,4 +1,4 @@
-#include "clock/app/file_problem_text.h"
+#include "clock/commands/file_problem_text.h"
 
 #include "base/text.h"
 
