@@ -26,18 +26,20 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::bindCommands() {
+  // In this order: the find dialogs hook the window's messages before the status line's watch,
+  // which then sees every message first (a hook installed later runs earlier).
   bindFileCommands();
+  format_->bindCommands(commands_);
   bindFormatCommands();
   bindEditingCommands();
   bindSettingsCommands();
   bindHelpCommands();
-  bindInsertCommands();
-  bindWatchCommands();
-  bindConfigCommands();
-  format_->bindCommands(commands_);
   links_->bindCommands(commands_);
   find_->bindCommands(commands_);
+  bindInsertCommands();
+  bindWatchCommands();
   clockLink_->bindCommands(commands_);
+  bindConfigCommands();
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 

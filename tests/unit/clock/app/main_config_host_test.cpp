@@ -33,9 +33,18 @@ class ConfigOnTheClock : public test::ClockFixture {
 TEST_F(ConfigOnTheClock, AppliedSettingsAreStoredAndReachTheWindow) {
   auto d = open(1);
   form.Settings.AlwaysOnTop = false;
+  // The clock face's kind, circle, font and background come from the value too.
+  form.Settings.ClockType = 2;
+  form.Settings.HandWidth = 3;
+  form.Settings.ClockFontName = "MS Gothic";
+  form.Settings.BackColor = 0x123456;
   ASSERT_TRUE(d->ApplySettings(false));
   EXPECT_EQ(stored("AlwaysOnTop"), "0");
   EXPECT_FALSE(form.topMost());
+  EXPECT_EQ(form.tmeMain.ClockKind, 2);
+  EXPECT_EQ(form.tmeMain.CircleWidth, 3);
+  EXPECT_EQ(form.lblClock.Font.name(), "MS Gothic");
+  EXPECT_EQ(form.lblClock.Color, 0x123456u);
   // A key that cannot be written is said, and the dialog stays open.
   form.RegistryKey = key.path() + "\\" + std::string(300, 'k');
   EXPECT_FALSE(d->ApplySettings(true));

@@ -91,15 +91,30 @@ TEST_F(MemoConfig, UpDownDeleteAndOkApplyTheListToTheDocument) {
 }
 
 TEST_F(MemoConfig, SettingsComeBackToTheWindowOnOk) {
+  setting("InsertDateType", "dddddd");  // the system's long date
   open("t/*!/a\r\n");
+  // Every check box the dialog edits, turned over: each reaches the window's settings.
+  const std::pair<ui::CheckBox*, bool memo::TMemoSettings::*> boxes_[] = {
+      {&dialog->chkUrl, &memo::TMemoSettings::UseUrl},
+      {&dialog->chkEmail, &memo::TMemoSettings::UseEmail},
+      {&dialog->chkLocal, &memo::TMemoSettings::UseLocal},
+      {&dialog->chkHotLink, &memo::TMemoSettings::HotLink},
+      {&dialog->chkForceFix, &memo::TMemoSettings::ForceFix},
+      {&dialog->chkUseDrop, &memo::TMemoSettings::DropAccept},
+      {&dialog->chkAutoOpenText, &memo::TMemoSettings::AutoOpenText},
+      {&dialog->chkFEPOnWhenStart, &memo::TMemoSettings::FEPOnWhenStart},
+      {&dialog->chkCreateBackup, &memo::TMemoSettings::NeedBackup}};
+  const memo::TMemoSettings before = form->Settings;
+  for (auto [box, field] : boxes_) box->setChecked(!(before.*field));
+  dialog->rdbDateLong.setChecked(false);
+  dialog->rdbDateShort.setChecked(true);
   dialog->setTabPosition(3);
-  dialog->chkHotLink.setChecked(!form->Settings.HotLink);
   dialog->setReloadOption(2);
   dialog->edtSeparatedHeader.setText("m_");
-  bool hotLink = form->Settings.HotLink;
   dialog->btnOk.click();
+  for (auto [box, field] : boxes_) EXPECT_EQ(form->Settings.*field, !(before.*field)) << box->id();
+  EXPECT_EQ(form->Settings.InsertDateType, "ddddd");
   EXPECT_EQ(form->Settings.TabPosition, 3);
-  EXPECT_EQ(form->Settings.HotLink, !hotLink);
   EXPECT_EQ(form->Settings.ReloadOption, 2);
   EXPECT_EQ(form->session().manager().SeparatedHeader, "m_");
   EXPECT_EQ(boxes.back(), "タブの位置変更について|タブの位置の変更は，次回起動時に反映されます"_sj);
