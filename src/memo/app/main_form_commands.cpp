@@ -5,6 +5,9 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
@@ -40,14 +43,19 @@ void TfrmMain::bindCommands() {
   bindWatchCommands();
   clockLink_->bindCommands(commands_);
   bindConfigCommands();
+  // An action has one handler: its own or one an area bound in the table, never both.
+  for (const Action& a : ActionList1.all())
+    if (a.onExecute && commands_.covers(a.id))
+      throw std::logic_error("command " + std::to_string(a.id) + " is bound twice");
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 
 void TfrmMain::onCommand(int id, std::function<void()> run) {
   // An action's handler also runs for its tool buttons and shortcut, and only while it is enabled.
-  if (Action* a = ActionList1.find(id))
+  if (Action* a = ActionList1.find(id)) {
+    if (a->onExecute) throw std::logic_error("command " + std::to_string(id) + " is bound twice");
     a->onExecute = std::move(run);
-  else
+  } else
     commands_.on(id, std::move(run));
 }
 
