@@ -131,10 +131,7 @@ void TfrmConfig::FormDestroy() {
 }
 
 void TfrmConfig::layOut() {
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(handle(), GWL_EXSTYLE)));
-  SetWindowPos(handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+  setClientSize(kClientWidth, kClientHeight);
   // Centred on the screen.
   RECT w{};
   GetWindowRect(handle(), &w);

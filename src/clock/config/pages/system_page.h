@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "clock/commands/menu_icons.h"
 #include "clock/config/config_page.h"
@@ -66,11 +67,14 @@ class TSystemPage : public TConfigPage {
   void FormCreate();
   bool saveFile();
   void changed();
-  void refuseCaption();
+  // The box refusing a name, captioned as the input that asked for it.
+  void refuseCaption(const std::string& boxCaption);
   void dropAt(ui::TreeItem target, DropPlace place);
   int showDropMenu(POINT screen, bool children);
   void endDrag();
   TMenuImages images_{TMenuImages::MenuTree};
+  TMenuImages buttonImages_{TMenuImages::EditorButtons};
+  std::vector<base::Icon> buttonIcons_;
   ui::Tooltip hints_;
   bool dragging_ = false;
   bool fromList_ = false;

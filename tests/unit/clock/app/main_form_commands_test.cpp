@@ -3,6 +3,9 @@
 #include "clock/commands/commands.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shellapi.h>
 
 #include "base/handles.h"
 #include "clock/app/main_config_host.h"
@@ -133,9 +136,11 @@ TEST_F(Commands, SystemMenuPicturesShowOnlyWithSystemIcon) {
     };
     EXPECT_EQ(picture(menu.get(), 8, FALSE) != nullptr, icons);
     EXPECT_EQ(picture(menu.get(), 22, FALSE) != nullptr, icons);
-    // Commands without a picture of their own, submenus and separators get none.
-    EXPECT_EQ(picture(menu.get(), 5, FALSE), nullptr);
-    EXPECT_EQ(picture(menu.get(), 2, TRUE), nullptr);
+    // Commands without a picture of their own and submenus get a blank one (measured with the
+    // picture column, so their captions show whole); separators get none.
+    HBITMAP blank = icons ? form.iglSystem.Blank() : nullptr;
+    EXPECT_EQ(picture(menu.get(), 5, FALSE), blank);
+    EXPECT_EQ(picture(menu.get(), 2, TRUE), blank);
     EXPECT_EQ(picture(menu.get(), 3, TRUE), nullptr);
   }
 }
@@ -276,7 +281,11 @@ TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
 
 TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
   bool opened = false;
-  form.ShowConfig = [&](tockle::TfrmConfig&) { opened = true; };
+  int mode = -1;
+  form.ShowConfig = [&](tockle::TfrmConfig& d) {
+    opened = true;
+    mode = d.ConfigMode;
+  };
   form.Settings.MouseOperation1 = 1;
   form.Settings.TimeRemain = -1;  // a power command would act at once
   {
@@ -292,14 +301,37 @@ TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
     EXPECT_TRUE(shell.empty());
     form.ExecuteCommand(tockle::cmdMemo);  // opens no window of the clock
     EXPECT_EQ(shell.size(), 1u);
+    // A close from outside leaves the clock running under its modal window.
+    SendMessageW(form.handle(), WM_CLOSE, 0, 0);
   }
   EXPECT_FALSE(opened);
   EXPECT_EQ(power.calls(), 0u);
   ASSERT_TRUE(test::handlePostedMessages());
   EXPECT_TRUE(form.exists());
   EXPECT_TRUE(IsWindowEnabled(form.handle()));
+  // The alarm request kept under the modal window opens the dialog on its new alarm once it closed.
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(mode, tockle::cfgNewAlarm);
+  EXPECT_EQ(form.AlarmRequestText, "wake");
+  EXPECT_FALSE(form.PendingAlarmRequest);
+  opened = false;
   form.ExecuteCommand(tockle::cmdSettings);
   EXPECT_TRUE(opened);
+}
+
+TEST_F(Commands, AnAlarmRequestUnderTheSettingsDialogIsDropped) {
+  int opened = 0;
+  form.ShowConfig = [&](tockle::TfrmConfig&) {
+    ++opened;
+    ui::ModalScope modal(nullptr);
+    std::string text = "late";
+    COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
+    SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+  };
+  form.ExecuteCommand(tockle::cmdSettings);
+  ASSERT_TRUE(test::handlePostedMessages());
+  EXPECT_EQ(opened, 1);
+  EXPECT_FALSE(form.PendingAlarmRequest);
 }
 
 TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
@@ -354,6 +386,19 @@ TEST_F(HotKeyActivation, ActivateDecidesWhetherTheClockComesToTheForeground) {
   EXPECT_EQ(GetForegroundWindow(), form.handle());
 }
 
+TEST_F(HotKeyActivation, AHotKeyUnderAModalWindowLeavesItActive) {
+  writeFile("_hot3", "8=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  form.hkHotKey.Activate = true;
+  OtherWindow modalWindow;
+  ui::ModalScope modal(nullptr, modalWindow.handle());
+  form.hkHotKey.Tag = 0;
+  test::pressShortcut(kCtrlShiftF11);
+  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 8; }, 2000));
+  EXPECT_EQ(GetForegroundWindow(), modalWindow.handle());
+  EXPECT_EQ(ui::modalWindow(), modalWindow.handle());
+}
+
 TEST_F(HotKeyActivation, HotKeysArriveWhileTheClocksModalQuestionIsOpen) {
   form.Settings.InTray = true;
   form.Settings.TimeRemain = 0;
@@ -387,6 +432,24 @@ TEST_F(ExecuteApps, SpecialNamesRunTheirOperationsAndOthersGoToTheShell) {
   EXPECT_EQ(shell[1].file, "C:\\Q\\c.exe");
   EXPECT_EQ(shell[1].params, "");
   EXPECT_EQ(shell[1].folder, "C:\\Q");
+}
+
+TEST_F(ExecuteApps, AStartThatFailsSaysWhichEntryAndWhy) {
+  std::vector<std::string> texts;
+  form.AskUser = [&](HWND, std::string_view text, std::string_view caption, UINT) {
+    texts.push_back(std::string(caption) + "|" + std::string(text));
+    return IDOK;
+  };
+  shellError = ERROR_FILE_NOT_FOUND;
+  form.ExecuteApps("C:\\gone.exe;C:\\also.exe", "", "");
+  EXPECT_EQ(shell.size(), 2u);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "起動エラー|C:\\gone.exe を起動できませんでした\r\nファイルが見つかりません"_sj);
+  shellError = SE_ERR_NOASSOC;
+  form.ExecuteApps("C:\\a.xyz", "", "");
+  EXPECT_EQ(texts.back(),
+            "起動エラー|C:\\a.xyz を起動できませんでした\r\nこのファイルを開くプログラムが関連付けられていません"_sj);
+  EXPECT_EQ(tockle::shellErrorText(1234), "エラー番号 1234"_sj);
 }
 
 TEST_F(ExecuteApps, TheSynchronisationNameAsksTheTimeServer) {
