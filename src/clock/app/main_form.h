@@ -122,6 +122,9 @@ class TfrmMain : public ui::Form {
   void LoadSettings();
   // False when a value could not be written (what was written before it stays).
   bool SaveSettings();
+  // Writes a settings value, with the window's place and size put into it; the window's own
+  // Settings stay as they are.
+  bool StoreSettings(TClockSettings& value);
   void MigrateLauncherSettings(const shared::TKzRegEx& previous);
   // Gives the clock face and the hidden label their kind, circle width, font and colour from
   // Settings (LoadSettings and ApplySettings do).

@@ -84,6 +84,7 @@ void TSystemPage::Load(ConfigStep step) {
     lsvCommands.clear();
     for (const CommandEntry& e : Config.Commands.System) lsvCommands.addItem(e.Name, std::make_shared<int>(e.Command));
   }
+  if (step == ConfigStep::General) chkSystemIcon.setChecked(Settings().SystemIcon);
   if (step != ConfigStep::SystemMenu) return;
   auto bytes = base::readFile(Config.ProgramFolder + "_system3");
   if (bytes) {
@@ -96,7 +97,10 @@ void TSystemPage::Load(ConfigStep step) {
   }
 }
 
-bool TSystemPage::Save(ConfigStep step) { return step != ConfigStep::SystemMenu || saveFile(); }
+bool TSystemPage::Save(ConfigStep step) {
+  if (step == ConfigStep::General) Settings().SystemIcon = chkSystemIcon.checked();
+  return step != ConfigStep::SystemMenu || saveFile();
+}
 
 bool TSystemPage::saveFile() {
   if (base::writeFileAtomic(Config.ProgramFolder + "_system3", encodeSystemMenu(Menu.Records()))) return true;

@@ -26,7 +26,7 @@ class TSystemPage : public TConfigPage {
   ui::Button btnAllocSys{this, IDC_SYSTEM_ALLOC}, btnDeleteSys{this, IDC_SYSTEM_DELETE},
       btnEditSys{this, IDC_SYSTEM_EDIT}, btnSubSys{this, IDC_SYSTEM_SUB}, btnSepSys{this, IDC_SYSTEM_SEP},
       btnDefaultSys{this, IDC_SYSTEM_DEFAULT};
-  // Loaded and saved with the general pages (the SystemIcon setting).
+  // The SystemIcon setting, loaded and saved in the general step.
   ui::CheckBox chkSystemIcon{this, IDC_SYSTEM_ICON};
   TSystemMenuTree Menu{trvSystem};
 
