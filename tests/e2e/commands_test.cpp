@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/handles.h"
 #include "base/text.h"
 #include "clock/config/pages/alarm_page_ids.h"
+#include "clock/config/pages/general1_page_ids.h"
+#include "shared/reg_ex.h"
 #include "support/caption_fit.h"
 #include "support/e2e.h"
 #include "support/keys.h"
@@ -399,6 +402,49 @@ TEST_F(UnderModal, AHeldBackHotKeyLeavesTheSettingsDialogActive) {
   PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
   stopClock(hwnd);
+}
+
+// The dialog edits a copy: an OK whose alarm step fails, then Cancel, leaves the clock on top and
+// stores it so at exit.
+TEST_F(UnderModal, CancelAfterAFailedOkKeepsTheClockOnTop) {
+  clock.writeFile("_alarm3", "[Initial]\r\nCount=0\r\n");
+  HWND hwnd = startWithHotKeys();
+  ASSERT_NE(hwnd, nullptr);
+  HWND dialog = openSettings();
+  ASSERT_NE(dialog, nullptr);
+  HWND onTop = test::descendantById(dialog, IDC_STAY_ON_TOP);
+  ASSERT_NE(onTop, nullptr);
+  ASSERT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_CHECKED);
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(onTop, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  ASSERT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageTimeoutW(test::descendantById(dialog, IDC_ALARM_CLEAR_RECALL), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
+                      &ignored);
+  {
+    // Another program holds the alarm file: the alarm step of the OK fails.
+    base::FileHandle hold(
+        CreateFileW(base::wide(clock.path("_alarm3")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(hold);
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(test::waitUntil([&] {
+      for (HWND h : test::windowsTitled("Tockle 3 for Windows 9x/NT"))
+        if (IsWindowVisible(h) && h != hwnd) box = h;
+      return box != nullptr;
+    })) << clock.state(kTitle);
+    test::waitUntil([&] { return GetDlgItem(box, IDOK) != nullptr; });
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(box); }));
+  }
+  ASSERT_TRUE(IsWindow(dialog));
+  EXPECT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_UNCHECKED);  // the edit is still there
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  stopClock(hwnd);
+  shared::TKzRegEx reg;
+  ASSERT_TRUE(reg.OpenKeyReadOnly(kKey));
+  EXPECT_EQ(reg.SafeReadInteger("AlwaysOnTop"), 1);
 }
 
 }  // namespace
