@@ -3,9 +3,6 @@
 #include "clock/commands/commands.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
-
-#include <shellapi.h>
 
 #include "base/handles.h"
 #include "clock/app/main_config_host.h"
@@ -319,21 +316,6 @@ TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
   EXPECT_TRUE(opened);
 }
 
-TEST_F(Commands, AnAlarmRequestUnderTheSettingsDialogIsDropped) {
-  int opened = 0;
-  form.ShowConfig = [&](tockle::TfrmConfig&) {
-    ++opened;
-    ui::ModalScope modal(nullptr);
-    std::string text = "late";
-    COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
-    SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
-  };
-  form.ExecuteCommand(tockle::cmdSettings);
-  ASSERT_TRUE(test::handlePostedMessages());
-  EXPECT_EQ(opened, 1);
-  EXPECT_FALSE(form.PendingAlarmRequest);
-}
-
 TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
   int mode = -1;
   form.ShowConfig = [&](tockle::TfrmConfig& d) { mode = d.ConfigMode; };
@@ -386,19 +368,6 @@ TEST_F(HotKeyActivation, ActivateDecidesWhetherTheClockComesToTheForeground) {
   EXPECT_EQ(GetForegroundWindow(), form.handle());
 }
 
-TEST_F(HotKeyActivation, AHotKeyUnderAModalWindowLeavesItActive) {
-  writeFile("_hot3", "8=" + std::to_string(kCtrlShiftF11) + "\r\n");
-  form.LoadHotKeys();
-  form.hkHotKey.Activate = true;
-  OtherWindow modalWindow;
-  ui::ModalScope modal(nullptr, modalWindow.handle());
-  form.hkHotKey.Tag = 0;
-  test::pressShortcut(kCtrlShiftF11);
-  ASSERT_TRUE(test::waitUntil([&] { return form.hkHotKey.Tag == 8; }, 2000));
-  EXPECT_EQ(GetForegroundWindow(), modalWindow.handle());
-  EXPECT_EQ(ui::modalWindow(), modalWindow.handle());
-}
-
 TEST_F(HotKeyActivation, HotKeysArriveWhileTheClocksModalQuestionIsOpen) {
   form.Settings.InTray = true;
   form.Settings.TimeRemain = 0;
@@ -445,10 +414,6 @@ TEST_F(ExecuteApps, AStartThatFailsSaysWhichEntryAndWhy) {
   EXPECT_EQ(shell.size(), 2u);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0], "起動エラー|C:\\gone.exe を起動できませんでした\r\nファイルが見つかりません"_sj);
-  shellError = SE_ERR_NOASSOC;
-  form.ExecuteApps("C:\\a.xyz", "", "");
-  EXPECT_EQ(texts.back(),
-            "起動エラー|C:\\a.xyz を起動できませんでした\r\nこのファイルを開くプログラムが関連付けられていません"_sj);
   EXPECT_EQ(tockle::shellErrorText(1234), "エラー番号 1234"_sj);
 }
 
