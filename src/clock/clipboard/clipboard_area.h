@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <string>
 
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_watcher.h"
+#include "clock/clipboard/history_backlog.h"
 #include "clock/clipboard/pending_clip_change.h"
 #include "clock/settings/clock_settings.h"
 #include "ui/timer.h"
@@ -58,9 +60,16 @@ class ClipboardArea {
   void ClipboardChanged(TNkClipDetector& sender);
   // One try at recording the clipboard's text.
   ClipTake TakeClipboard();
+  // Copied texts the history file has not taken yet, and the timer that tries them again.
+  HistoryBacklog Backlog;
+  ui::Timer tmrBacklog{HistoryBacklog::kRetryMs, false};
+  // The box that says the history file refuses the texts (tests answer it).
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
 
  private:
   void SetUpClipCapture();
+  void SetUpBacklog();
+  std::string HistoryPath() const { return programFolder_ + "_history3"; }
   const ui::Window& owner_;
   const std::string& programFolder_;
   TClockSettings& settings_;

@@ -59,8 +59,9 @@ class ClipForm : public testing::Test {
     commands.run(tockle::cmdHistory);
     ASSERT_NE(area.ClipForm, nullptr);
     clip = area.ClipForm.get();
-    clip->AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
+    clip->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       captions.push_back(std::string(caption));
+      texts.push_back(std::string(text));
       return IDYES;
     };
   }
@@ -74,7 +75,7 @@ class ClipForm : public testing::Test {
   std::vector<THistoryRecord> records;
   std::string original;
   tockle::TfrmClip* clip = nullptr;
-  std::vector<std::string> captions;
+  std::vector<std::string> captions, texts;
 };
 
 TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
@@ -90,7 +91,14 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnUpItemClick(1);
   clip->btnApplyClick();
   EXPECT_FALSE(clip->btnApply.enabled());
-  EXPECT_EQ(stored(), (std::vector<THistoryRecord>{records[1], records[0], records[2]}));
+  // Written as a rewrite writes them: the times in whole seconds.
+  auto whole = [](THistoryRecord r) {
+    r.Time = shared::TKzHistoryFile::WholeSeconds(r.Time);
+    return r;
+  };
+  EXPECT_EQ(stored(), (std::vector<THistoryRecord>{whole(records[1]), whole(records[0]), whole(records[2])}));
+  EXPECT_EQ(shared::TKzHistoryFile::DateText(stored()[1].Time), shared::TKzHistoryFile::DateText(records[0].Time));
+  EXPECT_NE(stored()[1].Time, records[0].Time);
   // While another program holds the file nothing is lost and the edit stays pending.
   clip->btnDeleteClick();
   {
@@ -98,6 +106,8 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
     clip->btnOkClick();
   }
   EXPECT_EQ(captions, std::vector<std::string>{"保存エラー"_sj});
+  EXPECT_NE(texts[0].find(path() + " に書き込めません(ほかのプログラムが使用中です)"_sj), std::string::npos)
+      << texts[0];
   EXPECT_TRUE(IsWindow(clip->handle()));
   EXPECT_EQ(stored().size(), 3u);
   clip->btnClearClick();

@@ -62,4 +62,55 @@ TEST_F(LaunchItems, AGapEndsTheListAndSurvivesASave) {
   EXPECT_TRUE(tockle::ReadLaunchItems(reg).empty());
 }
 
+// A kill after the K-th registry write of a save, for every K: the start that follows finds the
+// whole old list or the whole new one, and no half-written list is left behind.
+TEST_F(LaunchItems, AKillBetweenAnyTwoWritesOfASaveLeavesTheOldOrTheNewListWhole) {
+  struct Change {
+    const char* name;
+    std::vector<TLaunchItem> from, to;
+  };
+  const std::vector<TLaunchItem> three = {{"a", "a.exe", "C:\\A"}, tockle::separatorItem(false), {"c", "c.exe"}};
+  const Change changes[] = {
+      {"longer", {{"a", "a.exe"}}, three},
+      {"shorter", three, {{"c", "c.exe", "", "-x", "c.ico", 2}}},
+      {"swapped", three, {three[2], three[1], three[0]}},
+  };
+  auto names = [](const std::vector<TLaunchItem>& items) {
+    std::string out;
+    for (const auto& i : items)
+      out += i.Name + "|" + i.Path + "|" + i.Folder + "|" + i.Param + "|" + i.IconPath + "|" + std::to_string(i.Icon) +
+             ";";
+    return out;
+  };
+  struct Killed {};
+  for (const Change& c : changes) {
+    int writes = 0;
+    tockle::WriteLaunchItems(reg, c.from);
+    tockle::WriteLaunchItems(reg, c.to, [&] { ++writes; });
+    for (int k = 0; k <= writes; ++k) {
+      tockle::WriteLaunchItems(reg, c.from);
+      int left = k;
+      try {
+        tockle::WriteLaunchItems(reg, c.to, [&] {
+          if (left-- == 0) throw Killed{};
+        });
+      } catch (const Killed&) {
+      }
+      // The next start; a kill during its own finishing is tried too.
+      left = 1;
+      try {
+        tockle::FinishLaunchItemsWrite(reg, [&] {
+          if (left-- == 0) throw Killed{};
+        });
+      } catch (const Killed&) {
+        tockle::FinishLaunchItemsWrite(reg);
+      }
+      std::string got = names(tockle::ReadLaunchItems(reg));
+      EXPECT_TRUE(got == names(c.from) || got == names(c.to)) << c.name << " k=" << k << ": " << got;
+      if (k == writes) EXPECT_EQ(got, names(c.to)) << c.name;
+      EXPECT_FALSE(reg.KeyExists(key.path() + "\\LaunchList.new")) << c.name << " k=" << k;
+    }
+  }
+}
+
 }  // namespace
