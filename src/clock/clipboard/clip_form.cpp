@@ -117,7 +117,8 @@ void TfrmClip::LoadHistory() {
       lsvClip.setItemText(row, 1, text);
     }
   } catch (const std::exception&) {
-    // A file that cannot be read (held by the memo program) shows as an empty list.
+    // A file that cannot be read (held by another program, a folder) shows as an empty list.
+    if (OnUnreadable) OnUnreadable();
   }
   SendMessageW(lsvClip.handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(lsvClip.handle(), nullptr, TRUE);

@@ -1,6 +1,9 @@
 #include "clock/clipboard/clipboard_area.h"
 
+#include <utility>
+
 #include "base/datetime.h"
+#include "base/files.h"
 #include "base/text.h"
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_form.h"
@@ -50,6 +53,16 @@ void ClipboardArea::OpenClipHistory() {
   form->OnClosed = [this, f = form.get()](bool showAsHint) {
     settings_.HistoryHint = showAsHint;
     if (frmClip == f) frmClip = nullptr;
+  };
+  form->OnUnreadable = [this] {
+    if (std::exchange(toldUnreadable_, true)) return;
+    AskUser(owner_.handle(),
+            "クリップボード履歴のファイル "_sj + HistoryPath() +
+                fileProblemText(base::fileProblem(HistoryPath()) == base::FileProblem::NotAFile
+                                    ? base::FileProblem::NotAFile
+                                    : base::FileProblem::Unreadable) +
+                "\r\n履歴の一覧は空で表示します"_sj,
+            "履歴読み込みエラー"_sj, MB_OK | MB_ICONWARNING);
   };
   form->OnDamagedKept = [this](const std::string& copy) { showMessage_(true, false, damagedHistoryText(copy)); };
   // Replacing the last object frees it (its window is closed: no other is open).

@@ -71,6 +71,8 @@ class ClipboardArea {
   void SetUpBacklog();
   std::string HistoryPath() const { return programFolder_ + "_history3"; }
   const ui::Window& owner_;
+  // The history window said once this run that it could not read the file.
+  bool toldUnreadable_ = false;
   const std::string& programFolder_;
   TClockSettings& settings_;
   ShowMessage showMessage_;

@@ -344,18 +344,12 @@ TEST_F(HistoryFile, NoRewriteOverADamagedFileWhoseCopyCannotBeKept) {
 
 // A temporary file a killed rewrite left goes at the next start only beside a file that reads whole.
 TEST_F(HistoryFile, AStrayTemporaryFileGoesOnlyBesideAnIntactFile) {
-  const std::string temp = base::tempBeside(path);
-  struct Case {
-    const char* file;
-    bool tempGoes;
-  };
-  for (Case c : {Case{"intact", true}, Case{"damaged", false}, Case{"missing", false}}) {
+  for (const std::string& tail : std::vector<std::string>{"", "missing", damages()[0].tail}) {
     base::deleteFile(path);
-    if (c.file == std::string("intact")) put({{45001, "a"}});
-    if (c.file == std::string("damaged")) put({{45001, "a"}}, damages()[0].tail);
-    ASSERT_TRUE(base::writeFileAtomic(temp, "half"));
+    if (tail != "missing") put({{45001, "a"}}, tail);
+    ASSERT_TRUE(base::writeFileAtomic(base::tempBeside(path), "half"));
     TKzHistoryFile::RemoveStrayTemp(path);
-    EXPECT_EQ(base::fileExists(temp), !c.tempGoes) << c.file;
+    EXPECT_EQ(base::fileExists(base::tempBeside(path)), !tail.empty()) << tail;
   }
 }
 

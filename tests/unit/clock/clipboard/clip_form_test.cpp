@@ -10,6 +10,7 @@
 #include "base/handles.h"
 #include "clock/clipboard/clipboard_area.h"
 #include "clock/commands/commands.h"
+#include "clock/commands/file_problem_text.h"
 #include "base/text.h"
 #include "support/e2e.h"
 #include "support/fake_common_dialogs.h"
@@ -59,6 +60,10 @@ class ClipForm : public testing::Test {
     commands.run(tockle::cmdHistory);
     ASSERT_NE(area.ClipForm, nullptr);
     clip = area.ClipForm.get();
+    area.AskUser = [this](HWND, std::string_view text, std::string_view, UINT) {
+      areaBoxes.push_back(std::string(text));
+      return IDOK;
+    };
     clip->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       captions.push_back(std::string(caption));
       texts.push_back(std::string(text));
@@ -75,7 +80,7 @@ class ClipForm : public testing::Test {
   std::vector<THistoryRecord> records;
   std::string original;
   tockle::TfrmClip* clip = nullptr;
-  std::vector<std::string> captions, texts;
+  std::vector<std::string> captions, texts, areaBoxes;
 };
 
 TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
@@ -114,6 +119,16 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnOkClick();
   EXPECT_EQ(base::readFile(path()), "");
   EXPECT_EQ(area.frmClip, nullptr);
+}
+
+TEST_F(ClipForm, AnUnreadableHistoryShowsEmptyAndIsSaidOnceARun) {
+  base::FileHandle hold(CreateFileW(base::wide(path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  clip->LoadHistory();
+  clip->LoadHistory();
+  EXPECT_EQ(clip->lsvClip.count(), 0);
+  EXPECT_EQ(areaBoxes, std::vector<std::string>{"クリップボード履歴のファイル "_sj + path() +
+                                                tockle::fileProblemText(base::FileProblem::Unreadable) +
+                                                "\r\n履歴の一覧は空で表示します"_sj});
 }
 
 TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {

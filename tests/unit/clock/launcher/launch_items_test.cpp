@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "base/text.h"
 #include "support/test_key.h"
 
@@ -62,53 +64,37 @@ TEST_F(LaunchItems, AGapEndsTheListAndSurvivesASave) {
   EXPECT_TRUE(tockle::ReadLaunchItems(reg).empty());
 }
 
-// A kill after the K-th registry write of a save, for every K: the start that follows finds the
-// whole old list or the whole new one, and no half-written list is left behind.
+// A kill after the K-th registry write of a save, for every K (and after the first write of the
+// finishing start): the start that follows finds the whole old list or the whole new one.
 TEST_F(LaunchItems, AKillBetweenAnyTwoWritesOfASaveLeavesTheOldOrTheNewListWhole) {
-  struct Change {
-    const char* name;
-    std::vector<TLaunchItem> from, to;
-  };
-  const std::vector<TLaunchItem> three = {{"a", "a.exe", "C:\\A"}, tockle::separatorItem(false), {"c", "c.exe"}};
-  const Change changes[] = {
-      {"longer", {{"a", "a.exe"}}, three},
-      {"shorter", three, {{"c", "c.exe", "", "-x", "c.ico", 2}}},
-      {"swapped", three, {three[2], three[1], three[0]}},
-  };
-  auto names = [](const std::vector<TLaunchItem>& items) {
+  const std::vector<TLaunchItem> one = {{"c", "c.exe", "", "-x", "c.ico", 2}},
+                                 three = {{"a", "a.exe", "C:\\A"}, tockle::separatorItem(false), {"c", "c.exe"}};
+  const std::vector<TLaunchItem> changes[][2] = {{one, three}, {three, one}, {three, {three[2], three[1], three[0]}}};
+  auto text = [](const std::vector<TLaunchItem>& items) {
     std::string out;
-    for (const auto& i : items)
-      out += i.Name + "|" + i.Path + "|" + i.Folder + "|" + i.Param + "|" + i.IconPath + "|" + std::to_string(i.Icon) +
-             ";";
+    for (const auto& i : items) out += i.Name + i.Path + i.Folder + i.Param + i.IconPath + std::to_string(i.Icon) + ";";
     return out;
   };
-  struct Killed {};
-  for (const Change& c : changes) {
+  auto killedAfter = [](int k) {
+    return [k]() mutable {
+      if (k-- == 0) throw std::range_error("killed");
+    };
+  };
+  for (const auto& c : changes) {
     int writes = 0;
-    tockle::WriteLaunchItems(reg, c.from);
-    tockle::WriteLaunchItems(reg, c.to, [&] { ++writes; });
-    for (int k = 0; k <= writes; ++k) {
-      tockle::WriteLaunchItems(reg, c.from);
-      int left = k;
+    tockle::WriteLaunchItems(reg, c[0]);
+    tockle::WriteLaunchItems(reg, c[1], [&] { ++writes; });
+    for (int k = 0; k < writes; ++k) {
+      tockle::WriteLaunchItems(reg, c[0]);
+      EXPECT_THROW(tockle::WriteLaunchItems(reg, c[1], killedAfter(k)), std::range_error);
       try {
-        tockle::WriteLaunchItems(reg, c.to, [&] {
-          if (left-- == 0) throw Killed{};
-        });
-      } catch (const Killed&) {
-      }
-      // The next start; a kill during its own finishing is tried too.
-      left = 1;
-      try {
-        tockle::FinishLaunchItemsWrite(reg, [&] {
-          if (left-- == 0) throw Killed{};
-        });
-      } catch (const Killed&) {
+        tockle::FinishLaunchItemsWrite(reg, killedAfter(1));
+      } catch (const std::range_error&) {
         tockle::FinishLaunchItemsWrite(reg);
       }
-      std::string got = names(tockle::ReadLaunchItems(reg));
-      EXPECT_TRUE(got == names(c.from) || got == names(c.to)) << c.name << " k=" << k << ": " << got;
-      if (k == writes) EXPECT_EQ(got, names(c.to)) << c.name;
-      EXPECT_FALSE(reg.KeyExists(key.path() + "\\LaunchList.new")) << c.name << " k=" << k;
+      std::string got = text(tockle::ReadLaunchItems(reg));
+      EXPECT_TRUE(got == text(c[0]) || got == text(c[1])) << text(c[1]) << " k=" << k << ": " << got;
+      EXPECT_FALSE(reg.KeyExists(key.path() + "\\LaunchList.new")) << k;
     }
   }
 }
