@@ -236,8 +236,7 @@ void TfrmMain::FormDestroy() {
 
 void TfrmMain::WriteOnExit() {
   if (SecondInstance) return;
-  // Texts still waiting get a last try.
-  clipboard_->Backlog.Flush();
+  clipboard_->flushOnExit();
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
   alarms_->writeOnExit();
   SaveSettings();

@@ -38,6 +38,12 @@ void ClipboardArea::setRecording(bool on) {
   }
 }
 
+void ClipboardArea::flushOnExit() {
+  // At the end of a session no box may hold the clock up.
+  Backlog.tellRefused = nullptr;
+  Backlog.Flush();
+}
+
 void ClipboardArea::closeHistoryWindow() {
   frmClip = nullptr;
   ClipForm.reset();

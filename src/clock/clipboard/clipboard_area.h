@@ -41,6 +41,8 @@ class ClipboardArea {
   // The clock is in the clipboard viewer chain only while it records the clipboard; a change
   // still waiting is dropped when recording stops.
   void setRecording(bool on);
+  // The clock closes: texts still waiting get a last try, without a box.
+  void flushOnExit();
   // An open history window goes with the clock (edits not applied are lost).
   void closeHistoryWindow();
 
