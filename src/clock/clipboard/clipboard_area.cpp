@@ -39,8 +39,9 @@ void ClipboardArea::setRecording(bool on) {
 }
 
 void ClipboardArea::flushOnExit() {
-  // At the end of a session no box may hold the clock up.
+  // At the end of a session no box may hold the clock up, nor a question about the window's edits.
   Backlog.tellRefused = nullptr;
+  closing_ = true;
   Backlog.Flush();
 }
 
@@ -114,8 +115,8 @@ void ClipboardArea::SetUpBacklog() {
   Backlog.retryTimer = [this](bool run) { tmrBacklog.setEnabled(run); };
   Backlog.write = [this](const ClipRecord& record) {
     // A text written later, from the timer, settles the window's edits as the capture does.
-    if (IClipHistoryWindow* window = openHistoryWindow(frmClip))
-      settlePendingEdits(owner_.handle(), *window, ui::messageBox);
+    IClipHistoryWindow* window = closing_ ? nullptr : openHistoryWindow(frmClip);
+    if (window) settlePendingEdits(owner_.handle(), *window, ui::messageBox);
     std::string keptDamaged;
     auto sayKept = [&] {
       if (!keptDamaged.empty()) showMessage_(true, false, damagedHistoryText(keptDamaged));
@@ -128,7 +129,7 @@ void ClipboardArea::SetUpBacklog() {
       throw;
     }
     sayKept();
-    if (IClipHistoryWindow* window = openHistoryWindow(frmClip)) window->LoadHistory();
+    if (!closing_ && (window = openHistoryWindow(frmClip))) window->LoadHistory();
   };
   Backlog.tellRefused = [this] {
     AskUser(

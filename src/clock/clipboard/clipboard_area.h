@@ -73,6 +73,8 @@ class ClipboardArea {
   void SetUpBacklog();
   std::string HistoryPath() const { return programFolder_ + "_history3"; }
   const ui::Window& owner_;
+  // The clock closes: the history window is left alone.
+  bool closing_ = false;
   // The history window said once this run that it could not read the file.
   bool toldUnreadable_ = false;
   const std::string& programFolder_;
