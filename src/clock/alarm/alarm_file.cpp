@@ -32,6 +32,9 @@ std::vector<std::wstring> readList(Fill fill) {
   }
 }
 
+// A pair of quotes around a value, which a read takes off.
+bool inQuotes(const std::string& v) { return v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]; }
+
 [[noreturn]] void refused(const std::string& path) {
   throw EAlarmWriteError("アラームの設定ファイル "_sj + path + " に書き込めません"_sj);
 }
@@ -41,6 +44,11 @@ bool AlarmFile::exists() const { return base::fileExists(path_); }
 
 std::string AlarmFile::flattenLineBreaks(const std::string& value) {
   return base::replaceAll(base::replaceAll(base::replaceAll(value, "\r\n", " "), "\r", " "), "\n", " ");
+}
+
+std::string AlarmFile::storedForm(const std::string& value) {
+  std::string v = flattenLineBreaks(value);
+  return inQuotes(v) || base::trim(v) != v ? "\"" + v + "\"" : v;
 }
 
 std::string AlarmFile::read(const std::string& section, const std::string& key, bool* found) const {
@@ -91,8 +99,7 @@ std::string AlarmFile::valueOf(const Pairs& section, const std::string& key, boo
     if (!base::equalsNoCase(k, key)) continue;
     if (found) *found = true;
     std::string value = base::trim(v);
-    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-      value = value.substr(1, value.size() - 2);
+    if (inQuotes(value)) value = value.substr(1, value.size() - 2);
     return base::cut(value, kMaxValue);
   }
   if (found) *found = false;
@@ -164,11 +171,11 @@ void AlarmFileEdit::write(const std::string& section, const std::string& key, co
   AlarmFile::Pairs& pairs = sectionFor(section).pairs;
   for (auto& [k, v] : pairs) {
     if (base::equalsNoCase(k, key)) {
-      v = AlarmFile::flattenLineBreaks(value);
+      v = AlarmFile::storedForm(value);
       return;
     }
   }
-  pairs.emplace_back(key, AlarmFile::flattenLineBreaks(value));
+  pairs.emplace_back(key, AlarmFile::storedForm(value));
 }
 
 void AlarmFileEdit::writeSection(const std::string& section, const AlarmFile::Pairs& pairs) {

@@ -52,6 +52,10 @@ class AlarmFile {
   static constexpr size_t kMaxValue = 2047;
   // value with every CR LF, lone CR and lone LF replaced by one blank.
   static std::string flattenLineBreaks(const std::string& value);
+  // The text a value is written as (line breaks flattened), so that a read gives it back exactly:
+  // a value with blanks at either end or a pair of quotes around it, which a read takes off, is
+  // wrapped in one more pair of double quotes.
+  static std::string storedForm(const std::string& value);
   // The file's text for these sections: "[name]" lines and "key=value" lines, each ending in CR
   // LF; line breaks inside a value become blanks, so no value can split its section or add keys.
   static std::string textOf(const std::vector<Section>& sections);

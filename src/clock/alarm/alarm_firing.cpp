@@ -110,6 +110,9 @@ TKzAlarmTockle MakeReNotification(const TKzAlarmTockle& fired, int minutes, base
   } else {
     item.EndTime = start + TKzBasicAlarmItem::windowLength(fired.StartTime, fired.EndTime) / 86400000.0;
   }
+  // An hourly alarm needs no window (its start may equal its end); the copy rings in one.
+  if (TKzBasicAlarmItem::windowLength(start, item.EndTime) == 0)
+    item.EndTime = start + TKzBasicAlarmItem::kDefaultLengthMs / 86400000.0;
   // A start of the program forgets when an item last rang: a window wrapped round midnight far
   // enough to hold the time the copy is made would ring it at the next start, before its time.
   const double dayPart = delay - std::floor(delay), longest = 1.0 - dayPart - 1.0 / 86400;

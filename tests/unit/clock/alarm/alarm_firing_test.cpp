@@ -216,14 +216,19 @@ TEST_P(ReNotification, RingsOnceAtTheTimeAskedFor) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReNotification,
-    testing::Values(Snooze{"FiveMinutes", tod(9, 0), tod(9, 7), false, -1, at(2026, 12, 9, 9, 2), 5},
-                    // An hourly alarm compares only the minute: a whole number of hours would ring at once.
-                    Snooze{"HourlyByAnHour", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 60},
-                    Snooze{"HourlyByNinetyMinutes", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 90},
-                    // Minutes plus the rest of the window beyond a day: the wrapped window holds now.
-                    Snooze{"WrappedWindowHoldsNow", tod(9, 0), tod(21, 0), false, -1, at(2026, 12, 9, 9, 0, 30), 1200},
-                    // Past midnight into a day the fired alarm skips (2026-12-09 is a Wednesday).
-                    Snooze{"IntoADayTheAlarmSkips", tod(23, 40), tod(23, 59), false, 3, at(2026, 12, 9, 23, 50), 30}),
+    testing::Values(
+        Snooze{"FiveMinutes", tod(9, 0), tod(9, 7), false, -1, at(2026, 12, 9, 9, 2), 5},
+        // An hourly alarm compares only the minute: a whole number of hours would ring at once.
+        Snooze{"HourlyByAnHour", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 60},
+        Snooze{"HourlyByNinetyMinutes", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 90},
+        // An hourly alarm without a window: the copy gets one.
+        Snooze{"HourlyStartIsEndByAMinute", tod(11, 40), tod(11, 40), true, -1, at(2026, 12, 9, 11, 40, 30), 1},
+        Snooze{"HourlyStartIsEndByAnHour", tod(11, 40), tod(11, 40), true, -1, at(2026, 12, 9, 11, 40, 5), 60},
+        Snooze{"HourlyStartIsEndByADay", tod(11, 40), tod(11, 40), true, -1, at(2026, 12, 9, 11, 40, 59), 1439},
+        // Minutes plus the rest of the window beyond a day: the wrapped window holds now.
+        Snooze{"WrappedWindowHoldsNow", tod(9, 0), tod(21, 0), false, -1, at(2026, 12, 9, 9, 0, 30), 1200},
+        // Past midnight into a day the fired alarm skips (2026-12-09 is a Wednesday).
+        Snooze{"IntoADayTheAlarmSkips", tod(23, 40), tod(23, 59), false, 3, at(2026, 12, 9, 23, 50), 30}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AlarmFiring, RefusedOrCancelledPromptAddsNothingAndResumes) {

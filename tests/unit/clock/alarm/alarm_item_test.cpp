@@ -71,10 +71,9 @@ TEST(AlarmRingTime, RingsAtMostOncePerHalfDay) {
   EXPECT_TRUE(item.IsRingTime(at(2026, 12, 9, 8, 0)));
 }
 
-TEST(AlarmRingTime, EveryHourRingsAtTheStartMinuteWithItsGap) {
-  TKzAlarmTockle item = windowItem(tod(9, 15), tod(9, 15));
+TEST(AlarmRingTime, EveryHourRingsAtTheStartMinuteOnItsWeekdaysWithItsGap) {
+  TKzAlarmTockle item = windowItem(tod(9, 15), tod(9, 15));  // the window does not count
   item.RingEveryHour = true;
-  item.WeekDay.fill(false);  // weekdays and window do not count for every-hour items
   EXPECT_TRUE(item.IsRingTime(at(2026, 12, 9, 14, 15, 30)));
   EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 14, 16)));
   item.Previous = at(2026, 12, 9, 14, 15, 0);
@@ -84,6 +83,10 @@ TEST(AlarmRingTime, EveryHourRingsAtTheStartMinuteWithItsGap) {
   item.Previous = at(2026, 12, 9, 14, 17, 30);
   EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 15, 15, 5)));  // 57 min 35 s later
   EXPECT_TRUE(item.IsRingTime(at(2026, 12, 9, 15, 15, 6)));   // 57 min 36 s later
+  // Only on its ticked days: with Wednesday off, not before Thursday's first hour.
+  item.WeekDay[3] = false;
+  EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 23, 15)));
+  EXPECT_TRUE(item.IsRingTime(at(2026, 12, 10, 0, 15)));
   item.Enabled = false;
   EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 16, 15)));
 }
@@ -239,6 +242,37 @@ TEST_F(AlarmFileItem, LineBreaksInTextsBecomeBlanksAndAddNoKeys) {
   EXPECT_TRUE(alarm_test::keysOf(path(), "1").empty());
   EXPECT_EQ(loaded().MessageString, "one two three Enabled=1 [1] four");
   EXPECT_EQ(loaded().ExecuteApps, "a.exe b.exe");
+}
+
+TEST_F(AlarmFileItem, TextsComeBackExactlyWithBlanksAndQuotesAtTheirEnds) {
+  const struct {
+    std::string value, stored;  // what the line holds after "="
+  } cases[] = {
+      {"  \"quoted\"  ", "\"  \"quoted\"  \""},
+      {"\"quoted\"", "\"\"quoted\"\""},
+      {"'single'", "\"'single'\""},
+      {" 前に空白"_sj, "\" 前に空白\""_sj},
+      {"C:\\a b\\bell.wav ", "\"C:\\a b\\bell.wav \""},
+      {"\"a.exe\" /x;b.exe", "\"a.exe\" /x;b.exe"},  // one quote at the start only: as it is
+      {"\"", "\""},
+      {"   ", "\"   \""},
+      {"plain text", "plain text"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    TKzAlarmTockle item = windowItem(tod(9, 0), tod(9, 7));
+    item.FileName = path();
+    item.MessageString = item.SoundPath = item.ExecuteApps = c.value;
+    ASSERT_TRUE(item.SaveData());
+    auto l = alarm_test::lines(path());
+    EXPECT_NE(std::find(l.begin(), l.end(), "SoundPath=" + c.stored), l.end());
+    TKzAlarmTockle back = loaded();
+    EXPECT_EQ(back.MessageString, c.value);
+    EXPECT_EQ(back.SoundPath, c.value);
+    EXPECT_EQ(back.ExecuteApps, c.value);
+    // The system's own profile read gives it back as well.
+    EXPECT_EQ(tockle::AlarmFile(path()).read("0", "ExecuteApps"), c.value);
+  }
 }
 
 TEST_F(AlarmFileItem, UnreadableWindowTimesKeepTheirTextsAndNeverRing) {
