@@ -125,6 +125,12 @@ class TabSession {
   // The tab's content from the document, if it may be shown.
   TabLoad loadTab(int index, std::string& content);
   void MemoManNotFound();
+  // A one-file document that does not read whole is never opened itself: what can be read of it
+  // goes into a new document beside it (the user is told where), which is opened in its place.
+  void openSalvageIfDamaged();
+  // The modified shown tab into a file of its own, named to the user, when the program ends with
+  // no document for it; false when it could not be written (the text stays in the editor).
+  bool rescueShownTab();
   void MemoManTabListChange(bool critical);
   // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
   bool runWizardForNewDocument(const std::string& prefill);
