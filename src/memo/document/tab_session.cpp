@@ -166,7 +166,9 @@ bool TabSession::mayClose() {
 }
 
 void TabSession::writeOnExit() {
-  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
+  if (discardEdits_ || !rceMemo.handle() || !rceMemo.modified()) return;
+  // Nothing can be asked any more: an edit the document did not take goes into a file of its own.
+  if (tbcMemoChanging() || (!tabUnavailable_ && writeRescueFile())) rceMemo.setModified(false);
 }
 
 TabSession::TabLoad TabSession::loadTab(int index, std::string& content) {
@@ -366,16 +368,22 @@ void TabSession::openSalvageIfDamaged() {
   settings_.MemoFile = *salvage;
 }
 
-bool TabSession::rescueShownTab() {
-  if (!rceMemo.handle() || !rceMemo.modified() || tabUnavailable_ || discardEdits_) return true;
-  const int index = selectedTab();
+std::optional<std::string> TabSession::writeRescueFile() {
   const std::string content = rceMemo.saveContent(!host_.plainMode());
   const std::string dir = base::extractFolder(MemoMan.FileName);
   const std::string stem = base::changeExtension(base::extractFileName(MemoMan.FileName), "") + "_救出"_sj;
   const char* ext = tabFileExt(isRtfText(content));
   auto rescued = base::folderExists(dir) ? writeNewFile(dir, stem, ext, content) : std::nullopt;
   if (!rescued) rescued = writeNewFile(MemoMan.BackupFolder, stem, ext, content);
+  if (rescued) rceMemo.setModified(false);
+  return rescued;
+}
+
+bool TabSession::rescueShownTab() {
+  if (!rceMemo.handle() || !rceMemo.modified() || tabUnavailable_ || discardEdits_) return true;
+  const int index = selectedTab();
   const std::string tab = index >= 0 ? " ["_sj + tabName(index) + "]"_sj : std::string();
+  auto rescued = writeRescueFile();
   if (!rescued) {
     // Nowhere to put it: the program stays, and the text with it.
     ask(systemErrorText(GetLastError()) + "\r\n\r\n表示中のタブ"_sj + tab +
@@ -383,7 +391,6 @@ bool TabSession::rescueShownTab() {
         ui::Application::instance().title(), MB_OK | MB_ICONERROR);
     return false;
   }
-  rceMemo.setModified(false);
   ask("メモファイルが見つからないため、表示中のタブ"_sj + tab + " の入力内容を次のファイルに保存しました\r\n"_sj +
           *rescued,
       ui::Application::instance().title(), MB_OK | MB_ICONINFORMATION);

@@ -56,3 +56,17 @@ TEST_F(Rescue, CancelInTheWizardForAVanishedDocumentWritesTheTypedTextFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Rescue, AtTheEndAnEditTheDocumentRefusesGoesIntoAFileBesideIt) {
+  openTypeII("A/*!/a\\CrLf%\r\n", "A");
+  type("x");
+  ASSERT_TRUE(SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_READONLY));
+  session->writeOnExit();
+  SetFileAttributesW(base::wide(dir.file("memo.ntd")).c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(read("memo_救出.txt"_sj), "xa\r\n");
+  EXPECT_EQ(documentTab("A"), "a\r\n");
+}
+
+}  // namespace
