@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "base/text_lines.h"
 
 namespace {
 
@@ -49,13 +48,5 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"a NUL byte", kHead + "A/*!/a\0\0\\CrLf%\r\nB/*!/b\r\n<!--End Document-->\r\n"s, {"A", "B"}},
                     Case{"garbage", "\x89PNG\r\n\x1a\n", {"読み込めた内容"_sj}},
                     Case{"nothing readable", kHead, {"読み込めた内容"_sj}}));
-
-TEST(Salvage, TheCopyIsASoundDocumentWithTheTabsReadAndTheirText) {
-  auto damaged = inspectDocument(kHead + "A/*!/a\0\\CrLf%\r\nB/*!/b"s);
-  ASSERT_TRUE(damaged);
-  const std::string copy = memo::salvagedDocument(*damaged);
-  EXPECT_FALSE(inspectDocument(copy));
-  EXPECT_EQ(copy, base::joinLines(memo::typeIIHeader()) + "A/*!/a\\CrLf%\r\nB/*!/b\\CrLf%\r\n<!--End Document-->\r\n");
-}
 
 }  // namespace

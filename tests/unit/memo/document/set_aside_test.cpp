@@ -43,13 +43,4 @@ TEST(SetAside, AFailedMovePutsEverythingBack) {
   EXPECT_FALSE(base::folderExists(dir.file("memo_旧"_sj)));
 }
 
-TEST(SetAside, ANewFileNeverReplacesOne) {
-  test::TempFolder dir;
-  EXPECT_EQ(memo::writeNewFile(dir.path(), "r", ".txt", "one"), dir.file("r.txt"));
-  EXPECT_EQ(memo::writeNewFile(dir.path(), "r", ".txt", "two"), dir.file("r2.txt"));
-  EXPECT_EQ(base::readFile(dir.file("r.txt")), "one");
-  EXPECT_EQ(base::readFile(dir.file("r2.txt")), "two");
-  EXPECT_FALSE(memo::writeNewFile(dir.file("no such folder\\"), "r", ".txt", "x"));
-}
-
 }  // namespace
