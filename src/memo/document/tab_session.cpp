@@ -380,9 +380,10 @@ std::optional<std::string> TabSession::writeRescueFile() {
 }
 
 bool TabSession::rescueShownTab() {
-  if (!rceMemo.handle() || !rceMemo.modified() || tabUnavailable_ || discardEdits_) return true;
+  // Only an edit of a shown tab is the user's (the editor is set up before any tab is shown).
   const int index = selectedTab();
-  const std::string tab = index >= 0 ? " ["_sj + tabName(index) + "]"_sj : std::string();
+  if (index < 0 || !rceMemo.handle() || !rceMemo.modified() || tabUnavailable_ || discardEdits_) return true;
+  const std::string tab = " ["_sj + tabName(index) + "]"_sj;
   auto rescued = writeRescueFile();
   if (!rescued) {
     // Nowhere to put it: the program stays, and the text with it.
