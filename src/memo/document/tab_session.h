@@ -105,8 +105,8 @@ class TabSession {
 
   // The window may close: the shown tab is saved, or the user chose to close without it.
   bool mayClose();
-  // What closing leaves of the tab on disk: the modified shown tab, unless the user gave it up;
-  // no box.
+  // What closing leaves of the tab on disk: the modified shown tab, unless the user gave it up, in
+  // the document or, when it does not take it, in a file of its own beside it; no box.
   void writeOnExit();
   // The manager's last failure in a box under the application's title (nothing when it has told
   // the user itself).
@@ -125,6 +125,14 @@ class TabSession {
   // The tab's content from the document, if it may be shown.
   TabLoad loadTab(int index, std::string& content);
   void MemoManNotFound();
+  // A one-file document that does not read whole is never opened itself: what can be read of it
+  // goes into a new document beside it (the user is told where), which is opened in its place.
+  void openSalvageIfDamaged();
+  // The modified shown tab into a file of its own, named to the user, when the program ends with
+  // no document for it; false when it could not be written (the text stays in the editor).
+  bool rescueShownTab();
+  // The shown tab's edit into a new file beside the document (or the backup's folder); its path.
+  std::optional<std::string> writeRescueFile();
   void MemoManTabListChange(bool critical);
   // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
   bool runWizardForNewDocument(const std::string& prefill);
