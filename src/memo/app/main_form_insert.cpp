@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/document/tab_file_name.h"
 #include "memo/document/tab_name.h"
 #include "memo/insert/insert_rules.h"
 #include "memo/document/tab_session.h"
@@ -112,7 +113,7 @@ void TfrmMain::OpenFileAsTab(const std::string& path) {
   if (!tabs.saveShownTab()) return;
   const int shown = tabs.selectedTab();
   const bool replacesShown = exists && shown >= 0 && sameTabName(tabs.tabName(shown), path);
-  if (!tabs.manager().SaveTab(path, bytes)) {
+  if (!tabs.manager().SaveTab(path, bytes, isPlainTabFile(path, bytes))) {
     tabs.reportFailure("ファイルをタブに追加できませんでした"_sj);
     return;
   }

@@ -182,7 +182,7 @@ void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
   status("同じ名前のタブの名前を変えました -> "_sj + FileName);
 }
 
-bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
+bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream, bool* plain) {
   AgesOnExit ages{*this};
   LastError = {};
   stream.clear();
@@ -196,6 +196,7 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
     auto bytes = base::readFile(*path);
     if (!bytes) return failSystem();
     stream = std::move(*bytes);
+    if (plain) *plain = isPlainTabFile(*path, stream);
     CurrentTabFile = *path;
     return true;
   }
@@ -208,10 +209,11 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
     return false;
   }
   stream = tabLineContent((*lines)[*at]);
+  if (plain) *plain = !isRtfText(stream);
   return true;
 }
 
-bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
+bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream, std::optional<bool> plain) {
   AgesOnExit ages{*this};
   LastError = {};
   // A document that vanished is the owner's to write again (RewriteDocument): never recreated
@@ -222,14 +224,15 @@ bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
   if (!doc) return false;
   if (!isValidTabName(name, format) && !(fitsTabName(name, format) && hasTab(*doc, format, name)))
     return fail(DocFailure::BadName);
-  if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream);
+  const bool isPlain = plain.value_or(!isRtfText(stream));
+  if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream, isPlain);
   base::Lines lines = *doc;
-  return saveSplitTab(lines, name, stream);
+  return saveSplitTab(lines, name, stream, isPlain);
 }
 
-bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream) {
+bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream, bool plain) {
   const std::string dir = folder();
-  const char* ext = tabFileExt(isRtfText(stream));
+  const char* ext = tabFileExt(!plain);
   auto entry = findTypeIIIEntry(lines, name);
   std::string oldFile = entry ? entryFile(lines[*entry]) : std::string();
   // Only the document's own tab file is written over; an entry naming anything else (the index,
@@ -274,10 +277,11 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
   return true;
 }
 
-bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream) {
+bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream,
+                                   bool plain) {
   auto body = findTypeIIBody(lines);
   if (!body) return fail(DocFailure::Reported);
-  std::string line = encodeTabContent(name, stream);
+  std::string line = encodeTabContent(name, typeIIContent(stream, plain));
   auto at = findTypeIITab(lines, *body, name);
   // lines is the document cache's own copy, which the edited write changes with the file.
   if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return failSystem();
