@@ -161,6 +161,10 @@ bool TKzMemoManager::LoadTabList() {
 void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
   std::vector<std::string> names = TabList;
   if (!makeTabNamesDistinct(names)) return;
+  // A document no save can write keeps its names: the repeats stay unavailable rather than
+  // take edits that could never be saved under their new names.
+  DWORD attributes = GetFileAttributesW(base::wide(FileName).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return;
   // The tab lines in TabList's order: every index entry, or every line of the body with a name.
   std::vector<size_t> at;
   if (format == DocFormat::TypeIII) {
@@ -176,10 +180,11 @@ void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
     std::string& line = lines[at[k]];
     line = names[k] + line.substr(base::find(line, format == DocFormat::TypeIII ? "=" : kTabSeparator));
   }
-  // Unwritten, the document keeps its names and TabList with it.
-  if (!writeDocument(std::move(lines))) return;
+  // Reading never writes the user's file: the new names hold in memory and reach the file with
+  // the next save. A file that cannot be kept so (it changed while read) keeps its names.
+  if (!document_.keepUnwritten(FileName, std::move(lines))) return;
   TabList = std::move(names);
-  status("同じ名前のタブの名前を変えました -> "_sj + FileName);
+  status("同じ名前のタブの名前を変えました (次の保存で書き込みます) -> "_sj + FileName);
 }
 
 bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream, bool* plain) {
@@ -227,7 +232,11 @@ bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream, std
   const bool isPlain = plain.value_or(!isRtfText(stream));
   if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream, isPlain);
   base::Lines lines = *doc;
-  return saveSplitTab(lines, name, stream, isPlain);
+  if (!saveSplitTab(lines, name, stream, isPlain)) return false;
+  // A tab file written alone leaves the index as it is: names made distinct at reading still go
+  // in with this save.
+  if (document_.unwritten(FileName)) return writeDocument(lines);
+  return true;
 }
 
 bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream, bool plain) {

@@ -118,10 +118,11 @@ TEST_P(ReloadKeyTest, TheReloadKeyAsksBeforeAnEditIsThrownAway) {
   answers.push_back(r.answer);
   SendMessageW(form->handle(), WM_COMMAND, MAKEWPARAM(memo::mnuReload, 0), 0);
   ASSERT_EQ(boxes.size(), r.asked ? 1u : 0u);
-  if (r.asked)
+  if (r.asked) {
     EXPECT_EQ(
         boxes[0],
         "再読み込みの確認|メモファイルを再読み込みしますか？\r\n(表示中のタブの保存していない変更は失われます)"_sj);
+  }
   EXPECT_EQ(form->rceMemo.text(), r.reloaded ? "abc\r\n" : "mine");
 }
 

@@ -131,7 +131,9 @@ TEST_F(MemoFixture, TabNamesMatchIgnoringCaseInBothFormats) {
   EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.txt\r\n");
 }
 
-TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
+// Reading never writes the user's file: the new names hold in memory and reach the file with the
+// next save, and the status line says so.
+TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsReadAndWrittenAtTheNextSave) {
   const std::string kTypeIIHead = "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n";
   const std::string kTypeIIEnd = "<!--End Document-->\r\n";
   struct Doc {
@@ -155,12 +157,17 @@ TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
   write(file("c.txt"), "c\r\n");
   for (const auto& [before, after, names] : docs) {
     write(m.FileName, before);
+    statuses.clear();
     ASSERT_TRUE(m.LoadTabList());
     EXPECT_EQ(m.TabList, names);
-    EXPECT_EQ(read(m.FileName), after);
+    EXPECT_EQ(read(m.FileName), before);
     if (names[1].empty()) continue;
+    ASSERT_EQ(statuses.size(), 1u);
+    EXPECT_EQ(statuses[0], "同じ名前のタブの名前を変えました (次の保存で書き込みます) -> "_sj + m.FileName);
     EXPECT_EQ(loadTab(names[1]), "b\r\n");
     EXPECT_EQ(loadTab(names[2]), "c\r\n");
+    ASSERT_TRUE(m.SaveTab(names[0], "a\r\n"));  // the next save
+    EXPECT_EQ(read(m.FileName), after);
   }
 }
 
