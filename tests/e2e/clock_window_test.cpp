@@ -75,6 +75,20 @@ TEST_F(ClockWindow, StartsAsOneBorderlessTopMostWindow) {
   EXPECT_TRUE(test::windowsTitled(kTitle).empty());
 }
 
+// Started together, neither has a window yet: the second still gives way and ends.
+TEST_F(ClockWindow, TwoQuickStartsShowOneWindow) {
+  test::ProgramRun clock("Tockle.exe");
+  ASSERT_TRUE(clock.start());
+  DWORD code = 99;
+  ASSERT_TRUE(test::runAndWait(clock.path("Tockle.exe"), "", 15000, &code));
+  EXPECT_EQ(code, 0u);
+  HWND hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
 TEST_F(ClockWindow, SecondStartHandsOverAndEnds) {
   test::ProgramRun clock("Tockle.exe");
   ASSERT_TRUE(clock.start());

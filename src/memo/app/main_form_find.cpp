@@ -43,8 +43,9 @@ class WindowTabs : public SearchTarget {
   std::optional<std::string> storedText(int tab) override {
     // A tab that cannot be read is left for the walk to show (and report as a load does).
     std::string content;
-    if (!form_.session().storedTab(tab, content)) return std::nullopt;
-    if (isRichContent(content)) return richText(content);
+    bool plain = true;
+    if (!form_.session().storedTab(tab, content, &plain)) return std::nullopt;
+    if (!plain) return richText(content);
     return content;
   }
   bool showTab(int tab) override { return form_.session().showTab(tab); }

@@ -49,14 +49,14 @@ bool TabSession::repeatsEarlierTab(int index) const {
   return false;
 }
 
-bool TabSession::storedTab(int index, std::string& content) {
+bool TabSession::storedTab(int index, std::string& content, bool* plain) {
   if (repeatsEarlierTab(index)) return false;
   const std::string tabFile = MemoMan.CurrentTabFile;
   const int32_t docAge = MemoMan.DocAge, tabAge = MemoMan.TabAge;
   bool loaded = false;
   {
     QuietManager quiet(MemoMan);
-    loaded = MemoMan.LoadTab(tabName(index), content);
+    loaded = MemoMan.LoadTab(tabName(index), content, plain);
   }
   MemoMan.CurrentTabFile = tabFile;
   MemoMan.DocAge = docAge;
@@ -94,7 +94,8 @@ bool TabSession::tbcMemoChanging() {
   if (!rceMemo.modified() || tabUnavailable_) return true;
   int index = selectedTab();
   if (index < 0) return true;
-  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!host_.plainMode()))) return false;
+  const bool plain = host_.plainMode();
+  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!plain), plain)) return false;
   host_.showStatus("自動保存しました -> "_sj + settings_.MemoFile);
   return true;
 }
@@ -171,15 +172,14 @@ void TabSession::writeOnExit() {
   if (tbcMemoChanging() || (!tabUnavailable_ && writeRescueFile())) rceMemo.setModified(false);
 }
 
-TabSession::TabLoad TabSession::loadTab(int index, std::string& content) {
+TabSession::TabLoad TabSession::loadTab(int index, std::string& content, bool& plain) {
   // A repeated name (the document could not be given distinct ones) would show and save the
   // first tab of that name: the repeat stays unavailable.
   if (repeatsEarlierTab(index)) return TabLoad::Unavailable;
-  if (MemoMan.LoadTab(tabName(index), content)) {
+  if (MemoMan.LoadTab(tabName(index), content, &plain)) {
     // Only a plain text is held as large as it is stored; a rich one (its pictures in hex) loads
     // in one piece anyway.
-    if (!isRichContent(content) && !RichEdit::canHold(content.size(), host_.editorRoom() + rceMemo.roomTaken()))
-      return TabLoad::TooLarge;
+    if (plain && !RichEdit::canHold(content.size(), host_.editorRoom() + rceMemo.roomTaken())) return TabLoad::TooLarge;
     return TabLoad::Loaded;
   }
   switch (MemoMan.LastError.kind) {
@@ -209,9 +209,9 @@ void TabSession::tbcMemoChange() {
   }
   if (index >= 0 && !ui::Application::instance().terminated()) {
     std::string content;
-    switch (loadTab(index, content)) {
+    bool plain = true;
+    switch (loadTab(index, content, plain)) {
       case TabLoad::Loaded: {
-        const bool plain = !isRichContent(content);
         host_.showContent(content, plain);
         rceMemo.setSelection(0, 0);
         host_.showFormat(plain);

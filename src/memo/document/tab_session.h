@@ -67,6 +67,8 @@ class TabSession {
 
   // Reads the settings' document anew and shows its tabs.
   void ReloadDocument();
+  // Asks before a reload where it asks (see reloadQuestion); true when the reload may go ahead.
+  bool confirmReload(bool changedOutside);
   // Saves the shown tab when it is modified; false when it could not be written (nothing shown).
   bool tbcMemoChanging();
   // The same for a step that needs the save: a failure is reported and a vanished document offered
@@ -83,7 +85,7 @@ class TabSession {
   std::vector<std::string> tabNames() const;
   // A tab's content as stored, without loading it: no box, and what the manager remembers of the
   // shown tab stays. False when the tab cannot be read (or is a repeated name's).
-  bool storedTab(int index, std::string& content);
+  bool storedTab(int index, std::string& content, bool* plain = nullptr);
   // Saves the shown tab, then selects the tab at index and shows it; false when the edit stays
   // unsaved (nothing changes).
   bool showTab(int index);
@@ -123,7 +125,7 @@ class TabSession {
   // has been shown.
   enum class TabLoad { Loaded, TooLarge, Missing, Unreadable, Unavailable, ShownInside };
   // The tab's content from the document, if it may be shown.
-  TabLoad loadTab(int index, std::string& content);
+  TabLoad loadTab(int index, std::string& content, bool& plain);
   void MemoManNotFound();
   // A one-file document that does not read whole is never opened itself: what can be read of it
   // goes into a new document beside it (the user is told where), which is opened in its place.
