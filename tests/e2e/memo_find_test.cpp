@@ -78,7 +78,7 @@ TEST_F(MemoFindProgram, TheFirstStartRegistersTheTypeAndTheFindDialogSelectsWhat
   memo.close(kTitle);
 }
 
-// The editor's whole text (UTF-16, line breaks as the control keeps them).
+// The editor's whole text (UTF-16, line breaks CR LF).
 std::wstring editorText(HWND editor) {
   std::wstring text(static_cast<size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
   text.resize(static_cast<size_t>(
@@ -98,14 +98,15 @@ HWND replaceDialog(HWND main, const wchar_t* find, const wchar_t* with) {
 
 TEST_F(MemoFindProgram, ReplaceReplacesTheSelectedMatchAndSelectsTheNext) {
   test::ProgramRun memo("Memo.exe");
-  HWND main = startOn(memo, "memo.ntd", typeIIDocument("A/*!/検索結果 XgXin 検索結果%\r\n"_sj));
+  HWND main = startOn(memo, "memo.ntd", typeIIDocument("A/*!/検索結果 XgXin 検索結果\\CrLf%\r\n"_sj));
   ASSERT_NE(main, nullptr);
-  HWND editor = editorOf(main);
+  HWND editor = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return !editorText(editor = editorOf(main)).empty(); }));
   SendMessageW(editor, EM_SETSEL, 0, 4);
   HWND dialog = replaceDialog(main, L"検索結果", L"R");
   ASSERT_NE(dialog, nullptr);
   PostMessageW(GetDlgItem(dialog, psh1), BM_CLICK, 0, 0);
-  ASSERT_TRUE(test::waitUntil([&] { return editorText(editor) == L"R XgXin 検索結果"; }))
+  ASSERT_TRUE(test::waitUntil([&] { return editorText(editor) == L"R XgXin 検索結果\r\n"; }))
       << base::toUtf8(base::cp932(editorText(editor)));
   EXPECT_TRUE(test::waitUntil([&] { return SendMessageW(editor, EM_GETSEL, 0, 0) == MAKELONG(8, 12); }));
   memo.close(kTitle);
@@ -117,7 +118,8 @@ TEST_F(MemoFindProgram, ReplaceAllIsOneEditThatOneUndoTakesBackWithTheCaretKept)
   test::ProgramRun memo("Memo.exe");
   HWND main = startOn(memo, "memo.ntd", typeIIDocument("A/*!/"_sj + base::fromUtf8(tab) + "%\r\n"));
   ASSERT_NE(main, nullptr);
-  HWND editor = editorOf(main);
+  HWND editor = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return !editorText(editor = editorOf(main)).empty(); }));
   const std::wstring before = editorText(editor);
   const LONG caret = static_cast<LONG>(before.find(L"ABCDEFGHIJ 300 ")) + 11;
   SendMessageW(editor, EM_SETSEL, caret, caret);
