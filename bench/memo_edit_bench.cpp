@@ -62,6 +62,20 @@ void waitLoaded(memo::TfrmMain& form) {
   bench::pump();
 }
 
+// The memo window on a document of tabs, shown with its first tab loaded, for work.
+template <typename Work>
+bool onWindow(const std::vector<std::pair<std::string, std::string>>& tabs, int hotLink, Work work) {
+  Document doc(tabs);
+  if (!doc.ok) return false;
+  bench::MemoWindow window("Software\\TockleBench\\MemoEdit", doc.file, doc.folder, {{"HotLink", hotLink}});
+  memo::TfrmMain* form = window.form.get();
+  if (!form) return false;
+  ShowWindow(form->handle(), SW_SHOWNA);
+  waitLoaded(*form);
+  work(*form);
+  return true;
+}
+
 RECT editorRect(memo::TfrmMain& form) {
   RECT r{};
   GetClientRect(form.rceMemo.handle(), &r);
@@ -72,108 +86,94 @@ RECT editorRect(memo::TfrmMain& form) {
 // the floor of the same text.
 bool replaceAll(int mb, std::vector<double>& ratios) {
   const std::string text = memoText(static_cast<size_t>(mb) << 20, false);
-  Document doc({{"big", text}});
-  if (!doc.ok) return false;
-  bench::MemoWindow window("Software\\TockleBench\\MemoEdit", doc.file, doc.folder, {{"HotLink", 0}});
-  memo::TfrmMain* form = window.form.get();
-  if (!form) return false;
-  ShowWindow(form->handle(), SW_SHOWNA);
-  waitLoaded(*form);
-  RECT r = editorRect(*form);
-  const double floor = bench::floorMs(text, r.right, r.bottom);
-  form->rceMemo.setSelection(static_cast<int>(text.size() / 2), 0);
-  memo::SearchRequest request;
-  request.findText = "abcdefghij";
-  request.replaceText = "Z";
-  request.mode = memo::SearchMode::ReplaceAll;
-  const double ms = bench::millis([&] {
-    form->find().rpdReplaceReplace(request, nullptr);
-    UpdateWindow(form->handle());
+  return onWindow({{"big", text}}, 0, [&](memo::TfrmMain& window) {
+    memo::TfrmMain* form = &window;
+    RECT r = editorRect(*form);
+    const double floor = bench::floorMs(text, r.right, r.bottom);
+    form->rceMemo.setSelection(static_cast<int>(text.size() / 2), 0);
+    memo::SearchRequest request;
+    request.findText = "abcdefghij";
+    request.replaceText = "Z";
+    request.mode = memo::SearchMode::ReplaceAll;
+    const double ms = bench::millis([&] {
+      form->find().rpdReplaceReplace(request, nullptr);
+      UpdateWindow(form->handle());
+    });
+    const std::string after = form->rceMemo.text();
+    const size_t matches = (text.size() - after.size()) / 9;
+    const double undo = bench::millis([&] {
+      form->rceMemo.undo();
+      UpdateWindow(form->handle());
+    });
+    const bool same = form->rceMemo.text() == text;
+    std::printf(
+        "  replace-all %2d MB, %6zu matches  %8.1f ms = %.2f x the floor %8.1f ms (goal <= 2); undo %8.1f ms = "
+        "%.2f x%s\n",
+        mb, matches, ms, ms / floor, floor, undo, undo / floor, same ? "" : "  (undo gave another text!)");
+    ratios.push_back(ms / floor);
   });
-  const std::string after = form->rceMemo.text();
-  const size_t matches = (text.size() - after.size()) / 9;
-  const double undo = bench::millis([&] {
-    form->rceMemo.undo();
-    UpdateWindow(form->handle());
-  });
-  const bool same = form->rceMemo.text() == text;
-  std::printf(
-      "  replace-all %2d MB, %6zu matches  %8.1f ms = %.2f x the floor %8.1f ms (goal <= 2); undo %8.1f ms = "
-      "%.2f x%s\n",
-      mb, matches, ms, ms / floor, floor, undo, undo / floor, same ? "" : "  (undo gave another text!)");
-  ratios.push_back(ms / floor);
-  return true;
 }
 
 // The switch to a 1 MB tab with a link on every line until its whole text is in, beside the floor
 // of the same text plain.
 bool linkTab(std::vector<double>& ratios) {
   const std::string text = memoText(size_t{1} << 20, true);
-  Document doc({{"small", "a\r\n"}, {"links", text}});
-  if (!doc.ok) return false;
-  bench::MemoWindow window("Software\\TockleBench\\MemoEdit", doc.file, doc.folder, {{"HotLink", 1}});
-  memo::TfrmMain* form = window.form.get();
-  if (!form) return false;
-  ShowWindow(form->handle(), SW_SHOWNA);
-  waitLoaded(*form);
-  RECT r = editorRect(*form);
-  const double floor = bench::floorMs(text, r.right, r.bottom);
-  const double whole = bench::millis([&] {
-    form->session().MoveToAdjacentTab(true);
-    UpdateWindow(form->handle());
-    waitLoaded(*form);
+  return onWindow({{"small", "a\r\n"}, {"links", text}}, 1, [&](memo::TfrmMain& window) {
+    memo::TfrmMain* form = &window;
+    RECT r = editorRect(*form);
+    const double floor = bench::floorMs(text, r.right, r.bottom);
+    const double whole = bench::millis([&] {
+      form->session().MoveToAdjacentTab(true);
+      UpdateWindow(form->handle());
+      waitLoaded(*form);
+    });
+    std::printf("  1 MB, a link a line (%zu links)   %8.1f ms = %.2f x the plain floor %8.1f ms (goal <= 2)\n",
+                form->links().LinkRegistry.Marks.size(), whole, whole / floor, floor);
+    ratios.push_back(whole / floor);
   });
-  std::printf("  1 MB, a link a line (%zu links)   %8.1f ms = %.2f x the plain floor %8.1f ms (goal <= 2)\n",
-              form->links().LinkRegistry.Marks.size(), whole, whole / floor, floor);
-  ratios.push_back(whole / floor);
-  return true;
 }
 
 // Typing into a 10 MB tab with links while it loads: another thread sends a character every
 // 20 ms to the editor and times each answer.
 bool typing(std::vector<double>& longest) {
   const std::string text = memoText(size_t{10} << 20, true);
-  Document doc({{"small", "a\r\n"}, {"links", text}});
-  if (!doc.ok) return false;
-  bench::MemoWindow window("Software\\TockleBench\\MemoEdit", doc.file, doc.folder, {{"HotLink", 1}});
-  memo::TfrmMain* form = window.form.get();
-  if (!form) return false;
-  ShowWindow(form->handle(), SW_SHOWNA);
-  waitLoaded(*form);
-  form->session().MoveToAdjacentTab(true);
-  const int at = static_cast<int>(text.find("\r\n100 ")) + 2;
-  form->rceMemo.setSelection(at, 0);
-  HWND editor = form->rceMemo.handle();
-  std::atomic<bool> stop{false}, finished{false};
-  std::string typed;
-  double worst = 0;
-  std::thread typist([&] {
-    for (int i = 0; !stop; ++i) {
-      const wchar_t c = static_cast<wchar_t>(L'a' + i % 26);
-      DWORD_PTR ignored = 0;
-      const double ms =
-          bench::millis([&] { SendMessageTimeoutW(editor, WM_CHAR, c, 1, SMTO_NORMAL, 120000, &ignored); });
-      worst = std::max(worst, ms);
-      typed += static_cast<char>(c);
-      Sleep(20);
+  return onWindow({{"small", "a\r\n"}, {"links", text}}, 1, [&](memo::TfrmMain& window) {
+    memo::TfrmMain* form = &window;
+    form->session().MoveToAdjacentTab(true);
+    const int at = static_cast<int>(text.find("\r\n100 ")) + 2;
+    form->rceMemo.setSelection(at, 0);
+    HWND editor = form->rceMemo.handle();
+    std::atomic<bool> stop{false}, finished{false};
+    std::string typed;
+    double worst = 0;
+    std::thread typist([&] {
+      for (int i = 0; !stop; ++i) {
+        const wchar_t c = static_cast<wchar_t>(L'a' + i % 26);
+        DWORD_PTR ignored = 0;
+        const double ms =
+            bench::millis([&] { SendMessageTimeoutW(editor, WM_CHAR, c, 1, SMTO_NORMAL, 120000, &ignored); });
+        worst = std::max(worst, ms);
+        typed += static_cast<char>(c);
+        Sleep(20);
+      }
+      finished = true;
+    });
+    const double whole = bench::millis([&] { waitLoaded(*form); });
+    stop = true;
+    while (!finished) {
+      bench::pump();
+      Sleep(5);
     }
-    finished = true;
+    typist.join();
+    const std::string after = form->rceMemo.text();
+    const bool inPlace =
+        after == text.substr(0, static_cast<size_t>(at)) + typed + text.substr(static_cast<size_t>(at));
+    std::printf(
+        "  typing into a loading 10 MB tab with links: %zu characters over %.1f s, longest without an answer "
+        "%6.1f ms (goal < 1000); all in place: %s\n",
+        typed.size(), whole / 1000, worst, inPlace ? "yes" : "NO");
+    longest.push_back(worst);
   });
-  const double whole = bench::millis([&] { waitLoaded(*form); });
-  stop = true;
-  while (!finished) {
-    bench::pump();
-    Sleep(5);
-  }
-  typist.join();
-  const std::string after = form->rceMemo.text();
-  const bool inPlace = after == text.substr(0, static_cast<size_t>(at)) + typed + text.substr(static_cast<size_t>(at));
-  std::printf(
-      "  typing into a loading 10 MB tab with links: %zu characters over %.1f s, longest without an answer "
-      "%6.1f ms (goal < 1000); all in place: %s\n",
-      typed.size(), whole / 1000, worst, inPlace ? "yes" : "NO");
-  longest.push_back(worst);
-  return true;
 }
 
 void spread(const char* what, std::vector<double> v) {

@@ -67,23 +67,30 @@ TEST_F(RichEditTest, PlainContentIsTheTextAndAnythingNotRtfLoadsAsText) {
   EXPECT_EQ(edit.saveContent(false), "{\\rtf plain braces\r\nあ"_sj);
 }
 
+// The editor's change notices its parent hears.
+struct ChangeCount {
+  explicit ChangeCount(HWND parent) {
+    subclass.attach(parent, [this](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+      if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++count;
+      return false;
+    });
+  }
+  int count = 0;
+  ui::Subclass subclass;
+};
+
 class RichEditLoadTest : public RichEditTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(RichEditLoadTest, ALoadRecordsNoUndoSendsNoChangeAndKeepsUndoAndEventsForTyping) {
   const LRESULT mask = SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0);
-  int changes = 0;
-  ui::Subclass parent;
-  parent.attach(form.handle(), [&](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
-    if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++changes;
-    return false;
-  });
+  ChangeCount changes(form.handle());
   edit.loadContent(GetParam());
-  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(changes.count, 0);
   EXPECT_FALSE(edit.canUndo());
   EXPECT_EQ(SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0), mask);
   edit.replaceSelection("x");
   EXPECT_TRUE(edit.canUndo());
-  EXPECT_GT(changes, 0);
+  EXPECT_GT(changes.count, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(PlainAndRich, RichEditLoadTest,
@@ -227,19 +234,14 @@ TEST_P(RichEditReplaceTest, ReplacesAllAsOneEditKeepingCaretAndView) {
   edit.setSelection(static_cast<int>(caret), 0);
   SendMessageW(edit.handle(), EM_LINESCROLL, 0, 150 - SendMessageW(edit.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
   const LRESULT firstLine = SendMessageW(edit.handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
-  int changes = 0;
-  ui::Subclass parent;
-  parent.attach(form.handle(), [&](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
-    if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++changes;
-    return false;
-  });
+  ChangeCount changes(form.handle());
   edit.setModified(false);
   ASSERT_TRUE(edit.replaceMatches(before, at, 2, "Z", after, rich));
   EXPECT_EQ(difference(edit.text(), after), "");
   EXPECT_EQ(static_cast<size_t>(edit.selStart()), after.find("Z行200"_sj));
   EXPECT_EQ(SendMessageW(edit.handle(), EM_GETFIRSTVISIBLELINE, 0, 0), firstLine);
   EXPECT_TRUE(edit.modified());
-  EXPECT_GT(changes, 0);
+  EXPECT_GT(changes.count, 0);
   if (rich) {
     edit.setSelection(static_cast<int>(after.size()) - 1, 1);
     CHARFORMAT2W cf{};
