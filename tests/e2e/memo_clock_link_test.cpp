@@ -23,6 +23,8 @@ const std::string kClockKey = "Software\\Quorvane\\Tockle3";
 const std::string kSettingsTitle = "環境設定 - Tockle 3"_sj;
 const std::string kChooserTitle = "クリップボード履歴の挿入 - Tavelo 3"_sj;
 
+using memoe2e::statusText;
+
 bool statusStartsWith(HWND main, const std::string& start) { return statusText(main).rfind(start, 0) == 0; }
 
 // The editor's text with its line breaks as CR LF.
