@@ -285,9 +285,10 @@ int RichEdit::selLength() const {
 
 void RichEdit::setSelection(int startBytes, int lengthBytes) {
   CHARRANGE r{0, 0};
-  // The caret to the start needs no map of the text.
+  // The caret to the start needs no map of the text; a place in the part loaded needs no more.
   if (startBytes > 0 || lengthBytes > 0) {
-    PositionMap map = positions();
+    PositionMap map = loadedPositions();
+    if (map.byteLength() < startBytes + lengthBytes) map = positions();
     r = {map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
   }
   SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
