@@ -73,6 +73,26 @@ TEST(SystemMenuFile, AMissingFileLoadsNothingAndADamagedOneStillGetsSettingsAndE
   EXPECT_EQ(root.Items.back().Tag, 8);
 }
 
+// A folder in the file's place, or a file held by another program: the settings and exit entries.
+TEST(SystemMenuFile, AFileThatCannotBeReadGetsSettingsAndExit) {
+  test::TempFolder folder;
+  const std::string path = folder.file("_system3");
+  ASSERT_TRUE(CreateDirectoryW(base::wide(path).c_str(), nullptr));
+  auto tagsRead = [&] {
+    TMenuItem root;
+    EXPECT_TRUE(tockle::LoadToMenu(path, root));
+    std::vector<int> tags;
+    for (const auto& item : root.Items) tags.push_back(item.Tag);
+    return tags;
+  };
+  EXPECT_EQ(tagsRead(), (std::vector<int>{tockle::cmdSettings, tockle::cmdExit}));
+  RemoveDirectoryW(base::wide(path).c_str());
+  base::writeFileAtomic(path, bytesOf({{"nil", "x", 1, 1, 22}}));
+  HANDLE held = CreateFileW(base::wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(tagsRead(), (std::vector<int>{tockle::cmdSettings, tockle::cmdExit}));
+  CloseHandle(held);
+}
+
 TEST(SystemMenu, FindByTagIsDepthFirstAndBindingSkipsSeparatorsAndSubmenus) {
   TMenuItem root;
   tockle::LoadRecordsToMenu(
