@@ -75,23 +75,4 @@ TEST_F(Files, LeftoverTempsAreTheTemporaryFilesOfTheFolder) {
   EXPECT_EQ(base::tempBeside(path("a.txt")), path("a.txt.~tmp"));
 }
 
-TEST_F(Files, AFileHeldWithoutSharingIsToldFromAnUnreadableOne) {
-  write("held", "x");
-  HANDLE h = CreateFileW(base::wide(path("held")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(base::fileProblem(path("held")), base::FileProblem::Held);
-  CloseHandle(h);
-  EXPECT_EQ(base::fileProblem(path("held")), base::FileProblem::None);
-}
-
-TEST_F(Files, AKeptCopyNeverWritesOverAnEarlierOne) {
-  EXPECT_EQ(base::keepCopyBeside(path("_a"), ".damaged", "one"), path("_a.damaged"));
-  EXPECT_EQ(base::keepCopyBeside(path("_a"), ".damaged", "two"), path("_a.damaged2"));
-  ASSERT_TRUE(CreateDirectoryW(base::wide(path("_a.damaged3")).c_str(), nullptr));
-  EXPECT_EQ(base::keepCopyBeside(path("_a"), ".damaged", "four"), path("_a.damaged4"));
-  EXPECT_EQ(base::readFile(path("_a.damaged")), "one");
-  EXPECT_EQ(base::readFile(path("_a.damaged2")), "two");
-  EXPECT_EQ(base::readFile(path("_a.damaged4")), "four");
-}
-
 }  // namespace

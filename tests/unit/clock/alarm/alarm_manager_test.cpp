@@ -403,17 +403,6 @@ TEST_F(AlarmManager, AFileHeldAtStartIsNeverWrittenOverAndIsReadAgainBeforeAnEdi
   EXPECT_EQ(boxes.texts.size(), 1u);
 }
 
-TEST_F(AlarmManager, AFolderInPlaceOfTheFileIsSaidAndNeverReplaced) {
-  ASSERT_TRUE(CreateDirectoryW(base::wide(path()).c_str(), nullptr));
-  auto m = make();
-  EXPECT_EQ(m->Unread, base::FileProblem::NotAFile);
-  m->ReportFileProblems();
-  ASSERT_EQ(boxes.texts.size(), 1u);
-  EXPECT_NE(boxes.texts[0].find("フォルダ"_sj), std::string::npos);
-  EXPECT_THROW(m->AddItem(alarm("a", tod(9, 0), tod(9, 7))), tockle::EAlarmWriteError);
-  EXPECT_TRUE(base::folderExists(path()));
-}
-
 // At start: a damaged file is said once with the alarms that could not be read; one that reads
 // whole loses the temporary file a save killed half-way left beside it.
 TEST_F(AlarmManager, DamageIsSaidAtStartAndAStrayTemporaryFileGoesOnlyWhenTheFileIsWhole) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "base/text.h"
 
 #include <string>
 
@@ -51,16 +50,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, HotKeysFileError,
                                          BadHotKeys{"7=1\r\n8=x\r\n\r\n9=2\r\n", 2, {"8=x"}},
                                          BadHotKeys{"7=1\r\n9=70000\r\n10=2", 2, {"9=70000"}},
                                          BadHotKeys{"\r\n7=1\r\n", 1, {}}));
-
-TEST(HotKeysFile, ProblemsAreSaidInOneTextWithEachKeyAndItsCommand) {
-  EXPECT_EQ(tockle::hotKeyProblemsText("C:\\t\\_hot3", {}, {}, {}), "");
-  std::string text = tockle::hotKeyProblemsText("C:\\t\\_hot3", {"abc=5"}, {{7, 0x6041}, {12, 0x70}},
-                                                {{"--------------", 0}, {"時計の表示/非表示"_sj, 7}});
-  for (const char* part : {"C:\\t\\_hot3 に読めない行があります:\r\n  abc=5\r\n", "ほかの行のホットキーを登録しました",
-                           "登録できませんでした:\r\n  Shift+Ctrl+A  時計の表示/非表示\r\n  F1  コマンド 12\r\n",
-                           "割り当ては残してあります"})
-    EXPECT_NE(text.find(base::fromUtf8(part)), std::string::npos) << part;
-}
 
 TEST(HotKeysFile, EachLineTakesTheValueOfTheFirstLineOfItsName) {
   auto e = parseHotKeys("7=100\r\n7=200\r\n+7=300\r\n");
