@@ -23,7 +23,7 @@ class Alarm : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
   void TearDown() override {
-    EXPECT_TRUE(clock.running());
+    EXPECT_TRUE(sessionEnded || clock.running());
     if (HWND main = test::findWindow(kTitle)) PostMessageW(main, WM_CLOSE, 0, 0);
     clock.waitExit(10000);
     test::deleteUserKey(kKey);
@@ -69,6 +69,7 @@ class Alarm : public testing::Test {
   }
 
   test::ProgramRun clock{"Tockle.exe"};
+  bool sessionEnded = false;
 };
 
 TEST_F(Alarm, NotificationShowsTheMessageAndOkKeepsTheAlarmAsTheBoxesSay) {
@@ -169,6 +170,23 @@ TEST_F(Alarm, HourlyAlarmDoesNotRingOnADayItsWeekdayIsUnticked) {
       SendMessageTimeoutW(test::findWindow(kTitle), tockle::WM_CHECK_ALARMS, 0, 0, SMTO_NORMAL, 5000, &ignored));
   EXPECT_TRUE(clock.waitForWindow(alarmTitle(), 0) == nullptr);
   EXPECT_EQ(value("0", "Previous"), lastRung);
+}
+
+// The session ends (as a log-off ends it: "wineboot --end-session") while the notification is
+// open with its box ticked: the alarm is disabled as OK would have done.
+TEST_F(Alarm, ASessionEndUnderTheNotificationAppliesItsBoxes) {
+  writeDueAlarm("終業"_sj);
+  HWND dlg = startAndWaitForNotification();
+  ASSERT_NE(dlg, nullptr);
+  SendMessageW(GetDlgItem(dlg, IDC_ALARM_NOTRING), BM_CLICK, 0, 0);
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  DWORD code = 1;
+  sessionEnded = true;
+  ASSERT_TRUE(test::runAndWait(base::cp932(system) + "\\wineboot.exe", "--end-session", 60000, &code));
+  EXPECT_TRUE(clock.waitExit(10000));
+  EXPECT_EQ(value("0", "Enabled"), "0");
+  EXPECT_EQ(value("0", "MessageString"), "終業"_sj);
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ std::string fileProblemText(base::FileProblem problem) {
       return " はファイルではありません(同じ名前のフォルダがあります)"_sj;
     case base::FileProblem::Unreadable:
       return " を読み込めません(ほかのプログラムが使用中か，読み込みが許可されていません)"_sj;
+    case base::FileProblem::Held:
+      return " を読み込めません(ほかのプログラムが使用中です)"_sj;
   }
   return {};
 }

@@ -328,4 +328,26 @@ TEST_F(AlarmFiring, ProgramsStartAfterTheItemWasDeleted) {
   EXPECT_EQ(started, std::vector<std::string>{"x.exe@0"});
 }
 
+// The session ends (or the clock closes) while the window is open: its choices are applied then,
+// as its OK would, and not a second time when it closes.
+TEST_F(AlarmFiring, ChoicesAreSettledWhileTheWindowIsOpenAndOnlyOnce) {
+  add(alarm("keep", tod(9, 0), tod(9, 7)));
+  add(alarm("gone", tod(9, 1), tod(9, 8), true));
+  add(alarm("later", tod(18, 0), tod(18, 7)));
+  std::vector<std::vector<std::string>> during;
+  duringWindow = [&](AlarmNotice& n) {
+    n.notRing.checked = true;
+    ASSERT_TRUE(manager->SettleNotification);
+    manager->SettleNotification();
+    during.push_back(messages());
+    EXPECT_EQ(manager->Items[0]->Enabled, false);
+  };
+  run();
+  EXPECT_EQ(during, (std::vector<std::vector<std::string>>{{"keep", "gone", "later"}, {"keep", "later"}}));
+  EXPECT_EQ(messages(), (std::vector<std::string>{"keep", "later"}));
+  EXPECT_FALSE(manager->Items[0]->Enabled);
+  EXPECT_TRUE(manager->Items[1]->Enabled);
+  EXPECT_FALSE(manager->SettleNotification);
+}
+
 }  // namespace

@@ -431,3 +431,68 @@ TEST(AlarmFileSection, WholeSectionReadsLikeSingleKeys) {
 }
 
 }  // namespace
+
+namespace {
+
+// The section of one whole alarm, as the clock writes it.
+std::string wholeAlarm(int n, const std::string& message = "m") {
+  std::string s = "[" + std::to_string(n) +
+                  "]\r\nRingSound=0\r\nShowMessage=1\r\nLoopSound=0\r\nMessageString=" + message +
+                  "\r\nSoundPath=\r\nExecuteApps=\r\nRingEveryHour=0\r\nReCall=0\r\nEnabled=1\r\n" +
+                  "StartTime=9:00:00\r\nEndTime=9:07:12\r\nPrevious=2026/12/1 9:00:00\r\n";
+  for (int d = 1; d <= 7; ++d) s += "WeekDay" + std::to_string(d) + "=1\r\n";
+  return s;
+}
+
+struct DamageCase {
+  const char* name;
+  std::string text;
+  bool stray;
+  std::vector<int> broken;
+};
+
+class AlarmFileDamage : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(AlarmFileDamage, TellsStrayTextAndTheAlarmsThatCannotBeReadWhole) {
+  tockle::AlarmFileDamage d = tockle::checkAlarmText(GetParam().text);
+  EXPECT_EQ(d.strayText, GetParam().stray);
+  EXPECT_EQ(d.brokenAlarms, GetParam().broken);
+}
+
+const std::string kTwo = "[Initial]\r\nCount=2\r\n" + wholeAlarm(0) + wholeAlarm(1);
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, AlarmFileDamage,
+    testing::Values(
+        DamageCase{"whole", kTwo, false, {}},
+        DamageCase{"leftOverSectionAndComment", kTwo + "; note\r\n" + wholeAlarm(2), false, {}},
+        DamageCase{"cutInTheMiddleOfALine", kTwo.substr(0, kTwo.size() - 40), true, {1}},
+        DamageCase{"cutAfterAWholeLine", kTwo.substr(0, kTwo.find("[1]")), false, {1}},
+        DamageCase{"randomTail", kTwo + "\x8f\x03q=\xff[zz\r\n\x01\x02", true, {}},
+        DamageCase{"nulByte", kTwo + std::string("\0x", 2), true, {}},
+        DamageCase{"unknownSection", kTwo + "[junk]\r\n", true, {}},
+        DamageCase{"countPastTheSections", "[Initial]\r\nCount=4\r\n" + wholeAlarm(0) + wholeAlarm(2), false, {1, 3}}),
+    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+
+TEST(AlarmFileWrite, ADamagedFileIsKeptBesideItOnceAndRewrittenWithItsAlarmsOnly) {
+  test::TempFolder folder;
+  tockle::AlarmFile f(folder.file("_alarm3"));
+  // A junk tail after the alarms, with lines that read as keys of the last alarm.
+  std::string junk = "\r\nZq=\x01\x02\r\n[bad\r\n" + std::string(200000, 'j') + "\r\nx=y\r\n";
+  ASSERT_TRUE(base::writeFileAtomic(f.path(), kTwo + junk));
+  f.write("1", "Enabled", "0");
+  EXPECT_EQ(base::readFile(f.path() + ".damaged"), kTwo + junk);
+  std::string after = base::readFile(f.path()).value();
+  EXPECT_EQ(after, kTwo.substr(0, kTwo.find("Enabled=1", kTwo.find("[1]"))) + "Enabled=0" +
+                       kTwo.substr(kTwo.find("Enabled=1", kTwo.find("[1]")) + 9));
+  // Whole again: a later save keeps no further copy.
+  f.write("1", "Enabled", "1");
+  EXPECT_FALSE(base::fileExists(f.path() + ".damaged2"));
+  // Damaged once more, in a later run: the first copy stays, the new one is numbered.
+  ASSERT_TRUE(base::writeFileAtomic(f.path(), kTwo + "junk\r\n"));
+  f.write("1", "Enabled", "1");
+  EXPECT_EQ(base::readFile(f.path() + ".damaged"), kTwo + junk);
+  EXPECT_EQ(base::readFile(f.path() + ".damaged2"), kTwo + "junk\r\n");
+}
+
+}  // namespace
