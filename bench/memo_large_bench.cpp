@@ -17,6 +17,7 @@
 #include "memo/document/memo_manager.h"
 #include "memo/link/tab_links.h"
 #include "memo/status/caret_status.h"
+#include "control_floor.h"
 #include "memo_bench_window.h"
 #include "timing.h"
 #include "ui/app.h"
@@ -35,38 +36,6 @@ std::string memoText(size_t bytes) {
     out += "\r\n";
   }
   return out;
-}
-
-void pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
-
-// The same text into a bare visible control of the given client size, painted.
-double floorMs(const std::string& text, int width, int height) {
-  ui::Form host;
-  ui::FormParams p;
-  p.caption = "floor";
-  host.create(p);
-  MoveWindow(host.handle(), 0, 0, width + 40, height + 60, TRUE);
-  ShowWindow(host.handle(), SW_SHOWNA);
-  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_DISABLENOSCROLL, 0, 0, width,
-                              height, host.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-  SendMessageW(edit, EM_SETUNDOLIMIT, 0, 0);
-  std::wstring w = base::wide(text);
-  double ms = bench::millis([&] {
-    SETTEXTEX set{ST_DEFAULT, 1200};
-    SendMessageW(edit, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
-    UpdateWindow(edit);
-  });
-  DestroyWindow(edit);
-  pump();
-  return ms;
 }
 
 // The caret's status line at the starts of lines about `line` of the editor, four characters
@@ -109,7 +78,7 @@ int run(int mb) {
     if (memo::TfrmMain* form = window.form.get()) {
       RECT r{};
       GetClientRect(form->rceMemo.handle(), &r);
-      const double floor = floorMs(text, r.right, r.bottom);
+      const double floor = bench::floorMs(text, r.right, r.bottom);
       double first = 0, whole = 0;
       whole = bench::millis([&] {
         first = bench::millis([&] {
@@ -117,7 +86,7 @@ int run(int mb) {
           UpdateWindow(form->handle());
         });
         while (form->rceMemo.loading()) {
-          pump();
+          bench::pump();
           if (form->rceMemo.loading()) WaitMessage();
         }
       });

@@ -79,7 +79,8 @@ FileProblem fileProblem(std::string_view path) {
   if (a & FILE_ATTRIBUTE_DIRECTORY) return FileProblem::NotAFile;
   FileHandle f(CreateFileW(w.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr));
-  return f ? FileProblem::None : FileProblem::Unreadable;
+  if (f) return FileProblem::None;
+  return GetLastError() == ERROR_SHARING_VIOLATION ? FileProblem::Held : FileProblem::Unreadable;
 }
 
 bool folderExists(std::string_view path) {
@@ -214,6 +215,21 @@ bool replaceWithTemp(std::string_view temp, std::string_view path) {
 bool writeFileAtomic(std::string_view path, std::string_view bytes) {
   std::string temp = writeTempBeside(path, bytes);
   return !temp.empty() && replaceWithTemp(temp, path);
+}
+
+std::string keepCopyBeside(std::string_view path, std::string_view ending, std::string_view bytes) {
+  for (int n = 1; n < 10000; ++n) {
+    std::string name = std::string(path) + std::string(ending) + (n == 1 ? std::string() : std::to_string(n));
+    if (GetFileAttributesW(wide(name).c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    std::string temp = writeTempBeside(name, bytes);
+    if (temp.empty()) return {};
+    // A move that does not replace: a copy made meanwhile under this name is kept as well.
+    if (MoveFileExW(wide(temp).c_str(), wide(name).c_str(), MOVEFILE_WRITE_THROUGH)) return name;
+    DWORD code = GetLastError();
+    DeleteFileW(wide(temp).c_str());
+    if (code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS) return {};
+  }
+  return {};
 }
 
 std::string makeTempFolder(std::string_view prefix) {

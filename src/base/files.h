@@ -21,9 +21,10 @@ std::string extractFileName(std::string_view path);
 
 bool fileExists(std::string_view path);
 
-// Why a file cannot be read: it is not there, something else (a folder) stands in its place, or
-// it cannot be opened (held by another program, access refused).
-enum class FileProblem { None, Missing, NotAFile, Unreadable };
+// Why a file cannot be read: it is not there, something else (a folder) stands in its place, it
+// cannot be opened (access refused, or any other reason), or another program holds it open
+// without sharing.
+enum class FileProblem { None, Missing, NotAFile, Unreadable, Held };
 FileProblem fileProblem(std::string_view path);
 bool folderExists(std::string_view path);
 bool deleteFile(std::string_view path);
@@ -50,6 +51,11 @@ bool replaceWithTemp(std::string_view temp, std::string_view path);
 std::string tempBeside(std::string_view path);
 // The names (without the temporary ending) of the temporary files in folder, files only.
 std::vector<std::string> leftoverTemps(std::string_view folder);
+
+// Keeps bytes (a damaged file's content) beside path as a new file path + ending, or, where that
+// name is taken, path + ending + "2", "3", ...: an earlier kept copy is never written over. The
+// name of the copy; "" when none could be written.
+std::string keepCopyBeside(std::string_view path, std::string_view ending, std::string_view bytes);
 
 // A fresh empty folder under the system's temporary folder (for tests and scratch work).
 std::string makeTempFolder(std::string_view prefix);

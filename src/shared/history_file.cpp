@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <cmath>
-#include <set>
+#include <optional>
 #include <utility>
 
 #include "base/files.h"
@@ -58,10 +58,33 @@ std::string systemMessage(DWORD code) {
   return text;
 }
 
-// The history files whose damaged content was kept beside them during this run.
-std::set<std::string>& damageKeptThisRun() {
-  static std::set<std::string> paths;
-  return paths;
+// The name of the n-th copy kept of a damaged history file: "<name>.damaged", then
+// "<name>.damaged2", "<name>.damaged3", ...
+std::string damagedCopyName(const std::string& path, int n) {
+  return path + ".damaged" + (n == 1 ? std::string() : std::to_string(n));
+}
+
+// Keeps bytes under the first free copy name; a copy already holding exactly these bytes (kept by
+// an earlier try whose rewrite failed) serves again. Never replaces a copy. "" when none could be
+// written (the next rewrite tries again).
+std::string keepDamagedCopy(const std::string& path, const std::string& bytes, bool& keptNow) {
+  keptNow = false;
+  for (int n = 1; n < 10000; ++n) {
+    std::string copy = damagedCopyName(path, n);
+    if (base::fileProblem(copy) != base::FileProblem::Missing) {
+      if (base::readFile(copy) == bytes) return copy;
+      continue;
+    }
+    std::string temp = base::writeTempBeside(copy, bytes);
+    if (temp.empty()) return {};
+    // A move that does not replace: a copy made meanwhile under this name stays as it is.
+    if (MoveFileExW(base::wide(temp).c_str(), base::wide(copy).c_str(), MOVEFILE_WRITE_THROUGH)) {
+      keptNow = true;
+      return copy;
+    }
+    DeleteFileW(base::wide(temp).c_str());
+  }
+  return {};
 }
 
 // The history file held open without sharing for the length of one operation (created empty when
@@ -112,11 +135,10 @@ class OpenHistory {
     bool intact = false;
     parse(bytes_, &intact);
     if (intact) return;
-    if (damageKeptThisRun().count(path_)) return;
-    std::string copy = path_ + ".damaged";
-    if (!base::writeFileAtomic(copy, bytes_)) return;  // tried again at the next rewrite
-    damageKeptThisRun().insert(path_);
-    keptCopy = copy;
+    bool keptNow = false;
+    std::string copy = keepDamagedCopy(path_, bytes_, keptNow);
+    if (copy.empty()) throw EWriteError("Cannot keep the damaged file \"" + path_ + "\"");
+    if (keptNow) keptCopy = copy;
   }
 
   std::string path_;
@@ -160,13 +182,7 @@ bool TKzHistoryFile::ItemsOf(std::string bytes, std::vector<std::string>& items)
 
 bool TKzHistoryFile::Save() {
   if (AppendMode) {
-    // The duplicate goes and the new record comes in one rewrite: no text is lost between them.
-    std::string text = base::cut(AddText, kMaxRecordString);
-    OpenHistory file(FileName);
-    Records records = file.records();
-    std::erase_if(records, [&](const HistoryRecord& r) { return r.text == text; });
-    records.push_back({base::now(), std::move(text)});
-    file.rewrite(records, KeptDamagedCopy);
+    Append(AddText, base::now());
     return true;
   }
   std::vector<std::string> oldestFirst = ReversePairs(Items);
@@ -180,6 +196,30 @@ bool TKzHistoryFile::Save() {
   OpenHistory(FileName).rewrite(records, KeptDamagedCopy);
   Items = std::move(oldestFirst);
   return true;
+}
+
+void TKzHistoryFile::Append(const std::string& addText, base::DateTime time) {
+  // The duplicate goes and the new record comes in one rewrite: no text is lost between them.
+  std::string text = base::cut(addText, kMaxRecordString);
+  OpenHistory file(FileName);
+  Records records = file.records();
+  std::erase_if(records, [&](const HistoryRecord& r) { return r.text == text; });
+  records.push_back({time, std::move(text)});
+  file.rewrite(records, KeptDamagedCopy);
+}
+
+base::DateTime TKzHistoryFile::WholeSeconds(base::DateTime time) {
+  base::DateTime cut = time;
+  return base::tryStrToDateTime(DateText(time), cut) ? cut : time;
+}
+
+void TKzHistoryFile::RemoveStrayTemp(const std::string& path) {
+  std::string temp = base::tempBeside(path);
+  if (!base::fileExists(temp)) return;
+  std::optional<std::string> bytes = base::readFile(path);
+  bool intact = false;
+  if (bytes) parse(std::move(*bytes), &intact);
+  if (intact) base::deleteFile(temp);
 }
 
 std::vector<THistoryRecord> TKzHistoryFile::LoadRecords() {

@@ -6,10 +6,10 @@
 //
 // A damaged file (a count outside 0..262,144 or beyond the end, a time that is no date, a record
 // cut off) is read up to the last intact record; every rewrite keeps exactly those records and
-// replaces the file only once the new content is complete. Before the first rewrite of a run over
-// a file that did not read to its end, the damaged file is kept beside it as "<name>.damaged"
-// (what lies behind the damage may still be rescued from there); later damage in the same run
-// does not replace that copy.
+// replaces the file only once the new content is complete. Before a rewrite over a file that did
+// not read to its end, the damaged file is kept beside it (what lies behind the damage may still be
+// rescued from there) as "<name>.damaged", or, when that is taken, "<name>.damaged2", "3", ...: a
+// kept copy is never replaced, and no damaged file is rewritten before its copy is kept.
 #pragma once
 
 #include <stdexcept>
@@ -55,6 +55,8 @@ class TKzHistoryFile : public TKzStretchableFileOperation {
   // Rewrite mode: replaces the file by Items (newest first; Items are oldest first afterwards); a
   // date text that does not parse raises EConvertError before anything is written. Always true.
   bool Save() override;
+  // Moves text to the end as a record of the given time (an equal older record goes).
+  void Append(const std::string& text, base::DateTime time);
   // The records as stored, newest first, with their own times (no date text in between).
   std::vector<THistoryRecord> LoadRecords();
   // Replaces the file by these records, given newest first, in one step.
@@ -79,6 +81,11 @@ class TKzHistoryFile : public TKzStretchableFileOperation {
   // The items of a history file's bytes as Load gives them, for a reader that opens the file
   // itself; false when the bytes end in a damaged record (the intact ones before it are given).
   static bool ItemsOf(std::string bytes, std::vector<std::string>& items);
+  // time as a rewrite from date texts keeps it: cut to whole seconds.
+  static base::DateTime WholeSeconds(base::DateTime time);
+  // Removes the temporary file a rewrite killed half-way left beside the history file at path,
+  // once that file reads whole (a damaged or unreadable one keeps it: it may hold what is lost).
+  static void RemoveStrayTemp(const std::string& path);
   // Items with the order of their pairs reversed; a trailing unpaired entry is dropped.
   static std::vector<std::string> ReversePairs(const std::vector<std::string>& items);
 };

@@ -3,6 +3,7 @@
 // to "_alarm3", and the alarm, whose window contains the present, rings.
 #include <gtest/gtest.h>
 
+#include "base/files.h"
 #include "base/text.h"
 #include "clock/alarm/alarm_ids.h"
 #include "clock/config/pages/alarm_page_ids.h"
@@ -69,6 +70,54 @@ TEST_F(AlarmRequest, OpensANewAlarmWithTheFirst256BytesAndTheAlarmRings) {
   HWND notice = clock.waitForWindow("アラームのお知らせ - Tockle 3"_sj, 20000);
   ASSERT_NE(notice, nullptr);
   EXPECT_TRUE(test::waitUntil([&] { return test::controlText(GetDlgItem(notice, IDC_ALARM_MESSAGE)) == expected; }));
+  press(notice, IDOK);
+}
+
+// Another program holds "_alarm3" without sharing while the clock starts: the clock says so; once
+// the hold has ended, an alarm added through the settings dialog goes after the file's alarms.
+TEST_F(AlarmRequest, AFileHeldAtStartIsSaidAndAnEditAfterTheHoldKeepsEveryAlarm) {
+  std::string file = "[Initial]\r\nCount=3\r\n";
+  for (int i = 0; i < 3; ++i) {
+    file += "[" + std::to_string(i) + "]\r\nRingSound=0\r\nShowMessage=1\r\nLoopSound=0\r\nMessageString=old" +
+            std::to_string(i) + "\r\nSoundPath=\r\nExecuteApps=\r\nRingEveryHour=0\r\nReCall=0\r\nEnabled=0\r\n" +
+            "StartTime=9:00:00\r\nEndTime=9:07:12\r\nPrevious=2026/12/1 9:00:00\r\n";
+    for (int d = 1; d <= 7; ++d) file += "WeekDay" + std::to_string(d) + "=1\r\n";
+  }
+  clock.writeFile("_alarm3", file);
+  HANDLE held = CreateFileW(base::wide(clock.path("_alarm3")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(clock.start());
+  HWND box = clock.waitForWindow("アラームの読み込みエラー"_sj);
+  CloseHandle(held);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(test::dialogShows(box, "_alarm3 を読み込めません(ほかのプログラムが使用中です)"_sj));
+  press(box, IDOK);
+  HWND main = clock.waitForWindow(kTitle);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+
+  std::string request = "追加"_sj;
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(request.size()), request.data()};
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 15000, &result));
+  HWND dialog = clock.waitForWindow("環境設定 - Tockle 3"_sj);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] {
+    HWND message = test::descendantById(dialog, IDC_ALARM_MESSAGE_TEXT);
+    return message && IsWindowVisible(message);
+  }));
+  press(dialog, IDOK);
+  HWND question = clock.waitForWindow("未確定アイテムの確定"_sj);
+  ASSERT_NE(question, nullptr);
+  ASSERT_TRUE(test::waitUntil([&] { return GetDlgItem(question, IDYES) != nullptr; }));
+  press(question, IDYES);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(test::waitUntil([&] { return value("Initial", "Count") == "4"; }));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(value(std::to_string(i), "MessageString"), "old" + std::to_string(i));
+  EXPECT_EQ(value("3", "MessageString"), request);
+  HWND notice = clock.waitForWindow("アラームのお知らせ - Tockle 3"_sj, 20000);
+  ASSERT_NE(notice, nullptr);
   press(notice, IDOK);
 }
 

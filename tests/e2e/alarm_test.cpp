@@ -23,24 +23,32 @@ class Alarm : public testing::Test {
  protected:
   void SetUp() override { test::deleteUserKey(kKey); }
   void TearDown() override {
-    EXPECT_TRUE(clock.running());
+    EXPECT_TRUE(sessionEnded || clock.running());
     if (HWND main = test::findWindow(kTitle)) PostMessageW(main, WM_CLOSE, 0, 0);
     clock.waitExit(10000);
     test::deleteUserKey(kKey);
+  }
+
+  // Section n of the alarm file: an enabled alarm that shows its message and last rang a day ago,
+  // on every weekday but dayOff (0 Sunday).
+  static std::string section(int n, const std::string& message, base::DateTime start, base::DateTime end,
+                             bool reCall = false, bool everyHour = false, int dayOff = -1) {
+    std::string s = "[" + std::to_string(n) + "]\r\nRingSound=0\r\nShowMessage=1\r\nLoopSound=0\r\n";
+    s += "MessageString=" + message + "\r\nSoundPath=\r\nExecuteApps=\r\n";
+    s += std::string("RingEveryHour=") + (everyHour ? "1" : "0") + "\r\n";
+    s += std::string("ReCall=") + (reCall ? "1" : "0") + "\r\nEnabled=1\r\n";
+    s += "StartTime=" + base::timeToStr(start) + "\r\nEndTime=" + base::timeToStr(end) + "\r\n";
+    s += "Previous=" + base::dateTimeToStr(base::now() - 1) + "\r\n";
+    for (int d = 0; d < 7; ++d) s += "WeekDay" + std::to_string(d + 1) + "=" + (d == dayOff ? "0" : "1") + "\r\n";
+    return s;
   }
 
   // One alarm whose window runs from a minute ago to five minutes ahead.
   void writeDueAlarm(const std::string& message, bool reCall = false) {
     base::DateTime now = base::now();
     base::DateTime tod = now - std::floor(now);
-    std::string s = "[Initial]\r\nCount=1\r\n[0]\r\nRingSound=0\r\nShowMessage=1\r\nLoopSound=0\r\n";
-    s += "MessageString=" + message + "\r\nSoundPath=\r\nExecuteApps=\r\nRingEveryHour=0\r\n";
-    s += std::string("ReCall=") + (reCall ? "1" : "0") + "\r\nEnabled=1\r\n";
-    s += "StartTime=" + base::timeToStr(tod - 1.0 / 1440) + "\r\n";
-    s += "EndTime=" + base::timeToStr(tod + 5.0 / 1440) + "\r\n";
-    s += "Previous=" + base::dateTimeToStr(now - 1) + "\r\n";
-    for (int d = 1; d <= 7; ++d) s += "WeekDay" + std::to_string(d) + "=1\r\n";
-    clock.writeFile("_alarm3", s);
+    clock.writeFile("_alarm3",
+                    "[Initial]\r\nCount=1\r\n" + section(0, message, tod - 1.0 / 1440, tod + 5.0 / 1440, reCall));
   }
 
   HWND startAndWaitForNotification() {
@@ -61,6 +69,7 @@ class Alarm : public testing::Test {
   }
 
   test::ProgramRun clock{"Tockle.exe"};
+  bool sessionEnded = false;
 };
 
 TEST_F(Alarm, NotificationShowsTheMessageAndOkKeepsTheAlarmAsTheBoxesSay) {
@@ -137,6 +146,47 @@ TEST_F(Alarm, ReNotificationAsksForMinutesAndAppendsADeleteAfterNotificationAlar
   base::DateTime now = base::now();
   double diffMinutes = std::fmod(start - (now - std::floor(now)) + 1.0, 1.0) * 1440;
   EXPECT_NEAR(diffMinutes, 5, 0.2);
+}
+
+TEST_F(Alarm, HourlyAlarmDoesNotRingOnADayItsWeekdayIsUnticked) {
+  // The alarms compare the minute: keep clear of its end.
+  ASSERT_TRUE(test::waitUntil([] { return base::toSystemTime(base::now()).wSecond < 20; }, 45000));
+  base::DateTime now = base::now();
+  base::DateTime hourAgo = std::fmod(now - std::floor(now) + 23.0 / 24, 1.0);  // this minute, the window past
+  int today = base::toSystemTime(now).wDayOfWeek;
+  clock.writeFile("_alarm3", "[Initial]\r\nCount=2\r\n" +
+                                 section(0, "今日は休み"_sj, hourAgo, hourAgo + 5.0 / 1440, false, true, today) +
+                                 section(1, "毎時"_sj, hourAgo, hourAgo + 5.0 / 1440, false, true));
+  const std::string lastRung = value("0", "Previous");
+  // The first is checked first; the second rings.
+  HWND dlg = startAndWaitForNotification();
+  ASSERT_NE(dlg, nullptr);
+  EXPECT_EQ(text(dlg, IDC_ALARM_MESSAGE), "毎時"_sj);
+  EXPECT_EQ(value("0", "Previous"), lastRung);
+  click(dlg, IDOK);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dlg); }));
+  DWORD_PTR ignored;
+  EXPECT_TRUE(
+      SendMessageTimeoutW(test::findWindow(kTitle), tockle::WM_CHECK_ALARMS, 0, 0, SMTO_NORMAL, 5000, &ignored));
+  EXPECT_TRUE(clock.waitForWindow(alarmTitle(), 0) == nullptr);
+  EXPECT_EQ(value("0", "Previous"), lastRung);
+}
+
+// The session ends (as a log-off ends it: "wineboot --end-session") while the notification is
+// open with its box ticked: the alarm is disabled as OK would have done.
+TEST_F(Alarm, ASessionEndUnderTheNotificationAppliesItsBoxes) {
+  writeDueAlarm("終業"_sj);
+  HWND dlg = startAndWaitForNotification();
+  ASSERT_NE(dlg, nullptr);
+  SendMessageW(GetDlgItem(dlg, IDC_ALARM_NOTRING), BM_CLICK, 0, 0);
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  DWORD code = 1;
+  sessionEnded = true;
+  ASSERT_TRUE(test::runAndWait(base::cp932(system) + "\\wineboot.exe", "--end-session", 60000, &code));
+  EXPECT_TRUE(clock.waitExit(10000));
+  EXPECT_EQ(value("0", "Enabled"), "0");
+  EXPECT_EQ(value("0", "MessageString"), "終業"_sj);
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 // "Starting..." and then the clock; a second start hands over to the first and ends.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "base/text.h"
+#include "shared/reg_ex.h"
 #include "support/e2e.h"
 
 namespace {
@@ -71,6 +75,20 @@ TEST_F(ClockWindow, StartsAsOneBorderlessTopMostWindow) {
   EXPECT_TRUE(test::windowsTitled(kTitle).empty());
 }
 
+// Started together, neither has a window yet: the second still gives way and ends.
+TEST_F(ClockWindow, TwoQuickStartsShowOneWindow) {
+  test::ProgramRun clock("Tockle.exe");
+  ASSERT_TRUE(clock.start());
+  DWORD code = 99;
+  ASSERT_TRUE(test::runAndWait(clock.path("Tockle.exe"), "", 15000, &code));
+  EXPECT_EQ(code, 0u);
+  HWND hwnd = clock.waitForWindow(kTitle);
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
 TEST_F(ClockWindow, SecondStartHandsOverAndEnds) {
   test::ProgramRun clock("Tockle.exe");
   ASSERT_TRUE(clock.start());
@@ -85,6 +103,68 @@ TEST_F(ClockWindow, SecondStartHandsOverAndEnds) {
   EXPECT_TRUE(clock.running());
 
   PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(clock.waitExit(10000));
+}
+
+// The clock window's size and pixels.
+struct Shot {
+  LONG width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  bool operator==(const Shot&) const = default;
+};
+
+Shot shotOf(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  return {r.right - r.left, r.bottom - r.top, test::screenPixels(r)};
+}
+
+// Starts the clock with a display format and waits until it shows its text instead of its
+// start-up status ("Starting...", of another width).
+HWND startShowing(test::ProgramRun& clock, const std::string& format) {
+  shared::TKzRegEx r;
+  if (!r.OpenKey(kKey, true)) return nullptr;
+  r.WriteString("DisplayType", format);
+  HWND hwnd = nullptr;
+  if (!clock.start() || !(hwnd = clock.waitForWindow(kTitle)) ||
+      !test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }))
+    return nullptr;
+  const LONG status = shotOf(hwnd).width;
+  return test::waitUntil([&] { return shotOf(hwnd).width != status; }) ? hwnd : nullptr;
+}
+
+// Runs in Japan, and again in two zones whose summers together cover the year.
+TEST_F(ClockWindow, InternetTimeCountsFromTheRealUtc) {
+  test::keepClockClearOfTray();
+  test::ProgramRun clock("Tockle.exe");
+  // The beat and the local hour, so that the zone shows as well.
+  HWND hwnd = startShowing(clock, "#i hh");
+  ASSERT_NE(hwnd, nullptr) << clock.state(kTitle);
+  // A shot with what the real UTC time says the clock shows then.
+  Shot shown;
+  char expected[16] = {};
+  ASSERT_TRUE(test::waitUntil(
+      [&] {
+        SYSTEMTIME st, local;
+        GetSystemTime(&st);
+        GetLocalTime(&local);
+        const long long ms = ((st.wHour * 60 + st.wMinute) * 60 + st.wSecond) * 1000LL + st.wMilliseconds;
+        const long long intoHour = (local.wMinute * 60 + local.wSecond) * 1000LL + local.wMilliseconds;
+        const long long atUtcPlusOne = (ms + 3600000) % 86400000, intoBeat = atUtcPlusOne % 86400;
+        // Well inside one beat (86.4 s) and one hour: the clock repaints every second.
+        if (intoBeat < 2000 || intoBeat > 84000 || intoHour < 2000 || intoHour > 3598000) return false;
+        shown = shotOf(hwnd);
+        std::snprintf(expected, sizeof expected, "@%03lld %02d", atUtcPlusOne / 86400, local.wHour);
+        return true;
+      },
+      60000));
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(clock.waitExit(10000));
+  // The same clock showing that text as it stands looks exactly the same.
+  HWND again = startShowing(clock, expected);
+  ASSERT_NE(again, nullptr);
+  EXPECT_TRUE(test::waitUntil([&] { return shotOf(again) == shown; })) << "not shown: " << expected;
+  PostMessageW(again, WM_CLOSE, 0, 0);
   EXPECT_TRUE(clock.waitExit(10000));
 }
 

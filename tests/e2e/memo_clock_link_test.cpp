@@ -23,22 +23,7 @@ const std::string kClockKey = "Software\\Quorvane\\Tockle3";
 const std::string kSettingsTitle = "環境設定 - Tockle 3"_sj;
 const std::string kChooserTitle = "クリップボード履歴の挿入 - Tavelo 3"_sj;
 
-// The memo's status line, read through a buffer made in its process.
-std::string statusText(HWND main) {
-  HWND bar = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(bar, &pid);
-  base::KernelHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-  if (!bar || !process) return {};
-  void* remote = VirtualAllocEx(process.get(), nullptr, 2048 * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
-  if (!remote) return {};
-  wchar_t text[2048] = {};
-  DWORD_PTR ignored = 0;
-  if (SendMessageTimeoutW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 5000, &ignored))
-    ReadProcessMemory(process.get(), remote, text, sizeof text - sizeof(wchar_t), nullptr);
-  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
-  return base::cp932(text);
-}
+using memoe2e::statusText;
 
 bool statusStartsWith(HWND main, const std::string& start) { return statusText(main).rfind(start, 0) == 0; }
 

@@ -66,6 +66,21 @@ TEST_F(MemoProgram, ASecondStartActivatesTheFirstAndEnds) {
   EXPECT_FALSE(memo.running());
 }
 
+// Started together, neither has a window yet: the second still gives way, waits for the first's
+// window and ends.
+TEST_F(MemoProgram, TwoQuickStartsShowOneWindow) {
+  test::ProgramRun memo("Memo.exe");
+  memo.writeFile("one.ntd", typeIIDocument("メモ/*!/一行目\\CrLf%\r\n"_sj));
+  setMemoFile(memo.path("one.ntd"));
+  ASSERT_TRUE(memo.start());
+  DWORD exitCode = 99;
+  ASSERT_TRUE(test::runAndWait(memo.path("Memo.exe"), "", 15000, &exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  ASSERT_NE(memo.waitForWindow(kTitle), nullptr) << memo.state(kTitle);
+  EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
+  memo.close(kTitle);
+}
+
 TEST_F(MemoProgram, TheFirstStartRunsTheWizardAndClosingWritesTheTabAndTheBackup) {
   test::ProgramRun memo("Memo.exe");
   ASSERT_TRUE(memo.start());

@@ -20,6 +20,8 @@ void setMemoFile(const std::string& path);
 void setSetting(const std::string& name, const std::string& value);
 std::string typeIIDocument(const std::string& tabs);
 HWND editorOf(HWND main);
+// The status line's text, read through a buffer made in the program's process.
+std::string statusText(HWND main);
 HWND tabsOf(HWND main);
 // Types text at the start of the editor as key presses would; it is there on return.
 void typeAtStart(HWND editor, const std::wstring& text);

@@ -34,6 +34,9 @@ int showAlarmWindow(AlarmNotice& notice) {
   setBox(frm.chkEraseAlarm, notice.erase);
   setBox(frm.chkStartApps, notice.startApps);
   if (!notice.programs.empty()) frm.chkStartApps.setText(frm.chkStartApps.text() + " - " + notice.programs);
+  // The notice follows the boxes while the window is open: a session end applies them as they stand.
+  frm.chkNotRingAlarm.onClick = [&] { notice.notRing.checked = frm.chkNotRingAlarm.checked(); };
+  frm.chkEraseAlarm.onClick = [&] { notice.erase.checked = frm.chkEraseAlarm.checked(); };
   int result = frm.showModal();
   notice.notRing.checked = frm.Closed.notRing;
   notice.erase.checked = frm.Closed.erase;
@@ -67,6 +70,7 @@ void AlarmArea::CreateAlarmManager() {
   // Created paused: checks begin once the window is shown.
   AlarmManager = std::make_shared<TKzManagerTockle>(programFolder_ + "_alarm3");
   AlarmManager->AllocItems(true);
+  AlarmManager->ReportFileProblems();
   AlarmManager->ReportUnreadableTimes();
 }
 
@@ -88,6 +92,8 @@ void AlarmArea::CheckAlarms() {
 }
 
 void AlarmArea::writeOnExit() {
+  // A notification still open: its choices count as made.
+  if (AlarmManager && AlarmManager->SettleNotification) ui::guarded([this] { AlarmManager->SettleNotification(); });
   if (AlarmManager && AlarmManager->ClearReCall) {
     // Done here, so that the manager's own clean-up when it is freed finds nothing left.
     ui::guarded([this] { AlarmManager->DeleteReCallItems(); });

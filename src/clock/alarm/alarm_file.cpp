@@ -3,9 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
+#include <map>
+#include <set>
 
 #include "base/files.h"
 #include "base/text.h"
+#include "base/text_lines.h"
 
 namespace tockle {
 
@@ -32,15 +36,89 @@ std::vector<std::wstring> readList(Fill fill) {
   }
 }
 
+// A pair of quotes around a value, which a read takes off.
+bool inQuotes(const std::string& v) { return v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]; }
+
+constexpr const char* kAlarmKeys[] = {"RingSound",   "ShowMessage",   "LoopSound", "MessageString", "SoundPath",
+                                      "ExecuteApps", "RingEveryHour", "ReCall",    "Enabled",       "StartTime",
+                                      "EndTime",     "Previous",      "WeekDay1",  "WeekDay2",      "WeekDay3",
+                                      "WeekDay4",    "WeekDay5",      "WeekDay6",  "WeekDay7"};
+constexpr size_t kAlarmKeyCount = std::size(kAlarmKeys);
+
+// The place of key among an alarm's keys; -1 for another key.
+int alarmKey(std::string_view key) {
+  for (size_t i = 0; i < kAlarmKeyCount; ++i)
+    if (base::equalsNoCase(key, kAlarmKeys[i])) return static_cast<int>(i);
+  return -1;
+}
+
+bool isInitial(std::string_view name) { return base::equalsNoCase(name, "Initial"); }
+
+// The alarm number a section name gives (plain decimal), or -1.
+long long alarmNumber(std::string_view name) {
+  long long n = 0;
+  return base::parseInt(name, n) && n >= 0 && std::to_string(n) == name ? n : -1;
+}
+
+// Whether key belongs in a section of this name: Count in Initial, an alarm's keys in an alarm's.
+bool knownKey(std::string_view section, std::string_view key) {
+  if (isInitial(section)) return base::equalsNoCase(key, "Count");
+  return alarmNumber(section) >= 0 && alarmKey(key) >= 0;
+}
+
 [[noreturn]] void refused(const std::string& path) {
   throw EAlarmWriteError("アラームの設定ファイル "_sj + path + " に書き込めません"_sj);
 }
 }  // namespace
 
+AlarmFileDamage checkAlarmText(std::string_view text) {
+  AlarmFileDamage damage;
+  damage.strayText = text.find('\0') != std::string_view::npos;
+  std::string section;
+  long long count = -1;
+  std::map<long long, std::set<int>> keysOf;  // the alarm sections and the alarm keys each holds
+  for (const std::string& raw : base::splitLines(text)) {
+    std::string line = base::trim(raw);
+    if (line.empty() || line[0] == ';') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      section = base::trim(line.substr(1, line.size() - 2));
+      if (alarmNumber(section) >= 0)
+        keysOf[alarmNumber(section)];
+      else if (!isInitial(section))
+        damage.strayText = true;
+      continue;
+    }
+    size_t eq = line.find('=');
+    std::string key = base::trim(line.substr(0, eq));
+    if (eq == std::string::npos || !knownKey(section, key)) {
+      damage.strayText = true;
+      continue;
+    }
+    if (isInitial(section)) {
+      long long n = 0;
+      if (count < 0) count = base::parseInt(base::trim(line.substr(eq + 1)), n) && n >= 0 ? n : 0;
+    } else {
+      keysOf[alarmNumber(section)].insert(alarmKey(key));
+    }
+  }
+  // A count far past the sections there (a cut file) is listed up to a bound.
+  for (long long i = 0; i < count && damage.brokenAlarms.size() < 1000; ++i) {
+    auto found = keysOf.find(i);
+    if (found == keysOf.end() || found->second.size() != kAlarmKeyCount)
+      damage.brokenAlarms.push_back(static_cast<int>(i));
+  }
+  return damage;
+}
+
 bool AlarmFile::exists() const { return base::fileExists(path_); }
 
 std::string AlarmFile::flattenLineBreaks(const std::string& value) {
   return base::replaceAll(base::replaceAll(base::replaceAll(value, "\r\n", " "), "\r", " "), "\n", " ");
+}
+
+std::string AlarmFile::storedForm(const std::string& value) {
+  std::string v = flattenLineBreaks(value);
+  return inQuotes(v) || base::trim(v) != v ? "\"" + v + "\"" : v;
 }
 
 std::string AlarmFile::read(const std::string& section, const std::string& key, bool* found) const {
@@ -91,8 +169,7 @@ std::string AlarmFile::valueOf(const Pairs& section, const std::string& key, boo
     if (!base::equalsNoCase(k, key)) continue;
     if (found) *found = true;
     std::string value = base::trim(v);
-    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-      value = value.substr(1, value.size() - 2);
+    if (inQuotes(value)) value = value.substr(1, value.size() - 2);
     return base::cut(value, kMaxValue);
   }
   if (found) *found = false;
@@ -141,7 +218,22 @@ void AlarmFile::eraseSection(const std::string& section) const {
 AlarmFileEdit::AlarmFileEdit(const AlarmFile& file) : path_(file.path()), sections_(file.readAll()) {
   // A file that is there but cannot be read reads as empty; the edit would then replace every
   // other alarm with nothing.
-  if (file.exists() && !base::readFile(path_)) refused(path_);
+  if (!file.exists()) return;
+  auto bytes = base::readFile(path_);
+  if (!bytes) refused(path_);
+  if (!checkAlarmText(*bytes).any()) return;
+  damaged_ = std::move(*bytes);
+  std::erase_if(sections_, [](const AlarmFile::Section& s) { return !isInitial(s.name) && alarmNumber(s.name) < 0; });
+  for (AlarmFile::Section& s : sections_) {
+    // The first of each key is the one a read gives.
+    AlarmFile::Pairs kept;
+    for (auto& pair : s.pairs) {
+      bool again =
+          std::any_of(kept.begin(), kept.end(), [&](const auto& k) { return base::equalsNoCase(k.first, pair.first); });
+      if (!again && knownKey(s.name, pair.first)) kept.push_back(std::move(pair));
+    }
+    s.pairs = std::move(kept);
+  }
 }
 
 AlarmFile::Section* AlarmFileEdit::find(const std::string& section) {
@@ -164,11 +256,11 @@ void AlarmFileEdit::write(const std::string& section, const std::string& key, co
   AlarmFile::Pairs& pairs = sectionFor(section).pairs;
   for (auto& [k, v] : pairs) {
     if (base::equalsNoCase(k, key)) {
-      v = AlarmFile::flattenLineBreaks(value);
+      v = AlarmFile::storedForm(value);
       return;
     }
   }
-  pairs.emplace_back(key, AlarmFile::flattenLineBreaks(value));
+  pairs.emplace_back(key, AlarmFile::storedForm(value));
 }
 
 void AlarmFileEdit::writeSection(const std::string& section, const AlarmFile::Pairs& pairs) {
@@ -194,6 +286,7 @@ void AlarmFileEdit::commit() const {
   // Another program reading the file through the profile functions holds it open for a moment,
   // and a file held open cannot be replaced: the move waits for it a little.
   const std::string text = AlarmFile::textOf(sections_);
+  if (damaged_ && base::keepCopyBeside(path_, ".damaged", *damaged_).empty()) refused(path_);
   constexpr int kTries = 25;
   for (int attempt = 1;; ++attempt) {
     if (base::writeFileAtomic(path_, text)) return;

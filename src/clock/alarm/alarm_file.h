@@ -5,8 +5,10 @@
 // middle of a save leaves the old list or the new one, never a part of either.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,16 @@ class EAlarmWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// What is wrong with an alarm file's text: text that is no part of a file of alarms (random bytes,
+// a line cut in two, a section or key the clock never writes), and the alarms below the count
+// whose section is missing or cut short (0-based).
+struct AlarmFileDamage {
+  bool strayText = false;
+  std::vector<int> brokenAlarms;
+  bool any() const { return strayText || !brokenAlarms.empty(); }
+};
+AlarmFileDamage checkAlarmText(std::string_view text);
 
 class AlarmFile {
  public:
@@ -52,6 +64,10 @@ class AlarmFile {
   static constexpr size_t kMaxValue = 2047;
   // value with every CR LF, lone CR and lone LF replaced by one blank.
   static std::string flattenLineBreaks(const std::string& value);
+  // The text a value is written as (line breaks flattened), so that a read gives it back exactly:
+  // a value with blanks at either end or a pair of quotes around it, which a read takes off, is
+  // wrapped in one more pair of double quotes.
+  static std::string storedForm(const std::string& value);
   // The file's text for these sections: "[name]" lines and "key=value" lines, each ending in CR
   // LF; line breaks inside a value become blanks, so no value can split its section or add keys.
   static std::string textOf(const std::vector<Section>& sections);
@@ -64,6 +80,9 @@ class AlarmFile {
 // by commit() in one step. The rules are the profile functions': an existing key (any letter
 // case) is replaced in place, a new key goes to the end of its section, a new section to the end
 // of the file.
+// A damaged file is edited as the alarms it holds: its first rewrite keeps the file as it was
+// beside it ("_alarm3.damaged", numbered when such a copy is there already) and holds only the
+// sections and keys of the alarms, so that junk is neither kept nor written again at every save.
 class AlarmFileEdit {
  public:
   // Throws EAlarmWriteError when the file is there but cannot be read.
@@ -89,6 +108,8 @@ class AlarmFileEdit {
 
   std::string path_;
   std::vector<AlarmFile::Section> sections_;
+  // The file's bytes when it is damaged: what commit() keeps beside it first.
+  std::optional<std::string> damaged_;
 };
 
 }  // namespace tockle

@@ -73,6 +73,28 @@ void notifyOne(TKzManagerTockle& manager, const AlarmFiringHooks& hooks, int ind
     bool loop = item.LoopSound && item.ShowMessage;
     scope.play(item.SoundPath, SND_ASYNC | SND_NODEFAULT | (loop ? SND_LOOP : 0));
   }
+  // The choices are applied once: when the window has closed, or earlier when the session ends
+  // or the clock closes while it is open (the window's boxes keep the notice up to date).
+  bool settled = false;
+  auto settle = [&] {
+    if (settled) return;
+    settled = true;
+    // A settings dialog opened meanwhile may have rewritten the list: act on the fired item only.
+    int target = manager.FindItem(item, index);
+    if (target < 0) return;
+    if (notice.erase.checked) {
+      manager.DeleteItem(target);
+    } else if (notice.notRing.checked) {
+      item.Enabled = false;
+      item.Index = target;
+      manager.SetItem(item);
+    }
+  };
+  struct Registration {
+    TKzManagerTockle& manager;
+    ~Registration() { manager.SettleNotification = nullptr; }
+  } registration{manager};
+  manager.SettleNotification = settle;
   if (item.ShowMessage && hooks.showWindow) {
     if (hooks.showWindow(notice) == IDRETRY && hooks.askMinutes) {
       int m = hooks.askMinutes("再通知時間の設定"_sj, "何分後に再通知するか指定して下さい"_sj);
@@ -84,17 +106,7 @@ void notifyOne(TKzManagerTockle& manager, const AlarmFiringHooks& hooks, int ind
   }
   scope.stopLoop();
   std::string programs = item.ExecuteApps;
-  // A settings dialog opened meanwhile may have rewritten the list: act on the fired item only.
-  int target = manager.FindItem(item, index);
-  if (target >= 0) {
-    if (notice.erase.checked) {
-      manager.DeleteItem(target);
-    } else if (notice.notRing.checked) {
-      item.Enabled = false;
-      item.Index = target;
-      manager.SetItem(item);
-    }
-  }
+  settle();
   if (notice.startApps.checked && hooks.startPrograms) hooks.startPrograms(programs);
 }
 
@@ -110,6 +122,9 @@ TKzAlarmTockle MakeReNotification(const TKzAlarmTockle& fired, int minutes, base
   } else {
     item.EndTime = start + TKzBasicAlarmItem::windowLength(fired.StartTime, fired.EndTime) / 86400000.0;
   }
+  // An hourly alarm needs no window (its start may equal its end); the copy rings in one.
+  if (TKzBasicAlarmItem::windowLength(start, item.EndTime) == 0)
+    item.EndTime = start + TKzBasicAlarmItem::kDefaultLengthMs / 86400000.0;
   // A start of the program forgets when an item last rang: a window wrapped round midnight far
   // enough to hold the time the copy is made would ring it at the next start, before its time.
   const double dayPart = delay - std::floor(delay), longest = 1.0 - dayPart - 1.0 / 86400;

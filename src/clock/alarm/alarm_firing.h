@@ -50,7 +50,8 @@ void NotifyDueAlarms(TKzManagerTockle& manager, const AlarmFiringHooks& hooks);
 // The re-notification of fired, m minutes after now: a delete-after-notification copy that starts
 // at now + m and rings once, then (its Previous keeps it from ringing earlier; it rings on any
 // day, never hourly). Its end is the fired end + m while now lies in the fired window; answered
-// after the window ended, it keeps the fired window's length.
+// after the window ended, it keeps the fired window's length; an empty one (an hourly alarm's
+// start may equal its end) becomes the default length.
 TKzAlarmTockle MakeReNotification(const TKzAlarmTockle& fired, int minutes, base::DateTime now);
 
 }  // namespace tockle

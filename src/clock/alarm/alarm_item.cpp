@@ -18,8 +18,6 @@ namespace {
 
 constexpr long long kDayMs = 86400000;
 constexpr long long kHalfDayMs = kDayMs / 2;
-// 0.005 day: the default window length and the end given to a window that is too long.
-constexpr long long kDefaultLengthMs = 432000;
 // 0.04 day: an every-hour item rings at most once in this time.
 constexpr long long kEveryHourGapMs = 3456000;
 
@@ -104,10 +102,11 @@ void TKzBasicAlarmItem::Assign(const TKzBasicAlarmItem& source) {
   Kept = source.Kept;
 }
 
+bool TKzBasicAlarmItem::RingsOnDayOf(base::DateTime t) const { return WeekDay[base::toSystemTime(t).wDayOfWeek % 7]; }
+
 bool TKzBasicAlarmItem::IsRingTime(base::DateTime t) const {
   if (!Enabled || Kept.any()) return false;
-  SYSTEMTIME st = base::toSystemTime(t);
-  if (!WeekDay[st.wDayOfWeek % 7]) return false;
+  if (!RingsOnDayOf(t)) return false;
   if (toMs(t) < toMs(Previous) + kHalfDayMs) return false;
   return inWindow(StartTime, EndTime, t);
 }
@@ -179,7 +178,9 @@ void TKzAlarmTockle::Assign(const TKzBasicAlarmItem& source) {
 
 bool TKzAlarmTockle::IsRingTime(base::DateTime t) const {
   if (!RingEveryHour) return TKzBasicAlarmItem::IsRingTime(t);
-  if (!Enabled || Kept.any()) return false;
+  // The page asks for weekdays for hourly alarms too ("every hour, Monday to Friday"); the window
+  // is not tested.
+  if (!Enabled || Kept.any() || !RingsOnDayOf(t)) return false;
   if (toMs(t) < toMs(Previous) + kEveryHourGapMs) return false;
   return base::toSystemTime(t).wMinute == base::toSystemTime(StartTime).wMinute;
 }

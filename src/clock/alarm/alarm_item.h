@@ -44,6 +44,10 @@ class TKzBasicAlarmItem {
   // Writes the item's keys into an edit of the file (several items saved in one step).
   virtual void SaveInto(AlarmFileEdit& edit);
 
+  // 0.005 day (7 minutes 12 seconds): the default window length and the end given to a window
+  // that is too long.
+  static constexpr long long kDefaultLengthMs = 432000;
+
   // Milliseconds of the time of day of t (0 .. 86,399,999).
   static long long msOfDay(base::DateTime t);
   // Length of the window from start to end in milliseconds, past midnight when end < start.
@@ -61,6 +65,8 @@ class TKzBasicAlarmItem {
   // A window longer than half a day is reported and its end set to start + 7 min 12 s.
   void ApplySpanRule();
   std::string Section() const;
+  // Whether the weekday of t's date is ticked.
+  bool RingsOnDayOf(base::DateTime t) const;
 };
 
 class TKzAlarmTockle : public TKzBasicAlarmItem {

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_list.h"
+#include "clock/commands/file_problem_text.h"
 
 namespace tockle {
 
@@ -31,6 +32,15 @@ bool removeSection(AlarmFileEdit& edit, int n, int count) {
   }
   edit.write(kInitial, kCount, std::to_string(count - 1));
   return true;
+}
+std::string unreadText(const std::string& file, base::FileProblem problem) {
+  return "アラームの設定ファイル "_sj + file + fileProblemText(problem);
+}
+
+std::string numberList(const std::vector<int>& indexes) {
+  std::string list;
+  for (size_t i = 0; i < indexes.size() && i < 20; ++i) list += (i ? ", " : "") + std::to_string(indexes[i] + 1);
+  return indexes.size() > 20 ? list + " ..." : list;
 }
 }  // namespace
 
@@ -58,6 +68,12 @@ void TKzManagerTockle::SaveItem(TKzAlarmTockle& item) { item.SaveData(); }
 void TKzManagerTockle::AllocItems(bool reset) {
   Items.clear();
   AlarmFile file(FileName);
+  base::FileProblem problem = base::fileProblem(FileName);
+  Unread = problem == base::FileProblem::Missing ? base::FileProblem::None : problem;
+  if (Unread != base::FileProblem::None) {
+    Count = 0;
+    return;
+  }
   base::DateTime now = Now();
   // A missing section in between loads as a disabled item with the defaults, so the alarms after
   // it keep their places and their sections (and a later write keeps the count). The items end
@@ -96,7 +112,41 @@ void TKzManagerTockle::ReportUnreadableTimes() const {
                 "アラーム時刻の読み込みエラー"_sj);
 }
 
+void TKzManagerTockle::EnsureRead() {
+  if (Unread == base::FileProblem::None) return;
+  Count = ReadCount();
+  AllocItems(true);
+  if (Unread != base::FileProblem::None)
+    throw EAlarmWriteError(unreadText(FileName, Unread) + "\r\nアラームの変更は保存されていません"_sj);
+}
+
+void TKzManagerTockle::ReportFileProblems() const {
+  if (Unread != base::FileProblem::None) {
+    AlarmErrorBox(unreadText(FileName, Unread) +
+                      "\r\nアラームは読み込まれていないため鳴りません。このファイルは書き換えず，"
+                      "アラームを変更するときに読み込み直します"_sj,
+                  "アラームの読み込みエラー"_sj);
+    return;
+  }
+  auto bytes = base::readFile(FileName);
+  if (!bytes) return;
+  AlarmFileDamage damage = checkAlarmText(*bytes);
+  if (!damage.any()) {
+    base::deleteFile(base::tempBeside(FileName));
+    return;
+  }
+  std::string text = "アラームの設定ファイル "_sj + FileName + " は壊れています"_sj;
+  if (!damage.brokenAlarms.empty())
+    text += "\r\n次のアラームは一部または全部が読めず，読めなかった設定は既定の値になっています: "_sj +
+            numberList(damage.brokenAlarms);
+  if (damage.strayText) text += "\r\nアラームではない読めない部分があります"_sj;
+  AlarmErrorBox(text + "\r\n\r\n読めたアラームはそのまま使います。最初にアラームを保存するとき，元のファイルを "_sj +
+                    FileName + ".damaged として残します"_sj,
+                "アラームの読み込みエラー"_sj);
+}
+
 void TKzManagerTockle::AddItem(const TKzAlarmTockle& source, std::optional<base::DateTime> previous) {
+  EnsureRead();
   auto item = std::make_unique<TKzAlarmTockle>(FileName);
   item->Assign(source);
   item->FileName = FileName;
@@ -113,6 +163,14 @@ void TKzManagerTockle::AddItem(const TKzAlarmTockle& source, std::optional<base:
 
 bool TKzManagerTockle::CheckAlarms(int& index) {
   if (!Active()) return false;
+  // Once the hold on the file has ended its alarms ring again.
+  if (Unread != base::FileProblem::None) {
+    try {
+      EnsureRead();
+    } catch (const EAlarmWriteError&) {
+      return false;
+    }
+  }
   base::DateTime now = Now();
   for (int i = 0; i < Count; ++i) {
     if (i >= static_cast<int>(Items.size()) || !Items[i]) return false;
@@ -138,6 +196,7 @@ void TKzManagerTockle::SetItem(const TKzAlarmTockle& source) {
 }
 
 bool TKzManagerTockle::DeleteItem(int n) {
+  EnsureRead();
   AlarmFile file(FileName);
   if (n < 0 || n >= Count || !file.exists()) return false;
   AlarmFileEdit edit(file);
@@ -151,6 +210,7 @@ bool TKzManagerTockle::DeleteItem(int n) {
 void TKzManagerTockle::DeleteReCallItems() {
   // From the last item down: a deletion only moves the items above it. All deletions are made in
   // memory and the file is rewritten once.
+  EnsureRead();
   AlarmFile file(FileName);
   if (!file.exists()) return;
   AlarmFileEdit edit(file);
@@ -173,6 +233,12 @@ int TKzManagerTockle::FindItem(const TKzAlarmTockle& fired, int hint) const {
 }
 
 void TKzManagerTockle::ToListView(HWND list) {
+  try {
+    EnsureRead();
+  } catch (const EAlarmWriteError&) {
+    // The page shows no alarm; its OK tries the file again (FromListView).
+  }
+  listFromUnread_ = Unread != base::FileProblem::None;
   // The file's count, but never past the items held.
   Count = std::min(ReadCount(), static_cast<int>(Items.size()));
   std::vector<AlarmRow> rows;
@@ -182,14 +248,20 @@ void TKzManagerTockle::ToListView(HWND list) {
 
 void TKzManagerTockle::FromListView(HWND list) {
   std::vector<AlarmRow> rows = readRows(list);
-  Count = static_cast<int>(rows.size());
+  // Rows shown while the file could not be read are all new: they go after the alarms the file
+  // holds, now that it reads (or nothing is written).
+  const bool appended = listFromUnread_;
+  EnsureRead();
+  listFromUnread_ = false;
+  const int first = appended ? Count : 0;
+  Count = first + static_cast<int>(rows.size());
   // The whole list is written in one step: a program ended meanwhile leaves the old list or the
   // new one.
   AlarmFileEdit edit{AlarmFile(FileName)};
   edit.write(kInitial, kCount, std::to_string(Count));
   TKzAlarmTockle item(FileName);
-  for (int i = 0; i < Count; ++i) {
-    fromRow(rows[i], item);
+  for (int i = first; i < Count; ++i) {
+    fromRow(rows[static_cast<size_t>(i - first)], item);
     item.FileName = FileName;
     item.Index = i;
     item.SaveInto(edit);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/datetime.h"
+#include "base/files.h"
 #include "clock/alarm/alarm_item.h"
 
 namespace tockle {
@@ -49,6 +50,10 @@ class TKzManagerTockle : public TKzAlarmManager {
     if (pauses_ > 0) --pauses_;
   }
 
+  // While a notification is open: applies its choices (not to ring again, delete) as its OK
+  // would, once; the session ending or the clock closing under it calls it. Empty otherwise.
+  std::function<void()> SettleNotification;
+
   // The clock the checks use (tests set a fixed time).
   std::function<base::DateTime()> Now = [] { return base::now(); };
 
@@ -63,10 +68,22 @@ class TKzManagerTockle : public TKzAlarmManager {
   // its texts and never rings until its times are set again on the alarm page); nothing when
   // there is none. The owner calls it once per start.
   void ReportUnreadableTimes() const;
+  // Why the file could not be read when the items were last built (a folder, held by another
+  // program, refused); None when the items are what the file holds (a missing file holds none).
+  // While it is set the file is never written: every change of the list reads it again first.
+  base::FileProblem Unread = base::FileProblem::None;
+  // Builds the items again when the file could not be read before; throws EAlarmWriteError,
+  // naming the file and why, when it still cannot be read.
+  void EnsureRead();
+  // At start, one error box: the file could not be read, or it is damaged (which alarms could not
+  // be read, what the clock does about it). A file that reads whole loses the temporary file a
+  // save ended half-way left beside it.
+  void ReportFileProblems() const;
   // Appends a copy of item as a new last section; it may ring from half a day after previous
   // (default: from now on).
   void AddItem(const TKzAlarmTockle& item, std::optional<base::DateTime> previous = std::nullopt);
-  // The first due item in file order: marks it rung (saved) and gives its index.
+  // The first due item in file order: marks it rung (saved) and gives its index. While the file
+  // could not be read it is tried again first.
   bool CheckAlarms(int& index) override;
   // The item at item.Index takes item's values and is saved; an index out of range is ignored.
   void SetItem(const TKzAlarmTockle& item);
@@ -84,6 +101,8 @@ class TKzManagerTockle : public TKzAlarmManager {
 
  private:
   int pauses_ = 1;
+  // The list view was filled while the file could not be read: every row of it is a new alarm.
+  bool listFromUnread_ = false;
 };
 
 }  // namespace tockle

@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "clock/app/main_form.h"
 #include "ui/app.h"
+#include "ui/single_instance.h"
 
 namespace {
 std::string firstArgument() {
@@ -19,9 +20,11 @@ std::string firstArgument() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
-  // Single instance: a running clock comes to the foreground and nothing else starts.
-  if (HWND running = FindWindowW(nullptr, base::wide(tockle::kMainTitle).c_str())) {
-    SetForegroundWindow(running);
+  // Single instance: a running clock comes to the foreground and nothing else starts. The mutex
+  // decides; the title only finds the first's window.
+  ui::SingleInstance instance(L"Tockle");
+  if (!instance.first()) {
+    ui::activateRunning(base::wide(tockle::kMainTitle));
     return 0;
   }
   auto& app = ui::Application::instance();

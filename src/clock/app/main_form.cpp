@@ -9,6 +9,7 @@
 #include "base/datetime.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "shared/history_file.h"
 #include "ui/app.h"
 #include "ui/modal_scope.h"
 #include "ui/msgbox.h"
@@ -106,8 +107,10 @@ void TfrmMain::FormCreate() {
   // 6. OffscreenBitmap is a member; it is sized at each paint.
   // 7.
   LoadSettings();
-  // 8. The text already on the clipboard is not recorded when the watcher joins the chain.
+  // 8. The text already on the clipboard is not recorded when the watcher joins the chain. A
+  //    rewrite of the history that a kill ended half-way may have left its temporary file.
   clipboard_->ClipDetector.IgnoreFirst = true;
+  shared::TKzHistoryFile::RemoveStrayTemp(ProgramFolder + "_history3");
   // 9.
   alarms_->CreateAlarmManager();
   // 10.
@@ -241,6 +244,7 @@ void TfrmMain::FormDestroy() {
 
 void TfrmMain::WriteOnExit() {
   if (SecondInstance) return;
+  clipboard_->flushOnExit();
   if (Settings.ClipHistory.ClearWhenExit) base::deleteFile(ProgramFolder + "_history3");
   alarms_->writeOnExit();
   SaveSettings();

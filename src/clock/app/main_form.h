@@ -201,6 +201,8 @@ class TfrmMain : public ui::Form {
   bool configOpen_ = false;
   // The settings dialog is open to make a missing "_system3".
   bool makingSystemMenu_ = false;
+  // What is wrong with "_hot3" itself has been said (once per start).
+  bool hotKeyFileReported_ = false;
   std::optional<TTimeClock::FrameKey> lastFrame_;
 };
 

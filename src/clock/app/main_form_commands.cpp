@@ -16,6 +16,7 @@
 #include "clock/launcher/launcher_area.h"
 #include "clock/power/power_area.h"
 #include "clock/commands/app_message.h"
+#include "clock/commands/command_list.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/execute_apps.h"
 #include "clock/commands/hot_keys_file.h"
@@ -162,13 +163,34 @@ void TfrmMain::triIconMouseDown(TTrayIcon& sender, TrayButton button) {
 void TfrmMain::LoadHotKeys() {
   // The HotKey setting decides whether a hot key first brings the clock to the foreground.
   hkHotKey.Activate = Settings.HotKey;
-  auto text = base::readFile(ProgramFolder + "_hot3");
-  if (!text) return;
-  // A line that is no "integer=integer" stops the reading with the conversion error's box; the
-  // lines before it are registered.
-  std::string error;
-  for (const HotKeyEntry& e : parseHotKeys(*text, &error)) hkHotKey.SetHotKey(e.id, e.shortcut, e.shortcut != 0);
-  if (!error.empty()) ui::showError(error);
+  const std::string file = ProgramFolder + "_hot3";
+  base::FileProblem problem = base::fileProblem(file);
+  auto text = problem == base::FileProblem::Missing ? std::nullopt : base::readFile(file);
+  if (!text) {
+    if (problem != base::FileProblem::Missing && !hotKeyFileReported_) {
+      hotKeyFileReported_ = true;
+      AskUser(
+          handle(),
+          "ホットキーの設定ファイル "_sj + file + fileProblemText(problem) + "\r\nホットキーは登録されていません"_sj,
+          ui::Application::instance().title(), MB_OK | MB_ICONERROR);
+    }
+    return;
+  }
+  // A line that cannot be read is passed over, and said once per start; a key another program
+  // holds keeps its assignment and is said at every start and Apply.
+  std::vector<std::string> bad;
+  std::vector<HotKeyEntry> unregistered;
+  for (const HotKeyEntry& e : parseHotKeys(*text, &bad)) {
+    if (!hkHotKey.SetHotKey(e.id, e.shortcut, e.shortcut != 0) && e.shortcut != 0) unregistered.push_back(e);
+  }
+  if (bad.empty()) base::deleteFile(base::tempBeside(file));
+  if (hotKeyFileReported_) bad.clear();
+  if (!bad.empty()) hotKeyFileReported_ = true;
+  if (bad.empty() && unregistered.empty()) return;
+  std::vector<std::pair<std::string, int>> names;
+  if (auto list = readCommandList(ProgramFolder)) names = list->MouseCommands();
+  AskUser(handle(), hotKeyProblemsText(file, bad, unregistered, names), ui::Application::instance().title(),
+          MB_OK | MB_ICONERROR);
 }
 
 void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {

@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "clock/app/main_form.h"
+#include "clock/launcher/launch_items.h"
 #include "clock/settings/settings_store.h"
 #include "shared/reg_ex.h"
 
@@ -14,6 +15,12 @@ void TfrmMain::LoadSettings() {
   bool takeover = false;
   if (reg.KeyExists(RegistryKey) || !reg.KeyExists(PreviousRegistryKey)) {
     reg.OpenKey(RegistryKey, true);
+    // A launcher list a kill left half-saved is finished (or dropped) before the menu reads it.
+    try {
+      FinishLaunchItemsWrite(reg);
+    } catch (const shared::ERegistryException&) {
+      // The key refused a write: the next start tries again.
+    }
   } else if (AskUser(handle(),
                      "旧バージョンのレジストリ設定が見つかりました\r\n"
                      "新バージョン形式に自動的に変換します\r\n\r\n"

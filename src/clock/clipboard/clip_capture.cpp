@@ -96,13 +96,12 @@ ClipboardText readClipboardText(HWND owner) {
   return out;
 }
 
-namespace {
-void appendAndTrim(const std::string& path, const std::string& text, const TClipHistory& limits,
-                   std::string& keptDamaged) {
+void appendClipRecord(const std::string& path, const ClipRecord& record, const TClipHistory& limits,
+                      std::string& keptDamaged) {
   shared::TKzHistoryFile history(path);
-  history.SetAppendMode(true);
-  history.SetAddText(text);
-  history.Save();
+  history.Append(record.text, record.time);
+  // Said even when the trimming below fails: the copy is kept either way.
+  keptDamaged = history.KeptDamagedCopy;
   history.DeleteOldest(history.GetCount() - limits.MaxCount);
   // At most one round per record, whatever the times and the limit.
   for (int rounds = history.GetCount(); rounds > 0; --rounds) {
@@ -111,7 +110,6 @@ void appendAndTrim(const std::string& path, const std::string& text, const TClip
   }
   keptDamaged = history.KeptDamagedCopy;
 }
-}  // namespace
 
 std::string damagedHistoryText(const std::string& copy) {
   return "履歴ファイルが壊れていたので残しました -> "_sj + copy;
@@ -124,7 +122,7 @@ bool recordClipText(const std::string& path, const std::string& text, const TCli
   for (int attempt = 1;; ++attempt) {
     try {
       std::string kept;
-      appendAndTrim(path, text, limits, kept);
+      appendClipRecord(path, {base::now(), text}, limits, kept);
       if (keptDamaged) *keptDamaged = kept;
       return true;
     } catch (const shared::EFOpenError&) {

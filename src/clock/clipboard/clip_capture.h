@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/datetime.h"
 #include "clock/settings/clock_settings.h"
 
 namespace tockle {
@@ -67,6 +68,15 @@ ClipboardText readClipboardText(HWND owner);
 // of a damaged history file before it was rewritten, when one was kept.
 bool recordClipText(const std::string& path, const std::string& text, const TClipHistory& limits,
                     std::string* keptDamaged = nullptr);
+// A copied text and when it was copied.
+struct ClipRecord {
+  base::DateTime time = 0;
+  std::string text;
+};
+// One try at what recordClipText does, the record kept with its own time: raises
+// shared::EStreamError (the file as it was) when the file cannot be opened or written.
+void appendClipRecord(const std::string& path, const ClipRecord& record, const TClipHistory& limits,
+                      std::string& keptDamaged);
 // The status text that says a damaged history file was kept as copy.
 std::string damagedHistoryText(const std::string& copy);
 

@@ -4,6 +4,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/commands/file_problem_text.h"
 #include "clock/clipboard/clip_form_ids.h"
 #include "clock/lists/drop_place.h"
 #include "ui/common_dialogs.h"
@@ -119,7 +120,8 @@ void TfrmClip::LoadHistory() {
       lsvClip.setItemText(row, 1, text);
     }
   } catch (const std::exception&) {
-    // A file that cannot be read (held by the memo program) shows as an empty list.
+    // A file that cannot be read (held by another program, a folder) shows as an empty list.
+    if (OnUnreadable) OnUnreadable();
   }
   SendMessageW(lsvClip.handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(lsvClip.handle(), nullptr, TRUE);
@@ -184,13 +186,17 @@ void TfrmClip::mnuSaveItemClick() {
 void TfrmClip::btnApplyClick() {
   std::vector<shared::THistoryRecord> records;
   for (int row = 0; row < lsvClip.count(); ++row)
-    if (const shared::THistoryRecord* r = Record(row)) records.push_back(*r);
+    if (const shared::THistoryRecord* r = Record(row))
+      records.push_back({shared::TKzHistoryFile::WholeSeconds(r->Time), r->Text});
   shared::TKzHistoryFile file(historyFile_);
   try {
     file.SaveRecords(records);
   } catch (const std::exception&) {
     // The file stays as it was and the edits stay pending for another try.
-    AskUser(handle(), "クリップボード履歴を保存できませんでした"_sj, "保存エラー"_sj, MB_OK | MB_ICONERROR);
+    AskUser(handle(),
+            "クリップボード履歴を保存できませんでした\r\nファイル "_sj + historyFile_ +
+                fileWriteProblemText(historyFile_) + "\r\n変更はまだ保存されていません"_sj,
+            "保存エラー"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   btnApply.setEnabled(false);

@@ -48,6 +48,8 @@ class TfrmClip : public ui::Dialog, public IClipHistoryWindow {
   std::function<UINT(HWND owner, HMENU menu, POINT at)> TrackMenu;
   // Runs when the window closes, with the state of the hint box.
   std::function<void(bool showAsHint)> OnClosed;
+  // The history file could not be read: the list shows empty.
+  std::function<void()> OnUnreadable;
   // Apply rewrote a damaged history file and kept it beside as this copy.
   std::function<void(const std::string& copy)> OnDamagedKept;
 

@@ -1,9 +1,14 @@
 #include "clock/clipboard/clipboard_area.h"
 
+#include <utility>
+
+#include "base/datetime.h"
+#include "base/files.h"
 #include "base/text.h"
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_form.h"
 #include "clock/commands/commands.h"
+#include "clock/commands/file_problem_text.h"
 #include "ui/command_table.h"
 #include "ui/msgbox.h"
 #include "ui/window.h"
@@ -14,6 +19,8 @@ ClipboardArea::ClipboardArea(const ui::Window& owner, const std::string& program
                              ShowMessage showMessage)
     : owner_(owner), programFolder_(programFolder), settings_(settings), showMessage_(std::move(showMessage)) {
   SetUpClipCapture();
+  SetUpBacklog();
+  AskUser = ui::messageBox;
 }
 
 ClipboardArea::~ClipboardArea() = default;
@@ -31,6 +38,13 @@ void ClipboardArea::setRecording(bool on) {
   }
 }
 
+void ClipboardArea::flushOnExit() {
+  // At the end of a session no box may hold the clock up, nor a question about the window's edits.
+  Backlog.tellRefused = nullptr;
+  closing_ = true;
+  Backlog.Flush();
+}
+
 void ClipboardArea::closeHistoryWindow() {
   frmClip = nullptr;
   ClipForm.reset();
@@ -42,10 +56,20 @@ void ClipboardArea::OpenClipHistory() {
   // One window at a time, found by its title.
   if (FindWindowW(nullptr, base::wide(clipWindowTitle()).c_str())) return;
   showMessage_(true, true, "Loading...");
-  auto form = std::make_shared<TfrmClip>(programFolder_ + "_history3");
+  auto form = std::make_shared<TfrmClip>(HistoryPath());
   form->OnClosed = [this, f = form.get()](bool showAsHint) {
     settings_.HistoryHint = showAsHint;
     if (frmClip == f) frmClip = nullptr;
+  };
+  form->OnUnreadable = [this] {
+    if (std::exchange(toldUnreadable_, true)) return;
+    AskUser(owner_.handle(),
+            "クリップボード履歴のファイル "_sj + HistoryPath() +
+                fileProblemText(base::fileProblem(HistoryPath()) == base::FileProblem::NotAFile
+                                    ? base::FileProblem::NotAFile
+                                    : base::FileProblem::Unreadable) +
+                "\r\n履歴の一覧は空で表示します"_sj,
+            "履歴読み込みエラー"_sj, MB_OK | MB_ICONWARNING);
   };
   form->OnDamagedKept = [this](const std::string& copy) { showMessage_(true, false, damagedHistoryText(copy)); };
   // Replacing the last object frees it (its window is closed: no other is open).
@@ -81,13 +105,39 @@ ClipTake ClipboardArea::TakeClipboard() {
   if (text.empty()) return ClipTake::Done;
   // 4.-6.
   if (!passesClipFilters(settings_.ClipHistory, text)) return ClipTake::Done;
-  // 7.-9. While another program (the memo) holds the file this text is not recorded.
-  std::string keptDamaged;
-  if (!recordClipText(programFolder_ + "_history3", text, settings_.ClipHistory, &keptDamaged)) return ClipTake::Done;
-  if (!keptDamaged.empty()) showMessage_(true, false, damagedHistoryText(keptDamaged));
-  // 10.
-  if ((window = openHistoryWindow(frmClip))) window->LoadHistory();
+  // 7.-10. While the file refuses it the text waits in memory, behind any text still waiting.
+  Backlog.Add({base::now(), std::move(text)});
   return ClipTake::Done;
+}
+
+void ClipboardArea::SetUpBacklog() {
+  tmrBacklog.onTimer = [this] { Backlog.Flush(); };
+  Backlog.retryTimer = [this](bool run) { tmrBacklog.setEnabled(run); };
+  Backlog.write = [this](const ClipRecord& record) {
+    // A text written later, from the timer, settles the window's edits as the capture does.
+    IClipHistoryWindow* window = closing_ ? nullptr : openHistoryWindow(frmClip);
+    if (window) settlePendingEdits(owner_.handle(), *window, ui::messageBox);
+    std::string keptDamaged;
+    auto sayKept = [&] {
+      if (!keptDamaged.empty()) showMessage_(true, false, damagedHistoryText(keptDamaged));
+    };
+    try {
+      appendClipRecord(HistoryPath(), record, settings_.ClipHistory, keptDamaged);
+    } catch (...) {
+      // The copy is kept even when the trimming after the append failed.
+      sayKept();
+      throw;
+    }
+    sayKept();
+    if (!closing_ && (window = openHistoryWindow(frmClip))) window->LoadHistory();
+  };
+  Backlog.tellRefused = [this] {
+    AskUser(
+        owner_.handle(),
+        "クリップボード履歴のファイル "_sj + HistoryPath() + fileWriteProblemText(HistoryPath()) +
+            "\r\nコピーされたテキストは書き込めるようになるまで覚えておき，書き込めるようになったら順に書き込みます"_sj,
+        "履歴保存エラー"_sj, MB_OK | MB_ICONWARNING);
+  };
 }
 
 }  // namespace tockle

@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <string>
 
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_watcher.h"
+#include "clock/clipboard/history_backlog.h"
 #include "clock/clipboard/pending_clip_change.h"
 #include "clock/settings/clock_settings.h"
 #include "ui/timer.h"
@@ -39,6 +41,8 @@ class ClipboardArea {
   // The clock is in the clipboard viewer chain only while it records the clipboard; a change
   // still waiting is dropped when recording stops.
   void setRecording(bool on);
+  // The clock closes: texts still waiting get a last try, without a box.
+  void flushOnExit();
   // An open history window goes with the clock (edits not applied are lost).
   void closeHistoryWindow();
 
@@ -58,10 +62,21 @@ class ClipboardArea {
   void ClipboardChanged(TNkClipDetector& sender);
   // One try at recording the clipboard's text.
   ClipTake TakeClipboard();
+  // Copied texts the history file has not taken yet, and the timer that tries them again.
+  HistoryBacklog Backlog;
+  ui::Timer tmrBacklog{HistoryBacklog::kRetryMs, false};
+  // The box that says the history file refuses the texts (tests answer it).
+  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
 
  private:
   void SetUpClipCapture();
+  void SetUpBacklog();
+  std::string HistoryPath() const { return programFolder_ + "_history3"; }
   const ui::Window& owner_;
+  // The clock closes: the history window is left alone.
+  bool closing_ = false;
+  // The history window said once this run that it could not read the file.
+  bool toldUnreadable_ = false;
   const std::string& programFolder_;
   TClockSettings& settings_;
   ShowMessage showMessage_;

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tockle {
@@ -13,9 +14,17 @@ struct HotKeyEntry {
 };
 
 // The entries of a "_hot3" text, in file order. Each line takes the value of the first line of
-// its name; a line whose code lies outside 0..65535 is skipped. A line whose name or value is no
-// integer is skipped too, or, with `error` given, ends the reading there with the conversion
-// error's text in `error` (the clock registers the lines before it and shows the error).
-std::vector<HotKeyEntry> parseHotKeys(std::string_view text, std::string* error = nullptr);
+// its name. A line whose name or value is no integer, or whose code lies outside 0..65535, is
+// skipped and the reading goes on; with badLines given, such lines (blank ones aside) are
+// gathered there as they stand.
+std::vector<HotKeyEntry> parseHotKeys(std::string_view text, std::vector<std::string>* badLines = nullptr);
+
+// The one box the clock shows after registering its hot keys, "" when all is well: the lines of
+// the file at path that could not be read (skipped, the others registered), and the keys that
+// could not be registered (another program holds them) with their commands' names from
+// commands (a number without a name is "コマンド n"); such an assignment stays stored.
+std::string hotKeyProblemsText(const std::string& path, const std::vector<std::string>& badLines,
+                               const std::vector<HotKeyEntry>& unregistered,
+                               const std::vector<std::pair<std::string, int>>& commands);
 
 }  // namespace tockle

@@ -79,7 +79,8 @@ void LoadRecordsToMenu(const std::vector<SystemMenuRecord>& records, TMenuItem& 
 }
 
 bool LoadToMenu(const std::string& fileName, TMenuItem& root) {
-  if (!base::fileExists(fileName)) return false;
+  // A folder in its place, or a file that cannot be read, gives the settings and exit entries.
+  if (base::fileProblem(fileName) == base::FileProblem::Missing) return false;
   auto records = decodeSystemMenu(base::readFile(fileName).value_or(""));
   addMissingSettingsAndExit(records);
   LoadRecordsToMenu(records, root);

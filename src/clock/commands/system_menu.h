@@ -64,8 +64,8 @@ struct TMenuItem {
 // Appends the records below root, each under its parent record (systemMenuParents) or root.
 // Root is not cleared first.
 void LoadRecordsToMenu(const std::vector<SystemMenuRecord>& records, TMenuItem& root);
-// Reads the file into root, the settings and exit commands always among the items; false when it
-// does not exist.
+// Reads the file into root, the settings and exit commands always among the items (alone when
+// the file cannot be read or a folder stands in its place); false when it does not exist.
 bool LoadToMenu(const std::string& fileName, TMenuItem& root);
 
 // The first item below root with the tag, depth first; nullptr when none.

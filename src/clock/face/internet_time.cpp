@@ -3,12 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/time_zone.h"
+
 namespace tockle {
 
-TKzInternetTime::TKzInternetTime() {
-  TIME_ZONE_INFORMATION tz{};
-  Bias = GetTimeZoneInformation(&tz) == TIME_ZONE_ID_INVALID ? 0 : static_cast<int>(tz.Bias);
-}
+TKzInternetTime::TKzInternetTime() : Bias(base::currentBiasMinutes()) {}
 
 std::string TKzInternetTime::FormatBeats(base::DateTime t) const {
   // Whole milliseconds of the day at UTC+1: counting in integers keeps a time just before a beat

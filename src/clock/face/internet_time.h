@@ -13,12 +13,12 @@ namespace tockle {
 
 class TKzInternetTime {
  public:
-  // Reads the system's time zone now.
+  // Reads the bias the system's time zone has in force now.
   TKzInternetTime();
   explicit TKzInternetTime(int bias) : Bias(bias) {}
 
-  // Minutes from local time to UTC (UTC = local time + Bias), the zone's standard bias: the
-  // clock's beats never shift with daylight saving.
+  // Minutes from local time to UTC (UTC = local time + Bias), daylight saving included while it
+  // is in force: the beats follow the real UTC time, which summer time does not move.
   int Bias = 0;
 
   // "@" and the beat of the local date-time t, truncated (a beat lasts 86.4 seconds).

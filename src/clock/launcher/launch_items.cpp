@@ -1,5 +1,7 @@
 #include "clock/launcher/launch_items.h"
 
+#include <windows.h>
+
 #include "base/text.h"
 
 namespace tockle {
@@ -46,21 +48,90 @@ std::vector<TLaunchItem> ReadLaunchItems(shared::TKzRegEx& reg) {
   return items;
 }
 
-void WriteLaunchItems(shared::TKzRegEx& reg, const std::vector<TLaunchItem>& items) {
-  int n = 0;
-  for (const TLaunchItem& item : items) {
-    reg.WriteString(launchValueName("App", n), item.Name);
-    reg.WriteString(launchValueName("AppPath", n), item.Path);
-    reg.WriteString(launchValueName("AppFolder", n), item.Folder);
-    reg.WriteString(launchValueName("AppParam", n), item.Param);
-    reg.WriteString(launchValueName("AppIconPath", n), item.IconPath);
-    reg.WriteInteger(launchValueName("AppIcon", n), item.Icon);
-    ++n;
+namespace {
+
+constexpr char kNewListKey[] = "LaunchList.new";
+constexpr char kCommitValue[] = "Count";
+
+// The registry writes of one save, each announced to the seam first.
+class ListWriter {
+ public:
+  ListWriter(shared::TKzRegEx& reg, const std::function<void()>& beforeEachWrite)
+      : reg_(reg), before_(beforeEachWrite) {}
+
+  // Items 0 to count-1 over the values of the open key, then the values beyond, while contiguous.
+  void writeItems(shared::TKzRegEx& target, const std::vector<TLaunchItem>& items) {
+    int n = 0;
+    for (const TLaunchItem& item : items) {
+      step([&] { target.WriteString(launchValueName("App", n), item.Name); });
+      step([&] { target.WriteString(launchValueName("AppPath", n), item.Path); });
+      step([&] { target.WriteString(launchValueName("AppFolder", n), item.Folder); });
+      step([&] { target.WriteString(launchValueName("AppParam", n), item.Param); });
+      step([&] { target.WriteString(launchValueName("AppIconPath", n), item.IconPath); });
+      step([&] { target.WriteInteger(launchValueName("AppIcon", n), item.Icon); });
+      ++n;
+    }
+    // Values beyond the list go only as far as they are contiguous: a gap hides later ones anyway.
+    for (; target.ValueExists(launchValueName("App", n)); ++n)
+      for (const char* name : {"App", "AppPath", "AppFolder", "AppParam", "AppIconPath", "AppIcon", "AppCache"})
+        step([&] { target.DeleteValue(launchValueName(name, n)); });
   }
-  // Values beyond the list go only as far as they are contiguous: a gap hides later ones anyway.
-  for (; reg.ValueExists(launchValueName("App", n)); ++n)
-    for (const char* name : {"App", "AppPath", "AppFolder", "AppParam", "AppIconPath", "AppIcon", "AppCache"})
-      reg.DeleteValue(launchValueName(name, n));
+
+  void dropNewList() {
+    step([&] { RegDeleteTreeW(reg_.CurrentKey(), base::wide(kNewListKey).c_str()); });
+  }
+
+  // The new list complete under its subkey, committed by its count.
+  void writeNewList(const std::vector<TLaunchItem>& items) {
+    shared::TKzRegEx staged;
+    staged.RootKey = reg_.CurrentKey();
+    step([&] {
+      if (!staged.OpenKey(kNewListKey, true)) throw shared::ERegistryException("Cannot create the new launcher list");
+    });
+    writeItems(staged, items);
+    step([&] { staged.WriteInteger(kCommitValue, static_cast<int>(items.size())); });
+  }
+
+  // Copies a committed new list over the open key's values and drops it.
+  void commitNewList(const std::vector<TLaunchItem>& items) {
+    writeItems(reg_, items);
+    dropNewList();
+  }
+
+ private:
+  template <typename Write>
+  void step(Write write) {
+    if (before_) before_();
+    write();
+  }
+  shared::TKzRegEx& reg_;
+  const std::function<void()>& before_;
+};
+
+}  // namespace
+
+void WriteLaunchItems(shared::TKzRegEx& reg, const std::vector<TLaunchItem>& items,
+                      const std::function<void()>& beforeEachWrite) {
+  ListWriter writer(reg, beforeEachWrite);
+  // A list a kill left is replaced by this one whole.
+  writer.dropNewList();
+  writer.writeNewList(items);
+  writer.commitNewList(items);
+}
+
+void FinishLaunchItemsWrite(shared::TKzRegEx& reg, const std::function<void()>& beforeEachWrite) {
+  shared::TKzRegEx staged;
+  staged.RootKey = reg.CurrentKey();
+  if (!staged.OpenKey(kNewListKey, false)) return;
+  ListWriter writer(reg, beforeEachWrite);
+  int count = readLaunchInteger(staged, kCommitValue, -1);
+  std::vector<TLaunchItem> items = ReadLaunchItems(staged);
+  staged.CloseKey();
+  if (count < 0 || static_cast<size_t>(count) != items.size()) {
+    writer.dropNewList();
+    return;
+  }
+  writer.commitNewList(items);
 }
 
 }  // namespace tockle

@@ -12,6 +12,7 @@
 #include "base/lazy_library.h"
 #include "base/system_libraries.h"
 #include "base/text.h"
+#include "base/time_zone.h"
 #include "clock/timesync/ras_api.h"
 #include "clock/timesync/sntp_packet.h"
 #include "ui/msgbox.h"
@@ -199,7 +200,7 @@ std::optional<TKzNetTime2::Result> TKzNetTime2::Query() {
   if (WINSOCK(connect)(sock.get(), reinterpret_cast<const sockaddr*>(&server), sizeof server) == SOCKET_ERROR) {
     throwSocketError(WINSOCK(WSAGetLastError)());
   }
-  const int bias = sntp::currentBiasMinutes();
+  const int bias = base::currentBiasMinutes();
   const sntp::Timestamp sent = sntp::fromUtc(sntp::localToUtc(base::now(), bias));
   const auto request = sntp::makeRequest(sent);
   if (WINSOCK(send)(sock.get(), reinterpret_cast<const char*>(request.data()), static_cast<int>(request.size()), 0) ==

@@ -1,7 +1,5 @@
 #include "clock/timesync/sntp_packet.h"
 
-#include <windows.h>
-
 #include <cmath>
 
 namespace tockle::sntp {
@@ -44,18 +42,6 @@ base::DateTime toUtc(Timestamp ts) {
   if ((ts >> 63) == 0) seconds += kEraSeconds;  // top bit clear: after 2036
   seconds += static_cast<double>(ts & 0xFFFFFFFFull) / kFraction;
   return kEra0 + seconds / kSecondsPerDay;
-}
-
-int currentBiasMinutes() {
-  TIME_ZONE_INFORMATION tz{};
-  DWORD state = GetTimeZoneInformation(&tz);
-  int bias = static_cast<int>(tz.Bias);
-  if (state == TIME_ZONE_ID_DAYLIGHT) {
-    bias += static_cast<int>(tz.DaylightBias);
-  } else if (state == TIME_ZONE_ID_STANDARD) {
-    bias += static_cast<int>(tz.StandardBias);
-  }
-  return bias;
 }
 
 base::DateTime localToUtc(base::DateTime local, int biasMinutes) { return local + biasMinutes / 1440.0; }

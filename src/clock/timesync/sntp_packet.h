@@ -21,8 +21,7 @@ using Timestamp = uint64_t;
 Timestamp fromUtc(base::DateTime utc);
 base::DateTime toUtc(Timestamp ts);
 
-// The current time-zone bias in minutes (UTC = local + bias), daylight saving included.
-int currentBiasMinutes();
+// Local time <-> UTC with a bias in minutes (UTC = local + bias; base::currentBiasMinutes()).
 base::DateTime localToUtc(base::DateTime local, int biasMinutes);
 base::DateTime utcToLocal(base::DateTime utc, int biasMinutes);
 

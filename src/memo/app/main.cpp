@@ -7,11 +7,14 @@
 #include "memo/app/main_form.h"
 #include "base/com.h"
 #include "ui/app.h"
+#include "ui/single_instance.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
-  // A running memo comes to the foreground and nothing else starts.
-  if (HWND running = FindWindowW(nullptr, base::wide(memo::kMainTitle).c_str())) {
-    SetForegroundWindow(running);
+  // A running memo comes to the foreground and nothing else starts: two memos would overwrite
+  // each other's document. The mutex decides; the title only finds the first's window.
+  ui::SingleInstance instance(L"Tavelo.Memo");
+  if (!instance.first()) {
+    ui::activateRunning(base::wide(memo::kMainTitle));
     return 0;
   }
   base::ensureCom();

@@ -127,7 +127,12 @@ void TfrmMain::FormShow() {
       ImmReleaseContext(rceMemo.handle(), imc);
     }
   }
-  ShowCaretPosition();
+  // The clock is looked for now, not only at the first timer tick: until then the status line
+  // would say it does not run and the alarm command would stay disabled.
+  clockLink_->watchClock();
+  // The format boxes show the shown tab's attributes at the caret, not the defaults they were
+  // made with.
+  rceMemoSelectionChange();
   SetFocus(rceMemo.handle());
 }
 

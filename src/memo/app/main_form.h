@@ -142,8 +142,9 @@ class TfrmMain : public ui::Form {
   void mnuInsertTextClick();
   void mnuInsertNewTabClick();
   std::string ResolveDroppedFile(const std::string& path, bool isShortcut);
-  void AppendLine(const std::string& text);
-  void OpenFileAsTab(const std::string& path);
+  // Each true when something was added (a read-only tab takes no line).
+  bool AppendLine(const std::string& text);
+  bool OpenFileAsTab(const std::string& path);
   void mnuRelatedLinkClick();
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;

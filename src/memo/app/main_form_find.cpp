@@ -31,20 +31,29 @@ class WindowTabs : public SearchTarget {
 
   int tabCount() override { return form_.session().tabCount(); }
   int shownTab() override { return form_.session().selectedTab(); }
-  std::string shownText() override { return form_.rceMemo.text(); }
   void selection(size_t& start, size_t& length) override {
     start = static_cast<size_t>(form_.rceMemo.selStart());
     length = static_cast<size_t>(form_.rceMemo.selLength());
   }
-  void select(size_t start, size_t length) override {
-    form_.rceMemo.setSelection(static_cast<int>(start), static_cast<int>(length));
+  std::string shownText() override { return text_ = form_.rceMemo.text(); }
+  void select(size_t start, size_t length) override { form_.rceMemo.selectIn(text_, start, length); }
+  bool replaceSelection(std::string_view text) override {
+    if (!form_.rceMemo.replaceSelection(text)) return false;
+    text_ = form_.rceMemo.text();
+    return true;
   }
-  bool replaceSelection(std::string_view text) override { return form_.rceMemo.replaceSelection(text); }
+  bool replaceAll(const ReplacedText& replaced, size_t matchBytes, std::string_view replacement) override {
+    return form_.rceMemo.replaceMatches(text_, replaced.at, matchBytes, replacement, replaced.text, !form_.PlainMode);
+  }
+  void reportReplaced(size_t count) override {
+    form_.ShowStatusMessage("置換しました -> "_sj + std::to_string(count) + " 個"_sj);
+  }
   std::optional<std::string> storedText(int tab) override {
     // A tab that cannot be read is left for the walk to show (and report as a load does).
     std::string content;
-    if (!form_.session().storedTab(tab, content)) return std::nullopt;
-    if (isRichContent(content)) return richText(content);
+    bool plain = true;
+    if (!form_.session().storedTab(tab, content, &plain)) return std::nullopt;
+    if (!plain) return richText(content);
     return content;
   }
   bool showTab(int tab) override { return form_.session().showTab(tab); }
@@ -58,6 +67,7 @@ class WindowTabs : public SearchTarget {
  private:
   TfrmMain& form_;
   HWND dialog_;
+  std::string text_;  // the shown tab's text as the search last read it
 };
 
 }  // namespace

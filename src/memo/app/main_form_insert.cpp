@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
+#include "memo/document/tab_file_name.h"
 #include "memo/document/tab_name.h"
 #include "memo/insert/insert_rules.h"
 #include "memo/document/tab_session.h"
@@ -90,33 +91,34 @@ void TfrmMain::mnuInsertNewTabClick() {
   if (ui::commonDialogs().openFile(handle(), args)) OpenFileAsTab(args.fileName);
 }
 
-void TfrmMain::AppendLine(const std::string& text) {
-  if (text.empty()) return;
+bool TfrmMain::AppendLine(const std::string& text) {
+  if (text.empty()) return false;
   std::string shown = rceMemo.text();
   bool ownLine = shown.empty() || shown.back() == '\n' || shown.back() == '\r';
   rceMemo.setSelection(static_cast<int>(shown.size()), 0);
-  rceMemo.replaceSelection(ownLine ? text : "\r\n" + text);
+  return rceMemo.replaceSelection(ownLine ? text : "\r\n" + text);
 }
 
-void TfrmMain::OpenFileAsTab(const std::string& path) {
+bool TfrmMain::OpenFileAsTab(const std::string& path) {
   std::string bytes;
-  if (!takeTextFile(path, bytes)) return;
+  if (!takeTextFile(path, bytes)) return false;
   TabSession& tabs = *session_;
   const std::vector<std::string> names = tabs.tabNames();
   bool exists = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameTabName(n, path); });
   if (exists && ask("タブ ["_sj + path + "] は既に存在します\r\nファイルの内容で置き換えますか？"_sj,
                     "タブの置き換えの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
-    return;
+    return false;
   // A new tab refills the strip from the document and loads the shown tab again: its edit must be
   // in the document first.
-  if (!tabs.saveShownTab()) return;
+  if (!tabs.saveShownTab()) return false;
   const int shown = tabs.selectedTab();
   const bool replacesShown = exists && shown >= 0 && sameTabName(tabs.tabName(shown), path);
-  if (!tabs.manager().SaveTab(path, bytes)) {
+  if (!tabs.manager().SaveTab(path, bytes, isPlainTabFile(path, bytes))) {
     tabs.reportFailure("ファイルをタブに追加できませんでした"_sj);
-    return;
+    return false;
   }
   if (replacesShown) tabs.tbcMemoChange();
+  return true;
 }
 
 std::string TfrmMain::ResolveDroppedFile(const std::string& path, bool isShortcut) {
@@ -131,27 +133,29 @@ std::string TfrmMain::ResolveDroppedFile(const std::string& path, bool isShortcu
 }
 
 void TfrmMain::fldDropFileDrop(int, const std::vector<std::string>& files, int, int) {
-  ShowStatusMessage("ドロップアイテムを追加 -> "_sj + std::to_string(files.size()) + " 個"_sj);
+  // What was really added is counted: a read-only tab takes no line, a file may not load.
+  size_t added = 0;
   for (const std::string& path : files) {
     if (base::folderExists(path)) {
-      AppendLine(path);
+      added += AppendLine(path);
       continue;
     }
     switch (dropKindOf(path, Settings.AutoOpenText)) {
       case DropKind::Tab:
-        OpenFileAsTab(path);
+        added += OpenFileAsTab(path);
         break;
       case DropKind::Line:
-        AppendLine(path);
+        added += AppendLine(path);
         break;
       case DropKind::Shortcut:
-        AppendLine(ResolveDroppedFile(path, true));
+        added += AppendLine(ResolveDroppedFile(path, true));
         break;
       case DropKind::InternetShortcut:
-        AppendLine(ResolveDroppedFile(path, false));
+        added += AppendLine(ResolveDroppedFile(path, false));
         break;
     }
   }
+  ShowStatusMessage("ドロップアイテムを追加 -> "_sj + std::to_string(added) + " 個"_sj);
 }
 
 void TfrmMain::mnuRelatedLinkClick() { registerFileType(); }

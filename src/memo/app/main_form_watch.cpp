@@ -52,16 +52,10 @@ void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
   if (reloadAsking_ || Settings.ReloadOption == 0) return;
   if (onlyWhileActive && !applicationActive()) return;
   if (!session_->manager().IsChangedOutside()) return;
-  // An edit not yet saved would be thrown away by the reload: never without the user's word.
-  const bool unsaved = rceMemo.modified() && !session_->tabUnavailable();
-  if (Settings.ReloadOption == 1 || unsaved) {
-    std::string text = "メモファイルが外部で更新されました\r\n再読み込みしますか？"_sj;
-    if (unsaved) text += "\r\n(表示中のタブの保存していない変更は失われます)"_sj;
-    reloadAsking_ = true;
-    int answer = ask(text, "再読み込みの確認"_sj, MB_YESNO | MB_ICONQUESTION);
-    reloadAsking_ = false;
-    if (answer != IDYES) return;
-  }
+  reloadAsking_ = true;
+  const bool yes = session_->confirmReload(true);
+  reloadAsking_ = false;
+  if (!yes) return;
   session_->ReloadDocument();
 }
 

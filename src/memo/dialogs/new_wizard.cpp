@@ -20,6 +20,10 @@ void DialogWizardHost::showError(std::string_view text, std::string_view caption
   ui::messageBox(dialog_.handle(), text, caption, MB_OK | MB_ICONERROR);
 }
 
+void DialogWizardHost::showInfo(std::string_view text, std::string_view caption) {
+  ui::messageBox(dialog_.handle(), text, caption, MB_OK | MB_ICONINFORMATION);
+}
+
 bool DialogWizardHost::askYesNo(std::string_view text, std::string_view caption) {
   return ui::messageBox(dialog_.handle(), text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

@@ -21,6 +21,7 @@ class DialogWizardHost : public WizardHost {
  public:
   explicit DialogWizardHost(const ui::Dialog& dialog) : dialog_(dialog) {}
   void showError(std::string_view text, std::string_view caption) override;
+  void showInfo(std::string_view text, std::string_view caption) override;
   bool askYesNo(std::string_view text, std::string_view caption) override;
   std::optional<std::string> chooseFile(std::string_view current) override;
   void showHelp(int context, bool popup) override;

@@ -4,6 +4,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "memo/document/set_aside.h"
 
 namespace memo {
 
@@ -53,12 +54,17 @@ WizardNextPlan planWizardNext(std::string_view path, bool onPage2, const WizardF
     return plan;
   }
   if (!facts.folderExists && answers.createFolder) plan.folderToCreate = base::extractFolder(path);
-  // "No" to reading the existing file: it is removed so that a new document takes its place
-  // (for a split document, its index only).
-  if (onPage2 && facts.fileExists && !answers.readExisting) plan.fileToDelete = std::string(path);
+  // "No" to reading the existing file: a new document takes its place, and the old one is moved
+  // aside, never deleted (the question is easily misread, and it may hold every tab).
+  if (onPage2 && facts.fileExists && !answers.readExisting) plan.fileToSetAside = std::string(path);
   plan.outcome = onPage2 ? WizardOutcome::CloseWithOk : WizardOutcome::ShowPage2;
   plan.path = withMemoExtension(path);
   return plan;
+}
+
+std::string wizardSetAsideText(std::string_view folder) {
+  return "既存のメモファイルを次のフォルダに移しました\r\n(元に戻すには、このフォルダから取り出して下さい)\r\n"_sj +
+         std::string(folder);
 }
 
 std::string wizardEmptyPathText() { return "ファイルを指定して下さい"_sj; }
@@ -103,9 +109,13 @@ bool NewWizardState::btnNextClick(WizardHost& host) {
     host.showError(systemErrorText(GetLastError()), wizardQuestionCaption(WizardQuestion::CreateFolder));
     return false;
   }
-  if (!plan.fileToDelete.empty() && !base::deleteFile(plan.fileToDelete)) {
-    host.showError(systemErrorText(GetLastError()), wizardQuestionCaption(WizardQuestion::ReadExisting));
-    return false;
+  if (!plan.fileToSetAside.empty()) {
+    auto aside = moveDocumentAside(plan.fileToSetAside);
+    if (!aside) {
+      host.showError(systemErrorText(GetLastError()), wizardQuestionCaption(WizardQuestion::ReadExisting));
+      return false;
+    }
+    host.showInfo(wizardSetAsideText(*aside), wizardQuestionCaption(WizardQuestion::ReadExisting));
   }
   if (plan.outcome == WizardOutcome::CloseWithOk) ok_ = closed_ = true;
   previousEnabled_ = true;

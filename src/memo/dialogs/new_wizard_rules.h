@@ -28,7 +28,7 @@ enum class WizardOutcome { Stay, ShowPage2, CloseWithOk };
 struct WizardNextPlan {
   bool emptyPath = false;                     // "ファイルを指定して下さい": nothing else happens
   std::optional<std::string> folderToCreate;  // with all missing parents
-  std::string fileToDelete;                   // empty: none
+  std::string fileToSetAside;                 // empty: none
   WizardOutcome outcome = WizardOutcome::Stay;
   std::string path;  // the path afterwards, its extension made ".ntd"
 };
@@ -44,6 +44,8 @@ std::string withMemoExtension(std::string_view path);
 // Texts of the wizard's boxes.
 std::string wizardEmptyPathText();
 std::string wizardEmptyPathCaption();
+// Where the old document went when a new one took its place.
+std::string wizardSetAsideText(std::string_view folder);
 std::string wizardQuestionText(WizardQuestion q);
 std::string wizardQuestionCaption(WizardQuestion q);
 
@@ -55,6 +57,7 @@ class WizardHost {
  public:
   virtual ~WizardHost() = default;
   virtual void showError(std::string_view text, std::string_view caption) = 0;
+  virtual void showInfo(std::string_view text, std::string_view caption) = 0;
   virtual bool askYesNo(std::string_view text, std::string_view caption) = 0;
   // The full path the user chose in the save-file dialog, or nothing.
   virtual std::optional<std::string> chooseFile(std::string_view current) = 0;

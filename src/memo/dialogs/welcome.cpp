@@ -3,34 +3,9 @@
 #include <cstdio>
 
 #include "base/text.h"
+#include "memo/editor/rtf_text.h"
 
 namespace memo {
-
-namespace {
-
-// RTF text of CP932 bytes: control characters of RTF escaped, every byte of a double-byte
-// character written as \'hh so that a trail byte 0x5C or 0x7B is never read as RTF syntax.
-std::string rtfText(std::string_view s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t width = (base::isLeadByte(c) && i + 1 < s.size()) ? 2 : 1;
-    if (width == 1 && c < 0x80) {
-      if (c == '\\' || c == '{' || c == '}') out += '\\';
-      out += static_cast<char>(c);
-      continue;
-    }
-    for (size_t k = 0; k < width; ++k) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\'%02x", static_cast<unsigned char>(s[i + k]));
-      out += hex;
-    }
-    i += width - 1;
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string welcomeRtf() {
   // Japanese line-breaking rules: characters that may not begin a line, and that may not end one.

@@ -3,6 +3,7 @@
 #include "memo/document/tab_name.h"
 
 #include "base/text.h"
+#include "memo/editor/rtf_text.h"
 
 namespace memo {
 
@@ -27,6 +28,12 @@ DocFormat recognise(const base::Lines& lines) {
 bool isRtfText(std::string_view content) { return content.substr(0, 6) == "{\\rtf1"; }
 
 const char* tabFileExt(bool rich) { return rich ? ".rtf" : ".txt"; }
+
+std::string typeIIContent(std::string_view content, bool plain) {
+  if (!plain) return rtfWithoutEscapedBackslash(content);
+  if (isRtfText(content) || contains(content, kLineBreakMark)) return literalRtf(content);
+  return std::string(content);
+}
 
 bool decodeTabLine(std::string_view line, std::string& name, base::Lines* lines) {
   size_t sep = base::find(line, kTabSeparator);

@@ -34,6 +34,12 @@ inline unsigned char documentTypeOf(DocFormat f) { return f == DocFormat::TypeII
 bool isRtfText(std::string_view content);
 const char* tabFileExt(bool rich);
 
+// What a Type II tab line holds for a tab's content so that it reads back exactly. The format has
+// no mark for a tab's kind (rich text is told by its first bytes) and takes "\CrLf%" for a line
+// break: a plain text that begins like rich text or holds the mark goes in as rich text holding
+// its characters; a rich text's escaped backslashes are written so that none meets a "CrLf%".
+std::string typeIIContent(std::string_view content, bool plain);
+
 // A Type II tab line: name, separator, the content's lines with each CR LF written as "\CrLf%".
 bool decodeTabLine(std::string_view line, std::string& name, base::Lines* lines);
 std::string encodeTabLine(std::string_view name, const base::Lines* lines);

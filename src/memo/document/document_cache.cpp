@@ -24,6 +24,7 @@ const base::Lines* DocumentCache::read(std::string_view path) {
   auto stamp = stampOf(path);
   if (stamp && stamp_ && *stamp == *stamp_ && path_ == path) return &lines_;
   stamp_.reset();
+  unwritten_ = false;
   auto lines = base::readLines(path);
   if (!lines) return nullptr;
   path_ = std::string(path);
@@ -37,12 +38,20 @@ const base::Lines* DocumentCache::last(std::string_view path) const {
   return !path_.empty() && base::equalsNoCase(path_, path) ? &lines_ : nullptr;
 }
 
+bool DocumentCache::keepUnwritten(std::string_view path, base::Lines lines) {
+  if (path_ != path || !stamp_) return false;
+  lines_ = std::move(lines);
+  unwritten_ = true;
+  return true;
+}
+
 bool DocumentCache::write(std::string_view path, base::Lines lines) {
   stamp_.reset();
   if (!base::writeLines(path, lines)) return false;
   path_ = std::string(path);
   stamp_ = stampOf(path);
   lines_ = std::move(lines);
+  unwritten_ = false;
   return true;
 }
 
@@ -63,6 +72,7 @@ bool DocumentCache::writeEdited(std::string_view path, size_t at, std::string li
     lines_[at] = std::move(line);
   }
   stamp_ = stampOf(path);
+  unwritten_ = false;
   return true;
 }
 

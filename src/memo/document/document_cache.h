@@ -21,6 +21,12 @@ class DocumentCache {
   // The lines last read from or written to path, even when the file has changed or vanished
   // since; nothing when the last file read was another.
   const base::Lines* last(std::string_view path) const;
+  // Takes lines as the content of path as last read, without writing them: every operation then
+  // sees them, and the next write carries them to the file. Dropped when the file changes. False
+  // when path is not the file as last read (or it changed while read).
+  bool keepUnwritten(std::string_view path, base::Lines lines);
+  // True while lines kept unwritten for path have not reached its file.
+  bool unwritten(std::string_view path) const { return unwritten_ && path_ == path; }
   // Writes the lines atomically (see writeLines) and keeps them as the file's content.
   bool write(std::string_view path, base::Lines lines);
   // Writes the lines last read from path with one line changed: line at replaced by line, or with
@@ -38,6 +44,7 @@ class DocumentCache {
   std::string path_;
   std::optional<Stamp> stamp_;
   base::Lines lines_;
+  bool unwritten_ = false;
 };
 
 }  // namespace memo

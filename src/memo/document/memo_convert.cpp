@@ -38,14 +38,14 @@ std::optional<base::Lines> TKzMemoManager::typeIIFromIndex(std::string_view dir,
       SetLastError(ERROR_INVALID_NAME);  // told apart from a file that could not be read
       return std::nullopt;
     }
-    base::Lines content;
+    std::string content;
     auto path = tabPath(dir, index[i]);
     if (path && base::fileExists(*path)) {
       auto bytes = base::readFile(*path);
       if (!bytes) return std::nullopt;
-      content = base::splitLines(*bytes);
+      content = typeIIContent(*bytes, isPlainTabFile(*path, *bytes));
     }
-    out.push_back(encodeTabLine(name, &content));
+    out.push_back(encodeTabContent(name, content));
   }
   out.push_back(kEndDocument);
   return out;

@@ -161,6 +161,10 @@ bool TKzMemoManager::LoadTabList() {
 void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
   std::vector<std::string> names = TabList;
   if (!makeTabNamesDistinct(names)) return;
+  // A document no save can write keeps its names: the repeats stay unavailable rather than
+  // take edits that could never be saved under their new names.
+  DWORD attributes = GetFileAttributesW(base::wide(FileName).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return;
   // The tab lines in TabList's order: every index entry, or every line of the body with a name.
   std::vector<size_t> at;
   if (format == DocFormat::TypeIII) {
@@ -176,13 +180,14 @@ void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
     std::string& line = lines[at[k]];
     line = names[k] + line.substr(base::find(line, format == DocFormat::TypeIII ? "=" : kTabSeparator));
   }
-  // Unwritten, the document keeps its names and TabList with it.
-  if (!writeDocument(std::move(lines))) return;
+  // Reading never writes the user's file: the new names hold in memory and reach the file with
+  // the next save. A file that cannot be kept so (it changed while read) keeps its names.
+  if (!document_.keepUnwritten(FileName, std::move(lines))) return;
   TabList = std::move(names);
-  status("同じ名前のタブの名前を変えました -> "_sj + FileName);
+  status("同じ名前のタブの名前を変えました (次の保存で書き込みます) -> "_sj + FileName);
 }
 
-bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
+bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream, bool* plain) {
   AgesOnExit ages{*this};
   LastError = {};
   stream.clear();
@@ -196,6 +201,7 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
     auto bytes = base::readFile(*path);
     if (!bytes) return failSystem();
     stream = std::move(*bytes);
+    if (plain) *plain = isPlainTabFile(*path, stream);
     CurrentTabFile = *path;
     return true;
   }
@@ -208,10 +214,11 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream) {
     return false;
   }
   stream = tabLineContent((*lines)[*at]);
+  if (plain) *plain = !isRtfText(stream);
   return true;
 }
 
-bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
+bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream, std::optional<bool> plain) {
   AgesOnExit ages{*this};
   LastError = {};
   // A document that vanished is the owner's to write again (RewriteDocument): never recreated
@@ -222,14 +229,19 @@ bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream) {
   if (!doc) return false;
   if (!isValidTabName(name, format) && !(fitsTabName(name, format) && hasTab(*doc, format, name)))
     return fail(DocFailure::BadName);
-  if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream);
+  const bool isPlain = plain.value_or(!isRtfText(stream));
+  if (format == DocFormat::TypeII) return saveSingleTab(*doc, name, stream, isPlain);
   base::Lines lines = *doc;
-  return saveSplitTab(lines, name, stream);
+  if (!saveSplitTab(lines, name, stream, isPlain)) return false;
+  // A tab file written alone leaves the index as it is: names made distinct at reading still go
+  // in with this save.
+  if (document_.unwritten(FileName)) return writeDocument(lines);
+  return true;
 }
 
-bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream) {
+bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream, bool plain) {
   const std::string dir = folder();
-  const char* ext = tabFileExt(isRtfText(stream));
+  const char* ext = tabFileExt(!plain);
   auto entry = findTypeIIIEntry(lines, name);
   std::string oldFile = entry ? entryFile(lines[*entry]) : std::string();
   // Only the document's own tab file is written over; an entry naming anything else (the index,
@@ -274,10 +286,11 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
   return true;
 }
 
-bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream) {
+bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream,
+                                   bool plain) {
   auto body = findTypeIIBody(lines);
   if (!body) return fail(DocFailure::Reported);
-  std::string line = encodeTabContent(name, stream);
+  std::string line = encodeTabContent(name, typeIIContent(stream, plain));
   auto at = findTypeIITab(lines, *body, name);
   // lines is the document cache's own copy, which the edited write changes with the file.
   if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return failSystem();

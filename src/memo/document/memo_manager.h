@@ -52,9 +52,11 @@ class TKzMemoManager {
   // tab that has an empty name keeps it.
   DocError LastError;
   bool LoadTabList();
-  bool LoadTab(std::string_view name, std::string& stream);
-  // Writes the tab's content, adding the tab when new.
-  bool SaveTab(std::string_view name, std::string_view stream);
+  // plain, when given, says whether the tab is plain text (a Type III tab file's extension says so).
+  bool LoadTab(std::string_view name, std::string& stream, bool* plain = nullptr);
+  // Writes the tab's content, adding the tab when new. plain says what the content is; without
+  // it, rich text is told by its first bytes.
+  bool SaveTab(std::string_view name, std::string_view stream, std::optional<bool> plain = std::nullopt);
   // Refuses a new name that another tab has already.
   bool RenameTab(std::string_view oldName, std::string_view newName);
   bool DeleteTab(std::string_view name);
@@ -119,8 +121,8 @@ class TKzMemoManager {
   bool fail(DocFailure kind);
   // A failed read or write: the system's error code is kept for the owner to show.
   bool failSystem();
-  bool saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream);
-  bool saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream);
+  bool saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream, bool plain);
+  bool saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream, bool plain);
   bool applySplit(const base::Lines& lines, const std::vector<std::string>& list);
   bool applySingle(const base::Lines& lines, const std::vector<std::string>& list);
   void notFound();

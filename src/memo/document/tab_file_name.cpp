@@ -38,6 +38,10 @@ bool hasExt(std::string_view file, std::string_view ext) {
   return file.size() > ext.size() && base::equalsNoCase(file.substr(file.size() - ext.size()), ext);
 }
 
+bool isPlainTabFile(std::string_view file, std::string_view content) {
+  return hasExt(file, tabFileExt(false)) || !isRtfText(content);
+}
+
 bool hasTabFileExt(std::string_view file) { return hasExt(file, ".txt") || hasExt(file, ".rtf"); }
 
 std::string unusedTabBase(const base::Lines& index, std::string_view base, std::string_view folder,

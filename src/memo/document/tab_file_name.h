@@ -12,6 +12,9 @@ namespace memo {
 
 // True when file ends in ext (ignoring case) after a name of its own.
 bool hasExt(std::string_view file, std::string_view ext);
+// A tab file holds plain text when its extension says so, whatever its first bytes; else when
+// its bytes are not rich text.
+bool isPlainTabFile(std::string_view file, std::string_view content);
 // True when file has a tab file's extension, ".txt" or ".rtf".
 bool hasTabFileExt(std::string_view file);
 

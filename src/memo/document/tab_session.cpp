@@ -11,6 +11,8 @@
 #include "base/text.h"
 #include "memo/dialogs/memo_file_dialog.h"
 #include "memo/dialogs/new_wizard.h"
+#include "memo/document/damaged_document.h"
+#include "memo/document/set_aside.h"
 #include "memo/document/tab_name.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/settings/memo_settings.h"
@@ -47,14 +49,14 @@ bool TabSession::repeatsEarlierTab(int index) const {
   return false;
 }
 
-bool TabSession::storedTab(int index, std::string& content) {
+bool TabSession::storedTab(int index, std::string& content, bool* plain) {
   if (repeatsEarlierTab(index)) return false;
   const std::string tabFile = MemoMan.CurrentTabFile;
   const int32_t docAge = MemoMan.DocAge, tabAge = MemoMan.TabAge;
   bool loaded = false;
   {
     QuietManager quiet(MemoMan);
-    loaded = MemoMan.LoadTab(tabName(index), content);
+    loaded = MemoMan.LoadTab(tabName(index), content, plain);
   }
   MemoMan.CurrentTabFile = tabFile;
   MemoMan.DocAge = docAge;
@@ -64,6 +66,7 @@ bool TabSession::storedTab(int index, std::string& content) {
 
 void TabSession::ReloadDocument() {
   MemoMan.FileName = settings_.MemoFile;
+  openSalvageIfDamaged();
   MemoMan.LoadTabList();
   tbcMemoChange();
 }
@@ -91,7 +94,8 @@ bool TabSession::tbcMemoChanging() {
   if (!rceMemo.modified() || tabUnavailable_) return true;
   int index = selectedTab();
   if (index < 0) return true;
-  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!host_.plainMode()))) return false;
+  const bool plain = host_.plainMode();
+  if (!MemoMan.SaveTab(tabName(index), rceMemo.saveContent(!plain), plain)) return false;
   host_.showStatus("自動保存しました -> "_sj + settings_.MemoFile);
   return true;
 }
@@ -163,18 +167,19 @@ bool TabSession::mayClose() {
 }
 
 void TabSession::writeOnExit() {
-  if (!discardEdits_ && rceMemo.handle() && rceMemo.modified() && tbcMemoChanging()) rceMemo.setModified(false);
+  if (discardEdits_ || !rceMemo.handle() || !rceMemo.modified()) return;
+  // Nothing can be asked any more: an edit the document did not take goes into a file of its own.
+  if (tbcMemoChanging() || (!tabUnavailable_ && writeRescueFile())) rceMemo.setModified(false);
 }
 
-TabSession::TabLoad TabSession::loadTab(int index, std::string& content) {
+TabSession::TabLoad TabSession::loadTab(int index, std::string& content, bool& plain) {
   // A repeated name (the document could not be given distinct ones) would show and save the
   // first tab of that name: the repeat stays unavailable.
   if (repeatsEarlierTab(index)) return TabLoad::Unavailable;
-  if (MemoMan.LoadTab(tabName(index), content)) {
+  if (MemoMan.LoadTab(tabName(index), content, &plain)) {
     // Only a plain text is held as large as it is stored; a rich one (its pictures in hex) loads
     // in one piece anyway.
-    if (!isRichContent(content) && !RichEdit::canHold(content.size(), host_.editorRoom() + rceMemo.roomTaken()))
-      return TabLoad::TooLarge;
+    if (plain && !RichEdit::canHold(content.size(), host_.editorRoom() + rceMemo.roomTaken())) return TabLoad::TooLarge;
     return TabLoad::Loaded;
   }
   switch (MemoMan.LastError.kind) {
@@ -204,9 +209,9 @@ void TabSession::tbcMemoChange() {
   }
   if (index >= 0 && !ui::Application::instance().terminated()) {
     std::string content;
-    switch (loadTab(index, content)) {
+    bool plain = true;
+    switch (loadTab(index, content, plain)) {
       case TabLoad::Loaded: {
-        const bool plain = !isRichContent(content);
         host_.showContent(content, plain);
         rceMemo.setSelection(0, 0);
         host_.showFormat(plain);
@@ -290,12 +295,14 @@ void TabSession::MemoManNotFound() {
   TfrmNewWizard wizard(host_.owner());
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) {
-    ui::Application::instance().terminate();
+    // The program ends: the edit it shows has no document left to go into.
+    if (rescueShownTab()) ui::Application::instance().terminate();
     return;
   }
   MemoMan.FileName = choice->path;
   settings_.MemoFile = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
+  openSalvageIfDamaged();
   if (!MemoMan.CreateDocument()) reportFailure("メモファイルを作成できませんでした"_sj);
 }
 
@@ -308,6 +315,7 @@ bool TabSession::runWizardForNewDocument(const std::string& prefill) {
   if (!choice) return false;
   MemoMan.FileName = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
+  openSalvageIfDamaged();
   if (!MemoMan.CreateDocument()) {
     reportFailure("メモファイルを作成できませんでした"_sj);
     MemoMan.FileName = settings_.MemoFile;
@@ -330,6 +338,64 @@ void TabSession::mnuSetMemoFileClick() {
   }
   settings_.MemoFile = *chosen;
   ReloadDocument();
+}
+
+void TabSession::openSalvageIfDamaged() {
+  auto bytes = base::readFile(MemoMan.FileName);
+  if (!bytes) return;
+  auto damaged = inspectDocument(*bytes);
+  if (!damaged) return;
+  const std::string damagedPath = MemoMan.FileName;
+  const std::string stem = base::changeExtension(base::extractFileName(damagedPath), "") + "_復旧"_sj;
+  const std::string copy = salvagedDocument(*damaged);
+  // Beside the damaged file, or where the backup goes when its folder takes no new file.
+  auto salvage = writeNewFile(base::extractFolder(damagedPath), stem, ".ntd", copy);
+  if (!salvage) salvage = writeNewFile(MemoMan.BackupFolder, stem, ".ntd", copy);
+  std::string text =
+      "メモファイルを読み込めませんでした -> "_sj + damagedPath + "\r\n"_sj + damaged->reason + "\r\n\r\n"_sj;
+  if (!salvage) {
+    ask(text + "読み込めた部分の写しも作れませんでした\r\n"_sj + systemErrorText(GetLastError()),
+        ui::Application::instance().title(), MB_OK | MB_ICONERROR);
+    return;
+  }
+  // The damaged file is never written: everything from now on goes into the copy.
+  ask(text + "読み込めたタブ ("_sj + std::to_string(damaged->tabs.size()) +
+          " 個) を次のファイルに写して開きます (元のファイルは変更しません)\r\n"
+          "これからの入力はこのファイルに保存されます\r\n"_sj +
+          *salvage,
+      ui::Application::instance().title(), MB_OK | MB_ICONWARNING);
+  MemoMan.FileName = *salvage;
+  settings_.MemoFile = *salvage;
+}
+
+std::optional<std::string> TabSession::writeRescueFile() {
+  const std::string content = rceMemo.saveContent(!host_.plainMode());
+  const std::string dir = base::extractFolder(MemoMan.FileName);
+  const std::string stem = base::changeExtension(base::extractFileName(MemoMan.FileName), "") + "_救出"_sj;
+  const char* ext = tabFileExt(isRtfText(content));
+  auto rescued = base::folderExists(dir) ? writeNewFile(dir, stem, ext, content) : std::nullopt;
+  if (!rescued) rescued = writeNewFile(MemoMan.BackupFolder, stem, ext, content);
+  if (rescued) rceMemo.setModified(false);
+  return rescued;
+}
+
+bool TabSession::rescueShownTab() {
+  // Only an edit of a shown tab is the user's (the editor is set up before any tab is shown).
+  const int index = selectedTab();
+  if (index < 0 || !rceMemo.handle() || !rceMemo.modified() || tabUnavailable_ || discardEdits_) return true;
+  const std::string tab = " ["_sj + tabName(index) + "]"_sj;
+  auto rescued = writeRescueFile();
+  if (!rescued) {
+    // Nowhere to put it: the program stays, and the text with it.
+    ask(systemErrorText(GetLastError()) + "\r\n\r\n表示中のタブ"_sj + tab +
+            " の入力内容を保存できませんでした\r\n内容はエディタに残ります"_sj,
+        ui::Application::instance().title(), MB_OK | MB_ICONERROR);
+    return false;
+  }
+  ask("メモファイルが見つからないため、表示中のタブ"_sj + tab + " の入力内容を次のファイルに保存しました\r\n"_sj +
+          *rescued,
+      ui::Application::instance().title(), MB_OK | MB_ICONINFORMATION);
+  return true;
 }
 
 void TabSession::updateBackup() { MemoMan.UpdateBackup(); }

@@ -67,6 +67,8 @@ class TabSession {
 
   // Reads the settings' document anew and shows its tabs.
   void ReloadDocument();
+  // Asks before a reload where it asks (see reloadQuestion); true when the reload may go ahead.
+  bool confirmReload(bool changedOutside);
   // Saves the shown tab when it is modified; false when it could not be written (nothing shown).
   bool tbcMemoChanging();
   // The same for a step that needs the save: a failure is reported and a vanished document offered
@@ -83,7 +85,7 @@ class TabSession {
   std::vector<std::string> tabNames() const;
   // A tab's content as stored, without loading it: no box, and what the manager remembers of the
   // shown tab stays. False when the tab cannot be read (or is a repeated name's).
-  bool storedTab(int index, std::string& content);
+  bool storedTab(int index, std::string& content, bool* plain = nullptr);
   // Saves the shown tab, then selects the tab at index and shows it; false when the edit stays
   // unsaved (nothing changes).
   bool showTab(int index);
@@ -105,8 +107,8 @@ class TabSession {
 
   // The window may close: the shown tab is saved, or the user chose to close without it.
   bool mayClose();
-  // What closing leaves of the tab on disk: the modified shown tab, unless the user gave it up;
-  // no box.
+  // What closing leaves of the tab on disk: the modified shown tab, unless the user gave it up, in
+  // the document or, when it does not take it, in a file of its own beside it; no box.
   void writeOnExit();
   // The manager's last failure in a box under the application's title (nothing when it has told
   // the user itself).
@@ -123,8 +125,16 @@ class TabSession {
   // has been shown.
   enum class TabLoad { Loaded, TooLarge, Missing, Unreadable, Unavailable, ShownInside };
   // The tab's content from the document, if it may be shown.
-  TabLoad loadTab(int index, std::string& content);
+  TabLoad loadTab(int index, std::string& content, bool& plain);
   void MemoManNotFound();
+  // A one-file document that does not read whole is never opened itself: what can be read of it
+  // goes into a new document beside it (the user is told where), which is opened in its place.
+  void openSalvageIfDamaged();
+  // The modified shown tab into a file of its own, named to the user, when the program ends with
+  // no document for it; false when it could not be written (the text stays in the editor).
+  bool rescueShownTab();
+  // The shown tab's edit into a new file beside the document (or the backup's folder); its path.
+  std::optional<std::string> writeRescueFile();
   void MemoManTabListChange(bool critical);
   // The wizard with the path box prefilled; then creates and shows the document. Cancel: false.
   bool runWizardForNewDocument(const std::string& prefill);

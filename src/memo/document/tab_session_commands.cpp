@@ -13,6 +13,8 @@
 #include "base/text.h"
 #include "ui/command_table.h"
 #include "memo/chrome/commands.h"
+#include "memo/document/reload_question.h"
+#include "memo/settings/memo_settings.h"
 #include "memo/document/tab_name.h"
 #include "memo/document/tab_session.h"
 #include "memo/editor/rich_edit.h"
@@ -44,8 +46,16 @@ void TabSession::bindCommands(ui::CommandTable& commands) {
   commands.onRange(mnuTabMoveTop, mnuTabMoveLast, [this](int tag) { TabMoveClick(tag); });
   commands.on(mnuNewFile, [this] { mnuNewFileClick(); });
   commands.on(mnuSetMemoFile, [this] { mnuSetMemoFileClick(); });
-  commands.on(mnuReload, [this] { ReloadDocument(); });
+  commands.on(mnuReload, [this] {
+    if (confirmReload(false)) ReloadDocument();
+  });
   commands.on(mnuUpdateBackup, [this] { updateBackup(); });
+}
+
+bool TabSession::confirmReload(bool changedOutside) {
+  // An edit not yet saved would be thrown away by the reload: never without the user's word.
+  auto question = reloadQuestion(changedOutside, settings_.ReloadOption, rceMemo.modified() && !tabUnavailable_);
+  return !question || ask(*question, "再読み込みの確認"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool TabSession::ApplyTabList(const std::vector<std::string>& names) {

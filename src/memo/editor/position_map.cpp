@@ -60,4 +60,14 @@ std::string toProgramText(std::wstring_view text) {
 
 std::wstring toControlText(std::string_view programText) { return base::wide(programText); }
 
+int controlLength(std::string_view text) {
+  int n = 0;
+  for (size_t i = 0; i < text.size(); ++n) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    i += (base::isLeadByte(c) && i + 1 < text.size()) || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2
+                                                                                                                   : 1;
+  }
+  return n;
+}
+
 }  // namespace memo

@@ -34,5 +34,8 @@ class PositionMap {
 std::string toProgramText(std::wstring_view controlText);
 // The control's text of the program's text (UTF-16; the control makes its own line breaks).
 std::wstring toControlText(std::string_view programText);
+// How many characters the control counts in a program text (a double-byte character one, a line
+// break of any form one).
+int controlLength(std::string_view programText);
 
 }  // namespace memo

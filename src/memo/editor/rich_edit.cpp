@@ -175,26 +175,23 @@ LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         if (selectsToEnd(msg, wp, lp)) self->completeLoad();
         break;
       case WM_KEYDOWN:
-        // Moving about the shown part needs no more of the text; anything else may change it. The
-        // way to the end (End, Page Down, any move with Ctrl) goes to the whole text's end.
-        if ((wp >= VK_SHIFT && wp <= VK_MENU) ||
-            (wp >= VK_PRIOR && wp <= VK_DOWN && wp != VK_END && wp != VK_NEXT && GetKeyState(VK_CONTROL) >= 0))
-          break;
-        [[fallthrough]];
-      case WM_CHAR:
-      case WM_COPY:
-      case WM_PASTE:
-      case WM_CUT:
-      case WM_CLEAR:
+        if (wp == 'Z' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 && self->wholeUndo_ &&
+            !SendMessageW(hwnd, EM_CANUNDO, 0, 0)) {
+          self->undoWhole();
+          return 0;
+        }
+        // Typing and moving about the part loaded need no more of the text (the rest goes on
+        // after the end); the way to the end (End, Page Down, a move with Ctrl) goes to the whole
+        // text's end.
+        if (wp == VK_END || wp == VK_NEXT || (wp >= VK_PRIOR && wp <= VK_DOWN && GetKeyState(VK_CONTROL) < 0))
+          self->completeLoad();
+        break;
       case WM_UNDO:
       case EM_UNDO:
-      case EM_REDO:
-      case EM_REPLACESEL:
-      case WM_IME_STARTCOMPOSITION:
-      case WM_IME_COMPOSITION:
-      case WM_IME_CHAR:
-        // An edit or a copy acts on the whole text, never on a half-loaded one.
-        self->completeLoad();
+        if (self->wholeUndo_ && !SendMessageW(hwnd, EM_CANUNDO, 0, 0)) {
+          self->undoWhole();
+          return TRUE;
+        }
         break;
       case WM_NCDESTROY:
         self->detach(hwnd);
@@ -241,12 +238,20 @@ std::wstring RichEdit::controlText() const {
 }
 
 std::string RichEdit::text() const {
+  if (next_ && rest_) {
+    // The rest is cut after a line break or a blank: it converts on its own. A NUL ends the
+    // control's text, so such a rest is read from the control.
+    const std::string_view rest = rest_();
+    if (rest.find('\0') == std::string_view::npos)
+      return toProgramText(controlText()) + toProgramText(toControlText(rest));
+  }
   completeLoad();
   return toProgramText(controlText());
 }
 
 void RichEdit::setText(std::string_view programText) {
   cancelLoad();
+  wholeUndo_.reset();
   QuietLoad quiet(hwnd_);
   SETTEXTEX set{ST_DEFAULT, 1200};
   std::wstring w = toControlText(programText);
@@ -255,6 +260,7 @@ void RichEdit::setText(std::string_view programText) {
 
 void RichEdit::clear() {
   cancelLoad();
+  wholeUndo_.reset();
   // Without a fresh control the old one is emptied, slowly: its text must not stay for the next.
   if (GetWindowTextLengthW(hwnd_) <= kSlowEmptying || !replaceControl()) SetWindowTextW(hwnd_, L"");
 }
@@ -267,23 +273,33 @@ PositionMap RichEdit::positions() const {
 int RichEdit::selStart() const {
   CHARRANGE r{};
   SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
-  return positions().toBytes(r.cpMin);
+  return loadedPositions().toBytes(r.cpMin);
 }
 
 int RichEdit::selLength() const {
   CHARRANGE r{};
   SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
-  PositionMap map = positions();
+  PositionMap map = loadedPositions();
   return map.toBytes(r.cpMax) - map.toBytes(r.cpMin);
 }
 
 void RichEdit::setSelection(int startBytes, int lengthBytes) {
   CHARRANGE r{0, 0};
-  // The caret to the start needs no map of the text.
+  // The caret to the start needs no map of the text; a place in the part loaded needs no more.
   if (startBytes > 0 || lengthBytes > 0) {
-    PositionMap map = positions();
+    PositionMap map = loadedPositions();
+    if (map.byteLength() < startBytes + lengthBytes) map = positions();
     r = {map.toControl(startBytes), map.toControl(startBytes + lengthBytes)};
   }
+  SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+void RichEdit::selectIn(std::string_view programText, size_t startBytes, size_t lengthBytes) {
+  startBytes = std::min(startBytes, programText.size());
+  lengthBytes = std::min(lengthBytes, programText.size() - startBytes);
+  const LONG from = controlLength(programText.substr(0, startBytes));
+  CHARRANGE r{from, from + controlLength(programText.substr(startBytes, lengthBytes))};
+  takeInTo(r.cpMax);
   SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
 }
 
@@ -311,7 +327,14 @@ bool RichEdit::replaceSelection(std::string_view programText) {
 bool RichEdit::cut() { return edit(WM_CUT, 0, 0); }
 bool RichEdit::paste() { return edit(WM_PASTE, 0, 0); }
 bool RichEdit::deleteSelection() { return edit(WM_CLEAR, 0, 0); }
-bool RichEdit::undo() { return edit(EM_UNDO, 0, 0); }
+bool RichEdit::undo() {
+  if (readOnly()) return false;
+  if (wholeUndo_ && !SendMessageW(hwnd_, EM_CANUNDO, 0, 0))
+    undoWhole();
+  else
+    SendMessageW(hwnd_, EM_UNDO, 0, 0);
+  return true;
+}
 
 bool RichEdit::setCharFormat(DWORD scope, const CHARFORMAT2W& cf) {
   return edit(EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
@@ -331,7 +354,7 @@ void RichEdit::selectCaretLine() {
 
 bool RichEdit::modified() const { return SendMessageW(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
 void RichEdit::setModified(bool on) { SendMessageW(hwnd_, EM_SETMODIFY, on, 0); }
-bool RichEdit::canUndo() const { return SendMessageW(hwnd_, EM_CANUNDO, 0, 0) != 0; }
+bool RichEdit::canUndo() const { return wholeUndo_ || SendMessageW(hwnd_, EM_CANUNDO, 0, 0) != 0; }
 void RichEdit::clearUndo() { SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
 void RichEdit::setReadOnly(bool on) { SendMessageW(hwnd_, EM_SETREADONLY, on, 0); }
 bool RichEdit::readOnly() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
@@ -371,6 +394,7 @@ std::string RichEdit::saveContent(bool rich) const {
 
 void RichEdit::loadContent(std::string_view content) {
   cancelLoad();
+  wholeUndo_.reset();
   if (!isRichContent(content)) {
     setText(content);
     return;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "memo/editor/position_map.h"
 
@@ -42,7 +43,8 @@ class RichEdit {
   // or redo, the same length); else empty. Costs the control no walk through its text.
   std::wstring_view knownText() const;
 
-  // The whole text as the program counts it.
+  // The whole text as the program counts it; while a plain text loads in pieces, the part loaded
+  // and the rest from the program's copy, the load left to go on.
   std::string text() const;
   void setText(std::string_view programText);
   // Empties the control; a content above kSlowEmptying characters by a fresh control (the
@@ -56,6 +58,9 @@ class RichEdit {
   int selStart() const;
   int selLength() const;
   void setSelection(int startBytes, int lengthBytes);
+  // Selects bytes of programText, the whole text as text() gave it: a text still loading takes in
+  // only as much as the selection reaches.
+  void selectIn(std::string_view programText, size_t startBytes, size_t lengthBytes);
   std::string selectedText() const;
 
   // Edits the program makes, as the keys would: none is taken while the editor is read-only
@@ -67,6 +72,13 @@ class RichEdit {
   bool paste();
   bool deleteSelection();
   bool undo();
+  // Replaces the matches at the byte positions at (ascending, each matchBytes long, in before, the
+  // whole text as text() gave it) by replacement, as one edit that one undo takes back: a plain
+  // text becomes after (before with the replacements) in a fresh control, a rich text is
+  // replaced in place, keeping its formatting. The caret keeps its place in the text (a caret
+  // inside a match goes to its start), the first line shown stays. False while read-only.
+  bool replaceMatches(std::string_view before, const std::vector<size_t>& at, size_t matchBytes,
+                      std::string_view replacement, std::string_view after, bool rich);
   // Character attributes of the selection (SCF_SELECTION) or of what is typed next (SCF_DEFAULT).
   bool setCharFormat(DWORD scope, const CHARFORMAT2W& cf);
   // Paragraph attributes of the selected paragraphs.
@@ -76,6 +88,7 @@ class RichEdit {
 
   bool modified() const;
   void setModified(bool on);
+  // The control's own undo, or a whole-text replacement's.
   bool canUndo() const;
   // The control's undo depth, which every load sets again (a load records no undo).
   static constexpr int kUndoLimit = 100;
@@ -90,9 +103,13 @@ class RichEdit {
   // (rich: each a rich text of its own; else program text) and says which is the last. The first
   // goes into a fresh control, which then shows (the old one goes after it); the rest follow
   // while the program is idle. Until the last is in, what reads or changes the whole text (text,
-  // positions, selection in bytes, saves, typing and pasting) first takes the rest at once.
+  // positions, a selection to the end, rich saves, the way to the end) first takes the rest at
+  // once. Typing and pasting go into the part loaded, the rest still coming after the end. rest,
+  // for a plain text, gives the program text not yet handed out, so that the whole text can be
+  // read without taking it all in.
   using NextPiece = std::function<std::string(bool& last)>;
-  void beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat);
+  using RestOfText = std::function<std::string_view()>;
+  void beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat, RestOfText rest = nullptr);
   bool loading() const { return static_cast<bool>(next_); }
   // The rest of the content at once.
   void completeLoad() const;
@@ -149,6 +166,24 @@ class RichEdit {
   void rememberText() const;
   mutable std::wstring known_;
   mutable NextPiece next_;
+  mutable RestOfText rest_;
+  // The map of the text in the control now, loaded or not (a selection lies in it).
+  PositionMap loadedPositions() const { return PositionMap(controlText()); }
+  // Takes in pieces of a load until the control holds controlEnd characters.
+  void takeInTo(LONG controlEnd) const;
+  // A whole-text replacement's step back: the content before it, plain or rich, and its caret.
+  struct WholeUndo {
+    std::string content;
+    bool rich = false;
+    int caretBytes = 0;
+  };
+  std::optional<WholeUndo> wholeUndo_;
+  // A whole content into a fresh control (in place when none can be made), the caret at a byte
+  // position and the first line shown kept; the control's parent hears of the change.
+  void putWhole(std::string_view content, bool rich, int caretBytes);
+  void replaceInPlace(const std::vector<size_t>& at, size_t matchBytes, std::string_view replacement, int caretBytes);
+  void undoWhole();
+  void announceChange() const;
   bool rich_ = false;
   // The control's own window procedure back on hwnd (a control of this object only).
   void detach(HWND hwnd);

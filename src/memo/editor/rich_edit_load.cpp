@@ -47,14 +47,16 @@ void RichEdit::put(std::string_view piece, bool rich, bool append) const {
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&buffer), 0, streamIn};
     SendMessageW(hwnd_, EM_STREAMIN, SF_RTF | (append ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&es));
   } else {
-    SETTEXTEX set{static_cast<DWORD>(append ? ST_SELECTION : ST_DEFAULT), 1200};
+    // After the end, the user's own steps back stay (the control would empty them).
+    SETTEXTEX set{static_cast<DWORD>(append ? ST_SELECTION | ST_KEEPUNDO : ST_DEFAULT), 1200};
     std::wstring w = toControlText(piece);
     SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
   }
 }
 
-void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat) {
+void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultFormat, RestOfText rest) {
   cancelLoad();
+  wholeUndo_.reset();
   bool last = false;
   std::string first = next(last);
   // Several pieces go into a fresh control; one piece, or when no fresh control can be made, into
@@ -73,6 +75,7 @@ void RichEdit::beginLoad(NextPiece next, bool rich, const CHARFORMAT2W& defaultF
   SendMessageW(hwnd_, EM_SETMODIFY, FALSE, 0);
   if (!last) {
     next_ = std::move(next);
+    rest_ = std::move(rest);
     rich_ = rich;
     SetTimer(hwnd_, kLoadTimer, 1, nullptr);
   } else {
@@ -108,6 +111,14 @@ bool RichEdit::appendPiece() const {
   rememberText();
   if (onLoaded) onLoaded();
   return false;
+}
+
+void RichEdit::takeInTo(LONG controlEnd) const {
+  if (!next_) return;
+  destroyRetired();
+  while (length() < controlEnd && appendPiece()) {
+  }
+  redrawAfterPieces();
 }
 
 void RichEdit::completeLoad() const {
@@ -148,6 +159,7 @@ void RichEdit::cancelLoad() const {
   destroyRetired();
   if (!next_) return;
   next_ = nullptr;
+  rest_ = nullptr;
   KillTimer(hwnd_, kLoadTimer);
 }
 

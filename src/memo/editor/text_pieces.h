@@ -23,6 +23,8 @@ class TextPieces {
   explicit TextPieces(std::string text) : text_(std::move(text)) {}
   // The next piece; last is set with the final one (an empty text is one empty piece).
   std::string_view next(bool& last);
+  // The text not yet given out.
+  std::string_view rest() const { return std::string_view(text_).substr(at_); }
 
  private:
   std::string text_;

@@ -1,6 +1,9 @@
 // A find or replace request walked through the tabs of a memo document: the shown tab's text from
 // the end of the selection, then the following (or, searching up, the preceding) tabs, each from
 // its beginning, asking whether to go on each time the walk wraps around the end of the tab list.
+// Replace replaces the selection when it is a match and then finds the next; otherwise it finds
+// first. Replace all replaces every match of a tab at once, each tab once in a request: it ends
+// when the walk comes round to a tab already done.
 // A tab that does not hold the text is passed over on its stored content without being shown;
 // the walk shows a tab only where it found the text, and the first (or last) tab when it wraps,
 // before asking.
@@ -26,6 +29,11 @@ class SearchTarget {
   virtual void select(size_t start, size_t length) = 0;
   // Replaces the selection; false when the shown tab cannot be edited.
   virtual bool replaceSelection(std::string_view text) = 0;
+  // Replaces the shown tab's text by replaced.text as one edit, the caret and the view kept
+  // (matchBytes: the length of every match replaced); false when the tab cannot be edited.
+  virtual bool replaceAll(const ReplacedText& replaced, size_t matchBytes, std::string_view replacement) = 0;
+  // A replace-all request ended, having replaced count matches in all.
+  virtual void reportReplaced(size_t count) = 0;
   // The text a tab holds in the document; nothing when it cannot be told without showing it.
   virtual std::optional<std::string> storedText(int tab) = 0;
   // Shows a tab (the tab shown until then saved first); false when the walk must stop.

@@ -97,6 +97,19 @@ bool TextSearch::wordBoundaryAfter(std::string_view text, size_t end) const {
   return !isWordChar(charAt(reinterpret_cast<const unsigned char*>(text.data()), end, text.size(), length));
 }
 
+bool TextSearch::matchesAt(std::string_view text, size_t pos) const {
+  if (chars_.empty() || pos + bytes_ > text.size()) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t n = text.size();
+  if (wholeWord_ && isWordChar(chars_[0]) && pos > 0 && isWordChar(charBefore(p, pos))) return false;
+  size_t j = pos, k = 0, step = 0;
+  while (k < chars_.size() && j < n && map_[charAt(p, j, n, step)] == chars_[k]) {
+    j += step;
+    ++k;
+  }
+  return k == chars_.size() && (!wholeWord_ || wordBoundaryAfter(text, j));
+}
+
 size_t TextSearch::find(std::string_view text, size_t from) const {
   if (chars_.empty() || from >= text.size()) return npos;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -120,6 +133,19 @@ size_t TextSearch::find(std::string_view text, size_t from) const {
     previous = c;
   }
   return npos;
+}
+
+ReplacedText replaceEvery(const TextSearch& search, std::string_view text, std::string_view replacement) {
+  ReplacedText r;
+  size_t from = 0;
+  for (size_t at; (at = search.find(text, from)) != TextSearch::npos; from = at + search.size()) {
+    if (r.at.empty()) r.text.reserve(text.size());
+    r.text.append(text.substr(from, at - from)).append(replacement);
+    r.at.push_back(at);
+  }
+  if (r.at.empty()) return r;
+  r.text.append(text.substr(from));
+  return r;
 }
 
 }  // namespace memo

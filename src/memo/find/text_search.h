@@ -25,6 +25,8 @@ class TextSearch {
   // Byte position of the first match at or after from (a character boundary of text), or npos.
   // An empty find text matches nothing.
   size_t find(std::string_view text, size_t from = 0) const;
+  // Whether a match starts at pos (a character boundary of text).
+  bool matchesAt(std::string_view text, size_t pos) const;
   // Bytes of the find text, which is also the length of every match.
   size_t size() const { return bytes_; }
 
@@ -38,6 +40,15 @@ class TextSearch {
   size_t bytes_ = 0;
   bool wholeWord_ = false;
 };
+
+// A text with every match replaced, found in one pass from the start: each search goes on after
+// the match it replaces, so a replacement holding the find text is never found again. Without a
+// match both are empty.
+struct ReplacedText {
+  std::string text;
+  std::vector<size_t> at;  // where each replaced match started in the old text
+};
+ReplacedText replaceEvery(const TextSearch& search, std::string_view text, std::string_view replacement);
 
 // The character a case-insensitive comparison sees for a CP932 code (a byte below 0x100, else lead
 // byte * 256 + trail byte).

@@ -25,7 +25,12 @@ TabLinks::TabLinks(RichEdit& editor, const TMemoSettings& settings, Host host)
   rceMemo.onMouseMove = [this](int x, int y) { rceMemoMouseMove(x, y); };
   rceMemo.onMouseDown = [this](UINT message, int, int) { rceMemoMouseDown(message); };
   // The marks of a tab loaded in pieces are whole with its last piece.
-  rceMemo.onLoaded = [this] { linkPointer_.loaded(); };
+  rceMemo.onLoaded = [this] {
+    if (editedWhileLoading_)
+      linkPointer_.textChanged();
+    else
+      linkPointer_.loaded();
+  };
 }
 
 void TabLinks::bindCommands(ui::CommandTable& commands) {
@@ -53,8 +58,9 @@ void TabLinks::loadTabContent(const std::string& content) {
     return;
   }
   auto pieces = std::make_shared<TextPieces>(content);
+  auto rest = [pieces] { return pieces->rest(); };
   if (!linksShown_) {
-    rceMemo.beginLoad([pieces](bool& last) { return std::string(pieces->next(last)); }, false, font);
+    rceMemo.beginLoad([pieces](bool& last) { return std::string(pieces->next(last)); }, false, font, rest);
     return;
   }
   RegisterWebLinks(LinkRegistry);
@@ -68,11 +74,17 @@ void TabLinks::loadTabContent(const std::string& content) {
         std::string_view piece = pieces->next(last);
         return converter->Convert(piece, last);
       },
-      true, font);
+      true, font, rest);
+  editedWhileLoading_ = false;
   linkPointer_.loaded();
 }
 
-void TabLinks::rceMemoTextChanged() { linkPointer_.textChanged(); }
+void TabLinks::rceMemoTextChanged() {
+  // The converter counts the rest from the text as stored: after an edit its marks are made
+  // again from the text as it is.
+  if (rceMemo.loading()) editedWhileLoading_ = true;
+  linkPointer_.textChanged();
+}
 
 void TabLinks::rceMemoMouseMove(int x, int y) {
   // Only a plain tab loaded with links has marks of its own text.

@@ -55,6 +55,7 @@ class TabLinks {
   LinkPointer linkPointer_;
   int hoverMark_ = -1;
   bool linksShown_ = false;  // the shown tab was loaded with its links marked
+  bool editedWhileLoading_ = false;
 };
 
 }  // namespace memo

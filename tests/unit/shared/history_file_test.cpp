@@ -309,21 +309,48 @@ TEST_F(HistoryFile, DamagedFilesKeepEverythingBeforeTheDamage) {
   }
 }
 
-// The first rewrite of a run over a damaged file keeps that file beside it (every operation
-// rewrites through the same step, an append stands for them); later damage in the same run does
-// not replace the copy, and an intact file gets none.
-TEST_F(HistoryFile, TheFirstRewriteOverADamagedFileKeepsItBeside) {
+// Every rewrite over a damaged file keeps that file beside it first (every operation rewrites
+// through the same step, an append stands for them), under the first copy name not taken: a copy
+// kept earlier, in this run or another, is never replaced. An intact file gets none, and a copy
+// already holding the same bytes serves again.
+TEST_F(HistoryFile, EveryRewriteOverADamagedFileKeepsItUnderANewNumberedName) {
   const std::vector<Rec> intact = {{45001.25, "a"}, {45002.5, "b"}};
   put(intact);
   EXPECT_EQ(append("c"), "");
   EXPECT_FALSE(base::fileExists(path + ".damaged"));
-  const std::string tail = damages()[0].tail + encode({{45003, "behind"}});
-  put(intact, tail);
-  EXPECT_EQ(append("c"), path + ".damaged");
-  EXPECT_EQ(base::readFile(path + ".damaged").value_or(""), encode(intact) + tail);
-  put(intact, damages()[2].tail);
+  ASSERT_TRUE(base::writeFileAtomic(path + ".damaged", "an earlier run's copy"));
+  for (int d = 0; d < 3; ++d) {
+    const std::string tail = damages()[d].tail + encode({{45003, "behind " + std::to_string(d)}});
+    put(intact, tail);
+    std::string copy = path + ".damaged" + std::to_string(d + 2);
+    EXPECT_EQ(append("c"), copy) << d;
+    EXPECT_EQ(base::readFile(copy).value_or(""), encode(intact) + tail);
+  }
+  EXPECT_EQ(base::readFile(path + ".damaged").value_or(""), "an earlier run's copy");
+  put(intact, damages()[0].tail + encode({{45003, "behind 0"}}));
   EXPECT_EQ(append("c"), "");
-  EXPECT_EQ(base::readFile(path + ".damaged").value_or(""), encode(intact) + tail);
+  EXPECT_FALSE(base::fileExists(path + ".damaged5"));
+}
+
+// A damaged file whose copy cannot be kept is not rewritten.
+TEST_F(HistoryFile, NoRewriteOverADamagedFileWhoseCopyCannotBeKept) {
+  put({{45001.25, "a"}}, damages()[0].tail);
+  const std::string before = bytes();
+  ASSERT_TRUE(CreateDirectoryW(base::wide(path + ".damaged.~tmp").c_str(), nullptr));
+  TKzHistoryFile h(path);
+  EXPECT_THROW(h.Append("c", 45005), shared::EWriteError);
+  EXPECT_EQ(bytes(), before);
+}
+
+// A temporary file a killed rewrite left goes at the next start only beside a file that reads whole.
+TEST_F(HistoryFile, AStrayTemporaryFileGoesOnlyBesideAnIntactFile) {
+  for (const std::string& tail : std::vector<std::string>{"", "missing", damages()[0].tail}) {
+    base::deleteFile(path);
+    if (tail != "missing") put({{45001, "a"}}, tail);
+    ASSERT_TRUE(base::writeFileAtomic(base::tempBeside(path), "half"));
+    TKzHistoryFile::RemoveStrayTemp(path);
+    EXPECT_EQ(base::fileExists(base::tempBeside(path)), !tail.empty()) << tail;
+  }
 }
 
 TEST_F(HistoryFile, DamageAtTheStartLeavesNoRecord) {

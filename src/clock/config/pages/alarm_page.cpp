@@ -40,9 +40,11 @@ base::GdiBitmap drawEnabledGlyph(bool down) {
 }
 
 // A picker's time of day, read from its value, never from its display (any time format will do).
+// Whole seconds: the picker keeps milliseconds it never shows (a new alarm's start is the current
+// time), and a start and end that look the same must be the same.
 base::DateTime pickerTime(const ui::DateTimePicker& picker) {
   SYSTEMTIME st = picker.time();
-  return timeOfDay((st.wHour * 3600000.0 + st.wMinute * 60000.0 + st.wSecond * 1000.0 + st.wMilliseconds) / 86400000.0);
+  return timeOfDay((st.wHour * 3600.0 + st.wMinute * 60.0 + st.wSecond) / 86400.0);
 }
 
 void setPickerTime(ui::DateTimePicker& picker, base::DateTime t) {
@@ -347,11 +349,10 @@ void TAlarmPage::AlarmEdit(int tag) {
     if (row < 0) return;
     TKzAlarmTockle item;
     fromRow(RowAt(row), item);
-    // Times that could not be read are shown in the row; the pickers offer a new window instead.
-    if (item.Kept.any()) {
-      item.StartTime = fresh.start;
-      item.EndTime = fresh.end;
-    }
+    // A time that could not be read is shown in the row; its picker offers what a new alarm
+    // would have (the end counted from the start), and the other keeps what it read.
+    if (!item.Kept.StartTime.empty()) item.StartTime = fresh.start;
+    if (!item.Kept.EndTime.empty()) item.EndTime = newAlarmWindow(item.StartTime).end;
     ShowItem(item);
     editRow_ = row;
   } else {

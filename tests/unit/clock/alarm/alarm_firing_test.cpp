@@ -216,14 +216,19 @@ TEST_P(ReNotification, RingsOnceAtTheTimeAskedFor) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReNotification,
-    testing::Values(Snooze{"FiveMinutes", tod(9, 0), tod(9, 7), false, -1, at(2026, 12, 9, 9, 2), 5},
-                    // An hourly alarm compares only the minute: a whole number of hours would ring at once.
-                    Snooze{"HourlyByAnHour", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 60},
-                    Snooze{"HourlyByNinetyMinutes", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 90},
-                    // Minutes plus the rest of the window beyond a day: the wrapped window holds now.
-                    Snooze{"WrappedWindowHoldsNow", tod(9, 0), tod(21, 0), false, -1, at(2026, 12, 9, 9, 0, 30), 1200},
-                    // Past midnight into a day the fired alarm skips (2026-12-09 is a Wednesday).
-                    Snooze{"IntoADayTheAlarmSkips", tod(23, 40), tod(23, 59), false, 3, at(2026, 12, 9, 23, 50), 30}),
+    testing::Values(
+        Snooze{"FiveMinutes", tod(9, 0), tod(9, 7), false, -1, at(2026, 12, 9, 9, 2), 5},
+        // An hourly alarm compares only the minute: a whole number of hours would ring at once.
+        Snooze{"HourlyByAnHour", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 60},
+        Snooze{"HourlyByNinetyMinutes", tod(9, 0), tod(9, 7), true, -1, at(2026, 12, 9, 9, 0, 30), 90},
+        // An hourly alarm without a window: the copy gets one.
+        Snooze{"HourlyStartIsEndByAMinute", tod(11, 40), tod(11, 40), true, -1, at(2026, 12, 9, 11, 40, 30), 1},
+        Snooze{"HourlyStartIsEndByAnHour", tod(11, 40), tod(11, 40), true, -1, at(2026, 12, 9, 11, 40, 5), 60},
+        Snooze{"HourlyStartIsEndByADay", tod(11, 40), tod(11, 40), true, -1, at(2026, 12, 9, 11, 40, 59), 1439},
+        // Minutes plus the rest of the window beyond a day: the wrapped window holds now.
+        Snooze{"WrappedWindowHoldsNow", tod(9, 0), tod(21, 0), false, -1, at(2026, 12, 9, 9, 0, 30), 1200},
+        // Past midnight into a day the fired alarm skips (2026-12-09 is a Wednesday).
+        Snooze{"IntoADayTheAlarmSkips", tod(23, 40), tod(23, 59), false, 3, at(2026, 12, 9, 23, 50), 30}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AlarmFiring, RefusedOrCancelledPromptAddsNothingAndResumes) {
@@ -321,6 +326,28 @@ TEST_F(AlarmFiring, ProgramsStartAfterTheItemWasDeleted) {
   hooks.startPrograms = [this](const std::string& p) { started.push_back(p + "@" + std::to_string(manager->Count)); };
   run();
   EXPECT_EQ(started, std::vector<std::string>{"x.exe@0"});
+}
+
+// The session ends (or the clock closes) while the window is open: its choices are applied then,
+// as its OK would, and not a second time when it closes.
+TEST_F(AlarmFiring, ChoicesAreSettledWhileTheWindowIsOpenAndOnlyOnce) {
+  add(alarm("keep", tod(9, 0), tod(9, 7)));
+  add(alarm("gone", tod(9, 1), tod(9, 8), true));
+  add(alarm("later", tod(18, 0), tod(18, 7)));
+  std::vector<std::vector<std::string>> during;
+  duringWindow = [&](AlarmNotice& n) {
+    n.notRing.checked = true;
+    ASSERT_TRUE(manager->SettleNotification);
+    manager->SettleNotification();
+    during.push_back(messages());
+    EXPECT_EQ(manager->Items[0]->Enabled, false);
+  };
+  run();
+  EXPECT_EQ(during, (std::vector<std::vector<std::string>>{{"keep", "gone", "later"}, {"keep", "later"}}));
+  EXPECT_EQ(messages(), (std::vector<std::string>{"keep", "later"}));
+  EXPECT_FALSE(manager->Items[0]->Enabled);
+  EXPECT_TRUE(manager->Items[1]->Enabled);
+  EXPECT_FALSE(manager->SettleNotification);
 }
 
 }  // namespace

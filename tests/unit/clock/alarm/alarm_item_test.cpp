@@ -71,10 +71,9 @@ TEST(AlarmRingTime, RingsAtMostOncePerHalfDay) {
   EXPECT_TRUE(item.IsRingTime(at(2026, 12, 9, 8, 0)));
 }
 
-TEST(AlarmRingTime, EveryHourRingsAtTheStartMinuteWithItsGap) {
-  TKzAlarmTockle item = windowItem(tod(9, 15), tod(9, 15));
+TEST(AlarmRingTime, EveryHourRingsAtTheStartMinuteOnItsWeekdaysWithItsGap) {
+  TKzAlarmTockle item = windowItem(tod(9, 15), tod(9, 15));  // the window does not count
   item.RingEveryHour = true;
-  item.WeekDay.fill(false);  // weekdays and window do not count for every-hour items
   EXPECT_TRUE(item.IsRingTime(at(2026, 12, 9, 14, 15, 30)));
   EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 14, 16)));
   item.Previous = at(2026, 12, 9, 14, 15, 0);
@@ -84,6 +83,10 @@ TEST(AlarmRingTime, EveryHourRingsAtTheStartMinuteWithItsGap) {
   item.Previous = at(2026, 12, 9, 14, 17, 30);
   EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 15, 15, 5)));  // 57 min 35 s later
   EXPECT_TRUE(item.IsRingTime(at(2026, 12, 9, 15, 15, 6)));   // 57 min 36 s later
+  // Only on its ticked days: with Wednesday off, not before Thursday's first hour.
+  item.WeekDay[3] = false;
+  EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 23, 15)));
+  EXPECT_TRUE(item.IsRingTime(at(2026, 12, 10, 0, 15)));
   item.Enabled = false;
   EXPECT_FALSE(item.IsRingTime(at(2026, 12, 9, 16, 15)));
 }
@@ -241,6 +244,37 @@ TEST_F(AlarmFileItem, LineBreaksInTextsBecomeBlanksAndAddNoKeys) {
   EXPECT_EQ(loaded().ExecuteApps, "a.exe b.exe");
 }
 
+TEST_F(AlarmFileItem, TextsComeBackExactlyWithBlanksAndQuotesAtTheirEnds) {
+  const struct {
+    std::string value, stored;  // what the line holds after "="
+  } cases[] = {
+      {"  \"quoted\"  ", "\"  \"quoted\"  \""},
+      {"\"quoted\"", "\"\"quoted\"\""},
+      {"'single'", "\"'single'\""},
+      {" 前に空白"_sj, "\" 前に空白\""_sj},
+      {"C:\\a b\\bell.wav ", "\"C:\\a b\\bell.wav \""},
+      {"\"a.exe\" /x;b.exe", "\"a.exe\" /x;b.exe"},  // one quote at the start only: as it is
+      {"\"", "\""},
+      {"   ", "\"   \""},
+      {"plain text", "plain text"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    TKzAlarmTockle item = windowItem(tod(9, 0), tod(9, 7));
+    item.FileName = path();
+    item.MessageString = item.SoundPath = item.ExecuteApps = c.value;
+    ASSERT_TRUE(item.SaveData());
+    auto l = alarm_test::lines(path());
+    EXPECT_NE(std::find(l.begin(), l.end(), "SoundPath=" + c.stored), l.end());
+    TKzAlarmTockle back = loaded();
+    EXPECT_EQ(back.MessageString, c.value);
+    EXPECT_EQ(back.SoundPath, c.value);
+    EXPECT_EQ(back.ExecuteApps, c.value);
+    // The system's own profile read gives it back as well.
+    EXPECT_EQ(tockle::AlarmFile(path()).read("0", "ExecuteApps"), c.value);
+  }
+}
+
 TEST_F(AlarmFileItem, UnreadableWindowTimesKeepTheirTextsAndNeverRing) {
   tockle::AlarmFile f(path());
   f.write("0", "Enabled", "1");
@@ -394,6 +428,71 @@ TEST(AlarmFileSection, WholeSectionReadsLikeSingleKeys) {
     EXPECT_EQ(foundWhole, foundOne) << key;
   }
   EXPECT_EQ(tockle::AlarmFile::valueOf(pairs, "LoopSound").size(), 2047u);
+}
+
+}  // namespace
+
+namespace {
+
+// The section of one whole alarm, as the clock writes it.
+std::string wholeAlarm(int n, const std::string& message = "m") {
+  std::string s = "[" + std::to_string(n) +
+                  "]\r\nRingSound=0\r\nShowMessage=1\r\nLoopSound=0\r\nMessageString=" + message +
+                  "\r\nSoundPath=\r\nExecuteApps=\r\nRingEveryHour=0\r\nReCall=0\r\nEnabled=1\r\n" +
+                  "StartTime=9:00:00\r\nEndTime=9:07:12\r\nPrevious=2026/12/1 9:00:00\r\n";
+  for (int d = 1; d <= 7; ++d) s += "WeekDay" + std::to_string(d) + "=1\r\n";
+  return s;
+}
+
+struct DamageCase {
+  const char* name;
+  std::string text;
+  bool stray;
+  std::vector<int> broken;
+};
+
+class AlarmFileDamage : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(AlarmFileDamage, TellsStrayTextAndTheAlarmsThatCannotBeReadWhole) {
+  tockle::AlarmFileDamage d = tockle::checkAlarmText(GetParam().text);
+  EXPECT_EQ(d.strayText, GetParam().stray);
+  EXPECT_EQ(d.brokenAlarms, GetParam().broken);
+}
+
+const std::string kTwo = "[Initial]\r\nCount=2\r\n" + wholeAlarm(0) + wholeAlarm(1);
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, AlarmFileDamage,
+    testing::Values(
+        DamageCase{"whole", kTwo, false, {}},
+        DamageCase{"leftOverSectionAndComment", kTwo + "; note\r\n" + wholeAlarm(2), false, {}},
+        DamageCase{"cutInTheMiddleOfALine", kTwo.substr(0, kTwo.size() - 40), true, {1}},
+        DamageCase{"cutAfterAWholeLine", kTwo.substr(0, kTwo.find("[1]")), false, {1}},
+        DamageCase{"randomTail", kTwo + "\x8f\x03q=\xff[zz\r\n\x01\x02", true, {}},
+        DamageCase{"nulByte", kTwo + std::string("\0x", 2), true, {}},
+        DamageCase{"unknownSection", kTwo + "[junk]\r\n", true, {}},
+        DamageCase{"countPastTheSections", "[Initial]\r\nCount=4\r\n" + wholeAlarm(0) + wholeAlarm(2), false, {1, 3}}),
+    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+
+TEST(AlarmFileWrite, ADamagedFileIsKeptBesideItOnceAndRewrittenWithItsAlarmsOnly) {
+  test::TempFolder folder;
+  tockle::AlarmFile f(folder.file("_alarm3"));
+  // A junk tail after the alarms, with lines that read as keys of the last alarm.
+  std::string junk = "\r\nZq=\x01\x02\r\n[bad\r\n" + std::string(200000, 'j') + "\r\nx=y\r\n";
+  ASSERT_TRUE(base::writeFileAtomic(f.path(), kTwo + junk));
+  f.write("1", "Enabled", "0");
+  EXPECT_EQ(base::readFile(f.path() + ".damaged"), kTwo + junk);
+  std::string after = base::readFile(f.path()).value();
+  EXPECT_EQ(after, kTwo.substr(0, kTwo.find("Enabled=1", kTwo.find("[1]"))) + "Enabled=0" +
+                       kTwo.substr(kTwo.find("Enabled=1", kTwo.find("[1]")) + 9));
+  // Whole again: a later save keeps no further copy.
+  f.write("1", "Enabled", "1");
+  EXPECT_FALSE(base::fileExists(f.path() + ".damaged2"));
+  // Damaged once more, in a later run: the first copy stays, the new one is numbered.
+  ASSERT_TRUE(base::writeFileAtomic(f.path(), kTwo + "junk\r\n"));
+  f.write("1", "Enabled", "1");
+  EXPECT_EQ(base::readFile(f.path() + ".damaged"), kTwo + junk);
+  EXPECT_EQ(base::readFile(f.path() + ".damaged2"), kTwo + "junk\r\n");
 }
 
 }  // namespace

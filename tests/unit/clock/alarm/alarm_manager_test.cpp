@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "base/handles.h"
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
 #include "clock/alarm/alarm_list.h"
@@ -366,6 +367,68 @@ TEST_F(AlarmManager, ListViewTransferRoundTripsEveryField) {
   EXPECT_NEAR(back.StartTime, tod(6, 30), 1e-9);
   EXPECT_NEAR(back.EndTime, tod(6, 37), 1e-9);
   DestroyWindow(list);
+}
+
+// The file held by another program without sharing while the clock starts: no alarm is read,
+// the user is told once, and no change of the list writes over the file until it reads again.
+TEST_F(AlarmManager, AFileHeldAtStartIsNeverWrittenOverAndIsReadAgainBeforeAnEdit) {
+  {
+    auto m = make();
+    for (int i = 0; i < 3; ++i) m->AddItem(alarm("a" + std::to_string(i), tod(9, 0), tod(9, 7)));
+  }
+  const std::string before = base::readFile(path()).value();
+  base::FileHandle held(CreateFileW(base::wide(path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  auto m = make();
+  EXPECT_EQ(m->Unread, base::FileProblem::Held);
+  EXPECT_EQ(m->Count, 0);
+  m->ReportFileProblems();
+  ASSERT_EQ(boxes.texts.size(), 1u);
+  EXPECT_NE(boxes.texts[0].find(path() + " を読み込めません(ほかのプログラムが使用中です)"_sj), std::string::npos);
+  // The settings dialog shows no alarm; the one the user adds goes after the file's alarms once
+  // the file reads again, and nothing is written while it does not.
+  HWND list = makeList();
+  m->ToListView(list);
+  EXPECT_TRUE(tockle::readRows(list).empty());
+  tockle::writeRows(list, {tockle::toRow(alarm("new", tod(10, 0), tod(10, 7)))});
+  EXPECT_THROW(m->FromListView(list), tockle::EAlarmWriteError);
+  EXPECT_THROW(m->AddItem(alarm("again", tod(9, 0), tod(9, 7))), tockle::EAlarmWriteError);
+  held.reset();
+  EXPECT_EQ(base::readFile(path()).value(), before);
+  m->FromListView(list);
+  DestroyWindow(list);
+  EXPECT_EQ(messages(*make()), (std::vector<std::string>{"a0", "a1", "a2", "new"}));
+  // Read again, the list is the file's: a re-notification goes after it.
+  m->AddItem(alarm("later", tod(9, 0), tod(9, 7)));
+  EXPECT_EQ(messages(*make()), (std::vector<std::string>{"a0", "a1", "a2", "new", "later"}));
+  EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+// At start: a damaged file is said once with the alarms that could not be read; one that reads
+// whole loses the temporary file a save killed half-way left beside it.
+TEST_F(AlarmManager, DamageIsSaidAtStartAndAStrayTemporaryFileGoesOnlyWhenTheFileIsWhole) {
+  {
+    auto m = make();
+    for (int i = 0; i < 3; ++i) m->AddItem(alarm("a" + std::to_string(i), tod(9, 0), tod(9, 7)));
+  }
+  const std::string whole = base::readFile(path()).value();
+  const std::string temp = path() + ".~tmp";
+  // The temporary file is that of the file's own atomic write: made after it.
+  ASSERT_TRUE(base::writeFileAtomic(path(), whole.substr(0, whole.find("[2]") + 20)));
+  ASSERT_TRUE(base::writeFileAtomic(temp, whole.substr(0, 10)));
+  auto m = make();
+  EXPECT_EQ(messages(*m).size(), 3u);
+  m->ReportFileProblems();
+  ASSERT_EQ(boxes.texts.size(), 1u);
+  EXPECT_NE(boxes.texts[0].find("壊れています"_sj), std::string::npos);
+  EXPECT_NE(boxes.texts[0].find(": 3\r\n"), std::string::npos);
+  EXPECT_NE(boxes.texts[0].find(".damaged"), std::string::npos);
+  EXPECT_TRUE(base::fileExists(temp));
+  ASSERT_TRUE(base::writeFileAtomic(path(), whole));
+  ASSERT_TRUE(base::writeFileAtomic(temp, whole.substr(0, 10)));
+  boxes.texts.clear();
+  make()->ReportFileProblems();
+  EXPECT_TRUE(boxes.texts.empty());
+  EXPECT_FALSE(base::fileExists(temp));
 }
 
 }  // namespace

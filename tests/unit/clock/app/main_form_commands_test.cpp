@@ -250,6 +250,38 @@ TEST_F(Commands, HotKeysFromTheFileRunTheirCommands) {
   EXPECT_TRUE(form.visible());
 }
 
+// A line that cannot be read stops no later line and is said once; a key another program holds
+// is said at each load and works once it is free.
+TEST_F(Commands, HotKeysNotRegisteredAreSaidAndTheAssignmentWaitsForTheKey) {
+  constexpr int kHeld = 0x3FF0;
+  ASSERT_TRUE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F11));
+  std::vector<std::string> texts;
+  form.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
+    texts.emplace_back(t);
+    return IDOK;
+  };
+  writeFile("_hot3", "abc=5\r\n7=" + std::to_string(kCtrlShiftF11) +
+                         "\r\n5=" + std::to_string(0x4000 | 0x2000 | VK_F10) + "\r\n");
+  form.LoadHotKeys();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find("abc=5"), std::string::npos);
+  EXPECT_NE(texts[0].find("\r\n  Shift+Ctrl+F11  "), std::string::npos);
+  EXPECT_EQ(texts[0].find("F10"), std::string::npos);
+  // The line after the bad one is registered: nobody else gets its keys.
+  EXPECT_FALSE(RegisterHotKey(nullptr, kHeld + 1, MOD_CONTROL | MOD_SHIFT, VK_F10));
+  form.LoadHotKeys();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1].find("abc=5"), std::string::npos);
+  EXPECT_NE(texts[1].find("Shift+Ctrl+F11"), std::string::npos);
+  UnregisterHotKey(nullptr, kHeld);
+  form.LoadHotKeys();
+  EXPECT_EQ(texts.size(), 2u);
+  EXPECT_FALSE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F11));
+  writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");
+  form.LoadHotKeys();
+  EXPECT_FALSE(base::fileExists(folder.file("_hot3.~tmp")));
+}
+
 TEST_F(Commands, AHotKeyDoesNothingForShowHideWithoutTheTrayIcon) {
   form.Settings.InTray = false;
   writeFile("_hot3", "7=" + std::to_string(kCtrlShiftF11) + "\r\n");

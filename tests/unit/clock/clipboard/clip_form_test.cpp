@@ -10,6 +10,7 @@
 #include "base/handles.h"
 #include "clock/clipboard/clipboard_area.h"
 #include "clock/commands/commands.h"
+#include "clock/commands/file_problem_text.h"
 #include "base/text.h"
 #include "support/e2e.h"
 #include "support/fake_common_dialogs.h"
@@ -59,8 +60,13 @@ class ClipForm : public testing::Test {
     commands.run(tockle::cmdHistory);
     ASSERT_NE(area.ClipForm, nullptr);
     clip = area.ClipForm.get();
-    clip->AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
+    area.AskUser = [this](HWND, std::string_view text, std::string_view, UINT) {
+      areaBoxes.push_back(std::string(text));
+      return IDOK;
+    };
+    clip->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
       captions.push_back(std::string(caption));
+      texts.push_back(std::string(text));
       return IDYES;
     };
   }
@@ -74,7 +80,7 @@ class ClipForm : public testing::Test {
   std::vector<THistoryRecord> records;
   std::string original;
   tockle::TfrmClip* clip = nullptr;
-  std::vector<std::string> captions;
+  std::vector<std::string> captions, texts, areaBoxes;
 };
 
 TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
@@ -93,7 +99,14 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnUpItemClick(1);
   clip->btnApplyClick();
   EXPECT_FALSE(clip->btnApply.enabled());
-  EXPECT_EQ(stored(), (std::vector<THistoryRecord>{records[1], records[0], records[2]}));
+  // Written as a rewrite writes them: the times in whole seconds.
+  auto whole = [](THistoryRecord r) {
+    r.Time = shared::TKzHistoryFile::WholeSeconds(r.Time);
+    return r;
+  };
+  EXPECT_EQ(stored(), (std::vector<THistoryRecord>{whole(records[1]), whole(records[0]), whole(records[2])}));
+  EXPECT_EQ(shared::TKzHistoryFile::DateText(stored()[1].Time), shared::TKzHistoryFile::DateText(records[0].Time));
+  EXPECT_NE(stored()[1].Time, records[0].Time);
   // While another program holds the file nothing is lost and the edit stays pending.
   clip->btnDeleteClick();
   {
@@ -101,12 +114,24 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
     clip->btnOkClick();
   }
   EXPECT_EQ(captions, std::vector<std::string>{"保存エラー"_sj});
+  EXPECT_NE(texts[0].find(path() + " に書き込めません(ほかのプログラムが使用中です)"_sj), std::string::npos)
+      << texts[0];
   EXPECT_TRUE(IsWindow(clip->handle()));
   EXPECT_EQ(stored().size(), 3u);
   clip->btnClearClick();
   clip->btnOkClick();
   EXPECT_EQ(base::readFile(path()), "");
   EXPECT_EQ(area.frmClip, nullptr);
+}
+
+TEST_F(ClipForm, AnUnreadableHistoryShowsEmptyAndIsSaidOnceARun) {
+  base::FileHandle hold(CreateFileW(base::wide(path()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  clip->LoadHistory();
+  clip->LoadHistory();
+  EXPECT_EQ(clip->lsvClip.count(), 0);
+  EXPECT_EQ(areaBoxes, std::vector<std::string>{"クリップボード履歴のファイル "_sj + path() +
+                                                tockle::fileProblemText(base::FileProblem::Unreadable) +
+                                                "\r\n履歴の一覧は空で表示します"_sj});
 }
 
 TEST_F(ClipForm, CopyIsNoEditBusyKeepsTheWindowAndTheHintStateOutlivesIt) {

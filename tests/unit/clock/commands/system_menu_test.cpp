@@ -73,6 +73,16 @@ TEST(SystemMenuFile, AMissingFileLoadsNothingAndADamagedOneStillGetsSettingsAndE
   EXPECT_EQ(root.Items.back().Tag, 8);
 }
 
+TEST(SystemMenuFile, AFolderInTheFilesPlaceGetsSettingsAndExit) {
+  test::TempFolder folder;
+  ASSERT_TRUE(CreateDirectoryW(base::wide(folder.file("_system3")).c_str(), nullptr));
+  TMenuItem root;
+  EXPECT_TRUE(tockle::LoadToMenu(folder.file("_system3"), root));
+  ASSERT_EQ(root.Items.size(), 2u);
+  EXPECT_EQ(root.Items.front().Tag, tockle::cmdSettings);
+  EXPECT_EQ(root.Items.back().Tag, tockle::cmdExit);
+}
+
 TEST(SystemMenu, FindByTagIsDepthFirstAndBindingSkipsSeparatorsAndSubmenus) {
   TMenuItem root;
   tockle::LoadRecordsToMenu(

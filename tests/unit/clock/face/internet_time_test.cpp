@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "base/time_zone.h"
 
 namespace {
 
@@ -35,11 +35,58 @@ TEST(InternetTime, TruncatesAtBeatBoundaries) {
   EXPECT_EQ(utc.FormatBeats(encodeDateTime(2026, 12, 9, 11, 0, 0, 1)), "@500");
 }
 
-TEST(InternetTime, ReadsTheZonesStandardBiasAlsoInSummerTime) {
-  // The main run is in Japan; another runs in Sydney with summer time in force (bias -660), where
-  // the beats still count from the zone's standard bias.
-  const char* expected = std::getenv("TOCKLE_TEST_STANDARD_BIAS");
-  EXPECT_EQ(TKzInternetTime().Bias, expected ? std::atoi(expected) : -540);
+// A zone as the system describes it: its standard bias and, with summer time, when it begins and
+// ends (month, n-th Sunday with 5 the last, hour).
+TIME_ZONE_INFORMATION zone(LONG bias, SYSTEMTIME summer = {}, SYSTEMTIME winter = {}) {
+  TIME_ZONE_INFORMATION tz{};
+  tz.Bias = bias;
+  tz.DaylightDate = summer;
+  tz.StandardDate = winter;
+  tz.DaylightBias = summer.wMonth ? -60 : 0;
+  return tz;
+}
+
+TEST(InternetTime, CountsFromTheRealUtcWithTheBiasInForce) {
+  const auto sydney = zone(-600, {0, 10, 0, 1, 2}, {0, 4, 0, 1, 3}),
+             london = zone(0, {0, 3, 0, 5, 1}, {0, 10, 0, 5, 2});
+  const struct {
+    const char* name;
+    TIME_ZONE_INFORMATION zone;
+    base::DateTime utc;
+    int bias;  // in force at that moment
+    const char* beats;
+  } cases[] = {
+      // Summer time in force: 02:46:05 UTC is beat 157, whatever the local clock says.
+      {"Sydney summer", sydney, encodeDateTime(2026, 12, 10, 2, 46, 5), -660, "@157"},
+      {"Sydney winter", sydney, encodeDateTime(2026, 7, 10, 2, 46, 5), -600, "@157"},
+      {"London summer", london, encodeDateTime(2026, 6, 21, 11), -60, "@500"},
+      {"London winter", london, encodeDateTime(2026, 12, 21, 11), 0, "@500"},
+      // Summer time begins at 16:00 UTC on 3 October 2026 in Sydney and ends at 16:00 UTC on
+      // 4 April, where the local hour from 02:00 comes twice.
+      {"Sydney before spring", sydney, encodeDateTime(2026, 10, 3, 15, 59), -600, "@707"},
+      {"Sydney spring", sydney, encodeDateTime(2026, 10, 3, 16), -660, "@708"},
+      {"Sydney first 02:30", sydney, encodeDateTime(2026, 4, 4, 15, 30), -660, "@687"},
+      {"Sydney second 02:30", sydney, encodeDateTime(2026, 4, 4, 16, 30), -600, "@729"},
+      // No summer time: what the clock always showed.
+      {"Tokyo winter", zone(-540), encodeDateTime(2026, 12, 9, 15), -540, "@666"},
+      {"Tokyo summer", zone(-540), encodeDateTime(2026, 7, 9, 15), -540, "@666"},
+      {"Phoenix summer", zone(420), encodeDateTime(2026, 7, 9, 12), 420, "@541"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int bias = base::biasAt(c.zone, c.utc);
+    EXPECT_EQ(bias, c.bias);
+    EXPECT_EQ(TKzInternetTime(bias).FormatBeats(c.utc - c.bias / 1440.0), c.beats);
+  }
+}
+
+TEST(InternetTime, ReadsTheBiasInForceNow) {
+  // The main run is in Japan; another runs in Sydney, where summer time is in force half the year.
+  SYSTEMTIME utc, local;
+  GetSystemTime(&utc);
+  GetLocalTime(&local);
+  const double offsetMinutes = (base::fromSystemTime(utc) - base::fromSystemTime(local)) * 1440.0;
+  EXPECT_NEAR(TKzInternetTime().Bias, offsetMinutes, 0.5);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "base/text.h"
 #include "support/test_key.h"
 
@@ -60,6 +62,41 @@ TEST_F(LaunchItems, AGapEndsTheListAndSurvivesASave) {
   EXPECT_EQ(reg.ReadString("App3"), "d");
   reg.DeleteValue("App0");
   EXPECT_TRUE(tockle::ReadLaunchItems(reg).empty());
+}
+
+// A kill after the K-th registry write of a save, for every K (and after the first write of the
+// finishing start): the start that follows finds the whole old list or the whole new one.
+TEST_F(LaunchItems, AKillBetweenAnyTwoWritesOfASaveLeavesTheOldOrTheNewListWhole) {
+  const std::vector<TLaunchItem> one = {{"c", "c.exe", "", "-x", "c.ico", 2}},
+                                 three = {{"a", "a.exe", "C:\\A"}, tockle::separatorItem(false), {"c", "c.exe"}};
+  const std::vector<TLaunchItem> changes[][2] = {{one, three}, {three, one}, {three, {three[2], three[1], three[0]}}};
+  auto text = [](const std::vector<TLaunchItem>& items) {
+    std::string out;
+    for (const auto& i : items) out += i.Name + i.Path + i.Folder + i.Param + i.IconPath + std::to_string(i.Icon) + ";";
+    return out;
+  };
+  auto killedAfter = [](int k) {
+    return [k]() mutable {
+      if (k-- == 0) throw std::range_error("killed");
+    };
+  };
+  for (const auto& c : changes) {
+    int writes = 0;
+    tockle::WriteLaunchItems(reg, c[0]);
+    tockle::WriteLaunchItems(reg, c[1], [&] { ++writes; });
+    for (int k = 0; k < writes; ++k) {
+      tockle::WriteLaunchItems(reg, c[0]);
+      EXPECT_THROW(tockle::WriteLaunchItems(reg, c[1], killedAfter(k)), std::range_error);
+      try {
+        tockle::FinishLaunchItemsWrite(reg, killedAfter(1));
+      } catch (const std::range_error&) {
+        tockle::FinishLaunchItemsWrite(reg);
+      }
+      std::string got = text(tockle::ReadLaunchItems(reg));
+      EXPECT_TRUE(got == text(c[0]) || got == text(c[1])) << text(c[1]) << " k=" << k << ": " << got;
+      EXPECT_FALSE(reg.KeyExists(key.path() + "\\LaunchList.new")) << k;
+    }
+  }
 }
 
 }  // namespace

@@ -57,6 +57,14 @@ class ClockLinkTest : public memotest::MainFormTest {
   }
 };
 
+TEST_F(ClockLinkTest, AClockRunningAtTheStartIsFoundBeforeTheFirstTimerTick) {
+  auto clock = std::make_unique<FakeClock>();
+  startOn(kDoc);
+  EXPECT_TRUE(form->clockLink().ClockConnected);
+  EXPECT_TRUE(form->actions().find(memo::actSetAlarm)->enabled);
+  EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleと連携可能です"_sj);
+}
+
 TEST_F(ClockLinkTest, TheClockWindowEnablesTheAlarmCommandAndItsGoingDisablesIt) {
   startOn(kDoc);
   EXPECT_FALSE(form->actions().find(memo::actSetAlarm)->enabled);

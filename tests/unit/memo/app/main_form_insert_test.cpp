@@ -106,7 +106,17 @@ TEST_F(MemoInsert, OtherDropsAddLinesFoldersShortcutsInCapitalsAndUrlsButAUrlFil
                 dir.file("note.txt") + "\r\n" + dir.file("broken.lnk"),
             form->rceMemo.text());
   EXPECT_EQ(2, form->session().tabCount());
-  EXPECT_EQ("ドロップアイテムを追加 -> 6 個"_sj, form->StatusText());
+  EXPECT_EQ("ドロップアイテムを追加 -> 5 個"_sj, form->StatusText());  // the URL file without one is not counted
+}
+
+// A tab that could not be loaded is read-only: a drop adds no line there, and the status says so.
+TEST_F(MemoInsert, ADropOnAReadOnlyTabAddsNothingAndCountsNothing) {
+  form->Settings.AutoOpenText = false;
+  write("note.txt", "n");
+  form->rceMemo.setReadOnly(true);
+  drop({dir.file("note.txt"), dir.path()});
+  EXPECT_EQ("abc\r\n", form->rceMemo.text());
+  EXPECT_EQ("ドロップアイテムを追加 -> 0 個"_sj, form->StatusText());
 }
 
 TEST_F(MemoInsert, TheFileTypeIsRegisteredFromTheToolsMenuAgainAndAgain) {

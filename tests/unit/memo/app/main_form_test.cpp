@@ -148,6 +148,13 @@ TEST_F(MainFormTest, TheFontNameBoxShowsAPlainTabsFaceThatIsNotListed) {
   EXPECT_EQ(form->cmbFontName.text(), "Nowhere Sans");
 }
 
+TEST_F(MainFormTest, TheFontNameBoxShowsTheTextsFaceFromTheStart) {
+  setting("MemoFontName", "ＭＳ ゴシック"_sj);
+  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
+  start(dir.file("memo.ntd"));
+  EXPECT_EQ(form->cmbFontName.text(), "ＭＳ ゴシック"_sj);
+}
+
 TEST_F(MainFormTest, TheFontBoxesOnTheFormatBarReachTheWindowThroughTheirBar) {
   write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
   start(dir.file("memo.ntd"));

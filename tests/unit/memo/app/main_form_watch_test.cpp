@@ -87,6 +87,7 @@ TEST_P(ReloadTest, AnOutsideChangeIsHandledByTheReloadOption) {
   ASSERT_EQ(boxes.size(), r.asked ? 1u : 0u);
   if (r.asked) {
     EXPECT_EQ(boxes[0].substr(0, boxes[0].find("\r\n")), "再読み込みの確認|メモファイルが外部で更新されました"_sj);
+    EXPECT_EQ(boxes[0].find("保存していない変更は失われます"_sj) != std::string::npos, r.modified) << boxes[0];
   }
   EXPECT_EQ(form->rceMemo.text(), r.reloaded ? "theirs\r\n" : r.modified ? "mine" : "abc\r\n");
   // The same change is not reported again.
@@ -98,9 +99,38 @@ INSTANTIATE_TEST_SUITE_P(Options, ReloadTest,
                          testing::Values(Reload{"NeverNoticed", 0, false, IDYES, false, false},
                                          Reload{"AskedYes", 1, false, IDYES, true, true},
                                          Reload{"AskedNo", 1, false, IDNO, true, false},
+                                         Reload{"AnAskedEditIsSaidToBeLost", 1, true, IDNO, true, false},
                                          Reload{"ReloadedSilently", 2, false, IDYES, false, true},
                                          Reload{"AnEditIsNeverThrownAwayUnasked", 2, true, IDNO, true, false},
                                          Reload{"AnEditGoesOnlyOnYes", 2, true, IDYES, true, true}),
+                         [](const auto& info) { return info.param.name; });
+
+class ReloadKeyTest : public StatusTest, public testing::WithParamInterface<Reload> {};
+
+// The reload key reads the document again at once, unless an edit not yet saved (typed since the
+// last autosave) would go: that is asked, whatever the option.
+TEST_P(ReloadKeyTest, TheReloadKeyAsksBeforeAnEditIsThrownAway) {
+  const Reload& r = GetParam();
+  startOn(kDoc);
+  form->Settings.ReloadOption = r.option;
+  form->rceMemo.setText("mine");
+  form->rceMemo.setModified(r.modified);
+  answers.push_back(r.answer);
+  SendMessageW(form->handle(), WM_COMMAND, MAKEWPARAM(memo::mnuReload, 0), 0);
+  ASSERT_EQ(boxes.size(), r.asked ? 1u : 0u);
+  if (r.asked) {
+    EXPECT_EQ(
+        boxes[0],
+        "再読み込みの確認|メモファイルを再読み込みしますか？\r\n(表示中のタブの保存していない変更は失われます)"_sj);
+  }
+  EXPECT_EQ(form->rceMemo.text(), r.reloaded ? "abc\r\n" : "mine");
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, ReloadKeyTest,
+                         testing::Values(Reload{"Unmodified", 1, false, IDNO, false, true},
+                                         Reload{"AskedAndKept", 1, true, IDNO, true, false},
+                                         Reload{"AskedAndReloaded", 1, true, IDYES, true, true},
+                                         Reload{"AskedUnderOption2", 2, true, IDNO, true, false}),
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(StatusTest, RestoreAsksThenPutsTheBackupBack) {

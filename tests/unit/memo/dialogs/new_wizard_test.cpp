@@ -45,10 +45,10 @@ TEST(NewWizardRules, PlanForEachPage) {
   EXPECT_EQ(plan.outcome, WizardOutcome::ShowPage2);
 
   plan = planWizardNext("C:\\a\\notes.ntd", true, {true, true}, {false, false});
-  EXPECT_EQ(plan.fileToDelete, "C:\\a\\notes.ntd");
+  EXPECT_EQ(plan.fileToSetAside, "C:\\a\\notes.ntd");
   EXPECT_EQ(plan.outcome, WizardOutcome::CloseWithOk);
   plan = planWizardNext("C:\\a\\notes.ntd", true, {true, true}, {false, true});
-  EXPECT_EQ(plan.fileToDelete, "");
+  EXPECT_EQ(plan.fileToSetAside, "");
 }
 
 class NewWizard : public ::testing::Test {
@@ -114,7 +114,7 @@ TEST_F(NewWizard, AFolderThatCannotBeMadeKeepsThePage) {
   EXPECT_EQ(w.FileName, dir.file("blocker\\sub\\memo"));
 }
 
-TEST_F(NewWizard, AnExistingFileIsKeptOnYesDeletedOnNo) {
+TEST_F(NewWizard, AnExistingFileIsKeptOnYesMovedAsideOnNo) {
   ASSERT_TRUE(base::writeFileAtomic(dir.file("memo.ntd"), "old"));
   w.FileName = dir.file("memo.ntd");
   EXPECT_FALSE(w.btnNextClick(host));
@@ -130,6 +130,18 @@ TEST_F(NewWizard, AnExistingFileIsKeptOnYesDeletedOnNo) {
   EXPECT_TRUE(again.btnNextClick(host));
   EXPECT_FALSE(base::fileExists(dir.file("memo.ntd")));
   EXPECT_TRUE(again.Result()->typeII);
+  // Moved aside, never deleted, and the user is told where; a second one never replaces the first.
+  EXPECT_EQ(base::readFile(dir.file("memo_旧\\memo.ntd"_sj)), "old");
+  EXPECT_EQ(host.infos,
+            std::vector<std::string>{"ファイルのリード|"_sj + wizardSetAsideText(dir.file("memo_旧\\"_sj))});
+  ASSERT_TRUE(base::writeFileAtomic(dir.file("memo.ntd"), "newer"));
+  NewWizardState third;
+  third.FileName = dir.file("memo.ntd");
+  EXPECT_FALSE(third.btnNextClick(host));
+  host.answers = {false};
+  EXPECT_TRUE(third.btnNextClick(host));
+  EXPECT_EQ(base::readFile(dir.file("memo_旧\\memo.ntd"_sj)), "old");
+  EXPECT_EQ(base::readFile(dir.file("memo_旧2\\memo.ntd"_sj)), "newer");
 }
 
 TEST_F(NewWizard, CancelOnEitherPageGivesNoDocument) {

@@ -16,12 +16,15 @@ namespace memotest {
 class ScriptedHost : public memo::WizardHost {
  public:
   std::deque<bool> answers;
-  std::vector<std::string> asked, errors;
+  std::vector<std::string> asked, errors, infos;
   std::vector<std::pair<int, bool>> helps;
   std::optional<std::string> chosen;
 
   void showError(std::string_view text, std::string_view caption) override {
     errors.push_back(std::string(caption) + "|" + std::string(text));
+  }
+  void showInfo(std::string_view text, std::string_view caption) override {
+    infos.push_back(std::string(caption) + "|" + std::string(text));
   }
   bool askYesNo(std::string_view, std::string_view caption) override {
     asked.emplace_back(caption);

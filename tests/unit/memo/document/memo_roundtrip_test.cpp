@@ -1,6 +1,8 @@
 // Tab contents through both formats: what lands on disk and what comes back.
 #include "unit/memo/document/memo_fixture.h"
 
+#include "memo/editor/rtf_text.h"
+
 namespace {
 
 using namespace memotest;
@@ -23,7 +25,9 @@ std::vector<Case> cases() {
       {"Empty", "", "Empty/*!/", ""},
       {"EmptyLine", "\r\n", "EmptyLine/*!/\\CrLf%", "\r\n"},
       {"LoneCr", "a\rb\nc", "LoneCr/*!/a\\CrLf%b\\CrLf%c\\CrLf%", "a\r\nb\r\nc\r\n"},
-      {"Mark", "x\\CrLf%y", "Mark/*!/x\\CrLf%y\\CrLf%", "x\r\ny\r\n"},
+      // The line mark typed as text: kept as rich text holding the characters (no line break).
+      {"Mark", "x\\CrLf%y", memo::encodeTabContent("Mark", memo::literalRtf("x\\CrLf%y")),
+       memo::literalRtf("x\\CrLf%y") + "\r\n"},
       {"NulByte", std::string("ab\0cd\r\nef", 9), "NulByte/*!/ab\\CrLf%", "ab\r\n"},
       {"Rich", kRtf, "Rich/*!/{\\rtf1\\ansi\\ansicpg932 x\\par\\CrLf%}\\CrLf%", kRtf},
       {"\x95\x5C", "\x95\x5C\r\n", "\x95\x5C/*!/\x95\x5C\\CrLf%", "\x95\x5C\r\n"},
@@ -40,6 +44,34 @@ TEST_F(MemoFixture, TypeIIKeepsEveryTabOnOneLine) {
   EXPECT_EQ(read(m.FileName), expected + kIIEnd);
   for (const auto& c : cases()) EXPECT_EQ(loadTab(c.tab), c.typeIIReadBack) << c.tab;
   EXPECT_TRUE(errors.empty());
+}
+
+// A plain text that begins like rich text: Type III says so by the tab file's extension (a .txt
+// file is plain whatever it begins with); Type II, which has no mark, keeps it as rich text
+// holding its characters. Neither changes what was typed.
+TEST_F(MemoFixture, APlainTabThatBeginsLikeRichTextKeepsItsText) {
+  const std::string text = "{\\rtf1 not rich\r\n";
+  makeDocument(kTypeIII, {});
+  ASSERT_TRUE(m.SaveTab("P", text, true));
+  EXPECT_EQ(read(file("P.txt")), text);
+  write(file("Q.txt"), text);  // written by another program
+  write(m.FileName, kIndexHead + "P=P.txt\r\nQ=Q.txt\r\n");
+  for (const char* tab : {"P", "Q"}) {
+    std::string content;
+    bool plain = false;
+    ASSERT_TRUE(m.LoadTab(tab, content, &plain));
+    EXPECT_TRUE(plain) << tab;
+    EXPECT_EQ(content, text);
+  }
+  ASSERT_TRUE(m.ConvertFormat(m.FileName, true, true));
+  EXPECT_NE(read(m.FileName).find(memo::encodeTabContent("P", memo::literalRtf(text))), std::string::npos);
+  ASSERT_TRUE(m.LoadTabList());
+  ASSERT_TRUE(m.SaveTab("P", text, true));
+  std::string content;
+  bool plain = true;
+  ASSERT_TRUE(m.LoadTab("P", content, &plain));
+  EXPECT_FALSE(plain);
+  EXPECT_EQ(content, memo::literalRtf(text) + "\r\n");
 }
 
 TEST_F(MemoFixture, TypeIIISavesEveryTabByteForByte) {
@@ -99,7 +131,9 @@ TEST_F(MemoFixture, TabNamesMatchIgnoringCaseInBothFormats) {
   EXPECT_EQ(read(m.FileName), kIndexHead + "Memo=Memo.txt\r\n");
 }
 
-TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
+// Reading never writes the user's file: the new names hold in memory and reach the file with the
+// next save, and the status line says so.
+TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsReadAndWrittenAtTheNextSave) {
   const std::string kTypeIIHead = "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n";
   const std::string kTypeIIEnd = "<!--End Document-->\r\n";
   struct Doc {
@@ -123,12 +157,17 @@ TEST_F(MemoFixture, RepeatedTabNamesAreMadeDistinctWhenTheDocumentIsRead) {
   write(file("c.txt"), "c\r\n");
   for (const auto& [before, after, names] : docs) {
     write(m.FileName, before);
+    statuses.clear();
     ASSERT_TRUE(m.LoadTabList());
     EXPECT_EQ(m.TabList, names);
-    EXPECT_EQ(read(m.FileName), after);
+    EXPECT_EQ(read(m.FileName), before);
     if (names[1].empty()) continue;
+    ASSERT_EQ(statuses.size(), 1u);
+    EXPECT_EQ(statuses[0], "同じ名前のタブの名前を変えました (次の保存で書き込みます) -> "_sj + m.FileName);
     EXPECT_EQ(loadTab(names[1]), "b\r\n");
     EXPECT_EQ(loadTab(names[2]), "c\r\n");
+    ASSERT_TRUE(m.SaveTab(names[0], "a\r\n"));  // the next save
+    EXPECT_EQ(read(m.FileName), after);
   }
 }
 

@@ -2,6 +2,7 @@
 // selection, and rich text that keeps Japanese because it declares code page 932.
 #include "memo/editor/rich_edit.h"
 #include "memo/link/link_conversion.h"
+#include "memo/editor/rtf_text.h"
 
 #include <richedit.h>
 
@@ -67,23 +68,30 @@ TEST_F(RichEditTest, PlainContentIsTheTextAndAnythingNotRtfLoadsAsText) {
   EXPECT_EQ(edit.saveContent(false), "{\\rtf plain braces\r\nあ"_sj);
 }
 
+// The editor's change notices its parent hears.
+struct ChangeCount {
+  explicit ChangeCount(HWND parent) {
+    subclass.attach(parent, [this](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+      if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++count;
+      return false;
+    });
+  }
+  int count = 0;
+  ui::Subclass subclass;
+};
+
 class RichEditLoadTest : public RichEditTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(RichEditLoadTest, ALoadRecordsNoUndoSendsNoChangeAndKeepsUndoAndEventsForTyping) {
   const LRESULT mask = SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0);
-  int changes = 0;
-  ui::Subclass parent;
-  parent.attach(form.handle(), [&](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
-    if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE) ++changes;
-    return false;
-  });
+  ChangeCount changes(form.handle());
   edit.loadContent(GetParam());
-  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(changes.count, 0);
   EXPECT_FALSE(edit.canUndo());
   EXPECT_EQ(SendMessageW(edit.handle(), EM_GETEVENTMASK, 0, 0), mask);
   edit.replaceSelection("x");
   EXPECT_TRUE(edit.canUndo());
-  EXPECT_GT(changes, 0);
+  EXPECT_GT(changes.count, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(PlainAndRich, RichEditLoadTest,
@@ -121,7 +129,7 @@ class RichEditPiecesTest : public RichEditTest, public testing::WithParamInterfa
           std::string_view piece = pieces->next(last);
           return links ? converter->Convert(piece, last) : std::string(piece);
         },
-        links, memo::RichEdit::fontFormat("Arial", 10));
+        links, memo::RichEdit::fontFormat("Arial", 10), [pieces] { return pieces->rest(); });
   }
   std::string text;
   memo::TLinkString registry;
@@ -147,19 +155,32 @@ TEST_P(RichEditPiecesTest, ShowsTheFirstPieceAtOnceAndTheRestWhileIdle) {
   EXPECT_EQ(edit.selStart(), 6);  // after 行0 h t
 }
 
-TEST_P(RichEditPiecesTest, AKeyOrAWholeTextReadTakesTheRestFirst) {
+// Typing goes into the part loaded and reading the whole text takes nothing in; a selection far
+// on takes in only as far as it reaches.
+TEST_P(RichEditPiecesTest, TypingAndReadingLeaveTheRestAndASelectionTakesInOnlyWhatItNeeds) {
   loadInPieces();
   ASSERT_TRUE(edit.loading());
   SendMessageW(edit.handle(), WM_CHAR, 'x', 1);
-  EXPECT_FALSE(edit.loading());
+  ASSERT_TRUE(edit.loading());
+  const std::string whole = edit.text();
+  EXPECT_TRUE(edit.loading());
+  EXPECT_EQ(difference(whole, "x" + text), "");
+  EXPECT_EQ(difference(edit.saveContent(false), whole), "");
+  const size_t at = whole.find("http://x/3000 ");
+  const size_t loadedBefore = edit.controlText().size();
+  edit.selectIn(whole, at, 13);
+  EXPECT_TRUE(edit.loading());
+  EXPECT_GT(edit.controlText().size(), loadedBefore);
+  EXPECT_EQ(edit.selectedText(), "http://x/3000");
   EXPECT_EQ(difference(edit.text(), "x" + text), "");
-  loadInPieces();
-  EXPECT_EQ(difference(edit.saveContent(false), text), "");
+  ASSERT_TRUE(edit.canUndo());
+  edit.undo();
+  EXPECT_EQ(difference(edit.text(), text), "");
 }
 
-// Moving about the shown part leaves the rest for later; the way to the end, select all and copy
-// take it in first.
-TEST_P(RichEditPiecesTest, AMoveToTheEndSelectAllAndCopyTakeTheRestFirst) {
+// Moving about the shown part and copying from it leave the rest for later; the way to the end
+// and select all take it in first.
+TEST_P(RichEditPiecesTest, AMoveToTheEndAndSelectAllTakeTheRestFirst) {
   struct Row {
     UINT msg;
     WPARAM wp;
@@ -168,7 +189,7 @@ TEST_P(RichEditPiecesTest, AMoveToTheEndSelectAllAndCopyTakeTheRestFirst) {
   };
   const Row rows[] = {{WM_KEYDOWN, VK_DOWN, 0, false, false}, {WM_KEYDOWN, VK_HOME, 0, true, true},
                       {WM_KEYDOWN, VK_END, 0, false, true},   {WM_KEYDOWN, VK_NEXT, 0, false, true},
-                      {EM_SETSEL, 0, -1, false, true},        {WM_COPY, 0, 0, false, true}};
+                      {EM_SETSEL, 0, -1, false, true},        {WM_COPY, 0, 0, false, false}};
   BYTE keys[256]{}, ctrl[256]{};
   GetKeyboardState(keys);
   for (const Row& row : rows) {
@@ -184,6 +205,62 @@ TEST_P(RichEditPiecesTest, AMoveToTheEndSelectAllAndCopyTakeTheRestFirst) {
 
 INSTANTIATE_TEST_SUITE_P(PlainAndLinks, RichEditPiecesTest, testing::Bool());
 
+// Replacing every match at once: one edit that one undo takes back, the caret at its place in the
+// text, the first line shown kept, the parent told; a rich text keeps its formatting.
+class RichEditReplaceTest : public RichEditTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(RichEditReplaceTest, ReplacesAllAsOneEditKeepingCaretAndView) {
+  const bool rich = GetParam();
+  std::string before;
+  for (int i = 0; i < 300; ++i) before += "ab行" + std::to_string(i) + "\r\n";
+  before = base::fromUtf8(before);
+  MoveWindow(edit.handle(), 0, 0, 300, 200, TRUE);
+  if (rich)
+    edit.loadContent("{\\rtf1\\ansi\\ansicpg932 {\\b B}\\par}");
+  else
+    edit.setText(before);
+  if (rich) {
+    edit.setSelection(0, 0);
+    edit.replaceSelection(before);
+    before = edit.text();
+  }
+  std::vector<size_t> at;
+  std::string after;
+  for (size_t i = 0; (i = before.find("ab", i)) != std::string::npos; i += 2) at.push_back(i);
+  for (size_t i = 0, from = 0; i <= at.size(); ++i) {
+    after += before.substr(from, (i < at.size() ? at[i] : before.size()) - from) + (i < at.size() ? "Z" : "");
+    if (i < at.size()) from = at[i] + 2;
+  }
+  const size_t caret = before.find("ab行200"_sj) + 1;  // inside a match: to its start
+  edit.setSelection(static_cast<int>(caret), 0);
+  SendMessageW(edit.handle(), EM_LINESCROLL, 0, 150 - SendMessageW(edit.handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  const LRESULT firstLine = SendMessageW(edit.handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+  ChangeCount changes(form.handle());
+  edit.setModified(false);
+  ASSERT_TRUE(edit.replaceMatches(before, at, 2, "Z", after, rich));
+  EXPECT_EQ(difference(edit.text(), after), "");
+  EXPECT_EQ(static_cast<size_t>(edit.selStart()), after.find("Z行200"_sj));
+  EXPECT_EQ(SendMessageW(edit.handle(), EM_GETFIRSTVISIBLELINE, 0, 0), firstLine);
+  EXPECT_TRUE(edit.modified());
+  EXPECT_GT(changes.count, 0);
+  if (rich) {
+    edit.setSelection(static_cast<int>(after.size()) - 1, 1);
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageW(edit.handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    EXPECT_TRUE(cf.dwEffects & CFE_BOLD);
+  }
+  ASSERT_TRUE(edit.canUndo());
+  SendMessageW(edit.handle(), WM_UNDO, 0, 0);
+  EXPECT_EQ(difference(edit.text(), before), "");
+  EXPECT_EQ(static_cast<size_t>(edit.selStart()), caret);
+  EXPECT_FALSE(edit.canUndo());
+  edit.setReadOnly(true);
+  EXPECT_FALSE(edit.replaceMatches(before, at, 2, "Z", after, rich));
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndRich, RichEditReplaceTest, testing::Bool());
+
 TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
   edit.setText("a");
   edit.setModified(false);
@@ -193,6 +270,35 @@ TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
   edit.setReadOnly(true);
   EXPECT_TRUE(edit.readOnly());
 }
+
+// Text written into rich text comes back from the editor exactly: plain texts that cannot be kept
+// as plain lines of a Type II document, and rich text whose backslashes are rewritten.
+class RtfTextTest : public RichEditTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(RtfTextTest, ALiteralRichTextShowsTheTextExactly) {
+  const std::string rtf = memo::literalRtf(GetParam());
+  EXPECT_TRUE(memo::isRichContent(rtf));
+  EXPECT_EQ(rtf.find("\\CrLf%"), std::string::npos);
+  edit.loadContent(rtf);
+  EXPECT_EQ(edit.text(), GetParam());
+}
+
+TEST_P(RtfTextTest, RichTextKeepsItsTextWithoutEscapedBackslashes) {
+  edit.setText(GetParam());
+  const std::string rtf = memo::rtfWithoutEscapedBackslash(edit.saveContent(true));
+  EXPECT_EQ(rtf.find("\\\\"), std::string::npos);
+  EXPECT_EQ(rtf.find("\\CrLf%"), std::string::npos);
+  edit.clear();
+  edit.loadContent(rtf);
+  EXPECT_EQ(edit.text(), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RtfTextTest,
+                         testing::Values("{\\rtf1 plain\r\nsecond", "x\\CrLf%y\r\n", "\\\\CrLf%\\", "{}\\par\ttab",
+                                         "表\\CrLf%示"_sj,
+                                         "\x95\x5C"
+                                         "CrLf%",
+                                         "a\r\n\r\nb"));
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
+
 #include <deque>
 #include <vector>
 
@@ -27,6 +29,12 @@ class Tabs : public memo::SearchTarget {
     length = 0;
     return true;
   }
+  bool replaceAll(const memo::ReplacedText& r, size_t, std::string_view) override {
+    log.push_back("replace all " + std::to_string(shown));
+    texts[shown] = r.text;
+    return true;
+  }
+  void reportReplaced(size_t count) override { log.push_back("replaced " + std::to_string(count)); }
   std::optional<std::string> storedText(int tab) override { return texts[tab]; }
   bool showTab(int tab) override {
     log.push_back("show " + std::to_string(tab));
@@ -106,23 +114,61 @@ TEST(TabSearch, SearchingUpGoesToThePreviousTabsAndStillForwardInsideEach) {
   EXPECT_EQ((std::vector<std::string>{"show 2", "ask up"}), tabs.log);
 }
 
-TEST(TabSearch, ReplacePassesOverTheSelectedMatchAndReplacesTheNext) {
-  Tabs tabs({"ab ab"});
-  tabs.length = 2;
-  EXPECT_TRUE(runSearch(tabs, request("ab", true, SearchMode::Replace, "X")));
-  EXPECT_EQ("ab X", tabs.texts[0]);
+// Replace: a selection that is a match is replaced and the next match selected; any other
+// selection only finds.
+struct ReplaceCase {
+  const char* name;
+  const char* text;  // UTF-8
+  size_t start, length;
+  bool matchCase;
+  const char* after;  // UTF-8
+  size_t selectedAt;  // bytes
+};
+
+class TabReplace : public testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(TabReplace, ReplacesTheSelectedMatchElseFindsFirst) {
+  const ReplaceCase& c = GetParam();
+  Tabs tabs({base::fromUtf8(c.text)});
+  tabs.start = c.start, tabs.length = c.length;
+  SearchRequest r = request(base::fromUtf8("検索結果"), true, SearchMode::Replace, "R");
+  r.options.matchCase = c.matchCase;
+  EXPECT_TRUE(runSearch(tabs, r));
+  EXPECT_EQ(base::fromUtf8(c.after), tabs.texts[0]);
+  EXPECT_EQ(c.selectedAt, tabs.start);
+  EXPECT_EQ(8u, tabs.length);
 }
 
-TEST(TabSearch, ReplaceAllGoesOnAfterTheInsertedTextThroughEveryTabAndAsksAtTheWrap) {
-  Tabs tabs({"a-a", "b", "aa"});
-  tabs.shown = 1;
-  EXPECT_TRUE(runSearch(tabs, request("a", true, SearchMode::ReplaceAll, "Aa")));
-  EXPECT_EQ((std::vector<std::string>{"a-a", "b", "AaAa"}), tabs.texts);
-  EXPECT_EQ((std::vector<std::string>{"show 2", "show 0", "ask replace down"}), tabs.log);
-  tabs.answers = {true};
-  tabs.log.clear();
-  EXPECT_TRUE(runSearch(tabs, request("a", true, SearchMode::ReplaceAll, "A")));
-  EXPECT_EQ((std::vector<std::string>{"A-A", "b", "AAAA"}), tabs.texts);
+INSTANTIATE_TEST_SUITE_P(
+    Rules, TabReplace,
+    testing::Values(ReplaceCase{"TheSelectedMatch", "検索結果 XgXin 検索結果", 0, 8, true, "R XgXin 検索結果", 8},
+                    ReplaceCase{"ACaretFindsFirst", "検索結果 XgXin 検索結果", 0, 0, true, "検索結果 XgXin 検索結果",
+                                0},
+                    ReplaceCase{"AnotherSelectionFindsTheNext", "検索結果 XgXin 検索結果", 9, 4, true,
+                                "検索結果 XgXin 検索結果", 15},
+                    ReplaceCase{"APartOfAMatchFindsTheNext", "検索結果 検索結果", 0, 4, false, "検索結果 検索結果", 9}),
+    [](const testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.name); });
+
+TEST(TabSearch, ReplaceAllReplacesEachTabWholeOnceAndReportsTheCount) {
+  for (bool yes : {false, true}) {
+    Tabs tabs({"a-a", "b", "aa"});
+    tabs.shown = 1;
+    tabs.answers = {yes};
+    EXPECT_TRUE(runSearch(tabs, request("a", true, SearchMode::ReplaceAll, "aa")));
+    // The replacement holds the find text: a tab done is never done again.
+    EXPECT_EQ((std::vector<std::string>{yes ? "aa-aa" : "a-a", "b", "aaaa"}), tabs.texts);
+    std::vector<std::string> log{"show 2", "replace all 2", "show 0", "ask replace down"};
+    if (yes) log.push_back("replace all 0");
+    log.push_back(yes ? "replaced 4" : "replaced 2");
+    EXPECT_EQ(log, tabs.log);
+  }
+  // From the first tab the walk ends at the last, without a question; matches before the
+  // selection are replaced too.
+  Tabs tabs({"a-a", "b"});
+  tabs.start = 2, tabs.length = 1;
+  EXPECT_TRUE(runSearch(tabs, request("A", true, SearchMode::ReplaceAll, "x")));
+  EXPECT_EQ((std::vector<std::string>{"x-x", "b"}), tabs.texts);
+  EXPECT_EQ((std::vector<std::string>{"replace all 0", "replaced 2"}), tabs.log);
 }
 
 }  // namespace

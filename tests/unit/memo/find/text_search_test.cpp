@@ -51,4 +51,38 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"EmptyFindsNothing", "", "abc", false, false, 0, kNone}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+// Replacing every match in one pass, with the same rules: "ア" (0x83 0x41) is never found inside
+// "ヂ" (0x83 0x61), nor "\\" inside "ソ" (0x83 0x5C).
+struct ReplaceCase {
+  const char* name;
+  const char* find;
+  const char* with;
+  const char* text;  // UTF-8 all three
+  bool wholeWord, matchCase;
+  const char* expected;  // empty: no match
+  size_t count;
+};
+
+class ReplaceEveryTest : public ::testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceEveryTest, ReplacesWhatTheRulesFind) {
+  const ReplaceCase& c = GetParam();
+  TextSearch search(base::fromUtf8(c.find), {c.wholeWord, c.matchCase});
+  memo::ReplacedText r = memo::replaceEvery(search, base::fromUtf8(c.text), base::fromUtf8(c.with));
+  EXPECT_EQ(base::fromUtf8(c.expected), r.text);
+  EXPECT_EQ(c.count, r.at.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ReplaceEveryTest,
+    ::testing::Values(ReplaceCase{"KanaNeverInsideAnother", "ア", "x", "ヂアヂ", false, false, "ヂxヂ", 1},
+                      ReplaceCase{"BackslashNeverInsideSo", "\\", "/", "ソ\\ソ", false, true, "ソ/ソ", 1},
+                      ReplaceCase{"CaseIgnored", "abc", "X", "ABC abc", false, false, "X X", 2},
+                      ReplaceCase{"MatchCase", "abc", "X", "ABC abc", false, true, "ABC X", 1},
+                      ReplaceCase{"WholeWord", "cat", "X", "cat concat cats CAT", true, false, "X concat cats X", 2},
+                      ReplaceCase{"AReplacementHoldingTheFindTextOnce", "a", "aa", "aXa", false, true, "aaXaa", 2},
+                      ReplaceCase{"ShorterAndJapanese", "検索結果", "R", "検索結果と検索結果", false, true, "RとR", 2},
+                      ReplaceCase{"NoMatch", "zz", "X", "abc", false, false, "", 0}),
+    [](const ::testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.name); });
+
 }  // namespace

@@ -149,6 +149,40 @@ TEST_F(AlarmPage, TheGroupAndTheRowsRoundTripAndAnEditKeepsItsPlaceAndLastRing) 
   EXPECT_EQ(p.lsvAlarm.itemText(0, 8), tockle::TKzBasicAlarmItem::previousText(now - 0.5));
 }
 
+TEST_F(AlarmPage, PickersGiveWholeSecondsSoAStartAndEndThatLookTheSameAreTheSame) {
+  now = at(2026, 5, 1, 12, 5) + 0.345 / 86400;  // a new alarm's start holds milliseconds no one sees
+  auto& p = open();
+  p.NewAlarm();
+  p.SetEndTime(tod(12, 5));
+  EXPECT_EQ(std::llround(p.StartTime() * 86400000), 12 * 3600000 + 5 * 60000);
+  p.btnRegAlarm.click();
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(p.lsvAlarm.itemText(0, 1), base::timeToStr(tod(12, 5)));
+}
+
+TEST_F(AlarmPage, EditingARowWithAnUnreadableTimeKeepsTheOtherOne) {
+  const std::string unreadable = "午前 9時00分"_sj;
+  tockle::TKzAlarmTockle startLost = alarm_test::alarm("start", 0, tod(9, 7));
+  startLost.Kept.StartTime = unreadable;
+  tockle::TKzAlarmTockle endLost = alarm_test::alarm("end", tod(9, 0), 0);
+  endLost.Kept.EndTime = unreadable;
+  host.alarms->AddItem(startLost);
+  host.alarms->AddItem(endLost);
+  auto& p = open();
+  ASSERT_EQ(p.lsvAlarm.itemText(0, 0), unreadable);
+  // The lost start becomes the present time, as for a new alarm.
+  p.lsvAlarm.setSelectedIndex(0);
+  p.AlarmEdit(1);
+  EXPECT_EQ(secs(p.StartTime()), secs(tod(12, 0, 40)));
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(9, 7)));
+  p.btnCanAlarm.click();
+  // The lost end is a new alarm's from the start that was read: 09:00 + 0.003 day, cut to the minute.
+  p.lsvAlarm.setSelectedIndex(1);
+  p.AlarmEdit(1);
+  EXPECT_EQ(secs(p.StartTime()), secs(tod(9, 0)));
+  EXPECT_EQ(secs(p.EndTime()), secs(tod(9, 4)));
+}
+
 TEST_F(AlarmPage, ListButtonsAndCheckBoxesMarkTheAlarmsChanged) {
   addThree();
   struct {
@@ -236,7 +270,7 @@ TEST_F(AlarmPage, SoundChoiceAndTest) {
 
 TEST_F(AlarmPage, OkRegistersTheOpenAlarmAndHandsTheListToTheManager) {
   // A stored time the locale cannot read is shown as it stands, and an edit fixes it.
-  host.alarms->AddItem(alarm_test::alarm("old", tod(7, 0), tod(7, 5)));
+  host.alarms->AddItem(alarm_test::alarm("old", tod(7, 0), tod(13, 5)));
   tockle::AlarmFile file(folder.file("_alarm3"));
   file.write("0", "StartTime", "abc");
   host.alarms->AllocItems(false);
