@@ -161,8 +161,7 @@ const ui::ImageList& TMenuImages::List() const {
 }
 
 base::Icon TMenuImages::MakeIcon(int index) const {
-  return base::Icon(index >= 0 && index < Count() ? ImageList_GetIcon(List().handle(), index, ILD_TRANSPARENT)
-                                                  : nullptr);
+  return base::Icon(index >= 0 && index < Count() ? List().icon(index) : nullptr);
 }
 
 HBITMAP TMenuImages::Bitmap(int index) const {
