@@ -75,6 +75,13 @@ void Dialog::close(int result) {
 }
 
 void Dialog::setCaption(std::string_view text) { setWindowText(hwnd_, text); }
+
+void Dialog::setClientSize(int width, int height) {
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
+  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 std::string Dialog::caption() const { return windowText(hwnd_); }
 
 bool Dialog::handleMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }

@@ -33,6 +33,9 @@ class Dialog : public ControlHost {
   int modalResult() const { return result_; }
 
   void setCaption(std::string_view text);
+  // Gives the client area an exact size in pixels, whatever the template's dialog units come to;
+  // the window's top-left corner stays.
+  void setClientSize(int width, int height);
   std::string caption() const;
 
   std::function<void()> onCreate;      // controls exist, window not yet shown

@@ -126,13 +126,12 @@ bool TKzDnDListView::listMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
 
 bool TKzDnDListView::MouseDown(POINT at, bool doubleClick) {
   if (!AcceptDnD || count() < 2) return false;
-  LVHITTESTINFO hit{};
-  hit.pt = at;
-  int row = static_cast<int>(send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  UINT flags = 0;
+  int row = itemAt(at, &flags);
   DWORD now = TickCount();
   DWORD sincePress = now - lastPress_;
   lastPress_ = now;
-  if (row < 0 || (hit.flags & LVHT_ONITEMSTATEICON)) return false;
+  if (row < 0 || (flags & LVHT_ONITEMSTATEICON)) return false;
   if (doubleClick || sincePress < GetDoubleClickTime()) {
     // The second press of a double-click opens the row rather than dragging it.
     EndDrag();

@@ -36,6 +36,10 @@ bool ImageList::replaceIcon(int index, HICON icon) {
 }
 void ImageList::remove(int index) { LAZY(base::comctl32(), ImageList_Remove)(handle_, index); }
 void ImageList::clear() { LAZY(base::comctl32(), ImageList_Remove)(handle_, -1); }
+HICON ImageList::icon(int index) const {
+  return handle_ ? LAZY(base::comctl32(), ImageList_GetIcon)(handle_, index, ILD_TRANSPARENT) : nullptr;
+}
+
 int ImageList::count() const { return handle_ ? LAZY(base::comctl32(), ImageList_GetImageCount)(handle_) : 0; }
 
 SIZE ImageList::imageSize() const {

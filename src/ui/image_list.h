@@ -29,6 +29,8 @@ class ImageList {
   void remove(int index);
   void clear();
   int count() const;
+  // The image as a new icon (transparent where the image is), which the caller destroys.
+  HICON icon(int index) const;
   SIZE imageSize() const;
   void draw(HDC dc, int index, int x, int y, UINT style = ILD_NORMAL) const;
 

@@ -196,10 +196,14 @@ void ListView::ensureVisible(int row) { send(LVM_ENSUREVISIBLE, static_cast<WPAR
 int ListView::topIndex() const { return static_cast<int>(send(LVM_GETTOPINDEX)); }
 int ListView::visibleRowCount() const { return static_cast<int>(send(LVM_GETCOUNTPERPAGE)); }
 
-int ListView::itemAt(POINT client) const {
+int ListView::itemAt(POINT client, UINT* flags) const {
+  // The sub-item hit test finds the row from any column; Wine's plain hit test sees only the first
+  // column even with full-row selection.
   LVHITTESTINFO hit{};
   hit.pt = client;
-  return static_cast<int>(send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  int row = static_cast<int>(send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (flags) *flags = hit.flags;
+  return row;
 }
 
 RECT ListView::itemRect(int row) const {
@@ -242,6 +246,9 @@ LRESULT ListView::notify(NMHDR& hdr) {
       return 0;
     case NM_DBLCLK:
       if (onDoubleClick) onDoubleClick();
+      return 0;
+    case NM_KILLFOCUS:
+      if (onExit && !editControl()) onExit();
       return 0;
     case LVN_KEYDOWN:
       if (onKeyDown) onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(hdr).wVKey);

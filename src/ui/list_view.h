@@ -61,7 +61,8 @@ class ListView : public Control {
   void ensureVisible(int row);
   int topIndex() const;
   int visibleRowCount() const;
-  int itemAt(POINT client) const;  // -1 when no row is there
+  // The row at a point in any column, -1 when no row is there; flags: where on it (LVHT_*).
+  int itemAt(POINT client, UINT* flags = nullptr) const;
   RECT itemRect(int row) const;
   void setDropHighlight(int row, bool on);
   void setImageList(const ImageList& images, int which = LVSIL_SMALL);
@@ -83,6 +84,8 @@ class ListView : public Control {
   std::function<void(int row)> onBeginDrag;
   std::function<bool(int row)> onBeginEdit;
   std::function<bool(int row, const std::optional<std::string>& text)> onEndEdit;
+  // The list lost the keyboard focus to another control (not to its own label editor).
+  std::function<void()> onExit;
 
   LRESULT notify(NMHDR& hdr) override;
 

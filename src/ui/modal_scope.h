@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -31,5 +32,13 @@ class ModalScope {
 
 // True while a modal window of the program is open.
 bool modalOpen();
+
+// The modal window the user has in front now (the innermost one), or nullptr when none is open:
+// the one visible, enabled top-level window of this thread while every other is disabled.
+HWND modalWindow();
+
+// Called once the last modal window has closed (the program's windows are enabled again); what it
+// starts should be posted, as the modal window's own clean-up is still running.
+void setModalEndHandler(std::function<void()> handler);
 
 }  // namespace ui

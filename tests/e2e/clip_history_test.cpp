@@ -9,6 +9,7 @@
 #include "clock/clipboard/clip_form_ids.h"
 #include "shared/history_file.h"
 #include "shared/registry.h"
+#include "support/caption_fit.h"
 #include "support/e2e.h"
 #include "support/keys.h"
 
@@ -57,6 +58,8 @@ TEST_F(ClipHistory, CommandFourOpensOneWindowWhoseEditsReachTheFile) {
   test::leftClick(r.left + 10, r.top + 10);
   test::leftClick(r.left + 10, r.top + 10);
   test::captureWindow(window, "clip_history.png");
+  // The running window, filled, beside the templates' pictures.
+  test::captureDialog(window, "Tockle-history-window");
   EXPECT_EQ(test::windowsTitled(title).size(), 1u);
   auto click = [&](int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); };
 

@@ -1,6 +1,6 @@
 // The real clock's commands from outside: a hot key listed in "_hot3", the alarm request by
 // WM_COPYDATA and the settings dialog it opens, the system menu on the right button and its
-// settings entry, and the missing system menu file.
+// settings entry, the missing system menu file, and what reaches the clock under its modal windows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,8 +11,12 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/handles.h"
 #include "base/text.h"
 #include "clock/config/pages/alarm_page_ids.h"
+#include "clock/config/pages/general1_page_ids.h"
+#include "shared/reg_ex.h"
+#include "support/caption_fit.h"
 #include "support/e2e.h"
 #include "support/keys.h"
 
@@ -23,6 +27,8 @@ const std::string kKey = "Software\\Quorvane\\Tockle3";
 const std::string kSettingsTitle = "環境設定 - Tockle 3"_sj;
 constexpr int kTabsId = 4001;  // the settings dialog's page control
 constexpr int kCtrlShiftF11 = 0x4000 | 0x2000 | VK_F11;
+constexpr int kCtrlShiftF12 = 0x4000 | 0x2000 | VK_F12;
+constexpr int kCtrlShiftF10 = 0x4000 | 0x2000 | VK_F10;
 
 using test::visibleMenuOf;
 
@@ -320,6 +326,125 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndTheSettingsDialogMakesTheDef
   ASSERT_NE(hwnd, nullptr);
   EXPECT_TRUE(test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }));
   stopClock(hwnd);
+}
+
+// Hot keys for the settings dialog (F11), the about box (F12) and always-on-top (F10).
+class UnderModal : public Commands {
+ protected:
+  HWND startWithHotKeys() {
+    clock.writeFile("_hot3", "8=" + std::to_string(kCtrlShiftF11) + "\r\n21=" + std::to_string(kCtrlShiftF12) +
+                                 "\r\n5=" + std::to_string(kCtrlShiftF10) + "\r\n");
+    return startClock();
+  }
+  HWND openSettings() {
+    test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
+    HWND dialog = clock.waitForDialog(kSettingsTitle);
+    if (dialog) test::waitUntil([&] { return GetForegroundWindow() == dialog; });
+    return dialog;
+  }
+};
+
+TEST_F(UnderModal, ACloseFromOutsideBringsTheSettingsDialogForwardAndTheClockStays) {
+  HWND hwnd = startWithHotKeys();
+  ASSERT_NE(hwnd, nullptr);
+  HWND dialog = openSettings();
+  ASSERT_NE(dialog, nullptr);
+  // Another program's window takes the foreground, then asks the clock to close.
+  HWND other = test::findWindow("Wine System Tray");
+  if (other) SetForegroundWindow(other);
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &result));
+  EXPECT_TRUE(test::waitUntil([&] { return GetForegroundWindow() == dialog; })) << test::inputState(dialog);
+  EXPECT_TRUE(clock.running());
+  EXPECT_TRUE(IsWindow(dialog));
+  EXPECT_TRUE(IsWindow(hwnd));
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  stopClock(hwnd);
+}
+
+TEST_F(UnderModal, AnAlarmRequestUnderTheAboutBoxOpensTheNewAlarmOnceItCloses) {
+  HWND hwnd = startWithHotKeys();
+  ASSERT_NE(hwnd, nullptr);
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F12});
+  HWND about = clock.waitForDialog("バージョン情報"_sj);
+  ASSERT_NE(about, nullptr);
+  test::captureDialog(about, "Tockle-about-box");
+  std::string text = "メモからのアラーム"_sj;
+  COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
+  DWORD_PTR result = 99;
+  ASSERT_TRUE(SendMessageTimeoutW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL, 5000, &result));
+  EXPECT_EQ(result, 0u);
+  EXPECT_EQ(test::findWindow(kSettingsTitle), nullptr);
+  PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+  HWND dialog = nullptr, message = nullptr;
+  ASSERT_NO_FATAL_FAILURE(waitForNewAlarm(dialog, message));
+  EXPECT_EQ(test::controlText(message), text);
+  EXPECT_FALSE(IsWindow(about));
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  stopClock(hwnd);
+}
+
+TEST_F(UnderModal, AHeldBackHotKeyLeavesTheSettingsDialogActive) {
+  HWND hwnd = startWithHotKeys();
+  ASSERT_NE(hwnd, nullptr);
+  HWND dialog = openSettings();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_EQ(GetForegroundWindow(), dialog) << test::inputState(dialog);
+  const bool topMost = (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  // The about box is held back; always-on-top, pressed after it, runs: once it has, both were handled.
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F12});
+  test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F10});
+  ASSERT_TRUE(test::waitUntil([&] { return ((GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) != topMost; }));
+  EXPECT_EQ(GetForegroundWindow(), dialog) << test::inputState(dialog);
+  EXPECT_EQ(test::findWindow("バージョン情報"_sj), nullptr);
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  stopClock(hwnd);
+}
+
+// The dialog edits a copy: an OK whose alarm step fails, then Cancel, leaves the clock on top and
+// stores it so at exit.
+TEST_F(UnderModal, CancelAfterAFailedOkKeepsTheClockOnTop) {
+  clock.writeFile("_alarm3", "[Initial]\r\nCount=0\r\n");
+  HWND hwnd = startWithHotKeys();
+  ASSERT_NE(hwnd, nullptr);
+  HWND dialog = openSettings();
+  ASSERT_NE(dialog, nullptr);
+  HWND onTop = test::descendantById(dialog, IDC_STAY_ON_TOP);
+  ASSERT_NE(onTop, nullptr);
+  ASSERT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_CHECKED);
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(onTop, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  ASSERT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageTimeoutW(test::descendantById(dialog, IDC_ALARM_CLEAR_RECALL), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
+                      &ignored);
+  {
+    // Another program holds the alarm file: the alarm step of the OK fails.
+    base::FileHandle hold(
+        CreateFileW(base::wide(clock.path("_alarm3")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(hold);
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(test::waitUntil([&] {
+      for (HWND h : test::windowsTitled("Tockle 3 for Windows 9x/NT"))
+        if (IsWindowVisible(h) && h != hwnd) box = h;
+      return box != nullptr;
+    })) << clock.state(kTitle);
+    test::waitUntil([&] { return GetDlgItem(box, IDOK) != nullptr; });
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(box); }));
+  }
+  ASSERT_TRUE(IsWindow(dialog));
+  EXPECT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_UNCHECKED);  // the edit is still there
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(test::waitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  stopClock(hwnd);
+  shared::TKzRegEx reg;
+  ASSERT_TRUE(reg.OpenKeyReadOnly(kKey));
+  EXPECT_EQ(reg.SafeReadInteger("AlwaysOnTop"), 1);
 }
 
 }  // namespace

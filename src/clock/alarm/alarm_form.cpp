@@ -46,14 +46,14 @@ TfrmAlarm::TfrmAlarm(HWND owner)
 void TfrmAlarm::FormCreate() {
   FlashState = true;
   // The client area has a fixed size in pixels, whatever the dialog units come to.
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(handle(), GWL_EXSTYLE)));
+  setClientSize(kClientWidth, kClientHeight);
+  RECT r{};
+  GetWindowRect(handle(), &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   SetWindowPos(handle(), nullptr, work.left + (work.right - work.left - w) / 2,
-               work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+               work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   messageFont_.reset(CreateFontW(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic"));
   edtMessage.send(WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), TRUE);

@@ -6,7 +6,7 @@
 
 namespace tockle {
 
-TClockSettings& MainConfigHost::settings() { return main_.Settings; }
+const TClockSettings& MainConfigHost::settings() const { return main_.Settings; }
 
 TKzManagerTockle* MainConfigHost::alarmManager() { return main_.alarms().AlarmManager.get(); }
 
@@ -23,9 +23,12 @@ void MainConfigHost::launcherListChanged() {
   main_.launcher().LauncherMenuDirty = true;
 }
 
-bool MainConfigHost::saveSettings() { return main_.SaveSettings(); }
+bool MainConfigHost::saveSettings(TClockSettings& value) { return main_.StoreSettings(value); }
 
-void MainConfigHost::applySettings(bool launcherChanged) { main_.ApplySettings(launcherChanged); }
+void MainConfigHost::applySettings(const TClockSettings& value, bool launcherChanged) {
+  main_.Settings = value;
+  main_.ApplySettings(launcherChanged);
+}
 
 std::string MainConfigHost::programFolder() const { return main_.ProgramFolder; }
 

@@ -11,11 +11,15 @@
 #include "base/text.h"
 #include "shared/history_file.h"
 #include "ui/app.h"
+#include "ui/modal_scope.h"
 #include "ui/msgbox.h"
 
 namespace tockle {
 
 namespace {
+// Posted when the last modal window has closed.
+constexpr UINT WM_MODAL_ENDED = WM_APP + 2;
+
 HWND findTitle(const char* title) { return FindWindowW(nullptr, base::wide(title).c_str()); }
 }  // namespace
 
@@ -83,6 +87,9 @@ void TfrmMain::FormCreate() {
   auto& app = ui::Application::instance();
   // 1. Mouse buttons on the clock run their commands from the application-wide hook.
   app.onMessage = [this](MSG& msg) { return AppMessage(msg); };
+  ui::setModalEndHandler([this] {
+    if (PendingAlarmRequest) PostMessageW(handle(), WM_MODAL_ENDED, 0, 0);
+  });
   // 2.
   app.helpFile = base::changeExtension(base::programPath(), ".hlp");
   // 3. Another clock may have come up since the program's own check: hand over to it and start
@@ -226,6 +233,7 @@ void TfrmMain::FormResize() {
 
 void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
+  ui::setModalEndHandler(nullptr);
   // A change still waiting for the clipboard would be recorded after the history is cleared.
   clipboard_->ClipPending.Cancel();
   if (SecondInstance) return;
@@ -249,6 +257,18 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_COPYDATA:
       return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_MODAL_ENDED:
+      OpenPendingAlarmRequest();
+      return 0;
+    case WM_CLOSE:
+      // A close from outside (another program, an installer) while a modal window of the clock is
+      // open would end the program under the user's unfinished work: that window comes forward
+      // instead. The end of the session still ends the program (WM_ENDSESSION).
+      if (ui::modalOpen()) {
+        if (HWND modal = ui::modalWindow()) SetForegroundWindow(modal);
+        return 0;
+      }
+      break;
     case WM_POWERBROADCAST:
       WMPowerBroadcast();
       break;

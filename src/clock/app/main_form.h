@@ -78,8 +78,8 @@ class TfrmMain : public ui::Form {
   // The pop-up system menu, built from "_system3", and its pictures (shown while SystemIcon).
   TMenuItem ppmSystem;
   TMenuImages iglSystem{TMenuImages::SystemMenu};
-  // The seam before the shell starts.
-  std::function<void(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
+  // The seam before the shell starts: 0 when it started, else the shell's error number.
+  std::function<int(HWND owner, const std::string& file, const std::string& params, const std::string& folder)>
       ShellOpen = shellOpen;
   // The animation frames outlive the tray icon that shows them.
   TrayFrames iglAnimate;
@@ -110,6 +110,9 @@ class TfrmMain : public ui::Form {
   int HoldCount = 0;
   // The text of the last alarm request, for the new alarm's message box of the settings dialog.
   std::string AlarmRequestText;
+  // An alarm request that came while another modal window was open: the settings dialog opens on
+  // it as soon as that window has closed.
+  std::optional<std::string> PendingAlarmRequest;
   // Set when start-up found another running clock: nothing further starts, nothing is saved.
   bool SecondInstance = false;
 
@@ -119,6 +122,9 @@ class TfrmMain : public ui::Form {
   void LoadSettings();
   // False when a value could not be written (what was written before it stays).
   bool SaveSettings();
+  // Writes a settings value, with the window's place and size put into it; the window's own
+  // Settings stay as they are.
+  bool StoreSettings(TClockSettings& value);
   void MigrateLauncherSettings(const shared::TKzRegEx& previous);
   // Gives the clock face and the hidden label their kind, circle width, font and colour from
   // Settings (LoadSettings and ApplySettings do).
@@ -190,6 +196,8 @@ class TfrmMain : public ui::Form {
   void DragWindow();
   void FitWindowAgain();
   void RunTimeSync();
+  // Opens the settings dialog on the alarm request kept while a modal window was open.
+  void OpenPendingAlarmRequest();
   bool configOpen_ = false;
   // The settings dialog is open to make a missing "_system3".
   bool makingSystemMenu_ = false;

@@ -112,8 +112,10 @@ void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, c
       RunTimeSync();
     else if (step.special >= 0)
       power_->PowerOperation(step.special);
-    else
-      ShellOpen(handle(), step.file, step.params, step.folder);
+    else if (int error = ShellOpen(handle(), step.file, step.params, step.folder))
+      // A launcher entry, an alarm's program or a test start that cannot start says which and why.
+      AskUser(handle(), step.file + " を起動できませんでした\r\n"_sj + shellErrorText(error), "起動エラー"_sj,
+              MB_OK | MB_ICONERROR);
   }
 }
 
@@ -256,12 +258,27 @@ LRESULT TfrmMain::WMCopyData(const COPYDATASTRUCT* data) {
   if (!data || !data->lpData || data->cbData == 0) return 0;
   // The text belongs to the sender only until the reply.
   std::string text = alarmRequestText(data);
-  if (configOpen_ || ui::modalOpen() || findWindowTitled(settingsDialogTitle())) return 0;
-  AlarmRequestText = text;
+  // A request under the settings dialog itself is dropped: the user is editing the settings.
+  if (configOpen_ || findWindowTitled(settingsDialogTitle())) return 0;
   // The sender is not kept waiting while the user works in the dialog.
   if (InSendMessage()) ReplyMessage(0);
+  if (ui::modalOpen()) {
+    // Kept until the modal window in front (about box, power question, alarm notice) closes.
+    PendingAlarmRequest = text;
+    return 0;
+  }
+  AlarmRequestText = text;
   OpenConfig(cfgNewAlarm, text);
   return 0;
+}
+
+void TfrmMain::OpenPendingAlarmRequest() {
+  if (!PendingAlarmRequest || ui::modalOpen()) return;
+  std::string text = std::move(*PendingAlarmRequest);
+  PendingAlarmRequest.reset();
+  if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
+  AlarmRequestText = text;
+  OpenConfig(cfgNewAlarm, text);
 }
 
 }  // namespace tockle

@@ -61,17 +61,19 @@ void TfrmMain::MigrateLauncherSettings(const shared::TKzRegEx& previous) {
   }
 }
 
-bool TfrmMain::SaveSettings() {
+bool TfrmMain::SaveSettings() { return StoreSettings(Settings); }
+
+bool TfrmMain::StoreSettings(TClockSettings& value) {
   shared::TRegistry reg;
   if (!reg.OpenKey(RegistryKey, true)) return false;
   if (handle()) {
-    Settings.ClockHeight = height();
-    Settings.ClockLeft = left();
-    Settings.ClockTop = top();
-    Settings.ClockWidth = width();
+    value.ClockHeight = height();
+    value.ClockLeft = left();
+    value.ClockTop = top();
+    value.ClockWidth = width();
   }
   try {
-    WriteClockSettings(reg, Settings);
+    WriteClockSettings(reg, value);
   } catch (const shared::ERegistryException&) {
     // What was written before the failing value stays.
     return false;

@@ -18,6 +18,7 @@ namespace {
 
 constexpr size_t kHintBytes = 1024;
 constexpr int kHelpTopic = 22, kListHelp = 103;
+constexpr int kClientWidth = 473, kClientHeight = 370;
 
 void winHelp(HWND owner, UINT command, DWORD data) { ui::openHelp(owner, command, data, ui::MissingHelp::OpenNothing); }
 
@@ -83,6 +84,8 @@ TfrmClip::TfrmClip(std::string historyFile)
 }
 
 void TfrmClip::FormCreate() {
+  // The template's dialog units come to one pixel short of the window's height.
+  setClientSize(kClientWidth, kClientHeight);
   lsvClip.setExtendedStyle(LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   lsvClip.addColumn("日付"_sj, 100);
   lsvClip.addColumn("クリップボード内容"_sj, 240);

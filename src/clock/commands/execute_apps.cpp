@@ -43,10 +43,34 @@ std::vector<AppStart> planAppStarts(std::string_view list, std::string_view para
   return plan;
 }
 
-void shellOpen(HWND owner, const std::string& file, const std::string& params, const std::string& folder) {
+int shellOpen(HWND owner, const std::string& file, const std::string& params, const std::string& folder) {
   base::ensureCom();
-  ShellExecuteW(owner, L"open", base::wide(file).c_str(), params.empty() ? nullptr : base::wide(params).c_str(),
-                folder.empty() ? nullptr : base::wide(folder).c_str(), SW_SHOW);
+  auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(owner, L"open", base::wide(file).c_str(), params.empty() ? nullptr : base::wide(params).c_str(),
+                    folder.empty() ? nullptr : base::wide(folder).c_str(), SW_SHOW));
+  // Above 32 is success; 0 means the system ran out of memory (as 8 does).
+  return result > 32 ? 0 : (result == 0 ? ERROR_NOT_ENOUGH_MEMORY : static_cast<int>(result));
+}
+
+std::string shellErrorText(int error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+      return "ファイルが見つかりません"_sj;
+    case ERROR_PATH_NOT_FOUND:
+      return "フォルダが見つかりません"_sj;
+    case ERROR_ACCESS_DENIED:
+    case SE_ERR_SHARE:
+      return "アクセスが拒否されました"_sj;
+    case ERROR_BAD_FORMAT:
+      return "実行できる形式のファイルではありません"_sj;
+    case SE_ERR_NOASSOC:
+    case SE_ERR_ASSOCINCOMPLETE:
+      return "このファイルを開くプログラムが関連付けられていません"_sj;
+    case ERROR_NOT_ENOUGH_MEMORY:
+      return "メモリが不足しています"_sj;
+    default:
+      return "エラー番号 "_sj + std::to_string(error);
+  }
 }
 
 }  // namespace tockle

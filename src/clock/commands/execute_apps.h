@@ -35,7 +35,10 @@ struct AppStart {
 // empty entry ends the run.
 std::vector<AppStart> planAppStarts(std::string_view list, std::string_view params, std::string_view folder);
 
-// The shell's "open" of file, shown normally; the result is not looked at.
-void shellOpen(HWND owner, const std::string& file, const std::string& params, const std::string& folder);
+// The shell's "open" of file, shown normally: 0 when it started, else the shell's error number
+// (2 file not found, 3 path not found, 5 access denied, 31 no program for it, ...).
+int shellOpen(HWND owner, const std::string& file, const std::string& params, const std::string& folder);
+// Why a start failed, for the user, from the shell's error number.
+std::string shellErrorText(int error);
 
 }  // namespace tockle

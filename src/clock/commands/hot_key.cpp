@@ -56,7 +56,10 @@ bool THookHotKey::SetHotKey(int id, int shortcut, bool enable) {
 
 void THookHotKey::DoHotKey(int id) {
   if (!OnHotKey) return;
-  if (Activate && owner_ && owner_->handle()) SetForegroundWindow(owner_->handle());
+  // Under a modal window the clock is disabled and the command is held back or runs without it:
+  // the modal window keeps the activation and the keys the user types next.
+  if (Activate && owner_ && owner_->handle() && IsWindowEnabled(owner_->handle()))
+    SetForegroundWindow(owner_->handle());
   OnHotKey(*this, id);
 }
 

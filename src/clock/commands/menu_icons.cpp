@@ -88,6 +88,28 @@ const Painter kCommand = [](Gdi& g) {
   Polygon(g.dc, p, 3);
 };
 const Painter kSeparator = [](Gdi& g) { g.lines(RGB(96, 96, 96), 2, {{1, 8, 15, 8}}); };
+const Painter kAdd = [](Gdi& g) {
+  g.colours(RGB(0, 96, 0), RGB(64, 192, 64));
+  POINT p[] = {{1, 8}, {8, 2}, {8, 5}, {14, 5}, {14, 11}, {8, 11}, {8, 14}};
+  Polygon(g.dc, p, 7);
+};
+const Painter kDelete = [](Gdi& g) { g.lines(RGB(192, 0, 0), 3, {{3, 3, 13, 13}, {13, 3, 3, 13}}); };
+const Painter kRename = [](Gdi& g) {
+  g.lines(RGB(64, 64, 64), 1, {{1, 14, 15, 14}});
+  g.lines(RGB(0, 64, 192), 3, {{4, 11, 12, 3}});
+  g.lines(RGB(0, 0, 0), 1, {{2, 13, 4, 11}});
+};
+const Painter kNewSubmenu = [](Gdi& g) {
+  kSubmenu(g);
+  g.lines(RGB(0, 96, 0), 2, {{8, 9, 14, 9}, {11, 6, 11, 12}});
+};
+const Painter kDefault = [](Gdi& g) {
+  g.pen(RGB(0, 64, 160), 2);
+  Arc(g.dc, 2, 2, 14, 14, 14, 8, 8, 2);
+  g.colours(RGB(0, 64, 160), RGB(0, 64, 160));
+  POINT p[] = {{8, 0}, {8, 5}, {4, 2}};
+  Polygon(g.dc, p, 3);
+};
 
 // One picture: drawn on the key colour, which then becomes transparent.
 base::GdiBitmap paint(const Painter& painter) {
@@ -122,9 +144,12 @@ TMenuImages::TMenuImages(Set set) {
   std::vector<const Painter*> painters;
   if (set == SystemMenu)
     painters = {&kMemo, &kAlarm, &kHistory, &kSync, &kSettings, &kHelp, &kExit};
-  else
+  else if (set == MenuTree)
     painters = {&kSubmenu, &kCommand, &kSeparator};
+  else
+    painters = {&kAdd, &kDelete, &kRename, &kNewSubmenu, &kSeparator, &kDefault};
   for (const Painter* p : painters) bitmaps_.push_back(paint(*p));
+  blank_ = paint([](Gdi&) {});
 }
 
 const ui::ImageList& TMenuImages::List() const {
@@ -133,6 +158,10 @@ const ui::ImageList& TMenuImages::List() const {
     for (const base::GdiBitmap& b : bitmaps_) list_.add(b.get());
   }
   return list_;
+}
+
+base::Icon TMenuImages::MakeIcon(int index) const {
+  return base::Icon(index >= 0 && index < Count() ? List().icon(index) : nullptr);
 }
 
 HBITMAP TMenuImages::Bitmap(int index) const {

@@ -127,8 +127,9 @@ base::Menu BuildPopupMenu(const TMenuItem& root, const TMenuImages* images) {
       UINT flags = MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Bound ? 0 : MF_GRAYED);
       AppendMenuW(menu.get(), flags, item.Bound ? static_cast<UINT_PTR>(item.Tag) : 0, caption.c_str());
     }
-    HBITMAP picture = images ? images->Bitmap(item.ImageIndex) : nullptr;
-    if (!picture) continue;
+    if (!images) continue;
+    HBITMAP picture = images->Bitmap(item.ImageIndex);
+    if (!picture) picture = images->Blank();
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_BITMAP;

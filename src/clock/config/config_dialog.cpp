@@ -2,6 +2,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/alarm/alarm_manager.h"
+#include "clock/config/apply_undo.h"
 #include "clock/commands/commands.h"
 #include "clock/config/config_ids.h"
 #include "clock/config/pages/alarm_page.h"
@@ -33,6 +35,7 @@ TfrmConfig::TfrmConfig(ConfigHost& host, uint8_t mode)
     : ui::Dialog(nullptr, IDD_CONFIG),
       Host(host),
       ConfigMode(mode),
+      Edited(host.settings()),
       ProgramFolder(host.programFolder()),
       RegistryKey(host.registryKey()),
       AskUser([&host](HWND owner, std::string_view text, std::string_view caption, UINT flags) {
@@ -131,10 +134,7 @@ void TfrmConfig::FormDestroy() {
 }
 
 void TfrmConfig::layOut() {
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(handle(), GWL_EXSTYLE)));
-  SetWindowPos(handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+  setClientSize(kClientWidth, kClientHeight);
   // Centred on the screen.
   RECT w{};
   GetWindowRect(handle(), &w);
@@ -205,42 +205,47 @@ bool TfrmConfig::previewKey(MSG& msg) {
 
 bool TfrmConfig::ApplySettings(bool close) {
   const uint8_t changed = ChangedPages;
-  for (ConfigStep step : applySteps(ConfigMode, changed)) {
-    for (auto& page : Pages)
-      if (!page->Save(step)) {
-        updateApply();
-        return false;
-      }
-    switch (step) {
-      case ConfigStep::SystemMenu:
-        ChangedPages &= static_cast<uint8_t>(~cpSystemMenu);
-        break;
-      case ConfigStep::General:
-        ChangedPages &= static_cast<uint8_t>(~cpGeneral);
-        break;
-      case ConfigStep::Launcher:
-        // The icon cache belongs to the old list; the menu is built again from the new one at
-        // once (the page has set the access-key mode and icon settings), and once more at its next
-        // pop-up, then from the fresh cache.
-        base::deleteFile(ProgramFolder + "_cache3");
-        Host.launcherListChanged();
-        ChangedPages &= static_cast<uint8_t>(~cpLauncher);
-        break;
-      case ConfigStep::Alarms:
-        ChangedPages &= static_cast<uint8_t>(~cpAlarms);
-        break;
-      default:
-        break;
+  // What the steps may write, as it is now: a failure puts it back, so that the files and the key
+  // never hold half an apply while the clock keeps its old settings.
+  const ApplyUndo undo(RegistryKey, {ProgramFolder + "_system3", ProgramFolder + "_hot3", ProgramFolder + "_alarm3"});
+  bool launcherWritten = false, alarmsTried = false;
+  TKzManagerTockle* alarms = Host.alarmManager();
+  const bool clearReCall = alarms && alarms->ClearReCall;
+  auto fail = [&](uint8_t stillChanged) {
+    if (!undo.Restore())
+      AskUser(handle(), "変更前の設定に戻せなかった項目があります"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+    // The launcher menu was built from the list just written: it is built again from the old one.
+    if (launcherWritten) Host.launcherListChanged();
+    // The alarm manager holds what its file holds again.
+    if (alarmsTried && alarms) {
+      alarms->ClearReCall = clearReCall;
+      alarms->Count = alarms->ReadCount();
+      alarms->AllocItems(false);
     }
-  }
-  if (!Host.saveSettings()) {
-    // The clock holds settings it could not store: Apply stays on for another try.
-    ChangedPages |= cpGeneral;
-    AskUser(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+    ChangedPages = stillChanged;
     updateApply();
     return false;
+  };
+  for (ConfigStep step : applySteps(ConfigMode, changed)) {
+    alarmsTried = alarmsTried || step == ConfigStep::Alarms;
+    for (auto& page : Pages)
+      if (!page->Save(step)) return fail(changed);
+    if (step == ConfigStep::Launcher) {
+      // The icon cache belongs to the old list; the menu is built again from the new one at
+      // once (the page has set the access-key mode and icon settings), and once more at its next
+      // pop-up, then from the fresh cache.
+      base::deleteFile(ProgramFolder + "_cache3");
+      Host.launcherListChanged();
+      launcherWritten = true;
+    }
   }
-  Host.applySettings((changed & cpLauncher) != 0);
+  if (!Host.saveSettings(Edited)) {
+    AskUser(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+    // Nothing of the settings is stored: Apply stays on for another try.
+    return fail(changed | cpGeneral);
+  }
+  // Every step succeeded: the clock takes the whole value.
+  Host.applySettings(Edited, (changed & cpLauncher) != 0);
   ChangedPages = 0;
   updateApply();
   if (close) this->close(IDOK);

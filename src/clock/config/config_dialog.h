@@ -1,7 +1,9 @@
 // The clock's settings dialog "環境設定 - Tockle 3": nine pages under tabs on several rows and
-// the buttons OK, Cancel, Apply and Help. It opens in one of four modes, copies the settings into
-// its pages, keeps the changed-page flags, and on Apply or OK writes the flagged pages back into
-// the settings value, then has its host save and apply all settings.
+// the buttons OK, Cancel, Apply and Help. It opens in one of four modes over a copy of the clock's
+// settings that its pages load from, keeps the changed-page flags, and on Apply or OK writes the
+// flagged pages back into the copy and their files, has its host store the copy, and only when
+// every step succeeded has the clock take the whole copy. A failed step puts back what the earlier
+// steps wrote: the clock's settings, its files and its registry key stay as they were.
 #pragma once
 
 #include <array>
@@ -32,6 +34,8 @@ class TfrmConfig : public ui::Dialog {
 
   ConfigHost& Host;
   const uint8_t ConfigMode;
+  // The settings the pages edit: a copy of the clock's, taken as the dialog is made.
+  TClockSettings Edited;
   uint8_t ChangedPages = 0;
   // The folder of the program's side files ("_command", "_hot3", "_system3", "_cache3").
   std::string ProgramFolder;
@@ -79,7 +83,8 @@ class TfrmConfig : public ui::Dialog {
   // on Cancel. Pages call it from their constructor's onCreate.
   void KeepColumnWidths(const ui::Control& list, std::string prefix);
 
-  // The apply procedure; false when a step failed (the user was told, the dialog stays open).
+  // The apply procedure; false when a step failed (the user was told, what the earlier steps
+  // wrote is put back, the dialog stays open with the user's edits and their changed flags).
   bool ApplySettings(bool close);
 
   void FormCreate();

@@ -10,7 +10,7 @@ TConfigPage::TConfigPage(TfrmConfig& config, int tab, int templateId)
 
 ConfigHost& TConfigPage::Host() const { return Config.Host; }
 
-TClockSettings& TConfigPage::Settings() const { return Config.Host.settings(); }
+TClockSettings& TConfigPage::Settings() const { return Config.Edited; }
 
 void TConfigPage::SetChanged(uint8_t flag) const { Config.SetChanged(flag); }
 

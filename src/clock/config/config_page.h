@@ -40,7 +40,7 @@ class TConfigPage : public ui::Page, public IPendingEdit {
 
  protected:
   bool handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
-  // The settings value the page loads from and saves into, and the host that holds it.
+  // The dialog's copy of the settings the page loads from and saves into, and the dialog's host.
   TClockSettings& Settings() const;
   ConfigHost& Host() const;
   // Marks this page's data as changed (a ChangedPage flag); Apply becomes enabled.

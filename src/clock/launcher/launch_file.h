@@ -22,6 +22,14 @@ struct TLaunchFile {
 // the path's first icon, and a folder as path the shell's folder icon.
 TLaunchFile resolveLaunchFile(TLaunchFile values, const std::string& fileName);
 
+// The name an item without one takes: the file's name without its extension, or the folder's name,
+// of the list's first entry ("C:\\Tools\\" gives "Tools").
+std::string launchItemName(const std::string& pathList);
+// The first entry of the list given as a full path ("X:\\..." or "\\\\server\\...") that is neither
+// a file nor a folder, or "" when none: such an entry can never start. Special names ("#...") and
+// bare names the shell looks up are not checked.
+std::string missingLaunchPath(const std::string& pathList);
+
 // The icon every folder item shows: Shell32.dll of the system folder, icon 4.
 std::string folderIconFile();
 inline constexpr char kFolderIconNumber[] = "4";

@@ -83,6 +83,7 @@ class ClockWindowTest : public testing::Test {
     form.ShowConfig = [](tockle::TfrmConfig&) {};
     form.ShellOpen = [this](HWND, const std::string& f, const std::string& p, const std::string& d) {
       shell.push_back({f, p, d});
+      return shellError;
     };
     form.AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
       ++asked;
@@ -113,6 +114,8 @@ class ClockWindowTest : public testing::Test {
   TestKey oldKey{"ClockOld"};
   FakePower power;
   std::vector<ShellCall> shell;
+  // What the shell answers the next starts (0: started).
+  int shellError = 0;
   int asked = 0;
   std::string askedCaption;
   int answer = IDNO;

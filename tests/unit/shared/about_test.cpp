@@ -53,6 +53,11 @@ TEST(AboutDialog, ShowsTheResourceTextsAndTheContactGroupForASupportedBuild) {
   ASSERT_TRUE(about.create());
   ShowWindow(about.handle(), SW_SHOW);
   EXPECT_EQ(about.caption(), "バージョン情報"_sj);
+  RECT client{};
+  GetClientRect(about.handle(), &client);
+  EXPECT_EQ(client.right, 329);
+  EXPECT_EQ(client.bottom, 257);
+  EXPECT_TRUE(GetWindowLongW(about.handle(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);  // the "?" button
   EXPECT_EQ(about.ProductText(), "Tavelo for Windows 9x/NT");
   EXPECT_EQ(about.VersionText(), "Version 3.51 試験版 (Build 631)"_sj);
   EXPECT_EQ(about.CopyrightText(), "Copyright (C) テスト"_sj);

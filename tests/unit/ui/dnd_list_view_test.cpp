@@ -134,6 +134,18 @@ TEST_F(DnDListView, ADragByTheListsMouseMessagesMovesTheRowAndStopsTheTimer) {
   EXPECT_EQ(freed, 0);
 }
 
+TEST_F(DnDListView, InReportViewADragStartsFromAnyColumnOfTheRow) {
+  SetWindowLongW(list.handle(), GWL_STYLE, GetWindowLongW(list.handle(), GWL_STYLE) | LVS_REPORT);
+  list.setExtendedStyle(LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  list.addColumn("d", 100);
+  RECT r = list.itemRect(1);
+  const LPARAM secondColumn = MAKELPARAM(150, (r.top + r.bottom) / 2);
+  EXPECT_EQ(list.itemAt(POINT{150, (r.top + r.bottom) / 2}), 1);
+  SendMessageW(list.handle(), WM_LBUTTONDOWN, MK_LBUTTON, secondColumn);
+  EXPECT_TRUE(list.Dragging());
+  SendMessageW(list.handle(), WM_LBUTTONUP, 0, secondColumn);
+}
+
 TEST_F(DnDListView, TheTimerStopsWhenTheDragEndsByEsc_CaptureLossOrAButtonUpElsewhere) {
   for (int way = 0; way < 3; ++way) {
     SendMessageW(list.handle(), WM_LBUTTONDOWN, MK_LBUTTON, rowPoint(1));

@@ -3,9 +3,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/config/config_dialog.h"
-#include "clock/config/pages/hot_key_page.h"
 #include "clock/config/pages/startup_shortcut.h"
-#include "clock/config/pages/system_page.h"
 
 namespace tockle {
 
@@ -42,9 +40,6 @@ class WaitCursor {
 
 }  // namespace
 
-TSystemPage& TGeneral1Page::systemPage() const { return static_cast<TSystemPage&>(*Config.Pages[tabSystem]); }
-THotKeyPage& TGeneral1Page::hotKeyPage() const { return static_cast<THotKeyPage&>(*Config.Pages[tabHotKey]); }
-
 TGeneral1Page::TGeneral1Page(TfrmConfig& config) : TConfigPage(config, tabGeneral, IDD_PAGE_GENERAL1) {
   onCreate = [this] { FormCreate(); };
   auto general = [this] { SetChanged(cpGeneral); };
@@ -79,9 +74,6 @@ void TGeneral1Page::Load(ConfigStep step) {
   if (step == ConfigStep::CommandList) SetMouseCommands(Config.Commands.MouseCommands());
   if (step != ConfigStep::General) return;
   const TClockSettings& s = Settings();
-  // The two boxes of other pages that edit general settings.
-  systemPage().chkSystemIcon.setChecked(s.SystemIcon);
-  hotKeyPage().chkUseHotKey.setChecked(s.HotKey);
   chkStayOnTop.setChecked(s.AlwaysOnTop);
   chkStayInTray.setChecked(s.InTray);
   chkFixClock.setChecked(s.FixClock);
@@ -99,8 +91,6 @@ void TGeneral1Page::Load(ConfigStep step) {
 bool TGeneral1Page::Save(ConfigStep step) {
   if (step != ConfigStep::General) return true;
   TClockSettings& s = Settings();
-  s.SystemIcon = systemPage().chkSystemIcon.checked();
-  s.HotKey = hotKeyPage().chkUseHotKey.checked();
   s.AlwaysOnTop = chkStayOnTop.checked();
   s.InTray = chkStayInTray.checked();
   s.FixClock = chkFixClock.checked();

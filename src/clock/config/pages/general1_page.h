@@ -15,9 +15,6 @@
 
 namespace tockle {
 
-class THotKeyPage;
-class TSystemPage;
-
 // What a mouse-button list shows for a heading of the command list.
 inline constexpr char kCommandHeading[] = "--------------";
 
@@ -53,8 +50,6 @@ class TGeneral1Page : public TConfigPage {
  private:
   void FormCreate();
   // The pages that hold the boxes of the hot keys' foreground rule and the system menu's icons.
-  TSystemPage& systemPage() const;
-  THotKeyPage& hotKeyPage() const;
 };
 
 }  // namespace tockle

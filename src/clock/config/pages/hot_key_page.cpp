@@ -35,10 +35,14 @@ void THotKeyPage::FormCreate() {
 
 void THotKeyPage::Load(ConfigStep step) {
   if (step == ConfigStep::CommandList) LoadCommandList();
+  if (step == ConfigStep::General) chkUseHotKey.setChecked(Settings().HotKey);
   if (step == ConfigStep::HotKeyFile) LoadHotKeyFile();
 }
 
-bool THotKeyPage::Save(ConfigStep step) { return step != ConfigStep::HotKeyFile || SaveHotKeyFile(); }
+bool THotKeyPage::Save(ConfigStep step) {
+  if (step == ConfigStep::General) Settings().HotKey = chkUseHotKey.checked();
+  return step != ConfigStep::HotKeyFile || SaveHotKeyFile();
+}
 
 void THotKeyPage::LoadCommandList() {
   lsvHotKey.clear();

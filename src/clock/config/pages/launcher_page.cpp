@@ -73,6 +73,7 @@ TLauncherPage::TLauncherPage(TfrmConfig& config)
   lsvLaunch.onKeyDown = [this](WORD key) { lsvLaunchKeyDown(key); };
   lsvLaunch.onBeginEdit = [this](int row) { return lsvLaunchEditing(row); };
   lsvLaunch.onEndEdit = [this](int row, const std::optional<std::string>& text) { return lsvLaunchEdited(row, text); };
+  lsvLaunch.onExit = [this] { Config.SetInPlaceEdit(false); };
   lsvLaunch.OnDnDSuccess = [this] { SetChanged(cpLauncher); };
   lsvLaunch.onContextMenu = [this](POINT at) {
     base::Menu menu = ppmLaunchMenu();
@@ -206,9 +207,12 @@ bool TLauncherPage::lsvLaunchEditing(int row) {
 }
 
 bool TLauncherPage::lsvLaunchEdited(int, const std::optional<std::string>& text) {
+  // An edit given up with Esc leaves Enter and Esc with the list until it loses the focus: the Esc
+  // that ended the edit, or the next one, must not close the dialog and drop every page's edits.
+  if (!text) return false;
   Config.SetInPlaceEdit(false);
-  if (text) SetChanged(cpLauncher);
-  return text.has_value();
+  SetChanged(cpLauncher);
+  return true;
 }
 
 void TLauncherPage::mnuTestStartClick() {

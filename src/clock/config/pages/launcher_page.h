@@ -75,7 +75,11 @@ class TLauncherPage : public TConfigPage {
 
   // Handlers. Tags: New 0 / Edit 1; "[区切り]" 0 / "[行切り]" 1; Up 0 / Down 1.
   void btnNewAppClick(int tag);
-  void btnRegAppClick();
+  // False when the fields were refused (the group stays open with them).
+  bool btnRegAppClick();
+  // Refuses, with a box that says why, a path that is empty or names a file or folder that is not
+  // there; gives an empty name the file's or folder's name.
+  bool CheckEditFields();
   void btnCanAppClick();
   void btnRowCutClick(int tag);
   void btnDelAppClick();

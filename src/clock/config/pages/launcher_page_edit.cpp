@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "clock/commands/execute_apps.h"
 #include "clock/launcher/app_icon.h"
+#include "clock/launcher/launch_file.h"
 #include "clock/launcher/launch_items.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/launcher_page.h"
@@ -65,7 +66,25 @@ void TLauncherPage::btnNewAppClick(int tag) {
   ShowEditGroup(true);
 }
 
-void TLauncherPage::btnRegAppClick() {
+bool TLauncherPage::CheckEditFields() {
+  // What could never start is refused with the reason; the group stays open with what was typed.
+  std::string problem;
+  if (base::trim(edtAppPath.text()).empty())
+    problem = "パスが指定されていません\r\n起動するファイルかフォルダのパスを入れて下さい"_sj;
+  else if (std::string missing = missingLaunchPath(edtAppPath.text()); !missing.empty())
+    problem = missing + " が見つかりません\r\nパスを確認して下さい"_sj;
+  if (!problem.empty()) {
+    Config.AskUser(handle(), problem, "ランチャの登録"_sj, MB_OK | MB_ICONWARNING);
+    edtAppPath.setFocus();
+    return false;
+  }
+  // A nameless entry would be invisible in the menu: it takes its file's or folder's name.
+  if (base::trim(edtAppName.text()).empty()) edtAppName.setText(launchItemName(edtAppPath.text()));
+  return true;
+}
+
+bool TLauncherPage::btnRegAppClick() {
+  if (!CheckEditFields()) return false;
   if (lblSituation.text() == kEdit) {
     int row = lsvLaunch.selectedIndex();
     if (row >= 0) {
@@ -74,13 +93,14 @@ void TLauncherPage::btnRegAppClick() {
                                    lblIcon.text()};
       for (int c = 0; c < 5; ++c) lsvLaunch.setItemText(row, c + 1, texts[c]);
     }
-  } else if (!edtAppPath.text().empty()) {
+  } else {
     AddLaunchFile({edtAppName.text(), edtAppPath.text(), edtAppFolder.text(), edtAppParam.text(), lblIconPath.text(),
                    lblIcon.text()},
                   false, {});
   }
   ShowEditGroup(false);
   SetChanged(cpLauncher);
+  return true;
 }
 
 void TLauncherPage::btnCanAppClick() { ShowEditGroup(false); }
@@ -90,10 +110,7 @@ std::string TLauncherPage::PendingEdit() const {
   return "ランチャのアイテム "_sj + edtAppName.text() + " がまだ未確定です"_sj;
 }
 
-bool TLauncherPage::RegisterPendingEdit() {
-  btnRegAppClick();
-  return true;
-}
+bool TLauncherPage::RegisterPendingEdit() { return btnRegAppClick(); }
 
 void TLauncherPage::DropPendingEdit() { btnCanAppClick(); }
 

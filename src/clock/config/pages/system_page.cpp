@@ -16,6 +16,9 @@ constexpr int kTreeIndent = 19;
 // The drop menu's item ids: the place's tag + 1.
 constexpr UINT kDropMenuBase = 1;
 
+// The rename's input box and the box refusing its name share their caption.
+std::string renameCaption() { return "メニュー名の変更"_sj; }
+
 }  // namespace
 
 TSystemPage::TSystemPage(TfrmConfig& config) : TConfigPage(config, tabSystem, IDD_PAGE_SYSTEM) {
@@ -65,6 +68,15 @@ void TSystemPage::FormCreate() {
     if (h.hint) hints_.add(h.control.handle(), base::fromUtf8(h.hint));
     SetWindowContextHelpId(h.control.handle(), static_cast<DWORD>(h.help));
   }
+  // Icon buttons: each shows its picture (the template's caption stays its name).
+  int picture = 0;
+  for (ui::Button* b : {&btnAllocSys, &btnDeleteSys, &btnEditSys, &btnSubSys, &btnSepSys, &btnDefaultSys}) {
+    base::Icon icon = buttonImages_.MakeIcon(picture++);
+    if (!icon) continue;
+    SetWindowLongW(b->handle(), GWL_STYLE, GetWindowLongW(b->handle(), GWL_STYLE) | BS_ICON);
+    b->send(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
+    buttonIcons_.push_back(std::move(icon));
+  }
 }
 
 void TSystemPage::Load(ConfigStep step) {
@@ -72,6 +84,7 @@ void TSystemPage::Load(ConfigStep step) {
     lsvCommands.clear();
     for (const CommandEntry& e : Config.Commands.System) lsvCommands.addItem(e.Name, std::make_shared<int>(e.Command));
   }
+  if (step == ConfigStep::General) chkSystemIcon.setChecked(Settings().SystemIcon);
   if (step != ConfigStep::SystemMenu) return;
   auto bytes = base::readFile(Config.ProgramFolder + "_system3");
   if (bytes) {
@@ -84,7 +97,10 @@ void TSystemPage::Load(ConfigStep step) {
   }
 }
 
-bool TSystemPage::Save(ConfigStep step) { return step != ConfigStep::SystemMenu || saveFile(); }
+bool TSystemPage::Save(ConfigStep step) {
+  if (step == ConfigStep::General) Settings().SystemIcon = chkSystemIcon.checked();
+  return step != ConfigStep::SystemMenu || saveFile();
+}
 
 bool TSystemPage::saveFile() {
   if (base::writeFileAtomic(Config.ProgramFolder + "_system3", encodeSystemMenu(Menu.Records()))) return true;
@@ -110,9 +126,9 @@ bool TSystemPage::BuildDefaultSystemMenu() {
 
 void TSystemPage::changed() { SetChanged(cpSystemMenu); }
 
-void TSystemPage::refuseCaption() {
-  Config.AskUser(Config.handle(), "\"-\"，\"nil\"，空のメニュー名と，既にあるメニュー名は使えません"_sj,
-                 "メニュー名の指定"_sj, MB_OK | MB_ICONERROR);
+void TSystemPage::refuseCaption(const std::string& boxCaption) {
+  Config.AskUser(Config.handle(), "\"-\"，\"nil\"，空のメニュー名と，既にあるメニュー名は使えません"_sj, boxCaption,
+                 MB_OK | MB_ICONERROR);
 }
 
 void TSystemPage::btnAllocSysClick() {
@@ -143,8 +159,8 @@ void TSystemPage::btnEditSysClick() {
   ui::TreeItem node = trvSystem.selected();
   if (!node || Menu.Number(node) < 0) return;
   std::string caption = trvSystem.text(node);
-  if (!InputQuery("メニュー名の変更"_sj, "変更するメニュー名を入れて下さい"_sj, caption)) return;
-  if (!Menu.CaptionAllowed(caption, node)) return refuseCaption();
+  if (!InputQuery(renameCaption(), "変更するメニュー名を入れて下さい"_sj, caption)) return;
+  if (!Menu.CaptionAllowed(caption, node)) return refuseCaption(renameCaption());
   trvSystem.setText(node, caption);
   changed();
 }
@@ -152,7 +168,7 @@ void TSystemPage::btnEditSysClick() {
 void TSystemPage::btnSubSysClick() {
   std::string caption = "メニュー(&A)"_sj;
   if (!InputQuery("メニュー名の指定"_sj, "サブメニュー名を入れて下さい"_sj, caption)) return;
-  if (!Menu.CaptionAllowed(caption)) return refuseCaption();
+  if (!Menu.CaptionAllowed(caption)) return refuseCaption("メニュー名の指定"_sj);
   trvSystem.select(Menu.Insert(trvSystem.selected(), caption, 0));
   changed();
 }
@@ -193,7 +209,7 @@ bool TSystemPage::trvSystemEdited(ui::TreeItem node, const std::optional<std::st
   Config.SetInPlaceEdit(false);
   if (!text) return false;
   if (!Menu.CaptionAllowed(*text, node)) {
-    refuseCaption();
+    refuseCaption(renameCaption());
     return false;
   }
   changed();

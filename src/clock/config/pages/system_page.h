@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "clock/commands/menu_icons.h"
 #include "clock/config/config_page.h"
@@ -25,7 +26,7 @@ class TSystemPage : public TConfigPage {
   ui::Button btnAllocSys{this, IDC_SYSTEM_ALLOC}, btnDeleteSys{this, IDC_SYSTEM_DELETE},
       btnEditSys{this, IDC_SYSTEM_EDIT}, btnSubSys{this, IDC_SYSTEM_SUB}, btnSepSys{this, IDC_SYSTEM_SEP},
       btnDefaultSys{this, IDC_SYSTEM_DEFAULT};
-  // Loaded and saved with the general pages (the SystemIcon setting).
+  // The SystemIcon setting, loaded and saved in the general step.
   ui::CheckBox chkSystemIcon{this, IDC_SYSTEM_ICON};
   TSystemMenuTree Menu{trvSystem};
 
@@ -66,11 +67,14 @@ class TSystemPage : public TConfigPage {
   void FormCreate();
   bool saveFile();
   void changed();
-  void refuseCaption();
+  // The box refusing a name, captioned as the input that asked for it.
+  void refuseCaption(const std::string& boxCaption);
   void dropAt(ui::TreeItem target, DropPlace place);
   int showDropMenu(POINT screen, bool children);
   void endDrag();
   TMenuImages images_{TMenuImages::MenuTree};
+  TMenuImages buttonImages_{TMenuImages::EditorButtons};
+  std::vector<base::Icon> buttonIcons_;
   ui::Tooltip hints_;
   bool dragging_ = false;
   bool fromList_ = false;

@@ -7,8 +7,11 @@
 #include "clock/alarm/alarm_area.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/alarm_page.h"
+#include "clock/config/pages/general1_page.h"
+#include "clock/config/pages/launcher_page.h"
 #include "clock/launcher/launch_items.h"
 #include "clock/launcher/launcher_area.h"
+#include "support/test_key.h"
 #include "unit/clock/clock_fixture.h"
 
 namespace {
@@ -21,6 +24,10 @@ class ConfigOnTheClock : public test::ClockFixture {
     EXPECT_TRUE(d->create());
     return d;
   }
+  test::KeyDump dumpKey() {
+    shared::TKzRegEx r;
+    return r.OpenKeyReadOnly(key.path()) ? test::dumpKey(r.CurrentKey()) : test::KeyDump{};
+  }
   std::string stored(const std::string& name) {
     shared::TKzRegEx r;
     if (!r.OpenKeyReadOnly(key.path()) || !r.ValueExists(name)) return "(none)";
@@ -31,13 +38,13 @@ class ConfigOnTheClock : public test::ClockFixture {
 };
 
 TEST_F(ConfigOnTheClock, AppliedSettingsAreStoredAndReachTheWindow) {
-  auto d = open(1);
   form.Settings.AlwaysOnTop = false;
   // The clock face's kind, circle, font and background come from the value too.
   form.Settings.ClockType = 2;
   form.Settings.HandWidth = 3;
   form.Settings.ClockFontName = "MS Gothic";
   form.Settings.BackColor = 0x123456;
+  auto d = open(1);
   ASSERT_TRUE(d->ApplySettings(false));
   EXPECT_EQ(stored("AlwaysOnTop"), "0");
   EXPECT_FALSE(form.topMost());
@@ -50,6 +57,57 @@ TEST_F(ConfigOnTheClock, AppliedSettingsAreStoredAndReachTheWindow) {
   EXPECT_FALSE(d->ApplySettings(true));
   EXPECT_EQ(askedCaption, "設定保存エラー"_sj);
   EXPECT_TRUE(IsWindow(d->handle()));
+}
+
+// The dialog edits a copy: after an OK whose alarm step failed, Cancel leaves the window's
+// settings, its key and its files as they were, although earlier steps had written them.
+TEST_F(ConfigOnTheClock, CancelAfterAFailedOkLeavesTheWindowTheKeyAndTheFilesAsTheyWere) {
+  ASSERT_TRUE(form.SaveSettings());
+  {
+    shared::TKzRegEx reg;
+    ASSERT_TRUE(reg.OpenKey(key.path(), true));
+    tockle::WriteLaunchItems(reg, {{"A", base::programPath(), "C:\\", "", "", 0}});
+  }
+  if (!base::fileExists(folder.file("_alarm3"))) writeFile("_alarm3", "[Initial]\r\nCount=0\r\n");
+  const std::vector<std::string> files = {"_system3", "_hot3", "_alarm3"};
+  std::vector<std::optional<std::string>> before;
+  for (const auto& f : files) before.push_back(base::readFile(folder.file(f)));
+  form.launcher().BuildLauncherMenu();  // its icon cache marks go into the key
+  const size_t menuBefore = form.launcher().ppmLaunch.Items.size();
+  auto keyBefore = dumpKey();
+  auto d = open(0);
+  auto& general = static_cast<tockle::TGeneral1Page&>(*d->Pages[tockle::tabGeneral]);
+  ASSERT_TRUE(general.chkStayOnTop.checked());
+  general.chkStayOnTop.setChecked(false);
+  general.chkStayOnTop.click();
+  d->LauncherPage().btnRowCutClick(0);  // written to the key before the alarms
+  d->SetChanged(tockle::cpAlarms);
+  {
+    // Another program holds the alarm file: its step fails.
+    base::FileHandle hold(
+        CreateFileW(base::wide(folder.file("_alarm3")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(hold);
+    d->btnOkClick();
+  }
+  EXPECT_GE(asked, 1);
+  ASSERT_TRUE(IsWindow(d->handle()));
+  EXPECT_FALSE(general.chkStayOnTop.checked());  // the user's edit is still there
+  d->close(IDCANCEL);
+  EXPECT_TRUE(form.Settings.AlwaysOnTop);
+  EXPECT_TRUE(form.topMost());
+  form.ppmSystemPopup();
+  EXPECT_TRUE(tockle::FindItemByTag(tockle::cmdAlwaysOnTop, form.ppmSystem)->Checked);
+  // The launcher menu, built from the list the failed OK had written, is built from the old one.
+  EXPECT_EQ(form.launcher().ppmLaunch.Items.size(), menuBefore);
+  d.reset();
+  // The column widths the dialog keeps however it closes are no part of the apply.
+  auto keyAfter = dumpKey();
+  for (auto it = keyAfter.begin(); it != keyAfter.end();)
+    it = it->first.find("Column") != std::string::npos && !keyBefore.count(it->first) ? keyAfter.erase(it) : ++it;
+  EXPECT_EQ(keyAfter, keyBefore);
+  for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(base::readFile(folder.file(files[i])), before[i]) << files[i];
+  form.WriteOnExit();
+  EXPECT_EQ(stored("AlwaysOnTop"), "1");
 }
 
 TEST_F(ConfigOnTheClock, AChangedLauncherRebuildsTheMenuAndItsIconCacheAtOnce) {

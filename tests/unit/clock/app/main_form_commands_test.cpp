@@ -133,9 +133,11 @@ TEST_F(Commands, SystemMenuPicturesShowOnlyWithSystemIcon) {
     };
     EXPECT_EQ(picture(menu.get(), 8, FALSE) != nullptr, icons);
     EXPECT_EQ(picture(menu.get(), 22, FALSE) != nullptr, icons);
-    // Commands without a picture of their own, submenus and separators get none.
-    EXPECT_EQ(picture(menu.get(), 5, FALSE), nullptr);
-    EXPECT_EQ(picture(menu.get(), 2, TRUE), nullptr);
+    // Commands without a picture of their own and submenus get a blank one (measured with the
+    // picture column, so their captions show whole); separators get none.
+    HBITMAP blank = icons ? form.iglSystem.Blank() : nullptr;
+    EXPECT_EQ(picture(menu.get(), 5, FALSE), blank);
+    EXPECT_EQ(picture(menu.get(), 2, TRUE), blank);
     EXPECT_EQ(picture(menu.get(), 3, TRUE), nullptr);
   }
 }
@@ -308,7 +310,11 @@ TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
 
 TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
   bool opened = false;
-  form.ShowConfig = [&](tockle::TfrmConfig&) { opened = true; };
+  int mode = -1;
+  form.ShowConfig = [&](tockle::TfrmConfig& d) {
+    opened = true;
+    mode = d.ConfigMode;
+  };
   form.Settings.MouseOperation1 = 1;
   form.Settings.TimeRemain = -1;  // a power command would act at once
   {
@@ -324,12 +330,20 @@ TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
     EXPECT_TRUE(shell.empty());
     form.ExecuteCommand(tockle::cmdMemo);  // opens no window of the clock
     EXPECT_EQ(shell.size(), 1u);
+    // A close from outside leaves the clock running under its modal window.
+    SendMessageW(form.handle(), WM_CLOSE, 0, 0);
   }
   EXPECT_FALSE(opened);
   EXPECT_EQ(power.calls(), 0u);
   ASSERT_TRUE(test::handlePostedMessages());
   EXPECT_TRUE(form.exists());
   EXPECT_TRUE(IsWindowEnabled(form.handle()));
+  // The alarm request kept under the modal window opens the dialog on its new alarm once it closed.
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(mode, tockle::cfgNewAlarm);
+  EXPECT_EQ(form.AlarmRequestText, "wake");
+  EXPECT_FALSE(form.PendingAlarmRequest);
+  opened = false;
   form.ExecuteCommand(tockle::cmdSettings);
   EXPECT_TRUE(opened);
 }
@@ -419,6 +433,20 @@ TEST_F(ExecuteApps, SpecialNamesRunTheirOperationsAndOthersGoToTheShell) {
   EXPECT_EQ(shell[1].file, "C:\\Q\\c.exe");
   EXPECT_EQ(shell[1].params, "");
   EXPECT_EQ(shell[1].folder, "C:\\Q");
+}
+
+TEST_F(ExecuteApps, AStartThatFailsSaysWhichEntryAndWhy) {
+  std::vector<std::string> texts;
+  form.AskUser = [&](HWND, std::string_view text, std::string_view caption, UINT) {
+    texts.push_back(std::string(caption) + "|" + std::string(text));
+    return IDOK;
+  };
+  shellError = ERROR_FILE_NOT_FOUND;
+  form.ExecuteApps("C:\\gone.exe;C:\\also.exe", "", "");
+  EXPECT_EQ(shell.size(), 2u);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "起動エラー|C:\\gone.exe を起動できませんでした\r\nファイルが見つかりません"_sj);
+  EXPECT_EQ(tockle::shellErrorText(1234), "エラー番号 1234"_sj);
 }
 
 TEST_F(ExecuteApps, TheSynchronisationNameAsksTheTimeServer) {

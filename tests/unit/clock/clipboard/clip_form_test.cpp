@@ -85,6 +85,9 @@ class ClipForm : public testing::Test {
 
 TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   EXPECT_EQ(test::windowsTitled(tockle::clipWindowTitle()).size(), 1u);
+  RECT client{};
+  GetClientRect(clip->handle(), &client);
+  EXPECT_EQ(client.right * 1000 + client.bottom, 473 * 1000 + 370);
   EXPECT_EQ(area.frmClip, clip);
   ASSERT_EQ(clip->lsvClip.count(), 3);
   EXPECT_EQ(clip->lsvClip.itemText(2, 1), "oldest");

@@ -1,4 +1,4 @@
-// The settings dialog over a host of its own, with no clock window: a settings value, alarms on a
+// The settings dialog over a host of its own, with no clock window: the clock's settings value, alarms on a
 // fresh folder, a test key, and the host's boxes, sounds, program starts, saves and applies
 // answered or recorded.
 #pragma once
@@ -35,7 +35,7 @@ class FakeConfigHost : public tockle::ConfigHost {
   std::vector<std::string> calls;
   bool saveSucceeds = true;
 
-  tockle::TClockSettings& settings() override { return value; }
+  const tockle::TClockSettings& settings() const override { return value; }
   tockle::TKzManagerTockle* alarmManager() override { return alarms.get(); }
   void playSound(const std::string& path, UINT flags) override {
     if (sound) sound(path, flags);
@@ -44,11 +44,15 @@ class FakeConfigHost : public tockle::ConfigHost {
     started.push_back(list + "|" + params + "|" + where);
   }
   void launcherListChanged() override { calls.push_back("launcher"); }
-  bool saveSettings() override {
+  bool saveSettings(tockle::TClockSettings&) override {
     calls.push_back("save");
     return saveSucceeds;
   }
-  void applySettings(bool launcherChanged) override { calls.push_back(launcherChanged ? "apply launcher" : "apply"); }
+  // The clock takes the value only here.
+  void applySettings(const tockle::TClockSettings& edited, bool launcherChanged) override {
+    value = edited;
+    calls.push_back(launcherChanged ? "apply launcher" : "apply");
+  }
   std::string programFolder() const override { return folder; }
   std::string registryKey() const override { return key; }
   int askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) override {

@@ -172,6 +172,63 @@ TEST_F(LauncherPage, NamesAreEditedInPlaceExceptOnSeparators) {
   EXPECT_EQ(dialog->ChangedPages, cpLauncher);
 }
 
+TEST_F(LauncherPage, EscThatEndsTheInPlaceEditLeavesTheDialogOpenUntilTheListIsLeft) {
+  auto& page = open({app("A")});
+  page.lsvLaunch.setFocus();
+  page.lsvLaunch.setSelectedIndex(0);
+  page.lsvLaunchKeyDown(VK_F2);
+  HWND edit = page.lsvLaunch.editControl();
+  ASSERT_NE(edit, nullptr);
+  auto press = [](HWND target, WPARAM key) {
+    PostMessageW(target, WM_KEYDOWN, key, 0);
+    ui::Application::instance().processMessages();
+  };
+  press(edit, VK_ESCAPE);
+  EXPECT_EQ(page.lsvLaunch.editControl(), nullptr);
+  press(page.lsvLaunch.handle(), VK_ESCAPE);
+  EXPECT_TRUE(IsWindow(dialog->handle()));
+  EXPECT_EQ(page.lsvLaunch.itemText(0), "A");
+  EXPECT_EQ(dialog->ChangedPages, 0);
+  // Once the list is left, Esc is the dialog's Cancel again.
+  page.btnNewApp.setFocus();
+  EXPECT_EQ(dialog->modalResult(), 0);
+  press(page.btnNewApp.handle(), VK_ESCAPE);
+  EXPECT_EQ(dialog->modalResult(), IDCANCEL);
+}
+
+TEST_F(LauncherPage, RegisterRefusesWhatCannotStartAndNamesANamelessItem) {
+  auto& page = open();
+  std::vector<std::string> texts;
+  host.ask = [&](HWND, std::string_view text, std::string_view caption, UINT) {
+    texts.push_back(std::string(caption) + "|" + std::string(text));
+    return IDOK;
+  };
+  const std::string gone = folder.file("gone.exe");
+  struct {
+    std::string name, path, box;
+  } refused[] = {
+      {"Named", " ", "ランチャの登録|パスが指定されていません\r\n起動するファイルかフォルダのパスを入れて下さい"_sj},
+      {"Named", self + ";" + gone, "ランチャの登録|"_sj + gone + " が見つかりません\r\nパスを確認して下さい"_sj}};
+  for (const auto& r : refused) {
+    page.btnNewAppClick(0);
+    page.edtAppName.setText(r.name);
+    page.edtAppPath.setText(r.path);
+    EXPECT_FALSE(page.btnRegAppClick());
+    EXPECT_TRUE(page.EditGroupOpen());
+    EXPECT_EQ(page.edtAppName.text() + "|" + page.edtAppPath.text(), r.name + "|" + r.path);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), r.box);
+    page.btnCanAppClick();
+  }
+  EXPECT_TRUE(rows().empty());
+  // An empty name takes the file's name.
+  page.btnNewAppClick(0);
+  page.edtAppPath.setText(self);
+  EXPECT_TRUE(page.btnRegAppClick());
+  EXPECT_EQ(rows().size(), 1u);
+  EXPECT_EQ(page.lsvLaunch.itemText(0), base::changeExtension(base::extractFileName(self), ""));
+}
+
 TEST_F(LauncherPage, NewAndEditThroughTheDetailGroupKeepTheChosenIcon) {
   auto& page = open({tockle::separatorItem(false), {"Own", "C:\\none.exe", "C:\\", "", self, 3}});
   page.lsvLaunch.setSelectedIndex(0);
@@ -202,7 +259,8 @@ TEST_F(LauncherPage, NewAndEditThroughTheDetailGroupKeepTheChosenIcon) {
   page.btnCanAppClick();
   EXPECT_EQ(page.PendingEdit() + std::to_string(dialog->ChangedPages), "0");
   page.btnNewAppClick(0);
-  page.btnRegAppClick();
+  EXPECT_FALSE(page.btnRegAppClick());  // refused: no path
+  page.btnCanAppClick();
   EXPECT_EQ(rows().size(), 2u);
   page.btnNewAppClick(0);
   page.edtAppName.setText(" New ");
