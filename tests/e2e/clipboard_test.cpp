@@ -169,6 +169,30 @@ TEST_F(ClipboardCapture, TextsCopiedWhileAnotherProgramHoldsTheHistoryReachItInO
   EXPECT_TRUE(test::waitUntil([&] { return below.draws == start + 7; }));
 }
 
+// A text the history still refuses when the clock closes waits beside it for the next start.
+TEST_F(ClipboardCapture, TextsTheHistoryStillRefusesAtTheCloseReachItAtTheNextStart) {
+  ASSERT_TRUE(clock.start());
+  ASSERT_TRUE(copyAndWait("before"));
+  {
+    base::FileHandle held(CreateFileW(base::wide(clock.history()).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    copyFromHelper("while held");
+    // The box says the text is waiting in the clock.
+    HWND box = clock.waitForBox("履歴保存エラー"_sj);
+    ASSERT_TRUE(box);
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(test::waitUntil([&] { return clock.otherWindows() == 0; }));
+    clock.stop();
+    EXPECT_TRUE(base::fileExists(clock.history() + ".unwritten"));
+  }
+  ASSERT_TRUE(clock.start());
+  std::vector<std::string> expected{"before", "while held"};
+  EXPECT_TRUE(test::waitUntil([&] { return historyTexts(clock.history()) == expected; }))
+      << historyTexts(clock.history()).size();
+  EXPECT_FALSE(base::fileExists(clock.history() + ".unwritten"));
+}
+
 // The history file's newest text, read only when the file's size or time changed since the last
 // look: a quick succession of looks does not keep the file open while the clock writes it.
 class NewestHistoryText {

@@ -111,6 +111,7 @@ void TfrmMain::FormCreate() {
   //    rewrite of the history that a kill ended half-way may have left its temporary file.
   clipboard_->ClipDetector.IgnoreFirst = true;
   shared::TKzHistoryFile::RemoveStrayTemp(ProgramFolder + "_history3");
+  clipboard_->takeUnwritten();
   // 9.
   alarms_->CreateAlarmManager();
   // 10.

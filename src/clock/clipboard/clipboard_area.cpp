@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "clock/clipboard/clip_capture.h"
 #include "clock/clipboard/clip_form.h"
+#include "clock/clipboard/unwritten_texts.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/file_problem_text.h"
 #include "ui/command_table.h"
@@ -43,6 +44,28 @@ void ClipboardArea::flushOnExit() {
   Backlog.tellRefused = nullptr;
   closing_ = true;
   Backlog.Flush();
+  // Texts the file still refuses wait in a file of their own for the next start; a history that
+  // is cleared at the end would not have kept them either.
+  if (Backlog.waiting().empty() || settings_.ClipHistory.ClearWhenExit) return;
+  try {
+    keepUnwrittenTexts(HistoryPath(), Backlog.waiting());
+  } catch (const std::exception&) {
+    // Nowhere left to put them while the clock closes.
+  }
+}
+
+void ClipboardArea::takeUnwritten() {
+  if (unwrittenTextFiles(HistoryPath()).empty()) return;
+  try {
+    int moved = takeUnwrittenTexts(HistoryPath(), settings_.ClipHistory);
+    showMessage_(true, false, "前回書き込めなかった履歴を書き込みました -> "_sj + std::to_string(moved) + " 個"_sj);
+  } catch (const std::exception&) {
+    AskUser(owner_.handle(),
+            "クリップボード履歴のファイル "_sj + HistoryPath() + fileWriteProblemText(HistoryPath()) +
+                "\r\n前回書き込めなかったテキストは次のファイルに残しています\r\n"_sj +
+                unwrittenTextFiles(HistoryPath()).front(),
+            "履歴保存エラー"_sj, MB_OK | MB_ICONWARNING);
+  }
 }
 
 void ClipboardArea::closeHistoryWindow() {

@@ -41,8 +41,11 @@ class ClipboardArea {
   // The clock is in the clipboard viewer chain only while it records the clipboard; a change
   // still waiting is dropped when recording stops.
   void setRecording(bool on);
-  // The clock closes: texts still waiting get a last try, without a box.
+  // The clock closes: texts still waiting get a last try, without a box; what the file still
+  // refuses is kept beside it for the next start.
   void flushOnExit();
+  // At start: texts kept at an earlier close go into the history (the user is told if they can't).
+  void takeUnwritten();
   // An open history window goes with the clock (edits not applied are lost).
   void closeHistoryWindow();
 
