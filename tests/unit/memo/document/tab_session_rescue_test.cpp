@@ -45,6 +45,8 @@ TEST_F(Rescue, CancelInTheWizardForAVanishedDocumentWritesTheTypedTextFirst) {
     if (HWND wizard = FindWindowW(nullptr, base::wide("新規作成ウィザード"_sj).c_str()))
       SendMessageW(GetDlgItem(wizard, IDCANCEL), BM_CLICK, 0, 0);
   };
+  // The reload question says the typed text would go; the rescue keeps it all the same.
+  answers = {IDYES};
   commands.run(memo::mnuReload);
   user.setEnabled(false);
   EXPECT_TRUE(ui::Application::instance().terminated());
