@@ -9,12 +9,8 @@
 namespace memo {
 
 namespace {
-// How long one idle turn appends pieces while nothing waits for the window.
+// How long one idle turn appends pieces while no input waits.
 constexpr DWORD kIdleTurnMs = 50;
-// What ends a turn early: input, and messages sent or posted to the window. A message sent from
-// another thread or program (a typist, an accessibility tool, a program asking whether the window
-// answers) is handled only when the turn returns, so it must not wait out the turn.
-constexpr UINT kWaiting = QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_HOTKEY;
 }  // namespace
 
 unsigned long long RichEdit::freeAddressSpace() {
@@ -141,7 +137,7 @@ void RichEdit::loadWhileIdle() {
   }
   const DWORD start = GetTickCount();
   while (appendPiece())
-    if (GetTickCount() - start >= kIdleTurnMs || HIWORD(GetQueueStatus(kWaiting)) != 0) break;
+    if (GetTickCount() - start >= kIdleTurnMs || HIWORD(GetQueueStatus(QS_INPUT)) != 0) break;
   redrawAfterPieces();
 }
 
