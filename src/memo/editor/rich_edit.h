@@ -115,6 +115,10 @@ class RichEdit {
   void completeLoad() const;
   // Called when the last piece of a load in pieces is in.
   std::function<void()> onLoaded;
+  // The look a load gives a whole plain text (its links marked, as rich text), for the plain
+  // texts the editor puts back whole itself (a replace-all and its undo); nothing to show the
+  // text as it is.
+  std::function<std::optional<std::string>(std::string_view plain)> plainLook;
   // The control's character format of a face (CP932), size in points and, when given, colour.
   static CHARFORMAT2W fontFormat(std::string_view face, int sizePt, std::optional<COLORREF> color = std::nullopt);
 

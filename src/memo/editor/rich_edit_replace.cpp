@@ -59,7 +59,9 @@ void RichEdit::putWhole(std::string_view content, bool rich, int caretBytes) {
   const LONG line = firstShownLine(hwnd_);
   cancelLoad();
   HWND old = freshControl(nullptr);
-  put(content, rich, false);
+  // A plain text keeps the look its load gave it: its links stay links.
+  std::optional<std::string> look = rich || !plainLook ? std::nullopt : plainLook(content);
+  put(look ? *look : content, rich || look, false);
   // A plain text is counted as given; a rich one as the control now holds it.
   const LONG caret = rich ? loadedPositions().toControl(caretBytes)
                           : controlLength(content.substr(0, std::min(content.size(), static_cast<size_t>(caretBytes))));

@@ -31,6 +31,20 @@ TabLinks::TabLinks(RichEdit& editor, const TMemoSettings& settings, Host host)
     else
       linkPointer_.loaded();
   };
+  // A whole text the editor puts back (a replace-all, its undo) is shown as a load shows it.
+  rceMemo.plainLook = [this](std::string_view text) -> std::optional<std::string> {
+    if (!linksLive()) return std::nullopt;
+    return linkConverter()->Convert(text, true);
+  };
+}
+
+std::shared_ptr<LinkConverter> TabLinks::linkConverter() {
+  RegisterWebLinks(LinkRegistry);
+  // Face, size and colour come with the text: formatting the whole text afterwards would cost
+  // the control as much again as the load.
+  return std::make_shared<LinkConverter>(
+      LinkRegistry,
+      TextLook{settings_.MemoFontName, settings_.MemoFontSize, memoColor(settings_.MemoFontColor), settings_.ForceFix});
 }
 
 void TabLinks::bindCommands(ui::CommandTable& commands) {
@@ -63,12 +77,7 @@ void TabLinks::loadTabContent(const std::string& content) {
     rceMemo.beginLoad([pieces](bool& last) { return std::string(pieces->next(last)); }, false, font, rest);
     return;
   }
-  RegisterWebLinks(LinkRegistry);
-  // Face, size and colour come with the text: formatting the whole text afterwards would cost
-  // the control as much again as the load.
-  auto converter = std::make_shared<LinkConverter>(
-      LinkRegistry,
-      TextLook{settings_.MemoFontName, settings_.MemoFontSize, memoColor(settings_.MemoFontColor), settings_.ForceFix});
+  auto converter = linkConverter();
   rceMemo.beginLoad(
       [pieces, converter](bool& last) {
         std::string_view piece = pieces->next(last);

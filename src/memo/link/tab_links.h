@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,8 @@ class TabLinks {
   void actHyperlinkExecute();
   // The shown tab has live links: a plain tab loaded with its links marked, HotLink still on.
   bool linksLive() const;
+  // A converter of plain text to the look of a tab with links, with the settings as they are.
+  std::shared_ptr<LinkConverter> linkConverter();
 
   RichEdit& rceMemo;
   const TMemoSettings& settings_;

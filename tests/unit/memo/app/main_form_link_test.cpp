@@ -79,6 +79,21 @@ TEST_F(MemoLinks, APlainTabShowsItsLinksAndAClickOpensTheOneUnderThePointer) {
   EXPECT_FALSE(form->rceMemo.handCursor());
 }
 
+// A replace-all puts the whole text back at once: its links keep their look, and so after its undo.
+TEST_F(MemoLinks, LinksKeepTheirLookThroughAReplaceAllAndItsUndo) {
+  startWith("t/*!/x http://a.b/ x\r\n");
+  const std::string before = form->rceMemo.text(), after = "yy http://a.b/ yy\r\n";
+  ASSERT_TRUE(form->rceMemo.replaceMatches(before, {0, 14}, 1, "yy", after, false));
+  EXPECT_EQ(form->rceMemo.text(), after);
+  EXPECT_EQ(formatAt(5, 6).crTextColor, 0xFF0000u);
+  EXPECT_TRUE(formatAt(5, 6).dwEffects & CFE_UNDERLINE);
+  EXPECT_FALSE(formatAt(0, 1).dwEffects & CFE_UNDERLINE);
+  ASSERT_TRUE(form->rceMemo.undo());
+  EXPECT_EQ(form->rceMemo.text(), before);
+  EXPECT_TRUE(formatAt(4, 5).dwEffects & CFE_UNDERLINE);
+  EXPECT_FALSE(form->rceMemo.canUndo());
+}
+
 TEST_F(MemoLinks, OnlyTheCharactersShownAsALinkOpenIt) {
   write("memo.ntd", "[Tavelo Document Type III]\r\n;c\r\nt=t.txt\r\n");
   write("t.txt", "see http://a.b/\r\nsee http://c.d/");  // links end both lines

@@ -211,4 +211,23 @@ TEST_F(TabSessionTest, ATabWhoseFileIsMissingStartsEmptyAndIsWrittenAnew) {
   EXPECT_TRUE(boxes.empty());
 }
 
+// Opening never writes the user's file: names that repeat another only in case are renamed in memory,
+// the user is told, and the new names reach the index with the next save.
+TEST_F(TabSessionTest, RepeatedTabNamesOfASplitDocumentAreWrittenAtTheNextSaveNotAtOpening) {
+  const std::string index = "[Tavelo Document Type III]\r\n;c\r\nMemo=a.txt\r\nmemo=b.txt\r\n";
+  write("a.txt", "one\r\n");
+  write("b.txt", "two\r\n");
+  write("memo.ntd", index);
+  open("Memo");
+  EXPECT_EQ(read("memo.ntd"), index);
+  const std::vector<std::string> names = stripNames();
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_NE(names[1], "memo");
+  EXPECT_NE(status.find("(次の保存で書き込みます)"_sj), std::string::npos) << status;
+  type("x");
+  session->writeOnExit();
+  EXPECT_EQ(documentTabs(), names);
+  EXPECT_TRUE(errors.empty());
+}
+
 }  // namespace
