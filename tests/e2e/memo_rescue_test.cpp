@@ -71,6 +71,8 @@ TEST_F(MemoRescue, ADamagedDocumentIsToldShownFromACopyAndTypedTextGoesThere) {
   HWND box = boxShowing(kAppTitle, copy);
   ASSERT_NE(box, nullptr) << memo.state(kTitle);
   EXPECT_TRUE(test::dialogShows(box, "読み込めませんでした"_sj));
+  // Left open past a few ticks of the save timer: nothing asks about the file being replaced.
+  EXPECT_FALSE(test::waitUntil([] { return !test::windowsTitled("再読み込みの確認"_sj).empty(); }, 7000));
   click(box, IDOK);
   HWND main = memo.waitForWindow(kTitle);
   ASSERT_NE(main, nullptr);
@@ -79,6 +81,7 @@ TEST_F(MemoRescue, ADamagedDocumentIsToldShownFromACopyAndTypedTextGoesThere) {
   memo.close(kTitle);
   EXPECT_EQ(base::readFile(memo.path("memo.ntd")), damaged);
   EXPECT_NE(base::readFile(copy).value_or("").find("A/*!/typedalpha"), std::string::npos);
+  EXPECT_FALSE(base::fileExists(memo.path("memo_復旧2.ntd"_sj)));
 }
 
 TEST_F(MemoRescue, CancelInTheWizardForARenamedDocumentWritesTheTypedTextToANamedFile) {

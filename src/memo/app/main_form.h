@@ -280,6 +280,9 @@ class TfrmMain : public ui::Form {
   bool applicationActive() const;
   void checkOutsideChange(bool onlyWhileActive);
   void autoSave();
+  // A box or dialog of the program is open, or a document is being opened: the save timer's
+  // check and autosave wait (the next tick after it runs them against the document as it is then).
+  bool ownStepUnderWay() const;
   bool reloadAsking_ = false;  // the outside-change question is open
 };
 

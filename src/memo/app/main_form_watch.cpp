@@ -10,6 +10,7 @@
 #include "memo/clock_link/clock_link.h"
 #include "memo/document/tab_session.h"
 #include "memo/status/status_line.h"
+#include "ui/modal_scope.h"
 
 namespace memo {
 
@@ -49,7 +50,7 @@ bool TfrmMain::applicationActive() const {
 void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
   // A check while the question is open finds nothing new (the ages were remembered) and must not
   // ask twice.
-  if (reloadAsking_ || Settings.ReloadOption == 0) return;
+  if (reloadAsking_ || Settings.ReloadOption == 0 || ownStepUnderWay()) return;
   if (onlyWhileActive && !applicationActive()) return;
   if (!session_->manager().IsChangedOutside()) return;
   reloadAsking_ = true;
@@ -59,9 +60,15 @@ void TfrmMain::checkOutsideChange(bool onlyWhileActive) {
   session_->ReloadDocument();
 }
 
+bool TfrmMain::ownStepUnderWay() const {
+  // Mid-switch the manager may name a file that is being replaced, or one whose age belongs to the
+  // document before; under a box the answer may be about to replace the document.
+  return ui::modalOpen() || session_->switching();
+}
+
 void TfrmMain::autoSave() {
   // Not while the reload question (or any box of this window) is open: the answer decides first.
-  if (reloadAsking_ || !IsWindowEnabled(handle()) || !rceMemo.modified()) return;
+  if (reloadAsking_ || ownStepUnderWay() || !IsWindowEnabled(handle()) || !rceMemo.modified()) return;
   if (CompositionPending && CompositionPending()) return;
   if (session_->tbcMemoChanging())
     rceMemo.setModified(false);

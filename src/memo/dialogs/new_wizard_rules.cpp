@@ -67,6 +67,11 @@ std::string wizardSetAsideText(std::string_view folder) {
          std::string(folder);
 }
 
+std::string wizardSetAsideFailedText(std::string_view file, std::string_view reason) {
+  return "次のファイルを移せませんでした -> "_sj + std::string(file) + "\r\n"_sj + std::string(reason) +
+         "\r\n\r\n既存のメモファイルは元のまま残してあります"_sj;
+}
+
 std::string wizardEmptyPathText() { return "ファイルを指定して下さい"_sj; }
 std::string wizardEmptyPathCaption() { return "未指定"_sj; }
 
@@ -110,9 +115,11 @@ bool NewWizardState::btnNextClick(WizardHost& host) {
     return false;
   }
   if (!plan.fileToSetAside.empty()) {
-    auto aside = moveDocumentAside(plan.fileToSetAside);
+    std::string failed;
+    auto aside = moveDocumentAside(plan.fileToSetAside, &failed);
     if (!aside) {
-      host.showError(systemErrorText(GetLastError()), wizardQuestionCaption(WizardQuestion::ReadExisting));
+      host.showError(wizardSetAsideFailedText(failed, systemErrorText(GetLastError())),
+                     wizardQuestionCaption(WizardQuestion::ReadExisting));
       return false;
     }
     host.showInfo(wizardSetAsideText(*aside), wizardQuestionCaption(WizardQuestion::ReadExisting));

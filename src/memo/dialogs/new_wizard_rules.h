@@ -46,6 +46,8 @@ std::string wizardEmptyPathText();
 std::string wizardEmptyPathCaption();
 // Where the old document went when a new one took its place.
 std::string wizardSetAsideText(std::string_view folder);
+// The old document could not be moved aside (file, for reason): it stays as it was.
+std::string wizardSetAsideFailedText(std::string_view file, std::string_view reason);
 std::string wizardQuestionText(WizardQuestion q);
 std::string wizardQuestionCaption(WizardQuestion q);
 

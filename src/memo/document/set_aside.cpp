@@ -66,10 +66,13 @@ bool moveFile(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-std::optional<std::string> moveDocumentAside(std::string_view path) {
+std::optional<std::string> moveDocumentAside(std::string_view path, std::string* failedFile) {
   const std::string dir = base::extractFolder(path);
   const std::string name = base::extractFileName(path);
   const std::vector<TabFile> files = tabFilesOf(path);
+  std::string failed(path);
+  if (!failedFile) failedFile = &failed;
+  *failedFile = path;
   auto aside = makeNewFolder(dir, stemOf(path) + "_旧"_sj);
   if (!aside) return std::nullopt;
   std::vector<std::string> moved, copied;
@@ -82,6 +85,7 @@ std::optional<std::string> moveDocumentAside(std::string_view path) {
     return std::nullopt;
   };
   for (const auto& f : files) {
+    *failedFile = dir + f.name;
     if (f.own) {
       if (!moveFile(dir + f.name, *aside + f.name)) return undo();
       moved.push_back(f.name);
@@ -91,6 +95,7 @@ std::optional<std::string> moveDocumentAside(std::string_view path) {
     }
   }
   // The index (or the one-file document) last: until it has gone, the document is whole in place.
+  *failedFile = path;
   if (!moveFile(std::string(path), *aside + name)) return undo();
   return aside;
 }

@@ -13,8 +13,8 @@ namespace memo {
 // then "notes_旧2", ...), its files keeping their names, so that it opens there as it was. A split
 // document takes its own tab files along; a tab file that another document beside it also names
 // (or a link) is copied and stays. The new folder, or nothing when a step failed (GetLastError
-// says why): then everything is back where it was.
-std::optional<std::string> moveDocumentAside(std::string_view path);
+// says why, failedFile which file could not be moved): then everything is back where it was.
+std::optional<std::string> moveDocumentAside(std::string_view path, std::string* failedFile = nullptr);
 
 // Writes content into a new file folder + stem + ext; when that name is taken, stem gets a number
 // ("2", "3", ...). The file's path, or nothing (GetLastError says why).

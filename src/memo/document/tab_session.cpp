@@ -64,7 +64,16 @@ bool TabSession::storedTab(int index, std::string& content, bool* plain) {
   return loaded;
 }
 
+TabSession::Switch::Switch(TabSession& session) : session_(session), from_(session.MemoMan.FileName) {
+  ++session_.switching_;
+}
+
+TabSession::Switch::~Switch() {
+  if (--session_.switching_ == 0 && session_.MemoMan.FileName != from_) session_.MemoMan.RememberFileAges();
+}
+
 void TabSession::ReloadDocument() {
+  Switch switching(*this);
   MemoMan.FileName = settings_.MemoFile;
   openSalvageIfDamaged();
   MemoMan.LoadTabList();
@@ -292,6 +301,7 @@ void TabSession::showUnreadableTab() {
 
 void TabSession::MemoManNotFound() {
   // The document itself is gone (a missing tab file is only that tab's, and its load answers so).
+  Switch switching(*this);
   TfrmNewWizard wizard(host_.owner());
   std::optional<NewDocumentChoice> choice = wizard.Execute();
   if (!choice) {
@@ -309,6 +319,7 @@ void TabSession::MemoManNotFound() {
 bool TabSession::runWizardForNewDocument(const std::string& prefill) {
   // The edit goes into the document it was typed for, before another one is chosen.
   if (!saveShownTab()) return false;
+  Switch switching(*this);
   TfrmNewWizard wizard(host_.owner());
   if (!prefill.empty()) wizard.State.FileName = prefill;
   std::optional<NewDocumentChoice> choice = wizard.Execute();

@@ -119,8 +119,23 @@ class TabSession {
   // The shown tab failed to load: the editor is read-only (so no command changes it) and the tab
   // is never written from it, until the user chooses to write it anew.
   bool tabUnavailable() const { return tabUnavailable_; }
+  // A document is being opened or replaced (its file, the wizard, a box about it).
+  bool switching() const { return switching_ > 0; }
 
  private:
+  // Marks a document switch; when the outermost one ends on another file, that file's ages are
+  // taken as they are then, so that no write of the switch counts as a change from outside.
+  class Switch {
+   public:
+    explicit Switch(TabSession& session);
+    ~Switch();
+    Switch(const Switch&) = delete;
+    Switch& operator=(const Switch&) = delete;
+
+   private:
+    TabSession& session_;
+    std::string from_;
+  };
   // How loading a tab ended. ShownInside: the document was gone, and the new one chosen meanwhile
   // has been shown.
   enum class TabLoad { Loaded, TooLarge, Missing, Unreadable, Unavailable, ShownInside };
@@ -157,6 +172,7 @@ class TabSession {
   bool tabUnavailable_ = false;
   bool discardEdits_ = false;     // closing without the edit the user chose to give up
   bool reloadAfterSave_ = false;  // the edit was saved into another document, whose tabs to show
+  int switching_ = 0;
 };
 
 }  // namespace memo

@@ -105,6 +105,29 @@ INSTANTIATE_TEST_SUITE_P(Options, ReloadTest,
                                          Reload{"AnEditGoesOnlyOnYes", 2, true, IDYES, true, true}),
                          [](const auto& info) { return info.param.name; });
 
+// A document opened under a box (here a damaged one, whose copy replaces it): the save timer's
+// ticks under the box neither ask about the file being replaced nor save; afterwards it watches
+// the copy as it is.
+TEST_F(StatusTest, TheSaveTimerWaitsWhileADocumentIsOpenedUnderABox) {
+  startOn(kDoc);
+  form->Settings.ReloadOption = 1;
+  writeOutside(dir.file("memo.ntd"),
+               "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n"
+               "メモ/*!/damaged\\CrLf%\r\n"_sj);
+  form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
+    boxes.push_back(std::string(caption) + "|" + std::string(text));
+    for (int tick = 0; tick < 3; ++tick) form->tmrSaveTimer();
+    return IDYES;
+  };
+  SendMessageW(form->handle(), WM_COMMAND, MAKEWPARAM(memo::mnuReload, 0), 0);
+  form->tmrSaveTimer();
+  ASSERT_EQ(boxes.size(), 1u) << boxes.back();
+  EXPECT_NE(boxes[0].find("メモファイルを読み込めませんでした"_sj), std::string::npos) << boxes[0];
+  EXPECT_EQ(form->Settings.MemoFile, dir.file("memo_復旧.ntd"_sj));
+  EXPECT_FALSE(base::fileExists(dir.file("memo_復旧2.ntd"_sj)));
+  EXPECT_EQ(form->rceMemo.text(), "damaged\r\n");
+}
+
 class ReloadKeyTest : public StatusTest, public testing::WithParamInterface<Reload> {};
 
 // The reload key reads the document again at once, unless an edit not yet saved (typed since the

@@ -1,5 +1,7 @@
 #include "memo/dialogs/new_wizard_rules.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -142,6 +144,27 @@ TEST_F(NewWizard, AnExistingFileIsKeptOnYesMovedAsideOnNo) {
   EXPECT_TRUE(third.btnNextClick(host));
   EXPECT_EQ(base::readFile(dir.file("memo_旧\\memo.ntd"_sj)), "old");
   EXPECT_EQ(base::readFile(dir.file("memo_旧2\\memo.ntd"_sj)), "newer");
+}
+
+TEST_F(NewWizard, AMoveAsideThatFailsNamesTheFileAndLeavesTheDocument) {
+  ASSERT_TRUE(base::writeFileAtomic(dir.file("a.txt"), "alpha"));
+  ASSERT_TRUE(base::writeFileAtomic(dir.file("memo.ntd"), "[Tavelo Document Type III]\r\n;c\r\nA=a.txt\r\n"));
+  // Another program holds the tab file without sharing.
+  HANDLE held = CreateFileW(base::wide(dir.file("a.txt")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  w.FileName = dir.file("memo.ntd");
+  EXPECT_FALSE(w.btnNextClick(host));
+  host.answers = {false};
+  EXPECT_FALSE(w.btnNextClick(host));
+  CloseHandle(held);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(
+      host.errors[0].rfind("ファイルのリード|次のファイルを移せませんでした -> "_sj + dir.file("a.txt") + "\r\n", 0),
+      0u)
+      << host.errors[0];
+  EXPECT_TRUE(host.errors[0].ends_with("\r\n\r\n既存のメモファイルは元のまま残してあります"_sj)) << host.errors[0];
+  EXPECT_EQ(base::readFile(dir.file("a.txt")), "alpha");
+  EXPECT_TRUE(base::fileExists(dir.file("memo.ntd")));
 }
 
 TEST_F(NewWizard, CancelOnEitherPageGivesNoDocument) {
