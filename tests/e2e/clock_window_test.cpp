@@ -80,13 +80,15 @@ TEST_F(ClockWindow, TwoQuickStartsShowOneWindow) {
   test::ProgramRun clock("Tockle.exe");
   ASSERT_TRUE(clock.start());
   DWORD code = 99;
-  ASSERT_TRUE(test::runAndWait(clock.path("Tockle.exe"), "", 15000, &code));
+  base::KernelHandle second;
+  ASSERT_TRUE(test::secondQuickStart(clock, "Tockle.exe", &code, second));
   EXPECT_EQ(code, 0u);
-  HWND hwnd = clock.waitForWindow(kTitle);
-  ASSERT_NE(hwnd, nullptr);
+  HWND hwnd = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return (hwnd = test::findWindow(kTitle)) && IsWindowVisible(hwnd); }));
   EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
   PostMessageW(hwnd, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(clock.waitExit(10000));
+  EXPECT_TRUE(
+      test::waitUntil([&] { return !clock.running() && WaitForSingleObject(second.get(), 0) == WAIT_OBJECT_0; }));
 }
 
 TEST_F(ClockWindow, SecondStartHandsOverAndEnds) {

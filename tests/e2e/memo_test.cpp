@@ -74,11 +74,15 @@ TEST_F(MemoProgram, TwoQuickStartsShowOneWindow) {
   setMemoFile(memo.path("one.ntd"));
   ASSERT_TRUE(memo.start());
   DWORD exitCode = 99;
-  ASSERT_TRUE(test::runAndWait(memo.path("Memo.exe"), "", 15000, &exitCode));
+  base::KernelHandle second;
+  ASSERT_TRUE(test::secondQuickStart(memo, "Memo.exe", &exitCode, second)) << memo.state(kTitle);
   EXPECT_EQ(exitCode, 0u);
-  ASSERT_NE(memo.waitForWindow(kTitle), nullptr) << memo.state(kTitle);
+  HWND window = nullptr;
+  ASSERT_TRUE(test::waitUntil([&] { return (window = test::findWindow(kTitle)) && IsWindowVisible(window); }));
   EXPECT_EQ(test::windowsTitled(kTitle).size(), 1u);
-  memo.close(kTitle);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(
+      test::waitUntil([&] { return !memo.running() && WaitForSingleObject(second.get(), 0) == WAIT_OBJECT_0; }));
 }
 
 TEST_F(MemoProgram, TheFirstStartRunsTheWizardAndClosingWritesTheTabAndTheBackup) {

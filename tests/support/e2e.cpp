@@ -277,22 +277,36 @@ void ProgramRun::close(const std::string& mainTitle) {
   if (!waitExit(10000)) TerminateProcess(process_.get(), 1);
 }
 
-bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode) {
+base::KernelHandle startProcess(const std::string& exePath, const std::string& arguments) {
   std::wstring cmd = L"\"" + base::wide(exePath) + L"\"";
   if (!arguments.empty()) cmd += L" " + base::wide(arguments);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::wstring dir = base::wide(base::extractFolder(exePath));
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) return false;
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) return {};
   CloseHandle(pi.hThread);
-  base::KernelHandle process(pi.hProcess);
+  return base::KernelHandle(pi.hProcess);
+}
+
+bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode) {
+  base::KernelHandle process = startProcess(exePath, arguments);
+  if (!process) return false;
   if (!waitUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, timeoutMs)) {
     TerminateProcess(process.get(), 1);
     return false;
   }
   if (exitCode) GetExitCodeProcess(process.get(), exitCode);
   return true;
+}
+
+bool secondQuickStart(const ProgramRun& run, const std::string& exeName, DWORD* exitCode, base::KernelHandle& second) {
+  second = startProcess(run.path(exeName), "");
+  if (!second) return false;
+  auto ended = [&] { return WaitForSingleObject(second.get(), 0) == WAIT_OBJECT_0; };
+  if (!waitUntil([&] { return ended() || !run.running(); }, 15000)) return false;
+  if (ended()) return GetExitCodeProcess(second.get(), exitCode) != FALSE;
+  return run.waitExit(0, exitCode);
 }
 
 }  // namespace test

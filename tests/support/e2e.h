@@ -110,7 +110,13 @@ class ProgramRun {
   DWORD startError_ = 0;  // why the last start failed
 };
 
+// Starts a process of a program already copied somewhere, in its folder; an empty handle if it could not.
+base::KernelHandle startProcess(const std::string& exePath, const std::string& arguments);
 // Starts a second process of a program already copied somewhere and waits for it to end.
 bool runAndWait(const std::string& exePath, const std::string& arguments, DWORD timeoutMs, DWORD* exitCode);
+// Starts a second copy of run's program from its folder at once and waits until one of the two has
+// ended: whichever took the single instance first stays, the other hands over and ends. Gives the
+// ended one's exit code; the second's process is left in `second` (false when neither ended).
+bool secondQuickStart(const ProgramRun& run, const std::string& exeName, DWORD* exitCode, base::KernelHandle& second);
 
 }  // namespace test
