@@ -217,10 +217,27 @@ bool writeFileAtomic(std::string_view path, std::string_view bytes) {
   return !temp.empty() && replaceWithTemp(temp, path);
 }
 
+namespace {
+// The n-th name of a copy beside path (1: path + ending, then path + ending + "2", ...); "" past
+// the last one tried.
+std::string copyName(std::string_view path, std::string_view ending, int n) {
+  if (n >= 10000) return {};
+  return std::string(path) + std::string(ending) + (n == 1 ? std::string() : std::to_string(n));
+}
+bool taken(const std::string& name) { return GetFileAttributesW(wide(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+}  // namespace
+
+std::string freeCopyName(std::string_view path, std::string_view ending) {
+  for (int n = 1;; ++n) {
+    std::string name = copyName(path, ending, n);
+    if (name.empty() || !taken(name)) return name;
+  }
+}
+
 std::string keepCopyBeside(std::string_view path, std::string_view ending, std::string_view bytes) {
   for (int n = 1; n < 10000; ++n) {
-    std::string name = std::string(path) + std::string(ending) + (n == 1 ? std::string() : std::to_string(n));
-    if (GetFileAttributesW(wide(name).c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    std::string name = copyName(path, ending, n);
+    if (taken(name)) continue;
     std::string temp = writeTempBeside(name, bytes);
     if (temp.empty()) return {};
     // A move that does not replace: a copy made meanwhile under this name is kept as well.

@@ -56,6 +56,8 @@ std::vector<std::string> leftoverTemps(std::string_view folder);
 // name is taken, path + ending + "2", "3", ...: an earlier kept copy is never written over. The
 // name of the copy; "" when none could be written.
 std::string keepCopyBeside(std::string_view path, std::string_view ending, std::string_view bytes);
+// The name keepCopyBeside would give a copy now: the first of those names not taken.
+std::string freeCopyName(std::string_view path, std::string_view ending);
 
 // A fresh empty folder under the system's temporary folder (for tests and scratch work).
 std::string makeTempFolder(std::string_view prefix);

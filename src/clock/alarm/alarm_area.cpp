@@ -92,11 +92,19 @@ void AlarmArea::CheckAlarms() {
 }
 
 void AlarmArea::writeOnExit() {
+  // No box may stop the session's end or the close: a file that cannot be written now keeps its
+  // alarms as they were.
+  auto quietly = [](auto&& write) {
+    try {
+      write();
+    } catch (...) {
+    }
+  };
   // A notification still open: its choices count as made.
-  if (AlarmManager && AlarmManager->SettleNotification) ui::guarded([this] { AlarmManager->SettleNotification(); });
+  if (AlarmManager && AlarmManager->SettleNotification) quietly([this] { AlarmManager->SettleNotification(); });
   if (AlarmManager && AlarmManager->ClearReCall) {
     // Done here, so that the manager's own clean-up when it is freed finds nothing left.
-    ui::guarded([this] { AlarmManager->DeleteReCallItems(); });
+    quietly([this] { AlarmManager->DeleteReCallItems(); });
   }
 }
 

@@ -10,6 +10,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/text_lines.h"
+#include "clock/commands/file_problem_text.h"
 
 namespace tockle {
 
@@ -67,7 +68,7 @@ bool knownKey(std::string_view section, std::string_view key) {
 }
 
 [[noreturn]] void refused(const std::string& path) {
-  throw EAlarmWriteError("アラームの設定ファイル "_sj + path + " に書き込めません"_sj);
+  throw EAlarmWriteError("アラームの設定ファイル "_sj + path + fileWriteProblemText(path));
 }
 }  // namespace
 

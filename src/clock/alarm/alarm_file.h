@@ -100,6 +100,8 @@ class AlarmFileEdit {
   // another program holds the file open for a moment, it waits for it (half a second at most).
   // Throws EAlarmWriteError (the old file untouched) when the system refuses.
   void commit() const;
+  // The file was damaged when the edit began: commit() keeps it beside it first.
+  bool damaged() const { return damaged_.has_value(); }
 
  private:
   AlarmFile::Section* find(const std::string& section);

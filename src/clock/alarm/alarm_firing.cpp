@@ -8,6 +8,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "clock/alarm/alarm_file.h"
 #include "clock/alarm/input_minutes.h"
 
 namespace tockle {
@@ -82,12 +83,16 @@ void notifyOne(TKzManagerTockle& manager, const AlarmFiringHooks& hooks, int ind
     // A settings dialog opened meanwhile may have rewritten the list: act on the fired item only.
     int target = manager.FindItem(item, index);
     if (target < 0) return;
-    if (notice.erase.checked) {
-      manager.DeleteItem(target);
-    } else if (notice.notRing.checked) {
-      item.Enabled = false;
-      item.Index = target;
-      manager.SetItem(item);
+    try {
+      if (notice.erase.checked) {
+        manager.DeleteItem(target);
+      } else if (notice.notRing.checked) {
+        item.Enabled = false;
+        item.Index = target;
+        manager.SetItem(item);
+      }
+    } catch (const EAlarmWriteError& e) {
+      throw EAlarmWriteError(e.what() + "\r\n通知で選んだ変更は保存されず，アラームは元のままです"_sj);
     }
   };
   struct Registration {

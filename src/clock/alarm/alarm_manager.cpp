@@ -63,7 +63,18 @@ int TKzManagerTockle::ReadCount() const {
 
 bool TKzManagerTockle::LoadItem(TKzAlarmTockle& item) { return item.LoadData(); }
 
-void TKzManagerTockle::SaveItem(TKzAlarmTockle& item) { item.SaveData(); }
+void TKzManagerTockle::SaveItem(TKzAlarmTockle& item) {
+  AlarmFileEdit edit{AlarmFile(FileName)};
+  mendInto(edit);
+  item.SaveInto(edit);
+  edit.commit();
+}
+
+void TKzManagerTockle::mendInto(AlarmFileEdit& edit) {
+  if (!edit.damaged()) return;
+  for (auto& item : Items) item->SaveInto(edit);
+  edit.write(kInitial, kCount, std::to_string(Items.size()));
+}
 
 void TKzManagerTockle::AllocItems(bool reset) {
   Items.clear();
@@ -141,7 +152,7 @@ void TKzManagerTockle::ReportFileProblems() const {
             numberList(damage.brokenAlarms);
   if (damage.strayText) text += "\r\nアラームではない読めない部分があります"_sj;
   AlarmErrorBox(text + "\r\n\r\n読めたアラームはそのまま使います。最初にアラームを保存するとき，元のファイルを "_sj +
-                    FileName + ".damaged として残します"_sj,
+                    base::freeCopyName(FileName, ".damaged") + " として残します"_sj,
                 "アラームの読み込みエラー"_sj);
 }
 
@@ -154,6 +165,7 @@ void TKzManagerTockle::AddItem(const TKzAlarmTockle& source, std::optional<base:
   item->Index = Count;
   // The new section and the new count in one step.
   AlarmFileEdit edit{AlarmFile(FileName)};
+  mendInto(edit);
   item->SaveInto(edit);
   edit.write(kInitial, kCount, std::to_string(Count + 1));
   edit.commit();
@@ -188,11 +200,13 @@ bool TKzManagerTockle::CheckAlarms(int& index) {
 void TKzManagerTockle::SetItem(const TKzAlarmTockle& source) {
   int i = source.Index;
   if (i < 0 || i >= static_cast<int>(Items.size())) return;
-  TKzAlarmTockle& item = *Items[i];
-  item.Assign(source);
-  item.FileName = FileName;
-  item.Index = i;
-  SaveItem(item);
+  // The item in memory changes only once the file holds the change.
+  TKzAlarmTockle saved(FileName);
+  saved.Assign(source);
+  saved.FileName = FileName;
+  saved.Index = i;
+  SaveItem(saved);
+  Items[i]->Assign(saved);
 }
 
 bool TKzManagerTockle::DeleteItem(int n) {
@@ -200,6 +214,7 @@ bool TKzManagerTockle::DeleteItem(int n) {
   AlarmFile file(FileName);
   if (n < 0 || n >= Count || !file.exists()) return false;
   AlarmFileEdit edit(file);
+  mendInto(edit);
   if (!removeSection(edit, n, Count)) return false;
   edit.commit();
   --Count;
@@ -214,6 +229,7 @@ void TKzManagerTockle::DeleteReCallItems() {
   AlarmFile file(FileName);
   if (!file.exists()) return;
   AlarmFileEdit edit(file);
+  mendInto(edit);
   int count = Count;
   for (int i = std::min(count, static_cast<int>(Items.size())) - 1; i >= 0; --i) {
     if (Items[i]->ReCall && removeSection(edit, i, count)) --count;

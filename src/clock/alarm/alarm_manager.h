@@ -16,6 +16,8 @@
 
 namespace tockle {
 
+class AlarmFileEdit;
+
 class TKzAlarmManager {
  public:
   explicit TKzAlarmManager(std::string fileName) : FileName(std::move(fileName)) {}
@@ -100,6 +102,10 @@ class TKzManagerTockle : public TKzAlarmManager {
   void FromListView(HWND list);
 
  private:
+  // A damaged file's first rewrite holds every item, under the count of items, so that it reads
+  // whole afterwards: what could not be read is written with the values the items were given.
+  void mendInto(AlarmFileEdit& edit);
+
   int pauses_ = 1;
   // The list view was filled while the file could not be read: every row of it is a new alarm.
   bool listFromUnread_ = false;

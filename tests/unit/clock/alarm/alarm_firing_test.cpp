@@ -11,7 +11,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "base/handles.h"
 #include "base/text.h"
+#include "clock/alarm/alarm_file.h"
 #include "support/temp_folder.h"
 #include "unit/clock/alarm/alarm_test_util.h"
 
@@ -348,6 +350,28 @@ TEST_F(AlarmFiring, ChoicesAreSettledWhileTheWindowIsOpenAndOnlyOnce) {
   EXPECT_FALSE(manager->Items[0]->Enabled);
   EXPECT_TRUE(manager->Items[1]->Enabled);
   EXPECT_FALSE(manager->SettleNotification);
+}
+
+// A choice that cannot be written says why and that the alarm stayed as it was; settling it
+// earlier (the session ending) does not try again when the window closes.
+TEST_F(AlarmFiring, ChoiceThatCannotBeWrittenSaysWhyAndIsTriedOnce) {
+  add(alarm("held", tod(9, 0), tod(9, 7)));
+  base::FileHandle hold;
+  duringWindow = [&](AlarmNotice& n) {
+    n.notRing.checked = true;
+    hold.reset(CreateFileW(base::wide(manager->FileName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    try {
+      manager->SettleNotification();
+      ADD_FAILURE() << "no error";
+    } catch (const tockle::EAlarmWriteError& e) {
+      EXPECT_NE(std::string(e.what()).find("使用中です"_sj), std::string::npos);
+      EXPECT_NE(std::string(e.what()).find("アラームは元のままです"_sj), std::string::npos);
+    }
+  };
+  run();
+  hold.reset();
+  EXPECT_EQ(tockle::AlarmFile(manager->FileName).read("0", "Enabled"), "1");
+  EXPECT_TRUE(manager->Items[0]->Enabled);
 }
 
 }  // namespace

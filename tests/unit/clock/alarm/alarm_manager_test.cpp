@@ -431,4 +431,26 @@ TEST_F(AlarmManager, DamageIsSaidAtStartAndAStrayTemporaryFileGoesOnlyWhenTheFil
   EXPECT_FALSE(base::fileExists(temp));
 }
 
+// A file cut inside an alarm: the box names the copy really made (an older copy keeps its name),
+// and the first rewrite leaves a file that reads whole, so later starts and saves keep no copy.
+TEST_F(AlarmManager, FirstRewriteOfACutFileReadsWholeAndTheBoxNamesTheCopyMade) {
+  {
+    auto m = make();
+    for (int i = 0; i < 3; ++i) m->AddItem(alarm("a" + std::to_string(i), tod(9, 0), tod(9, 7)));
+  }
+  const std::string whole = base::readFile(path()).value();
+  ASSERT_TRUE(base::writeFileAtomic(path(), whole.substr(0, whole.find("[1]") + 20)));
+  ASSERT_TRUE(base::writeFileAtomic(path() + ".damaged", "older"));
+  auto m = make();
+  m->ReportFileProblems();
+  ASSERT_EQ(boxes.texts.size(), 1u);
+  EXPECT_NE(boxes.texts[0].find(path() + ".damaged2 として残します"_sj), std::string::npos);
+  m->SetItem(*m->Items[0]);
+  EXPECT_FALSE(tockle::checkAlarmText(base::readFile(path()).value()).any());
+  EXPECT_TRUE(base::fileExists(path() + ".damaged2"));
+  m->SetItem(*m->Items[1]);
+  EXPECT_FALSE(base::fileExists(path() + ".damaged3"));
+  EXPECT_EQ(messages(*make()), (std::vector<std::string>{"a0", messages(*m)[1]}));
+}
+
 }  // namespace
