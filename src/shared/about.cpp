@@ -12,7 +12,7 @@
 #include "shared/about_ids.h"
 #include "shared/shell_open.h"
 #include "ui/app.h"
-#include "ui/msgbox.h"
+#include "shared/prompts.h"
 
 namespace shared {
 
@@ -174,10 +174,10 @@ void TfrmAbout::Label1Click() { OpenInShell(kWebSite); }
 void TfrmAbout::Label2Click() { OpenInShell(kUsersSite); }
 
 void TfrmAbout::Label4Click() {
-  ui::messageBox(handle(),
-                 "お問い合わせになる前に，必ずサポートについてのヘルプをご覧下さい\r\n"
-                 "ヘルプを無視したサポートにはお答えできません"_sj,
-                 "ヘルプ参照のお願い"_sj, MB_OK | MB_ICONWARNING);
+  prompts().ask(handle(),
+                "お問い合わせになる前に，必ずサポートについてのヘルプをご覧下さい\r\n"
+                "ヘルプを無視したサポートにはお答えできません"_sj,
+                "ヘルプ参照のお願い"_sj, MB_OK | MB_ICONWARNING);
   OpenInShell(kSupportMail);
 }
 

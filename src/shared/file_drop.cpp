@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "base/text.h"
+#include "shared/prompts.h"
 #include "ui/app.h"
-#include "ui/msgbox.h"
 
 namespace shared {
 
@@ -25,11 +25,11 @@ std::vector<std::string> dropFileNames(HDROP drop) {
   return names;
 }
 
-TFileDrop::TFileDrop(HWND owner) : owner_(owner) {
+TFileDrop::TFileDrop(HWND owner) : owner_(owner) {}
+
+void TFileDrop::ShowError(std::string_view message) {
   // As the application shows any error: a box under the application's title.
-  ShowError = [](std::string_view message) {
-    ui::messageBox(nullptr, message, ui::Application::instance().title(), MB_OK | MB_ICONERROR);
-  };
+  shared::prompts().ask(nullptr, message, ui::Application::instance().title(), MB_OK | MB_ICONERROR);
 }
 
 TFileDrop::~TFileDrop() {
@@ -88,13 +88,9 @@ bool TFileDrop::windowProc(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   try {
     DoDropFiles(drop);
   } catch (const std::exception& e) {
-    ui::guarded([&] {
-      if (ShowError) ShowError(e.what());
-    });
+    ui::guarded([&] { ShowError(e.what()); });
   } catch (...) {
-    ui::guarded([&] {
-      if (ShowError) ShowError("Error in file drop");
-    });
+    ui::guarded([&] { ShowError("Error in file drop"); });
   }
   DragFinish(drop);
   result = 0;

@@ -37,8 +37,6 @@ class TFileDrop {
   HWND Hooked() const { return hooked_; }
 
   TFileDropEvent OnFileDrop;
-  // The application's error display for a handler that failed; a message box by default.
-  std::function<void(std::string_view message)> ShowError;
 
  protected:
   virtual void DoDropFiles(HDROP drop);
@@ -46,6 +44,8 @@ class TFileDrop {
   virtual void Unhook();
 
  private:
+  // A handler that failed is told in a box under the application's title.
+  static void ShowError(std::string_view message);
   bool windowProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   // The watched window is going away: forget it without calling it again.
   void Notification();

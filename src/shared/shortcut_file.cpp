@@ -12,7 +12,7 @@
 #include "base/text.h"
 #include "shared/registry.h"
 #include "ui/app.h"
-#include "ui/msgbox.h"
+#include "shared/prompts.h"
 
 namespace shared {
 
@@ -137,7 +137,7 @@ void TKzShortCutOperation::RegisterFileType(std::string_view Ext, std::string_vi
 }
 
 void TKzShortCutOperation::ShowErrorBox(std::string_view text, std::string_view caption) {
-  ui::messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+  prompts().ask(nullptr, text, caption, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace shared

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "base/text.h"
+#include "support/fake_prompts.h"
 #include "support/file_drops.h"
 #include "ui/form.h"
 
@@ -81,14 +82,14 @@ TEST_F(FileDropTest, AcceptTogglesTheWindowsDropStyleAtOnce) {
 TEST_F(FileDropTest, AThrowingHandlerNeverEscapesAndTheDropIsStillFinished) {
   shared::TFileDrop drop(form.handle());
   drop.Loaded();
-  std::string shown;
-  drop.ShowError = [&](std::string_view m) { shown = m; };
+  test::FakePrompts prompts;
   drop.OnFileDrop = [](shared::TFileDrop&, int, const std::vector<std::string>&, int, int) {
     throw std::runtime_error("cannot open");
   };
   HDROP h = makeDrop({L"C:\\a.txt"}, {1, 1});
   EXPECT_EQ(SendMessageW(form.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(h), 0), 0);
-  EXPECT_EQ(shown, "cannot open");
+  ASSERT_EQ(prompts.boxes.size(), 1u);
+  EXPECT_EQ(prompts.boxes[0].text, "cannot open");
   EXPECT_TRUE(released(h));
 }
 
