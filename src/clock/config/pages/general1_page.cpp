@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/startup_shortcut.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -114,7 +115,7 @@ void TGeneral1Page::chkQueryExitClick() {
 void TGeneral1Page::cmbLButtonChange(ui::ComboBox& combo) {
   int i = combo.itemIndex();
   if (i >= 0 && combo.itemData(i) <= 0) {
-    Config.AskUser(handle(), "区切りは選択しても使えません\r\n違うもの選択してね"_sj, "選択ミス"_sj,
+    shared::prompts().ask(handle(), "区切りは選択しても使えません\r\n違うもの選択してね"_sj, "選択ミス"_sj,
                    MB_OK | MB_ICONINFORMATION);
     combo.setItemIndex(0);
     return;
@@ -129,7 +130,7 @@ void TGeneral1Page::btnCreateStartupClick() {
     outcome = CreateStartupShortcut(base::programPath());
   }
   if (outcome == StartupOutcome::Done) return;
-  Config.AskUser(handle(),
+  shared::prompts().ask(handle(),
                  outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
                                                      : "スタートアップにショートカットを作成できませんでした"_sj,
                  "スタートアップ登録エラー"_sj, MB_OK | MB_ICONERROR);
@@ -138,7 +139,7 @@ void TGeneral1Page::btnCreateStartupClick() {
 void TGeneral1Page::btnEraseStartupClick() {
   StartupOutcome outcome = DeleteStartupShortcut();
   if (outcome == StartupOutcome::Done) return;
-  Config.AskUser(handle(),
+  shared::prompts().ask(handle(),
                  outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
                                                      : "スタートアップのショートカットを削除できませんでした"_sj,
                  "スタートアップ削除エラー"_sj, MB_OK | MB_ICONERROR);
