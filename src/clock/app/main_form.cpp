@@ -69,7 +69,8 @@ TfrmMain::~TfrmMain() { destroy(); }
 bool TfrmMain::Create() {
   // Before anything of the window's own start-up; a failure is told and start-up goes on.
   if (KzVendrel1.AutoWrite && !KzVendrel1.WriteInfo())
-    shared::prompts().ask(nullptr, "更新Vendrel対応情報書き込み失敗しました"_sj, "書き込みミス"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(nullptr, "更新Vendrel対応情報書き込み失敗しました"_sj, "書き込みミス"_sj,
+                          MB_OK | MB_ICONERROR);
   ui::FormParams p;
   p.style = WS_POPUP;
   // Not owned by the application's window: Wine keeps an owned window above its owner and then
@@ -121,11 +122,12 @@ void TfrmMain::FormCreate() {
 void TfrmMain::AskToClosePreviousVersion() {
   HWND old = findTitle(kPreviousVersionTitle);
   if (!old) return;
-  int answer = shared::prompts().ask(handle(),
-                              "旧バージョンのTockleが起動中です\r\n"
-                              "新版に移行するには，旧版を終了させてから旧版のアンインストーラを実行して下さい\r\n\r\n"
-                              "旧版を終了させますか？"_sj,
-                              "Ver.2.xx の検出"_sj, MB_YESNO | MB_ICONQUESTION);
+  int answer =
+      shared::prompts().ask(handle(),
+                            "旧バージョンのTockleが起動中です\r\n"
+                            "新版に移行するには，旧版を終了させてから旧版のアンインストーラを実行して下さい\r\n\r\n"
+                            "旧版を終了させますか？"_sj,
+                            "Ver.2.xx の検出"_sj, MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) SendMessageW(old, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 

@@ -109,8 +109,8 @@ void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, c
       power_->PowerOperation(step.special);
     else if (int error = ShellOpen(handle(), step.file, step.params, step.folder))
       // A launcher entry, an alarm's program or a test start that cannot start says which and why.
-      shared::prompts().ask(handle(), step.file + " を起動できませんでした\r\n"_sj + shellErrorText(error), "起動エラー"_sj,
-              MB_OK | MB_ICONERROR);
+      shared::prompts().ask(handle(), step.file + " を起動できませんでした\r\n"_sj + shellErrorText(error),
+                            "起動エラー"_sj, MB_OK | MB_ICONERROR);
   }
 }
 
@@ -184,8 +184,8 @@ void TfrmMain::LoadHotKeys() {
   if (bad.empty() && unregistered.empty()) return;
   std::vector<std::pair<std::string, int>> names;
   if (auto list = readCommandList(ProgramFolder)) names = list->MouseCommands();
-  shared::prompts().ask(handle(), hotKeyProblemsText(file, bad, unregistered, names), ui::Application::instance().title(),
-          MB_OK | MB_ICONERROR);
+  shared::prompts().ask(handle(), hotKeyProblemsText(file, bad, unregistered, names),
+                        ui::Application::instance().title(), MB_OK | MB_ICONERROR);
 }
 
 void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {
@@ -201,9 +201,9 @@ void TfrmMain::LoadSystemMenu() {
   base::FileProblem problem = base::fileProblem(file);
   if (problem != base::FileProblem::None && !makingSystemMenu_) {
     bool missing = problem == base::FileProblem::Missing;
-    shared::prompts().ask(handle(),
-            "重要なファイル "_sj + file + fileProblemText(problem) + (missing ? "\r\n環境設定を開きます"_sj : ""),
-            "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(
+        handle(), "重要なファイル "_sj + file + fileProblemText(problem) + (missing ? "\r\n環境設定を開きます"_sj : ""),
+        "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
     if (missing) {
       // The settings dialog opened here applies its result by reading the menu again; that
       // reading must not open it once more.

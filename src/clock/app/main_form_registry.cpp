@@ -23,10 +23,10 @@ void TfrmMain::LoadSettings() {
       // The key refused a write: the next start tries again.
     }
   } else if (shared::prompts().ask(handle(),
-                     "旧バージョンのレジストリ設定が見つかりました\r\n"
-                     "新バージョン形式に自動的に変換します\r\n\r\n"
-                     "実行してよろしいですか？([いいえ] を選択すると設定を受け継ぎません)"_sj,
-                     "設定の継承"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+                                   "旧バージョンのレジストリ設定が見つかりました\r\n"
+                                   "新バージョン形式に自動的に変換します\r\n\r\n"
+                                   "実行してよろしいですか？([いいえ] を選択すると設定を受け継ぎません)"_sj,
+                                   "設定の継承"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     reg.OpenKeyReadOnly(PreviousRegistryKey);
     takeover = true;
     MigrateLauncherSettings(reg);

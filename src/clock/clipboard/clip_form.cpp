@@ -151,7 +151,7 @@ void TfrmClip::btnDeleteClick() {
 
 void TfrmClip::btnClearClick() {
   if (shared::prompts().ask(handle(), "クリアしてよろしいですか？\r\n(キャンセルを押せば，保存せずに閉じられます)"_sj,
-              "クリアの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
+                            "クリアの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   lsvClip.clear();
   btnApply.setEnabled(true);
@@ -179,7 +179,7 @@ void TfrmClip::mnuSaveItemClick() {
                      adjustLineBreaks(Record(row)->Text) + "\r\n";
   if (!base::writeFileAtomic(args.fileName, text))
     shared::prompts().ask(handle(), "ファイル "_sj + args.fileName + " に保存できませんでした"_sj, "保存エラー"_sj,
-            MB_OK | MB_ICONERROR);
+                          MB_OK | MB_ICONERROR);
 }
 
 void TfrmClip::btnApplyClick() {
@@ -193,9 +193,9 @@ void TfrmClip::btnApplyClick() {
   } catch (const std::exception&) {
     // The file stays as it was and the edits stay pending for another try.
     shared::prompts().ask(handle(),
-            "クリップボード履歴を保存できませんでした\r\nファイル "_sj + historyFile_ +
-                fileWriteProblemText(historyFile_) + "\r\n変更はまだ保存されていません"_sj,
-            "保存エラー"_sj, MB_OK | MB_ICONERROR);
+                          "クリップボード履歴を保存できませんでした\r\nファイル "_sj + historyFile_ +
+                              fileWriteProblemText(historyFile_) + "\r\n変更はまだ保存されていません"_sj,
+                          "保存エラー"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   btnApply.setEnabled(false);

@@ -61,7 +61,8 @@ void ClipboardArea::takeUnwritten() {
   if (unwrittenTextFiles(HistoryPath()).empty()) return;
   try {
     int moved = takeUnwrittenTexts(HistoryPath(), settings_.ClipHistory);
-    host_.showMessage(true, false, "前回書き込めなかった履歴を書き込みました -> "_sj + std::to_string(moved) + " 個"_sj);
+    host_.showMessage(true, false,
+                      "前回書き込めなかった履歴を書き込みました -> "_sj + std::to_string(moved) + " 個"_sj);
   } catch (const std::exception&) {
     tellHistoryProblem(fileWriteProblemText(HistoryPath()) +
                            "\r\n前回書き込めなかったテキストは次のファイルに残しています\r\n"_sj +

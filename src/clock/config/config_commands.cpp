@@ -20,8 +20,8 @@ bool TfrmConfig::LoadCommandList() {
 void TfrmConfig::CommandFileLost() {
   if (CommandFileMissing) return;
   CommandFileMissing = true;
-  shared::prompts().ask(handle(), commandListErrorText(base::fileProblem(ProgramFolder + "_command")), "クリティカルエラー"_sj,
-          MB_OK | MB_ICONERROR);
+  shared::prompts().ask(handle(), commandListErrorText(base::fileProblem(ProgramFolder + "_command")),
+                        "クリティカルエラー"_sj, MB_OK | MB_ICONERROR);
   ui::Application::instance().terminate();
 }
 

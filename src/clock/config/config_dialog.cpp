@@ -225,7 +225,8 @@ bool TfrmConfig::ApplySettings(bool close) {
   const bool clearReCall = alarms && alarms->ClearReCall;
   auto fail = [&](uint8_t stillChanged) {
     if (!undo.Restore())
-      shared::prompts().ask(handle(), "変更前の設定に戻せなかった項目があります"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+      shared::prompts().ask(handle(), "変更前の設定に戻せなかった項目があります"_sj, "設定保存エラー"_sj,
+                            MB_OK | MB_ICONERROR);
     // The launcher menu was built from the list just written: it is built again from the old one.
     if (launcherWritten) Host.launcherListChanged();
     // The alarm manager holds what its file holds again.
@@ -252,7 +253,8 @@ bool TfrmConfig::ApplySettings(bool close) {
     }
   }
   if (!Host.saveSettings(Edited)) {
-    shared::prompts().ask(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj,
+                          MB_OK | MB_ICONERROR);
     // Nothing of the settings is stored: Apply stays on for another try.
     return fail(changed | cpGeneral);
   }
@@ -285,7 +287,8 @@ void TfrmConfig::HelpPopup(int topic) { openHelp(HELP_CONTEXTPOPUP, static_cast<
 void TfrmConfig::openHelp(UINT command, DWORD data) {
   std::string file = ui::helpFilePath();
   if (!base::fileExists(file)) {
-    shared::prompts().ask(handle(), "ヘルプファイル "_sj + file + " が見つかりません"_sj, "ヘルプ"_sj, MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(handle(), "ヘルプファイル "_sj + file + " が見つかりません"_sj, "ヘルプ"_sj,
+                          MB_OK | MB_ICONINFORMATION);
     return;
   }
   if (OpenHelp) OpenHelp(handle(), file, command, data);

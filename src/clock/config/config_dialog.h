@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "clock/commands/command_list.h"

@@ -9,7 +9,8 @@ bool SettlePendingEdits(HWND owner, const std::vector<IPendingEdit*>& edits) {
   for (IPendingEdit* edit : edits) {
     std::string pending = edit->PendingEdit();
     if (pending.empty()) continue;
-    int answer = shared::prompts().ask(owner, pending + "\r\n確定しますか？"_sj, "未確定アイテムの確定"_sj, MB_YESNOCANCEL | MB_ICONQUESTION);
+    int answer = shared::prompts().ask(owner, pending + "\r\n確定しますか？"_sj, "未確定アイテムの確定"_sj,
+                                       MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES) {
       if (!edit->RegisterPendingEdit()) return false;
     } else if (answer == IDNO) {

@@ -20,9 +20,9 @@ class IPendingEdit {
   virtual void DropPendingEdit() {}
 };
 
-// Asks (in boxes owned by owner) about each open edit in order ("未確定アイテムの確定", Yes/No/Cancel). True when every one was
-// registered (Yes) or dropped (No); false at Cancel or at a refused registration, and the edits
-// after it are left alone.
+// Asks (in boxes owned by owner) about each open edit in order ("未確定アイテムの確定", Yes/No/Cancel). True when every
+// one was registered (Yes) or dropped (No); false at Cancel or at a refused registration, and the edits after it are
+// left alone.
 bool SettlePendingEdits(HWND owner, const std::vector<IPendingEdit*>& edits);
 
 }  // namespace tockle

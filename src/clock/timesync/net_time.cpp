@@ -176,8 +176,8 @@ bool TKzNetTime2::IsDialUpConnected() {
   } catch (...) {
     shared::prompts().ask(nullptr,
                           "インターネットへ接続しているかどうかを判定するルーチンで予測されないエラーが発生しました\r\n"
-                   "何度も再発するような場合は作者までご連絡下さい"_sj,
-                   "RAS API エラー"_sj, MB_OK | MB_ICONERROR);
+                          "何度も再発するような場合は作者までご連絡下さい"_sj,
+                          "RAS API エラー"_sj, MB_OK | MB_ICONERROR);
   }
   return connected;
 }

@@ -398,14 +398,16 @@ bool TAlarmPage::btnRegAlarmClick() {
   if (!editing_) return true;
   base::DateTime start = StartTime();
   if (windowTooLong(start, EndTime())) {
-    shared::prompts().ask(Config.handle(),
-                   "終了時刻が開始時刻より12時間以上後です\r\nこの設定では動作しませんので，12時間後に設定します"_sj,
-                   "終了時刻の範囲エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(
+        Config.handle(),
+        "終了時刻が開始時刻より12時間以上後です\r\nこの設定では動作しませんので，12時間後に設定します"_sj,
+        "終了時刻の範囲エラー"_sj, MB_OK | MB_ICONERROR);
     SetEndTime(halfDayAfter(start));
   }
   TKzAlarmTockle item = GroupItem();
   if (std::none_of(item.WeekDay.begin(), item.WeekDay.end(), [](bool on) { return on; })) {
-    shared::prompts().ask(Config.handle(), "曜日が一つも選択されていません"_sj, "曜日設定して下さい"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(Config.handle(), "曜日が一つも選択されていません"_sj, "曜日設定して下さい"_sj,
+                          MB_OK | MB_ICONERROR);
     return false;
   }
   item.Previous = Now() - 0.5;

@@ -116,7 +116,7 @@ void TGeneral1Page::cmbLButtonChange(ui::ComboBox& combo) {
   int i = combo.itemIndex();
   if (i >= 0 && combo.itemData(i) <= 0) {
     shared::prompts().ask(handle(), "区切りは選択しても使えません\r\n違うもの選択してね"_sj, "選択ミス"_sj,
-                   MB_OK | MB_ICONINFORMATION);
+                          MB_OK | MB_ICONINFORMATION);
     combo.setItemIndex(0);
     return;
   }
@@ -131,18 +131,18 @@ void TGeneral1Page::btnCreateStartupClick() {
   }
   if (outcome == StartupOutcome::Done) return;
   shared::prompts().ask(handle(),
-                 outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
-                                                     : "スタートアップにショートカットを作成できませんでした"_sj,
-                 "スタートアップ登録エラー"_sj, MB_OK | MB_ICONERROR);
+                        outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
+                                                            : "スタートアップにショートカットを作成できませんでした"_sj,
+                        "スタートアップ登録エラー"_sj, MB_OK | MB_ICONERROR);
 }
 
 void TGeneral1Page::btnEraseStartupClick() {
   StartupOutcome outcome = DeleteStartupShortcut();
   if (outcome == StartupOutcome::Done) return;
   shared::prompts().ask(handle(),
-                 outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
-                                                     : "スタートアップのショートカットを削除できませんでした"_sj,
-                 "スタートアップ削除エラー"_sj, MB_OK | MB_ICONERROR);
+                        outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
+                                                            : "スタートアップのショートカットを削除できませんでした"_sj,
+                        "スタートアップ削除エラー"_sj, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace tockle

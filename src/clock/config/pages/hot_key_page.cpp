@@ -80,7 +80,7 @@ bool THotKeyPage::SaveHotKeyFile() {
   }
   if (base::writeFileAtomic(Config.ProgramFolder + "_hot3", text)) return true;
   shared::prompts().ask(Config.handle(), "ホットキーファイル _hot3 に書き込めませんでした"_sj, "保存エラー"_sj,
-                 MB_OK | MB_ICONERROR);
+                        MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -94,16 +94,16 @@ void THotKeyPage::btnAssignHotKeyClick() {
   int row = lsvHotKey.selectedIndex();
   if (row < 0) {
     shared::prompts().ask(Config.handle(), "ホットキーを指定したいアイテムを選択して下さい"_sj, "アイテム未選択"_sj,
-                   MB_OK | MB_ICONERROR);
+                          MB_OK | MB_ICONERROR);
     return;
   }
   const Row* r = RowAt(row);
   if (!r || r->Command <= 0) return;
   int code = ui::shortCutOf(htkHotKey.hotKey());
   if (!ui::shortCutAllowed(code)) {
-    shared::prompts().ask(Config.handle(),
-                   "Shift，Ctrl，Alt のいずれかと組み合わせて下さい\r\n(ファンクションキーは単独でも使えます)"_sj,
-                   "ホットキー指定エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(
+        Config.handle(), "Shift，Ctrl，Alt のいずれかと組み合わせて下さい\r\n(ファンクションキーは単独でも使えます)"_sj,
+        "ホットキー指定エラー"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   // One key runs one command: another row holding it gives it up only when the user agrees.
@@ -111,10 +111,10 @@ void THotKeyPage::btnAssignHotKeyClick() {
     const Row* o = RowAt(other);
     if (other == row || !o || o->Shortcut != code) continue;
     if (shared::prompts().ask(Config.handle(),
-                       "そのホットキーは ["_sj + lsvHotKey.itemText(other) +
-                           "] に割り当てられています\r\n"
-                           "こちらに移しますか？"_sj,
-                       "ホットキーの重複"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
+                              "そのホットキーは ["_sj + lsvHotKey.itemText(other) +
+                                  "] に割り当てられています\r\n"
+                                  "こちらに移しますか？"_sj,
+                              "ホットキーの重複"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
       return;
     setShortcut(other, 0, false);
   }

@@ -153,7 +153,7 @@ bool TLauncherPage::SaveLaunchSettings() {
     WriteLaunchItems(reg, items);
   } catch (const shared::ERegistryException&) {
     shared::prompts().ask(handle(), "ランチャの設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj,
-                   MB_OK | MB_ICONERROR);
+                          MB_OK | MB_ICONERROR);
     return false;
   }
   TClockSettings& s = Settings();

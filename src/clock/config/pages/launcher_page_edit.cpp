@@ -126,8 +126,9 @@ void TLauncherPage::AddLaunchFile(TLaunchFile values, bool toEditor, const std::
   }
   // 5.
   if (!edtAppPath.text().empty() &&
-      shared::prompts().ask(handle(), "指定したアイテムを同時起動として追加しますか？\r\n[いいえ] を押すと，置き換えます"_sj,
-                     "同時起動設定"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+      shared::prompts().ask(handle(),
+                            "指定したアイテムを同時起動として追加しますか？\r\n[いいえ] を押すと，置き換えます"_sj,
+                            "同時起動設定"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     edtAppPath.setText(edtAppPath.text() + ";" + item.Path);
     return;
   }

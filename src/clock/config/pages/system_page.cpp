@@ -102,7 +102,7 @@ bool TSystemPage::Save(ConfigStep step) {
 bool TSystemPage::saveFile() {
   if (base::writeFileAtomic(Config.ProgramFolder + "_system3", encodeSystemMenu(Menu.Records()))) return true;
   shared::prompts().ask(Config.handle(), "システムメニューファイル _system3 に書き込めませんでした"_sj, "保存エラー"_sj,
-                 MB_OK | MB_ICONERROR);
+                        MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -124,8 +124,8 @@ bool TSystemPage::BuildDefaultSystemMenu() {
 void TSystemPage::changed() { SetChanged(cpSystemMenu); }
 
 void TSystemPage::refuseCaption(const std::string& boxCaption) {
-  shared::prompts().ask(Config.handle(), "\"-\"，\"nil\"，空のメニュー名と，既にあるメニュー名は使えません"_sj, boxCaption,
-                 MB_OK | MB_ICONERROR);
+  shared::prompts().ask(Config.handle(), "\"-\"，\"nil\"，空のメニュー名と，既にあるメニュー名は使えません"_sj,
+                        boxCaption, MB_OK | MB_ICONERROR);
 }
 
 void TSystemPage::btnAllocSysClick() {
@@ -133,7 +133,8 @@ void TSystemPage::btnAllocSysClick() {
   if (row < 0) return;
   int command = *lsvCommands.value<int>(row);
   if (Menu.HasCommand(command)) {
-    shared::prompts().ask(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj, MB_OK | MB_ICONWARNING);
+    shared::prompts().ask(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj,
+                          MB_OK | MB_ICONWARNING);
     return;
   }
   trvSystem.select(Menu.Insert(trvSystem.selected(), lsvCommands.itemText(row), command));
@@ -144,8 +145,9 @@ void TSystemPage::btnDeleteSysClick() {
   ui::TreeItem node = trvSystem.selected();
   if (!node) return;
   if (!Menu.CanDelete(node)) {
-    shared::prompts().ask(Config.handle(), "[環境設定] と [終了]，及びそれらを含むサブメニューを一度には削除できません"_sj,
-                   "削除禁止"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(Config.handle(),
+                          "[環境設定] と [終了]，及びそれらを含むサブメニューを一度には削除できません"_sj,
+                          "削除禁止"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   trvSystem.deleteItem(node);
@@ -156,7 +158,8 @@ void TSystemPage::btnEditSysClick() {
   ui::TreeItem node = trvSystem.selected();
   if (!node || Menu.Number(node) < 0) return;
   std::string caption = trvSystem.text(node);
-  if (!shared::prompts().inputQuery(Config.handle(), renameCaption(), "変更するメニュー名を入れて下さい"_sj, caption)) return;
+  if (!shared::prompts().inputQuery(Config.handle(), renameCaption(), "変更するメニュー名を入れて下さい"_sj, caption))
+    return;
   if (!Menu.CaptionAllowed(caption, node)) return refuseCaption(renameCaption());
   trvSystem.setText(node, caption);
   changed();
@@ -164,7 +167,8 @@ void TSystemPage::btnEditSysClick() {
 
 void TSystemPage::btnSubSysClick() {
   std::string caption = "メニュー(&A)"_sj;
-  if (!shared::prompts().inputQuery(Config.handle(), "メニュー名の指定"_sj, "サブメニュー名を入れて下さい"_sj, caption)) return;
+  if (!shared::prompts().inputQuery(Config.handle(), "メニュー名の指定"_sj, "サブメニュー名を入れて下さい"_sj, caption))
+    return;
   if (!Menu.CaptionAllowed(caption)) return refuseCaption("メニュー名の指定"_sj);
   trvSystem.select(Menu.Insert(trvSystem.selected(), caption, 0));
   changed();
@@ -176,8 +180,8 @@ void TSystemPage::btnSepSysClick() {
 }
 
 void TSystemPage::btnDefaultSysClick() {
-  if (shared::prompts().ask(Config.handle(), "デフォルトに戻します\r\nよろしいですか？"_sj, "システムメニューのデフォルト"_sj,
-                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+  if (shared::prompts().ask(Config.handle(), "デフォルトに戻します\r\nよろしいですか？"_sj,
+                            "システムメニューのデフォルト"_sj, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
     return;
   if (!BuildDefaultSystemMenu()) {
     Config.close(IDCANCEL);
@@ -264,7 +268,7 @@ void TSystemPage::DropOn(POINT treeClient) {
     if (row < 0) return;
     if (Menu.HasCommand(*lsvCommands.value<int>(row))) {
       shared::prompts().ask(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj,
-                     MB_OK | MB_ICONWARNING);
+                            MB_OK | MB_ICONWARNING);
       return;
     }
   }
