@@ -125,6 +125,13 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnOkClick();
   EXPECT_EQ(base::readFile(path()), "");
   EXPECT_EQ(area.historyWindow(), nullptr);
+  // Opened again, a new window takes the closed one's place; the clock's close takes it away.
+  commands.run(tockle::cmdHistory);
+  ASSERT_NE(area.historyWindow(), nullptr);
+  EXPECT_EQ(test::windowsTitled(tockle::clipWindowTitle()).size(), 1u);
+  area.closeHistoryWindow();
+  EXPECT_EQ(area.historyWindow(), nullptr);
+  EXPECT_TRUE(test::windowsTitled(tockle::clipWindowTitle()).empty());
 }
 
 TEST_F(ClipForm, AnUnreadableHistoryShowsEmptyAndIsSaidOnceARun) {
