@@ -86,7 +86,6 @@ TLauncherPage& TfrmConfig::LauncherPage() const { return static_cast<TLauncherPa
 TAlarmPage& TfrmConfig::AlarmPage() const { return static_cast<TAlarmPage&>(*Pages[tabAlarm]); }
 
 void TfrmConfig::FormCreate() {
-  // 1.
   setCaption(settingsDialogTitle());
   ChangedPages = 0;
   layOut();
@@ -95,7 +94,7 @@ void TfrmConfig::FormCreate() {
   previousHook_ = app.onMessage;
   hooked_ = true;
   app.onMessage = [this](MSG& msg) { return previewKey(msg) || (previousHook_ && previousHook_(msg)); };
-  // 2. The tabs of the mode, then its pages' data step by step.
+  // The tabs of the mode, then its pages' data step by step.
   std::vector<int> shown = shownTabs(ConfigMode);
   for (int t = 0; t < kConfigTabs; ++t) pgcConfig.setPageVisible(t, false);
   for (int t : shown) pgcConfig.setPageVisible(t, true);
@@ -105,10 +104,10 @@ void TfrmConfig::FormCreate() {
     for (auto& page : Pages) page->Load(step);
   }
   if (ConfigMode == cfgNewAlarm) AlarmPage().NewAlarm();
-  // 3. What loading flagged through the controls' change events is no change.
+  // What loading flagged through the controls' change events is no change.
   ChangedPages = 0;
   updateApply();
-  // 4. Column widths, the design widths the defaults.
+  // Column widths, the design widths the defaults.
   shared::TKzRegEx reg;
   if (!reg.OpenKey(RegistryKey, true)) return;
   for (const ColumnList& c : columnLists_) {

@@ -116,15 +116,13 @@ bool TLauncherPage::RegisterPendingEdit() { return btnRegAppClick(); }
 void TLauncherPage::DropPendingEdit() { btnCanAppClick(); }
 
 void TLauncherPage::AddLaunchFile(TLaunchFile values, bool toEditor, const std::string& fileName) {
-  // 1.-4.
   TLaunchFile item = resolveLaunchFile(std::move(values), fileName);
   if (!toEditor) {
-    // 6.
     InsertRow(item);
     SetChanged(cpLauncher);
     return;
   }
-  // 5.
+  // A path already in the editor may take the new one beside it, as a second program to start.
   if (!edtAppPath.text().empty() &&
       shared::prompts().ask(handle(),
                             "指定したアイテムを同時起動として追加しますか？\r\n[いいえ] を押すと，置き換えます"_sj,
