@@ -10,8 +10,8 @@
 #include "clock/clipboard/unwritten_texts.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/file_problem_text.h"
-#include "ui/command_table.h"
 #include "shared/prompts.h"
+#include "ui/command_table.h"
 #include "ui/window.h"
 
 namespace tockle {
