@@ -53,28 +53,22 @@ void PlayAlarmSound(const std::string& path, UINT flags) {
     LAZY(base::winmm(), sndPlaySoundW)(base::wide(path).c_str(), flags);
 }
 
-AlarmArea::AlarmArea(const ui::Window& owner, const std::string& programFolder, TTrayIcon& trayIcon,
-                     ShowStatus showStatus, OpenSettings openSettings)
-    : owner_(owner),
-      programFolder_(programFolder),
-      trayIcon_(trayIcon),
-      showStatus_(std::move(showStatus)),
-      openSettings_(std::move(openSettings)) {}
+AlarmArea::AlarmArea(const ui::Window& owner, const std::string& programFolder, TTrayIcon& trayIcon, Host host)
+    : owner_(owner), programFolder_(programFolder), trayIcon_(trayIcon), host_(std::move(host)) {}
 
 void AlarmArea::bindCommands(ui::CommandTable& commands) {
-  commands.on(cmdNewAlarm, [this] { openSettings_(cfgNewAlarm); });
-  commands.on(cmdAlarms, [this] { openSettings_(cfgAlarmPage); });
+  commands.on(cmdNewAlarm, [this] { host_.openSettings(cfgNewAlarm); });
+  commands.on(cmdAlarms, [this] { host_.openSettings(cfgAlarmPage); });
 }
 
-void AlarmArea::CreateAlarmManager() {
-  // Created paused: checks begin once the window is shown.
+void AlarmArea::start() {
   AlarmManager = std::make_shared<TKzManagerTockle>(programFolder_ + "_alarm3");
   AlarmManager->AllocItems(true);
   AlarmManager->ReportFileProblems();
   AlarmManager->ReportUnreadableTimes();
 }
 
-void AlarmArea::SetAlarmsActive(bool active) {
+void AlarmArea::setActive(bool active) {
   if (!AlarmManager) return;
   if (active)
     AlarmManager->Resume();
@@ -86,7 +80,7 @@ void AlarmArea::postCheck() {
   if (!alarmCheckPosted_ && PostMessageW(owner_.handle(), WM_CHECK_ALARMS, 0, 0)) alarmCheckPosted_ = true;
 }
 
-void AlarmArea::CheckAlarms() {
+void AlarmArea::check() {
   alarmCheckPosted_ = false;
   NotifyAlarms();
 }
@@ -108,6 +102,12 @@ void AlarmArea::writeOnExit() {
   }
 }
 
+void AlarmArea::shutdown() { AlarmManager.reset(); }
+
+void AlarmArea::playSound(const std::string& path, UINT flags) {
+  if (host_.playSound) host_.playSound(path, flags);
+}
+
 void AlarmArea::AlarmAnimation(bool on) {
   if (on)
     trayIcon_.StartAnimate(0);
@@ -123,10 +123,10 @@ void AlarmArea::NotifyAlarms() {
   hooks.askMinutes = [](const std::string& caption, const std::string& prompt) {
     return InputMinutesInRange(caption, prompt, 1, 1439);
   };
-  hooks.playSound = AlarmSound;
-  hooks.startPrograms = AlarmProgramStart;
+  hooks.playSound = host_.playSound;
+  hooks.startPrograms = host_.startPrograms;
   hooks.trayAnimation = [this](bool on) { AlarmAnimation(on); };
-  hooks.showStatus = showStatus_;
+  hooks.showStatus = host_.showStatus;
   // Once the clock is closing, no further alarm is notified.
   hooks.goOn = [this, manager] { return AlarmManager == manager; };
   NotifyDueAlarms(*manager, hooks);

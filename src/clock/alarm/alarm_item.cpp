@@ -5,14 +5,13 @@
 
 #include "base/text.h"
 #include "clock/alarm/alarm_file.h"
-#include "ui/msgbox.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
-std::function<void(const std::string& text, const std::string& caption)> AlarmErrorBox =
-    [](const std::string& text, const std::string& caption) {
-      ui::messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
-    };
+void AlarmErrorBox(const std::string& text, const std::string& caption) {
+  shared::prompts().ask(nullptr, text, caption, MB_OK | MB_ICONERROR);
+}
 
 namespace {
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "base/datetime.h"
@@ -13,8 +12,8 @@ namespace tockle {
 class AlarmFile;
 class AlarmFileEdit;
 
-// The error boxes of the alarm code (no owner window). Tests put a recorder here.
-extern std::function<void(const std::string& text, const std::string& caption)> AlarmErrorBox;
+// The error boxes of the alarm code (no owner window).
+void AlarmErrorBox(const std::string& text, const std::string& caption);
 
 class TKzBasicAlarmItem {
  public:

@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "shared/history_file.h"
-#include "shared/input_box.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -13,7 +13,7 @@ namespace {
 int askMinutes(const std::string& caption, const std::string& prompt, int lo, int hi) {
   std::string entry;
   for (;;) {
-    if (!shared::InputQuery(nullptr, caption, prompt, entry)) return 0;
+    if (!shared::prompts().inputQuery(nullptr, caption, prompt, entry)) return 0;
     long long n = 0;
     if (base::parseInt(base::trim(entry), n) && n >= lo && n <= hi) return static_cast<int>(n);
   }

@@ -8,20 +8,15 @@ namespace tockle {
 
 const TClockSettings& MainConfigHost::settings() const { return main_.Settings; }
 
-TKzManagerTockle* MainConfigHost::alarmManager() { return main_.alarms().AlarmManager.get(); }
+TKzManagerTockle* MainConfigHost::alarmManager() { return main_.alarms().manager().get(); }
 
-void MainConfigHost::playSound(const std::string& path, UINT flags) {
-  if (main_.alarms().AlarmSound) main_.alarms().AlarmSound(path, flags);
-}
+void MainConfigHost::playSound(const std::string& path, UINT flags) { main_.alarms().playSound(path, flags); }
 
 void MainConfigHost::executeApps(const std::string& list, const std::string& params, const std::string& folder) {
   main_.ExecuteApps(list, params, folder);
 }
 
-void MainConfigHost::launcherListChanged() {
-  main_.launcher().BuildLauncherMenu();
-  main_.launcher().LauncherMenuDirty = true;
-}
+void MainConfigHost::launcherListChanged() { main_.launcher().listChanged(); }
 
 bool MainConfigHost::saveSettings(TClockSettings& value) { return main_.StoreSettings(value); }
 
@@ -33,9 +28,5 @@ void MainConfigHost::applySettings(const TClockSettings& value, bool launcherCha
 std::string MainConfigHost::programFolder() const { return main_.ProgramFolder; }
 
 std::string MainConfigHost::registryKey() const { return main_.RegistryKey; }
-
-int MainConfigHost::askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
-  return main_.AskUser(owner, text, caption, flags);
-}
 
 }  // namespace tockle

@@ -21,7 +21,6 @@ class MainConfigHost final : public ConfigHost {
   void applySettings(const TClockSettings& value, bool launcherChanged) override;
   std::string programFolder() const override;
   std::string registryKey() const override;
-  int askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) override;
 
  private:
   TfrmMain& main_;

@@ -10,9 +10,9 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "shared/history_file.h"
+#include "shared/prompts.h"
 #include "ui/app.h"
 #include "ui/modal_scope.h"
-#include "ui/msgbox.h"
 
 namespace tockle {
 
@@ -45,22 +45,22 @@ TfrmMain::TfrmMain() {
   tmeMain.SetClockKind(1);
   hkHotKey.OnHotKey = [this](THookHotKey& sender, int index) { hkHotKeyHotKey(sender, index); };
   triIcon.OnMouseDown = [this](TTrayIcon& t, TrayButton b, ui::ShiftState, int, int) { triIconMouseDown(t, b); };
-  clipboard_ = std::make_unique<ClipboardArea>(
-      *this, ProgramFolder, Settings,
-      [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); });
-  alarms_ = std::make_unique<AlarmArea>(
-      *this, ProgramFolder, triIcon, [this](const std::string& text) { ShowClockMessage(true, false, text); },
-      [this](uint8_t mode) { OpenConfig(mode); });
-  alarms_->AlarmProgramStart = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
+  auto showMessage = [this](bool show, bool persistent, const std::string& text) {
+    ShowClockMessage(show, persistent, text);
+  };
+  auto openSettings = [this](uint8_t mode) { OpenConfig(mode); };
+  clipboard_ = std::make_unique<ClipboardArea>(*this, ProgramFolder, Settings, ClipboardArea::Host{showMessage});
+  AlarmArea::Host alarmHost;
+  alarmHost.showStatus = [this](const std::string& text) { ShowClockMessage(true, false, text); };
+  alarmHost.openSettings = openSettings;
+  alarmHost.startPrograms = [this](const std::string& programs) { ExecuteApps(programs, "", ""); };
+  alarms_ = std::make_unique<AlarmArea>(*this, ProgramFolder, triIcon, std::move(alarmHost));
   launcher_ = std::make_unique<LauncherArea>(
-      *this, RegistryKey, ProgramFolder, Settings, [this](uint8_t mode) { OpenConfig(mode); },
-      [this](const std::string& list, const std::string& params, const std::string& folder) {
-        ExecuteApps(list, params, folder);
-      });
+      *this, RegistryKey, ProgramFolder, Settings,
+      LauncherArea::Host{openSettings, [this](const std::string& list, const std::string& params,
+                                              const std::string& folder) { ExecuteApps(list, params, folder); }});
   power_ = std::make_unique<PowerArea>(
-      Settings,
-      [this](bool show, bool persistent, const std::string& text) { ShowClockMessage(show, persistent, text); },
-      [this](bool active) { alarms_->SetAlarmsActive(active); });
+      Settings, PowerArea::Host{showMessage, [this](bool active) { alarms_->setActive(active); }});
   BindCommands();
 }
 
@@ -69,7 +69,8 @@ TfrmMain::~TfrmMain() { destroy(); }
 bool TfrmMain::Create() {
   // Before anything of the window's own start-up; a failure is told and start-up goes on.
   if (KzVendrel1.AutoWrite && !KzVendrel1.WriteInfo())
-    AskUser(nullptr, "更新Vendrel対応情報書き込み失敗しました"_sj, "書き込みミス"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(nullptr, "更新Vendrel対応情報書き込み失敗しました"_sj, "書き込みミス"_sj,
+                          MB_OK | MB_ICONERROR);
   ui::FormParams p;
   p.style = WS_POPUP;
   // Not owned by the application's window: Wine keeps an owned window above its owner and then
@@ -85,57 +86,48 @@ bool TfrmMain::Create() {
 
 void TfrmMain::FormCreate() {
   auto& app = ui::Application::instance();
-  // 1. Mouse buttons on the clock run their commands from the application-wide hook.
+  // Mouse buttons on the clock run their commands from the application-wide hook.
   app.onMessage = [this](MSG& msg) { return AppMessage(msg); };
   ui::setModalEndHandler([this] {
     if (PendingAlarmRequest) PostMessageW(handle(), WM_MODAL_ENDED, 0, 0);
   });
-  // 2.
   app.helpFile = base::changeExtension(base::programPath(), ".hlp");
-  // 3. Another clock may have come up since the program's own check: hand over to it and start
-  //    nothing else, so no second tray icon, settings or history clean-up can follow.
+  // Another clock may have come up since the program's own check: hand over to it and start
+  // nothing else, so no second tray icon, settings or history clean-up can follow.
   if (HWND other = findTitle(kMainTitle)) {
     SetForegroundWindow(other);
     SecondInstance = true;
     app.terminate();
     return;
   }
-  // 4.
   setCaption(kMainTitle);
-  // 5.
   AskToClosePreviousVersion();
-  // 6. OffscreenBitmap is a member; it is sized at each paint.
-  // 7.
   LoadSettings();
-  // 8. The text already on the clipboard is not recorded when the watcher joins the chain. A
-  //    rewrite of the history that a kill ended half-way may have left its temporary file.
-  clipboard_->ClipDetector.IgnoreFirst = true;
+  // The text already on the clipboard is not recorded when the watcher joins the chain. A rewrite
+  // of the history that a kill ended half-way may have left its temporary file.
+  clipboard_->ignoreNext();
   shared::TKzHistoryFile::RemoveStrayTemp(ProgramFolder + "_history3");
   clipboard_->takeUnwritten();
-  // 9.
-  alarms_->CreateAlarmManager();
-  // 10.
+  alarms_->start();
   tmeMain.SetFont(&lblClock.Font);
-  // 11.
   ShowClockMessage(true, false, "Starting...");
-  // 12.
   ApplySettings(true);
-  // 13.
   show();
   invalidate();
   app.processMessages();
-  // 14.
-  alarms_->SetAlarmsActive(true);
+  // Alarms are checked only once the clock shows.
+  alarms_->setActive(true);
 }
 
 void TfrmMain::AskToClosePreviousVersion() {
   HWND old = findTitle(kPreviousVersionTitle);
   if (!old) return;
-  int answer = ui::messageBox(handle(),
-                              "旧バージョンのTockleが起動中です\r\n"
-                              "新版に移行するには，旧版を終了させてから旧版のアンインストーラを実行して下さい\r\n\r\n"
-                              "旧版を終了させますか？"_sj,
-                              "Ver.2.xx の検出"_sj, MB_YESNO | MB_ICONQUESTION);
+  int answer =
+      shared::prompts().ask(handle(),
+                            "旧バージョンのTockleが起動中です\r\n"
+                            "新版に移行するには，旧版を終了させてから旧版のアンインストーラを実行して下さい\r\n\r\n"
+                            "旧版を終了させますか？"_sj,
+                            "Ver.2.xx の検出"_sj, MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) SendMessageW(old, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
@@ -149,7 +141,7 @@ void TfrmMain::UpdateClock() { PaintTo(nullptr, true); }
 // the tick a posted message.
 void TfrmMain::tmrClockTimer() {
   PaintTo(nullptr, false);
-  alarms_->CheckAlarms();
+  alarms_->check();
 }
 
 void TfrmMain::PaintTo(HDC target, bool postAlarmCheck) {
@@ -236,10 +228,10 @@ void TfrmMain::FormDestroy() {
   ui::Application::instance().onMessage = nullptr;
   ui::setModalEndHandler(nullptr);
   // A change still waiting for the clipboard would be recorded after the history is cleared.
-  clipboard_->ClipPending.Cancel();
+  clipboard_->cancelPending();
   if (SecondInstance) return;
   WriteOnExit();
-  alarms_->AlarmManager.reset();
+  alarms_->shutdown();
   clipboard_->closeHistoryWindow();
 }
 
@@ -254,7 +246,7 @@ void TfrmMain::WriteOnExit() {
 LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CHECK_ALARMS:
-      alarms_->CheckAlarms();
+      alarms_->check();
       return 0;
     case WM_COPYDATA:
       return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));

@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "base/datetime.h"
 #include "clock/app/vendrel.h"
@@ -26,7 +25,6 @@
 #include "clock/tray/tray_icon.h"
 #include "ui/command_table.h"
 #include "ui/form.h"
-#include "ui/msgbox.h"
 #include "ui/timer.h"
 
 namespace tockle {
@@ -94,8 +92,6 @@ class TfrmMain : public ui::Form {
   // (tests point both at keys of their own).
   std::string RegistryKey = "Software\\Quorvane\\Tockle3";
   std::string PreviousRegistryKey = "Software\\Quorvane\\Tockle2";
-  // The questions start-up asks (tests answer them).
-  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser = ui::messageBox;
   // The battery state shown by "#b" (tests choose it).
   PowerStatusSource ReadPowerStatus = SystemPowerStatus;
   // The clock text's font while "#b" colours it: the label's font in the battery's colour, so the
@@ -142,8 +138,6 @@ class TfrmMain : public ui::Form {
   // Opens the settings dialog in a mode unless it is open already; the memo's alarm request gives
   // its new alarm alarmMessage, any other opening keeps the page's own default message.
   void OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage = std::nullopt);
-  // Shows the created settings dialog modally (unit tests look at it instead).
-  std::function<void(TfrmConfig&)> ShowConfig;
   void ExecuteApps(const std::string& list, const std::string& params, const std::string& folder);
   void LoadSystemMenu();
   void LoadHotKeys();

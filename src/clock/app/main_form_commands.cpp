@@ -23,10 +23,10 @@
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/alarm_page.h"
 #include "shared/about.h"
+#include "shared/prompts.h"
 #include "ui/app.h"
 #include "ui/help_file.h"
 #include "ui/modal_scope.h"
-#include "ui/msgbox.h"
 
 namespace tockle {
 
@@ -82,7 +82,7 @@ void TfrmMain::FitWindowAgain() {
 void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmMessage) {
   if (configOpen_ || findWindowTitled(settingsDialogTitle())) return;
   configOpen_ = true;
-  alarms_->SetAlarmsActive(false);
+  alarms_->setActive(false);
   ShowClockMessage(true, true, "Loading...");
   try {
     MainConfigHost host(*this);
@@ -91,19 +91,14 @@ void TfrmMain::OpenConfig(uint8_t mode, const std::optional<std::string>& alarmM
     bool created = dialog.create() && !dialog.CommandFileMissing;
     if (created && mode == cfgNewAlarm && alarmMessage) dialog.AlarmPage().SetAlarmMessage(*alarmMessage);
     ShowClockMessage(false, false, "");
-    if (created) {
-      if (ShowConfig)
-        ShowConfig(dialog);
-      else
-        dialog.showModal();
-    }
+    if (created) showConfigDialog(dialog);
   } catch (...) {
     configOpen_ = false;
-    alarms_->SetAlarmsActive(true);
+    alarms_->setActive(true);
     throw;
   }
   configOpen_ = false;
-  alarms_->SetAlarmsActive(true);
+  alarms_->setActive(true);
 }
 
 void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, const std::string& folder) {
@@ -114,8 +109,8 @@ void TfrmMain::ExecuteApps(const std::string& list, const std::string& params, c
       power_->PowerOperation(step.special);
     else if (int error = ShellOpen(handle(), step.file, step.params, step.folder))
       // A launcher entry, an alarm's program or a test start that cannot start says which and why.
-      AskUser(handle(), step.file + " を起動できませんでした\r\n"_sj + shellErrorText(error), "起動エラー"_sj,
-              MB_OK | MB_ICONERROR);
+      shared::prompts().ask(handle(), step.file + " を起動できませんでした\r\n"_sj + shellErrorText(error),
+                            "起動エラー"_sj, MB_OK | MB_ICONERROR);
   }
 }
 
@@ -169,7 +164,7 @@ void TfrmMain::LoadHotKeys() {
   if (!text) {
     if (problem != base::FileProblem::Missing && !hotKeyFileReported_) {
       hotKeyFileReported_ = true;
-      AskUser(
+      shared::prompts().ask(
           handle(),
           "ホットキーの設定ファイル "_sj + file + fileProblemText(problem) + "\r\nホットキーは登録されていません"_sj,
           ui::Application::instance().title(), MB_OK | MB_ICONERROR);
@@ -189,8 +184,8 @@ void TfrmMain::LoadHotKeys() {
   if (bad.empty() && unregistered.empty()) return;
   std::vector<std::pair<std::string, int>> names;
   if (auto list = readCommandList(ProgramFolder)) names = list->MouseCommands();
-  AskUser(handle(), hotKeyProblemsText(file, bad, unregistered, names), ui::Application::instance().title(),
-          MB_OK | MB_ICONERROR);
+  shared::prompts().ask(handle(), hotKeyProblemsText(file, bad, unregistered, names),
+                        ui::Application::instance().title(), MB_OK | MB_ICONERROR);
 }
 
 void TfrmMain::hkHotKeyHotKey(THookHotKey& sender, int index) {
@@ -206,9 +201,9 @@ void TfrmMain::LoadSystemMenu() {
   base::FileProblem problem = base::fileProblem(file);
   if (problem != base::FileProblem::None && !makingSystemMenu_) {
     bool missing = problem == base::FileProblem::Missing;
-    AskUser(handle(),
-            "重要なファイル "_sj + file + fileProblemText(problem) + (missing ? "\r\n環境設定を開きます"_sj : ""),
-            "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(
+        handle(), "重要なファイル "_sj + file + fileProblemText(problem) + (missing ? "\r\n環境設定を開きます"_sj : ""),
+        "システムメニュー設定エラー"_sj, MB_OK | MB_ICONERROR);
     if (missing) {
       // The settings dialog opened here applies its result by reading the menu again; that
       // reading must not open it once more.

@@ -6,6 +6,7 @@
 #include "clock/app/main_form.h"
 #include "clock/launcher/launch_items.h"
 #include "clock/settings/settings_store.h"
+#include "shared/prompts.h"
 #include "shared/reg_ex.h"
 
 namespace tockle {
@@ -21,11 +22,11 @@ void TfrmMain::LoadSettings() {
     } catch (const shared::ERegistryException&) {
       // The key refused a write: the next start tries again.
     }
-  } else if (AskUser(handle(),
-                     "旧バージョンのレジストリ設定が見つかりました\r\n"
-                     "新バージョン形式に自動的に変換します\r\n\r\n"
-                     "実行してよろしいですか？([いいえ] を選択すると設定を受け継ぎません)"_sj,
-                     "設定の継承"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+  } else if (shared::prompts().ask(handle(),
+                                   "旧バージョンのレジストリ設定が見つかりました\r\n"
+                                   "新バージョン形式に自動的に変換します\r\n\r\n"
+                                   "実行してよろしいですか？([いいえ] を選択すると設定を受け継ぎません)"_sj,
+                                   "設定の継承"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     reg.OpenKeyReadOnly(PreviousRegistryKey);
     takeover = true;
     MigrateLauncherSettings(reg);

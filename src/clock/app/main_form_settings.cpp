@@ -24,32 +24,28 @@ void TfrmMain::GiveClockFace() {
 
 void TfrmMain::ApplySettings(bool launcherChanged) {
   GiveClockFace();
-  // 1. Hands and circle.
+  // Hands and circle.
   tmeMain.SetHourHandColor(Settings.AnalogColor[0]);
   tmeMain.SetMinuteHandColor(Settings.AnalogColor[1]);
   tmeMain.SetSecondHandColor(Settings.AnalogColor[2]);
   tmeMain.SetCircleColor(Settings.AnalogColor[3]);
-  // 2. A starting size from the screen; the face's resize event refits it at the next paint.
+  // A starting size from the screen; the face's resize event refits it at the next paint.
   if (Settings.AutoResize) {
     int unit = GetSystemMetrics(SM_CXSCREEN) / 13;
     SetWindowPos(handle(), nullptr, 0, 0, unit + Settings.AutoWidth, unit + Settings.AutoHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // 3.
   setAlphaBlend(Settings.ClockTransparent != 0, AlphaFor(Settings.ClockTransparent));
-  // 4.
   tmeMain.SetFont(&lblClock.Font);
   tmeMain.SetBorderWidth(Settings.FrameWidth);
   tmeMain.SetDoubleBorder(Settings.ShowLikeFrame);
   tmeMain.SetBackColor(lblClock.Color);
-  // 5.
   int b = Settings.ShowLikeFrame ? Settings.FrameWidth * 2 : Settings.FrameWidth;
   int w = width(), h = height();
   tmeMain.SetClockArea(POINT{w / 2 + b, h / 2 + b}, static_cast<float>(std::min(w / 2, h / 2) - b - 1));
-  // 6.
   tmeMain.SetText(FormatClockText(Settings.DisplayType, base::now()));
   UpdateClock();
-  // 7. The tray icon follows InTray once the start-up decision about it was taken.
+  // The tray icon follows InTray once the start-up decision about it was taken.
   if (tmrDelayedTrayIcon.interval() != 0) {
     SetTrayIconVisible(Settings.InTray);
   } else {
@@ -62,17 +58,14 @@ void TfrmMain::ApplySettings(bool launcherChanged) {
       SetTrayIconVisible(Settings.InTray);
     }
   }
-  // 8. Top-most is set or cleared directly on the window.
+  // Top-most is set or cleared directly on the window.
   setTopMost(Settings.AlwaysOnTop);
-  // 9.
+  // The "#b" text shows the battery state as it is now.
   if (base::find(Settings.DisplayType, "#b") != std::string::npos) WMPowerBroadcast();
-  // 10.
-  if (launcherChanged) launcher().LauncherMenuDirty = true;
-  // 11.
+  if (launcherChanged) launcher_->rebuildAtNextPopup();
   LoadSystemMenu();
-  // 12. The clock is in the clipboard viewer chain only while it records the clipboard.
-  clipboard().setRecording(!Settings.ClipHistory.UnuseHis);
-  // 13.
+  // The clock is in the clipboard viewer chain only while it records the clipboard.
+  clipboard_->setRecording(!Settings.ClipHistory.UnuseHis);
   LoadHotKeys();
 }
 

@@ -3,7 +3,7 @@
 
 #include "base/datetime.h"
 #include "clock/timesync/time_sync.h"
-#include "ui/msgbox.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -11,7 +11,7 @@ void TfrmMain::SetTrayIconVisible(bool visible) {
   try {
     triIcon.SetVisible(visible);
   } catch (const ENotifyIconError& e) {
-    ui::messageBox(handle(), e.what(), kAppTitle, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(), e.what(), kAppTitle, MB_OK | MB_ICONERROR);
   }
 }
 

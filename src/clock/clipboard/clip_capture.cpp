@@ -6,6 +6,7 @@
 #include "base/datetime.h"
 #include "base/text.h"
 #include "shared/history_file.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -17,15 +18,15 @@ IClipHistoryWindow* openHistoryWindow(IClipHistoryWindow* last) {
   return found && found == last->WindowHandle() ? last : nullptr;
 }
 
-void settlePendingEdits(HWND owner, IClipHistoryWindow& window, AskFunction ask) {
+void settlePendingEdits(HWND owner, IClipHistoryWindow& window) {
   if (!window.ApplyEnabled()) return;
   window.SetBusy(true);
   struct ClearBusy {
     IClipHistoryWindow& window;
     ~ClearBusy() { window.SetBusy(false); }
   } clearBusy{window};
-  int answer = ask(owner, "履歴が更新されました\r\n反映する前に変更内容を保存しますか？"_sj, "履歴更新の確認"_sj,
-                   MB_YESNO | MB_ICONQUESTION);
+  int answer = shared::prompts().ask(owner, "履歴が更新されました\r\n反映する前に変更内容を保存しますか？"_sj,
+                                     "履歴更新の確認"_sj, MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES)
     window.ApplyEdits();
   else

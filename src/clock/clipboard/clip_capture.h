@@ -34,11 +34,9 @@ class IClipHistoryWindow {
 
 // The history window the clock made last, when it is open (found by its title); else null.
 IClipHistoryWindow* openHistoryWindow(IClipHistoryWindow* last);
-// A question box: ui::messageBox, or a stand-in in tests.
-using AskFunction = int (*)(HWND owner, std::string_view text, std::string_view caption, UINT flags);
 // When the window has edits not yet written, asks (owned by owner) whether to write them before
 // the capture changes the file, and writes or drops them; the window stays busy meanwhile.
-void settlePendingEdits(HWND owner, IClipHistoryWindow& window, AskFunction ask);
+void settlePendingEdits(HWND owner, IClipHistoryWindow& window);
 
 // Line breaks as CR LF: a lone CR, a lone LF and an LF CR pair each become one CR LF.
 std::string adjustLineBreaks(std::string_view s);

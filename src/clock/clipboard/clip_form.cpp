@@ -7,9 +7,9 @@
 #include "clock/commands/file_problem_text.h"
 #include "clock/clipboard/clip_form_ids.h"
 #include "clock/lists/drop_place.h"
+#include "shared/prompts.h"
 #include "ui/common_dialogs.h"
 #include "ui/help_file.h"
-#include "ui/msgbox.h"
 #include "ui/popup_menu.h"
 
 namespace tockle {
@@ -60,7 +60,6 @@ TfrmClip::TfrmClip(std::string historyFile)
       btnCopy(this, IDC_CLIP_COPY),
       btnClear(this, IDC_CLIP_CLEAR),
       chkShowAsHint(this, IDC_CLIP_SHOWASHINT),
-      AskUser(ui::messageBox),
       OpenHelp(winHelp),
       TrackMenu(ui::trackPopupMenu),
       historyFile_(std::move(historyFile)) {
@@ -151,8 +150,8 @@ void TfrmClip::btnDeleteClick() {
 }
 
 void TfrmClip::btnClearClick() {
-  if (AskUser(handle(), "クリアしてよろしいですか？\r\n(キャンセルを押せば，保存せずに閉じられます)"_sj,
-              "クリアの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (shared::prompts().ask(handle(), "クリアしてよろしいですか？\r\n(キャンセルを押せば，保存せずに閉じられます)"_sj,
+                            "クリアの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   lsvClip.clear();
   btnApply.setEnabled(true);
@@ -179,8 +178,8 @@ void TfrmClip::mnuSaveItemClick() {
   std::string text = "このアイテムは "_sj + lsvClip.itemText(row, 0) + " に保存されました"_sj + "\r\n\r\n" +
                      adjustLineBreaks(Record(row)->Text) + "\r\n";
   if (!base::writeFileAtomic(args.fileName, text))
-    AskUser(handle(), "ファイル "_sj + args.fileName + " に保存できませんでした"_sj, "保存エラー"_sj,
-            MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(), "ファイル "_sj + args.fileName + " に保存できませんでした"_sj, "保存エラー"_sj,
+                          MB_OK | MB_ICONERROR);
 }
 
 void TfrmClip::btnApplyClick() {
@@ -193,10 +192,10 @@ void TfrmClip::btnApplyClick() {
     file.SaveRecords(records);
   } catch (const std::exception&) {
     // The file stays as it was and the edits stay pending for another try.
-    AskUser(handle(),
-            "クリップボード履歴を保存できませんでした\r\nファイル "_sj + historyFile_ +
-                fileWriteProblemText(historyFile_) + "\r\n変更はまだ保存されていません"_sj,
-            "保存エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(),
+                          "クリップボード履歴を保存できませんでした\r\nファイル "_sj + historyFile_ +
+                              fileWriteProblemText(historyFile_) + "\r\n変更はまだ保存されていません"_sj,
+                          "保存エラー"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   btnApply.setEnabled(false);

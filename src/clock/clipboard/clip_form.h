@@ -40,8 +40,6 @@ class TfrmClip : public ui::Dialog, public IClipHistoryWindow {
   ui::CheckBox chkShowAsHint;
   bool Busy = false;
 
-  // Questions (tests answer them).
-  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
   // Opens help (command, data); WinHelp on the program's help file by default.
   std::function<void(HWND, UINT command, DWORD data)> OpenHelp;
   // Shows a pop-up menu at a screen point and answers the chosen command (0: none).

@@ -10,18 +10,17 @@
 #include "clock/clipboard/unwritten_texts.h"
 #include "clock/commands/commands.h"
 #include "clock/commands/file_problem_text.h"
+#include "shared/prompts.h"
 #include "ui/command_table.h"
-#include "ui/msgbox.h"
 #include "ui/window.h"
 
 namespace tockle {
 
 ClipboardArea::ClipboardArea(const ui::Window& owner, const std::string& programFolder, TClockSettings& settings,
-                             ShowMessage showMessage)
-    : owner_(owner), programFolder_(programFolder), settings_(settings), showMessage_(std::move(showMessage)) {
+                             Host host)
+    : owner_(owner), programFolder_(programFolder), settings_(settings), host_(std::move(host)) {
   SetUpClipCapture();
   SetUpBacklog();
-  AskUser = ui::messageBox;
 }
 
 ClipboardArea::~ClipboardArea() = default;
@@ -38,6 +37,10 @@ void ClipboardArea::setRecording(bool on) {
     ClipPending.Cancel();
   }
 }
+
+void ClipboardArea::ignoreNext() { ClipDetector.IgnoreFirst = true; }
+
+void ClipboardArea::cancelPending() { ClipPending.Cancel(); }
 
 void ClipboardArea::flushOnExit() {
   // At the end of a session no box may hold the clock up, nor a question about the window's edits.
@@ -58,19 +61,31 @@ void ClipboardArea::takeUnwritten() {
   if (unwrittenTextFiles(HistoryPath()).empty()) return;
   try {
     int moved = takeUnwrittenTexts(HistoryPath(), settings_.ClipHistory);
-    showMessage_(true, false, "前回書き込めなかった履歴を書き込みました -> "_sj + std::to_string(moved) + " 個"_sj);
+    host_.showMessage(true, false,
+                      "前回書き込めなかった履歴を書き込みました -> "_sj + std::to_string(moved) + " 個"_sj);
   } catch (const std::exception&) {
-    AskUser(owner_.handle(),
-            "クリップボード履歴のファイル "_sj + HistoryPath() + fileWriteProblemText(HistoryPath()) +
-                "\r\n前回書き込めなかったテキストは次のファイルに残しています\r\n"_sj +
-                unwrittenTextFiles(HistoryPath()).front(),
-            "履歴保存エラー"_sj, MB_OK | MB_ICONWARNING);
+    tellHistoryProblem(fileWriteProblemText(HistoryPath()) +
+                           "\r\n前回書き込めなかったテキストは次のファイルに残しています\r\n"_sj +
+                           unwrittenTextFiles(HistoryPath()).front(),
+                       "履歴保存エラー"_sj);
   }
 }
 
 void ClipboardArea::closeHistoryWindow() {
-  frmClip = nullptr;
-  ClipForm.reset();
+  historyOpen_ = false;
+  history_.reset();
+}
+
+TfrmClip* ClipboardArea::historyWindow() const { return historyOpen_ ? history_.get() : nullptr; }
+
+void ClipboardArea::tellHistoryProblem(const std::string& problem, const std::string& caption) {
+  shared::prompts().ask(owner_.handle(), "クリップボード履歴のファイル "_sj + HistoryPath() + problem, caption,
+                        MB_OK | MB_ICONWARNING);
+}
+
+void ClipboardArea::settleWindowEdits() {
+  if (IClipHistoryWindow* window = closing_ ? nullptr : openHistoryWindow(historyWindow()))
+    settlePendingEdits(owner_.handle(), *window);
 }
 
 void ClipboardArea::ClipboardChanged(TNkClipDetector&) { ClipPending.Changed(); }
@@ -78,34 +93,32 @@ void ClipboardArea::ClipboardChanged(TNkClipDetector&) { ClipPending.Changed(); 
 void ClipboardArea::OpenClipHistory() {
   // One window at a time, found by its title.
   if (FindWindowW(nullptr, base::wide(clipWindowTitle()).c_str())) return;
-  showMessage_(true, true, "Loading...");
-  auto form = std::make_shared<TfrmClip>(HistoryPath());
-  form->OnClosed = [this, f = form.get()](bool showAsHint) {
-    settings_.HistoryHint = showAsHint;
-    if (frmClip == f) frmClip = nullptr;
-  };
-  form->OnUnreadable = [this] {
-    if (std::exchange(toldUnreadable_, true)) return;
-    AskUser(owner_.handle(),
-            "クリップボード履歴のファイル "_sj + HistoryPath() +
-                fileProblemText(base::fileProblem(HistoryPath()) == base::FileProblem::NotAFile
-                                    ? base::FileProblem::NotAFile
-                                    : base::FileProblem::Unreadable) +
-                "\r\n履歴の一覧は空で表示します"_sj,
-            "履歴読み込みエラー"_sj, MB_OK | MB_ICONWARNING);
-  };
-  form->OnDamagedKept = [this](const std::string& copy) { showMessage_(true, false, damagedHistoryText(copy)); };
+  host_.showMessage(true, true, "Loading...");
   // Replacing the last object frees it (its window is closed: no other is open).
-  ClipForm = form;
-  bool created = form->create();
-  showMessage_(false, false, "");
+  historyOpen_ = false;
+  history_ = std::make_unique<TfrmClip>(HistoryPath());
+  TfrmClip& form = *history_;
+  form.OnClosed = [this, f = &form](bool showAsHint) {
+    settings_.HistoryHint = showAsHint;
+    if (history_.get() == f) historyOpen_ = false;
+  };
+  form.OnUnreadable = [this] {
+    if (std::exchange(toldUnreadable_, true)) return;
+    tellHistoryProblem(fileProblemText(base::fileProblem(HistoryPath()) == base::FileProblem::NotAFile
+                                           ? base::FileProblem::NotAFile
+                                           : base::FileProblem::Unreadable) +
+                           "\r\n履歴の一覧は空で表示します"_sj,
+                       "履歴読み込みエラー"_sj);
+  };
+  form.OnDamagedKept = [this](const std::string& copy) { host_.showMessage(true, false, damagedHistoryText(copy)); };
+  bool created = form.create();
+  host_.showMessage(false, false, "");
   if (!created) return;
-  form->setCaption(clipWindowTitle());
-  form->chkShowAsHint.setChecked(settings_.HistoryHint);
-  frmClip = form.get();
-  if (PrepareClipForm) PrepareClipForm(*form);
-  ShowWindow(form->handle(), SW_SHOW);
-  SetForegroundWindow(form->handle());
+  form.setCaption(clipWindowTitle());
+  form.chkShowAsHint.setChecked(settings_.HistoryHint);
+  historyOpen_ = true;
+  ShowWindow(form.handle(), SW_SHOW);
+  SetForegroundWindow(form.handle());
 }
 
 void ClipboardArea::SetUpClipCapture() {
@@ -115,20 +128,16 @@ void ClipboardArea::SetUpClipCapture() {
 }
 
 ClipTake ClipboardArea::TakeClipboard() {
-  // 1.
   if (!clipboardHasText()) return ClipTake::Done;
-  // 2. Edits in an open history window would be overwritten by its refresh below: settle them.
-  IClipHistoryWindow* window = openHistoryWindow(frmClip);
-  if (window) settlePendingEdits(owner_.handle(), *window, ui::messageBox);
-  // 3.
+  // Edits in an open history window would be overwritten by its refresh below: settle them.
+  if (IClipHistoryWindow* window = openHistoryWindow(historyWindow())) settlePendingEdits(owner_.handle(), *window);
   ClipboardText raw = readClipboardText(owner_.handle());
   if (raw.busy) return ClipTake::Busy;
   if (!raw.text) return ClipTake::Done;
   std::string text = clipTextForHistory(*raw.text);
   if (text.empty()) return ClipTake::Done;
-  // 4.-6.
   if (!passesClipFilters(settings_.ClipHistory, text)) return ClipTake::Done;
-  // 7.-10. While the file refuses it the text waits in memory, behind any text still waiting.
+  // While the file refuses it the text waits in memory, behind any text still waiting.
   Backlog.Add({base::now(), std::move(text)});
   return ClipTake::Done;
 }
@@ -138,11 +147,10 @@ void ClipboardArea::SetUpBacklog() {
   Backlog.retryTimer = [this](bool run) { tmrBacklog.setEnabled(run); };
   Backlog.write = [this](const ClipRecord& record) {
     // A text written later, from the timer, settles the window's edits as the capture does.
-    IClipHistoryWindow* window = closing_ ? nullptr : openHistoryWindow(frmClip);
-    if (window) settlePendingEdits(owner_.handle(), *window, ui::messageBox);
+    settleWindowEdits();
     std::string keptDamaged;
     auto sayKept = [&] {
-      if (!keptDamaged.empty()) showMessage_(true, false, damagedHistoryText(keptDamaged));
+      if (!keptDamaged.empty()) host_.showMessage(true, false, damagedHistoryText(keptDamaged));
     };
     try {
       appendClipRecord(HistoryPath(), record, settings_.ClipHistory, keptDamaged);
@@ -152,14 +160,13 @@ void ClipboardArea::SetUpBacklog() {
       throw;
     }
     sayKept();
-    if (!closing_ && (window = openHistoryWindow(frmClip))) window->LoadHistory();
+    if (IClipHistoryWindow* window = closing_ ? nullptr : openHistoryWindow(historyWindow())) window->LoadHistory();
   };
   Backlog.tellRefused = [this] {
-    AskUser(
-        owner_.handle(),
-        "クリップボード履歴のファイル "_sj + HistoryPath() + fileWriteProblemText(HistoryPath()) +
+    tellHistoryProblem(
+        fileWriteProblemText(HistoryPath()) +
             "\r\nコピーされたテキストは書き込めるようになるまで覚えておき，書き込めるようになったら順に書き込みます"_sj,
-        "履歴保存エラー"_sj, MB_OK | MB_ICONWARNING);
+        "履歴保存エラー"_sj);
   };
 }
 

@@ -2,6 +2,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/config/config_dialog.h"
+#include "shared/prompts.h"
 #include "ui/app.h"
 
 namespace tockle {
@@ -19,8 +20,8 @@ bool TfrmConfig::LoadCommandList() {
 void TfrmConfig::CommandFileLost() {
   if (CommandFileMissing) return;
   CommandFileMissing = true;
-  AskUser(handle(), commandListErrorText(base::fileProblem(ProgramFolder + "_command")), "クリティカルエラー"_sj,
-          MB_OK | MB_ICONERROR);
+  shared::prompts().ask(handle(), commandListErrorText(base::fileProblem(ProgramFolder + "_command")),
+                        "クリティカルエラー"_sj, MB_OK | MB_ICONERROR);
   ui::Application::instance().terminate();
 }
 

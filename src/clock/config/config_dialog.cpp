@@ -15,6 +15,7 @@
 #include "clock/config/pages/hot_key_page.h"
 #include "clock/config/pages/launcher_page.h"
 #include "clock/config/pages/system_page.h"
+#include "shared/prompts.h"
 #include "shared/reg_ex.h"
 #include "ui/app.h"
 #include "ui/help_file.h"
@@ -29,7 +30,21 @@ constexpr int kMargin = 6, kButtonWidth = 75, kButtonHeight = 23, kButtonGap = 6
 
 void winHelp(HWND owner, const std::string&, UINT command, DWORD data) { ui::openHelp(owner, command, data); }
 
+std::function<void(TfrmConfig&)>& configDialogShow() {
+  static std::function<void(TfrmConfig&)> show;
+  return show;
+}
+
 }  // namespace
+
+void showConfigDialog(TfrmConfig& dialog) {
+  if (configDialogShow())
+    configDialogShow()(dialog);
+  else
+    dialog.showModal();
+}
+
+void setConfigDialogShow(std::function<void(TfrmConfig&)> replacement) { configDialogShow() = std::move(replacement); }
 
 TfrmConfig::TfrmConfig(ConfigHost& host, uint8_t mode)
     : ui::Dialog(nullptr, IDD_CONFIG),
@@ -38,9 +53,6 @@ TfrmConfig::TfrmConfig(ConfigHost& host, uint8_t mode)
       Edited(host.settings()),
       ProgramFolder(host.programFolder()),
       RegistryKey(host.registryKey()),
-      AskUser([&host](HWND owner, std::string_view text, std::string_view caption, UINT flags) {
-        return host.askUser(owner, text, caption, flags);
-      }),
       OpenHelp(winHelp),
       pgcConfig(this, IDC_CONFIG_TABS),
       btnOk(this, IDOK),
@@ -74,7 +86,6 @@ TLauncherPage& TfrmConfig::LauncherPage() const { return static_cast<TLauncherPa
 TAlarmPage& TfrmConfig::AlarmPage() const { return static_cast<TAlarmPage&>(*Pages[tabAlarm]); }
 
 void TfrmConfig::FormCreate() {
-  // 1.
   setCaption(settingsDialogTitle());
   ChangedPages = 0;
   layOut();
@@ -83,7 +94,7 @@ void TfrmConfig::FormCreate() {
   previousHook_ = app.onMessage;
   hooked_ = true;
   app.onMessage = [this](MSG& msg) { return previewKey(msg) || (previousHook_ && previousHook_(msg)); };
-  // 2. The tabs of the mode, then its pages' data step by step.
+  // The tabs of the mode, then its pages' data step by step.
   std::vector<int> shown = shownTabs(ConfigMode);
   for (int t = 0; t < kConfigTabs; ++t) pgcConfig.setPageVisible(t, false);
   for (int t : shown) pgcConfig.setPageVisible(t, true);
@@ -93,10 +104,10 @@ void TfrmConfig::FormCreate() {
     for (auto& page : Pages) page->Load(step);
   }
   if (ConfigMode == cfgNewAlarm) AlarmPage().NewAlarm();
-  // 3. What loading flagged through the controls' change events is no change.
+  // What loading flagged through the controls' change events is no change.
   ChangedPages = 0;
   updateApply();
-  // 4. Column widths, the design widths the defaults.
+  // Column widths, the design widths the defaults.
   shared::TKzRegEx reg;
   if (!reg.OpenKey(RegistryKey, true)) return;
   for (const ColumnList& c : columnLists_) {
@@ -213,7 +224,8 @@ bool TfrmConfig::ApplySettings(bool close) {
   const bool clearReCall = alarms && alarms->ClearReCall;
   auto fail = [&](uint8_t stillChanged) {
     if (!undo.Restore())
-      AskUser(handle(), "変更前の設定に戻せなかった項目があります"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+      shared::prompts().ask(handle(), "変更前の設定に戻せなかった項目があります"_sj, "設定保存エラー"_sj,
+                            MB_OK | MB_ICONERROR);
     // The launcher menu was built from the list just written: it is built again from the old one.
     if (launcherWritten) Host.launcherListChanged();
     // The alarm manager holds what its file holds again.
@@ -240,7 +252,8 @@ bool TfrmConfig::ApplySettings(bool close) {
     }
   }
   if (!Host.saveSettings(Edited)) {
-    AskUser(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(), "設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj,
+                          MB_OK | MB_ICONERROR);
     // Nothing of the settings is stored: Apply stays on for another try.
     return fail(changed | cpGeneral);
   }
@@ -258,10 +271,7 @@ void TfrmConfig::btnOkClick() {
   // An edit in progress ends when its field loses the focus.
   btnOk.setFocus();
   std::vector<IPendingEdit*> edits{&LauncherPage(), &AlarmPage()};
-  if (!SettlePendingEdits(edits, [this](std::string_view text, std::string_view caption, UINT flags) {
-        return AskUser(handle(), text, caption, flags);
-      }))
-    return;
+  if (!SettlePendingEdits(handle(), edits)) return;
   ApplySettings(true);
 }
 
@@ -276,7 +286,8 @@ void TfrmConfig::HelpPopup(int topic) { openHelp(HELP_CONTEXTPOPUP, static_cast<
 void TfrmConfig::openHelp(UINT command, DWORD data) {
   std::string file = ui::helpFilePath();
   if (!base::fileExists(file)) {
-    AskUser(handle(), "ヘルプファイル "_sj + file + " が見つかりません"_sj, "ヘルプ"_sj, MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(handle(), "ヘルプファイル "_sj + file + " が見つかりません"_sj, "ヘルプ"_sj,
+                          MB_OK | MB_ICONINFORMATION);
     return;
   }
   if (OpenHelp) OpenHelp(handle(), file, command, data);

@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "clock/commands/command_list.h"
@@ -42,8 +41,6 @@ class TfrmConfig : public ui::Dialog {
   // The registry key of the column widths (the clock's settings key).
   std::string RegistryKey;
 
-  // Boxes the dialog shows (tests answer them); the host's by default.
-  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
   // Opens the help file (WinHelp command and data); tests record the calls.
   std::function<void(HWND, const std::string& helpFile, UINT command, DWORD data)> OpenHelp;
 
@@ -114,5 +111,10 @@ class TfrmConfig : public ui::Dialog {
   std::function<bool(MSG&)> previousHook_;
   bool hooked_ = false;
 };
+
+// Shows a made settings dialog: modally, unless a unit test put a look at the made dialog in its
+// place. An empty function gives the modal showing back.
+void showConfigDialog(TfrmConfig& dialog);
+void setConfigDialogShow(std::function<void(TfrmConfig&)> replacement);
 
 }  // namespace tockle

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
 #include "clock/settings/clock_settings.h"
 
@@ -37,8 +36,6 @@ class ConfigHost {
   virtual std::string programFolder() const = 0;
   // The settings' registry key.
   virtual std::string registryKey() const = 0;
-  // A message box (tests answer it).
-  virtual int askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) = 0;
 };
 
 }  // namespace tockle

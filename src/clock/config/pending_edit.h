@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tockle {
@@ -22,10 +20,9 @@ class IPendingEdit {
   virtual void DropPendingEdit() {}
 };
 
-// Asks about each open edit in order ("未確定アイテムの確定", Yes/No/Cancel). True when every one was
-// registered (Yes) or dropped (No); false at Cancel or at a refused registration, and the edits
-// after it are left alone.
-bool SettlePendingEdits(const std::vector<IPendingEdit*>& edits,
-                        const std::function<int(std::string_view text, std::string_view caption, UINT flags)>& ask);
+// Asks (in boxes owned by owner) about each open edit in order ("未確定アイテムの確定", Yes/No/Cancel). True when every
+// one was registered (Yes) or dropped (No); false at Cancel or at a refused registration, and the edits after it are
+// left alone.
+bool SettlePendingEdits(HWND owner, const std::vector<IPendingEdit*>& edits);
 
 }  // namespace tockle

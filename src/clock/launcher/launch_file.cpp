@@ -56,7 +56,7 @@ std::string folderIconFile() {
 }
 
 TLaunchFile resolveLaunchFile(TLaunchFile v, const std::string& fileName) {
-  // 1.
+  // A file given (a drop, a choice) replaces the values: a shortcut gives its own.
   if (!fileName.empty()) {
     if (isShortcut(fileName)) {
       shared::TKzShortCutOperation link;
@@ -75,7 +75,7 @@ TLaunchFile resolveLaunchFile(TLaunchFile v, const std::string& fileName) {
       v = {launchItemName(path), path, entryFolder(path), "", "", ""};
     }
   }
-  // 2.-4.
+  // A working folder or an icon that is not there falls back to the path's own.
   if (!base::folderExists(v.Folder)) v.Folder = entryFolder(v.Path);
   if (!base::fileExists(v.IconPath)) {
     v.IconPath = v.Path;

@@ -8,13 +8,12 @@
 namespace tockle {
 
 LauncherArea::LauncherArea(const ui::Window& owner, const std::string& registryKey, const std::string& programFolder,
-                           const TClockSettings& settings, OpenSettings openSettings, StartPrograms startPrograms)
+                           const TClockSettings& settings, Host host)
     : owner_(owner),
       registryKey_(registryKey),
       programFolder_(programFolder),
       settings_(settings),
-      openSettings_(std::move(openSettings)),
-      startPrograms_(std::move(startPrograms)) {}
+      host_(std::move(host)) {}
 
 void LauncherArea::bindCommands(ui::CommandTable& commands) {
   commands.on(cmdLauncherMenu, [this] { PopupLauncherMenu(); });
@@ -24,6 +23,11 @@ bool LauncherArea::menuMessage(UINT msg, LPARAM lp) const {
   if (msg == WM_MEASUREITEM) return ppmLaunch.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
   if (msg == WM_DRAWITEM) return ppmLaunch.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
   return false;
+}
+
+void LauncherArea::listChanged() {
+  BuildLauncherMenu();
+  LauncherMenuDirty = true;
 }
 
 void LauncherArea::BuildLauncherMenu() {
@@ -57,7 +61,7 @@ void LauncherArea::mnuSetLaunchClick() { LauncherItemClick(ppmLaunch.Items.back(
 void LauncherArea::LauncherItemClick(const TLaunchMenuEntry& item) {
   if (item.Separator || item.Tag == kTagNotSet) return;
   if (item.Tag == kTagSetLaunch) {
-    openSettings_(cfgLauncherPage);
+    host_.openSettings(cfgLauncherPage);
     return;
   }
   // The item as stored now, not as it was when the menu was built.
@@ -67,7 +71,7 @@ void LauncherArea::LauncherItemClick(const TLaunchMenuEntry& item) {
   std::string folder = readLaunchText(reg, launchValueName("AppFolder", item.Tag));
   std::string params = readLaunchText(reg, launchValueName("AppParam", item.Tag));
   reg.CloseKey();
-  startPrograms_(path, params, folder);
+  host_.startPrograms(path, params, folder);
 }
 
 }  // namespace tockle

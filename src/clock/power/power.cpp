@@ -15,12 +15,16 @@ class SystemPowerControl : public IPowerControl {
   }
 };
 
+IPowerControl* replacement = nullptr;
+
 }  // namespace
 
-IPowerControl& systemPowerControl() {
+IPowerControl& powerControl() {
   static SystemPowerControl control;
-  return control;
+  return replacement ? *replacement : control;
 }
+
+void setPowerControl(IPowerControl* r) { replacement = r; }
 
 UINT exitWindowsFlags(int kind, bool noPoweroff, bool force) {
   UINT flags = kind == kReboot ? EWX_REBOOT : EWX_SHUTDOWN;

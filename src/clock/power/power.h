@@ -18,8 +18,10 @@ class IPowerControl {
   virtual bool SetPowerState(bool suspend, bool force) = 0;
 };
 
-// The real calls.
-IPowerControl& systemPowerControl();
+// The calls in use: the real ones, unless a test put a fake in their place. nullptr gives the real
+// ones back; the fake must outlive its use.
+IPowerControl& powerControl();
+void setPowerControl(IPowerControl* replacement);
 
 // ExitWindowsEx's flags for a shutdown or a reboot.
 UINT exitWindowsFlags(int kind, bool noPoweroff, bool force);

@@ -7,8 +7,7 @@
 
 namespace tockle {
 
-PowerArea::PowerArea(const TClockSettings& settings, ShowMessage showMessage, SetAlarmsActive setAlarmsActive)
-    : settings_(settings), showMessage_(std::move(showMessage)), setAlarmsActive_(std::move(setAlarmsActive)) {}
+PowerArea::PowerArea(const TClockSettings& settings, Host host) : settings_(settings), host_(std::move(host)) {}
 
 void PowerArea::bindCommands(ui::CommandTable& commands) {
   for (auto [command, kind] : {std::pair{cmdShutdown, kShutdown}, std::pair{cmdReboot, kReboot},
@@ -29,8 +28,8 @@ void PowerArea::PowerOperation(int kind) {
   if (settings_.TimeRemain >= 0) {
     if (findWindowTitled(TfrmQuery::title())) return;
     powerQuestionOpen_ = true;
-    showMessage_(true, true, "Confirming...");
-    setAlarmsActive_(false);
+    host_.showMessage(true, true, "Confirming...");
+    host_.setAlarmsActive(false);
     paused = true;
     int result = IDCANCEL;
     {
@@ -41,37 +40,38 @@ void PowerArea::PowerOperation(int kind) {
     }
     powerQuestionOpen_ = false;
     if (result != IDOK) {
-      showMessage_(false, false, "");
-      setAlarmsActive_(true);
+      host_.showMessage(false, false, "");
+      host_.setAlarmsActive(true);
       app.processMessages();
       return;
     }
     app.processMessages();
   }
   bool done = false;
-  if (Power->EnableShutdownPrivilege()) {
+  IPowerControl& power = powerControl();
+  if (power.EnableShutdownPrivilege()) {
     switch (kind) {
       case kShutdown:
-        showMessage_(true, true, "Shutdown...");
-        done = Power->ExitWindowsNow(exitWindowsFlags(kind, settings_.NoPoweroff, force));
+        host_.showMessage(true, true, "Shutdown...");
+        done = power.ExitWindowsNow(exitWindowsFlags(kind, settings_.NoPoweroff, force));
         break;
       case kReboot:
-        showMessage_(true, true, "Reboot...");
-        done = Power->ExitWindowsNow(exitWindowsFlags(kind, settings_.NoPoweroff, force));
+        host_.showMessage(true, true, "Reboot...");
+        done = power.ExitWindowsNow(exitWindowsFlags(kind, settings_.NoPoweroff, force));
         break;
       case kSuspend:
-        showMessage_(true, false, "Suspending...");
-        done = Power->SetPowerState(true, force);
+        host_.showMessage(true, false, "Suspending...");
+        done = power.SetPowerState(true, force);
         break;
       case kHibernate:
-        showMessage_(true, false, "Hibernating...");
-        done = Power->SetPowerState(false, force);
+        host_.showMessage(true, false, "Hibernating...");
+        done = power.SetPowerState(false, force);
         break;
     }
   }
   // A refused operation never leaves a persistent "Confirming..." or "Shutdown..." behind.
-  if (!done) showMessage_(true, false, "Failed...");
-  if (paused) setAlarmsActive_(true);
+  if (!done) host_.showMessage(true, false, "Failed...");
+  if (paused) host_.setAlarmsActive(true);
 }
 
 }  // namespace tockle

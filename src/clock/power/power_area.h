@@ -13,27 +13,26 @@ namespace tockle {
 
 class PowerArea {
  public:
-  // A text in place of the clock: shown or taken away, kept until taken away or timed.
-  using ShowMessage = std::function<void(bool show, bool persistent, const std::string& text)>;
-  // Pauses or resumes the alarms' checks while the question is open.
-  using SetAlarmsActive = std::function<void(bool active)>;
+  // What the area needs of the clock.
+  struct Host {
+    // A text in place of the clock: shown or taken away, kept until taken away or timed.
+    std::function<void(bool show, bool persistent, const std::string& text)> showMessage;
+    // Pauses or resumes the alarms' checks while the question is open.
+    std::function<void(bool active)> setAlarmsActive;
+  };
 
-  PowerArea(const TClockSettings& settings, ShowMessage showMessage, SetAlarmsActive setAlarmsActive);
+  PowerArea(const TClockSettings& settings, Host host);
   PowerArea(const PowerArea&) = delete;
   PowerArea& operator=(const PowerArea&) = delete;
 
   // Commands 10, 11, 12 and 17: shutdown, restart, suspend, hibernation.
   void bindCommands(ui::CommandTable& commands);
-
-  // The seam before the calls that would act on the machine (tests put a fake in its place).
-  IPowerControl* Power = &systemPowerControl();
-  // One operation of a kind (PowerKind); other numbers do nothing.
+  // One operation of a kind (PowerKind), through powerControl(); other numbers do nothing.
   void PowerOperation(int kind);
 
  private:
   const TClockSettings& settings_;
-  ShowMessage showMessage_;
-  SetAlarmsActive setAlarmsActive_;
+  Host host_;
   bool powerQuestionOpen_ = false;
 };
 

@@ -15,7 +15,7 @@
 #include "base/time_zone.h"
 #include "clock/timesync/ras_api.h"
 #include "clock/timesync/sntp_packet.h"
-#include "ui/msgbox.h"
+#include "shared/prompts.h"
 
 // Winsock is loaded with the first time synchronisation, not at start.
 #define WINSOCK(fn) LAZY(base::ws2_32(), fn)
@@ -174,10 +174,10 @@ bool TKzNetTime2::IsDialUpConnected() {
       if (status.rasconnstate == kRasConnected) connected = true;
     }
   } catch (...) {
-    ui::messageBox(nullptr,
-                   "インターネットへ接続しているかどうかを判定するルーチンで予測されないエラーが発生しました\r\n"
-                   "何度も再発するような場合は作者までご連絡下さい"_sj,
-                   "RAS API エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(nullptr,
+                          "インターネットへ接続しているかどうかを判定するルーチンで予測されないエラーが発生しました\r\n"
+                          "何度も再発するような場合は作者までご連絡下さい"_sj,
+                          "RAS API エラー"_sj, MB_OK | MB_ICONERROR);
   }
   return connected;
 }

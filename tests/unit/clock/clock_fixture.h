@@ -7,13 +7,14 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/app/main_form.h"
-#include "clock/power/power_area.h"
+#include "clock/config/config_dialog.h"
+#include "clock/power/power.h"
+#include "support/fake_prompts.h"
 #include "support/keys.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
@@ -21,8 +22,13 @@
 
 namespace test {
 
+// Stands in for the power calls while it lives.
 class FakePower : public tockle::IPowerControl {
  public:
+  FakePower() { tockle::setPowerControl(this); }
+  ~FakePower() override { tockle::setPowerControl(nullptr); }
+  FakePower(const FakePower&) = delete;
+  FakePower& operator=(const FakePower&) = delete;
   bool privilege = true;
   bool succeed = true;
   std::vector<UINT> exitFlags;
@@ -58,8 +64,8 @@ inline std::vector<tockle::SystemMenuRecord> smallSystemMenu() {
 
 // The one fixture of the clock window in-process: a fresh program folder with a small system menu
 // file (without one the start-up stops at an error box), test keys, and fakes in place of the
-// power calls, the shell, the boxes it asks with and the battery. Tests make their window with
-// make() or start(), or point one of their own at all this with prepare().
+// power calls, the shell, the boxes it asks with and the battery, and the settings dialog only made. Tests make their
+// window with make() or start(), or point one of their own at all this with prepare().
 class ClockWindowTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -69,26 +75,26 @@ class ClockWindowTest : public testing::Test {
     writeFile("_system3", tockle::encodeSystemMenu(smallSystemMenu()));
     // The command list that comes with the program (the settings dialog cannot open without it).
     if (auto commands = base::readFile(base::programFolder() + "_command")) writeFile("_command", *commands);
+    prompts.answer = [this](const FakePrompts::Box& box) {
+      ++asked;
+      askedCaption = box.caption;
+      return answer;
+    };
+    // The settings dialog is created and loaded but not shown modally.
+    tockle::setConfigDialogShow([](tockle::TfrmConfig&) {});
   }
   void TearDown() override {
     window.reset();
+    tockle::setConfigDialogShow(nullptr);
     ui::Application::instance().resume();
   }
   void prepare(tockle::TfrmMain& form) {
     form.ProgramFolder = folder.path();
     form.RegistryKey = key.path();
     form.PreviousRegistryKey = oldKey.path();
-    form.power().Power = &power;
-    // The settings dialog is created and loaded but not shown modally.
-    form.ShowConfig = [](tockle::TfrmConfig&) {};
     form.ShellOpen = [this](HWND, const std::string& f, const std::string& p, const std::string& d) {
       shell.push_back({f, p, d});
       return shellError;
-    };
-    form.AskUser = [this](HWND, std::string_view, std::string_view caption, UINT) {
-      ++asked;
-      askedCaption = std::string(caption);
-      return answer;
     };
     form.ReadPowerStatus = [this](SYSTEM_POWER_STATUS& s) {
       s = battery;
@@ -113,6 +119,8 @@ class ClockWindowTest : public testing::Test {
   TestKey key{"Clock"};
   TestKey oldKey{"ClockOld"};
   FakePower power;
+  // The boxes the clock asks with: counted, the last caption kept, answered with answer.
+  FakePrompts prompts;
   std::vector<ShellCall> shell;
   // What the shell answers the next starts (0: started).
   int shellError = 0;

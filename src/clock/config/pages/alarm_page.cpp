@@ -14,6 +14,7 @@
 #include "clock/config/pages/alarm_page_rules.h"
 #include "ui/app.h"
 #include "clock/lists/drop_place.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -242,7 +243,7 @@ bool TAlarmPage::SaveAlarmPage() {
     manager->FromListView(lsvAlarm.handle());
   } catch (const std::exception& e) {
     // The alarm file refused a write; what the user sees is the list, and it stays.
-    Config.AskUser(Config.handle(), e.what(), ui::Application::instance().title(), MB_OK | MB_ICONERROR);
+    shared::prompts().ask(Config.handle(), e.what(), ui::Application::instance().title(), MB_OK | MB_ICONERROR);
     return false;
   }
   manager->ClearReCall = chkClearReCall.checked();
@@ -397,14 +398,16 @@ bool TAlarmPage::btnRegAlarmClick() {
   if (!editing_) return true;
   base::DateTime start = StartTime();
   if (windowTooLong(start, EndTime())) {
-    Config.AskUser(Config.handle(),
-                   "終了時刻が開始時刻より12時間以上後です\r\nこの設定では動作しませんので，12時間後に設定します"_sj,
-                   "終了時刻の範囲エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(
+        Config.handle(),
+        "終了時刻が開始時刻より12時間以上後です\r\nこの設定では動作しませんので，12時間後に設定します"_sj,
+        "終了時刻の範囲エラー"_sj, MB_OK | MB_ICONERROR);
     SetEndTime(halfDayAfter(start));
   }
   TKzAlarmTockle item = GroupItem();
   if (std::none_of(item.WeekDay.begin(), item.WeekDay.end(), [](bool on) { return on; })) {
-    Config.AskUser(Config.handle(), "曜日が一つも選択されていません"_sj, "曜日設定して下さい"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(Config.handle(), "曜日が一つも選択されていません"_sj, "曜日設定して下さい"_sj,
+                          MB_OK | MB_ICONERROR);
     return false;
   }
   item.Previous = Now() - 0.5;

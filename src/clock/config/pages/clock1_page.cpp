@@ -5,6 +5,7 @@
 #include "clock/face/internet_time.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/clock_preview.h"
+#include "shared/prompts.h"
 #include "ui/common_dialogs.h"
 
 namespace tockle {
@@ -135,9 +136,9 @@ void TClock1Page::ShowPreview(const std::string& format) {
 
 void TClock1Page::cmbClockTypeExit() {
   if (base::find(cmbClockType.text(), "#b") == std::string::npos) return;
-  Config.AskUser(handle(),
-                 "バッテリ情報を表示すると，時計の色は自動的に変更されます\r\n詳細は，オンラインヘルプをご覧下さい"_sj,
-                 "設定の確認"_sj, MB_OK | MB_ICONINFORMATION);
+  shared::prompts().ask(
+      handle(), "バッテリ情報を表示すると，時計の色は自動的に変更されます\r\n詳細は，オンラインヘルプをご覧下さい"_sj,
+      "設定の確認"_sj, MB_OK | MB_ICONINFORMATION);
 }
 
 void TClock1Page::btnFontChangeClick() {
@@ -157,8 +158,8 @@ void TClock1Page::btnChangeBkColorClick() {
 }
 
 void TClock1Page::lblClockPreviewClick() {
-  if (Config.AskUser(handle(), "フォントをデフォルトにします\r\nよろしいですか？"_sj, "フォントデフォルトの確認"_sj,
-                     MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (shared::prompts().ask(handle(), "フォントをデフォルトにします\r\nよろしいですか？"_sj,
+                            "フォントデフォルトの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   const ui::Font font = dialogFont();
   if (sameFont(font, PreviewFont)) return;
@@ -168,8 +169,8 @@ void TClock1Page::lblClockPreviewClick() {
 }
 
 void TClock1Page::pnlClockPreviewClick() {
-  if (Config.AskUser(handle(), "背景色をデフォルトにします\r\nよろしいですか？"_sj, "背景色デフォルトの確認"_sj,
-                     MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (shared::prompts().ask(handle(), "背景色をデフォルトにします\r\nよろしいですか？"_sj, "背景色デフォルトの確認"_sj,
+                            MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   const ui::Color color = ui::systemColor(COLOR_BTNFACE);
   if (color == PreviewBackColor) return;

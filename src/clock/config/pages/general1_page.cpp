@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/startup_shortcut.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -114,8 +115,8 @@ void TGeneral1Page::chkQueryExitClick() {
 void TGeneral1Page::cmbLButtonChange(ui::ComboBox& combo) {
   int i = combo.itemIndex();
   if (i >= 0 && combo.itemData(i) <= 0) {
-    Config.AskUser(handle(), "区切りは選択しても使えません\r\n違うもの選択してね"_sj, "選択ミス"_sj,
-                   MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(handle(), "区切りは選択しても使えません\r\n違うもの選択してね"_sj, "選択ミス"_sj,
+                          MB_OK | MB_ICONINFORMATION);
     combo.setItemIndex(0);
     return;
   }
@@ -129,19 +130,19 @@ void TGeneral1Page::btnCreateStartupClick() {
     outcome = CreateStartupShortcut(base::programPath());
   }
   if (outcome == StartupOutcome::Done) return;
-  Config.AskUser(handle(),
-                 outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
-                                                     : "スタートアップにショートカットを作成できませんでした"_sj,
-                 "スタートアップ登録エラー"_sj, MB_OK | MB_ICONERROR);
+  shared::prompts().ask(handle(),
+                        outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
+                                                            : "スタートアップにショートカットを作成できませんでした"_sj,
+                        "スタートアップ登録エラー"_sj, MB_OK | MB_ICONERROR);
 }
 
 void TGeneral1Page::btnEraseStartupClick() {
   StartupOutcome outcome = DeleteStartupShortcut();
   if (outcome == StartupOutcome::Done) return;
-  Config.AskUser(handle(),
-                 outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
-                                                     : "スタートアップのショートカットを削除できませんでした"_sj,
-                 "スタートアップ削除エラー"_sj, MB_OK | MB_ICONERROR);
+  shared::prompts().ask(handle(),
+                        outcome == StartupOutcome::NoFolder ? "スタートアップフォルダが見つかりません"_sj
+                                                            : "スタートアップのショートカットを削除できませんでした"_sj,
+                        "スタートアップ削除エラー"_sj, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace tockle

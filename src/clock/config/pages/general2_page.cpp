@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "clock/config/config_dialog.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -91,7 +92,7 @@ void TGeneral2Page::btnNTPDefaultClick() {
 void TGeneral2Page::chkUseForceExitOptionClick() {
   if (!IsWindowVisible(Config.handle())) return;
   if (chkUseForceExitOption.checked()) {
-    int answer = Config.AskUser(
+    int answer = shared::prompts().ask(
         handle(),
         "この機能をオンにすると，Windows 終了時等の確認画面において，応答しないプロセスがあっても無視するオプションが"
         "利用できるようになります。しかし，データの保存されていない正常なアプリケーションも強制的に終了させてしまう"

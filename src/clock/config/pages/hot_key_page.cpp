@@ -7,6 +7,7 @@
 #include "clock/commands/hot_keys_file.h"
 #include "ui/shortcut.h"
 #include "clock/config/config_dialog.h"
+#include "shared/prompts.h"
 
 namespace tockle {
 
@@ -78,8 +79,8 @@ bool THotKeyPage::SaveHotKeyFile() {
     text += "\r\n";
   }
   if (base::writeFileAtomic(Config.ProgramFolder + "_hot3", text)) return true;
-  Config.AskUser(Config.handle(), "ホットキーファイル _hot3 に書き込めませんでした"_sj, "保存エラー"_sj,
-                 MB_OK | MB_ICONERROR);
+  shared::prompts().ask(Config.handle(), "ホットキーファイル _hot3 に書き込めませんでした"_sj, "保存エラー"_sj,
+                        MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -92,28 +93,28 @@ void THotKeyPage::setShortcut(int row, int shortcut, bool ticked) {
 void THotKeyPage::btnAssignHotKeyClick() {
   int row = lsvHotKey.selectedIndex();
   if (row < 0) {
-    Config.AskUser(Config.handle(), "ホットキーを指定したいアイテムを選択して下さい"_sj, "アイテム未選択"_sj,
-                   MB_OK | MB_ICONERROR);
+    shared::prompts().ask(Config.handle(), "ホットキーを指定したいアイテムを選択して下さい"_sj, "アイテム未選択"_sj,
+                          MB_OK | MB_ICONERROR);
     return;
   }
   const Row* r = RowAt(row);
   if (!r || r->Command <= 0) return;
   int code = ui::shortCutOf(htkHotKey.hotKey());
   if (!ui::shortCutAllowed(code)) {
-    Config.AskUser(Config.handle(),
-                   "Shift，Ctrl，Alt のいずれかと組み合わせて下さい\r\n(ファンクションキーは単独でも使えます)"_sj,
-                   "ホットキー指定エラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(
+        Config.handle(), "Shift，Ctrl，Alt のいずれかと組み合わせて下さい\r\n(ファンクションキーは単独でも使えます)"_sj,
+        "ホットキー指定エラー"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   // One key runs one command: another row holding it gives it up only when the user agrees.
   for (int other = 0; code != 0 && other < lsvHotKey.count(); ++other) {
     const Row* o = RowAt(other);
     if (other == row || !o || o->Shortcut != code) continue;
-    if (Config.AskUser(Config.handle(),
-                       "そのホットキーは ["_sj + lsvHotKey.itemText(other) +
-                           "] に割り当てられています\r\n"
-                           "こちらに移しますか？"_sj,
-                       "ホットキーの重複"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (shared::prompts().ask(Config.handle(),
+                              "そのホットキーは ["_sj + lsvHotKey.itemText(other) +
+                                  "] に割り当てられています\r\n"
+                                  "こちらに移しますか？"_sj,
+                              "ホットキーの重複"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
       return;
     setShortcut(other, 0, false);
   }

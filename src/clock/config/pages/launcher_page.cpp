@@ -11,6 +11,7 @@
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/launcher_page_ids.h"
 #include "clock/lists/drop_place.h"
+#include "shared/prompts.h"
 #include "shared/reg_ex.h"
 #include "ui/popup_menu.h"
 
@@ -151,8 +152,8 @@ bool TLauncherPage::SaveLaunchSettings() {
     if (!reg.OpenKey(Config.RegistryKey, true)) throw shared::ERegistryException("Cannot open " + Config.RegistryKey);
     WriteLaunchItems(reg, items);
   } catch (const shared::ERegistryException&) {
-    Config.AskUser(handle(), "ランチャの設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj,
-                   MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(), "ランチャの設定をレジストリに保存できませんでした"_sj, "設定保存エラー"_sj,
+                          MB_OK | MB_ICONERROR);
     return false;
   }
   TClockSettings& s = Settings();

@@ -8,6 +8,7 @@
 #include "clock/launcher/launch_items.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/launcher_page.h"
+#include "shared/prompts.h"
 #include "shared/shortcut_file.h"
 #include "ui/common_dialogs.h"
 
@@ -74,7 +75,7 @@ bool TLauncherPage::CheckEditFields() {
   else if (std::string missing = missingLaunchPath(edtAppPath.text()); !missing.empty())
     problem = missing + " が見つかりません\r\nパスを確認して下さい"_sj;
   if (!problem.empty()) {
-    Config.AskUser(handle(), problem, "ランチャの登録"_sj, MB_OK | MB_ICONWARNING);
+    shared::prompts().ask(handle(), problem, "ランチャの登録"_sj, MB_OK | MB_ICONWARNING);
     edtAppPath.setFocus();
     return false;
   }
@@ -115,18 +116,17 @@ bool TLauncherPage::RegisterPendingEdit() { return btnRegAppClick(); }
 void TLauncherPage::DropPendingEdit() { btnCanAppClick(); }
 
 void TLauncherPage::AddLaunchFile(TLaunchFile values, bool toEditor, const std::string& fileName) {
-  // 1.-4.
   TLaunchFile item = resolveLaunchFile(std::move(values), fileName);
   if (!toEditor) {
-    // 6.
     InsertRow(item);
     SetChanged(cpLauncher);
     return;
   }
-  // 5.
+  // A path already in the editor may take the new one beside it, as a second program to start.
   if (!edtAppPath.text().empty() &&
-      Config.AskUser(handle(), "指定したアイテムを同時起動として追加しますか？\r\n[いいえ] を押すと，置き換えます"_sj,
-                     "同時起動設定"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+      shared::prompts().ask(handle(),
+                            "指定したアイテムを同時起動として追加しますか？\r\n[いいえ] を押すと，置き換えます"_sj,
+                            "同時起動設定"_sj, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     edtAppPath.setText(edtAppPath.text() + ";" + item.Path);
     return;
   }

@@ -5,7 +5,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "clock/config/config_dialog.h"
-#include "shared/input_box.h"
+#include "shared/prompts.h"
 #include "ui/popup_menu.h"
 
 namespace tockle {
@@ -23,9 +23,6 @@ std::string renameCaption() { return "メニュー名の変更"_sj; }
 
 TSystemPage::TSystemPage(TfrmConfig& config) : TConfigPage(config, tabSystem, IDD_PAGE_SYSTEM) {
   onCreate = [this] { FormCreate(); };
-  InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
-    return shared::InputQuery(Config.handle(), caption, prompt, value);
-  };
   ChooseDropPlace = [this](POINT screen, bool children) { return showDropMenu(screen, children); };
   chkSystemIcon.onClick = [this] { SetChanged(cpGeneral); };
   btnAllocSys.onClick = [this] { btnAllocSysClick(); };
@@ -104,8 +101,8 @@ bool TSystemPage::Save(ConfigStep step) {
 
 bool TSystemPage::saveFile() {
   if (base::writeFileAtomic(Config.ProgramFolder + "_system3", encodeSystemMenu(Menu.Records()))) return true;
-  Config.AskUser(Config.handle(), "システムメニューファイル _system3 に書き込めませんでした"_sj, "保存エラー"_sj,
-                 MB_OK | MB_ICONERROR);
+  shared::prompts().ask(Config.handle(), "システムメニューファイル _system3 に書き込めませんでした"_sj, "保存エラー"_sj,
+                        MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -127,8 +124,8 @@ bool TSystemPage::BuildDefaultSystemMenu() {
 void TSystemPage::changed() { SetChanged(cpSystemMenu); }
 
 void TSystemPage::refuseCaption(const std::string& boxCaption) {
-  Config.AskUser(Config.handle(), "\"-\"，\"nil\"，空のメニュー名と，既にあるメニュー名は使えません"_sj, boxCaption,
-                 MB_OK | MB_ICONERROR);
+  shared::prompts().ask(Config.handle(), "\"-\"，\"nil\"，空のメニュー名と，既にあるメニュー名は使えません"_sj,
+                        boxCaption, MB_OK | MB_ICONERROR);
 }
 
 void TSystemPage::btnAllocSysClick() {
@@ -136,7 +133,8 @@ void TSystemPage::btnAllocSysClick() {
   if (row < 0) return;
   int command = *lsvCommands.value<int>(row);
   if (Menu.HasCommand(command)) {
-    Config.AskUser(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj, MB_OK | MB_ICONWARNING);
+    shared::prompts().ask(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj,
+                          MB_OK | MB_ICONWARNING);
     return;
   }
   trvSystem.select(Menu.Insert(trvSystem.selected(), lsvCommands.itemText(row), command));
@@ -147,8 +145,9 @@ void TSystemPage::btnDeleteSysClick() {
   ui::TreeItem node = trvSystem.selected();
   if (!node) return;
   if (!Menu.CanDelete(node)) {
-    Config.AskUser(Config.handle(), "[環境設定] と [終了]，及びそれらを含むサブメニューを一度には削除できません"_sj,
-                   "削除禁止"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(Config.handle(),
+                          "[環境設定] と [終了]，及びそれらを含むサブメニューを一度には削除できません"_sj,
+                          "削除禁止"_sj, MB_OK | MB_ICONERROR);
     return;
   }
   trvSystem.deleteItem(node);
@@ -159,7 +158,8 @@ void TSystemPage::btnEditSysClick() {
   ui::TreeItem node = trvSystem.selected();
   if (!node || Menu.Number(node) < 0) return;
   std::string caption = trvSystem.text(node);
-  if (!InputQuery(renameCaption(), "変更するメニュー名を入れて下さい"_sj, caption)) return;
+  if (!shared::prompts().inputQuery(Config.handle(), renameCaption(), "変更するメニュー名を入れて下さい"_sj, caption))
+    return;
   if (!Menu.CaptionAllowed(caption, node)) return refuseCaption(renameCaption());
   trvSystem.setText(node, caption);
   changed();
@@ -167,7 +167,8 @@ void TSystemPage::btnEditSysClick() {
 
 void TSystemPage::btnSubSysClick() {
   std::string caption = "メニュー(&A)"_sj;
-  if (!InputQuery("メニュー名の指定"_sj, "サブメニュー名を入れて下さい"_sj, caption)) return;
+  if (!shared::prompts().inputQuery(Config.handle(), "メニュー名の指定"_sj, "サブメニュー名を入れて下さい"_sj, caption))
+    return;
   if (!Menu.CaptionAllowed(caption)) return refuseCaption("メニュー名の指定"_sj);
   trvSystem.select(Menu.Insert(trvSystem.selected(), caption, 0));
   changed();
@@ -179,8 +180,8 @@ void TSystemPage::btnSepSysClick() {
 }
 
 void TSystemPage::btnDefaultSysClick() {
-  if (Config.AskUser(Config.handle(), "デフォルトに戻します\r\nよろしいですか？"_sj, "システムメニューのデフォルト"_sj,
-                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+  if (shared::prompts().ask(Config.handle(), "デフォルトに戻します\r\nよろしいですか？"_sj,
+                            "システムメニューのデフォルト"_sj, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
     return;
   if (!BuildDefaultSystemMenu()) {
     Config.close(IDCANCEL);
@@ -266,8 +267,8 @@ void TSystemPage::DropOn(POINT treeClient) {
     int row = draggedRow_ >= 0 && draggedRow_ < lsvCommands.count() ? draggedRow_ : -1;
     if (row < 0) return;
     if (Menu.HasCommand(*lsvCommands.value<int>(row))) {
-      Config.AskUser(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj,
-                     MB_OK | MB_ICONWARNING);
+      shared::prompts().ask(Config.handle(), "その項目は既に割り当てられています"_sj, "割り当て済み"_sj,
+                            MB_OK | MB_ICONWARNING);
       return;
     }
   }

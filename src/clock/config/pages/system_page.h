@@ -30,8 +30,6 @@ class TSystemPage : public TConfigPage {
   ui::CheckBox chkSystemIcon{this, IDC_SYSTEM_ICON};
   TSystemMenuTree Menu{trvSystem};
 
-  // Asks for a menu name (tests answer it): false when cancelled.
-  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
   // Opens the drop menu at a screen point and answers the chosen place's tag, -1 when none was
   // chosen (tests answer it). Without children only "before" and "behind" are offered.
   std::function<int(POINT screen, bool children)> ChooseDropPlace;

@@ -8,6 +8,7 @@
 #include "base/datetime.h"
 #include "base/files.h"
 #include "clock/alarm/alarm_item.h"
+#include "support/fake_prompts.h"
 
 namespace alarm_test {
 
@@ -40,17 +41,17 @@ inline tockle::TKzAlarmTockle alarm(const std::string& message, base::DateTime s
 // Replaces the error boxes with a recorder for the lifetime of the object.
 class ErrorBoxes {
  public:
-  ErrorBoxes() : saved_(tockle::AlarmErrorBox) {
-    tockle::AlarmErrorBox = [this](const std::string& text, const std::string& caption) {
-      captions.push_back(caption);
-      texts.push_back(text);
+  ErrorBoxes() {
+    prompts_.answer = [this](const test::FakePrompts::Box& box) {
+      captions.push_back(box.caption);
+      texts.push_back(box.text);
+      return IDOK;
     };
   }
-  ~ErrorBoxes() { tockle::AlarmErrorBox = saved_; }
   std::vector<std::string> captions, texts;
 
  private:
-  std::function<void(const std::string&, const std::string&)> saved_;
+  test::FakePrompts prompts_;
 };
 
 // The file's lines without their line ends.

@@ -72,8 +72,8 @@ TEST_F(ConfigOnTheClock, CancelAfterAFailedOkLeavesTheWindowTheKeyAndTheFilesAsT
   const std::vector<std::string> files = {"_system3", "_hot3", "_alarm3"};
   std::vector<std::optional<std::string>> before;
   for (const auto& f : files) before.push_back(base::readFile(folder.file(f)));
-  form.launcher().BuildLauncherMenu();  // its icon cache marks go into the key
-  const size_t menuBefore = form.launcher().ppmLaunch.Items.size();
+  form.launcher().listChanged();  // its icon cache marks go into the key
+  const size_t menuBefore = form.launcher().menu().Items.size();
   auto keyBefore = dumpKey();
   auto d = open(0);
   auto& general = static_cast<tockle::TGeneral1Page&>(*d->Pages[tockle::tabGeneral]);
@@ -98,7 +98,7 @@ TEST_F(ConfigOnTheClock, CancelAfterAFailedOkLeavesTheWindowTheKeyAndTheFilesAsT
   form.ppmSystemPopup();
   EXPECT_TRUE(tockle::FindItemByTag(tockle::cmdAlwaysOnTop, form.ppmSystem)->Checked);
   // The launcher menu, built from the list the failed OK had written, is built from the old one.
-  EXPECT_EQ(form.launcher().ppmLaunch.Items.size(), menuBefore);
+  EXPECT_EQ(form.launcher().menu().Items.size(), menuBefore);
   d.reset();
   // The column widths the dialog keeps however it closes are no part of the apply.
   auto keyAfter = dumpKey();
@@ -120,18 +120,18 @@ TEST_F(ConfigOnTheClock, AChangedLauncherRebuildsTheMenuAndItsIconCacheAtOnce) {
   writeFile("_cache3", "stale");
   d->SetChanged(tockle::cpLauncher);
   ASSERT_TRUE(d->ApplySettings(false));
-  ASSERT_GE(form.launcher().ppmLaunch.Items.size(), 2u);
-  EXPECT_TRUE(form.launcher().ppmLaunch.Items[0].Separator);
-  EXPECT_EQ(form.launcher().ppmLaunch.Items[1].Caption, "B");
+  ASSERT_GE(form.launcher().menu().Items.size(), 2u);
+  EXPECT_TRUE(form.launcher().menu().Items[0].Separator);
+  EXPECT_EQ(form.launcher().menu().Items[1].Caption, "B");
   EXPECT_EQ(stored("AppCache1"), "0");
   EXPECT_NE(base::readFile(folder.file("_cache3")).value_or("stale"), "stale");
-  EXPECT_TRUE(form.launcher().LauncherMenuDirty);
+  EXPECT_TRUE(form.launcher().menuOutdated());
 }
 
 TEST_F(ConfigOnTheClock, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
   std::vector<int> shown;
   std::vector<std::string> messages;
-  form.ShowConfig = [&](tockle::TfrmConfig& d) {
+  tockle::setConfigDialogShow([&](tockle::TfrmConfig& d) {
     shown.push_back(d.ConfigMode);
     if (d.ConfigMode == tockle::cfgNewAlarm) messages.push_back(d.AlarmPage().cmbMessage.text());
     // A second request while the dialog is open returns at once and opens nothing.
@@ -139,8 +139,8 @@ TEST_F(ConfigOnTheClock, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
     COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
     EXPECT_EQ(SendMessageW(form.handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds)), 0);
     form.ExecuteCommand(tockle::cmdSettings);
-  };
-  const bool active = form.alarms().AlarmManager->Active();
+  });
+  const bool active = form.alarms().manager()->Active();
   for (int command : {tockle::cmdSettings, tockle::cmdAlarms, tockle::cmdNewAlarm}) form.ExecuteCommand(command);
   std::string text = "wake";
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
@@ -149,7 +149,7 @@ TEST_F(ConfigOnTheClock, TheClockOpensItOnceAndAnAlarmRequestInModeThree) {
   // Only the memo's request fills in the new alarm's message.
   EXPECT_EQ(messages, (std::vector<std::string>{"設定時刻になりました"_sj, "wake"}));
   EXPECT_EQ(form.AlarmRequestText, "wake");
-  EXPECT_EQ(form.alarms().AlarmManager->Active(), active);
+  EXPECT_EQ(form.alarms().manager()->Active(), active);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "base/handles.h"
 #include "clock/app/main_config_host.h"
 #include "clock/config/config_dialog.h"
+#include "clock/power/power_area.h"
 #include "support/e2e.h"
 #include "ui/form.h"
 #include "ui/modal_scope.h"
@@ -147,14 +148,14 @@ TEST_F(Commands, AMissingSystemMenuFileIsReportedAndMadeFromTheDefaultMenu) {
   writeFile("_command", "[System]\r\n[HotKey]\r\n[Default]\r\n設定(&O)=8\r\n-=-1\r\n終了(&X)=22\r\n"_sj);
   std::string text, caption;
   UINT flags = 0;
-  form.AskUser = [&](HWND, std::string_view t, std::string_view c, UINT f) {
-    text = t;
-    caption = c;
-    flags = f;
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    text = box.text;
+    caption = box.caption;
+    flags = box.flags;
     return IDOK;
   };
   int mode = -1;
-  form.ShowConfig = [&](tockle::TfrmConfig& d) { mode = d.ConfigMode; };
+  tockle::setConfigDialogShow([&](tockle::TfrmConfig& d) { mode = d.ConfigMode; });
   form.ApplySettings(false);
   EXPECT_EQ(caption, "システムメニュー設定エラー"_sj);
   EXPECT_EQ(text, "重要なファイル "_sj + folder.file("_system3") + " が見つかりません\r\n環境設定を開きます"_sj);
@@ -172,12 +173,12 @@ TEST_F(Commands, WithoutTheCommandListTheProgramEndsAfterOneBoxWithoutDialogOrFi
   base::deleteFile(folder.file("_system3"));
   base::deleteFile(folder.file("_command"));
   std::vector<std::string> captions;
-  form.AskUser = [&](HWND, std::string_view, std::string_view c, UINT) {
-    captions.emplace_back(c);
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    captions.emplace_back(box.caption);
     return IDOK;
   };
   bool shown = false;
-  form.ShowConfig = [&](tockle::TfrmConfig&) { shown = true; };
+  tockle::setConfigDialogShow([&](tockle::TfrmConfig&) { shown = true; });
   form.ApplySettings(false);
   EXPECT_EQ(captions, (std::vector<std::string>{"システムメニュー設定エラー"_sj, "クリティカルエラー"_sj}));
   EXPECT_FALSE(shown);
@@ -206,8 +207,8 @@ TEST_F(Commands, TheCommandListBoxSaysWhatIsWrongWithTheFile) {
     tockle::MainConfigHost host(form);
     tockle::TfrmConfig config(host, tockle::cfgAllPages);
     std::string text;
-    config.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
-      text = t;
+    prompts.answer = [&](const test::FakePrompts::Box& box) {
+      text = box.text;
       return IDOK;
     };
     EXPECT_FALSE(config.LoadCommandList());
@@ -221,12 +222,12 @@ TEST_F(Commands, AFolderInPlaceOfTheSystemMenuFileIsReportedWithoutOpeningTheSet
   base::deleteFile(folder.file("_system3"));
   CreateDirectoryW(base::wide(folder.file("_system3")).c_str(), nullptr);
   std::vector<std::string> texts;
-  form.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
-    texts.emplace_back(t);
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    texts.emplace_back(box.text);
     return IDOK;
   };
   bool shown = false;
-  form.ShowConfig = [&](tockle::TfrmConfig&) { shown = true; };
+  tockle::setConfigDialogShow([&](tockle::TfrmConfig&) { shown = true; });
   form.ApplySettings(false);
   EXPECT_FALSE(shown);
   EXPECT_EQ(texts, std::vector<std::string>{"重要なファイル "_sj + folder.file("_system3") +
@@ -256,8 +257,8 @@ TEST_F(Commands, HotKeysNotRegisteredAreSaidAndTheAssignmentWaitsForTheKey) {
   constexpr int kHeld = 0x3FF0;
   ASSERT_TRUE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F11));
   std::vector<std::string> texts;
-  form.AskUser = [&](HWND, std::string_view t, std::string_view, UINT) {
-    texts.emplace_back(t);
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    texts.emplace_back(box.text);
     return IDOK;
   };
   writeFile("_hot3", "abc=5\r\n7=" + std::to_string(kCtrlShiftF11) +
@@ -311,10 +312,10 @@ TEST_F(Commands, MouseHookActsOnlyOnTheClockWindow) {
 TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
   bool opened = false;
   int mode = -1;
-  form.ShowConfig = [&](tockle::TfrmConfig& d) {
+  tockle::setConfigDialogShow([&](tockle::TfrmConfig& d) {
     opened = true;
     mode = d.ConfigMode;
-  };
+  });
   form.Settings.MouseOperation1 = 1;
   form.Settings.TimeRemain = -1;  // a power command would act at once
   {
@@ -350,7 +351,7 @@ TEST_F(Commands, UnderAModalWindowOnlyCommandsThatOpenNoWindowRun) {
 
 TEST_F(Commands, AlarmRequestKeepsItsTextForTheNewAlarm) {
   int mode = -1;
-  form.ShowConfig = [&](tockle::TfrmConfig& d) { mode = d.ConfigMode; };
+  tockle::setConfigDialogShow([&](tockle::TfrmConfig& d) { mode = d.ConfigMode; });
   std::string text = "  " + std::string(254, 'x');
   while (text.size() < 300) text += "会"_sj;
   COPYDATASTRUCT cds{1, static_cast<DWORD>(text.size()), text.data()};
@@ -437,8 +438,8 @@ TEST_F(ExecuteApps, SpecialNamesRunTheirOperationsAndOthersGoToTheShell) {
 
 TEST_F(ExecuteApps, AStartThatFailsSaysWhichEntryAndWhy) {
   std::vector<std::string> texts;
-  form.AskUser = [&](HWND, std::string_view text, std::string_view caption, UINT) {
-    texts.push_back(std::string(caption) + "|" + std::string(text));
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    texts.push_back(std::string(box.caption) + "|" + std::string(box.text));
     return IDOK;
   };
   shellError = ERROR_FILE_NOT_FOUND;

@@ -224,9 +224,9 @@ TEST_P(ClockClosing, DeletesTheHistoryClearsReNotificationsAndWritesTheSettings)
   writeFile("_history3", "captured");
   f.Settings.ClipHistory.ClearWhenExit = 1;
   f.Settings.DisplayType = "hh:nn";
-  f.alarms().AlarmManager->AddItem(alarm_test::alarm("again", alarm_test::tod(9, 0), alarm_test::tod(9, 7), true));
-  f.alarms().AlarmManager->AddItem(alarm_test::alarm("kept", alarm_test::tod(10, 0), alarm_test::tod(10, 7)));
-  f.alarms().AlarmManager->ClearReCall = true;
+  f.alarms().manager()->AddItem(alarm_test::alarm("again", alarm_test::tod(9, 0), alarm_test::tod(9, 7), true));
+  f.alarms().manager()->AddItem(alarm_test::alarm("kept", alarm_test::tod(10, 0), alarm_test::tod(10, 7)));
+  f.alarms().manager()->ClearReCall = true;
   if (GetParam()) {
     EXPECT_EQ(SendMessageW(f.handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
     SendMessageW(f.handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);

@@ -11,6 +11,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "shared/history_file.h"
+#include "support/fake_prompts.h"
 #include "support/clipboard.h"
 #include "support/temp_folder.h"
 
@@ -221,18 +222,23 @@ class FakeHistoryWindow : public tockle::IClipHistoryWindow {
   HWND hwnd_;
 };
 
-int answer = IDYES;
+int reply = IDYES;
 int asked = 0;
 bool busyWhileAsking = false;
 FakeHistoryWindow* current = nullptr;
-int fakeAsk(HWND, std::string_view text, std::string_view caption, UINT flags) {
-  ++asked;
-  busyWhileAsking = current && current->busy;
-  EXPECT_EQ(caption, "履歴更新の確認"_sj);
-  EXPECT_EQ(text, "履歴が更新されました\r\n反映する前に変更内容を保存しますか？"_sj);
-  EXPECT_EQ(flags & MB_YESNO, static_cast<UINT>(MB_YESNO));
-  return answer;
-}
+// Answers the question as reply says, checking it and the window's state meanwhile.
+struct QuestionPrompts : test::FakePrompts {
+  QuestionPrompts() {
+    answer = [](const Box& box) {
+      ++asked;
+      busyWhileAsking = current && current->busy;
+      EXPECT_EQ(box.caption, "履歴更新の確認"_sj);
+      EXPECT_EQ(box.text, "履歴が更新されました\r\n反映する前に変更内容を保存しますか？"_sj);
+      EXPECT_EQ(box.flags & MB_YESNO, static_cast<UINT>(MB_YESNO));
+      return reply;
+    };
+  }
+};
 
 TEST(HistoryWindowEdits, FoundOnlyByItsTitle) {
   FakeHistoryWindow open(tockle::clipWindowTitle());
@@ -243,30 +249,32 @@ TEST(HistoryWindowEdits, FoundOnlyByItsTitle) {
 }
 
 TEST(HistoryWindowEdits, YesWritesNoDropsAndTheWindowIsBusyMeanwhile) {
+  QuestionPrompts prompts;
   FakeHistoryWindow w(tockle::clipWindowTitle());
   current = &w;
   asked = 0;
-  answer = IDYES;
-  tockle::settlePendingEdits(nullptr, w, fakeAsk);
+  reply = IDYES;
+  tockle::settlePendingEdits(nullptr, w);
   EXPECT_EQ(asked, 1);
   EXPECT_TRUE(busyWhileAsking);
   EXPECT_TRUE(w.applied);
   EXPECT_TRUE(w.busyWhileApplying);
   EXPECT_FALSE(w.busy);
-  answer = IDNO;
-  tockle::settlePendingEdits(nullptr, w, fakeAsk);
+  reply = IDNO;
+  tockle::settlePendingEdits(nullptr, w);
   EXPECT_TRUE(w.dropped);
   // Nothing pending: no question.
-  tockle::settlePendingEdits(nullptr, w, fakeAsk);
+  tockle::settlePendingEdits(nullptr, w);
   EXPECT_EQ(asked, 2);
   current = nullptr;
 }
 
 TEST(HistoryWindowEdits, BusyEndsEvenWhenWritingFails) {
+  QuestionPrompts prompts;
   FakeHistoryWindow w(tockle::clipWindowTitle());
   w.failApply = true;
-  answer = IDYES;
-  EXPECT_THROW(tockle::settlePendingEdits(nullptr, w, fakeAsk), std::runtime_error);
+  reply = IDYES;
+  EXPECT_THROW(tockle::settlePendingEdits(nullptr, w), std::runtime_error);
   EXPECT_FALSE(w.busy);
 }
 

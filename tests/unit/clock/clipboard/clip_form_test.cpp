@@ -14,6 +14,7 @@
 #include "base/text.h"
 #include "support/e2e.h"
 #include "support/fake_common_dialogs.h"
+#include "support/fake_prompts.h"
 #include "support/wait.h"
 #include "support/temp_folder.h"
 #include "ui/app.h"
@@ -53,20 +54,21 @@ class ClipForm : public testing::Test {
     shared::TKzHistoryFile(path()).SaveRecords(records);
     original = *base::readFile(path());
     // Recording, as the clock does: a copy from the window comes back through the capture.
-    area.ClipDetector.IgnoreFirst = true;
+    area.ignoreNext();
     area.setRecording(true);
     area.bindCommands(commands);
     commands.run(tockle::cmdHistory);
     commands.run(tockle::cmdHistory);
-    ASSERT_NE(area.ClipForm, nullptr);
-    clip = area.ClipForm.get();
-    area.AskUser = [this](HWND, std::string_view text, std::string_view, UINT) {
-      areaBoxes.push_back(std::string(text));
-      return IDOK;
-    };
-    clip->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      captions.push_back(std::string(caption));
-      texts.push_back(std::string(text));
+    clip = area.historyWindow();
+    ASSERT_NE(clip, nullptr);
+    // The window's own boxes apart from the area's (owned by the clock window).
+    prompts.answer = [this, window = clip->handle()](const test::FakePrompts::Box& box) {
+      if (box.owner != window) {
+        areaBoxes.push_back(box.text);
+        return IDOK;
+      }
+      captions.push_back(box.caption);
+      texts.push_back(box.text);
       return IDYES;
     };
   }
@@ -74,7 +76,8 @@ class ClipForm : public testing::Test {
   test::TempFolder folder;
   ui::Form owner;  // the clock window, never created
   tockle::TClockSettings settings;
-  tockle::ClipboardArea area{owner, folder.path(), settings, [](bool, bool, const std::string&) {}};
+  test::FakePrompts prompts;
+  tockle::ClipboardArea area{owner, folder.path(), settings, {[](bool, bool, const std::string&) {}}};
   ui::CommandTable commands;
   std::vector<THistoryRecord> stored() { return shared::TKzHistoryFile(path()).LoadRecords(); }
   std::vector<THistoryRecord> records;
@@ -88,7 +91,7 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   RECT client{};
   GetClientRect(clip->handle(), &client);
   EXPECT_EQ(client.right * 1000 + client.bottom, 473 * 1000 + 370);
-  EXPECT_EQ(area.frmClip, clip);
+  EXPECT_EQ(area.historyWindow(), clip);
   ASSERT_EQ(clip->lsvClip.count(), 3);
   EXPECT_EQ(clip->lsvClip.itemText(2, 1), "oldest");
   EXPECT_FALSE(clip->btnApply.enabled());
@@ -121,7 +124,14 @@ TEST_F(ClipForm, OneWindowWhoseEditsApplyByteForByte) {
   clip->btnClearClick();
   clip->btnOkClick();
   EXPECT_EQ(base::readFile(path()), "");
-  EXPECT_EQ(area.frmClip, nullptr);
+  EXPECT_EQ(area.historyWindow(), nullptr);
+  // Opened again, a new window takes the closed one's place; the clock's close takes it away.
+  commands.run(tockle::cmdHistory);
+  ASSERT_NE(area.historyWindow(), nullptr);
+  EXPECT_EQ(test::windowsTitled(tockle::clipWindowTitle()).size(), 1u);
+  area.closeHistoryWindow();
+  EXPECT_EQ(area.historyWindow(), nullptr);
+  EXPECT_TRUE(test::windowsTitled(tockle::clipWindowTitle()).empty());
 }
 
 TEST_F(ClipForm, AnUnreadableHistoryShowsEmptyAndIsSaidOnceARun) {

@@ -15,8 +15,8 @@ class ConfigDialog : public test::ConfigFixture {
  protected:
   void SetUp() override {
     test::ConfigFixture::SetUp();
-    host.ask = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption) + ":" + std::string(text));
+    prompts.answer = [this](const test::FakePrompts::Box& box) {
+      boxes.push_back(std::string(box.caption) + ":" + std::string(box.text));
       return IDOK;
     };
   }

@@ -1,6 +1,6 @@
 // The settings dialog over a host of its own, with no clock window: the clock's settings value, alarms on a
-// fresh folder, a test key, and the host's boxes, sounds, program starts, saves and applies
-// answered or recorded.
+// fresh folder, a test key, the host's sounds, program starts, saves and applies recorded, and the
+// boxes answered.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "base/files.h"
@@ -16,6 +15,7 @@
 #include "clock/alarm/alarm_manager.h"
 #include "clock/config/config_dialog.h"
 #include "clock/config/config_host.h"
+#include "support/fake_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_key.h"
 #include "ui/app.h"
@@ -27,7 +27,6 @@ class FakeConfigHost : public tockle::ConfigHost {
   tockle::TClockSettings value;
   std::unique_ptr<tockle::TKzManagerTockle> alarms;
   std::string folder, key;
-  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> ask;
   std::function<void(const std::string& path, UINT flags)> sound;
   // "list|params|folder" of each program start.
   std::vector<std::string> started;
@@ -55,9 +54,6 @@ class FakeConfigHost : public tockle::ConfigHost {
   }
   std::string programFolder() const override { return folder; }
   std::string registryKey() const override { return key; }
-  int askUser(HWND owner, std::string_view text, std::string_view caption, UINT flags) override {
-    return ask ? ask(owner, text, caption, flags) : IDOK;
-  }
 };
 
 // The host on a fresh folder holding the program's command list (the dialog cannot open without
@@ -73,9 +69,9 @@ class ConfigFixture : public testing::Test {
     host.key = key.path();
     host.alarms = std::make_unique<tockle::TKzManagerTockle>(folder.file("_alarm3"));
     host.alarms->AllocItems(true);
-    host.ask = [this](HWND, std::string_view, std::string_view caption, UINT) {
+    prompts.answer = [this](const test::FakePrompts::Box& box) {
       ++asked;
-      askedCaption = std::string(caption);
+      askedCaption = std::string(box.caption);
       return answer;
     };
   }
@@ -94,6 +90,7 @@ class ConfigFixture : public testing::Test {
   TempFolder folder;
   TestKey key{"Clock"};
   FakeConfigHost host;
+  FakePrompts prompts;
   std::unique_ptr<tockle::TfrmConfig> dialog;
   int asked = 0;
   std::string askedCaption;

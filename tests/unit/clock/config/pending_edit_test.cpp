@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "clock/config/pending_edit.h"
+#include "support/fake_prompts.h"
 
 namespace {
 
@@ -34,13 +35,14 @@ TEST_P(SettlePendingEdits, AsksEachOpenGroupInOrder) {
   launcher.accept = c.accept;
   alarm.question = "アラームのアイテム B がまだ未確定です"_sj;
   std::vector<std::string> asked;
-  bool settled =
-      tockle::SettlePendingEdits({&none, &launcher, &alarm}, [&](std::string_view t, std::string_view cap, UINT f) {
-        EXPECT_EQ(cap, "未確定アイテムの確定"_sj);
-        EXPECT_EQ(f, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
-        asked.emplace_back(t);
-        return asked.size() == 1 ? c.answer : IDNO;
-      });
+  test::FakePrompts prompts;
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    EXPECT_EQ(box.caption, "未確定アイテムの確定"_sj);
+    EXPECT_EQ(box.flags, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+    asked.push_back(box.text);
+    return asked.size() == 1 ? c.answer : IDNO;
+  };
+  bool settled = tockle::SettlePendingEdits(nullptr, {&none, &launcher, &alarm});
   EXPECT_EQ(settled, c.settled);
   EXPECT_EQ(launcher.registered, c.registered);
   EXPECT_EQ(launcher.dropped, c.dropped);

@@ -166,17 +166,17 @@ TEST(LauncherArea, AnItemStartsWhatTheRegistryHoldsNowSeparatorsStartNothing) {
   tockle::TClockSettings settings;
   std::vector<std::string> started;
   std::vector<int> modes;
-  tockle::LauncherArea area(
-      owner, key.path(), folder.path(), settings, [&](uint8_t mode) { modes.push_back(mode); },
-      [&](const std::string& list, const std::string& params, const std::string& folder) {
-        started.push_back(list + "|" + params + "|" + folder);
-      });
+  tockle::LauncherArea area(owner, key.path(), folder.path(), settings,
+                            {[&](uint8_t mode) { modes.push_back(mode); },
+                             [&](const std::string& list, const std::string& params, const std::string& folder) {
+                               started.push_back(list + "|" + params + "|" + folder);
+                             }});
   shared::TKzRegEx r;
   ASSERT_TRUE(r.OpenKey(key.path(), true));
   tockle::WriteLaunchItems(r, {{"a", "C:\\old.exe"}, tockle::separatorItem(false)});
-  area.BuildLauncherMenu();
+  area.listChanged();
   tockle::WriteLaunchItems(r, {{"a", "C:\\P\\new.exe;C:\\Q\\b.exe", "C:\\W", "-x"}, tockle::separatorItem(false)});
-  for (const auto& entry : area.ppmLaunch.Items)
+  for (const auto& entry : area.menu().Items)
     if (entry.Tag >= 0) area.LauncherItemClick(entry);
   EXPECT_EQ(started, std::vector<std::string>{"C:\\P\\new.exe;C:\\Q\\b.exe|-x|C:\\W"});
   area.mnuSetLaunchClick();
@@ -225,7 +225,7 @@ TEST_F(LauncherClick, TheSettingsEntryShowsWholeBesideIcons) {
     form.Settings.DrawIcon = icons;
     form.Settings.DrawIconSize = 32;
     base::deleteFile(folder.file("_cache3"));
-    form.launcher().LauncherMenuDirty = true;
+    form.launcher().rebuildAtNextPopup();
     lastEntryTextWidth = -1;
     measureTicks = 0;
     SetCursorPos(200, 200);

@@ -28,7 +28,6 @@ class PowerArea : public testing::Test {
     // A clock window closed in an earlier test ended the application's loops.
     ui::Application::instance().initialize("Tockle 3 for Windows 9x/NT", true);
     ui::Application::instance().resume();
-    area.Power = &power;
   }
   tockle::TClockSettings settings;
   test::FakePower power;
@@ -38,12 +37,12 @@ class PowerArea : public testing::Test {
   // What the area asked of the alarms, in order (false: pause).
   std::vector<bool> alarmsActive;
   tockle::PowerArea area{settings,
-                         [this](bool show, bool persistent, const std::string& text) {
-                           if (!show) status.clear();
-                           if (show && !text.empty()) status = text;
-                           timed = show && !persistent;
-                         },
-                         [this](bool active) { alarmsActive.push_back(active); }};
+                         {[this](bool show, bool persistent, const std::string& text) {
+                            if (!show) status.clear();
+                            if (show && !text.empty()) status = text;
+                            timed = show && !persistent;
+                          },
+                          [this](bool active) { alarmsActive.push_back(active); }}};
 };
 
 // Runs step(dialog) every 50 ms while the question is open; step returns true when it is done.
@@ -158,7 +157,7 @@ TEST_F(Power, CancelDoesNothingAndBringsTheClockBack) {
   EXPECT_TRUE(IsWindowEnabled(form.handle()));
   EXPECT_EQ(power.calls(), 0u);
   EXPECT_TRUE(form.tmrClock.enabled());
-  EXPECT_TRUE(form.alarms().AlarmManager->Active());
+  EXPECT_TRUE(form.alarms().manager()->Active());
 }
 
 TEST_F(PowerArea, OkActsOnTheKindChosenInTheList) {

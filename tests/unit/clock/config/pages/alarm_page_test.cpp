@@ -32,8 +32,8 @@ class AlarmPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
     test::ConfigFixture::SetUp();
-    host.ask = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption) + ":" + std::string(text));
+    prompts.answer = [this](const test::FakePrompts::Box& box) {
+      boxes.push_back(std::string(box.caption) + ":" + std::string(box.text));
       return reply;
     };
     host.sound = [this](const std::string& path, UINT flags) { sounds.push_back(path + ":" + std::to_string(flags)); };

@@ -16,8 +16,8 @@ class GeneralPages : public ConfigFixture {
   void SetUp() override {
     ConfigFixture::SetUp();
     answer = IDYES;
-    host.ask = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption) + ":" + std::string(text));
+    prompts.answer = [this](const test::FakePrompts::Box& box) {
+      boxes.push_back(std::string(box.caption) + ":" + std::string(box.text));
       return answer;
     };
   }

@@ -18,8 +18,8 @@ class HotKeyPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
     test::ConfigFixture::SetUp();
-    host.ask = [this](HWND, std::string_view, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption));
+    prompts.answer = [this](const test::FakePrompts::Box& box) {
+      boxes.push_back(std::string(box.caption));
       return answer;
     };
   }

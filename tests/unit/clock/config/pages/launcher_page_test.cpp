@@ -199,8 +199,8 @@ TEST_F(LauncherPage, EscThatEndsTheInPlaceEditLeavesTheDialogOpenUntilTheListIsL
 TEST_F(LauncherPage, RegisterRefusesWhatCannotStartAndNamesANamelessItem) {
   auto& page = open();
   std::vector<std::string> texts;
-  host.ask = [&](HWND, std::string_view text, std::string_view caption, UINT) {
-    texts.push_back(std::string(caption) + "|" + std::string(text));
+  prompts.answer = [&](const test::FakePrompts::Box& box) {
+    texts.push_back(std::string(box.caption) + "|" + std::string(box.text));
     return IDOK;
   };
   const std::string gone = folder.file("gone.exe");

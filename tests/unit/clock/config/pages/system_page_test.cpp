@@ -15,12 +15,22 @@ using tockle::SystemMenuRecord;
 using tockle::TSystemPage;
 using ui::TreeItem;
 
+// The boxes of the page; an input box answers from inputs and keeps the text it was opened with.
+class NamePrompts : public test::FakePrompts {
+ public:
+  std::string preset;
+  bool inputQuery(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) override {
+    preset = value;
+    return FakePrompts::inputQuery(owner, caption, prompt, value);
+  }
+};
+
 class SystemPage : public test::ConfigFixture {
  protected:
   void SetUp() override {
     test::ConfigFixture::SetUp();
-    host.ask = [this](HWND, std::string_view, std::string_view caption, UINT) {
-      boxes.push_back(std::string(caption));
+    names.answer = [this](const test::FakePrompts::Box& box) {
+      boxes.push_back(std::string(box.caption));
       return IDOK;
     };
   }
@@ -28,13 +38,6 @@ class SystemPage : public test::ConfigFixture {
     ConfigFixture::open(0);
     dialog->pgcConfig.setActivePage(tockle::tabSystem);
     auto& page = static_cast<TSystemPage&>(*dialog->Pages[tockle::tabSystem]);
-    page.InputQuery = [this](const std::string&, const std::string&, std::string& value) {
-      preset = value;
-      if (inputs.empty()) return false;
-      value = inputs.front();
-      inputs.erase(inputs.begin());
-      return true;
-    };
     page.ChooseDropPlace = [this](POINT, bool children) {
       menus.push_back(children);
       return place;
@@ -69,8 +72,8 @@ class SystemPage : public test::ConfigFixture {
       s += r.ParentText + "/" + r.Text + "=" + std::to_string(r.StateIndex) + " ";
     return s;
   }
-  std::vector<std::string> boxes, inputs;
-  std::string preset;
+  NamePrompts names;
+  std::vector<std::string> boxes;
   std::vector<bool> menus;
   int place = -1;
 };
@@ -142,17 +145,17 @@ TEST_F(SystemPage, ACommandAlreadyInTheMenuIsNotAddedTwice) {
 
 TEST_F(SystemPage, MenuNamesMustBeUsableAndUnique) {
   auto& page = openWith(kSmall);
-  inputs = {"-", "nil", "", "A", "New"};
+  names.inputs = {"-", "nil", "", "A", "New"};
   for (size_t i = 0; i < 5; ++i) page.btnSubSys.click();
-  EXPECT_EQ(preset, "メニュー(&A)"_sj);
+  EXPECT_EQ(names.preset, "メニュー(&A)"_sj);
   EXPECT_EQ(boxes, std::vector<std::string>(4, "メニュー名の指定"_sj));
   ASSERT_NE(node(page, "New"), nullptr);
   EXPECT_EQ(page.Menu.Number(node(page, "New")), 0);
   // Renaming by button or in place follows the same rule.
-  inputs = {"-", "Quit"};
+  names.inputs = {"-", "Quit"};
   page.trvSystem.select(node(page, "Exit"));
   page.btnEditSys.click();
-  EXPECT_EQ(preset, "Exit");
+  EXPECT_EQ(names.preset, "Exit");
   page.btnEditSys.click();
   EXPECT_EQ(page.Menu.Number(node(page, "Quit")), 22);
   EXPECT_FALSE(page.trvSystemEdited(node(page, "Quit"), std::string("B")));
