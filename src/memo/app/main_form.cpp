@@ -103,7 +103,7 @@ void TfrmMain::FormCreate() {
   fldDrop->OnFileDrop = [this](shared::TFileDrop&, int num, const std::vector<std::string>& files, int x, int y) {
     fldDropFileDrop(num, files, x, y);
   };
-  fldDrop->Loaded();
+  fldDrop->loadedInForm();
 
   // The default user-interface font as the editor's current attributes, until the settings
   // replace them.
@@ -258,8 +258,9 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       ui::Application::instance().terminate();
       return 0;
   }
-  // The find and replace dialogs report through a registered message.
+  // The find and replace dialogs report through a registered message; files dropped on the window.
   if (find_->dialogMessage(msg, lp)) return 0;
+  if (LRESULT result = 0; fldDrop && fldDrop->formMessage(msg, wp, lp, result)) return result;
   return ui::Form::handleMessage(msg, wp, lp);
 }
 
