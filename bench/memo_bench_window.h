@@ -13,8 +13,10 @@
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/document/tab_session.h"
+#include "shared/prompts.h"
 #include "shared/registry.h"
 #include "timing.h"
+#include "ui/app.h"
 
 namespace bench {
 
@@ -33,6 +35,20 @@ inline Figures measure(int runs, const std::function<void()>& work, const std::f
   return {t.front(), t[t.size() / 2]};
 }
 
+// Every box answered at once with one answer (counted), every input box cancelled: a measurement
+// never waits for a user. Installed for its lifetime.
+class QuietPrompts : public shared::Prompts {
+ public:
+  explicit QuietPrompts(int answer = IDOK) : answer_(answer) { shared::setPrompts(this); }
+  ~QuietPrompts() override { shared::setPrompts(nullptr); }
+  int ask(HWND, std::string_view, std::string_view, UINT) override { return ++asked, answer_; }
+  bool inputQuery(HWND, const std::string&, const std::string&, std::string&) override { return false; }
+  int asked = 0;
+
+ private:
+  int answer_;
+};
+
 // The memo window on document, its number settings (name, value) written under key first; the key goes
 // with the window.
 class MemoWindow {
@@ -48,18 +64,18 @@ class MemoWindow {
         for (const auto& [name, value] : settings) r.WriteInteger(name, value);
       }
     }
+    ui::Application::instance().resume();  // a window closed before ended the loop with it
     form = std::make_unique<memo::TfrmMain>();
     form->SettingsKey = key;
     form->PreviousSettingsKey = key + "Old";
-    form->QuitOnDestroy = false;
     form->session().manager().BackupFolder = backupFolder;
-    form->AskUser = [](HWND, std::string_view, std::string_view, UINT) { return IDOK; };
     if (!form->Create()) form.reset();
   }
   ~MemoWindow() {
     form.reset();
     removeKeys();
   }
+  QuietPrompts prompts;
   std::unique_ptr<memo::TfrmMain> form;  // empty when the window could not be made
 
  private:

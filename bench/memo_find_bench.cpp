@@ -12,6 +12,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/app/main_form.h"
+#include "memo_bench_window.h"
 #include "memo/document/tab_session.h"
 #include "memo/find/tab_find.h"
 #include "memo/find/text_search.h"
@@ -81,16 +82,11 @@ void windowWalk(const std::vector<std::string>& texts) {
   r.WriteString("MemoFile", m.FileName);
   r.CloseKey();
   {
+    bench::QuietPrompts prompts(IDNO);
     memo::TfrmMain form;
     form.SettingsKey = kBenchKey;
     form.PreviousSettingsKey = std::string(kBenchKey) + "Old";
-    form.QuitOnDestroy = false;
     form.session().manager().BackupFolder = folder;
-    int questions = 0;
-    form.AskUser = [&](HWND, std::string_view, std::string_view, UINT) {
-      ++questions;
-      return IDNO;
-    };
     form.session().manager().ShowError = [](std::string_view text, std::string_view) {
       std::printf("window walk: %s\n", base::toUtf8(text).c_str());
     };
@@ -99,7 +95,7 @@ void windowWalk(const std::vector<std::string>& texts) {
     request.findText = "見つからない語"_sj;
     double ms = median([&] { form.find().fndFindFind(request, nullptr); });
     report("window walk, 99 stored tabs to the wrap question", stored, ms);
-    if (questions != kRuns) std::printf("  (unexpected: %d questions)\n", questions);
+    if (prompts.asked != kRuns) std::printf("  (unexpected: %d questions)\n", prompts.asked);
     form.destroy();
   }
   r.DeleteKey(kBenchKey);

@@ -55,6 +55,16 @@ void TFileDrop::Loaded() {
   if (!control_) SetControl(nullptr);
 }
 
+void TFileDrop::loadedInForm() {
+  if (!owner_ || !IsWindow(owner_)) throw std::runtime_error("Invalidate Window Handle in FileDrop");
+  hooked_ = owner_;
+  DragAcceptFiles(owner_, accept_);
+}
+
+bool TFileDrop::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  return hooked_ == owner_ && hooked_ && windowProc(msg, wp, lp, result);
+}
+
 void TFileDrop::Hook() {
   HWND hwnd = target();
   if (!hwnd || !IsWindow(hwnd)) throw std::runtime_error("Invalidate Window Handle in FileDrop");

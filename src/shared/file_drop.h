@@ -33,6 +33,11 @@ class TFileDrop {
   void SetControl(HWND control);
   // The owner form is ready: with no Control set, watch the owner.
   void Loaded();
+  // The same for an owner form that hands its messages to formMessage from its own message handler
+  // instead of being subclassed.
+  void loadedInForm();
+  // A message of that form: true when it was a drop, answered with result.
+  bool formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   // The hooked window while one is hooked.
   HWND Hooked() const { return hooked_; }
 

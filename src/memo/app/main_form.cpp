@@ -12,27 +12,25 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "memo/chrome/commands.h"
-#include "memo/dialogs/memo_file_dialog.h"
 #include "memo/clock_link/clock_link.h"
 #include "memo/document/tab_session.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
 #include "memo/link/tab_links.h"
 #include "memo/status/status_line.h"
-#include "shared/input_box.h"
 #include "ui/app.h"
-#include "ui/msgbox.h"
+#include "ui/help_file.h"
 
 namespace memo {
 
 TfrmMain::TfrmMain() : ActionList1(memoActions()) {
-  AskUser = ui::messageBox;
-  InputQuery = [this](const std::string& caption, const std::string& prompt, std::string& value) {
-    return shared::InputQuery(handle(), caption, prompt, value);
-  };
-  ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
-                          const std::string& defExt) {
-    return chooseSaveFile(handle(), title, filter, fileName, defExt);
+  ShowHelp = [this](UINT command, ULONG_PTR data) { ui::openHelp(handle(), command, data); };
+  CompositionPending = [this] {
+    HIMC imc = ImmGetContext(handle());
+    if (!imc) return false;
+    LONG bytes = ImmGetCompositionStringW(imc, GCS_COMPSTR, nullptr, 0);
+    ImmReleaseContext(handle(), imc);
+    return bytes > 0;
   };
   onCreate = [this] { FormCreate(); };
   makeAreas();
@@ -66,7 +64,6 @@ void TfrmMain::bindControls() {
 TfrmMain::~TfrmMain() {
   ui::Application::instance().onMessage = nullptr;
   if (exists()) destroy();
-  if (images_) ImageList_Destroy(images_);
 }
 
 bool TfrmMain::Create() {
@@ -106,7 +103,7 @@ void TfrmMain::FormCreate() {
   fldDrop->OnFileDrop = [this](shared::TFileDrop&, int num, const std::vector<std::string>& files, int x, int y) {
     fldDropFileDrop(num, files, x, y);
   };
-  fldDrop->Loaded();
+  fldDrop->loadedInForm();
 
   // The default user-interface font as the editor's current attributes, until the settings
   // replace them.
@@ -235,6 +232,17 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
       initMenuPopup(reinterpret_cast<HMENU>(wp));
       return 0;
+    case WM_MENUSELECT:
+      status_->menuSelect(wp, lp);
+      break;
+    case WM_NOTIFY:
+      // The menu bar's hot item (the tool bars' reach toolBarNotify by their ids).
+      if (reinterpret_cast<const NMHDR*>(lp)->code == TBN_HOTITEMCHANGE)
+        status_->hotItemChange(*reinterpret_cast<const NMTBHOTITEM*>(lp));
+      break;
+    case WM_ACTIVATEAPP:
+      if (wp) ApplicationActivate();
+      break;
     case WM_CLOSE:
       if (!session_->mayClose()) return 0;
       break;
@@ -245,14 +253,19 @@ LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp) WriteOnExit();
       return 0;
     case WM_DESTROY:
+      // The program ends with its window (a test resumes the application's loop for the next).
       FormDestroy();
-      if (QuitOnDestroy) ui::Application::instance().terminate();
+      ui::Application::instance().terminate();
       return 0;
   }
+  // The find and replace dialogs report through a registered message; files dropped on the window.
+  if (find_->dialogMessage(msg, lp)) return 0;
+  if (LRESULT result = 0; fldDrop && fldDrop->formMessage(msg, wp, lp, result)) return result;
   return ui::Form::handleMessage(msg, wp, lp);
 }
 
 LRESULT TfrmMain::toolBarNotify(NMHDR& hdr) {
+  if (hdr.code == TBN_HOTITEMCHANGE) status_->hotItemChange(reinterpret_cast<const NMTBHOTITEM&>(hdr));
   if (hdr.code != TBN_DROPDOWN) return 0;
   auto& nm = reinterpret_cast<NMTOOLBARW&>(hdr);
   HMENU menu = nm.iItem == actInsertDate   ? ppmDate.get()

@@ -12,7 +12,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "base/datetime.h"
@@ -27,6 +26,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/graphics.h"
+#include "ui/image_list.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
 #include "ui/up_down.h"
@@ -70,9 +70,6 @@ class TfrmMain : public ui::Form {
   // Creates the window (FormCreate), shows it (FormShow); false when the window could not be made.
   bool Create();
 
-  // The program ends when this window is destroyed (tests keep their message loop).
-  bool QuitOnDestroy = true;
-
   // State of this window.
   bool BackupOnExit = true;
   bool PlainMode = false;
@@ -81,19 +78,11 @@ class TfrmMain : public ui::Form {
   std::string SettingsKey = kSettingsKey;
   std::string PreviousSettingsKey = kPreviousSettingsKey;
 
-  // The boxes this window asks with (tests answer them): message boxes as ui::messageBox, the
-  // input box as InputQuery, the save dialog (title, filter with '|' separators, proposed name,
-  // default extension) answering the chosen path.
-  std::function<int(HWND, std::string_view text, std::string_view caption, UINT flags)> AskUser;
-  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
-  std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
-                                           const std::string& fileName, const std::string& defExt)>
-      ChooseSaveFile;
-
   // The address space the editor may still take (tests make it small).
   std::function<unsigned long long()> EditorRoom = RichEdit::freeAddressSpace;
 
-  // The help file's commands (WinHelp command and data); tests replace it.
+  // The help file's commands (WinHelp command and data): WinHelp on the program's help file;
+  // tests replace it.
   std::function<void(UINT command, ULONG_PTR data)> ShowHelp;
 
   // The document, its tabs in the strip and the shown one in the editor.
@@ -149,8 +138,8 @@ class TfrmMain : public ui::Form {
   // The moment the insert commands start from.
   std::function<base::DateTime()> Now = base::now;
   // The save timer, outside changes, the clock watch (app/main_form_watch.cpp); the status line's
-  // timed text ending and its caret line. True while an input-method composition is pending
-  // (tests replace it).
+  // timed text ending and its caret line. True while an input-method composition is pending in
+  // the window (the input method's; tests replace it).
   std::function<bool()> CompositionPending;
   void tmrSaveTimer();
   void ApplicationActivate();
@@ -182,8 +171,9 @@ class TfrmMain : public ui::Form {
   void bindInsertCommands();
   void bindWatchCommands();
   void bindConfigCommands();
-  // For the areas: a handler of a command (an action's when the id is an action's), of a range of
-  // menu commands with their offset, and a hook for every menu as it opens.
+  // For the window's own files: a command's handler in the table (an action's too: the action
+  // only says whether it may run), a range of menu commands with their offset, and a hook for
+  // every menu as it opens.
   void onCommand(int id, std::function<void()> run);
   void onCommandRange(int first, int last, std::function<void(int offset)> run);
   void onMenuPopup(std::function<void(HMENU)> hook);
@@ -217,8 +207,6 @@ class TfrmMain : public ui::Form {
   void S2Click(HMENU format);
   void mnuShowDefaultClick(HMENU positions);
   void enableFormatActions(bool on);
-  // Shows the box through AskUser.
-  int ask(std::string_view text, std::string_view caption, UINT flags);
 
   // Commands of this window.
   void mnuCloseClick();
@@ -272,7 +260,7 @@ class TfrmMain : public ui::Form {
   ui::Timer tmrSave{2000, true};
   base::GdiFont uiFont_;
   base::GdiFont editorFont_;
-  HIMAGELIST images_ = nullptr;
+  ui::ImageList images_;  // the tool bars' (they do not own it)
   bool closing_ = false;
   std::unique_ptr<TabSession> session_;
   bool fileTypeRefused_ = false;  // the refused registration was reported in this run

@@ -30,17 +30,12 @@ void TfrmMain::makeAreas() {
   StatusLine::Host status;
   status.clockConnected = [this] { return clockLink_ && clockLink_->ClockConnected; };
   status.closing = [this] { return closing_; };
-  status.activated = [this] { ApplicationActivate(); };
   status_ = std::make_unique<StatusLine>(stbMemo, rceMemo, std::move(status));
-  auto askUser = [this](std::string_view text, std::string_view caption, UINT flags) {
-    return ask(text, caption, flags);
-  };
   auto showStatus = [this](const std::string& text) { ShowStatusMessage(text); };
-  links_ =
-      std::make_unique<TabLinks>(rceMemo, Settings, TabLinks::Host{[this] { return PlainMode; }, askUser, showStatus});
+  links_ = std::make_unique<TabLinks>(rceMemo, Settings, TabLinks::Host{[this] { return PlainMode; }, showStatus});
   find_ = std::make_unique<TabFind>(TabFind::Host{window, [this](HWND dialog) { return searchTabs(dialog); }});
   clockLink_ = std::make_unique<ClockLink>(
-      rceMemo, ClockLink::Host{window, askUser, showStatus, [this](int id, bool on) { setActionEnabled(id, on); }});
+      rceMemo, ClockLink::Host{window, showStatus, [this](int id, bool on) { setActionEnabled(id, on); }});
 }
 
 void TfrmMain::loadTabContent(const std::string& content) { links_->loadTabContent(content); }

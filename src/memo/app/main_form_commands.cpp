@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "base/text.h"
@@ -29,8 +28,6 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::bindCommands() {
-  // In this order: the find dialogs hook the window's messages before the status line's watch,
-  // which then sees every message first (a hook installed later runs earlier).
   bindFileCommands();
   format_->bindCommands(commands_);
   bindFormatCommands();
@@ -43,21 +40,10 @@ void TfrmMain::bindCommands() {
   bindWatchCommands();
   clockLink_->bindCommands(commands_);
   bindConfigCommands();
-  // An action has one handler: its own or one an area bound in the table, never both.
-  for (const Action& a : ActionList1.all())
-    if (a.onExecute && commands_.covers(a.id))
-      throw std::logic_error("command " + std::to_string(a.id) + " is bound twice");
   for (const Action& a : ActionList1.all()) updateAction(a.id);
 }
 
-void TfrmMain::onCommand(int id, std::function<void()> run) {
-  // An action's handler also runs for its tool buttons and shortcut, and only while it is enabled.
-  if (Action* a = ActionList1.find(id)) {
-    if (a->onExecute) throw std::logic_error("command " + std::to_string(id) + " is bound twice");
-    a->onExecute = std::move(run);
-  } else
-    commands_.on(id, std::move(run));
-}
+void TfrmMain::onCommand(int id, std::function<void()> run) { commands_.on(id, std::move(run)); }
 
 void TfrmMain::onCommandRange(int first, int last, std::function<void(int offset)> run) {
   commands_.onRange(first, last, std::move(run));
@@ -82,13 +68,10 @@ void TfrmMain::setActionEnabled(int id, bool on) {
 }
 
 bool TfrmMain::ExecuteCommand(int id) {
-  Action* a = ActionList1.find(id);
-  // An action's command runs only while the action is enabled, whoever bound it.
-  if (a && !a->enabled) return false;
-  if (commands_.run(id)) return true;
-  if (!a || !a->onExecute) return false;
-  a->onExecute();
-  return true;
+  // An action's command (its menu items, tool buttons and shortcut alike) runs only while the
+  // action is enabled.
+  if (const Action* a = ActionList1.find(id); a && !a->enabled) return false;
+  return commands_.run(id);
 }
 
 bool TfrmMain::HandleShortCut(ShortCut s) {

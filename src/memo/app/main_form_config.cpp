@@ -7,6 +7,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/document/tab_session.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -30,10 +31,6 @@ MemoConfig TfrmMain::configValue() const {
 }
 
 void TfrmMain::setUpConfig(TfrmConfig& dialog) {
-  dialog.InputQuery = InputQuery;
-  dialog.AskUser = [this, &dialog](std::string_view text, std::string_view caption, UINT flags) {
-    return AskUser(dialog.handle(), text, caption, flags);
-  };
   dialog.RenameTab = [this](const std::string& oldName, const std::string& newName) {
     // The rename refills the strip: the shown tab's edits go into the document first.
     return session_->saveShownTab() && session_->manager().RenameTab(oldName, newName);
@@ -46,8 +43,8 @@ bool TfrmMain::applyConfig(const MemoConfig& value, HWND dialog) {
   // Nothing of the settings changes while the tab list is refused: the dialog stays open.
   if (!session_->ApplyTabList(value.Tabs)) return false;
   if (value.Settings.TabPosition != Settings.TabPosition)
-    AskUser(dialog, "タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj,
-            MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(dialog, "タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj,
+                          MB_OK | MB_ICONINFORMATION);
   copyDialogSettings(value.Settings, Settings);
   if (fldDrop) fldDrop->SetAccept(Settings.DropAccept);
   session_->manager().SeparatedHeader = Settings.SeparatedHeader;

@@ -11,6 +11,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/document/tab_session.h"
 #include "memo/editor/format_state.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -62,8 +63,8 @@ void TfrmMain::mnuShowStatusClick() {
 void TfrmMain::ConverterClick(int tag) {
   bool toTypeII = tag == 0;
   if ((session_->manager().DocumentType == kTypeII) == toTypeII) return;
-  if (ask("Taveloフォーマットを変換(コンバート)します。よろしいですか？"_sj, "フォーマット変換"_sj,
-          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+  if (shared::prompts().ask(handle(), "Taveloフォーマットを変換(コンバート)します。よろしいですか？"_sj,
+                            "フォーマット変換"_sj, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
     return;
   // The shown tab's edits go into the document before it changes form.
   session_->saveShownTab();

@@ -9,6 +9,7 @@
 #include "memo/chrome/commands.h"
 #include "memo/find/tab_search.h"
 #include "memo/document/tab_session.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -61,7 +62,7 @@ class WindowTabs : public SearchTarget {
     std::string text = down ? "最後のタブです\r\n最初のタブから"_sj : "最初のタブです\r\n最後のタブから"_sj;
     text += replacing ? "置換を続けますか？"_sj : "検索を続けますか？"_sj;
     const std::string caption = replacing ? "置換継続の確認"_sj : "検索継続の確認"_sj;
-    return form_.AskUser && form_.AskUser(dialog_, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return shared::prompts().ask(dialog_, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
   }
 
  private:

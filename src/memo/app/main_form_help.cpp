@@ -3,7 +3,6 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "shared/about.h"
-#include "ui/help_file.h"
 
 namespace memo {
 
@@ -12,7 +11,6 @@ constexpr ULONG_PTR kMenuHelpContext = 83;
 }  // namespace
 
 void TfrmMain::bindHelpCommands() {
-  if (!ShowHelp) ShowHelp = [this](UINT command, ULONG_PTR data) { ui::openHelp(handle(), command, data); };
   auto help = [this](UINT command, ULONG_PTR data) { return [this, command, data] { ShowHelp(command, data); }; };
   onCommand(actHelp, help(HELP_FINDER, 0));
   onCommand(mnuHelpSearch, help(HELP_KEY, reinterpret_cast<ULONG_PTR>(L"")));

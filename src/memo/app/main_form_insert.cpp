@@ -15,6 +15,7 @@
 #include "memo/document/tab_session.h"
 #include "shared/shortcut_file.h"
 #include "ui/common_dialogs.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -27,10 +28,9 @@ void insertMoment(TfrmMain& form, int tag, bool hours) {
   long long count = tag;
   if (tag < 0) {
     std::string answer = "10";
-    if (!form.InputQuery ||
-        !form.InputQuery(hours ? "時間数の指定"_sj : "日数の指定"_sj,
-                         hours ? "何時間後を挿入するか指定して下さい"_sj : "何日後を挿入するか指定して下さい"_sj,
-                         answer) ||
+    if (!shared::prompts().inputQuery(
+            form.handle(), hours ? "時間数の指定"_sj : "日数の指定"_sj,
+            hours ? "何時間後を挿入するか指定して下さい"_sj : "何日後を挿入するか指定して下さい"_sj, answer) ||
         !parseOffset(answer, count))
       return;
   }
@@ -66,10 +66,12 @@ bool TfrmMain::takeTextFile(const std::string& path, std::string& bytes) {
     case TextFileState::Missing:
       return false;
     case TextFileState::TooLarge:
-      ask("16MBを超えるファイルは読み込めません -> "_sj + path, "ファイルの読み込み"_sj, MB_OK | MB_ICONWARNING);
+      shared::prompts().ask(handle(), "16MBを超えるファイルは読み込めません -> "_sj + path, "ファイルの読み込み"_sj,
+                            MB_OK | MB_ICONWARNING);
       return false;
     case TextFileState::NotText:
-      ask("テキストファイルではないため読み込めません -> "_sj + path, "ファイルの読み込み"_sj, MB_OK | MB_ICONWARNING);
+      shared::prompts().ask(handle(), "テキストファイルではないため読み込めません -> "_sj + path,
+                            "ファイルの読み込み"_sj, MB_OK | MB_ICONWARNING);
       return false;
   }
   return false;
@@ -105,8 +107,9 @@ bool TfrmMain::OpenFileAsTab(const std::string& path) {
   TabSession& tabs = *session_;
   const std::vector<std::string> names = tabs.tabNames();
   bool exists = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameTabName(n, path); });
-  if (exists && ask("タブ ["_sj + path + "] は既に存在します\r\nファイルの内容で置き換えますか？"_sj,
-                    "タブの置き換えの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (exists &&
+      shared::prompts().ask(handle(), "タブ ["_sj + path + "] は既に存在します\r\nファイルの内容で置き換えますか？"_sj,
+                            "タブの置き換えの確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return false;
   // A new tab refills the strip from the document and loads the shown tab again: its edit must be
   // in the document first.
@@ -164,9 +167,9 @@ void TfrmMain::registerFileType() {
   shared::TKzShortCutOperation registration;
   // A refusal is told once a run; the program goes on either way.
   registration.ShowError = [this](std::string_view text, std::string_view caption) {
-    if (fileTypeRefused_ || !AskUser) return;
+    if (fileTypeRefused_) return;
     fileTypeRefused_ = true;
-    AskUser(nullptr, text, caption, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(nullptr, text, caption, MB_OK | MB_ICONERROR);
   };
   registration.RegisterFileType(".ntd", "TaveloMemo", "Taveloメモドキュメント"_sj, base::programPath(), 1, true);
 }

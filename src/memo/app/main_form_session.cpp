@@ -7,20 +7,22 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/document/tab_session.h"
+#include "shared/prompts.h"
+#include "memo/dialogs/memo_file_dialog.h"
 
 namespace memo {
 
 void TfrmMain::connectDocument() {
   TabSessionHost host{
       .owner = [this] { return handle(); },
-      .ask = [this](std::string_view text, std::string_view caption, UINT flags) { return ask(text, caption, flags); },
-      .inputQuery = [this](const std::string& caption, const std::string& prompt,
-                           std::string& value) { return InputQuery && InputQuery(caption, prompt, value); },
-      .chooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
-                               const std::string& defExt) -> std::optional<std::string> {
-        if (!ChooseSaveFile) return std::nullopt;
-        return ChooseSaveFile(title, filter, fileName, defExt);
-      },
+      .ask = [this](std::string_view text, std::string_view caption,
+                    UINT flags) { return shared::prompts().ask(handle(), text, caption, flags); },
+      .inputQuery = [this](
+                        const std::string& caption, const std::string& prompt,
+                        std::string& value) { return shared::prompts().inputQuery(handle(), caption, prompt, value); },
+      .chooseSaveFile =
+          [this](const std::string& title, const std::string& filter, const std::string& fileName,
+                 const std::string& defExt) { return chooseSaveFile(handle(), title, filter, fileName, defExt); },
       .editorRoom = [this] { return EditorRoom(); },
       .showStatus = [this](const std::string& text) { ShowStatusMessage(text); },
       .layout = [this] { layout(); },

@@ -12,6 +12,7 @@
 #include "memo/document/tab_session.h"
 #include "shared/reg_ex.h"
 #include "ui/app.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -21,10 +22,6 @@ namespace {
 constexpr int kBandIds[3] = {kMenuBarBandId, kToolBar1Id, kToolBar2Id};
 
 }  // namespace
-
-int TfrmMain::ask(std::string_view text, std::string_view caption, UINT flags) {
-  return AskUser ? AskUser(handle(), text, caption, flags) : IDOK;
-}
 
 void TfrmMain::LoadSettings() {
   captureSettings();  // the design values are the defaults
@@ -37,10 +34,11 @@ void TfrmMain::LoadSettings() {
       opened = reg.OpenKey(SettingsKey, true);
     } else {
       opened = reg.OpenKeyReadOnly(PreviousSettingsKey);
-      ask("旧バージョンのデータを自動的に継承します\r\n\r\nただし，[タブの位置] [ウインドウの横幅] "
-          "のデータは若干狂います\r\n"
-          "手動で修正して下さい"_sj,
-          "設定データの継承"_sj, MB_OK | MB_ICONINFORMATION);
+      shared::prompts().ask(handle(),
+                            "旧バージョンのデータを自動的に継承します\r\n\r\nただし，[タブの位置] [ウインドウの横幅] "
+                            "のデータは若干狂います\r\n"
+                            "手動で修正して下さい"_sj,
+                            "設定データの継承"_sj, MB_OK | MB_ICONINFORMATION);
       takenOver = opened;
     }
     if (opened) ReadMemoSettings(reg, Settings);
@@ -163,7 +161,8 @@ void TfrmMain::bindSettingsCommands() {
 
 void TfrmMain::TabPositionClick(int tag) {
   Settings.TabPosition = std::clamp(tag, 0, 3);
-  ask("タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj, MB_OK | MB_ICONINFORMATION);
+  shared::prompts().ask(handle(), "タブの位置の変更は，次回起動時に反映されます"_sj, "タブの位置変更について"_sj,
+                        MB_OK | MB_ICONINFORMATION);
 }
 
 void TfrmMain::mnuShowDefaultClick(HMENU positions) {

@@ -9,6 +9,7 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/chrome/tool_images.h"
+#include "memo/status/status_line.h"
 #include "ui/tooltip.h"
 
 namespace memo {
@@ -23,7 +24,7 @@ struct ToolButton {
 };
 
 // A tool bar on the rebar that tells the window (its host) its commands and notifications.
-HWND makeToolBar(ui::Control& bar, HWND rebar, HIMAGELIST images) {
+HWND makeToolBar(ui::Control& bar, HWND rebar, const ui::ImageList& images) {
   ui::ControlArgs args;
   args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
@@ -33,7 +34,7 @@ HWND makeToolBar(ui::Control& bar, HWND rebar, HIMAGELIST images) {
   bar.send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
   bar.send(TB_SETPARENT, reinterpret_cast<WPARAM>(bar.host()->hostHandle()));
   bar.send(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-  bar.send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  bar.send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.handle()));
   return bar.handle();
 }
 
@@ -214,6 +215,8 @@ void TfrmMain::createFontBoxes() {
   const std::pair<HWND, const char*> hints[] = {{cmbFontName.handle(), "選択箇所のフォントを変更・表示する"},
                                                 {speFontSize.handle(), "選択箇所のフォントサイズを変更・表示する"}};
   for (const auto& [control, hint] : hints) toolTips.add(control, base::fromUtf8(hint));
+  // The status line shows the same hints while the mouse is over the boxes.
+  status_->showControlHints(ToolBar2, cmbFontName.handle(), speFontSize.handle());
 }
 
 }  // namespace memo

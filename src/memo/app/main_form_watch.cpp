@@ -2,8 +2,6 @@
 // running clock and the backup restore.
 #include <windows.h>
 
-#include <imm.h>
-
 #include "base/text.h"
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
@@ -11,21 +9,13 @@
 #include "memo/document/tab_session.h"
 #include "memo/status/status_line.h"
 #include "ui/modal_scope.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
 void TfrmMain::bindWatchCommands() {
-  if (!CompositionPending)
-    CompositionPending = [this] {
-      HIMC imc = ImmGetContext(handle());
-      if (!imc) return false;
-      LONG bytes = ImmGetCompositionStringW(imc, GCS_COMPSTR, nullptr, 0);
-      ImmReleaseContext(handle(), imc);
-      return bytes > 0;
-    };
   tmrSave.onTimer = [this] { tmrSaveTimer(); };
   onCommand(mnuRestore, [this] { mnuRestoreClick(); });
-  status_->watch(handle(), ToolBar2, cmbFontName.handle(), speFontSize.handle());
 }
 
 void TfrmMain::tmrSaveTimer() {
@@ -69,7 +59,7 @@ bool TfrmMain::ownStepUnderWay() const {
 void TfrmMain::autoSave() {
   // Not while the reload question (or any box of this window) is open: the answer decides first.
   if (reloadAsking_ || ownStepUnderWay() || !IsWindowEnabled(handle()) || !rceMemo.modified()) return;
-  if (CompositionPending && CompositionPending()) return;
+  if (CompositionPending()) return;
   if (session_->tbcMemoChanging())
     rceMemo.setModified(false);
   else
@@ -77,8 +67,8 @@ void TfrmMain::autoSave() {
 }
 
 void TfrmMain::mnuRestoreClick() {
-  if (ask("前回バックアップ時からの内容が失われます\r\n復元してよろしいですか？"_sj, "復元の確認"_sj,
-          MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (shared::prompts().ask(handle(), "前回バックアップ時からの内容が失われます\r\n復元してよろしいですか？"_sj,
+                            "復元の確認"_sj, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   if (!session_->manager().RestoreBackup()) {
     // The document is as it was: the shown tab keeps its edit.

@@ -44,7 +44,7 @@ ActionList memoActions() {
   const ShortCut ctrl = kCtrl;
   ActionList list;
   auto add = [&](int id, const char* caption, ShortCut s = 0, bool enabled = true) {
-    list.add({id, base::fromUtf8(caption), s, enabled, {}});
+    list.add({id, base::fromUtf8(caption), s, enabled});
   };
   add(actUndo, "元に戻す(&U)", shortCut('Z', ctrl));
   add(actCut, "切り取り(&T)", shortCut('X', ctrl));

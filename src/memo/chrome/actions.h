@@ -1,8 +1,8 @@
-// The memo window's actions: a caption, a shortcut, an enabled state and what runs; menu items
-// and tool buttons bound to an action take its caption and shortcut and run it.
+// The memo window's actions: a caption, a shortcut and an enabled state; menu items and tool
+// buttons bound to an action take its caption and shortcut. What a command does lives in the
+// window's command table, never on the action.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +15,6 @@ struct Action {
   std::string caption;
   ShortCut shortcut = 0;
   bool enabled = true;
-  std::function<void()> onExecute;  // empty: the command comes with a later part of the window
 };
 
 class ActionList {
@@ -36,7 +35,7 @@ class ActionList {
 // A caption as a hint reads it: without its access key, "(&U)" or a lone '&' ("&&" is one '&').
 std::string captionHint(const std::string& caption);
 
-// The actions of the memo window in their list order (handlers unset).
+// The actions of the memo window in their list order.
 ActionList memoActions();
 // Menus of the window, built from the actions.
 std::vector<MenuItem> mainMenuItems(const ActionList& actions);

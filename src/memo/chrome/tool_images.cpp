@@ -34,7 +34,7 @@ void drawLines(HDC dc, int align) {
 
 }  // namespace
 
-HIMAGELIST makeToolImages() {
+ui::ImageList makeToolImages() {
   const Glyph glyphs[imgCount] = {
       {"戻", RGB(0, 0, 128), FW_BOLD, false, false},
       {"切", RGB(128, 0, 0), FW_NORMAL, false, false},
@@ -58,7 +58,7 @@ HIMAGELIST makeToolImages() {
       {"", 0, 0, false, false},
       {"", 0, 0, false, false},
   };
-  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, imgCount, 0);
+  ui::ImageList list(16, 16, ILC_COLOR24 | ILC_MASK, imgCount, 0);
   HDC screen = GetDC(nullptr);
   base::MemDc dc(CreateCompatibleDC(screen));
   for (int i = 0; i < imgCount; ++i) {
@@ -81,7 +81,7 @@ HIMAGELIST makeToolImages() {
         drawLines(dc.get(), i - imgLeft);
       }
     }
-    ImageList_AddMasked(list, bitmap.get(), kMask);
+    list.addMasked(bitmap.get(), kMask);
   }
   ReleaseDC(nullptr, screen);
   return list;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
+#include "ui/image_list.h"
 
 namespace memo {
 
@@ -32,7 +32,7 @@ enum ToolImage : int {
   imgCount
 };
 
-// A 16 x 16 image list with every ToolImage in order; the caller destroys it.
-HIMAGELIST makeToolImages();
+// A 16 x 16 image list with every ToolImage in order.
+ui::ImageList makeToolImages();
 
 }  // namespace memo

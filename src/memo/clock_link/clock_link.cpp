@@ -11,14 +11,15 @@
 #include "memo/editor/rich_edit.h"
 #include "memo/status/caret_status.h"
 #include "ui/app.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
-ClockLink::ClockLink(RichEdit& editor, Host host) : rceMemo(editor), host_(std::move(host)) {}
+ClockLink::ClockLink(RichEdit& editor, Host host) : rceMemo(editor), host_(std::move(host)) {
+  ChooseHistory = [this](const std::vector<std::string>& items) { return chooseHistoryText(host_.window(), items); };
+}
 
 void ClockLink::bindCommands(ui::CommandTable& commands) {
-  if (!ChooseHistory)
-    ChooseHistory = [this](const std::vector<std::string>& items) { return chooseHistoryText(host_.window(), items); };
   commands.on(actSetAlarm, [this] { actSetAlarmExecute(); });
   commands.on(mnuClipHistory, [this] { mnuInsertHistoryClick(); });
 }
@@ -50,24 +51,28 @@ void ClockLink::mnuInsertHistoryClick() {
     case HistoryState::Read:
       break;
     case HistoryState::Missing:
-      host_.ask("同じフォルダにTockleがないとこの機能は使えません\r\nTockleと同じフォルダに移動して下さい"_sj,
-                "履歴ファイルが見つかりません"_sj, MB_OK | MB_ICONERROR);
+      shared::prompts().ask(
+          host_.window(), "同じフォルダにTockleがないとこの機能は使えません\r\nTockleと同じフォルダに移動して下さい"_sj,
+          "履歴ファイルが見つかりません"_sj, MB_OK | MB_ICONERROR);
       return;
     case HistoryState::Held:
-      host_.ask("履歴ファイルはTockleが使用中です -> "_sj + file + "\r\nしばらくしてからもう一度お試し下さい"_sj,
-                "履歴ファイルを読み込めません"_sj, MB_OK | MB_ICONERROR);
+      shared::prompts().ask(
+          host_.window(),
+          "履歴ファイルはTockleが使用中です -> "_sj + file + "\r\nしばらくしてからもう一度お試し下さい"_sj,
+          "履歴ファイルを読み込めません"_sj, MB_OK | MB_ICONERROR);
       return;
     case HistoryState::Failed:
-      host_.ask("履歴ファイルを読み込めませんでした -> "_sj + file + "\r\n" + history.error,
-                "履歴ファイルを読み込めません"_sj, MB_OK | MB_ICONERROR);
+      shared::prompts().ask(host_.window(), "履歴ファイルを読み込めませんでした -> "_sj + file + "\r\n" + history.error,
+                            "履歴ファイルを読み込めません"_sj, MB_OK | MB_ICONERROR);
       return;
     case HistoryState::Damaged:
-      host_.ask("履歴ファイルの一部が壊れています -> "_sj + file + "\r\n読み込めた履歴だけを表示します"_sj,
-                "履歴ファイルの破損"_sj, MB_OK | MB_ICONWARNING);
+      shared::prompts().ask(host_.window(),
+                            "履歴ファイルの一部が壊れています -> "_sj + file + "\r\n読み込めた履歴だけを表示します"_sj,
+                            "履歴ファイルの破損"_sj, MB_OK | MB_ICONWARNING);
       break;
   }
   host_.showStatus("履歴挿入ウインドウを開いています -> "_sj + file);
-  std::optional<std::string> chosen = ChooseHistory ? ChooseHistory(history.items) : std::nullopt;
+  std::optional<std::string> chosen = ChooseHistory(history.items);
   // The inserted text always ends its line.
   if (chosen) rceMemo.replaceSelection(*chosen + "\r\n");
 }

@@ -8,7 +8,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ui/command_table.h"
@@ -21,9 +20,8 @@ class ClockLink {
  public:
   // What the link reaches in the window.
   struct Host {
-    // The owner of the history chooser.
+    // The owner of the history chooser and of the boxes.
     std::function<HWND()> window;
-    std::function<int(std::string_view text, std::string_view caption, UINT flags)> ask;
     // A timed text in the status line.
     std::function<void(const std::string& text)> showStatus;
     std::function<void(int id, bool on)> setActionEnabled;
@@ -39,7 +37,7 @@ class ClockLink {
 
   bool ClockConnected = false;
   // The history file (empty: "_history3" in the program's folder) and its chooser, which answers
-  // the chosen text, nothing on Cancel (tests replace it).
+  // the chosen text, nothing on Cancel (the history dialog; tests replace it).
   std::string HistoryFile;
   std::function<std::optional<std::string>(const std::vector<std::string>& items)> ChooseHistory;
 

@@ -83,9 +83,7 @@ std::string HistoryChooser::listHint() const { return listHintOn_ ? listTip_.tex
 
 void HistoryChooser::btnCancelClick() { close(IDCANCEL); }
 
-void HistoryChooser::BitBtn4Click() {
-  if (ShowHelp) ShowHelp(HELP_CONTEXT, kHelpContext);
-}
+void HistoryChooser::BitBtn4Click() { ShowHelp(HELP_CONTEXT, kHelpContext); }
 
 bool HistoryChooser::handleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
   // A control's help, asked for with the caption's help button or F1, as a pop-up.

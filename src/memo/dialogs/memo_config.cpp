@@ -7,6 +7,8 @@
 #include "base/text.h"
 #include "memo/document/tab_name.h"
 #include "ui/context_help.h"
+#include "shared/prompts.h"
+#include "ui/help_file.h"
 
 namespace memo {
 
@@ -70,6 +72,7 @@ TfrmConfig::TfrmConfig(HWND owner, MemoConfig value)
       tbsDateTime(PageControl1, IDD_MCFG_DATETIME, "日付/時刻の形式"_sj),
       value_(std::move(value)),
       documentTabs_(value_.Tabs) {
+  ShowHelp = [this](UINT command, ULONG_PTR context) { ui::openHelp(handle(), command, context); };
   btnOk.onClick = [this] { btnOkClick(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
   btnUp.onClick = [this] { btnUpClick(false); };
@@ -184,10 +187,6 @@ bool TfrmConfig::handleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) 
   return Dialog::handleMessage(msg, wp, lp, result);
 }
 
-int TfrmConfig::ask(std::string_view text, std::string_view caption, UINT flags) {
-  return AskUser ? AskUser(text, caption, flags) : IDOK;
-}
-
 int TfrmConfig::tabPosition() const { return checkedIndex(rdgTabPosition, 0); }
 void TfrmConfig::setTabPosition(int side) { checkIndex(rdgTabPosition, side); }
 int TfrmConfig::reloadOption() const { return checkedIndex(rdgReload, 1); }
@@ -276,7 +275,7 @@ bool TfrmConfig::taken(const std::string& name) const {
 
 bool TfrmConfig::acceptableName(const std::string& name) {
   if (isValidTabName(name, value_.Format)) return true;
-  ask("このタブ名は使用できません"_sj, "タブ名エラー"_sj, MB_OK | MB_ICONINFORMATION);
+  shared::prompts().ask(handle(), "このタブ名は使用できません"_sj, "タブ名エラー"_sj, MB_OK | MB_ICONINFORMATION);
   return false;
 }
 
@@ -287,11 +286,11 @@ void TfrmConfig::btnCreateNewTabClick() {
     if (!taken(defaultName)) break;
   }
   std::string name = defaultName;
-  if (!InputQuery || !InputQuery("新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
+  if (!shared::prompts().inputQuery(handle(), "新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
   if (!acceptableName(name)) return;
   if (taken(name)) {
-    ask("その名前は既に存在します\r\nデフォルトの名前で追加します"_sj, "タブ名だぶりエラー"_sj,
-        MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(handle(), "その名前は既に存在します\r\nデフォルトの名前で追加します"_sj,
+                          "タブ名だぶりエラー"_sj, MB_OK | MB_ICONINFORMATION);
     name = defaultName;
   }
   lsbTabOrder.add(name);
@@ -303,13 +302,14 @@ void TfrmConfig::btnChangeNameClick() {
   if (i < 0) return;
   std::string oldName = lsbTabOrder.item(i);
   std::string name = oldName;
-  if (!InputQuery || !InputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい(直ぐ反映)"_sj, name)) {
+  if (!shared::prompts().inputQuery(handle(), "タブ名の変更"_sj, "変更する名前を入力して下さい(直ぐ反映)"_sj, name)) {
     UpdateTabListExtent();
     return;
   }
   if (!acceptableName(name)) return;
   if (taken(name)) {
-    ask("その名前は既に存在します\r\n設定は失敗しました"_sj, "タブ名だぶりエラー"_sj, MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(handle(), "その名前は既に存在します\r\n設定は失敗しました"_sj, "タブ名だぶりエラー"_sj,
+                          MB_OK | MB_ICONINFORMATION);
     return;
   }
   if (RenameTab && RenameTab(oldName, name)) {
@@ -318,7 +318,7 @@ void TfrmConfig::btnChangeNameClick() {
     for (std::string& n : documentTabs_)
       if (sameTabName(n, oldName)) n = name;
   } else {
-    ask("変更に失敗しました"_sj, "システムエラー"_sj, MB_OK | MB_ICONERROR);
+    shared::prompts().ask(handle(), "変更に失敗しました"_sj, "システムエラー"_sj, MB_OK | MB_ICONERROR);
   }
   UpdateTabListExtent();
 }
@@ -330,12 +330,13 @@ void TfrmConfig::btnDeleteClick() {
 
 void TfrmConfig::BitBtn4Click() {
   int page = PageControl1.activePage();
-  if (ShowHelp && page >= 0 && page < 3) ShowHelp(HELP_CONTEXT, kPageHelp[page]);
+  if (page >= 0 && page < 3) ShowHelp(HELP_CONTEXT, kPageHelp[page]);
 }
 
 void TfrmConfig::btnOkClick() {
   if (!isValidTabFilePrefix(edtSeparatedHeader.text())) {
-    ask("分割形式ファイル名の接頭文字に使えない文字があります"_sj, "環境設定"_sj, MB_OK | MB_ICONINFORMATION);
+    shared::prompts().ask(handle(), "分割形式ファイル名の接頭文字に使えない文字があります"_sj, "環境設定"_sj,
+                          MB_OK | MB_ICONINFORMATION);
     return;
   }
   saveControls();

@@ -39,15 +39,14 @@ class TfrmConfig : public ui::Dialog {
  public:
   TfrmConfig(HWND owner, MemoConfig value);
 
-  // What the dialog asks with and reaches the document through (the caller sets them).
-  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> InputQuery;
-  std::function<int(std::string_view text, std::string_view caption, UINT flags)> AskUser;
+  // What the dialog reaches the document through (the caller sets them).
   // Renames a tab of the document at once; false when the document refused.
   std::function<bool(const std::string& oldName, const std::string& newName)> RenameTab;
   // Runs at OK with the value as the controls left it, before the dialog closes; false keeps it
   // open (it has said why).
   std::function<bool(const MemoConfig&)> OnApply;
-  // Opens the help file: a page's topic (HELP_CONTEXT) or a control's pop-up (HELP_CONTEXTPOPUP).
+  // Opens the help file: a page's topic (HELP_CONTEXT) or a control's pop-up (HELP_CONTEXTPOPUP);
+  // WinHelp on the program's help file unless the caller routes it.
   std::function<void(UINT command, ULONG_PTR context)> ShowHelp;
   // The value given; after OK, what the controls held.
   const MemoConfig& value() const { return value_; }
@@ -135,7 +134,6 @@ class TfrmConfig : public ui::Dialog {
   // An entered name fit for a tab: refused with a box when it is not. Duplicates are the caller's.
   bool acceptableName(const std::string& name);
   bool taken(const std::string& name) const;
-  int ask(std::string_view text, std::string_view caption, UINT flags);
 
   MemoConfig value_;
   // The document's tabs as renamed in the dialog: a new name must not take one of them.

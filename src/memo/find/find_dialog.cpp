@@ -17,11 +17,6 @@ void FindDialog::close() {
 void FindDialog::attach(HWND owner) {
   owner_ = owner;
   message_ = RegisterWindowMessageW(FINDMSGSTRINGW);
-  subclass_.attach(owner, [this](UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
-    if (!ownerMessage(msg, lp)) return false;
-    result = 0;
-    return true;
-  });
 }
 
 void FindDialog::show(POINT topLeft) {

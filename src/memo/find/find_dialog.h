@@ -10,7 +10,6 @@
 #include <functional>
 
 #include "memo/find/tab_search.h"
-#include "ui/subclass.h"
 
 namespace memo {
 
@@ -23,6 +22,9 @@ class FindDialog {
 
   // The window the dialog belongs to and reports to.
   void attach(HWND owner);
+  // A message the owner received: true when it was this dialog's report (a button pressed or the
+  // dialog closed), which the owner then answers with 0.
+  bool ownerMessage(UINT msg, LPARAM lp);
   // Shows the dialog (creating it when it is not open) with its top left corner at a screen point.
   void show(POINT topLeft);
   HWND handle() const { return window_; }
@@ -33,7 +35,6 @@ class FindDialog {
   std::function<void(const SearchRequest& request, HWND dialog)> onReplace;
 
  private:
-  bool ownerMessage(UINT msg, LPARAM lp);
   void close();
 
   bool replace_;
@@ -43,7 +44,6 @@ class FindDialog {
   std::array<wchar_t, 256> findText_{};
   std::array<wchar_t, 256> replaceText_{};
   HWND window_ = nullptr;
-  ui::Subclass subclass_;
 };
 
 }  // namespace memo

@@ -29,6 +29,10 @@ void TabFind::bindCommands(ui::CommandTable& commands) {
   rpdReplace.onReplace = [this](const SearchRequest& r, HWND dialog) { rpdReplaceReplace(r, dialog); };
 }
 
+bool TabFind::dialogMessage(UINT msg, LPARAM lp) {
+  return fndFind.ownerMessage(msg, lp) || rpdReplace.ownerMessage(msg, lp);
+}
+
 void TabFind::mnuFindClick() { fndFind.show(dialogPlace(host_.window())); }
 
 void TabFind::mnuReplaceClick() { rpdReplace.show(dialogPlace(host_.window())); }

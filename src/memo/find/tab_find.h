@@ -25,6 +25,8 @@ class TabFind {
 
   // Binds the Find and Replace commands and gives the dialogs to the window.
   void bindCommands(ui::CommandTable& commands);
+  // A message of the window: true when it was one of the dialogs' reports (answered with 0).
+  bool dialogMessage(UINT msg, LPARAM lp);
   void mnuFindClick();
   void mnuReplaceClick();
   // A request of a dialog.

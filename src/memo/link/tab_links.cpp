@@ -17,6 +17,7 @@
 #include "memo/link/open_link.h"
 #include "memo/settings/memo_settings.h"
 #include "shared/shell_open.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -130,8 +131,9 @@ void TabLinks::OpenLink(const std::string& text) {
   std::optional<LinkOpening> o = PlanOpenLink(text, settings);
   if (!o) return;
   // A text never starts a program without the user saying so.
-  if (o->program && host_.ask("プログラムを起動します。よろしいですか？\r\n"_sj + o->target, "リンクを開く"_sj,
-                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+  if (o->program && shared::prompts().ask(GetAncestor(rceMemo.handle(), GA_ROOT),
+                                          "プログラムを起動します。よろしいですか？\r\n"_sj + o->target,
+                                          "リンクを開く"_sj, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
     return;
   host_.showStatus("アクセス中 -> "_sj + o->shown);
   shared::openInShell(o->target, o->folder);

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "ui/command_table.h"
 #include "memo/link/link_conversion.h"
@@ -25,8 +24,6 @@ class TabLinks {
   struct Host {
     // True while the shown tab is plain text: only plain tabs have links.
     std::function<bool()> plainMode;
-    // The question before a program is started.
-    std::function<int(std::string_view text, std::string_view caption, UINT flags)> ask;
     // A timed text in the status line.
     std::function<void(const std::string& text)> showStatus;
   };

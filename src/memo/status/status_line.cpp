@@ -52,8 +52,7 @@ StatusLine::StatusLine(ui::Control& bar, RichEdit& editor, Host host)
   tmrMessage.onTimer = [this] { tmrMessageTimer(); };
 }
 
-void StatusLine::watch(HWND window, const ui::Control& formatBar, HWND fontName, HWND fontSize) {
-  // The font boxes show the hints their tool tips show.
+void StatusLine::showControlHints(const ui::Control& formatBar, HWND fontName, HWND fontSize) {
   controlHints_.onHint = [this](const std::string& hint) { showHint(hint); };
   if (HWND tips = reinterpret_cast<HWND>(formatBar.send(TB_GETTOOLTIPS))) {
     ui::Tooltip toolTips;
@@ -62,27 +61,20 @@ void StatusLine::watch(HWND window, const ui::Control& formatBar, HWND fontName,
     controlHints_.add(GetWindow(fontName, GW_CHILD), toolTips.text(fontName));
     controlHints_.add(fontSize, toolTips.text(fontSize));
   }
-  statusWatch_.attach(window, [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
-    switch (msg) {
-      case WM_ACTIVATEAPP:
-        if (wp && host_.activated) host_.activated();
-        break;
-      case WM_MENUSELECT:
-        menuHint(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
-        break;
-      case WM_NOTIFY: {
-        const auto* hot = reinterpret_cast<const NMTBHOTITEM*>(lp);
-        if (hot->hdr.code == TBN_HOTITEMCHANGE)
-          showHint(hot->dwFlags & HICF_LEAVING ? std::string() : toolButtonHint(hot->hdr.hwndFrom, hot->idNew));
-        break;
-      }
-      case WM_DESTROY:
-      case WM_NCDESTROY:
-        return false;
-    }
-    refreshEmptyStatus();
-    return false;
-  });
+}
+
+void StatusLine::menuSelect(WPARAM wp, LPARAM lp) {
+  const UINT item = LOWORD(wp);
+  const UINT flags = HIWORD(wp);
+  if (flags == 0xFFFF && !lp) {
+    showHint({});  // the menu closed
+    return;
+  }
+  showHint(flags & (MF_POPUP | MF_SEPARATOR) ? std::string() : menuItemHint(item));
+}
+
+void StatusLine::hotItemChange(const NMTBHOTITEM& hot) {
+  showHint(hot.dwFlags & HICF_LEAVING ? std::string() : toolButtonHint(hot.hdr.hwndFrom, hot.idNew));
 }
 
 void StatusLine::ShowStatusMessage(const std::string& text) {
@@ -111,23 +103,12 @@ void StatusLine::ShowCaretPosition() {
   stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void StatusLine::refreshEmptyStatus() {
-  if ((host_.closing && host_.closing()) || !stbMemo.handle() || tmrMessage.enabled()) return;
-  if (base::trim(StatusText()).empty()) ShowCaretPosition();
-}
-
 void StatusLine::showHint(const std::string& hint) {
   if (!stbMemo.handle()) return;
-  // An ended hint empties the line; the caret line then comes back by itself.
   stbMemo.send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(base::wide(hint).c_str()));
-}
-
-void StatusLine::menuHint(UINT item, UINT flags, HMENU menu) {
-  if (flags == 0xFFFF && !menu) {
-    showHint({});  // the menu closed
-    return;
-  }
-  showHint(flags & (MF_POPUP | MF_SEPARATOR) ? std::string() : menuItemHint(item));
+  // An ended hint gives the line back to the caret (a timed text keeps its time; nothing is
+  // refreshed while the window closes).
+  if (base::trim(hint).empty() && !(host_.closing && host_.closing())) ShowCaretPosition();
 }
 
 }  // namespace memo

@@ -1,14 +1,15 @@
 // The memo window's status line: timed texts that stay for three seconds, the hints of menu items,
-// tool buttons and the font boxes, and the caret line whenever the line is empty.
+// tool buttons and the font boxes, and the caret line whenever neither is showing.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
 
 #include "memo/status/control_hints.h"
-#include "ui/subclass.h"
 #include "ui/timer.h"
 
 namespace ui {
@@ -27,16 +28,17 @@ class StatusLine {
     std::function<bool()> clockConnected;
     // Nothing is refreshed while the window closes.
     std::function<bool()> closing;
-    // The program became the active one (the window's messages are watched here).
-    std::function<void()> activated;
   };
 
   // bar: the status bar (simple mode); editor: whose caret the line shows.
   StatusLine(ui::Control& bar, RichEdit& editor, Host host);
 
-  // Watches the window's messages (menu selection, tool buttons' hot item, activation, any message
-  // after which the line is empty); the font boxes on the format bar show their tool tips' text.
-  void watch(HWND window, const ui::Control& formatBar, HWND fontName, HWND fontSize);
+  // The font boxes on the format bar show their tool tips' text while the mouse is over them.
+  void showControlHints(const ui::Control& formatBar, HWND fontName, HWND fontSize);
+  // What the window hands on: a menu item selected (WM_MENUSELECT; the menu closing ends its hint)
+  // and a tool button's hot item changing (TBN_HOTITEMCHANGE of any of its tool bars).
+  void menuSelect(WPARAM wp, LPARAM lp);
+  void hotItemChange(const NMTBHOTITEM& hot);
 
   void ShowStatusMessage(const std::string& text);
   std::string StatusText() const;
@@ -45,15 +47,13 @@ class StatusLine {
   void tmrMessageTimer();
 
  private:
-  void refreshEmptyStatus();
+  // A hint, or at its end (empty) the caret line again.
   void showHint(const std::string& hint);
-  void menuHint(UINT item, UINT flags, HMENU menu);
 
   ui::Control& stbMemo;
   RichEdit& rceMemo;
   Host host_;
   ui::Timer tmrMessage{3000, false};
-  ui::Subclass statusWatch_;
   ControlHints controlHints_;
 };
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/fake_prompts.h"
+
 namespace memotest {
 
 struct AnsweredBoxes {
@@ -42,6 +44,21 @@ struct AnsweredBoxes {
   std::vector<std::string> prompts;
   std::deque<std::string> inputs;
   std::optional<std::string> savePath;
+};
+
+// The prompt service answered as AnsweredBoxes says, installed for its lifetime (a test may set
+// `answer` to do more while a box is open).
+class AnsweredPrompts : public test::FakePrompts {
+ public:
+  explicit AnsweredPrompts(AnsweredBoxes& boxes) : boxes_(boxes) {
+    answer = [this](const Box& box) { return boxes_.answerBox(box.text, box.caption); };
+  }
+  bool inputQuery(HWND, const std::string& caption, const std::string&, std::string& value) override {
+    return boxes_.answerInput(caption, value);
+  }
+
+ private:
+  AnsweredBoxes& boxes_;
 };
 
 }  // namespace memotest

@@ -1,5 +1,5 @@
 // The memo window in-process on documents in a temp folder, with its settings under test keys
-// and every box it asks with answered by the test.
+// and every box it asks with answered by the test (through the prompt service).
 #pragma once
 
 #include <windows.h>
@@ -50,10 +50,11 @@ class MainFormTest : public ::testing::Test, public AnsweredBoxes {
   void start(const std::string& doc, const std::string& lastTab = "") {
     if (!doc.empty()) setting("MemoFile", doc);
     if (!lastTab.empty()) setting("LastTab", lastTab);
+    // A window closed earlier in the test ended the application's loop with it.
+    ui::Application::instance().resume();
     form = std::make_unique<memo::TfrmMain>();
     form->SettingsKey = key.path();
     form->PreviousSettingsKey = previousKey.path();
-    form->QuitOnDestroy = false;
     form->session().manager().BackupFolder = programDir.path();
     form->session().manager().ShowError = [this](std::string_view text, std::string_view) {
       errors.emplace_back(text);
@@ -64,14 +65,6 @@ class MainFormTest : public ::testing::Test, public AnsweredBoxes {
       if (!answers.empty()) answers.pop_front();
       return a == IDYES;
     };
-    form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-      return answerBox(text, caption);
-    };
-    form->InputQuery = [this](const std::string& caption, const std::string&, std::string& value) {
-      return answerInput(caption, value);
-    };
-    form->ChooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
-                                  const std::string&) { return answerSave(title, filter, fileName); };
     ASSERT_TRUE(form->Create());
   }
 
@@ -95,6 +88,7 @@ class MainFormTest : public ::testing::Test, public AnsweredBoxes {
   test::TestKey previousKey{"MemoMainFormPrevious"};
   test::TempFolder dir;
   test::TempFolder programDir;
+  AnsweredPrompts askService{*this};
   std::unique_ptr<memo::TfrmMain> form;
 };
 

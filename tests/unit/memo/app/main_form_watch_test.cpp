@@ -77,8 +77,8 @@ TEST_P(ReloadTest, AnOutsideChangeIsHandledByTheReloadOption) {
   writeOutside(dir.file("memo.ntd"), typeII("メモ/*!/theirs\\CrLf%\r\n"_sj));
   answers.push_back(r.answer);
   // While the question is open, the timer goes on but neither asks again nor saves.
-  form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-    boxes.push_back(std::string(caption) + "|" + std::string(text));
+  askService.answer = [this](const test::FakePrompts::Box& box) {
+    boxes.push_back(box.caption + "|" + box.text);
     form->tmrSaveTimer();
     EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "theirs\r\n");
     return answers.front();
@@ -114,8 +114,8 @@ TEST_F(StatusTest, TheSaveTimerWaitsWhileADocumentIsOpenedUnderABox) {
   writeOutside(dir.file("memo.ntd"),
                "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n"
                "メモ/*!/damaged\\CrLf%\r\n"_sj);
-  form->AskUser = [this](HWND, std::string_view text, std::string_view caption, UINT) {
-    boxes.push_back(std::string(caption) + "|" + std::string(text));
+  askService.answer = [this](const test::FakePrompts::Box& box) {
+    boxes.push_back(box.caption + "|" + box.text);
     for (int tick = 0; tick < 3; ++tick) form->tmrSaveTimer();
     return IDYES;
   };
@@ -181,9 +181,8 @@ TEST_F(StatusTest, HintsShowInTheStatusLineUntilTheyEnd) {
   // So do the font boxes' hints while the mouse is over them.
   form->speFontSize.send(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
   EXPECT_EQ(form->StatusText(), "選択箇所のフォントサイズを変更・表示する"_sj);
+  // The hint's end gives the line back to the caret at once.
   form->speFontSize.send(WM_MOUSELEAVE);
-  EXPECT_EQ(form->StatusText(), "");
-  SendMessageW(form->handle(), WM_NULL, 0, 0);
   EXPECT_EQ(form->StatusText(), "[  1:   1] Tockleは起動していません"_sj);
   // A tool button without a hint of its own shows its caption, without the access key.
   NMTBHOTITEM hot{};

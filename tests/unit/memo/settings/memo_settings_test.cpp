@@ -168,13 +168,10 @@ TEST_F(MainFormTest, TheFirstStartCreatesTheKeyAndUsesTheDefaults) {
   form = std::make_unique<memo::TfrmMain>();
   form->SettingsKey = key.path();
   form->PreviousSettingsKey = previousKey.path();
-  form->QuitOnDestroy = false;
   form->Settings.MemoFile = dir.file("memo.ntd");
   form->session().manager().BackupFolder = programDir.path();
-  int asked = 0;
-  form->AskUser = [&](HWND, std::string_view, std::string_view, UINT) { return ++asked, IDOK; };
   ASSERT_TRUE(form->Create());
-  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(boxes.size(), 0u);
   shared::TRegistry r;
   EXPECT_TRUE(r.KeyExists(key.path()));
   RECT rc{};
@@ -200,16 +197,10 @@ TEST_F(MainFormTest, ThePreviousVersionsSettingsAreTakenOverOnceAndItsKeyIsLeftA
   form = std::make_unique<memo::TfrmMain>();
   form->SettingsKey = key.path();
   form->PreviousSettingsKey = previousKey.path();
-  form->QuitOnDestroy = false;
   form->session().manager().BackupFolder = programDir.path();
-  std::vector<std::string> shown;
-  form->AskUser = [&](HWND, std::string_view text, std::string_view caption, UINT) {
-    shown.push_back(std::string(caption) + "|" + std::string(text));
-    return IDOK;
-  };
   ASSERT_TRUE(form->Create());
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0],
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0],
             "設定データの継承|旧バージョンのデータを自動的に継承します\r\n\r\nただし，[タブの位置] "
             "[ウインドウの横幅] のデータは若干狂います\r\n手動で修正して下さい"_sj);
   EXPECT_EQ(form->rceMemo.text(), "second\r\n");
@@ -226,7 +217,7 @@ TEST_F(MainFormTest, ThePreviousVersionsSettingsAreTakenOverOnceAndItsKeyIsLeftA
   EXPECT_EQ(test::dumpKey(r.CurrentKey()).size(), 4u);
 
   // The next start reads the new key and shows no box.
-  shown.clear();
+  boxes.clear();
   start("");
   EXPECT_TRUE(boxes.empty());
   EXPECT_EQ(form->rceMemo.text(), "second\r\n");

@@ -31,7 +31,6 @@ class StatusLineTest : public ::testing::Test {
     args.className = STATUSCLASSNAMEW;
     ASSERT_TRUE(bar.create(args));
     bar.send(SB_SIMPLE, TRUE);
-    line.watch(parent.hwnd, bar, nullptr, nullptr);
   }
   void TearDown() override { DestroyWindow(editor.handle()); }
 
@@ -39,7 +38,7 @@ class StatusLineTest : public ::testing::Test {
   ui::Control bar{&parent, 1};
   memo::RichEdit editor;
   bool clock = false;
-  memo::StatusLine line{bar, editor, {[this] { return clock; }, [] { return false; }, [] {}}};
+  memo::StatusLine line{bar, editor, {[this] { return clock; }, [] { return false; }}};
 };
 
 TEST_F(StatusLineTest, TheCaretLineCountsLinesAndBytesRightAlignedInThreePlaces) {
