@@ -12,8 +12,10 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/clock_link.h"
+#include "memo/document/document_watch.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
+#include "memo/insert/insert_commands.h"
 #include "memo/link/tab_links.h"
 #include "ui/app.h"
 
@@ -29,8 +31,6 @@ void TfrmMain::buildMenus() {
 }
 
 void TfrmMain::bindCommands() {
-  // In this order: the find dialogs hook the window's messages before the status line's watch,
-  // which then sees every message first (a hook installed later runs earlier).
   bindFileCommands();
   format_->bindCommands(commands_);
   bindFormatCommands();
@@ -39,8 +39,8 @@ void TfrmMain::bindCommands() {
   bindHelpCommands();
   links_->bindCommands(commands_);
   find_->bindCommands(commands_);
-  bindInsertCommands();
-  bindWatchCommands();
+  insert_->bindCommands(commands_);
+  watch_->bindCommands(commands_);
   clockLink_->bindCommands(commands_);
   bindConfigCommands();
   // An action has one handler: its own or one an area bound in the table, never both.

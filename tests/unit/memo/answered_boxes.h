@@ -1,5 +1,5 @@
 // The boxes, input boxes and save dialogs of the memo's tests: each recorded, each answered from
-// the test's lists.
+// the test's lists. The program's prompts are replaced by them while the test runs.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "support/fake_prompts.h"
+
 namespace memotest {
 
 struct AnsweredBoxes {
+  AnsweredBoxes() = default;
+  AnsweredBoxes(const AnsweredBoxes&) = delete;
+  AnsweredBoxes& operator=(const AnsweredBoxes&) = delete;
+
   // A box recorded as "caption|text" and answered from answers (IDOK when none is left).
   int answerBox(std::string_view text, std::string_view caption) {
     boxes.push_back(std::string(caption) + "|" + std::string(text));
@@ -42,6 +48,22 @@ struct AnsweredBoxes {
   std::vector<std::string> prompts;
   std::deque<std::string> inputs;
   std::optional<std::string> savePath;
+
+  // The program's prompts: message boxes through answerBox unless a test sets its own answer,
+  // input boxes through answerInput.
+  class Prompts : public test::FakePrompts {
+   public:
+    explicit Prompts(AnsweredBoxes& lists) : lists_(lists) {
+      answer = [this](const Box& box) { return lists_.answerBox(box.text, box.caption); };
+    }
+    bool inputQuery(HWND, const std::string& caption, const std::string&, std::string& value) override {
+      return lists_.answerInput(caption, value);
+    }
+
+   private:
+    AnsweredBoxes& lists_;
+  };
+  Prompts service{*this};
 };
 
 }  // namespace memotest
