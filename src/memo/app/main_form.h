@@ -15,7 +15,6 @@
 #include <optional>
 #include <string>
 
-#include "base/datetime.h"
 #include "base/handles.h"
 #include "memo/chrome/actions.h"
 #include "ui/command_table.h"

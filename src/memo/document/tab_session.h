@@ -32,6 +32,7 @@ class TabSession {
   // its layout, and how a tab's content is shown (plain or rich, links marked). The boxes are the
   // program's prompts, owned by the window.
   struct Host {
+    // The owner of the session's boxes and dialogs.
     std::function<HWND()> window;
     // The save dialog (title, filter with '|' separators, proposed name, default extension): the
     // chosen path.
