@@ -5,7 +5,7 @@
 #include "base/handles.h"
 #include "base/text.h"
 #include "memo/dialogs/new_wizard_ids.h"
-#include "memo/dialogs/welcome.h"
+#include "memo/document/welcome.h"
 #include "shared/registry.h"
 
 namespace memoe2e {

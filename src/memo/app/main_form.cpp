@@ -13,9 +13,11 @@
 #include "base/text.h"
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/clock_link.h"
+#include "memo/document/document_watch.h"
 #include "memo/document/tab_session.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
+#include "memo/insert/insert_commands.h"
 #include "memo/link/tab_links.h"
 #include "memo/status/status_line.h"
 #include "ui/app.h"
@@ -98,6 +100,7 @@ void TfrmMain::FormCreate() {
   createToolBars();
   createStatusAndTabs();
   bindCommands();
+  installWatches();
 
   fldDrop = std::make_unique<shared::TFileDrop>(handle());
   fldDrop->OnFileDrop = [this](shared::TFileDrop&, int num, const std::vector<std::string>& files, int x, int y) {

@@ -14,7 +14,6 @@
 #include <memory>
 #include <string>
 
-#include "base/datetime.h"
 #include "base/handles.h"
 #include "memo/chrome/actions.h"
 #include "ui/command_table.h"
@@ -40,6 +39,8 @@ class TabLinks;
 class TabFind;
 class ClockLink;
 class SearchTarget;
+class InsertCommands;
+class DocumentWatch;
 
 inline constexpr char kMainTitle[] = "Tavelo 3 powered by Tockle 3 for Windows 9x/NT";
 inline constexpr char kAppTitle[] = "Tavelo for Windows 9x/NT";
@@ -124,28 +125,12 @@ class TfrmMain : public ui::Form {
   // (app/main_form_find.cpp; dialog: the owner of the questions it brings).
   TabFind& find() { return *find_; }
   std::unique_ptr<SearchTarget> searchTabs(HWND dialog);
-  // Dates, times and files put into the shown tab or the document, dropped files, and the
-  // document file type (app/main_form_insert.cpp). Tag: the offset of the command (-1: asked for).
-  void InsertDate(int tag);
-  void InsertTime(int tag);
-  void mnuInsertTextClick();
-  void mnuInsertNewTabClick();
-  std::string ResolveDroppedFile(const std::string& path, bool isShortcut);
-  // Each true when something was added (a read-only tab takes no line).
-  bool AppendLine(const std::string& text);
-  bool OpenFileAsTab(const std::string& path);
-  void mnuRelatedLinkClick();
-  // The moment the insert commands start from.
-  std::function<base::DateTime()> Now = base::now;
-  // The save timer, outside changes, the clock watch (app/main_form_watch.cpp); the status line's
-  // timed text ending and its caret line. True while an input-method composition is pending in
-  // the window (the input method's; tests replace it).
-  std::function<bool()> CompositionPending;
+  // The save timer over the document's watch and the clock's, the program becoming active
+  // (app/main_form_watch.cpp); the status line's timed text ending and its caret line.
   void tmrSaveTimer();
   void ApplicationActivate();
   void tmrMessageTimer();
   void ShowCaretPosition();
-  void mnuRestoreClick();
   // The link to the clock (memo/clock_link): whether it is there, the alarm request and the
   // history insert.
   ClockLink& clockLink() { return *clockLink_; }
@@ -168,8 +153,6 @@ class TfrmMain : public ui::Form {
   void bindEditingCommands();
   void bindSettingsCommands();
   void bindHelpCommands();
-  void bindInsertCommands();
-  void bindWatchCommands();
   void bindConfigCommands();
   // For the window's own files: a command's handler in the table (an action's too: the action
   // only says whether it may run), a range of menu commands with their offset, and a hook for
@@ -217,10 +200,14 @@ class TfrmMain : public ui::Form {
   void fldDropFileDrop(int num, const std::vector<std::string>& files, int x, int y);
   // The document file type with the shell, at the first start and from the Tools menu.
   void registerFileType();
-  // A file to be taken in as text; a refused one (too large, no text) is reported.
-  bool takeTextFile(const std::string& path, std::string& bytes);
-  // The tab session, given what it needs of this window.
+  // The tab session and the areas on it (the insert commands, the document's watch), given what
+  // they need of this window.
   void connectDocument();
+  // After the commands are bound: the save timer, and the window's messages the status line
+  // follows.
+  void installWatches();
+  // An input-method composition is pending in the editor.
+  bool compositionPending() const;
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
   void loadTabContent(const std::string& content);
   void rceMemoTextChanged();
@@ -263,15 +250,8 @@ class TfrmMain : public ui::Form {
   ui::ImageList images_;  // the tool bars' (they do not own it)
   bool closing_ = false;
   std::unique_ptr<TabSession> session_;
-  bool fileTypeRefused_ = false;  // the refused registration was reported in this run
-  // app/main_form_watch.cpp: outside changes, the save timer.
-  bool applicationActive() const;
-  void checkOutsideChange(bool onlyWhileActive);
-  void autoSave();
-  // A box or dialog of the program is open, or a document is being opened: the save timer's
-  // check and autosave wait (the next tick after it runs them against the document as it is then).
-  bool ownStepUnderWay() const;
-  bool reloadAsking_ = false;  // the outside-change question is open
+  std::unique_ptr<InsertCommands> insert_;
+  std::unique_ptr<DocumentWatch> watch_;
 };
 
 }  // namespace memo

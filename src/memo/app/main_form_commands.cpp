@@ -11,8 +11,10 @@
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
 #include "memo/clock_link/clock_link.h"
+#include "memo/document/document_watch.h"
 #include "memo/editor/format_state.h"
 #include "memo/find/tab_find.h"
+#include "memo/insert/insert_commands.h"
 #include "memo/link/tab_links.h"
 #include "ui/app.h"
 
@@ -36,8 +38,8 @@ void TfrmMain::bindCommands() {
   bindHelpCommands();
   links_->bindCommands(commands_);
   find_->bindCommands(commands_);
-  bindInsertCommands();
-  bindWatchCommands();
+  insert_->bindCommands(commands_);
+  watch_->bindCommands(commands_);
   clockLink_->bindCommands(commands_);
   bindConfigCommands();
   for (const Action& a : ActionList1.all()) updateAction(a.id);

@@ -1,30 +1,37 @@
 // The memo window's tab session and its File menu: the session is given the editor, the strip,
-// the settings and what stays the window's (its boxes, status line, layout and the editor's look);
-// closing and leaving without a backup are the window's own.
+// the settings and what stays the window's (its dialogs, status line, layout and the editor's
+// look), and the areas that work on it are made; closing and leaving without a backup are the
+// window's own.
 
 #include <windows.h>
 
 #include "memo/app/main_form.h"
 #include "memo/chrome/commands.h"
-#include "memo/document/tab_session.h"
-#include "shared/prompts.h"
 #include "memo/dialogs/memo_file_dialog.h"
+#include "memo/dialogs/new_wizard.h"
+#include "memo/document/document_watch.h"
+#include "memo/document/tab_session.h"
+#include "memo/insert/insert_commands.h"
 
 namespace memo {
 
 void TfrmMain::connectDocument() {
-  TabSessionHost host{
-      .owner = [this] { return handle(); },
-      .ask = [this](std::string_view text, std::string_view caption,
-                    UINT flags) { return shared::prompts().ask(handle(), text, caption, flags); },
-      .inputQuery = [this](
-                        const std::string& caption, const std::string& prompt,
-                        std::string& value) { return shared::prompts().inputQuery(handle(), caption, prompt, value); },
+  auto window = [this] { return handle(); };
+  auto showStatus = [this](const std::string& text) { ShowStatusMessage(text); };
+  TabSession::Host host{
+      .window = window,
       .chooseSaveFile =
           [this](const std::string& title, const std::string& filter, const std::string& fileName,
                  const std::string& defExt) { return chooseSaveFile(handle(), title, filter, fileName, defExt); },
+      .chooseMemoFile = [this](const std::string& current) { return chooseMemoFile(handle(), current); },
+      .chooseNewDocument =
+          [this](const std::string& prefill) {
+            TfrmNewWizard wizard(handle());
+            wizard.State.FileName = prefill;
+            return wizard.Execute();
+          },
       .editorRoom = [this] { return EditorRoom(); },
-      .showStatus = [this](const std::string& text) { ShowStatusMessage(text); },
+      .showStatus = showStatus,
       .layout = [this] { layout(); },
       .closing = [this] { return closing_; },
       .plainMode = [this] { return PlainMode; },
@@ -37,6 +44,10 @@ void TfrmMain::connectDocument() {
       .refilled = [this] { setActionEnabled(actUndo, rceMemo.canUndo()); },
   };
   session_ = std::make_unique<TabSession>(rceMemo, tbcMemo, Settings, std::move(host));
+  insert_ = std::make_unique<InsertCommands>(rceMemo, *session_, Settings,
+                                             InsertCommands::Host{.window = window, .showStatus = showStatus});
+  watch_ = std::make_unique<DocumentWatch>(
+      *session_, rceMemo, Settings, DocumentWatch::Host{window, [this] { return compositionPending(); }, showStatus});
 }
 
 void TfrmMain::bindFileCommands() {

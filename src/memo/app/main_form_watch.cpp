@@ -1,13 +1,18 @@
-// The memo window's save timer, the check for changes made by other programs, the watch for the
-// running clock and the backup restore.
+// The memo window's watches: the save timer over the document's watch (memo/document) and the
+// running clock's, the program becoming active, and the messages the status line follows.
 #include <windows.h>
 
+<<<<<<< HEAD
 #include "base/text.h"
+=======
+#include <imm.h>
+
+>>>>>>> h45c
 #include "memo/app/main_form.h"
-#include "memo/chrome/commands.h"
 #include "memo/clock_link/clock_link.h"
-#include "memo/document/tab_session.h"
+#include "memo/document/document_watch.h"
 #include "memo/status/status_line.h"
+<<<<<<< HEAD
 #include "ui/modal_scope.h"
 #include "shared/prompts.h"
 
@@ -16,17 +21,36 @@ namespace memo {
 void TfrmMain::bindWatchCommands() {
   tmrSave.onTimer = [this] { tmrSaveTimer(); };
   onCommand(mnuRestore, [this] { mnuRestoreClick(); });
+=======
+
+namespace memo {
+
+void TfrmMain::installWatches() {
+  tmrSave.onTimer = [this] { tmrSaveTimer(); };
+  // Installed after every area's own hooks (the find dialogs'): the status line, hooked last, sees
+  // every message first.
+  status_->watch(handle(), ToolBar2, cmbFontName.handle(), speFontSize.handle());
+>>>>>>> h45c
+}
+
+bool TfrmMain::compositionPending() const {
+  HIMC imc = ImmGetContext(handle());
+  if (!imc) return false;
+  LONG bytes = ImmGetCompositionStringW(imc, GCS_COMPSTR, nullptr, 0);
+  ImmReleaseContext(handle(), imc);
+  return bytes > 0;
 }
 
 void TfrmMain::tmrSaveTimer() {
   if (closing_ || !rceMemo.handle()) return;
-  checkOutsideChange(true);
+  watch_->checkOutsideChange(true);
   clockLink_->watchClock();
-  autoSave();
+  watch_->autoSave();
 }
 
 void TfrmMain::ApplicationActivate() {
   if (closing_ || !rceMemo.handle()) return;
+<<<<<<< HEAD
   checkOutsideChange(false);
 }
 
@@ -76,6 +100,9 @@ void TfrmMain::mnuRestoreClick() {
     return;
   }
   session_->ReloadDocument();
+=======
+  watch_->checkOutsideChange(false);
+>>>>>>> h45c
 }
 
 void TfrmMain::ShowCaretPosition() { status_->ShowCaretPosition(); }

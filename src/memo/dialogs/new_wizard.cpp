@@ -3,7 +3,7 @@
 #include "memo/dialogs/memo_file_dialog.h"
 #include "ui/context_help.h"
 #include "ui/help_file.h"
-#include "ui/msgbox.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -17,15 +17,15 @@ constexpr int kPage2[] = {IDC_WIZ_FORMAT_INTRO, IDC_WIZ_INTEGRATED, IDC_WIZ_INTE
 }  // namespace
 
 void DialogWizardHost::showError(std::string_view text, std::string_view caption) {
-  ui::messageBox(dialog_.handle(), text, caption, MB_OK | MB_ICONERROR);
+  shared::prompts().ask(dialog_.handle(), text, caption, MB_OK | MB_ICONERROR);
 }
 
 void DialogWizardHost::showInfo(std::string_view text, std::string_view caption) {
-  ui::messageBox(dialog_.handle(), text, caption, MB_OK | MB_ICONINFORMATION);
+  shared::prompts().ask(dialog_.handle(), text, caption, MB_OK | MB_ICONINFORMATION);
 }
 
 bool DialogWizardHost::askYesNo(std::string_view text, std::string_view caption) {
-  return ui::messageBox(dialog_.handle(), text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return shared::prompts().ask(dialog_.handle(), text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 std::optional<std::string> DialogWizardHost::chooseFile(std::string_view current) {

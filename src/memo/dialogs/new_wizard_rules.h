@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "memo/document/new_document.h"
+
 namespace memo {
 
 // The facts about the typed path that decide the questions.
@@ -65,12 +67,6 @@ class WizardHost {
   virtual std::optional<std::string> chooseFile(std::string_view current) = 0;
   // The help file at a context: a page's topic, or with popup a control's short help.
   virtual void showHelp(int context, bool popup) = 0;
-};
-
-// The chosen document when the wizard closes with OK.
-struct NewDocumentChoice {
-  std::string path;
-  bool typeII = true;
 };
 
 // The wizard's state as its window shows it: the path box, which page (page 2 exactly while

@@ -4,13 +4,13 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/dialogs/welcome.h"
 #include "memo/document/file_age.h"
 #include "memo/document/foreign_files.h"
 #include "memo/document/leftover_temps.h"
 #include "memo/document/tab_file_name.h"
 #include "memo/document/tab_name.h"
-#include "ui/msgbox.h"
+#include "memo/document/welcome.h"
+#include "shared/prompts.h"
 
 namespace memo {
 
@@ -42,10 +42,10 @@ bool otherEntryNames(const base::Lines& index, std::string_view file, size_t exc
 TKzMemoManager::TKzMemoManager()
     : BackupFolder(base::programFolder()),
       ShowError([](std::string_view text, std::string_view caption) {
-        ui::messageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+        shared::prompts().ask(nullptr, text, caption, MB_OK | MB_ICONERROR);
       }),
       Confirm([](std::string_view text, std::string_view caption) {
-        return ui::messageBox(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+        return shared::prompts().ask(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
       }) {}
 
 void TKzMemoManager::notFound() {
@@ -187,6 +187,28 @@ void TKzMemoManager::renameRepeatedTabs(base::Lines lines, DocFormat format) {
   status("同じ名前のタブの名前を変えました (次の保存で書き込みます) -> "_sj + FileName);
 }
 
+DocFailure TKzMemoManager::readTab(const base::Lines& lines, DocFormat format, std::string_view name,
+                                   std::string& stream, bool* plain, std::string& tabFile) const {
+  if (format == DocFormat::TypeIII) {
+    auto entry = findTypeIIIEntry(lines, name);
+    auto path = entry ? tabPath(folder(), lines[*entry]) : std::nullopt;
+    if (!path || !base::fileExists(*path)) return DocFailure::NoSuchTab;
+    auto bytes = base::readFile(*path);
+    if (!bytes) return DocFailure::System;
+    stream = std::move(*bytes);
+    if (plain) *plain = isPlainTabFile(*path, stream);
+    tabFile = *path;
+    return DocFailure::None;
+  }
+  auto body = findTypeIIBody(lines);
+  if (!body) return DocFailure::Reported;
+  auto at = findTypeIITab(lines, *body, name);
+  if (!at) return DocFailure::NoSuchTab;
+  stream = tabLineContent(lines[*at]);
+  if (plain) *plain = !isRtfText(stream);
+  return DocFailure::None;
+}
+
 bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream, bool* plain) {
   AgesOnExit ages{*this};
   LastError = {};
@@ -194,28 +216,29 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream, bool* p
   DocFormat format{};
   auto lines = readDocument(format, false);
   if (!lines) return false;
-  if (format == DocFormat::TypeIII) {
-    auto entry = findTypeIIIEntry(*lines, name);
-    auto path = entry ? tabPath(folder(), (*lines)[*entry]) : std::nullopt;
-    if (!path || !base::fileExists(*path)) return fail(DocFailure::NoSuchTab);
-    auto bytes = base::readFile(*path);
-    if (!bytes) return failSystem();
-    stream = std::move(*bytes);
-    if (plain) *plain = isPlainTabFile(*path, stream);
-    CurrentTabFile = *path;
-    return true;
+  std::string tabFile;
+  switch (readTab(*lines, format, name, stream, plain, tabFile)) {
+    case DocFailure::None:
+      if (!tabFile.empty()) CurrentTabFile = tabFile;
+      return true;
+    case DocFailure::System:
+      return failSystem();
+    case DocFailure::NoSuchTab:
+      fail(DocFailure::NoSuchTab);
+      if (format == DocFormat::TypeII) error("タブが見つかりませんでした"_sj, kCriticalError);
+      return false;
+    default:
+      return fail(DocFailure::Reported);
   }
-  auto body = findTypeIIBody(*lines);
-  if (!body) return fail(DocFailure::Reported);
-  auto at = findTypeIITab(*lines, *body, name);
-  if (!at) {
-    fail(DocFailure::NoSuchTab);
-    error("タブが見つかりませんでした"_sj, kCriticalError);
-    return false;
-  }
-  stream = tabLineContent((*lines)[*at]);
-  if (plain) *plain = !isRtfText(stream);
-  return true;
+}
+
+bool TKzMemoManager::ReadTab(std::string_view name, std::string& stream, bool* plain) const {
+  stream.clear();
+  const base::Lines* lines = base::fileExists(FileName) ? document_.read(FileName) : nullptr;
+  if (!lines) return false;
+  const DocFormat format = recognise(*lines);
+  std::string tabFile;
+  return format != DocFormat::Unknown && readTab(*lines, format, name, stream, plain, tabFile) == DocFailure::None;
 }
 
 bool TKzMemoManager::SaveTab(std::string_view name, std::string_view stream, std::optional<bool> plain) {

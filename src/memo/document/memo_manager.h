@@ -54,6 +54,10 @@ class TKzMemoManager {
   bool LoadTabList();
   // plain, when given, says whether the tab is plain text (a Type III tab file's extension says so).
   bool LoadTab(std::string_view name, std::string& stream, bool* plain = nullptr);
+  // The same read as a look into a tab that is not the shown one: no event, no box, and what the
+  // manager remembers (the tab file loaded last, the file ages, LastError) stays as it is. False
+  // when the document or the tab cannot be read.
+  bool ReadTab(std::string_view name, std::string& stream, bool* plain = nullptr) const;
   // Writes the tab's content, adding the tab when new. plain says what the content is; without
   // it, rich text is told by its first bytes.
   bool SaveTab(std::string_view name, std::string_view stream, std::optional<bool> plain = std::nullopt);
@@ -115,6 +119,10 @@ class TKzMemoManager {
   // newIndex does not.
   void deleteUnreferenced(std::string_view path, const base::Lines& oldIndex, const base::Lines& newIndex) const;
   bool hasTab(const base::Lines& lines, DocFormat format, std::string_view name) const;
+  // A tab's content from the document's lines (for a split document, tabFile gets its file's
+  // path): None, or why it could not be read (System with the system's error code set).
+  DocFailure readTab(const base::Lines& lines, DocFormat format, std::string_view name, std::string& stream,
+                     bool* plain, std::string& tabFile) const;
   // Gives the tabs of TabList that repeat an earlier name (see makeTabNamesDistinct) their new
   // names, in the document read as lines and in TabList; nothing changes when the write fails.
   void renameRepeatedTabs(base::Lines lines, DocFormat format);
@@ -131,7 +139,8 @@ class TKzMemoManager {
   void error(std::string_view text, std::string_view caption);
   bool confirm(std::string_view text, std::string_view caption);
 
-  DocumentCache document_;
+  // A cache: a read that only looks (ReadTab) fills it as any other read does.
+  mutable DocumentCache document_;
   // What the other split documents beside this one name (only its own tab files are written over
   // or deleted).
   mutable OtherIndexes otherIndexes_;

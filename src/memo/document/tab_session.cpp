@@ -9,19 +9,19 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "memo/dialogs/memo_file_dialog.h"
-#include "memo/dialogs/new_wizard.h"
 #include "memo/document/damaged_document.h"
 #include "memo/document/set_aside.h"
 #include "memo/document/tab_name.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/settings/memo_settings.h"
+#include "shared/prompts.h"
 #include "ui/app.h"
 #include "ui/tab_control.h"
+#include "ui/wait_cursor.h"
 
 namespace memo {
 
-TabSession::TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& settings, TabSessionHost host)
+TabSession::TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& settings, Host host)
     : rceMemo(editor), tbcMemo(strip), settings_(settings), host_(std::move(host)) {
   MemoMan.BackupFolder = base::programFolder();
   MemoMan.OnNotFound = [this] { MemoManNotFound(); };
@@ -32,7 +32,11 @@ TabSession::TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& s
 }
 
 int TabSession::ask(std::string_view text, std::string_view caption, UINT flags) {
-  return host_.ask(text, caption, flags);
+  return shared::prompts().ask(host_.window(), text, caption, flags);
+}
+
+bool TabSession::inputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  return shared::prompts().inputQuery(host_.window(), caption, prompt, value);
 }
 
 int TabSession::selectedTab() const { return tbcMemo.handle() ? tbcMemo.selectedIndex() : -1; }
@@ -49,19 +53,8 @@ bool TabSession::repeatsEarlierTab(int index) const {
   return false;
 }
 
-bool TabSession::storedTab(int index, std::string& content, bool* plain) {
-  if (repeatsEarlierTab(index)) return false;
-  const std::string tabFile = MemoMan.CurrentTabFile;
-  const int32_t docAge = MemoMan.DocAge, tabAge = MemoMan.TabAge;
-  bool loaded = false;
-  {
-    QuietManager quiet(MemoMan);
-    loaded = MemoMan.LoadTab(tabName(index), content, plain);
-  }
-  MemoMan.CurrentTabFile = tabFile;
-  MemoMan.DocAge = docAge;
-  MemoMan.TabAge = tabAge;
-  return loaded;
+bool TabSession::storedTab(int index, std::string& content, bool* plain) const {
+  return !repeatsEarlierTab(index) && MemoMan.ReadTab(tabName(index), content, plain);
 }
 
 TabSession::Switch::Switch(TabSession& session) : session_(session), from_(session.MemoMan.FileName) {
@@ -143,9 +136,7 @@ bool TabSession::recoverFailedSave() {
     return false;
   }
   if (answer != IDNO) return false;
-  TfrmNewWizard wizard(host_.owner());
-  wizard.State.FileName = settings_.MemoFile;
-  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  std::optional<NewDocumentChoice> choice = host_.chooseNewDocument(settings_.MemoFile);
   if (!choice) return false;
   const std::string from = MemoMan.FileName;
   MemoMan.FileName = choice->path;
@@ -205,7 +196,7 @@ TabSession::TabLoad TabSession::loadTab(int index, std::string& content, bool& p
 
 void TabSession::tbcMemoChange() {
   if (host_.closing() || ui::Application::instance().terminated()) return;
-  HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  ui::WaitCursor wait;
   SendMessageW(rceMemo.handle(), WM_SETREDRAW, FALSE, 0);
   filling_ = true;
   int index = selectedTab();
@@ -249,7 +240,6 @@ void TabSession::tbcMemoChange() {
   host_.refilled();
   SendMessageW(rceMemo.handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(rceMemo.handle(), nullptr, TRUE);
-  SetCursor(cursor);
   rceMemo.setModified(false);
   filling_ = false;
 }
@@ -302,8 +292,7 @@ void TabSession::showUnreadableTab() {
 void TabSession::MemoManNotFound() {
   // The document itself is gone (a missing tab file is only that tab's, and its load answers so).
   Switch switching(*this);
-  TfrmNewWizard wizard(host_.owner());
-  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  std::optional<NewDocumentChoice> choice = host_.chooseNewDocument("");
   if (!choice) {
     // The program ends: the edit it shows has no document left to go into.
     if (rescueShownTab()) ui::Application::instance().terminate();
@@ -320,9 +309,7 @@ bool TabSession::runWizardForNewDocument(const std::string& prefill) {
   // The edit goes into the document it was typed for, before another one is chosen.
   if (!saveShownTab()) return false;
   Switch switching(*this);
-  TfrmNewWizard wizard(host_.owner());
-  if (!prefill.empty()) wizard.State.FileName = prefill;
-  std::optional<NewDocumentChoice> choice = wizard.Execute();
+  std::optional<NewDocumentChoice> choice = host_.chooseNewDocument(prefill);
   if (!choice) return false;
   MemoMan.FileName = choice->path;
   MemoMan.DocumentType = choice->typeII ? kTypeII : kTypeIII;
@@ -341,7 +328,7 @@ void TabSession::mnuNewFileClick() { runWizardForNewDocument(""); }
 
 void TabSession::mnuSetMemoFileClick() {
   if (!saveShownTab()) return;
-  std::optional<std::string> chosen = chooseMemoFile(host_.owner(), settings_.MemoFile);
+  std::optional<std::string> chosen = host_.chooseMemoFile(settings_.MemoFile);
   if (!chosen) return;
   if (!base::fileExists(*chosen)) {
     runWizardForNewDocument(*chosen);

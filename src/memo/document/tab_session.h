@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "memo/document/memo_manager.h"
+#include "memo/document/new_document.h"
 
 namespace ui {
 class CommandTable;
@@ -25,37 +26,42 @@ namespace memo {
 class RichEdit;
 struct TMemoSettings;
 
-// What stays the window's: its boxes and the dialogs it asks with, its status line, its layout,
-// and how a tab's content is shown (plain or rich, links marked).
-struct TabSessionHost {
-  // The window that owns the wizard.
-  std::function<HWND()> owner;
-  std::function<int(std::string_view text, std::string_view caption, UINT flags)> ask;
-  std::function<bool(const std::string& caption, const std::string& prompt, std::string& value)> inputQuery;
-  std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
-                                           const std::string& fileName, const std::string& defExt)>
-      chooseSaveFile;
-  // The address space the editor may still take.
-  std::function<unsigned long long()> editorRoom;
-  std::function<void(const std::string& text)> showStatus;
-  // The strip's rows changed.
-  std::function<void()> layout;
-  // True while the window is being closed: nothing is loaded any more.
-  std::function<bool()> closing;
-  // The shown tab is plain text (not rich).
-  std::function<bool()> plainMode;
-  // A tab's content into the editor in its form (plain or rich), then the format commands that
-  // form offers.
-  std::function<void(const std::string& content, bool plain)> showContent;
-  std::function<void(bool plain)> showFormat;
-  // The editor was refilled (its undo is gone).
-  std::function<void()> refilled;
-};
-
 class TabSession {
  public:
+  // What stays the window's: the dialogs a file or a new document is chosen with, its status line,
+  // its layout, and how a tab's content is shown (plain or rich, links marked). The boxes are the
+  // program's prompts, owned by the window.
+  struct Host {
+    // The owner of the session's boxes and dialogs.
+    std::function<HWND()> window;
+    // The save dialog (title, filter with '|' separators, proposed name, default extension): the
+    // chosen path.
+    std::function<std::optional<std::string>(const std::string& title, const std::string& filter,
+                                             const std::string& fileName, const std::string& defExt)>
+        chooseSaveFile;
+    // The memo file dialog, current its proposed path: the chosen one.
+    std::function<std::optional<std::string>(const std::string& current)> chooseMemoFile;
+    // The new-document wizard, its path box prefilled (may be empty): the chosen document.
+    std::function<std::optional<NewDocumentChoice>(const std::string& prefill)> chooseNewDocument;
+    // The address space the editor may still take.
+    std::function<unsigned long long()> editorRoom;
+    std::function<void(const std::string& text)> showStatus;
+    // The strip's rows changed.
+    std::function<void()> layout;
+    // True while the window is being closed: nothing is loaded any more.
+    std::function<bool()> closing;
+    // The shown tab is plain text (not rich).
+    std::function<bool()> plainMode;
+    // A tab's content into the editor in its form (plain or rich), then the format commands that
+    // form offers.
+    std::function<void(const std::string& content, bool plain)> showContent;
+    std::function<void(bool plain)> showFormat;
+    // The editor was refilled (its undo is gone).
+    std::function<void()> refilled;
+  };
+
   // Takes the strip's selection changes.
-  TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& settings, TabSessionHost host);
+  TabSession(RichEdit& editor, ui::TabControl& strip, TMemoSettings& settings, Host host);
   TabSession(const TabSession&) = delete;
   TabSession& operator=(const TabSession&) = delete;
 
@@ -85,7 +91,7 @@ class TabSession {
   std::vector<std::string> tabNames() const;
   // A tab's content as stored, without loading it: no box, and what the manager remembers of the
   // shown tab stays. False when the tab cannot be read (or is a repeated name's).
-  bool storedTab(int index, std::string& content, bool* plain = nullptr);
+  bool storedTab(int index, std::string& content, bool* plain = nullptr) const;
   // Saves the shown tab, then selects the tab at index and shows it; false when the edit stays
   // unsaved (nothing changes).
   bool showTab(int index);
@@ -161,12 +167,15 @@ class TabSession {
   void showMissingTab();
   void showTabTooLarge(size_t bytes);
   void showUnreadableTab();
+  // A box of the program's prompts, owned by the window.
   int ask(std::string_view text, std::string_view caption, UINT flags);
+  // The one-line input box: false when cancelled.
+  bool inputQuery(const std::string& caption, const std::string& prompt, std::string& value);
 
   RichEdit& rceMemo;
   ui::TabControl& tbcMemo;
   TMemoSettings& settings_;
-  TabSessionHost host_;
+  Host host_;
   TKzMemoManager MemoMan;
   bool filling_ = false;
   bool tabUnavailable_ = false;

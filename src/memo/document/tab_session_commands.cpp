@@ -89,7 +89,7 @@ void TabSession::actNewTabExecute() {
     if (!containsName(names, defaultName)) break;
   }
   std::string name = defaultName;
-  if (!host_.inputQuery || !host_.inputQuery("新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
+  if (!inputQuery("新規タブ名"_sj, "タブ名を入力して下さい"_sj, name)) return;
   if (containsName(names, name)) {
     ask("その名前は既に存在します\r\nデフォルトの名前で追加します"_sj, "タブ名だぶりエラー"_sj,
         MB_OK | MB_ICONINFORMATION);
@@ -105,7 +105,7 @@ void TabSession::actTabNameChangeExecute() {
   if (index < 0 || repeatsEarlierTab(index)) return;
   std::string oldName = tabName(index);
   std::string name = oldName;
-  if (!host_.inputQuery || !host_.inputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい"_sj, name)) return;
+  if (!inputQuery("タブ名の変更"_sj, "変更する名前を入力して下さい"_sj, name)) return;
   if (containsName(tabNames(), name)) {
     ask("その名前は既に存在します\r\n設定は失敗しました"_sj, "タブ名だぶりエラー"_sj, MB_OK | MB_ICONINFORMATION);
     return;
@@ -144,7 +144,7 @@ void TabSession::TabMoveClick(int tag) {
 
 void TabSession::actSaveTabExecute() {
   int index = selectedTab();
-  if (index < 0 || !host_.chooseSaveFile) return;
+  if (index < 0) return;
   const bool plain = host_.plainMode();
   const char* ext = plain ? ".txt" : ".rtf";
   std::string filter = plain ? "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*|"_sj

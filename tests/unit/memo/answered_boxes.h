@@ -1,5 +1,5 @@
 // The boxes, input boxes and save dialogs of the memo's tests: each recorded, each answered from
-// the test's lists.
+// the test's lists. The program's prompts are replaced by them while the test runs.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,10 @@
 namespace memotest {
 
 struct AnsweredBoxes {
+  AnsweredBoxes() = default;
+  AnsweredBoxes(const AnsweredBoxes&) = delete;
+  AnsweredBoxes& operator=(const AnsweredBoxes&) = delete;
+
   // A box recorded as "caption|text" and answered from answers (IDOK when none is left).
   int answerBox(std::string_view text, std::string_view caption) {
     boxes.push_back(std::string(caption) + "|" + std::string(text));
@@ -44,21 +48,22 @@ struct AnsweredBoxes {
   std::vector<std::string> prompts;
   std::deque<std::string> inputs;
   std::optional<std::string> savePath;
-};
 
-// The prompt service answered as AnsweredBoxes says, installed for its lifetime (a test may set
-// `answer` to do more while a box is open).
-class AnsweredPrompts : public test::FakePrompts {
- public:
-  explicit AnsweredPrompts(AnsweredBoxes& boxes) : boxes_(boxes) {
-    answer = [this](const Box& box) { return boxes_.answerBox(box.text, box.caption); };
-  }
-  bool inputQuery(HWND, const std::string& caption, const std::string&, std::string& value) override {
-    return boxes_.answerInput(caption, value);
-  }
+  // The program's prompts: message boxes through answerBox unless a test sets its own answer,
+  // input boxes through answerInput.
+  class Prompts : public test::FakePrompts {
+   public:
+    explicit Prompts(AnsweredBoxes& lists) : lists_(lists) {
+      answer = [this](const Box& box) { return lists_.answerBox(box.text, box.caption); };
+    }
+    bool inputQuery(HWND, const std::string& caption, const std::string&, std::string& value) override {
+      return lists_.answerInput(caption, value);
+    }
 
- private:
-  AnsweredBoxes& boxes_;
+   private:
+    AnsweredBoxes& lists_;
+  };
+  Prompts service{*this};
 };
 
 }  // namespace memotest

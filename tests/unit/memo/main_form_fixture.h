@@ -88,7 +88,6 @@ class MainFormTest : public ::testing::Test, public AnsweredBoxes {
   test::TestKey previousKey{"MemoMainFormPrevious"};
   test::TempFolder dir;
   test::TempFolder programDir;
-  AnsweredPrompts askService{*this};
   std::unique_ptr<memo::TfrmMain> form;
 };
 

@@ -5,6 +5,7 @@
 #include "clock/config/config_dialog.h"
 #include "clock/config/pages/startup_shortcut.h"
 #include "shared/prompts.h"
+#include "ui/wait_cursor.h"
 
 namespace tockle {
 
@@ -26,18 +27,6 @@ int chosenCommand(const ui::ComboBox& combo, int stored) {
   int command = i >= 0 ? static_cast<int>(combo.itemData(i)) : 0;
   return command > 0 ? command : stored;
 }
-
-// Shows the hourglass while it lives.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
 
 }  // namespace
 
@@ -126,7 +115,7 @@ void TGeneral1Page::cmbLButtonChange(ui::ComboBox& combo) {
 void TGeneral1Page::btnCreateStartupClick() {
   StartupOutcome outcome;
   {
-    WaitCursor wait;
+    ui::WaitCursor wait;
     outcome = CreateStartupShortcut(base::programPath());
   }
   if (outcome == StartupOutcome::Done) return;

@@ -1,4 +1,5 @@
-// The insert commands, dropped files and the document file type of the memo window in-process.
+// The insert commands, dropped files and the document file type of the memo window in-process
+// (the date and time commands: unit/memo/insert/insert_commands_test.cpp).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -25,26 +26,6 @@ class MemoInsert : public memotest::MainFormTest {
     SendMessageW(form->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(test::makeDrop(names)), 0);
   }
 };
-
-TEST_F(MemoInsert, DatesAndTimesMovedByTheCommandsOffsetOrTheCountAsked) {
-  form->Now = [] { return base::encodeDateTime(2026, 12, 31, 23, 30); };
-  struct Row {
-    int command;
-    const char* input;  // nullptr: none asked
-    const char* expected;
-  };
-  const Row rows[] = {
-      {memo::actInsertDate, nullptr, "2026年12月31日"}, {memo::mnuInsertDate0 + 1, nullptr, "2027年01月01日"},
-      {memo::mnuInsertTime0 + 2, nullptr, "01時30分"},  {memo::mnuInsertDateAsk, "-2", "2026年12月29日"},
-      {memo::mnuInsertTimeAsk, "-24", "23時30分"},      {memo::mnuInsertDateAsk, "x", ""}};
-  for (const Row& row : rows) {
-    form->rceMemo.setText("");
-    if (row.input) inputs.push_back(base::fromUtf8(row.input));
-    form->ExecuteCommand(row.command);
-    EXPECT_EQ(base::fromUtf8(row.expected), form->rceMemo.text()) << row.command;
-  }
-  EXPECT_EQ((std::vector<std::string>{"日数の指定|10"_sj, "時間数の指定|10"_sj, "日数の指定|10"_sj}), prompts);
-}
 
 TEST_F(MemoInsert, AnInsertedFileLandsAtTheEndWhereverTheCaretIsAndNoTextIsRefused) {
   test::FakeCommonDialogs dialogs;

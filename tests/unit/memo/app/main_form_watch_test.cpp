@@ -1,5 +1,5 @@
 // The memo window's save timer, outside changes, restore and the status line's wiring,
-// in-process.
+// in-process (the autosave's own rules: unit/memo/document/document_watch_test.cpp).
 #include <gtest/gtest.h>
 
 #include "base/files.h"
@@ -33,22 +33,16 @@ class StatusTest : public MainFormTest {
   void startOn(const std::string& tabs) {
     write("memo.ntd", typeII(tabs));
     start(dir.file("memo.ntd"));
-    form->CompositionPending = [this] { return composing; };
     SetForegroundWindow(form->handle());
     form->tmrMessageTimer();  // the timed texts of the start are over
   }
-  bool composing = false;
 };
 
-TEST_F(StatusTest, AutosaveWaitsForAPendingComposition) {
+// Every tick saves the shown tab's edit (no composition is pending in a test).
+TEST_F(StatusTest, TheSaveTimerSavesTheShownTab) {
   startOn(kDoc);
   form->rceMemo.setText("入力中"_sj);
   form->rceMemo.setModified(true);
-  composing = true;
-  form->tmrSaveTimer();
-  EXPECT_TRUE(form->rceMemo.modified());
-  EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "abc\r\n");
-  composing = false;
   form->tmrSaveTimer();
   EXPECT_FALSE(form->rceMemo.modified());
   EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "入力中\r\n"_sj);
@@ -77,7 +71,7 @@ TEST_P(ReloadTest, AnOutsideChangeIsHandledByTheReloadOption) {
   writeOutside(dir.file("memo.ntd"), typeII("メモ/*!/theirs\\CrLf%\r\n"_sj));
   answers.push_back(r.answer);
   // While the question is open, the timer goes on but neither asks again nor saves.
-  askService.answer = [this](const test::FakePrompts::Box& box) {
+  service.answer = [this](const test::FakePrompts::Box& box) {
     boxes.push_back(box.caption + "|" + box.text);
     form->tmrSaveTimer();
     EXPECT_EQ(documentTab("memo.ntd", "メモ"_sj), "theirs\r\n");
@@ -114,7 +108,7 @@ TEST_F(StatusTest, TheSaveTimerWaitsWhileADocumentIsOpenedUnderABox) {
   writeOutside(dir.file("memo.ntd"),
                "<!--Tavelo Document Type II-->\r\n<!--c-->\r\n<!--Begin Document-->\r\n"
                "メモ/*!/damaged\\CrLf%\r\n"_sj);
-  askService.answer = [this](const test::FakePrompts::Box& box) {
+  service.answer = [this](const test::FakePrompts::Box& box) {
     boxes.push_back(box.caption + "|" + box.text);
     for (int tick = 0; tick < 3; ++tick) form->tmrSaveTimer();
     return IDYES;

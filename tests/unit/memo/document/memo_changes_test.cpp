@@ -123,4 +123,30 @@ TEST_F(MemoFixture, TheFirstCheckOnlyRemembers) {
   EXPECT_EQ(m.DocAge, -1);
 }
 
+// A look into another tab leaves what the manager remembers of the shown one, so that the next
+// check for outside changes still watches the shown tab's file.
+TEST_F(MemoFixture, ReadingATabChangesNothingTheManagerRemembers) {
+  makeDocument(kTypeIII, {{"A", "alpha"}, {"B", "{\\rtf1 beta}"}});
+  EXPECT_EQ(loadTab("A"), "alpha");
+  const std::string shown = m.CurrentTabFile;
+  const int32_t docAge = m.DocAge, tabAge = m.TabAge;
+  const size_t events = changes.size();
+  std::string content = "old";
+  bool plain = true;
+  EXPECT_TRUE(m.ReadTab("B", content, &plain));
+  EXPECT_EQ(content, "{\\rtf1 beta}");
+  EXPECT_FALSE(plain);
+  EXPECT_FALSE(m.ReadTab("none", content));
+  EXPECT_EQ(content, "");
+  base::deleteFile(m.FileName);
+  EXPECT_FALSE(m.ReadTab("A", content));
+  EXPECT_EQ(m.CurrentTabFile, shown);
+  EXPECT_EQ(m.DocAge, docAge);
+  EXPECT_EQ(m.TabAge, tabAge);
+  EXPECT_EQ(m.LastError.kind, memo::DocFailure::None);
+  EXPECT_EQ(changes.size(), events);
+  EXPECT_EQ(notFound, 0);
+  EXPECT_TRUE(errors.empty());
+}
+
 }  // namespace

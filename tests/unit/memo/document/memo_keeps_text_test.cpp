@@ -5,7 +5,7 @@
 
 #include "unit/memo/document/memo_fixture.h"
 #include "memo/document/tab_name.h"
-#include "memo/dialogs/welcome.h"
+#include "memo/document/welcome.h"
 
 namespace {
 

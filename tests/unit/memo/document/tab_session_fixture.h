@@ -1,5 +1,6 @@
-// A tab session on a strip and an editor of a plain window, with a host that records every box,
-// prompt and status text and answers them from the test's lists; documents in a temp folder.
+// A tab session on a strip and an editor of a plain window, with a host that records every save
+// dialog and status text, the real memo file dialog and wizard, and every box and prompt answered
+// from the test's lists; documents in a temp folder.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,8 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "ui/command_table.h"
+#include "memo/dialogs/memo_file_dialog.h"
+#include "memo/dialogs/new_wizard.h"
 #include "memo/document/tab_session.h"
 #include "memo/editor/rich_edit.h"
 #include "memo/settings/memo_settings.h"
@@ -103,14 +106,18 @@ class TabSessionTest : public ::testing::Test, public AnsweredBoxes {
   bool formatPlain = true;      // the format commands last offered
 
  private:
-  memo::TabSessionHost host() {
+  memo::TabSession::Host host() {
     return {
-        .owner = [this] { return window.handle(); },
-        .ask = [this](std::string_view text, std::string_view caption, UINT) { return answerBox(text, caption); },
-        .inputQuery = [this](const std::string& caption, const std::string&,
-                             std::string& value) { return answerInput(caption, value); },
+        .window = [this] { return window.handle(); },
         .chooseSaveFile = [this](const std::string& title, const std::string& filter, const std::string& fileName,
                                  const std::string&) { return answerSave(title, filter, fileName); },
+        .chooseMemoFile = [this](const std::string& current) { return memo::chooseMemoFile(window.handle(), current); },
+        .chooseNewDocument =
+            [this](const std::string& prefill) {
+              memo::TfrmNewWizard wizard(window.handle());
+              wizard.State.FileName = prefill;
+              return wizard.Execute();
+            },
         .editorRoom = [this] { return room ? room : memo::RichEdit::freeAddressSpace(); },
         .showStatus = [this](const std::string& text) { status = text; },
         .layout = [] {},

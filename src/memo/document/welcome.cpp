@@ -1,4 +1,4 @@
-#include "memo/dialogs/welcome.h"
+#include "memo/document/welcome.h"
 
 #include <cstdio>
 
