@@ -27,13 +27,6 @@ namespace memo {
 
 TfrmMain::TfrmMain() : ActionList1(memoActions()) {
   ShowHelp = [this](UINT command, ULONG_PTR data) { ui::openHelp(handle(), command, data); };
-  CompositionPending = [this] {
-    HIMC imc = ImmGetContext(handle());
-    if (!imc) return false;
-    LONG bytes = ImmGetCompositionStringW(imc, GCS_COMPSTR, nullptr, 0);
-    ImmReleaseContext(handle(), imc);
-    return bytes > 0;
-  };
   onCreate = [this] { FormCreate(); };
   makeAreas();
   bindControls();
@@ -100,7 +93,7 @@ void TfrmMain::FormCreate() {
   createToolBars();
   createStatusAndTabs();
   bindCommands();
-  installWatches();
+  bindSaveTimer();
 
   fldDrop = std::make_unique<shared::TFileDrop>(handle());
   fldDrop->OnFileDrop = [this](shared::TFileDrop&, int num, const std::vector<std::string>& files, int x, int y) {

@@ -203,9 +203,8 @@ class TfrmMain : public ui::Form {
   // The tab session and the areas on it (the insert commands, the document's watch), given what
   // they need of this window.
   void connectDocument();
-  // After the commands are bound: the save timer, and the window's messages the status line
-  // follows.
-  void installWatches();
+  // The save timer's tick: the document's watch and the clock's.
+  void bindSaveTimer();
   // An input-method composition is pending in the editor.
   bool compositionPending() const;
   // A tab's content into the editor: plain tabs through the link converter while HotLink is on.
