@@ -22,7 +22,6 @@ class TKzHistoryCombo : public ui::ComboBox {
   // them: typing or pasting past it keeps only what fits of the new text. Stored entries longer
   // than that are cut on a character boundary when loaded. 0: no limit of our own.
   void SetLimit(int bytes);
-  int Limit() const { return limit_; }
 
   void command(WORD code) override;
 

@@ -26,6 +26,13 @@ void readSetting(TKzRegEx& r, std::string_view name, T& field) {
   }
 }
 
+// A colour (or any 32-bit pattern) kept as the REG_DWORD of its bits.
+inline void readSetting(TKzRegEx& r, std::string_view name, uint32_t& field) {
+  int v = static_cast<int>(field);
+  readSetting(r, name, v);
+  field = static_cast<uint32_t>(v);
+}
+
 // A binary value into buffer: the number of bytes read, 0 when the value is missing, of another
 // type or larger than the buffer (the buffer then is as it was).
 inline int readBinarySetting(TKzRegEx& r, std::string_view name, void* buffer, int size) {

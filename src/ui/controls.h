@@ -208,7 +208,6 @@ class ComboBox : public ItemList<ComboBoxMessages> {
   std::function<void()> onDropDown;
   std::function<void()> onCloseUp;
   void command(WORD code) override;
-  void setDroppedWidth(int pixels) { send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(pixels)); }
   void setMaxLength(int bytes) { send(CB_LIMITTEXT, static_cast<WPARAM>(bytes)); }
 
  protected:
@@ -223,7 +222,6 @@ class ListBox : public ItemList<ListBoxMessages> {
   // The item under a point in client pixels; -1 when none.
   int itemAt(POINT client) const;
   int topIndex() const { return static_cast<int>(send(LB_GETTOPINDEX)); }
-  void setTopIndex(int index) { send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
   RECT itemRect(int index) const;
 
  protected:

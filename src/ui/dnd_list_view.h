@@ -38,7 +38,6 @@ class TKzDnDListView : public ui::ListView {
   bool AcceptDnD = true;
   // Distance the mouse must move before a drag starts; 0 or less: the drag starts at the press.
   int DnDThreshold = 0;
-  int TimerInterval() const { return static_cast<int>(scrollTimer_.interval()); }
   void SetTimerInterval(int ms);
   // Raised after a drop moved a row.
   std::function<void()> OnDnDSuccess;

@@ -13,11 +13,17 @@
 #include "shared/reg_ex.h"
 #include "support/e2e.h"
 #include "support/memo_e2e.h"
+#include "support/test_key.h"
 
 namespace {
 
 using namespace memoe2e;
 using Names = std::vector<std::string>;
+
+test::KeyDump dumpKey(const char* path) {
+  shared::TRegistry r;
+  return r.OpenKeyReadOnly(path) ? test::dumpKey(r.CurrentKey()) : test::KeyDump{};
+}
 
 class MemoTabsProgram : public testing::Test {
  protected:
@@ -170,22 +176,30 @@ TEST_F(MemoTabsProgram, ThePreviousVersionsSettingsAreTakenOverOnceWithABox) {
     r.WriteString("MemoFile", memo.path("memo.ntd"));
     r.WriteString("LastTab", "B");
     r.WriteInteger("FromWidth", 640);
+    r.WriteInteger("TabPosition", 0);
   }
+  const test::KeyDump before = dumpKey(previous);
   ASSERT_TRUE(memo.start());
   HWND box = memo.waitForWindow("設定データの継承"_sj);
   ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(test::dialogShows(box, "旧バージョンのデータを自動的に継承します"_sj)) << test::dialogText(box);
+  EXPECT_TRUE(test::dialogShows(box,
+                                "旧バージョンのデータを自動的に継承します\r\n\r\nただし，[タブの位置] "
+                                "[ウインドウの横幅] のデータは若干狂います\r\n手動で修正して下さい"_sj))
+      << test::dialogText(box);
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   HWND main = memo.waitForWindow(kTitle);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(test::waitUntil([&] { return selectedTab(main) == 1; }));
+  EXPECT_TRUE(test::waitUntil([&] { return test::controlText(editorOf(main)).rfind("second", 0) == 0; }));
   RECT rc{};
   GetWindowRect(main, &rc);
   EXPECT_EQ(rc.right - rc.left, 640);
   {
     shared::TKzRegEx r;
     ASSERT_TRUE(r.OpenKeyReadOnly(kKey));  // written at once
+    EXPECT_EQ(r.SafeReadString("MemoFile"), memo.path("memo.ntd"));
     EXPECT_EQ(r.SafeReadInteger("FromWidth"), 640);
+    EXPECT_EQ(r.SafeReadInteger("TabPosition"), 0);
   }
   memo.close(kTitle);
 
@@ -198,8 +212,7 @@ TEST_F(MemoTabsProgram, ThePreviousVersionsSettingsAreTakenOverOnceWithABox) {
   EXPECT_TRUE(test::windowsTitled("設定データの継承"_sj).empty());
   EXPECT_EQ(selectedTab(main), 1);
   memo.close(kTitle);
-  shared::TRegistry r;
-  EXPECT_TRUE(r.KeyExists(previous));
+  EXPECT_EQ(dumpKey(previous), before);  // the previous version's key is left as it was
   test::deleteUserKey(previous);
 }
 

@@ -66,8 +66,10 @@ class ClockSettingsE2E : public testing::Test {
     r.WriteString("AppParam0", "/a");
     r.WriteString("AppIcon0", "C:\\x.ico");
     r.WriteString("App1", "電卓"_sj);
+    r.WriteString("App3", "after a gap");
     r.WriteString("DisplayType", "hh:nn:ss");
     r.WriteInteger("TimeOut", 1500);
+    r.WriteBool("AlwaysOnTop", false);
   }
   // Answers the takeover question on the real box.
   static void answer(const Clock& clock, int button) {
@@ -85,8 +87,10 @@ class ClockSettingsE2E : public testing::Test {
 TEST_F(ClockSettingsE2E, FirstStartAsksNothingAndStoresEveryValueAtExit) {
   {
     Clock clock;
-    ASSERT_NE(clock.waitUntilShown(), nullptr);
+    HWND main = clock.waitUntilShown();
+    ASSERT_NE(main, nullptr);
     EXPECT_EQ(clock.find("設定の継承"_sj), nullptr);
+    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
     ASSERT_TRUE(clock.close());
   }
   Dump d = dump(kKey);
@@ -104,6 +108,7 @@ TEST_F(ClockSettingsE2E, FirstStartAsksNothingAndStoresEveryValueAtExit) {
   EXPECT_EQ(d["ClipHistory"].second,
             (std::vector<BYTE>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(d["TimeOut"].second, (std::vector<BYTE>{0xEE, 0x02, 0, 0}));
+  EXPECT_EQ(d["MouseOperation0"].second, (std::vector<BYTE>{99, 0, 0, 0}));
   EXPECT_EQ(d["MouseOperation2"].second, (std::vector<BYTE>{100, 0, 0, 0}));
   EXPECT_EQ(d["BackColor"].second, (std::vector<BYTE>{0x0F, 0, 0, 0xFF}));
   EXPECT_EQ(d["DisplayType"].first, DWORD{REG_SZ});
@@ -120,7 +125,9 @@ TEST_F(ClockSettingsE2E, TakingOverThePreviousVersionsKey) {
   {
     Clock clock;
     answer(clock, IDYES);
-    ASSERT_NE(clock.waitUntilShown(), nullptr);
+    HWND main = clock.waitUntilShown();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
     // Stored under the new key at once.
     shared::TKzRegEx r;
     ASSERT_TRUE(r.OpenKeyReadOnly(kKey));
@@ -129,11 +136,14 @@ TEST_F(ClockSettingsE2E, TakingOverThePreviousVersionsKey) {
     EXPECT_EQ(r.SafeReadString("AppFolder0"), "C:\\windows");
     EXPECT_EQ(r.SafeReadString("AppParam0"), "/a");
     EXPECT_EQ(r.SafeReadString("App1"), "電卓"_sj);
-    EXPECT_TRUE(r.ValueExists("AppPath1"));
+    EXPECT_TRUE(r.ValueExists("AppPath1"));  // a part the old key lacks is taken over empty
+    EXPECT_EQ(r.SafeReadString("AppPath1"), "");
     EXPECT_FALSE(r.ValueExists("AppIcon0"));
+    EXPECT_FALSE(r.ValueExists("App3"));  // the list ends at its first gap
     EXPECT_EQ(r.SafeReadString("DisplayType"), "hh:nn:ss");
     EXPECT_EQ(r.SafeReadInteger("TimeOut"), 1500);
     EXPECT_EQ(r.SafeReadInteger("MouseOperation0"), 99);
+    EXPECT_EQ(r.SafeReadInteger("AlwaysOnTop"), 0);
     ASSERT_TRUE(clock.close());
   }
   EXPECT_EQ(dump(kOldKey), before);

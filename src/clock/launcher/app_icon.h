@@ -30,7 +30,6 @@ class TKzGetAppIcon {
   // Also counts the file's icons (a folder counts as no file).
   void SetFileName(std::string_view fileName);
   void SetBackColor(ui::Color color) { BackColor = color; }
-  void SetOwnerHandle(HWND owner) { OwnerHandle = owner; }
   void SetIconSize(int pixels) { IconSize = pixels; }
 
   // Draws icon `number` of FileName into Bitmap: the small icon at its own 16 pixels for sizes up

@@ -29,9 +29,6 @@ class TfrmQuery : public ui::Dialog {
   // After showModal: the operation chosen and the force option's state.
   int SelectedKind() const { return selectedKind_; }
   bool Force() const { return force_; }
-  // Count-down ticks so far, and the count that confirms.
-  int Counter() const { return counter_; }
-  int Maximum() const { return maximum_; }
 
   ui::ComboBox cmbQueryMessage{this, IDC_QUERY_MESSAGE};
   ui::Label Label4{this, IDC_QUERY_LABEL};

@@ -7,6 +7,7 @@
 #include "base/system_libraries.h"
 #include "base/text.h"
 #include "memo/editor/rich_edit_stream.h"
+#include "ui/app.h"
 
 namespace memo {
 
@@ -198,7 +199,9 @@ LRESULT CALLBACK RichEdit::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         break;
     }
   } catch (...) {
-    // Nothing may leave a window procedure; the control still handles the message.
+    // Nothing may leave a window procedure: the error box tells, the control still handles the
+    // message.
+    ui::reportException("rich edit procedure");
   }
   return CallWindowProcW(next, hwnd, msg, wp, lp);
 }

@@ -44,6 +44,18 @@ std::string rtfText(std::string_view s) {
   return out;
 }
 
+std::string rtfFontName(std::string_view face) {
+  std::string out;
+  for (char ch : face) {
+    auto c = static_cast<unsigned char>(ch);
+    if (c >= 0x80 || c == '\\' || c == '{' || c == '}' || c == ';')
+      appendHex(out, c);
+    else
+      out += ch;
+  }
+  return out;
+}
+
 std::string literalRtf(std::string_view text) {
   std::string rtf = "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset128 " +
                     rtfText("ＭＳ ゴシック"_sj) + ";}}\r\n\\pard\\f0 ";

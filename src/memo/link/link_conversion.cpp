@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "memo/editor/rtf_text.h"
 
 namespace memo {
 
@@ -34,21 +35,6 @@ bool isDelimiter(unsigned char b) {
   }
 }
 
-std::string escapedFace(std::string_view face) {
-  std::string out;
-  char hex[8];
-  for (char ch : face) {
-    auto c = static_cast<unsigned char>(ch);
-    if (c >= 0x80 || c == '\\' || c == '{' || c == '}' || c == ';') {
-      std::snprintf(hex, sizeof hex, "\\'%02x", c);
-      out += hex;
-    } else {
-      out += ch;
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 struct LinkConverter::State {
@@ -64,7 +50,7 @@ struct LinkConverter::State {
       std::snprintf(entry, sizeof entry, "\\red%u\\green%u\\blue%u;", look.color % 256, (look.color / 256) % 256,
                     (look.color / 65536) % 256);
       colors.insert(colors.size() - 1, entry);
-      header_ += "\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 " + escapedFace(look.face) + ";}}";
+      header_ += "\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 " + rtfFontName(look.face) + ";}}";
       std::string font = "\\f0\\fs" + std::to_string(look.sizePt * 2);
       std::string color = "\\cf" + std::to_string(reg_.Colors.size() + 1);
       open_ = font + color + " ";

@@ -3,13 +3,10 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "shared/settings_read.h"
 
 namespace memo {
 
 namespace {
-
-using shared::readSetting;
 
 constexpr int kMinFontSize = 1;
 constexpr int kMaxFontSize = 1638;  // the largest size a rich-edit control takes
@@ -25,39 +22,46 @@ const char* bandText(int band) {
   return texts[std::clamp(band, 0, 2)].c_str();
 }
 
-void ReadMemoSettings(shared::TKzRegEx& reg, TMemoSettings& s) {
-  readSetting(reg, "MemoFile", s.MemoFile);  // of another type: no document, the wizard asks for one
-  readSetting(reg, "FormTop", s.FormTop);
-  readSetting(reg, "FromWidth", s.FormWidth);
-  readSetting(reg, "FormHeight", s.FormHeight);
-  readSetting(reg, "FormLeft", s.FormLeft);
-  readSetting(reg, "ToolBar", s.ToolBar);
-  readSetting(reg, "StatusBar", s.StatusBar);
-  readSetting(reg, "TabPosition", s.TabPosition);
-  readSetting(reg, "InsertDateType", s.InsertDateType);
-  readSetting(reg, "InsertTimeType", s.InsertTimeType);
-  readSetting(reg, "UseUrl", s.UseUrl);
-  readSetting(reg, "UseEmail", s.UseEmail);
-  readSetting(reg, "UseLocal", s.UseLocal);
-  readSetting(reg, "DropAccept", s.DropAccept);
-  readSetting(reg, "AutoOpenText", s.AutoOpenText);
-  readSetting(reg, "FEPOnWhenStart", s.FEPOnWhenStart);
-  readSetting(reg, "NeedBackup", s.NeedBackup);
-  readSetting(reg, "HotLink", s.HotLink);
-  readSetting(reg, "LastTab", s.LastTab);
-  readSetting(reg, "MemoFontName", s.MemoFontName);
-  readSetting(reg, "MemoFontSize", s.MemoFontSize);
-  readSetting(reg, "MemoFontColor", s.MemoFontColor);
-  readSetting(reg, "BackColor", s.BackColor);
-  readSetting(reg, "ReloadOption", s.ReloadOption);
-  readSetting(reg, "ForceFix", s.ForceFix);
-  readSetting(reg, "SeparatedHeader", s.SeparatedHeader);
+shared::SettingTable<> memoSettingFields(TMemoSettings& s) {
+  shared::SettingTable<> table = {
+      {"MemoFile", &s.MemoFile},  // of another type: no document, the wizard asks for one
+      {"FormTop", &s.FormTop},
+      {"FromWidth", &s.FormWidth},  // the width has always been stored under this spelling
+      {"FormHeight", &s.FormHeight},
+      {"FormLeft", &s.FormLeft},
+      {"ToolBar", &s.ToolBar},
+      {"StatusBar", &s.StatusBar},
+      {"TabPosition", &s.TabPosition},
+      {"MemoFontName", &s.MemoFontName},
+      {"MemoFontSize", &s.MemoFontSize},
+      {"MemoFontColor", &s.MemoFontColor},
+      {"BackColor", &s.BackColor},
+      {"InsertDateType", &s.InsertDateType},
+      {"InsertTimeType", &s.InsertTimeType},
+      {"UseUrl", &s.UseUrl},
+      {"UseEmail", &s.UseEmail},
+      {"UseLocal", &s.UseLocal},
+      {"DropAccept", &s.DropAccept},
+      {"AutoOpenText", &s.AutoOpenText},
+      {"FEPOnWhenStart", &s.FEPOnWhenStart},
+      {"NeedBackup", &s.NeedBackup},
+      {"HotLink", &s.HotLink},
+      {"LastTab", &s.LastTab},
+      {"ReloadOption", &s.ReloadOption},
+      {"ForceFix", &s.ForceFix},
+      {"SeparatedHeader", &s.SeparatedHeader},
+  };
   for (int band = 0; band < 3; ++band) {
     const std::string text = bandText(band);
-    readSetting(reg, ("BandOrder" + text).c_str(), s.Bands[band].Order);
-    readSetting(reg, ("BandWidth" + text).c_str(), s.Bands[band].Width);
-    readSetting(reg, ("BandBreak" + text).c_str(), s.Bands[band].Break);
+    table.push_back({"BandOrder" + text, &s.Bands[band].Order});
+    table.push_back({"BandWidth" + text, &s.Bands[band].Width});
+    table.push_back({"BandBreak" + text, &s.Bands[band].Break});
   }
+  return table;
+}
+
+void ReadMemoSettings(shared::TKzRegEx& reg, TMemoSettings& s) {
+  shared::readSettings(reg, memoSettingFields(s));
   ClampMemoSettings(s);
 }
 
@@ -76,38 +80,8 @@ void ClampMemoSettings(TMemoSettings& s) {
 }
 
 void WriteMemoSettings(shared::TRegistry& reg, const TMemoSettings& s) {
-  reg.WriteString("MemoFile", s.MemoFile);
-  reg.WriteInteger("FormTop", s.FormTop);
-  reg.WriteInteger("FromWidth", s.FormWidth);
-  reg.WriteInteger("FormHeight", s.FormHeight);
-  reg.WriteInteger("FormLeft", s.FormLeft);
-  reg.WriteBool("ToolBar", s.ToolBar);
-  reg.WriteBool("StatusBar", s.StatusBar);
-  reg.WriteInteger("TabPosition", s.TabPosition);
-  reg.WriteString("MemoFontName", s.MemoFontName);
-  reg.WriteInteger("MemoFontSize", s.MemoFontSize);
-  reg.WriteInteger("MemoFontColor", s.MemoFontColor);
-  reg.WriteInteger("BackColor", s.BackColor);
-  reg.WriteString("InsertDateType", s.InsertDateType);
-  reg.WriteString("InsertTimeType", s.InsertTimeType);
-  reg.WriteBool("UseUrl", s.UseUrl);
-  reg.WriteBool("UseEmail", s.UseEmail);
-  reg.WriteBool("UseLocal", s.UseLocal);
-  reg.WriteBool("DropAccept", s.DropAccept);
-  reg.WriteBool("AutoOpenText", s.AutoOpenText);
-  reg.WriteBool("FEPOnWhenStart", s.FEPOnWhenStart);
-  reg.WriteBool("NeedBackup", s.NeedBackup);
-  reg.WriteBool("HotLink", s.HotLink);
-  reg.WriteString("LastTab", s.LastTab);
-  reg.WriteBinaryData("ReloadOption", &s.ReloadOption, 1);
-  reg.WriteBool("ForceFix", s.ForceFix);
-  reg.WriteString("SeparatedHeader", s.SeparatedHeader);
-  for (int band = 0; band < 3; ++band) {
-    const std::string text = bandText(band);
-    reg.WriteInteger("BandOrder" + text, s.Bands[band].Order);
-    reg.WriteInteger("BandWidth" + text, s.Bands[band].Width);
-    reg.WriteBool("BandBreak" + text, s.Bands[band].Break);
-  }
+  TMemoSettings stored = s;  // the table binds fields it could change; writing only reads them
+  shared::writeSettings(reg, memoSettingFields(stored));
 }
 
 COLORREF memoColor(int stored) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shared/reg_ex.h"
+#include "shared/setting_table.h"
 
 namespace memo {
 
@@ -57,6 +58,9 @@ struct TMemoSettings {
 
 // The texts of the three bands, as their value names end: "", "標準", "書式".
 const char* bandText(int band);
+
+// Every value the memo writes, bound to the fields of s, in the order they are written.
+shared::SettingTable<> memoSettingFields(TMemoSettings& s);
 
 // Reads every value of the open key into s; what s holds are the defaults. Out-of-range values
 // are brought into range; the window's position is checked against the screen by the window.

@@ -98,7 +98,6 @@ class TAlarmPage : public TConfigPage {
   void spbAlarmEnabledClick();
 
   bool Editing() const { return editing_; }
-  int EditTag() const { return editTag_; }
   // The pickers' times of day.
   base::DateTime StartTime() const;
   base::DateTime EndTime() const;

@@ -1,5 +1,6 @@
-// The clock window with its settings: start-up reads, the takeover of the previous version's key,
-// the saves, what applying does to the window, and the clock text.
+// The clock window with its settings: start-up reads, the saves, what applying does to the window,
+// and the clock text. (The first start and the takeover of the previous version's key are shown
+// end to end.)
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -22,20 +23,6 @@ class ClockSettings : public test::ClockWindowTest {
     return r;
   }
 };
-
-TEST_F(ClockSettings, FirstStartAsksNothingAndSavesAtExit) {
-  TfrmMain& f = start();
-  EXPECT_EQ(asked, 0);
-  EXPECT_EQ(f.Settings.DisplayType, "yyyy/mm/dd hh:nn");
-  EXPECT_TRUE(f.topMost());
-  end();
-  shared::TKzRegEx r;
-  ASSERT_TRUE(r.OpenKeyReadOnly(key.path()));
-  EXPECT_EQ(r.SafeReadString("DisplayType"), "yyyy/mm/dd hh:nn");
-  EXPECT_EQ(r.SafeReadInteger("MouseOperation0"), 99);
-  EXPECT_EQ(r.SafeReadString("ClockFontName"), "MS UI Gothic");
-  EXPECT_FALSE(r.ValueExists("NoPoweroff"));
-}
 
 TEST_F(ClockSettings, StoredValuesReachTheComponentsAndTheWindow) {
   {
@@ -73,71 +60,6 @@ TEST_F(ClockSettings, StoredValuesReachTheComponentsAndTheWindow) {
   EXPECT_EQ(r->SafeReadInteger("ClockLeft"), 50);
   EXPECT_EQ(r->SafeReadInteger("ClockTop"), 60);
   EXPECT_EQ(r->SafeReadString("ClockFontName"), "ＭＳ ゴシック"_sj);
-}
-
-TEST_F(ClockSettings, TakingOverThePreviousKey) {
-  {
-    auto old = open(oldKey.path());
-    old->WriteString("App0", "メモ帳"_sj);
-    old->WriteString("AppPath0", "C:\\windows\\notepad.exe");
-    old->WriteString("AppFolder0", "C:\\windows");
-    old->WriteString("App1", "電卓"_sj);
-    old->WriteString("AppParam1", "/x");
-    old->WriteString("AppIcon0", "C:\\icons\\a.ico");
-    old->WriteString("App3", "after a gap");
-    old->WriteString("DisplayType", "hh:nn");
-    old->WriteBool("AlwaysOnTop", false);
-  }
-  answer = IDYES;
-  TfrmMain& f = start();
-  EXPECT_EQ(asked, 1);
-  EXPECT_EQ(askedCaption, "設定の継承"_sj);
-  EXPECT_EQ(f.Settings.DisplayType, "hh:nn");
-  EXPECT_FALSE(f.Settings.AlwaysOnTop);
-  {
-    // Written at once, before the program ends.
-    auto r = open(key.path());
-    EXPECT_EQ(r->SafeReadString("App0"), "メモ帳"_sj);
-    EXPECT_EQ(r->SafeReadString("AppPath0"), "C:\\windows\\notepad.exe");
-    EXPECT_EQ(r->SafeReadString("AppFolder0"), "C:\\windows");
-    EXPECT_TRUE(r->ValueExists("AppParam0"));
-    EXPECT_EQ(r->SafeReadString("AppParam0"), "");
-    EXPECT_EQ(r->SafeReadString("App1"), "電卓"_sj);
-    EXPECT_EQ(r->SafeReadString("AppParam1"), "/x");
-    EXPECT_FALSE(r->ValueExists("AppIcon0"));
-    EXPECT_FALSE(r->ValueExists("App3"));
-    EXPECT_EQ(r->SafeReadString("DisplayType"), "hh:nn");
-    EXPECT_EQ(r->SafeReadInteger("AlwaysOnTop"), 0);
-    EXPECT_EQ(r->SafeReadInteger("TimeOut"), 750);
-  }
-  end();
-  // The old key is left as it was.
-  shared::TKzRegEx old;
-  ASSERT_TRUE(old.OpenKeyReadOnly(oldKey.path()));
-  EXPECT_FALSE(old.ValueExists("MouseOperation0"));
-  EXPECT_FALSE(old.ValueExists("AppParam0"));
-  EXPECT_EQ(old.SafeReadString("DisplayType"), "hh:nn");
-  // The next start asks no more.
-  start();
-  end();
-  EXPECT_EQ(asked, 1);
-}
-
-TEST_F(ClockSettings, DecliningTheTakeoverStartsWithDefaultsAndNeverAsksAgain) {
-  {
-    auto old = open(oldKey.path());
-    old->WriteString("App0", "x");
-    old->WriteString("DisplayType", "hh:nn");
-  }
-  answer = IDNO;
-  TfrmMain& f = start();
-  EXPECT_EQ(asked, 1);
-  EXPECT_EQ(f.Settings.DisplayType, "yyyy/mm/dd hh:nn");
-  end();
-  EXPECT_FALSE(open(key.path())->ValueExists("App0"));
-  start();
-  end();
-  EXPECT_EQ(asked, 1);
 }
 
 TEST_F(ClockSettings, TransparencyAsAlphaValue) {

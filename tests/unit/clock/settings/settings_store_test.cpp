@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "support/settings_keys.h"
 #include "support/test_key.h"
 
 namespace {
@@ -17,81 +18,27 @@ using tockle::WriteClockSettings;
 using Dump = test::KeyDump;
 Dump dump(HKEY key) { return test::dumpKey(key); }
 
-// Settings that differ from the defaults in every value.
-void changeAll(TClockSettings& s) {
-  s.DrawIcon = false;
-  s.DrawIconSize = 32;
-  s.DiableAccessKey = true;
-  s.AlwaysOnTop = false;
-  s.InTray = false;
-  s.FixClock = true;
-  s.TimeRemain = -1;
-  s.MouseOperation0 = 8;
-  s.MouseOperation1 = 22;
-  s.MouseOperation2 = 5;
-  s.DialUp = true;
-  s.ShowLikeFrame = true;
-  s.SystemIcon = false;
-  s.AutoResize = false;
-  s.AutoHeight = 3;
-  s.AutoWidth = 4;
-  s.FrameWidth = 0;
+// Settings that differ from the defaults in every value: each field of the table changed, some to
+// values at the edges of their type.
+TClockSettings changed() {
+  TClockSettings s;
+  test::changeEvery(tockle::clockSettingFields(s));
   s.DisplayType = "gge年m月d日 #i #b"_sj;
-  s.NTPServer = "127.0.0.1";
-  s.AnalogColor[0] = 1;
-  s.AnalogColor[1] = 2;
-  s.AnalogColor[2] = 3;
   s.AnalogColor[3] = ui::systemColor(COLOR_WINDOW);
-  s.TimeOut = 1000;
-  s.IgnoreErrorRange = 10;
-  s.ClockTransparent = 50;
-  s.AutooffTransparent = true;
-  s.MouseHoldInvisible = 700;
-  s.MouseHoldInvisibleRestore = 3000;
   s.ClipHistory = {1, 2, 3, 4, 50, 60, 1, 1};
-  s.HistoryHint = false;
-  s.HotKey = false;
-  s.ForceIfHung = true;
-  s.ClockType = 3;
-  s.HandWidth = 0;
-  s.ClockFontColor = 0x123456;
-  s.ClockFontName = "ＭＳ ゴシック"_sj;
-  s.ClockFontSize = 14;
-  s.ClockFontStyle = 5;
-  s.BackColor = 0xABCDEF;
-  s.ClockHeight = 40;
   s.ClockLeft = -10;
-  s.ClockTop = 20;
-  s.ClockWidth = 120;
+  return s;
 }
 
 class SettingsStore : public testing::Test {
  protected:
   test::TestKey key{"Store"};
-  test::TestKey other{"Store2"};
+  test::SettingsKeys<TClockSettings> keys{"StoreRead", ReadClockSettings, WriteClockSettings};
   shared::TKzRegEx reg;
   void SetUp() override { ASSERT_TRUE(reg.OpenKey(key.path(), true)); }
-
-  // What a read of the key gives, written to another key and dumped.
-  Dump readBack() {
-    TClockSettings s;
-    ReadClockSettings(reg, s);
-    shared::TRegistry out;
-    out.OpenKey(other.path(), true);
-    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
-    WriteClockSettings(out, s);
-    return dump(out.CurrentKey());
-  }
-  Dump written(const TClockSettings& s) {
-    shared::TRegistry out;
-    out.OpenKey(other.path(), true);
-    for (const auto& [name, value] : dump(out.CurrentKey())) out.DeleteValue(name);
-    WriteClockSettings(out, s);
-    return dump(out.CurrentKey());
-  }
 };
 
-TEST_F(SettingsStore, AnEmptyKeyGivesEveryDefault) { EXPECT_EQ(readBack(), written(TClockSettings{})); }
+TEST_F(SettingsStore, AnEmptyKeyGivesEveryDefault) { EXPECT_EQ(keys.readBack({}), keys.written(TClockSettings{})); }
 
 TEST_F(SettingsStore, WritesEveryValueWithItsType) {
   WriteClockSettings(reg, TClockSettings{});
@@ -152,8 +99,10 @@ TEST_F(SettingsStore, WritesEveryValueWithItsType) {
 }
 
 TEST_F(SettingsStore, StoredValuesReadBackAsStored) {
-  TClockSettings s;
-  changeAll(s);
+  const TClockSettings s = changed();
+  const Dump values = keys.written(s);
+  const Dump defaults = keys.written(TClockSettings{});
+  for (const auto& [name, value] : values) EXPECT_NE(value, defaults.at(name)) << name;
   WriteClockSettings(reg, s);
   TClockSettings s2;
   ReadClockSettings(reg, s2);
@@ -163,27 +112,10 @@ TEST_F(SettingsStore, StoredValuesReadBackAsStored) {
   EXPECT_EQ(s2.ClipHistory.DayLimit, 60);
   EXPECT_EQ(s2.ClipHistory.ClearWhenExit, 1);
   EXPECT_EQ(s2.ClockLeft, -10);
-  EXPECT_EQ(readBack(), written(s));
+  EXPECT_EQ(keys.readBack(values), values);
 }
 
-TEST_F(SettingsStore, AValueOfTheWrongTypeSpoilsOnlyItself) {
-  TClockSettings s;
-  changeAll(s);
-  const Dump changed = written(s);
-  const Dump defaults = written(TClockSettings{});
-  for (const auto& [name, value] : changed) {
-    SCOPED_TRACE(name);
-    WriteClockSettings(reg, s);
-    // A string where a number or a byte block belongs, a number where a string belongs.
-    if (value.first == REG_SZ)
-      reg.WriteInteger(name, 7);
-    else
-      reg.WriteString(name, "7");
-    Dump expected = changed;
-    expected[name] = defaults.at(name);
-    EXPECT_EQ(readBack(), expected);
-  }
-}
+TEST_F(SettingsStore, AValueOfTheWrongTypeOrMissingSpoilsOnlyItself) { keys.expectEachValueFallsBackAlone(changed()); }
 
 // An icon size the launcher page does not offer reads as a bad value does: the default.
 TEST_F(SettingsStore, IconSizesOutsideThePageReadAsTheDefault) {

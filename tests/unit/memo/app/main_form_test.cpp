@@ -62,17 +62,6 @@ TEST_F(MainFormTest, ClosingSavesTheModifiedTabWritesTheBackupAndRemembersTheDoc
   EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(MainFormTest, ClosingWithoutBackupSavesTheTabOnly) {
-  write("memo.ntd", typeII("メモ/*!/abc\\CrLf%\r\n"_sj));
-  start(dir.file("memo.ntd"));
-  form->rceMemo.setText("xyz");
-  form->rceMemo.setModified(true);
-  form->BackupOnExit = false;
-  form->destroy();
-  EXPECT_NE(read("memo.ntd").find("メモ/*!/xyz"_sj), std::string::npos);
-  EXPECT_FALSE(base::fileExists(programDir.file("memo.bak")));
-}
-
 // Closing, and the end of the session (log-off, shut-down), after which the program may be ended
 // at any moment: nothing is asked.
 class ClosingTest : public MainFormTest, public testing::WithParamInterface<bool> {

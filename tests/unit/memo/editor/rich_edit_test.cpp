@@ -9,10 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "base/text.h"
+#include "ui/app.h"
 #include "ui/form.h"
 #include "memo/editor/text_pieces.h"
+#include "support/error_box_recorder.h"
 #include "support/wait.h"
 #include "ui/subclass.h"
 
@@ -269,6 +272,19 @@ TEST_F(RichEditTest, ModifiedMarkAndReadOnly) {
   EXPECT_TRUE(edit.modified());
   edit.setReadOnly(true);
   EXPECT_TRUE(edit.readOnly());
+}
+
+TEST_F(RichEditTest, AnErrorInTheControlsProcedureReachesTheErrorBoxAndTheMessageIsStillHandled) {
+  ui::Application::instance().initialize("Tavelo for Windows 9x/NT", false);  // the box shows over it
+  test::ErrorBoxRecorder boxes;
+  edit.onMouseDown = [](UINT, int, int) { throw std::runtime_error("editor click"); };
+  MoveWindow(edit.handle(), 0, 0, 300, 100, FALSE);
+  edit.setText("abc");
+  edit.setSelection(0, 0);
+  SendMessageW(edit.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 5));
+  SendMessageW(edit.handle(), WM_LBUTTONUP, 0, MAKELPARAM(200, 5));
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{"editor click"});
+  EXPECT_EQ(edit.selStart(), 3);  // the control placed the caret at the click
 }
 
 // Text written into rich text comes back from the editor exactly: plain texts that cannot be kept
