@@ -100,9 +100,6 @@ TAlarmPage::TAlarmPage(TfrmConfig& config)
       btnCanAlarm(this, IDC_ALARM_CANCEL) {
   onCreate = [this] { FormCreate(); };
   Config.KeepColumnWidths(lsvAlarm, "AlarmColumn");
-  AskMinutes = [](const std::string& caption, const std::string& prompt) {
-    return InputMinutesInRange(caption, prompt, 0, 1439);
-  };
   PopupMenu = [this](HMENU menu, POINT at) {
     UINT id = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, handle(), nullptr));

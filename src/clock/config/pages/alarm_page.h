@@ -55,10 +55,8 @@ class TAlarmPage : public TConfigPage {
   ui::Button btnSelAll, btnRelAll, btnRegAlarm, btnCanAlarm;
   ui::Tooltip Hints;
 
-  // Seams for tests: the clock, the minutes prompt, and a pop-up menu (answers the chosen id, 0
-  // for none).
+  // Seams for tests: the clock, and a pop-up menu (answers the chosen id, 0 for none).
   std::function<base::DateTime()> Now = base::now;
-  std::function<int(const std::string& caption, const std::string& prompt)> AskMinutes;
   std::function<UINT(HMENU menu, POINT screen)> PopupMenu;
 
   void Load(ConfigStep step) override;

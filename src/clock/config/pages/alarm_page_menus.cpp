@@ -71,7 +71,7 @@ void TAlarmPage::btnInsertTimeClick(int tag) {
 }
 
 void TAlarmPage::TimeMenuClick(int minutes, int tag) {
-  if (minutes == 0) minutes = AskMinutes("時間の指定"_sj, "何分後を挿入するか入力して下さい"_sj);
+  if (minutes == 0) minutes = InputMinutesInRange("時間の指定"_sj, "何分後を挿入するか入力して下さい"_sj, 0, 1439);
   if (minutes == 0) return;
   base::DateTime span = MinutesToTime(minutes);
   if (tag == 0) {

@@ -223,16 +223,14 @@ TEST_F(AlarmPage, QuickTimesAndTheProgramMenu) {
   EXPECT_EQ(secs(p.EndTime()), secs(tod(0, 32)));
   // The pickers are read as times, never as their display: any format the system offers will do.
   p.dtpEndTime.setFormat("tt hh'時'mm'分'"_sj);
-  int minutes = 0;
-  p.AskMinutes = [&](const std::string& caption, const std::string&) {
-    return caption == "時間の指定"_sj ? minutes : -1;
-  };
+  prompts.inputs = {"0"};
   choose(p, "任意時間後(&O)"_sj);
   p.btnInsertTime2.click();  // 0: nothing changes
   EXPECT_EQ(secs(p.EndTime()), secs(tod(0, 32)));
-  minutes = 90;
+  prompts.inputs = {"90"};
   p.btnInsertTime2.click();
   EXPECT_EQ(secs(p.EndTime()), secs(tod(1, 58, 30)));
+  EXPECT_EQ(prompts.queries, (std::vector<std::string>{"時間の指定"_sj, "時間の指定"_sj}));
 
   choose(p, "Windows サスペンド(&S)"_sj);
   p.btnAlarmApp.click();
