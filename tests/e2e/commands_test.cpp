@@ -340,6 +340,7 @@ class UnderModal : public Commands {
     test::pressKeys({VK_CONTROL, VK_SHIFT, VK_F11});
     HWND dialog = clock.waitForDialog(kSettingsTitle);
     if (dialog) test::waitUntil([&] { return GetForegroundWindow() == dialog; });
+    if (!dialog) ADD_FAILURE() << "no settings dialog: " << clock.state(kTitle) << test::inputState(nullptr);
     return dialog;
   }
 };
