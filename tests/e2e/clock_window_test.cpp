@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "shared/reg_ex.h"
 #include "support/e2e.h"
+#include "support/png.h"
 
 namespace {
 
@@ -121,8 +122,28 @@ Shot shotOf(HWND hwnd) {
   return {r.right - r.left, r.bottom - r.top, test::screenPixels(r)};
 }
 
+// The clock refits its window while it paints, and Wine puts a frame on the screen only once the
+// program next waits for messages: until then the window has its new size but still shows (part
+// of) the frame before. A frame drawn for the window's size has the shadow of its border along
+// the right and the bottom edge.
+bool paintedAtItsSize(const Shot& shot) {
+  if (shot.pixels.empty()) return false;
+  const COLORREF c = GetSysColor(COLOR_BTNSHADOW);
+  const uint32_t shadow = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+  const auto at = [&](LONG x, LONG y) { return shot.pixels[static_cast<size_t>(y * shot.width + x)]; };
+  for (LONG y = 0; y < shot.height; ++y)
+    if (at(shot.width - 1, y) != shadow) return false;
+  for (LONG x = 0; x < shot.width; ++x)
+    if (at(x, shot.height - 1) != shadow) return false;
+  return true;
+}
+
+void savePng(const Shot& shot, const std::string& name) {
+  test::writePng(test::resultsFolder() + name, shot.pixels.data(), shot.width, shot.height);
+}
+
 // Starts the clock with a display format and waits until it shows its text instead of its
-// start-up status ("Starting...", of another width).
+// start-up status ("Starting...", of another width), painted whole.
 HWND startShowing(test::ProgramRun& clock, const std::string& format) {
   shared::TKzRegEx r;
   if (!r.OpenKey(kKey, true)) return nullptr;
@@ -132,7 +153,12 @@ HWND startShowing(test::ProgramRun& clock, const std::string& format) {
       !test::waitUntil([&] { return IsWindowVisible(hwnd) != 0; }))
     return nullptr;
   const LONG status = shotOf(hwnd).width;
-  return test::waitUntil([&] { return shotOf(hwnd).width != status; }) ? hwnd : nullptr;
+  return test::waitUntil([&] {
+    const Shot shot = shotOf(hwnd);
+    return shot.width != status && paintedAtItsSize(shot);
+  })
+             ? hwnd
+             : nullptr;
 }
 
 // Runs in Japan, and again in two zones whose summers together cover the year.
@@ -156,6 +182,7 @@ TEST_F(ClockWindow, InternetTimeCountsFromTheRealUtc) {
         // Well inside one beat (86.4 s) and one hour: the clock repaints every second.
         if (intoBeat < 2000 || intoBeat > 84000 || intoHour < 2000 || intoHour > 3598000) return false;
         shown = shotOf(hwnd);
+        if (!paintedAtItsSize(shown)) return false;  // refitted to a beat of another width
         std::snprintf(expected, sizeof expected, "@%03lld %02d", atUtcPlusOne / 86400, local.wHour);
         return true;
       },
@@ -165,7 +192,13 @@ TEST_F(ClockWindow, InternetTimeCountsFromTheRealUtc) {
   // The same clock showing that text as it stands looks exactly the same.
   HWND again = startShowing(clock, expected);
   ASSERT_NE(again, nullptr);
-  EXPECT_TRUE(test::waitUntil([&] { return shotOf(again) == shown; })) << "not shown: " << expected;
+  Shot last;
+  const bool same = test::waitUntil([&] { return (last = shotOf(again)) == shown; });
+  EXPECT_TRUE(same) << "not shown: " << expected;
+  if (!same) {
+    savePng(shown, "clock_internet_time_shown.png");
+    savePng(last, "clock_internet_time_again.png");
+  }
   PostMessageW(again, WM_CLOSE, 0, 0);
   EXPECT_TRUE(clock.waitExit(10000));
 }

@@ -157,7 +157,7 @@ TEST_F(MemoProgram, AMissingTabFileConcernsThatTabOnly) {
   test::ProgramRun memo("Memo.exe");
   memo.writeFile("b.txt", "second tab\r\n");
   HWND main = startOn(memo, "split.ntd", "[Tavelo Document Type III]\r\n;test\r\nA=a.txt\r\nB=b.txt\r\n");
-  ASSERT_NE(main, nullptr);
+  ASSERT_NE(main, nullptr) << memo.state(kTitle);
   // No wizard: the program goes on with the document.
   EXPECT_EQ(memo.waitForWindow("新規作成ウィザード"_sj, 1500), nullptr);
   EXPECT_EQ(textLength(editorOf(main)), 0);
