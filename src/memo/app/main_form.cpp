@@ -6,6 +6,7 @@
 
 #include <imm.h>
 #include <richedit.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -22,6 +23,7 @@
 #include "memo/status/status_line.h"
 #include "ui/app.h"
 #include "ui/help_file.h"
+#include "ui/modal_scope.h"
 
 namespace memo {
 
@@ -211,6 +213,15 @@ void TfrmMain::popupMenu(HMENU menu, POINT pt, HWND source) {
 }
 
 LRESULT TfrmMain::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // Under a modal window of the program the window is disabled: what still arrives here comes from
+  // another program, and runs no command and takes no drop beneath the box or dialog.
+  if (ui::modalOpen()) {
+    if (msg == WM_COMMAND) return 0;
+    if (msg == WM_DROPFILES) {
+      DragFinish(reinterpret_cast<HDROP>(wp));
+      return 0;
+    }
+  }
   switch (msg) {
     case WM_SIZE:
       layout();

@@ -9,6 +9,7 @@
 #include "memo/chrome/commands.h"
 #include "support/fake_common_dialogs.h"
 #include "support/file_drops.h"
+#include "ui/modal_scope.h"
 #include "unit/memo/main_form_fixture.h"
 
 namespace {
@@ -41,6 +42,22 @@ TEST_F(MemoInsert, AnInsertedFileLandsAtTheEndWhereverTheCaretIsAndNoTextIsRefus
   EXPECT_EQ((std::vector<std::string>{"ファイルの読み込み|テキストファイルではないため読み込めません -> "_sj +
                                       dir.file("bin.txt")}),
             boxes);
+}
+
+TEST_F(MemoInsert, UnderAModalWindowACommandOrADropFromOutsideIsHeldBack) {
+  form->Settings.AutoOpenText = true;
+  write("a.txt", "first a\r\n");
+  {
+    ui::ModalScope modal(form->handle());
+    SendMessageW(form->handle(), WM_COMMAND, memo::actInsertDate, 0);
+    drop({dir.file("a.txt")});
+    EXPECT_EQ("abc\r\n", form->rceMemo.text());
+    EXPECT_EQ((std::vector<std::string>{"一"_sj, "二"_sj}), stripNames());
+  }
+  SendMessageW(form->handle(), WM_COMMAND, memo::actInsertDate, 0);
+  EXPECT_NE("abc\r\n", form->rceMemo.text());
+  drop({dir.file("a.txt")});
+  EXPECT_EQ((std::vector<std::string>{"一"_sj, "二"_sj, dir.file("a.txt")}), stripNames());
 }
 
 TEST_F(MemoInsert, DroppedTextFilesBecomeTabsByTheirPathsAndADropAgainAsksBeforeReplacing) {
