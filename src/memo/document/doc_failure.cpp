@@ -20,7 +20,7 @@ std::string failureText(const DocError& error) {
     case DocFailure::Gone:
       return "メモファイルが見つかりません"_sj;
     case DocFailure::System:
-      return systemErrorText(error.code);
+      return error.path.empty() ? systemErrorText(error.code) : systemErrorText(error.code) + " -> " + error.path;
     case DocFailure::BadName:
       return "タブ名が空か，タブ名に使えない文字 (改行, \"=\", \"/*!/\") を含んでいます"_sj;
     case DocFailure::RepeatedName:

@@ -20,7 +20,8 @@ enum class DocFailure {
 
 struct DocError {
   DocFailure kind = DocFailure::None;
-  DWORD code = 0;  // the system's error code for DocFailure::System
+  DWORD code = 0;    // the system's error code for DocFailure::System
+  std::string path;  // the file it concerns, when one does
 };
 
 // The system's own text for an error code, or its number when the system has none.

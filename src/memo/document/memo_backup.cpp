@@ -110,7 +110,7 @@ bool TKzMemoManager::RestoreBackup() {
     if (format != recognise(current)) current.clear();
     ok = ok && writeSplitDocument(FileName, *tabs, current);
   }
-  if (!ok) return failSystem();
+  if (!ok) return failSystem(FileName);
   status("復元しました -> "_sj + FileName);
   return true;
 }

@@ -93,14 +93,14 @@ bool TKzMemoManager::ConvertFormat(std::string_view path, bool toTypeII, bool mo
   LastError = {};
   if (!base::fileExists(path)) return fail(DocFailure::Gone);
   auto lines = base::readLines(path);
-  if (!lines) return failSystem();
+  if (!lines) return failSystem(path);
   DocFormat format = recognise(*lines);
   const std::string dir = base::extractFolder(path);
   if (toTypeII) {
     if (format != DocFormat::TypeIII) return fail(DocFailure::Reported);
     auto single = typeIIFromIndex(dir, *lines);
     if (!single) return GetLastError() == ERROR_INVALID_NAME ? fail(DocFailure::BadName) : failSystem();
-    if (!base::writeLines(path, *single)) return failSystem();
+    if (!base::writeLines(path, *single)) return failSystem(path);
     // Only now that the whole document is in the one file: never the file just written.
     if (moveFiles) deleteUnreferenced(path, *lines, typeIIIHeader());
     return true;
@@ -112,7 +112,7 @@ bool TKzMemoManager::ConvertFormat(std::string_view path, bool toTypeII, bool mo
   if (!tabs) return fail(DocFailure::Reported);
   for (const auto& tab : *tabs)
     if (!fitsTabName(tab.name, DocFormat::TypeIII)) return fail(DocFailure::BadName);
-  return writeSplitDocument(path, *tabs) || failSystem();
+  return writeSplitDocument(path, *tabs) || failSystem(path);
 }
 
 }  // namespace memo

@@ -65,7 +65,7 @@ bool TKzMemoManager::confirm(std::string_view text, std::string_view caption) {
 }
 
 bool TKzMemoManager::writeDocument(base::Lines lines) {
-  return document_.write(FileName, std::move(lines)) || failSystem();
+  return document_.write(FileName, std::move(lines)) || failSystem(FileName);
 }
 
 bool TKzMemoManager::fail(DocFailure kind) {
@@ -73,9 +73,9 @@ bool TKzMemoManager::fail(DocFailure kind) {
   return false;
 }
 
-bool TKzMemoManager::failSystem() {
+bool TKzMemoManager::failSystem(std::string_view path) {
   DWORD code = GetLastError();
-  LastError = {DocFailure::System, code ? code : ERROR_GEN_FAILURE};
+  LastError = {DocFailure::System, code ? code : ERROR_GEN_FAILURE, std::string(path)};
   return false;
 }
 
@@ -114,7 +114,7 @@ const base::Lines* TKzMemoManager::readDocument(DocFormat& format, bool reportUn
   }
   const base::Lines* lines = document_.read(FileName);
   if (!lines) {
-    failSystem();
+    failSystem(FileName);
     return nullptr;
   }
   format = recognise(*lines);
@@ -194,7 +194,10 @@ DocFailure TKzMemoManager::readTab(const base::Lines& lines, DocFormat format, s
     auto path = entry ? tabPath(folder(), lines[*entry]) : std::nullopt;
     if (!path || !base::fileExists(*path)) return DocFailure::NoSuchTab;
     auto bytes = base::readFile(*path);
-    if (!bytes) return DocFailure::System;
+    if (!bytes) {
+      tabFile = *path;  // the file the failure names
+      return DocFailure::System;
+    }
     stream = std::move(*bytes);
     if (plain) *plain = isPlainTabFile(*path, stream);
     tabFile = *path;
@@ -222,7 +225,7 @@ bool TKzMemoManager::LoadTab(std::string_view name, std::string& stream, bool* p
       if (!tabFile.empty()) CurrentTabFile = tabFile;
       return true;
     case DocFailure::System:
-      return failSystem();
+      return failSystem(tabFile);
     case DocFailure::NoSuchTab:
       fail(DocFailure::NoSuchTab);
       if (format == DocFormat::TypeII) error("タブが見つかりませんでした"_sj, kCriticalError);
@@ -274,7 +277,7 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
                                            : std::nullopt;
   if (oldPath && hasExt(oldFile, ext)) {
     // Same file, same kind: the index stays as it is.
-    return base::writeFileAtomic(*oldPath, stream) || failSystem();
+    return base::writeFileAtomic(*oldPath, stream) || failSystem(*oldPath);
   }
   // A new file: for a new tab, for a tab whose kind changed, or for an entry that named no bare
   // file. The same base is kept when only the extension changes and nothing else uses the name.
@@ -289,7 +292,7 @@ bool TKzMemoManager::saveSplitTab(base::Lines& lines, std::string_view name, std
     file = stem + ext;
   }
   const std::string path = dir + file;
-  if (!base::writeFileAtomic(path, stream)) return failSystem();
+  if (!base::writeFileAtomic(path, stream)) return failSystem(path);
   const base::Lines oldIndex = lines;
   if (entry) {
     lines[*entry] = entryName(lines[*entry]) + "=" + file;
@@ -316,7 +319,7 @@ bool TKzMemoManager::saveSingleTab(const base::Lines& lines, std::string_view na
   std::string line = encodeTabContent(name, typeIIContent(stream, plain));
   auto at = findTypeIITab(lines, *body, name);
   // lines is the document cache's own copy, which the edited write changes with the file.
-  if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return failSystem();
+  if (!document_.writeEdited(FileName, at.value_or(body->end), std::move(line), !at)) return failSystem(FileName);
   if (!at) {
     TabList.emplace_back(name);
     tabListChanged(false);
@@ -464,7 +467,7 @@ bool TKzMemoManager::CreateDocument() {
       std::string stem = unusedTabBase(typeIIIHeader(), "0", dir);
       if (stem.empty()) return fail(DocFailure::BadName);
       std::string file = stem + ".rtf";
-      if (!base::writeLines(dir + file, {kWelcomeText})) return failSystem();
+      if (!base::writeLines(dir + file, {kWelcomeText})) return failSystem(dir + file);
       lines = typeIIIHeader();
       lines.push_back(std::string(kWelcomeTabName) + "=" + file);
       if (!writeDocument(lines)) {

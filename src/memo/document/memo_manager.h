@@ -128,7 +128,8 @@ class TKzMemoManager {
   void renameRepeatedTabs(base::Lines lines, DocFormat format);
   bool fail(DocFailure kind);
   // A failed read or write: the system's error code is kept for the owner to show.
-  bool failSystem();
+  // A system error about path (empty: about no one file).
+  bool failSystem(std::string_view path = {});
   bool saveSplitTab(base::Lines& lines, std::string_view name, std::string_view stream, bool plain);
   bool saveSingleTab(const base::Lines& lines, std::string_view name, std::string_view stream, bool plain);
   bool applySplit(const base::Lines& lines, const std::vector<std::string>& list);

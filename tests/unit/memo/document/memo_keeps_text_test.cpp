@@ -50,7 +50,7 @@ TEST_F(MemoFixture, EveryFailureSaysWhy) {
     EXPECT_FALSE(m.SaveTab("A", "new"));
     EXPECT_EQ(m.LastError.kind, DocFailure::System);
     EXPECT_NE(m.LastError.code, 0u);
-    EXPECT_EQ(memo::failureText(m.LastError), memo::systemErrorText(m.LastError.code));
+    EXPECT_EQ(memo::failureText(m.LastError), memo::systemErrorText(m.LastError.code) + " -> " + file("A.txt"));
   }
   EXPECT_TRUE(m.SaveTab("A", "new"));
 }
